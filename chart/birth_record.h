@@ -1,0 +1,34 @@
+#pragma once
+// The birth data of the last reading that passed validation.
+
+#include <cstdint>
+#include <string>
+
+namespace rashi {
+
+struct BirthRecord {
+    std::string Name;                 // as typed, not trimmed
+    std::int16_t Day = 0;             // 1..31
+    std::int16_t Month = 0;           // 1..12
+    std::int16_t Year = 0;            // 1901..2050
+    std::int16_t Hour = 0;            // 0..24 (24 is the midnight that ends the day)
+    std::int16_t Minute = 0;          // 0..59
+    std::int16_t ZoneHours = 0;       // |TimeZoneHours[row]|
+    std::int16_t ZoneMinutes = 0;     // |TimeZoneMinutes[row]|
+    std::int16_t LonDegrees = 0;
+    std::int16_t LonMinutes = 0;
+    std::int16_t LatDegrees = 0;
+    std::int16_t LatMinutes = 0;
+    bool LonEast = false;
+    bool LatSouth = false;
+    bool DaylightSaving = false;
+    std::string City;                 // trimmed of spaces
+    std::string State;
+    std::string Country;
+    std::int16_t SignedZoneHours = 0;   // hours added to the local clock to give UT
+    std::int16_t SignedZoneMinutes = 0; // minutes, same sign as the hours
+
+    bool operator==(const BirthRecord&) const = default;
+};
+
+} // namespace rashi

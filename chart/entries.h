@@ -1,0 +1,34 @@
+#pragma once
+// What the input panel holds: the texts of its boxes, the positions of its
+// lists and the states of its options. The window copies its controls into
+// this record; a chart file and the report tool's options produce one too.
+
+#include <string>
+
+namespace rashi {
+
+struct Entries {
+    std::string Name;            // txtName
+    int DatePosition = 0;        // cboDate: position 0 is day "1"; -1 is no selection
+    int MonthPosition = 0;       // cboMonth: position 0 is "January"
+    int YearPosition = 0;        // cboYear: position 0 is "1901"
+    int HourPosition = 0;        // cboHour: position 0 is "0", 24 is "24"
+    int MinutePosition = 0;      // cboMinute
+    int ZoneRow = 0;             // cboTimeZone: a row of the time-zone table
+    std::string LatDeg;          // txtLatDeg
+    std::string LatMin;          // txtLatMin
+    std::string LonDeg;          // txtLonDeg
+    std::string LonMin;          // txtLonMin
+    bool North = true;           // optLat(0)
+    bool South = false;          // optLat(1)
+    bool East = true;            // optLong(0)
+    bool West = false;           // optLong(1)
+    bool DaylightSaving = false; // chkDST
+    std::string City;            // txtCity
+    std::string State;           // txtState
+    std::string Country;         // txtCountry
+
+    bool operator==(const Entries&) const = default;
+};
+
+} // namespace rashi

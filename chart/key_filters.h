@@ -1,0 +1,27 @@
+#pragma once
+// Which characters the eight text boxes take. The letter boxes (name, city,
+// state, country) take A-Z, a-z and space; the coordinate boxes take digits.
+// Backspace (8) and DEL (127) pass both. Anything else is refused with the
+// box's message, whether typed, pasted or dropped.
+
+#include <string_view>
+
+namespace rashi {
+
+struct KeyFilter {
+    std::string_view message;   // shown with the critical icon on a refused key
+    bool refocus;               // the focus is put back into the same box
+    bool letters;               // letter box (else digit box)
+
+    bool accepts(char32_t code) const;
+    // True when every character of the UTF-8 text is accepted.
+    bool acceptsText(std::string_view utf8) const;
+};
+
+inline constexpr KeyFilter kLetterFilter{"Please enter only letters", true, true};
+inline constexpr KeyFilter kDigitFilter{"Please enter only numbers", false, false};
+
+// The coordinate boxes hold at most three characters.
+inline constexpr int kCoordinateBoxLength = 3;
+
+} // namespace rashi

@@ -1,0 +1,14 @@
+#pragma once
+// The reminder at start-up to look for a newer version, at most every 14 days.
+
+#include <QDate>
+
+class QSettings;
+
+namespace rashi {
+
+class UserDialogs;
+
+void ShowUpdateReminder(UserDialogs& dialogs, QSettings& settings, const QDate& today);
+
+} // namespace rashi
