@@ -105,8 +105,8 @@ std::string ShortPositionText(std::string_view text) {
                                                                                  : minuteMark - afterDegree));
     }
     const std::string abbr = Trim(text.size() >= 3 ? text.substr(text.size() - 3) : text);
-    if (deg.size() <= 1) deg.insert(0, "0");
-    if (min.size() <= 1) min.insert(0, "0");
+    if (deg.size() <= 1) deg = '0' + deg;
+    if (min.size() <= 1) min = '0' + min;
     return deg + " " + abbr + " " + min;
 }
 
