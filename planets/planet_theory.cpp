@@ -71,37 +71,53 @@ double QuadrantArcTan(double y, double x) {
     return (kPi - std::atan(std::fabs(y / x))) * sgn(y);
 }
 
-double GeocentricLongitude(int index, double d) {
-    OrbitElements body;
-    LoadOrbitalElements(index, d, body);
+namespace {
+
+struct Vector2 {
+    double x, y;
+};
+
+// Position in the plane of the ecliptic, from the elements at the same day.
+Vector2 HeliocentricEarth(double d) {
     OrbitElements earth;
     LoadOrbitalElements(Earth, d, earth);
+    const double v = SolveTrueAnomaly(ReduceRadians(earth.MeanLongitude - earth.PerihelionLongitude), earth.Eccentricity);
+    const double r = earth.SemiMajorAxis * (1 - earth.Eccentricity * earth.Eccentricity) / (1 + earth.Eccentricity * std::cos(v));
+    return {r * std::cos(v + earth.PerihelionLongitude), r * std::sin(v + earth.PerihelionLongitude)};
+}
 
-    const double earthAnomaly = SolveTrueAnomaly(ReduceRadians(earth.MeanLongitude - earth.PerihelionLongitude),
-                                                 earth.Eccentricity);
-    const double earthRadius = earth.SemiMajorAxis * (1 - earth.Eccentricity * earth.Eccentricity) /
-                               (1 + earth.Eccentricity * std::cos(earthAnomaly));
-    const double xe = earthRadius * std::cos(earthAnomaly + earth.PerihelionLongitude);
-    const double ye = earthRadius * std::sin(earthAnomaly + earth.PerihelionLongitude);
+// The body's x and y (its z is not needed); the Earth itself is the origin.
+Vector2 HeliocentricBody(int index, double d) {
+    if (index == Earth) return {0, 0};
+    OrbitElements body;
+    LoadOrbitalElements(index, d, body);
+    const double v = SolveTrueAnomaly(ReduceRadians(body.MeanLongitude - body.PerihelionLongitude), body.Eccentricity);
+    const double r = body.SemiMajorAxis * (1 - body.Eccentricity * body.Eccentricity) / (1 + body.Eccentricity * std::cos(v));
+    const double u = v + body.PerihelionLongitude - body.AscendingNode;
+    const double node = body.AscendingNode;
+    const double cosI = std::cos(body.Inclination);
+    return {r * (std::cos(node) * std::cos(u) - std::sin(u) * std::sin(node) * cosI),
+            r * (std::sin(node) * std::cos(u) + std::sin(u) * std::cos(node) * cosI)};
+}
 
-    double x = 0;
-    double y = 0;
-    if (index != Earth) {
-        const double v = SolveTrueAnomaly(ReduceRadians(body.MeanLongitude - body.PerihelionLongitude),
-                                           body.Eccentricity);
-        const double r = body.SemiMajorAxis * (1 - body.Eccentricity * body.Eccentricity) /
-                         (1 + body.Eccentricity * std::cos(v));
-        const double u = v + body.PerihelionLongitude - body.AscendingNode;
-        const double node = body.AscendingNode;
-        const double cosI = std::cos(body.Inclination);
-        x = r * (std::cos(node) * std::cos(u) - std::sin(u) * std::sin(node) * cosI);
-        y = r * (std::sin(node) * std::cos(u) + std::sin(u) * std::cos(node) * cosI);
-    }
-
-    double longitude = (180 / kPi) * QuadrantArcTan(y - ye, x - xe);
+double LongitudeSeenFrom(const Vector2& earth, const Vector2& body) {
+    double longitude = (180 / kPi) * QuadrantArcTan(body.y - earth.y, body.x - earth.x);
     while (longitude > 360) longitude -= 360;
     while (longitude < 0) longitude += 360;
     return longitude;
+}
+
+} // namespace
+
+double GeocentricLongitude(int index, double d) {
+    return LongitudeSeenFrom(HeliocentricEarth(d), HeliocentricBody(index, d));
+}
+
+std::array<double, kTheoryBodies> GeocentricLongitudes(double d) {
+    const Vector2 earth = HeliocentricEarth(d);
+    std::array<double, kTheoryBodies> longitudes{};
+    for (int p = 0; p < kTheoryBodies; ++p) longitudes[p] = LongitudeSeenFrom(earth, HeliocentricBody(p, d));
+    return longitudes;
 }
 
 } // namespace rashi

@@ -43,6 +43,9 @@ void LoadOrbitalElements(int index, double d, OrbitElements& elements);
 // Geocentric tropical longitude in degrees, in [0, 360] (exactly 360 may remain).
 double GeocentricLongitude(int index, double d);
 
+// All nine at once, the Earth computed once: the same values as nine calls.
+std::array<double, kTheoryBodies> GeocentricLongitudes(double d);
+
 double ReduceRadians(double x);                 // into [0, 2π)
 double SolveTrueAnomaly(double M, double e);    // true anomaly in [0, 2π)
 double QuadrantArcTan(double y, double x);      // in (−π, π]

@@ -124,8 +124,9 @@ void BuildPositionTable(ReadingRecords& records) {
     // The element table is of J2000; bring each longitude to the equinox of
     // date before taking off the ayanamsa of date.
     const double precession = PrecessionSinceJ2000(d);
+    const auto longitudes = GeocentricLongitudes(d);
     for (int p = 0; p < kTheoryBodies; ++p)
-        table.TheoryPositionTexts[p] = SignPositionText(Sidereal(GeocentricLongitude(p, d) + precession, ayanamsa));
+        table.TheoryPositionTexts[p] = SignPositionText(Sidereal(longitudes[p] + precession, ayanamsa));
 
     // Mean lunar nodes (already of date).
     double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace rashi {
@@ -168,6 +169,42 @@ TEST(ChartFile, ExtensionIsCaseSensitive) {
     EXPECT_FALSE(HasChartExtension("chart.KQA"));
     EXPECT_FALSE(HasChartExtension("chart.kq"));
     EXPECT_FALSE(HasChartExtension(""));
+}
+
+} // namespace
+} // namespace rashi
+
+namespace rashi {
+namespace {
+
+TEST(ChartFile, RandomBytesNeverGiveAHalfReading) {
+    // Mutations of a good file: every result is either refused or a file
+    // whose entries all lie inside their lists.
+    const std::string good = FileOf(GoodLines());
+    std::mt19937 random(7);
+    for (int round = 0; round < 5000; ++round) {
+        std::string bytes = good;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int k = 0; k < edits; ++k) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 3) {
+            case 0: bytes[at] = static_cast<char>(random() % 256); break;
+            case 1: bytes.erase(at, 1 + random() % 8); break;
+            default: bytes.insert(at, 1, static_cast<char>(random() % 256)); break;
+            }
+            if (bytes.empty()) bytes = "\r";
+        }
+        const auto e = ParseChartFile(bytes);
+        if (!e) continue;
+        EXPECT_TRUE(e->MonthPosition >= 0 && e->MonthPosition < 12);
+        EXPECT_TRUE(e->DatePosition >= 0 && e->DatePosition < 31);
+        EXPECT_TRUE(e->YearPosition >= 0 && e->YearPosition < 150);
+        EXPECT_TRUE(e->HourPosition >= 0 && e->HourPosition <= 24);
+        EXPECT_TRUE(e->ZoneRow >= 0 && e->ZoneRow <= 70);
+        EXPECT_LE(e->LatDeg.size(), 3u);
+        EXPECT_NE(e->East, e->West);
+        EXPECT_NE(e->North, e->South);
+    }
 }
 
 } // namespace

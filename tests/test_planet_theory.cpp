@@ -23,6 +23,13 @@ TEST(PlanetTheory, GeocentricLongitudesAtJ2000) {
     for (int p = 0; p < kTheoryBodies; ++p) EXPECT_NEAR(GeocentricLongitude(p, 0), expected[p], 0.00005) << p;
 }
 
+TEST(PlanetTheory, AllAtOnceEqualsOneByOne) {
+    for (double d : {-36159.0, -0.5, 7777.25}) {
+        const auto all = GeocentricLongitudes(d);
+        for (int p = 0; p < kTheoryBodies; ++p) EXPECT_EQ(all[p], GeocentricLongitude(p, d)) << p;
+    }
+}
+
 TEST(PlanetTheory, SunIsTheEarthSeenFromTheOtherSide) {
     for (double d : {-36159.0, -8000.5, 0.0, 123.25, 18627.0}) {
         OrbitElements earth;

@@ -1,0 +1,108 @@
+// Time of one whole reading, of each engine alone, and of --batch.
+
+#include "aspects/rashi_drishti.h"
+#include "chart/calculation_driver.h"
+#include "cli/report_tool.h"
+#include "moon/moon_position.h"
+#include "planets/planet_ayanamsa.h"
+#include "planets/position_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+using namespace rashi;
+
+Entries Pune(int year) {
+    Entries e;
+    e.Name = "Ada";
+    e.DatePosition = 14;
+    e.MonthPosition = 7;
+    e.YearPosition = year - 1901;
+    e.HourPosition = 17;
+    e.MinutePosition = 45;
+    e.ZoneRow = 34;
+    e.LatDeg = "18";
+    e.LatMin = "31";
+    e.LonDeg = "73";
+    e.LonMin = "51";
+    e.City = "Pune";
+    e.State = "Maharashtra";
+    e.Country = "India";
+    return e;
+}
+
+void WholeReading(benchmark::State& state) {
+    CalculationDriver driver;
+    int year = 1901;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
+        benchmark::DoNotOptimize(driver.report().lblGrahas[8].data());
+        year = year == 2050 ? 1901 : year + 1;
+    }
+}
+BENCHMARK(WholeReading);
+
+ReadingRecords FilledRecords() {
+    CalculationDriver driver;
+    driver.Calculate(Pune(1977));
+    return driver.records();
+}
+
+template <void (*Engine)(ReadingRecords&)>
+void OneEngine(benchmark::State& state) {
+    ReadingRecords records = FilledRecords();
+    for (auto _ : state) {
+        Engine(records);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(OneEngine<SetUpChart>)->Name("SetUpChart");
+BENCHMARK(OneEngine<ComputeMoonPosition>)->Name("ComputeMoonPosition");
+BENCHMARK(OneEngine<BuildPositionTable>)->Name("BuildPositionTable");
+void Evaluate(ReadingRecords& r) { EvaluateRashiDrishti(r); }
+BENCHMARK(OneEngine<Evaluate>)->Name("EvaluateRashiDrishti");
+
+void Validate(benchmark::State& state) {
+    const Entries e = Pune(1977);
+    for (auto _ : state) benchmark::DoNotOptimize(ValidateInput(e));
+}
+BENCHMARK(Validate);
+
+// 100,000 random charts in the --batch input format.
+std::string BatchInput(int charts) {
+    std::mt19937 random(42);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    std::string input;
+    for (int i = 0; i < charts; ++i) {
+        const int month = pick(1, 12);
+        const int day = pick(1, month == 2 ? 28 : 30);
+        input += "Chart\t" + std::to_string(month) + '\t' + std::to_string(day) + '\t' + std::to_string(pick(1901, 2050)) +
+                 '\t' + std::to_string(pick(0, 24)) + '\t' + std::to_string(pick(0, 59)) + '\t' +
+                 std::to_string(pick(0, 70)) + '\t' + std::to_string(pick(0, 180)) + '\t' + std::to_string(pick(0, 59)) +
+                 '\t' + std::to_string(pick(0, 90)) + '\t' + std::to_string(pick(0, 59)) + '\t' +
+                 (pick(0, 1) ? "True" : "False") + '\t' + (pick(0, 1) ? "True" : "False") + '\t' +
+                 (pick(0, 1) ? "True" : "False") + "\tPune\tMaharashtra\tIndia\n";
+    }
+    return input;
+}
+
+void Batch(benchmark::State& state) {
+    const int charts = static_cast<int>(state.range(0));
+    const std::string input = BatchInput(charts);
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(RunReportTool({"--batch"}, in, out, err));
+    }
+    state.SetItemsProcessed(state.iterations() * charts);
+}
+BENCHMARK(Batch)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

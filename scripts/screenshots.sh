@@ -1,0 +1,36 @@
+#!/bin/sh
+# Takes the README's pictures of the main window from the real program under
+# Xvfb: the input panel with a birth typed in, and the results panel after a
+# click on the reading button.
+#
+#   scripts/screenshots.sh [path/to/rashi-drishti] [output folder]
+#
+# Needs xvfb-run, xdotool and ImageMagick's import.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-$here/build/bin/rashi-drishti}
+out=${2:-$here/docs/screenshots}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
+export RASHI_DRISHTI_LOCK="$work/instance.lock"
+export PROGRAM="$program" OUT="$out" DRIVE="$here/scripts/type-birth.sh"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+  "$PROGRAM" &
+  pid=$!
+  win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti")
+  "$DRIVE" "$win"
+  import -window "$win" "$OUT/input-panel.png"
+  "$DRIVE" --click "$win"
+  sleep 0.5
+  import -window "$win" "$OUT/results-panel.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+'
+echo "wrote $out/input-panel.png and $out/results-panel.png"

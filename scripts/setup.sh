@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12, as root), then configures and
+# builds into build/. Safe to run again: it installs only what is missing and
+# rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make libgtest-dev libbenchmark-dev
+          qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core
+          xvfb xauth x11-apps imagemagick xdotool)
+if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${packages[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"

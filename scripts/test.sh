@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets up and builds (see setup.sh), runs every test, then builds the core
+# tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+# Headless: widget tests use the offscreen platform, window tests xvfb-run.
+export QTWEBENGINE_DISABLE_SANDBOX=1
+export QT_LOGGING_RULES="qt.webenginecontext.info=false"
+export XDG_RUNTIME_DIR="$(mktemp -d)"
+export XDG_CACHE_HOME="$PWD/build/.cache" XDG_CONFIG_HOME="$PWD/build/.config"
+export MESA_SHADER_CACHE_DISABLE=true
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
+(cd build && ctest --output-on-failure -j"$(nproc)" --timeout 300)
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRASHI_SANITIZE=ON \
+      -DRASHI_BUILD_GUI=OFF -DRASHI_BUILD_BENCH=OFF
+cmake --build build-sanitize -j"$(nproc)"
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+   ctest --output-on-failure -j"$(nproc)")
