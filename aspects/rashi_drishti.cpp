@@ -25,10 +25,14 @@ void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
     std::array<int, kReportRows> signOf{};
     for (int i = 0; i < kReportRows; ++i) signOf[i] = SignOfPosition(table.PlanetPositions[i]);
 
+    // Captions are rebuilt in place: a driver that runs many readings keeps
+    // their buffers.
     Report& report = records.report;
+    std::string signs;
+    std::string planets;
     for (int i = 0; i < kReportRows; ++i) {
-        std::string signs;
-        std::string planets;
+        signs.clear();
+        planets.clear();
         if (signOf[i] >= 0) {
             for (int j = 0; j < 12; ++j) {
                 if (!(rule[signOf[i]] & (1u << j))) continue;
@@ -38,11 +42,15 @@ void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
             }
         }
         const std::string& name = table.PlanetNames[i];
-        report.lblPlanets[i] = name + " / " + table.PlanetNamesSanskrit[i];
+        report.lblPlanets[i].assign(name).append(" / ").append(table.PlanetNamesSanskrit[i]);
         report.lblPlanets_Position[i] = table.PlanetPositions[i];
-        report.lblAspects[i] = "Planet " + name + " aspects or has Rashi Drishti with " + signs + ".";
-        report.lblGrahas[i] = planets.empty() ? "Planet " + name + " has no Rashi Drishti."
-                                              : "Planet " + name + " has Rashi Drishti with " + planets + ".";
+        report.lblAspects[i].assign("Planet ").append(name).append(" aspects or has Rashi Drishti with ").append(signs).append(".");
+        std::string& grahas = report.lblGrahas[i];
+        grahas.assign("Planet ").append(name);
+        if (planets.empty())
+            grahas.append(" has no Rashi Drishti.");
+        else
+            grahas.append(" has Rashi Drishti with ").append(planets).append(".");
     }
     records.front = Panel::Results;
 }

@@ -268,10 +268,11 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
         result += entries ? refusal->message : kChartFileRefused;
         return result;
     }
-    for (const std::string& caption : ReportLines(driver.report())) {
-        result += '\t';
-        result += caption;
-    }
+    const Report& report = driver.report();
+    for (int i = 0; i < kReportRows; ++i)
+        for (const std::string* caption :
+             {&report.lblPlanets[i], &report.lblPlanets_Position[i], &report.lblAspects[i], &report.lblGrahas[i]})
+            result.append("\t").append(*caption);
     return result;
 }
 

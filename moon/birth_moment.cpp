@@ -1,6 +1,8 @@
 #include "moon/birth_moment.h"
 
+#include <algorithm>
 #include <cmath>
+#include <charconv>
 
 namespace rashi {
 
@@ -46,11 +48,18 @@ std::string SignPositionText(double longitude) {
     const int k = static_cast<int>(std::floor(d / 30));
     d = std::fmod(d, 30); // degrees within the sign; exact for whole numbers
 
-    std::string text = std::to_string(static_cast<long long>(d));
+    // d < 30 and m, s < 60 here, so they fit an int exactly.
+    std::string text;
+    text.reserve(20);
+    const auto number = [&text](double value) {
+        char digits[16];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, static_cast<int>(value)).ptr);
+    };
+    number(d);
     text += "\u00B0 ";
-    text += std::to_string(static_cast<long long>(m));
+    number(m);
     text += "' ";
-    text += std::to_string(static_cast<long long>(s));
+    number(s);
     text += "\" ";
     if (k >= 0 && k < 12) text += SignAbbreviations.substr(3 * static_cast<std::size_t>(k), 3);
     return text;

@@ -56,11 +56,10 @@ double Sidereal(double tropical, double ayanamsa) {
     return lambda;
 }
 
-std::string Trim(std::string_view s) {
+std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -93,21 +92,25 @@ double PrecessionSinceJ2000(double d) {
 }
 
 std::string ShortPositionText(std::string_view text) {
-    const std::string t = Trim(text);
-    const std::string_view view(t);
-    const auto degreeMark = view.find("\u00B0");
-    std::string deg = Trim(view.substr(0, degreeMark));
-    std::string min;
+    constexpr std::string_view kDegreeSign = "\u00B0";
+    const std::string_view t = Trim(text);
+    const auto degreeMark = t.find(kDegreeSign);
+    const std::string_view deg = Trim(t.substr(0, degreeMark));
+    std::string_view min;
     if (degreeMark != std::string_view::npos) {
-        const auto afterDegree = degreeMark + std::string_view("\u00B0").size();
-        const auto minuteMark = view.find('\'', afterDegree);
-        min = Trim(view.substr(afterDegree, minuteMark == std::string_view::npos ? std::string_view::npos
-                                                                                 : minuteMark - afterDegree));
+        const auto start = degreeMark + kDegreeSign.size();
+        const auto minuteMark = t.find('\'', start);
+        min = Trim(t.substr(start, minuteMark == std::string_view::npos ? std::string_view::npos : minuteMark - start));
     }
-    const std::string abbr = Trim(text.size() >= 3 ? text.substr(text.size() - 3) : text);
-    if (deg.size() <= 1) deg = '0' + deg;
-    if (min.size() <= 1) min = '0' + min;
-    return deg + " " + abbr + " " + min;
+    const std::string_view abbr = Trim(text.substr(text.size() >= 3 ? text.size() - 3 : 0));
+
+    std::string out;
+    out.reserve(9);
+    if (deg.size() <= 1) out += '0';
+    out.append(deg).append(" ").append(abbr).append(" ");
+    if (min.size() <= 1) out += '0';
+    out.append(min);
+    return out;
 }
 
 void BuildPositionTable(ReadingRecords& records) {
