@@ -1,0 +1,16 @@
+#!/bin/sh
+# Renders the PNG icons from their SVG sources (needs rsvg-convert, from
+# the librsvg2-bin package). The PNGs are kept in the repository, so this is
+# only needed after an SVG changes.
+set -eu
+cd "$(dirname "$0")"
+for size in 16 24 32; do
+  rsvg-convert -w "$size" -h "$size" rashi-drishti-small.svg -o "rashi-drishti-$size.png"
+done
+for size in 48 64 128 256; do
+  rsvg-convert -w "$size" -h "$size" rashi-drishti.svg -o "rashi-drishti-$size.png"
+done
+for name in back forward stop refresh home search; do
+  rsvg-convert -w 24 -h 24 "toolbar/$name.svg" -o "toolbar/$name.png"
+  rsvg-convert -w 48 -h 48 "toolbar/$name.svg" -o "toolbar/$name@2x.png"
+done
