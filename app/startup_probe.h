@@ -1,7 +1,8 @@
 #pragma once
 // Timing probe for the measuring scripts, switched on by RASHI_DRISHTI_PROBE:
 //   first-paint  prints "first-paint-ns <CLOCK_REALTIME ns>" once the window
-//                has painted for the first time, then ends the program;
+//                has painted for the first time, and "main-to-paint-ms <ms>"
+//                measured from the program's start-up code, then ends;
 //   reading      prints "click-to-report-ms <ms>" once the results panel has
 //                painted after a click on the reading button, then ends.
 // Without the variable nothing is installed.

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace rashi {
 
@@ -10,7 +11,11 @@ namespace {
 
 QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, setup.title, QString(), setup.filter);
+    // With no name to offer, the dialog opens in the user's documents folder.
+    const QString folder = setup.startName.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QString();
+    QFileDialog dialog(parent, setup.title, folder, setup.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(setup.defaultSuffix);

@@ -197,6 +197,8 @@ QWidget* frmMain::buildInputPanel()
     Frame3->layout()->addWidget(optLat[1]);
     Frame4->layout()->addWidget(optLong[0]);
     Frame4->layout()->addWidget(optLong[1]);
+    static_cast<QHBoxLayout*>(Frame3->layout())->addStretch(1);
+    static_cast<QHBoxLayout*>(Frame4->layout())->addStretch(1);
     // Tab stops at the selected option of each group only; the arrow keys
     // move within the group.
     for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
