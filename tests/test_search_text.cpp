@@ -2,16 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
 
 struct SearchCase {
+    const char* name;
     const char* what;
     bool placeSearch;
     std::string city, state, country;
     std::string expected;
 };
+
+// Shown in the names of the cases.
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
 
 class BuildSearchTextTest : public ::testing::TestWithParam<SearchCase> {};
 
@@ -23,21 +28,22 @@ TEST_P(BuildSearchTextTest, JoinsThePlaceAfterThePrefix) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BuildSearchTextTest,
     ::testing::Values(
-        SearchCase{"a place", true, "Pune", "Maharashtra", "India",
+        SearchCase{"Place", "a place", true, "Pune", "Maharashtra", "India",
                    "Latitude Longitude Pune Maharashtra India"},
-        SearchCase{"no place asked for: the prefix alone, trailing blank kept", false, "Pune",
+        SearchCase{"NoPlaceSearch", "no place asked for: the prefix alone, trailing blank kept", false, "Pune",
                    "Maharashtra", "India", "Latitude Longitude "},
-        SearchCase{"blanks around the entries are kept as typed", true, "  Pune ", " MH", "India  ",
+        SearchCase{"BlanksKept", "blanks around the entries are kept as typed", true, "  Pune ", " MH", "India  ",
                    "Latitude Longitude   Pune   MH India  "},
-        SearchCase{"blank-only entries still get their separators", true, " ", " ", " ",
+        SearchCase{"BlankOnlyEntries", "blank-only entries still get their separators", true, " ", " ", " ",
                    "Latitude Longitude      "},
-        SearchCase{"empty entries still get their separators", true, "", "", "",
+        SearchCase{"EmptyEntries", "empty entries still get their separators", true, "", "", "",
                    "Latitude Longitude   "},
-        SearchCase{"hostile characters pass through untouched", true, "O'Brien \"x\"", "a\\b</script>",
+        SearchCase{"HostileCharacters", "hostile characters pass through untouched", true, "O'Brien \"x\"", "a\\b</script>",
                    "<img src=x onerror=alert(1)>\r\n",
                    "Latitude Longitude O'Brien \"x\" a\\b</script> <img src=x onerror=alert(1)>\r\n"},
-        SearchCase{"bytes beyond ASCII (UTF-8) are not altered", true, "K\xC3\xB6ln", "NRW",
-                   "Deutschland", "Latitude Longitude K\xC3\xB6ln NRW Deutschland"}));
+        SearchCase{"Utf8Bytes", "bytes beyond ASCII (UTF-8) are not altered", true, "K\xC3\xB6ln", "NRW",
+                   "Deutschland", "Latitude Longitude K\xC3\xB6ln NRW Deutschland"}),
+    [](const ::testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
 
 TEST(BuildSearchText, EmbeddedNulIsKeptAsData) {
     const std::string city("a\0b", 3);
