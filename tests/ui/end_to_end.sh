@@ -1,8 +1,9 @@
 #!/bin/sh
 # End to end on the installed program under Xvfb: install the build into a
-# scratch prefix, start it, type a birth with xdotool, click the reading
-# button, and check on screenshots that the report appeared; then start a
-# second copy and check that it only says "Application is already running".
+# scratch prefix, start it, type a birth with xdotool, middle-click digits
+# into the name box (refused with a message), click the reading button, and
+# check on screenshots that the report appeared; then start a second copy and
+# check that it only says "Application is already running".
 #
 #   end_to_end.sh BUILD_DIR WORK_DIR
 # Exit 77 (skipped) when a tool is missing.
@@ -35,6 +36,25 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   win=$(timeout 20 xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
   "$DRIVE" "$win"
   import -window "$win" "$WORK/input.png"
+
+  # Middle-click pastes the X selection: the digits of the latitude box
+  # (selected with a double click) must not enter the name box.
+  xdotool mousemove --window "$win" 133 201 click --repeat 2 1
+  sleep 0.3
+  mainwins=$(xdotool search --onlyvisible --name "Tarvek Rashi Drishti")
+  xdotool mousemove --window "$win" 400 85 click 2
+  refusal=
+  for i in $(seq 1 50); do
+    refusal=$(printf "%s\n" $(xdotool search --onlyvisible --name "Tarvek Rashi Drishti") | grep -vxF "$mainwins" | head -n 1 || true)
+    [ -n "$refusal" ] && break
+    sleep 0.1
+  done
+  [ -n "$refusal" ] || { echo "FAIL: no message after a middle-click paste of digits into the name box"; kill "$first"; exit 1; }
+  import -window "$refusal" "$WORK/middle-click.png"
+  xdotool windowfocus "$refusal"
+  sleep 0.2
+  xdotool key Return
+  sleep 0.3
   "$DRIVE" --click "$win"
   sleep 1
   import -window "$win" "$WORK/results.png"
