@@ -47,7 +47,7 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    Label1->setMinimumWidth(360);
+    Label1->setMinimumWidth(400);
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);

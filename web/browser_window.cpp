@@ -180,6 +180,7 @@ void frmBrowser::formLoad()
 {
     tbToolBar->update();
     layoutControls();
+    brwWebBrowser->setFocus(Qt::OtherFocusReason); // keys scroll the page, as in any browser
 
     SearchSubmitted = false;
     SearchText = QString::fromUtf8(kSearchPrefix.data(), static_cast<qsizetype>(kSearchPrefix.size()));

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace rashi {
 
@@ -19,9 +21,7 @@ void LinkLabel::applyLook()
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, hasFocus() ? p.color(QPalette::LinkVisited) : p.color(QPalette::Link));
-    setPalette(p);
+    setForegroundRole(QPalette::Link);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -53,16 +53,17 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void LinkLabel::focusInEvent(QFocusEvent* event)
+void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::focusInEvent(event);
-    applyLook();
-}
-
-void LinkLabel::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    applyLook();
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void LinkLabel::changeEvent(QEvent* event)
