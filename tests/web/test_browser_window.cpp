@@ -331,13 +331,26 @@ void TestBrowserWindow::addressHistory()
     QVERIFY(waitForPage(QStringLiteral("/c")));
     QCOMPARE(history().first(), server_->url(QStringLiteral("/c")).toString());
 
+    // Typed key by key, with the box completing from its list, and Enter:
+    // one visit, not two.
+    QLineEdit* edit = addressBox()->lineEdit();
+    edit->clear();
+    edit->setFocus();
+    QTest::keyClicks(edit, b);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(waitForPage(QStringLiteral("/b"), 2));
+    QCOMPARE(history(), (QStringList{b, server_->url(QStringLiteral("/c")).toString(), a, result}));
+    enterAddress(server_->url(QStringLiteral("/d")).toString()); // a last page, so a second visit to /b would show
+    QVERIFY(waitForPage(QStringLiteral("/d")));
+
     // Each address was asked for exactly as often as it was chosen: selecting
     // the top entry while the list is rewritten started no navigation.
     QCOMPARE(server_->requestsFor(QStringLiteral("/a")).size(), 2);
-    QCOMPARE(server_->requestsFor(QStringLiteral("/b")).size(), 1);
+    QCOMPARE(server_->requestsFor(QStringLiteral("/b")).size(), 2);
     QCOMPARE(server_->requestsFor(QStringLiteral("/c")).size(), 1);
+    QCOMPARE(server_->requestsFor(QStringLiteral("/d")).size(), 1);
     QCOMPARE(server_->requestsFor(kSearchPath).size(), 1);
-    QCOMPARE(history().size(), 4);
+    QCOMPARE(history().size(), 5);
     QCOMPARE(dialogs_.shown(), 0);
 }
 
