@@ -5,11 +5,13 @@
 #include "app/startup_probe.h"
 #include "app/user_dialogs.h"
 #include "chart/main_window.h"
+#include "web/program_icon.h"
 #include "web/update_reminder.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QSettings>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -32,5 +34,8 @@ int main(int argc, char* argv[])
     dialogs.setParent(&window);
     rashi::InstallStartupProbe(window);
     window.show();
+    // The icon costs some 15 ms (image decoding and its transfer to the X
+    // server); nothing needs it before the window is on the screen.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(rashi::WindowIcon()); });
     return app.exec();
 }

@@ -135,7 +135,8 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     showPanel(Panel::Input);
     txtName->setFocus(Qt::OtherFocusReason);
     // Wide enough that a typical report fits without the window growing.
-    resize(qMax(sizeHint().width(), 720), sizeHint().height());
+    const QSize hint = sizeHint();
+    resize(qMax(hint.width(), 720), hint.height());
 }
 
 frmMain::~frmMain() = default;
@@ -171,7 +172,14 @@ QWidget* frmMain::buildInputPanel()
     cboHour = DropDownList("cboHour", Frame1);
     cboMinute = DropDownList("cboMinute", Frame1);
     cboTimeZone = DropDownList("cboTimeZone", Frame1);
-    cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Widths from a number of characters, so that no list measures every
+    // entry at start-up; the time-zone list is stretched across the panel.
+    const std::pair<QComboBox*, int> widths[] = {{cboDate, 3},  {cboMonth, 10}, {cboYear, 5},
+                                                 {cboHour, 3},  {cboMinute, 3}, {cboTimeZone, 44}};
+    for (const auto& [box, characters] : widths) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(characters);
+    }
 
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), Frame1);
     chkDST->setObjectName(QStringLiteral("chkDST"));

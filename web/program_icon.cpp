@@ -2,12 +2,26 @@
 
 namespace rashi {
 
-QIcon ProgramIcon()
+namespace {
+
+QIcon IconOfSizes(std::initializer_list<int> sizes)
 {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : sizes)
         icon.addFile(kProgramIconPath.arg(size), QSize(size, size));
     return icon;
+}
+
+} // namespace
+
+QIcon ProgramIcon()
+{
+    return IconOfSizes({16, 24, 32, 48, 64, 128, 256});
+}
+
+QIcon WindowIcon()
+{
+    return IconOfSizes({16, 32, 48});
 }
 
 } // namespace rashi

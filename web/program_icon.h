@@ -9,7 +9,12 @@ namespace rashi {
 
 inline const QString kProgramIconPath = QStringLiteral(":/icons/rashi-drishti-%1.png");
 
-// Every size of the icon, for window icons.
+// Every size of the icon.
 QIcon ProgramIcon();
+
+// The sizes a window's title bar and task switcher use. X11 is sent every
+// size of a window icon as raw pixels, so the large ones would slow every
+// start of the program for nothing.
+QIcon WindowIcon();
 
 } // namespace rashi
