@@ -4,11 +4,11 @@
 #
 #   scripts/browser-screenshot.sh [OUT.png] [BUILD_DIR]
 #
-# Defaults: docs/browser.png and build/. Needs xvfb-run, python3 and
+# Defaults: docs/screenshots/place-lookup.png and build/. Needs xvfb-run, python3 and
 # ImageMagick's import.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${1:-$root/docs/browser.png}
+out=${1:-$root/docs/screenshots/place-lookup.png}
 build=${2:-$root/build}
 browser=$build/bin/rashi-drishti-browser
 [ -x "$browser" ] || { echo "no $browser: build first" >&2; exit 1; }
