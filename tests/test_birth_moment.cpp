@@ -1,25 +1,14 @@
 #include "moon/birth_moment.h"
 
+#include "fixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace rashi {
 namespace {
 
-BirthRecord Birth(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
-                  bool daylightSaving = false) {
-    BirthRecord b;
-    b.Day = static_cast<std::int16_t>(day);
-    b.Month = static_cast<std::int16_t>(month);
-    b.Year = static_cast<std::int16_t>(year);
-    b.Hour = static_cast<std::int16_t>(hour);
-    b.Minute = static_cast<std::int16_t>(minute);
-    b.SignedZoneHours = static_cast<std::int16_t>(zoneHours);
-    b.SignedZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    b.ZoneHours = static_cast<std::int16_t>(std::abs(zoneHours));
-    b.ZoneMinutes = static_cast<std::int16_t>(std::abs(zoneMinutes));
-    b.DaylightSaving = daylightSaving;
-    return b;
-}
+using testing::BirthAt;
+
 
 TEST(BirthMoment, JulianDayNumbers) {
     struct Case {
@@ -40,23 +29,23 @@ TEST(BirthMoment, UniversalHoursTakeTheZonesOwnDirection) {
         double expected;
     };
     const Case cases[] = {
-        {"Greenwich noon", Birth(1, 1, 2000, 12, 0, 0, 0), 12},
-        {"India 17:30", Birth(1, 1, 2000, 17, 30, -5, -30), 12},
-        {"India 17:30 with daylight saving", Birth(1, 1, 2000, 17, 30, -5, -30, true), 11},
-        {"India 02:00 falls on the previous day", Birth(1, 1, 2000, 2, 0, -5, -30), -3.5},
-        {"New York 10:15 EST with daylight saving", Birth(4, 7, 1976, 10, 15, 5, 0, true), 14.25},
-        {"Greenwich with daylight saving", Birth(1, 6, 2000, 12, 0, 0, 0, true), 11},
+        {"Greenwich noon", BirthAt(1, 1, 2000, 12, 0, 0, 0), 12},
+        {"India 17:30", BirthAt(1, 1, 2000, 17, 30, -5, -30), 12},
+        {"India 17:30 with daylight saving", BirthAt(1, 1, 2000, 17, 30, -5, -30, true), 11},
+        {"India 02:00 falls on the previous day", BirthAt(1, 1, 2000, 2, 0, -5, -30), -3.5},
+        {"New York 10:15 EST with daylight saving", BirthAt(4, 7, 1976, 10, 15, 5, 0, true), 14.25},
+        {"Greenwich with daylight saving", BirthAt(1, 6, 2000, 12, 0, 0, 0, true), 11},
         // Spain lies west of Greenwich but keeps Central European Time, ahead of UT.
-        {"Madrid 12:00 CET", Birth(1, 1, 2000, 12, 0, -1, 0), 11},
-        {"Hawaii 09:30 HST", Birth(1, 1, 2000, 9, 30, 10, 30), 20},
-        {"hour 24", Birth(1, 1, 2000, 24, 0, 0, 0), 24},
+        {"Madrid 12:00 CET", BirthAt(1, 1, 2000, 12, 0, -1, 0), 11},
+        {"Hawaii 09:30 HST", BirthAt(1, 1, 2000, 9, 30, 10, 30), 20},
+        {"hour 24", BirthAt(1, 1, 2000, 24, 0, 0, 0), 24},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(UniversalHours(c.birth), c.expected) << c.what;
 }
 
 TEST(BirthMoment, CenturiesFromJ2000) {
-    EXPECT_EQ(JulianCenturies(Birth(1, 1, 2000, 12, 0, 0, 0)), 0.0);
-    EXPECT_NEAR(JulianCenturies(Birth(4, 7, 1976, 10, 15, 5, 0, true)), -0.234932409, 1e-9);
+    EXPECT_EQ(JulianCenturies(BirthAt(1, 1, 2000, 12, 0, 0, 0)), 0.0);
+    EXPECT_NEAR(JulianCenturies(BirthAt(4, 7, 1976, 10, 15, 5, 0, true)), -0.234932409, 1e-9);
 }
 
 TEST(BirthMoment, MoonAyanamsa) {

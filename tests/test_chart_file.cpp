@@ -2,7 +2,7 @@
 
 #include "chart/calculation_driver.h"
 #include "chart/stored_text.h"
-#include "entries_fixture.h"
+#include "fixtures.h"
 
 #include <gtest/gtest.h>
 

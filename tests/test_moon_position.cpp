@@ -2,22 +2,19 @@
 
 #include "moon/birth_moment.h"
 
+#include "fixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace rashi {
 namespace {
 
+
+
 ReadingRecords RecordsFor(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
                           bool daylightSaving) {
     ReadingRecords r;
-    r.birth.Day = static_cast<std::int16_t>(day);
-    r.birth.Month = static_cast<std::int16_t>(month);
-    r.birth.Year = static_cast<std::int16_t>(year);
-    r.birth.Hour = static_cast<std::int16_t>(hour);
-    r.birth.Minute = static_cast<std::int16_t>(minute);
-    r.birth.SignedZoneHours = static_cast<std::int16_t>(zoneHours);
-    r.birth.SignedZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    r.birth.DaylightSaving = daylightSaving;
+    r.birth = testing::BirthAt(day, month, year, hour, minute, zoneHours, zoneMinutes, daylightSaving);
     return r;
 }
 

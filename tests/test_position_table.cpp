@@ -5,23 +5,19 @@
 #include "planets/planet_ayanamsa.h"
 #include "planets/planet_theory.h"
 
+#include "fixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace rashi {
 namespace {
 
+
+
 ReadingRecords Reading(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
                        bool daylightSaving = false) {
     ReadingRecords r;
-    BirthRecord& b = r.birth;
-    b.Day = static_cast<std::int16_t>(day);
-    b.Month = static_cast<std::int16_t>(month);
-    b.Year = static_cast<std::int16_t>(year);
-    b.Hour = static_cast<std::int16_t>(hour);
-    b.Minute = static_cast<std::int16_t>(minute);
-    b.SignedZoneHours = static_cast<std::int16_t>(zoneHours);
-    b.SignedZoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    b.DaylightSaving = daylightSaving;
+    r.birth = testing::BirthAt(day, month, year, hour, minute, zoneHours, zoneMinutes, daylightSaving);
     SetUpChart(r);
     ComputeMoonPosition(r);
     BuildPositionTable(r);

@@ -1,6 +1,6 @@
 #include "chart/validation.h"
 
-#include "entries_fixture.h"
+#include "fixtures.h"
 
 #include <gtest/gtest.h>
 
