@@ -2,6 +2,7 @@
 
 #include "aspects/rashi_drishti.h"
 #include "chart/entry_lists.h"
+#include "chart/trim.h"
 #include "moon/moon_position.h"
 #include "planets/planet_ayanamsa.h"
 #include "planets/position_table.h"
@@ -12,12 +13,6 @@
 
 namespace rashi {
 namespace {
-
-std::string_view TrimSpaces(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // Decimal text to a 16-bit integer; surrounding spaces allowed.
 std::optional<std::int16_t> ToInt16(std::string_view text) {

@@ -3,6 +3,7 @@
 #include "aspects/time_zones.h"
 #include "chart/entry_lists.h"
 #include "chart/stored_text.h"
+#include "chart/trim.h"
 #include "chart/windows1252.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@ namespace {
 
 constexpr NumberList kMonthNumbers{1, 12};
 constexpr NumberList kZoneRows{0, kTimeZoneCount - 1};
-
-std::string TrimSpaces(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
-}
 
 const char* BooleanText(bool value) { return value ? "True" : "False"; }
 
@@ -56,7 +51,7 @@ bool IsCoordinateText(std::string_view text) {
 } // namespace
 
 ChartLines ChartLinesOf(const BirthRecord& b, int zoneRow) {
-    return {TrimSpaces(b.Name),
+    return {std::string(TrimSpaces(b.Name)),
             std::to_string(b.Month),
             std::to_string(b.Day),
             std::to_string(b.Year),
@@ -70,9 +65,9 @@ ChartLines ChartLinesOf(const BirthRecord& b, int zoneRow) {
             BooleanText(b.LonEast),
             BooleanText(b.LatSouth),
             BooleanText(b.DaylightSaving),
-            TrimSpaces(b.City),
-            TrimSpaces(b.State),
-            TrimSpaces(b.Country)};
+            std::string(TrimSpaces(b.City)),
+            std::string(TrimSpaces(b.State)),
+            std::string(TrimSpaces(b.Country))};
 }
 
 std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {

@@ -1,5 +1,6 @@
 #include "planets/position_table.h"
 
+#include "chart/trim.h"
 #include "moon/birth_moment.h"
 #include "planets/planet_theory.h"
 
@@ -56,12 +57,6 @@ double Sidereal(double tropical, double ayanamsa) {
     return lambda;
 }
 
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 CivilMoment ShiftMoment(const CivilMoment& local, int minutes) {
@@ -93,16 +88,16 @@ double PrecessionSinceJ2000(double d) {
 
 std::string ShortPositionText(std::string_view text) {
     constexpr std::string_view kDegreeSign = "\u00B0";
-    const std::string_view t = Trim(text);
+    const std::string_view t = TrimSpaces(text);
     const auto degreeMark = t.find(kDegreeSign);
-    const std::string_view deg = Trim(t.substr(0, degreeMark));
+    const std::string_view deg = TrimSpaces(t.substr(0, degreeMark));
     std::string_view min;
     if (degreeMark != std::string_view::npos) {
         const auto start = degreeMark + kDegreeSign.size();
         const auto minuteMark = t.find('\'', start);
-        min = Trim(t.substr(start, minuteMark == std::string_view::npos ? std::string_view::npos : minuteMark - start));
+        min = TrimSpaces(t.substr(start, minuteMark == std::string_view::npos ? std::string_view::npos : minuteMark - start));
     }
-    const std::string_view abbr = Trim(text.substr(text.size() >= 3 ? text.size() - 3 : 0));
+    const std::string_view abbr = TrimSpaces(text.substr(text.size() >= 3 ? text.size() - 3 : 0));
 
     std::string out;
     out.reserve(9);
