@@ -86,16 +86,6 @@ class TestChartFiles : public QObject {
     std::unique_ptr<frmMain> window;
     std::unique_ptr<QTemporaryDir> dir;
 
-    void newWindow()
-    {
-        window.reset();
-        dialogs = std::make_unique<UiRecorder>();
-        window = std::make_unique<frmMain>(*dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
     QString path(const QString& name) const { return dir->filePath(name); }
 
     // A reading of `birth`, saved under `name`.
@@ -113,7 +103,7 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
-        newWindow();
+        QVERIFY(ShowFreshWindow(dialogs, window));
     }
     void cleanup()
     {
@@ -172,7 +162,7 @@ private slots:
         readAndSave(birth, path("round.kqa"));
         const QStringList shown = ResultCaptions(*window);
 
-        newWindow();
+        QVERIFY(ShowFreshWindow(dialogs, window));
         dialogs->openAnswers << path("round.kqa");
         Click(*window, "cmdOpen");
         QVERIFY(dialogs->messages.isEmpty());

@@ -53,11 +53,7 @@ class TestEntryFilters : public QObject {
 private slots:
     void init()
     {
-        dialogs = std::make_unique<UiRecorder>();
-        window = std::make_unique<frmMain>(*dialogs);
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(ShowFreshWindow(dialogs, window));
     }
     void cleanup()
     {

@@ -3,6 +3,7 @@
 
 #include "chart/entries.h"
 #include "chart/main_window.h"
+#include "ui_recorder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 namespace rashi::testing {
 
@@ -21,6 +24,17 @@ T* Child(const QWidget& window, const QString& name)
     if (!found)
         qFatal("no control named %s", qPrintable(name));
     return found;
+}
+
+// A fresh main window whose dialogs are recorded, shown and active.
+inline bool ShowFreshWindow(std::unique_ptr<UiRecorder>& dialogs, std::unique_ptr<frmMain>& window)
+{
+    window.reset();
+    dialogs = std::make_unique<UiRecorder>();
+    window = std::make_unique<frmMain>(*dialogs);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    return QTest::qWaitForWindowActive(window.get());
 }
 
 // A birth as the user sees it on the input panel.
