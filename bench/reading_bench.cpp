@@ -1,11 +1,11 @@
 // Time of one whole reading, of each engine alone, and of --batch.
 
-#include "aspects/rashi_drishti.h"
-#include "chart/calculation_driver.h"
+#include "core/aspects/rashi_drishti.h"
+#include "core/chart/calculation_driver.h"
 #include "cli/report_tool.h"
-#include "moon/moon_position.h"
-#include "planets/planet_ayanamsa.h"
-#include "planets/position_table.h"
+#include "core/moon/moon_position.h"
+#include "core/planets/planet_ayanamsa.h"
+#include "core/planets/position_table.h"
 
 #include <benchmark/benchmark.h>
 

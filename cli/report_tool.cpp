@@ -1,8 +1,8 @@
 #include "cli/report_tool.h"
 
-#include "chart/chart_file.h"
-#include "chart/entry_lists.h"
-#include "chart/key_filters.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/entry_lists.h"
+#include "core/chart/key_filters.h"
 #include "cli/json_writer.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // The report tool: readings without the window, for scripts and for checking.
 
-#include "chart/calculation_driver.h"
+#include "core/chart/calculation_driver.h"
 
 #include <iosfwd>
 #include <string>

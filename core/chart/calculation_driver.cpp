@@ -1,0 +1,102 @@
+#include "core/chart/calculation_driver.h"
+
+#include "core/aspects/rashi_drishti.h"
+#include "core/chart/entry_lists.h"
+#include "core/chart/trim.h"
+#include "core/moon/moon_position.h"
+#include "core/planets/planet_ayanamsa.h"
+#include "core/planets/position_table.h"
+
+#include <charconv>
+#include <cstdint>
+#include <exception>
+
+namespace rashi {
+namespace {
+
+// Decimal text to a 16-bit integer; surrounding spaces allowed.
+std::optional<std::int16_t> ToInt16(std::string_view text) {
+    text = TrimSpaces(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    std::int16_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> FromList(const NumberList& list, int position) {
+    if (!list.contains(position)) return std::nullopt;
+    return static_cast<std::int16_t>(list.value(position));
+}
+
+// Sets the field when the value converted; a step of several fields chains
+// these with &&, so the first failure leaves the rest of the step undone.
+bool Set(std::int16_t& field, std::optional<std::int16_t> value) {
+    if (!value) return false;
+    field = *value;
+    return true;
+}
+
+// Runs one engine; a failure inside it abandons only that engine.
+template <typename Step>
+void RunStep(Step step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecord& b) {
+    b.Name = e.Name;
+    if (e.MonthPosition >= 0 && e.MonthPosition < 12) b.Month = static_cast<std::int16_t>(e.MonthPosition + 1);
+    Set(b.Day, FromList(kDayList, e.DatePosition));
+    (void)(Set(b.Year, FromList(kYearList, e.YearPosition)) && Set(b.Hour, FromList(kHourList, e.HourPosition)) &&
+        Set(b.Minute, FromList(kMinuteList, e.MinutePosition)));
+    if (e.ZoneRow >= 0 && e.ZoneRow < kTimeZoneCount) {
+        const std::int16_t hours = tables.TimeZoneHours[e.ZoneRow];
+        const std::int16_t minutes = tables.TimeZoneMinutes[e.ZoneRow];
+        b.ZoneHours = static_cast<std::int16_t>(hours < 0 ? -hours : hours);
+        b.ZoneMinutes = static_cast<std::int16_t>(minutes < 0 ? -minutes : minutes);
+        b.SignedZoneHours = hours;
+        b.SignedZoneMinutes = minutes;
+    }
+    (void)(Set(b.LonDegrees, ToInt16(e.LonDeg)) && Set(b.LonMinutes, ToInt16(e.LonMin)) &&
+        Set(b.LatDegrees, ToInt16(e.LatDeg)) && Set(b.LatMinutes, ToInt16(e.LatMin)));
+    b.LonEast = e.East;
+    b.LatSouth = e.South;
+    b.DaylightSaving = e.DaylightSaving;
+    b.City = TrimSpaces(e.City);
+    b.State = TrimSpaces(e.State);
+    b.Country = TrimSpaces(e.Country);
+}
+
+void RunEngines(ReadingRecords& records) {
+    RunStep([&] { SetUpChart(records); });
+    RunStep([&] { ComputeMoonPosition(records); });
+    RunStep([&] { BuildPositionTable(records); });
+    RunStep([&] { EvaluateRashiDrishti(records); });
+}
+
+std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
+    if (auto refusal = ValidateInput(entries)) return refusal;
+    LoadReferenceTables(records_.tables);
+    FillBirthRecord(entries, records_.tables, records_.birth);
+    RunEngines(records_);
+    return std::nullopt;
+}
+
+std::vector<std::string> ReportLines(const Report& report) {
+    std::vector<std::string> lines;
+    lines.reserve(4 * kReportRows);
+    for (int i = 0; i < kReportRows; ++i) {
+        lines.push_back(report.lblPlanets[i]);
+        lines.push_back(report.lblPlanets_Position[i]);
+        lines.push_back(report.lblAspects[i]);
+        lines.push_back(report.lblGrahas[i]);
+    }
+    return lines;
+}
+
+} // namespace rashi

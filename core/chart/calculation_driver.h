@@ -1,0 +1,40 @@
+#pragma once
+// Runs a reading: validation, the reference tables, the birth record and the
+// four engines, in that order. The window (and the report tool) hold one
+// driver for the whole run; its records keep the last reading between runs.
+
+#include "core/chart/entries.h"
+#include "core/chart/reading_records.h"
+#include "core/chart/validation.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rashi {
+
+// Copies the entries into the birth record, step by step. A step that cannot
+// be completed (a text that is not a number, a list position outside its list)
+// leaves the rest of that step's fields as they were.
+void FillBirthRecord(const Entries& entries, const ReferenceTables& tables, BirthRecord& birth);
+
+// Runs the engines on records whose birth record is filled.
+void RunEngines(ReadingRecords& records);
+
+class CalculationDriver {
+public:
+    // Validates the entries; on success runs the whole reading and returns
+    // nothing, on failure returns the refusal and leaves every record as it was.
+    std::optional<Refusal> Calculate(const Entries& entries);
+
+    const ReadingRecords& records() const { return records_; }
+    const Report& report() const { return records_.report; }
+
+private:
+    ReadingRecords records_;
+};
+
+// The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...
+std::vector<std::string> ReportLines(const Report& report);
+
+} // namespace rashi

@@ -1,0 +1,51 @@
+#pragma once
+// The chart file: 17 lines of birth data, each shifted with EncodeText and
+// ended by CR LF, in Windows-1252. Line order: name, month, day, year, hour,
+// minute, zone row, longitude degrees and minutes, latitude degrees and
+// minutes, east, south, daylight saving, city, state, country.
+
+#include "core/chart/birth_record.h"
+#include "core/chart/entries.h"
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+inline constexpr int kChartFileLines = 17;
+inline constexpr std::string_view kChartExtension = "kqa";
+inline constexpr std::string_view kChartFileRefused = "Please Check The File.";
+// The longest line read back: what a text box can hold.
+inline constexpr std::size_t kMaxChartLineBytes = 32767;
+// The most a reader takes from a file: 17 full lines with their ends.
+inline constexpr std::size_t kMaxChartFileBytes = kChartFileLines * (kMaxChartLineBytes + 2);
+
+// The plain (decoded, UTF-8) text of the 17 lines.
+using ChartLines = std::array<std::string, kChartFileLines>;
+
+ChartLines ChartLinesOf(const BirthRecord& birth, int zoneRow);
+
+// The file's bytes: every line trimmed, encoded, ended by CR LF.
+std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
+
+// The entries a chart file restores. Nothing is returned when any line does
+// not fit its control: the file is refused whole.
+std::optional<Entries> EntriesFromChartLines(const ChartLines& lines);
+
+// Splits the first 17 lines (CR ends a line, an LF right after it belongs to
+// the end) and decodes them. Fewer than 17 lines: nothing.
+std::optional<ChartLines> SplitChartFile(std::string_view bytes);
+
+std::optional<Entries> ParseChartFile(std::string_view bytes);
+
+// Reads no more than 17 lines need, and never more than kMaxChartFileBytes.
+std::optional<Entries> ReadChartFile(std::istream& in);
+
+// The open dialog's check: the last three characters are exactly "kqa".
+bool HasChartExtension(std::string_view fileName);
+
+} // namespace rashi

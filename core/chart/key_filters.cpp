@@ -1,0 +1,19 @@
+#include "core/chart/key_filters.h"
+
+namespace rashi {
+
+bool KeyFilter::accepts(char32_t code) const {
+    if (code == 8 || code == 127) return true;
+    if (letters) return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ';
+    return code >= '0' && code <= '9';
+}
+
+bool KeyFilter::acceptsText(std::string_view utf8) const {
+    // Every accepted character is ASCII, so any byte of a longer UTF-8
+    // sequence is refused on its own.
+    for (const char c : utf8)
+        if (!accepts(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+} // namespace rashi

@@ -1,0 +1,34 @@
+#pragma once
+// The birth moment in Universal Time, the day number of a civil date, the
+// Moon's ayanamsa and the text of a longitude within its sign.
+
+#include "core/chart/birth_record.h"
+
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+inline constexpr double kDegToRad = 0.0174532925199433;
+inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Hours added to the local clock to give UT: the zone's own signed offset,
+// one hour less with daylight saving.
+double ZoneOffsetHours(const BirthRecord& birth);
+
+// The birth time in UT on the civil birth date; may lie below 0 or above 24.
+double UniversalHours(const BirthRecord& birth);
+
+// Day number of a civil date (Julian calendar before 15 October 1582).
+double JulianDayNumber(int month, int day, int year);
+
+// Centuries of 36525 days from 2000 January 1.5.
+double JulianCenturies(const BirthRecord& birth);
+
+// The negative of the ayanamsa at T, in degrees: tropical + correction = sidereal.
+double AyanamsaCorrection(double T);
+
+// e.g. 15° 15' 0" Tau for 45.25; truncated, never rounded; |x| is used.
+std::string SignPositionText(double longitude);
+
+} // namespace rashi

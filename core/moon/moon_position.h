@@ -1,0 +1,28 @@
+#pragma once
+// The Moon's sidereal longitude from the 25 largest terms of the lunar series
+// in longitude (mean equinox of date), made sidereal with AyanamsaCorrection.
+
+#include "core/chart/reading_records.h"
+
+#include <array>
+
+namespace rashi {
+
+struct LunarTerm {
+    int D, M, Mp, F;      // multipliers of the fundamental arguments
+    double coefficient;   // degrees
+    bool timesE;          // multiplied by the eccentricity factor E
+};
+
+extern const std::array<LunarTerm, 25> kLunarTerms;
+
+// Tropical longitude of the Moon at T, reduced into [0, 360].
+double MoonTropicalLongitude(double T);
+
+// Sidereal longitude at T, in [0, 360).
+double MoonSiderealLongitude(double T);
+
+// Reads records.birth; writes records.moon.
+void ComputeMoonPosition(ReadingRecords& records);
+
+} // namespace rashi

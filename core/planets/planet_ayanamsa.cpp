@@ -1,0 +1,26 @@
+#include "core/planets/planet_ayanamsa.h"
+
+#include "core/moon/birth_moment.h"
+
+#include <cmath>
+
+namespace rashi {
+
+double PlanetAyanamsaCorrection(double T0) {
+    double node = (933060 - 6962911 * T0 + 7.5 * T0 * T0) / 3600;
+    if (node >= 360) node = std::fmod(node, 360.0); // a negative angle stays negative
+    const double twiceSun = (259205536 * T0 + 2013816) / 3600;
+    const double nutation = 1.27 * std::sin(twiceSun * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
+    return (nutation - T0 * (5025.64 + 1.11 * T0) - 80861.27) / 3600;
+}
+
+void SetUpChart(ReadingRecords& records) {
+    PlanetChart& chart = records.chart;
+    const BirthRecord& birth = records.birth;
+    chart.UniversalHours = UniversalHours(birth);
+    const double j = JulianDayNumber(birth.Month, birth.Day, birth.Year);
+    chart.Centuries1900 = ((j - 2415020) + chart.UniversalHours / 24 - 0.5) / 36525;
+    chart.ChartAyanamsa = PlanetAyanamsaCorrection(chart.Centuries1900);
+}
+
+} // namespace rashi

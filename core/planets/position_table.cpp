@@ -1,0 +1,151 @@
+#include "core/planets/position_table.h"
+
+#include "core/chart/trim.h"
+#include "core/moon/birth_moment.h"
+#include "core/planets/planet_theory.h"
+
+#include <array>
+#include <cmath>
+
+namespace rashi {
+namespace {
+
+// The report rows and where each takes its position.
+struct ReportBody {
+    const char* english;
+    const char* sanskrit;
+    int theoryIndex; // -1: Moon, -2: North Node, -3: South Node
+};
+
+constexpr std::array<ReportBody, kReportRows> kReportBodies = {{
+    {"Sun", "Surya", Earth},
+    {"Moon", "Chandra", -1},
+    {"Mercury", "Budha", Mercury},
+    {"Venus", "Shukra", Venus},
+    {"Mars", "Mangala", Mars},
+    {"Jupiter", "Guru", Jupiter},
+    {"Saturn", "Shani", Saturn},
+    {"North Node", "Rahu", -2},
+    {"South Node", "Ketu", -3},
+}};
+
+// Days since 1 March of year 0 (proleptic Gregorian) and back.
+long long DaysFromCivil(long long y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe;
+}
+
+void CivilFromDays(long long z, int& y, int& m, int& d) {
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2));
+}
+
+double Sidereal(double tropical, double ayanamsa) {
+    double lambda = tropical - std::fabs(ayanamsa);
+    while (lambda < 0) lambda += 360;
+    while (lambda >= 360) lambda -= 360;
+    return lambda;
+}
+
+} // namespace
+
+CivilMoment ShiftMoment(const CivilMoment& local, int minutes) {
+    const long long total =
+        DaysFromCivil(local.year, local.month, local.day) * 1440 + local.hour * 60LL + local.minute + minutes;
+    long long days = total / 1440;
+    long long rest = total % 1440;
+    if (rest < 0) {
+        rest += 1440;
+        --days;
+    }
+    CivilMoment ut{};
+    CivilFromDays(days, ut.year, ut.month, ut.day);
+    ut.hour = static_cast<int>(rest / 60);
+    ut.minute = static_cast<int>(rest % 60);
+    return ut;
+}
+
+CivilMoment PlanetMoment(const BirthRecord& birth) {
+    int offset = birth.SignedZoneHours * 60 + birth.SignedZoneMinutes;
+    if (birth.DaylightSaving) offset -= 60;
+    return ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, offset);
+}
+
+double PrecessionSinceJ2000(double d) {
+    const double T = d / 36525;
+    return (5029.0966 * T + 1.11113 * T * T) / 3600;
+}
+
+std::string ShortPositionText(std::string_view text) {
+    constexpr std::string_view kDegreeSign = "\u00B0";
+    const std::string_view t = TrimSpaces(text);
+    const auto degreeMark = t.find(kDegreeSign);
+    const std::string_view deg = TrimSpaces(t.substr(0, degreeMark));
+    std::string_view min;
+    if (degreeMark != std::string_view::npos) {
+        const auto start = degreeMark + kDegreeSign.size();
+        const auto minuteMark = t.find('\'', start);
+        min = TrimSpaces(t.substr(start, minuteMark == std::string_view::npos ? std::string_view::npos : minuteMark - start));
+    }
+    const std::string_view abbr = TrimSpaces(text.substr(text.size() >= 3 ? text.size() - 3 : 0));
+
+    std::string out;
+    out.reserve(9);
+    if (deg.size() <= 1) out += '0';
+    out.append(deg).append(" ").append(abbr).append(" ");
+    if (min.size() <= 1) out += '0';
+    out.append(min);
+    return out;
+}
+
+void BuildPositionTable(ReadingRecords& records) {
+    PositionTable& table = records.positions;
+    for (int i = 0; i < kReportRows; ++i) {
+        table.PlanetNames[i] = kReportBodies[i].english;
+        table.PlanetNamesSanskrit[i] = kReportBodies[i].sanskrit;
+    }
+
+    const CivilMoment ut = PlanetMoment(records.birth);
+    const double d = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const double ayanamsa = records.chart.ChartAyanamsa;
+
+    // The element table is of J2000; bring each longitude to the equinox of
+    // date before taking off the ayanamsa of date.
+    const double precession = PrecessionSinceJ2000(d);
+    const auto longitudes = GeocentricLongitudes(d);
+    for (int p = 0; p < kTheoryBodies; ++p)
+        table.TheoryPositionTexts[p] = SignPositionText(Sidereal(longitudes[p] + precession, ayanamsa));
+
+    // Mean lunar nodes (already of date).
+    double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
+    north = north * (180 / 3.1416);
+    north = north - 1;
+    north = north - std::fabs(ayanamsa);
+    while (north < 0) north += 360;
+    table.NorthNodeText = SignPositionText(north);
+
+    double south = north + 180;
+    while (south >= 360) south -= 360;
+    table.SouthNodeText = SignPositionText(south);
+
+    for (int i = 0; i < kReportRows; ++i) {
+        const int source = kReportBodies[i].theoryIndex;
+        const std::string& text = source >= 0 ? table.TheoryPositionTexts[source]
+                                  : source == -1 ? records.moon.MoonPositionText
+                                  : source == -2 ? table.NorthNodeText
+                                                 : table.SouthNodeText;
+        table.PlanetPositions[i] = ShortPositionText(text);
+    }
+}
+
+} // namespace rashi

@@ -1,0 +1,51 @@
+#pragma once
+// Births for the tests: entries as a person would type them, and birth
+// records as the driver would fill them.
+
+#include "core/chart/birth_record.h"
+#include "core/chart/entries.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace rashi::testing {
+
+// 1 January 2000, 12:00, Greenwich Mean Time (row 29), 0° E, 51°28' N, London.
+inline Entries GreenwichNoon() {
+    Entries e;
+    e.Name = "Ada";
+    e.DatePosition = 0;
+    e.MonthPosition = 0;
+    e.YearPosition = 2000 - 1901;
+    e.HourPosition = 12;
+    e.MinutePosition = 0;
+    e.ZoneRow = 29;
+    e.LatDeg = "51";
+    e.LatMin = "28";
+    e.LonDeg = "0";
+    e.LonMin = "0";
+    e.City = "London";
+    e.State = "England";
+    e.Country = "United Kingdom";
+    return e;
+}
+
+// A birth record of a civil moment and the zone's signed offset.
+inline BirthRecord BirthAt(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
+                           bool daylightSaving = false) {
+    const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+    BirthRecord b;
+    b.Day = i16(day);
+    b.Month = i16(month);
+    b.Year = i16(year);
+    b.Hour = i16(hour);
+    b.Minute = i16(minute);
+    b.SignedZoneHours = i16(zoneHours);
+    b.SignedZoneMinutes = i16(zoneMinutes);
+    b.ZoneHours = i16(std::abs(zoneHours));
+    b.ZoneMinutes = i16(std::abs(zoneMinutes));
+    b.DaylightSaving = daylightSaving;
+    return b;
+}
+
+} // namespace rashi::testing

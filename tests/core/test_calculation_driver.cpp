@@ -1,0 +1,153 @@
+#include "core/chart/calculation_driver.h"
+
+#include "fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace rashi {
+namespace {
+
+using testing::GreenwichNoon;
+
+TEST(CalculationDriver, FillsTheBirthRecord) {
+    struct Case {
+        const char* what;
+        void (*change)(Entries&);
+        void (*check)(const BirthRecord&);
+    };
+    const Case cases[] = {
+        {"Indian Time", [](Entries& e) { e.ZoneRow = 34; },
+         [](const BirthRecord& b) {
+             EXPECT_EQ(b.ZoneHours, 5);
+             EXPECT_EQ(b.ZoneMinutes, 30);
+             EXPECT_EQ(b.SignedZoneHours, -5);
+             EXPECT_EQ(b.SignedZoneMinutes, -30);
+         }},
+        {"Eastern Standard Time", [](Entries& e) { e.ZoneRow = 27; },
+         [](const BirthRecord& b) {
+             EXPECT_EQ(b.ZoneHours, 5);
+             EXPECT_EQ(b.ZoneMinutes, 0);
+             EXPECT_EQ(b.SignedZoneHours, 5);
+             EXPECT_EQ(b.SignedZoneMinutes, 0);
+         }},
+        {"places trimmed, name kept", [](Entries& e) {
+             e.City = "  Pune  ";
+             e.Name = " Ada ";
+         },
+         [](const BirthRecord& b) {
+             EXPECT_EQ(b.City, "Pune");
+             EXPECT_EQ(b.Name, " Ada ");
+         }},
+        {"hour 24, December", [](Entries& e) {
+             e.HourPosition = 24;
+             e.MinutePosition = 0;
+             e.MonthPosition = 11;
+         },
+         [](const BirthRecord& b) {
+             EXPECT_EQ(b.Hour, 24);
+             EXPECT_EQ(b.Minute, 0);
+             EXPECT_EQ(b.Month, 12);
+         }},
+        {"West and North", [](Entries& e) {
+             e.East = false;
+             e.West = true;
+         },
+         [](const BirthRecord& b) {
+             EXPECT_FALSE(b.LonEast);
+             EXPECT_FALSE(b.LatSouth);
+         }},
+        {"South, daylight saving, 999", [](Entries& e) {
+             e.North = false;
+             e.South = true;
+             e.DaylightSaving = true;
+             e.LatDeg = "999";
+         },
+         [](const BirthRecord& b) {
+             EXPECT_TRUE(b.LatSouth);
+             EXPECT_TRUE(b.DaylightSaving);
+             EXPECT_EQ(b.LatDegrees, 999);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Entries e = GreenwichNoon();
+        c.change(e);
+        CalculationDriver driver;
+        ASSERT_FALSE(driver.Calculate(e));
+        c.check(driver.records().birth);
+    }
+}
+
+TEST(CalculationDriver, AStepThatCannotConvertLeavesItsFields) {
+    BirthRecord b;
+    b.LonDegrees = 7;
+    b.LonMinutes = 8;
+    b.LatDegrees = 9;
+    b.Year = 1999;
+    b.Hour = 3;
+    b.Minute = 4;
+    Entries e = GreenwichNoon();
+    e.LonDeg = "12";
+    e.LonMin = "  "; // blanks are not a number: the rest of the step is skipped
+    e.HourPosition = 25; // outside the list
+    e.ZoneRow = 71;
+    FillBirthRecord(e, TimeZones(), b);
+    EXPECT_EQ(b.LonDegrees, 12);
+    EXPECT_EQ(b.LonMinutes, 8);
+    EXPECT_EQ(b.LatDegrees, 9);
+    EXPECT_EQ(b.Year, 2000);
+    EXPECT_EQ(b.Hour, 3);
+    EXPECT_EQ(b.Minute, 4);
+    EXPECT_EQ(b.SignedZoneHours, 0);
+    EXPECT_EQ(b.City, "London"); // later steps still run
+}
+
+TEST(CalculationDriver, WorkedReadingEndsWithTheResults) {
+    CalculationDriver driver;
+    ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
+    const Report& r = driver.report();
+    EXPECT_EQ(r.lblPlanets[0], "Sun / Surya");
+    EXPECT_EQ(r.lblPlanets_Position[0], "16 Sag 31");
+    EXPECT_EQ(r.lblPlanets_Position[1], "19 Lib 27");
+    EXPECT_EQ(r.lblAspects[1], "Planet Moon aspects or has Rashi Drishti with Mesha, Kataka, Makara.");
+    EXPECT_EQ(r.lblGrahas[1], "Planet Moon has Rashi Drishti with Jupiter, Saturn, North Node, South Node.");
+    EXPECT_EQ(driver.records().front, Panel::Results);
+    EXPECT_EQ(ReportLines(r).size(), 36u);
+    EXPECT_EQ(ReportLines(r)[5], "19 Lib 27");
+}
+
+TEST(CalculationDriver, RefusedEntriesLeaveThePreviousReading) {
+    CalculationDriver driver;
+    ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
+    const BirthRecord before = driver.records().birth;
+    const Report report = driver.report();
+    Entries e = GreenwichNoon();
+    e.YearPosition = 50;
+    e.Name.clear();
+    const auto refusal = driver.Calculate(e);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, "Please Enter Your Name");
+    EXPECT_EQ(driver.records().birth, before);
+    EXPECT_EQ(driver.report(), report);
+}
+
+TEST(CalculationDriver, SameEntriesSameReadingOtherEntriesReplaceIt) {
+    CalculationDriver driver;
+    ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
+    const Report first = driver.report();
+    ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
+    EXPECT_EQ(driver.report(), first);
+
+    Entries other = GreenwichNoon();
+    other.YearPosition = 75;
+    other.ZoneRow = 34;
+    other.DaylightSaving = true;
+    ASSERT_FALSE(driver.Calculate(other));
+    CalculationDriver fresh;
+    ASSERT_FALSE(fresh.Calculate(other));
+    EXPECT_EQ(driver.report(), fresh.report());
+    EXPECT_NE(driver.report(), first);
+}
+
+} // namespace
+} // namespace rashi

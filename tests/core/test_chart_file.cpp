@@ -1,0 +1,211 @@
+#include "core/chart/chart_file.h"
+
+#include "core/chart/calculation_driver.h"
+#include "core/chart/stored_text.h"
+#include "fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace rashi {
+namespace {
+
+using testing::GreenwichNoon;
+
+std::string FileOf(const ChartLines& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += EncodeText(line) + "\r\n";
+    return bytes;
+}
+
+ChartLines GoodLines() {
+    return {"Ada", "3", "7", "1985", "24", "59", "34", "73", "51", "18", "31", "True", "False", "True",
+            "Pune", "Maharashtra", "India"};
+}
+
+TEST(ChartFile, SavedBytesAreExact) {
+    CalculationDriver driver;
+    Entries e = GreenwichNoon();
+    e.MonthPosition = 2;
+    e.DatePosition = 6;
+    e.City = "  London ";
+    e.Name = " Ada";
+    e.LonDeg = "007";
+    ASSERT_FALSE(driver.Calculate(e));
+    const std::string bytes = FormatChartFile(driver.records().birth, 29);
+    const ChartLines expected = {"Ada",  "3",     "7",     "2000", "12", "0",      "29",      "7",
+                                 "0",    "51",    "28",    "True", "False", "False", "London", "England",
+                                 "United Kingdom"};
+    EXPECT_EQ(bytes, FileOf(expected));
+    // 7 March: line 2 holds the encoded 3, line 3 the encoded 7, each then CR LF.
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n") + 2, 3), std::string("\x88\r\n"));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 17);
+}
+
+TEST(ChartFile, SaveThenOpenRestoresEveryEntryAndTheReading) {
+    Entries e = GreenwichNoon();
+    e.MonthPosition = 10;
+    e.DatePosition = 29;
+    e.YearPosition = 0;
+    e.HourPosition = 24;
+    e.MinutePosition = 59;
+    e.ZoneRow = 70;
+    e.East = false;
+    e.West = true;
+    e.North = false;
+    e.South = true;
+    e.DaylightSaving = true;
+    CalculationDriver driver;
+    ASSERT_FALSE(driver.Calculate(e));
+    const auto reopened = ParseChartFile(FormatChartFile(driver.records().birth, e.ZoneRow));
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(*reopened, e);
+    CalculationDriver again;
+    ASSERT_FALSE(again.Calculate(*reopened));
+    EXPECT_EQ(again.report(), driver.report());
+}
+
+TEST(ChartFile, AcceptsWhatTheFormatAllows) {
+    struct Case {
+        const char* what;
+        int line;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"boolean in capitals", 11, "TRUE"},   {"boolean as a number", 12, "-1"}, {"zero is false", 13, "0"},
+        {"decimal number", 11, "0.5"},          {"empty coordinate", 7, ""},       {"empty name", 0, ""},
+        {"any character in a place", 14, "O'Brien \"</script>\""},
+    };
+    for (const Case& c : cases) {
+        ChartLines lines = GoodLines();
+        lines[c.line] = c.text;
+        EXPECT_TRUE(ParseChartFile(FileOf(lines))) << c.what;
+    }
+    ChartLines lines = GoodLines();
+    lines[11] = "-1";
+    lines[12] = "TRUE";
+    lines[13] = "0";
+    const auto e = ParseChartFile(FileOf(lines));
+    ASSERT_TRUE(e);
+    EXPECT_TRUE(e->East && !e->West && e->South && !e->North && !e->DaylightSaving);
+}
+
+TEST(ChartFile, RefusesAnyLineThatDoesNotFitItsControl) {
+    struct Case {
+        const char* what;
+        int line;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"month 0", 1, "0"},          {"month 13", 1, "13"},         {"month with a sign", 1, "+3"},
+        {"day 32", 2, "32"},          {"day with a leading zero", 2, "07"}, {"year 1900", 3, "1900"},
+        {"year 2051", 3, "2051"},     {"hour 25", 4, "25"},          {"minute 60", 5, "60"},
+        {"zone row 71", 6, "71"},     {"zone row -1", 6, "-1"},      {"empty zone", 6, ""},
+        {"four digits", 7, "1234"},   {"minus sign", 8, "-5"},       {"letters", 9, "ab"},
+        {"blank", 10, " "},           {"neither word nor number", 11, "Yes"}, {"empty boolean", 12, ""},
+        {"half a number", 13, "1.2.3"},
+    };
+    for (const Case& c : cases) {
+        ChartLines lines = GoodLines();
+        lines[c.line] = c.text;
+        EXPECT_FALSE(ParseChartFile(FileOf(lines))) << c.what;
+    }
+}
+
+TEST(ChartFile, LineEnds) {
+    const std::string good = FileOf(GoodLines());
+    EXPECT_TRUE(ParseChartFile(good));
+    // Lines after the 17th are ignored; CR alone ends a line; the last may lack its end.
+    EXPECT_TRUE(ParseChartFile(good + "trailing junk\r\nmore"));
+    std::string crOnly = good;
+    for (std::size_t p; (p = crOnly.find("\r\n")) != std::string::npos;) crOnly.erase(p + 1, 1);
+    EXPECT_EQ(ParseChartFile(crOnly), ParseChartFile(good));
+    EXPECT_TRUE(ParseChartFile(good.substr(0, good.size() - 2)));
+    // Sixteen lines, or no line breaks at all, is not a chart.
+    const std::string sixteen = good.substr(0, good.rfind('\r', good.size() - 3) + 2);
+    EXPECT_FALSE(ParseChartFile(sixteen));
+    EXPECT_FALSE(ParseChartFile(std::string(1000, '\x90')));
+    EXPECT_FALSE(ParseChartFile(""));
+}
+
+TEST(ChartFile, ReaderStopsAtTheSeventeenthLineAndRefusesHugeLines) {
+    const std::string good = FileOf(GoodLines());
+    std::istringstream withTail(good + std::string(10'000'000, 'x'));
+    EXPECT_TRUE(ReadChartFile(withTail));
+    EXPECT_LT(withTail.tellg(), static_cast<std::streamoff>(good.size() + 8192));
+
+    std::istringstream noBreaks(std::string(kMaxChartFileBytes * 2, '\x96'));
+    EXPECT_FALSE(ReadChartFile(noBreaks));
+    EXPECT_LE(noBreaks.tellg(), static_cast<std::streamoff>(kMaxChartFileBytes + 8192));
+
+    ChartLines longName = GoodLines();
+    longName[0] = std::string(kMaxChartLineBytes + 1, 'a');
+    std::istringstream tooLong(FileOf(longName));
+    EXPECT_FALSE(ReadChartFile(tooLong));
+    longName[0].pop_back();
+    std::istringstream longest(FileOf(longName));
+    EXPECT_TRUE(ReadChartFile(longest));
+}
+
+TEST(ChartFile, NonAsciiTextsTravelInWindows1252) {
+    BirthRecord b;
+    b.Month = b.Day = 1;
+    b.Year = 1950;
+    b.Name = "Zo\u0161a \u2013 \u20AC"; // š, en dash and euro sign have codes below 171
+    b.City = "K\u00F6ln";                 // ö is 246: cannot be shifted, so it is lost
+    const std::string bytes = FormatChartFile(b, 0);
+    EXPECT_EQ(bytes.substr(0, bytes.find('\r')), EncodeText("Zo\x9A" "a \x96 \x80"));
+    const auto lines = SplitChartFile(bytes);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ((*lines)[0], b.Name);
+    EXPECT_EQ((*lines)[14], "Kln");
+}
+
+TEST(ChartFile, ExtensionIsCaseSensitive) {
+    EXPECT_TRUE(HasChartExtension("/home/ada/chart.kqa"));
+    EXPECT_TRUE(HasChartExtension("kqa"));
+    EXPECT_FALSE(HasChartExtension("chart.KQA"));
+    EXPECT_FALSE(HasChartExtension("chart.kq"));
+    EXPECT_FALSE(HasChartExtension(""));
+}
+
+} // namespace
+} // namespace rashi
+
+namespace rashi {
+namespace {
+
+TEST(ChartFile, RandomBytesNeverGiveAHalfReading) {
+    // Mutations of a good file: every result is either refused or a file
+    // whose entries all lie inside their lists.
+    const std::string good = FileOf(GoodLines());
+    std::mt19937 random(7);
+    for (int round = 0; round < 5000; ++round) {
+        std::string bytes = good;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int k = 0; k < edits; ++k) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 3) {
+            case 0: bytes[at] = static_cast<char>(random() % 256); break;
+            case 1: bytes.erase(at, 1 + random() % 8); break;
+            default: bytes.insert(at, 1, static_cast<char>(random() % 256)); break;
+            }
+            if (bytes.empty()) bytes = "\r";
+        }
+        const auto e = ParseChartFile(bytes);
+        if (!e) continue;
+        EXPECT_TRUE(e->MonthPosition >= 0 && e->MonthPosition < 12);
+        EXPECT_TRUE(e->DatePosition >= 0 && e->DatePosition < 31);
+        EXPECT_TRUE(e->YearPosition >= 0 && e->YearPosition < 150);
+        EXPECT_TRUE(e->HourPosition >= 0 && e->HourPosition <= 24);
+        EXPECT_TRUE(e->ZoneRow >= 0 && e->ZoneRow <= 70);
+        EXPECT_LE(e->LatDeg.size(), 3u);
+        EXPECT_NE(e->East, e->West);
+        EXPECT_NE(e->North, e->South);
+    }
+}
+
+} // namespace
+} // namespace rashi

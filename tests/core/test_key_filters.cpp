@@ -1,0 +1,47 @@
+#include "core/chart/key_filters.h"
+
+#include <gtest/gtest.h>
+
+namespace rashi {
+namespace {
+
+TEST(KeyFilters, CodesEachBoxTakes) {
+    for (char32_t code = 0; code < 256; ++code) {
+        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ';
+        const bool digit = code >= '0' && code <= '9';
+        const bool editing = code == 8 || code == 127;
+        EXPECT_EQ(kLetterFilter.accepts(code), letter || editing) << int(code);
+        EXPECT_EQ(kDigitFilter.accepts(code), digit || editing) << int(code);
+    }
+    EXPECT_FALSE(kLetterFilter.accepts(U'\u00E9'));
+    EXPECT_FALSE(kDigitFilter.accepts(U'\u0663')); // Arabic-Indic three
+}
+
+TEST(KeyFilters, ControlKeysAreRefused) {
+    for (char32_t control : {char32_t(3), char32_t(22), char32_t(24), char32_t(9), char32_t(13)}) {
+        EXPECT_FALSE(kLetterFilter.accepts(control));
+        EXPECT_FALSE(kDigitFilter.accepts(control));
+    }
+}
+
+TEST(KeyFilters, PastedText) {
+    EXPECT_TRUE(kLetterFilter.acceptsText("Pune Maharashtra"));
+    EXPECT_TRUE(kLetterFilter.acceptsText(""));
+    EXPECT_FALSE(kLetterFilter.acceptsText("Jos\u00E9"));
+    EXPECT_FALSE(kLetterFilter.acceptsText("O'Brien"));
+    EXPECT_FALSE(kLetterFilter.acceptsText("St. Louis"));
+    EXPECT_FALSE(kLetterFilter.acceptsText("line\nbreak"));
+    EXPECT_TRUE(kDigitFilter.acceptsText("077"));
+    EXPECT_FALSE(kDigitFilter.acceptsText("-77"));
+    EXPECT_FALSE(kDigitFilter.acceptsText("7 "));
+}
+
+TEST(KeyFilters, Messages) {
+    EXPECT_EQ(kLetterFilter.message, "Please enter only letters");
+    EXPECT_TRUE(kLetterFilter.refocus);
+    EXPECT_EQ(kDigitFilter.message, "Please enter only numbers");
+    EXPECT_FALSE(kDigitFilter.refocus);
+}
+
+} // namespace
+} // namespace rashi

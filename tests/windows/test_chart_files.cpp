@@ -1,0 +1,333 @@
+// Saving a reading to a chart file and opening it again, through the window's
+// buttons and the dialog recorder: what is written, what is restored, which
+// files are refused whole, and how a failed save is reported.
+
+#include "ui_helpers.h"
+#include "ui_recorder.h"
+
+#include "core/chart/chart_file.h"
+#include "windows/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A plain text line as the chart file stores it: every code shifted up by 85.
+QByteArray Encoded(const QByteArray& plain)
+{
+    QByteArray out;
+    for (const char c : plain)
+        out.append(char(static_cast<unsigned char>(c) + 85));
+    return out;
+}
+
+QByteArray ChartBytes(const QList<QByteArray>& plainLines)
+{
+    QByteArray bytes;
+    for (const QByteArray& line : plainLines)
+        bytes += Encoded(line) + "\r\n";
+    return bytes;
+}
+
+const QList<QByteArray> kValidLines = {"Mira", "3", "7", "1987", "21", "45", "34", "73", "51", "18", "31",
+                                       "True", "False", "True", "Pune", "Maharashtra", "India"};
+
+// Lets writes grow a file to at most `bytes` while it lives: a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+} // namespace
+
+class TestChartFiles : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    // A reading of `birth`, saved under `name`.
+    void readAndSave(const Birth& birth, const QString& name)
+    {
+        EnterBirth(*window, birth);
+        Click(*window, "cmdCalculate");
+        QVERIFY(ResultsInFront(*window));
+        dialogs->saveAnswers << name;
+        Click(*window, "cmdSave");
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QVERIFY(ShowFreshWindow(dialogs, window));
+    }
+    void cleanup()
+    {
+        window.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void saveWritesTheBirthOfTheReading()
+    {
+        Birth birth = Greenwich2000();
+        birth.day = 7;
+        birth.month = 3;
+        birth.city = QStringLiteral("  London  ");
+        readAndSave(birth, path("march.kqa"));
+        QVERIFY(dialogs->messages.isEmpty());
+
+        QCOMPARE(dialogs->saveDialogs.size(), 1);
+        const FileDialogSetup setup = dialogs->saveDialogs[0];
+        QCOMPARE(setup.title, QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10"));
+        QCOMPARE(setup.filter, QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)"));
+        QCOMPARE(setup.defaultSuffix, QStringLiteral("kqa"));
+        QCOMPARE(setup.startName, QString());
+
+        const QByteArray bytes = ReadAll(path("march.kqa"));
+        const QList<QByteArray> lines = bytes.split('\n');
+        QCOMPARE(lines.size(), 18); // 17 lines, each ended by CR LF
+        QVERIFY(lines.last().isEmpty());
+        for (int i = 0; i < 17; ++i)
+            QVERIFY2(lines[i].endsWith('\r') && lines[i].count('\r') == 1, qPrintable(QString::number(i)));
+        QCOMPARE(lines[0], Encoded("Ada Lovelace") + "\r");
+        QCOMPARE(lines[1], Encoded("3") + "\r");
+        QCOMPARE(lines[2], Encoded("7") + "\r");
+        QCOMPARE(lines[3], Encoded("2000") + "\r");
+        QCOMPARE(lines[6], Encoded("29") + "\r");
+        QCOMPARE(lines[11], Encoded("True") + "\r");
+        QCOMPARE(lines[14], Encoded("London") + "\r"); // trimmed
+        QCOMPARE(window->chartFileName(), path("march.kqa"));
+    }
+
+    void savedReadingOpensAgain()
+    {
+        Birth birth = Greenwich2000();
+        birth.name = QStringLiteral("Mira Bai");
+        birth.day = 29;
+        birth.month = 2;
+        birth.year = 2004;
+        birth.hour = 24;
+        birth.minute = 59;
+        birth.zoneRow = 34;
+        birth.latDeg = QStringLiteral("999");
+        birth.south = true;
+        birth.west = true;
+        birth.daylightSaving = true;
+        birth.city = QStringLiteral(" Pune ");
+        readAndSave(birth, path("round.kqa"));
+        const QStringList shown = ResultCaptions(*window);
+
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        dialogs->openAnswers << path("round.kqa");
+        Click(*window, "cmdOpen");
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(dialogs->openDialogs.size(), 1);
+        QCOMPARE(dialogs->openDialogs[0].title, QStringLiteral("Select the source file"));
+        QCOMPARE(dialogs->openDialogs[0].filter, QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)"));
+        QCOMPARE(dialogs->openDialogs[0].defaultSuffix, QStringLiteral("kqa"));
+        QCOMPARE(dialogs->openDialogs[0].startName, QString());
+
+        Birth restored = birth;
+        restored.city = QStringLiteral("Pune");
+        QCOMPARE(window->entries(), EntriesOf(restored));
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(ResultCaptions(*window), shown);
+    }
+
+    void saveOffersTheLastNameAndCancelWritesNothing()
+    {
+        readAndSave(Greenwich2000(), path("first.kqa"));
+        const QByteArray first = ReadAll(path("first.kqa"));
+        QVERIFY(!first.isEmpty());
+
+        // Cancel: no file, the name stays.
+        Click(*window, "cmdSave");
+        QCOMPARE(dialogs->saveDialogs.size(), 2);
+        QCOMPARE(dialogs->saveDialogs[1].startName, path("first.kqa"));
+        QCOMPARE(window->chartFileName(), path("first.kqa"));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"first.kqa"});
+        QCOMPARE(ReadAll(path("first.kqa")), first);
+
+        dialogs->saveAnswers << path("second.kqa");
+        Click(*window, "cmdSave");
+        QCOMPARE(dialogs->saveDialogs[2].startName, path("first.kqa"));
+        QCOMPARE(ReadAll(path("second.kqa")), first);
+
+        // The open dialog always starts empty.
+        Click(*window, "cmdBack");
+        Click(*window, "cmdOpen");
+        QCOMPARE(dialogs->openDialogs.last().startName, QString());
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void refusedFilesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // empty: do not create the file
+
+        QList<QByteArray> badMonth = kValidLines;
+        badMonth[1] = "13";
+        QList<QByteArray> badZone = kValidLines;
+        badZone[6] = "71";
+        QList<QByteArray> badDay = kValidLines;
+        badDay[2] = "32";
+        QList<QByteArray> letterInDegrees = kValidLines;
+        letterInDegrees[7] = "7x";
+
+        QTest::newRow("capital extension") << "chart.KQA" << ChartBytes(kValidLines);
+        QTest::newRow("other extension") << "chart.txt" << ChartBytes(kValidLines);
+        QTest::newRow("sixteen lines") << "short.kqa" << ChartBytes(kValidLines.mid(0, 16));
+        QTest::newRow("empty file") << "empty.kqa" << QByteArray("\x00", 0);
+        QTest::newRow("month 13") << "month.kqa" << ChartBytes(badMonth);
+        QTest::newRow("zone row 71") << "zone.kqa" << ChartBytes(badZone);
+        QTest::newRow("day 32") << "day.kqa" << ChartBytes(badDay);
+        QTest::newRow("letter in degrees") << "degrees.kqa" << ChartBytes(letterInDegrees);
+        QTest::newRow("plain text, not encoded") << "plain.kqa" << kValidLines.join("\r\n") + "\r\n";
+        QTest::newRow("oversized") << "big.kqa" << QByteArray(int(kMaxChartFileBytes) + 100, char(0xB6));
+        QTest::newRow("missing file") << "missing.kqa" << QByteArray();
+        QTest::newRow("a folder") << "folder.kqa" << QByteArray("folder");
+    }
+    void refusedFilesChangeNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        if (bytes == "folder")
+            QVERIFY(QDir(dir->path()).mkdir(name));
+        else if (!bytes.isNull() && name != QLatin1String("missing.kqa"))
+            QVERIFY(WriteAll(path(name), bytes));
+
+        // A reading on show, then Back with other entries typed in.
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        const QStringList shown = ResultCaptions(*window);
+        const BirthRecord record = window->driver().records().birth;
+        Click(*window, "cmdBack");
+        TypeInto(*window, "txtName", QStringLiteral("Someone Else"));
+        const Entries before = window->entries();
+
+        dialogs->openAnswers << path(name);
+        Click(*window, "cmdOpen");
+        QCOMPARE(dialogs->texts(), QStringList{"Please Check The File."});
+        QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        QCOMPARE(window->entries(), before);
+        QCOMPARE(window->driver().records().birth, record);
+        QCOMPARE(ResultCaptions(*window), shown);
+        QVERIFY(!ResultsInFront(*window));
+    }
+
+    void fileWithAnEmptyBoxStopsInValidation()
+    {
+        QList<QByteArray> lines = kValidLines;
+        lines[15] = ""; // state
+        QVERIFY(WriteAll(path("nostate.kqa"), ChartBytes(lines)));
+        dialogs->openAnswers << path("nostate.kqa");
+        Click(*window, "cmdOpen");
+        QCOMPARE(dialogs->texts(), QStringList{"Please Enter Your State name"});
+        QVERIFY(!ResultsInFront(*window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtState"));
+        // The restored values stay in the boxes.
+        QCOMPARE(Child<QLineEdit>(*window, "txtName")->text(), QStringLiteral("Mira"));
+        QCOMPARE(Child<QComboBox>(*window, "cboMonth")->currentText(), QStringLiteral("March"));
+        QCOMPARE(Child<QComboBox>(*window, "cboDate")->currentText(), QStringLiteral("7"));
+        QCOMPARE(Child<QComboBox>(*window, "cboTimeZone")->currentIndex(), 34);
+        QCOMPARE(Child<QLineEdit>(*window, "txtCountry")->text(), QStringLiteral("India"));
+        QVERIFY(Child<QRadioButton>(*window, "optLong_0")->isChecked());
+        QVERIFY(Child<QRadioButton>(*window, "optLat_0")->isChecked());
+        QVERIFY(Child<QCheckBox>(*window, "chkDST")->isChecked());
+    }
+
+    void cancelledOpenDoesNothing()
+    {
+        const Entries before = window->entries();
+        Click(*window, "cmdOpen");
+        QCOMPARE(dialogs->openDialogs.size(), 1);
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(window->entries(), before);
+    }
+
+    void failedSaveIsReported_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("folder does not exist") << "no-such-folder/chart.kqa" << false;
+        QTest::newRow("name is a folder") << "folder.kqa" << false;
+        QTest::newRow("disk full, old chart kept") << "old.kqa" << true;
+    }
+    void failedSaveIsReported()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, fullDisk);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.kqa")));
+        const QByteArray old = ChartBytes(kValidLines);
+        QVERIFY(WriteAll(path("old.kqa"), old));
+
+        Birth birth = Greenwich2000();
+        birth.name = QStringLiteral("A much longer name than the old chart had in it");
+        EnterBirth(*window, birth);
+        Click(*window, "cmdCalculate");
+        dialogs->saveAnswers << path(target);
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (fullDisk)
+                limit = std::make_unique<FileSizeLimit>(old.size() - 10);
+            Click(*window, "cmdSave");
+        }
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        const QString text = dialogs->messages[0].text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(path(target))), qPrintable(text));
+        QVERIFY2(text.size() > QDir::toNativeSeparators(path(target)).size() + 30, qPrintable(text)); // a reason
+        QCOMPARE(ReadAll(path("old.kqa")), old);
+        QVERIFY(QFileInfo(path("folder.kqa")).isDir());
+        // No temporary file is left beside the chart.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.kqa"});
+    }
+};
+
+QTEST_MAIN(TestChartFiles)
+#include "test_chart_files.moc"

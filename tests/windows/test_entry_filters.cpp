@@ -1,0 +1,276 @@
+// The text boxes take only their characters, whichever way the text comes:
+// typed keys (control characters included), Shift+Insert, the context menu's
+// Paste, drag-and-drop and input methods.
+
+#include "ui_helpers.h"
+#include "ui_recorder.h"
+
+#include "windows/filtered_line_edit.h"
+#include "windows/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+const QString kLetters = QStringLiteral("Please enter only letters");
+const QString kNumbers = QStringLiteral("Please enter only numbers");
+
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Key)
+
+class TestEntryFilters : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+
+    FilteredLineEdit* box(const QString& name) { return Child<FilteredLineEdit>(*window, name); }
+
+    static QString messageFor(const QString& name)
+    {
+        return name.startsWith(QLatin1String("txtLat")) || name.startsWith(QLatin1String("txtLon")) ? kNumbers
+                                                                                                     : kLetters;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(ShowFreshWindow(dialogs, window));
+    }
+    void cleanup()
+    {
+        window.reset();
+        dialogs.reset();
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Key>("key");
+        QTest::addColumn<bool>("accepted");
+
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        for (const char* name : {"txtName", "txtCity", "txtState", "txtCountry"}) {
+            const QString n = QString::fromLatin1(name);
+            QTest::addRow("%s letter a", name) << n << Key{Qt::Key_A, none, "a"} << true;
+            QTest::addRow("%s letter Z", name) << n << Key{Qt::Key_Z, Qt::ShiftModifier, "Z"} << true;
+            QTest::addRow("%s space", name) << n << Key{Qt::Key_Space, none, " "} << true;
+            QTest::addRow("%s digit 7", name) << n << Key{Qt::Key_7, none, "7"} << false;
+            QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << false;
+            QTest::addRow("%s hyphen", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
+            QTest::addRow("%s apostrophe", name) << n << Key{Qt::Key_Apostrophe, none, "'"} << false;
+            QTest::addRow("%s e acute", name) << n << Key{Qt::Key_Eacute, none, QStringLiteral("é")} << false;
+            QTest::addRow("%s Ctrl+C", name) << n << Key{Qt::Key_C, ctrl, ""} << false;
+            QTest::addRow("%s Ctrl+V", name) << n << Key{Qt::Key_V, ctrl, ""} << false;
+            QTest::addRow("%s Ctrl+X", name) << n << Key{Qt::Key_X, ctrl, ""} << false;
+            QTest::addRow("%s Enter", name) << n << Key{Qt::Key_Return, none, "\r"} << false;
+        }
+        for (const char* name : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
+            const QString n = QString::fromLatin1(name);
+            QTest::addRow("%s digit 0", name) << n << Key{Qt::Key_0, none, "0"} << true;
+            QTest::addRow("%s digit 9", name) << n << Key{Qt::Key_9, none, "9"} << true;
+            QTest::addRow("%s letter", name) << n << Key{Qt::Key_A, none, "a"} << false;
+            QTest::addRow("%s minus", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
+            QTest::addRow("%s space", name) << n << Key{Qt::Key_Space, none, " "} << false;
+            QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << false;
+            QTest::addRow("%s Ctrl+C", name) << n << Key{Qt::Key_C, ctrl, ""} << false;
+            QTest::addRow("%s Ctrl+V", name) << n << Key{Qt::Key_V, ctrl, ""} << false;
+            QTest::addRow("%s Ctrl+X", name) << n << Key{Qt::Key_X, ctrl, ""} << false;
+        }
+    }
+    void keys()
+    {
+        QFETCH(QString, control);
+        QFETCH(Key, key);
+        QFETCH(bool, accepted);
+        FilteredLineEdit* edit = box(control);
+        const QString start = control.startsWith(QLatin1String("txtL")) ? QStringLiteral("1") : QStringLiteral("Ab");
+        edit->setText(start);
+        edit->setFocus();
+        edit->selectAll(); // a refused Ctrl+X or Ctrl+V must not cut or replace it
+        QApplication::clipboard()->setText(QStringLiteral("Xy"));
+
+        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.text);
+        QApplication::sendEvent(edit, &press);
+
+        if (accepted) {
+            QVERIFY(dialogs->messages.isEmpty());
+            QCOMPARE(edit->text(), key.text);
+        } else {
+            QCOMPARE(dialogs->texts(), QStringList{messageFor(control)});
+            QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+            QCOMPARE(edit->text(), start);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Xy")); // Ctrl+C copied nothing
+        }
+    }
+
+    void editingKeysPass()
+    {
+        FilteredLineEdit* name = box("txtName");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Abc"));
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Left);
+        QTest::keyClick(name, Qt::Key_Delete);
+        QTest::keyClick(name, Qt::Key_Home);
+        QTest::keyClick(name, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(name->text(), QStringLiteral("A"));
+        QCOMPARE(name->selectedText(), QStringLiteral("A"));
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void coordinateBoxesHoldThreeCharacters_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* name : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void coordinateBoxesHoldThreeCharacters()
+    {
+        QFETCH(QString, control);
+        FilteredLineEdit* edit = box(control);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("12345"));
+        QCOMPARE(edit->text(), QStringLiteral("123"));
+        QCOMPARE(edit->maxLength(), 3);
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void refusedLetterKeepsFocusInItsBox()
+    {
+        // A real message box takes the focus while it is shown.
+        dialogs->whileShown = [this] { Child<QWidget>(*window, "cmdCalculate")->setFocus(); };
+        FilteredLineEdit* city = box("txtCity");
+        city->setFocus();
+        QTest::keyClick(city, Qt::Key_7);
+        QCOMPARE(dialogs->texts(), QStringList{kLetters});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(city));
+    }
+
+    // Every other way into a box, with texts that pass and texts that do not.
+    void insertions_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result"); // box text afterwards; "" = refused, box unchanged
+
+        const QStringList ways = {"shift-insert", "context-menu", "drop", "input-method"};
+        for (const QString& way : ways) {
+            const QByteArray w = way.toLatin1();
+            QTest::addRow("%s name Pune", w.data()) << "txtName" << way << "Pune" << "xPune";
+            QTest::addRow("%s name José", w.data()) << "txtName" << way << QStringLiteral("José") << "";
+            QTest::addRow("%s city O'Brien", w.data()) << "txtCity" << way << "O'Brien" << "";
+            QTest::addRow("%s state two lines", w.data()) << "txtState" << way << "Maha\nrashtra" << "";
+            QTest::addRow("%s country tab", w.data()) << "txtCountry" << way << "In\tdia" << "";
+            QTest::addRow("%s country digit", w.data()) << "txtCountry" << way << "India1" << "";
+            QTest::addRow("%s latitude 45", w.data()) << "txtLatDeg" << way << "45" << "x45";
+            QTest::addRow("%s latitude 1234 cut to three", w.data()) << "txtLatDeg" << way << "1234" << "x12";
+            QTest::addRow("%s longitude -73", w.data()) << "txtLonDeg" << way << "-73" << "";
+            QTest::addRow("%s longitude 7.5", w.data()) << "txtLonMin" << way << "7.5" << "";
+            QTest::addRow("%s minutes with space", w.data()) << "txtLatMin" << way << "3 " << "";
+        }
+    }
+    void insertions()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        FilteredLineEdit* edit = box(control);
+        const QString start = control.startsWith(QLatin1String("txtL")) ? QStringLiteral("1") : QStringLiteral("A");
+        edit->setText(start);
+        edit->setFocus();
+        edit->end(false);
+        const QString expected = result.isEmpty() ? start : QString(result).replace(0, 1, start);
+
+        if (way == QLatin1String("shift-insert")) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (way == QLatin1String("context-menu")) {
+            QApplication::clipboard()->setText(text);
+            std::unique_ptr<QMenu> menu(edit->createFilteredContextMenu());
+            auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+            QVERIFY(paste);
+            QVERIFY(paste->isEnabled());
+            paste->trigger();
+        } else if (way == QLatin1String("drop")) {
+            QMimeData data;
+            data.setText(text);
+            const QPointF at(edit->width() - 4, edit->height() / 2.0);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &move);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &drop);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
+        }
+
+        QCOMPARE(edit->text(), expected);
+        if (result.isEmpty()) {
+            QCOMPARE(dialogs->texts(), QStringList{messageFor(control)});
+            QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        } else {
+            QVERIFY(dialogs->messages.isEmpty());
+        }
+    }
+
+    void characterCodes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("a") << int(Qt::Key_A) << 0 << "a" << 97;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << "\x01" << 1;
+        QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << int(Qt::ControlModifier | Qt::ShiftModifier) << "" << 3;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "z" << 26;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << 8;
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "" << 127;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "\x1b" << 27;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << "\r" << 13;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << "\t" << -1;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << -1;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 0 << "" << -1;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << "" << -1;
+        QTest::newRow("Alt+G") << int(Qt::Key_G) << int(Qt::AltModifier) << "g" << -1;
+        QTest::newRow("AltGr e gives euro") << int(Qt::Key_E) << int(Qt::ControlModifier | Qt::AltModifier)
+                                            << QStringLiteral("€") << 0x20AC;
+        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "" << -1;
+    }
+    void characterCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+        QCOMPARE(CharacterCode(event), code);
+    }
+};
+
+QTEST_MAIN(TestEntryFilters)
+#include "test_entry_filters.moc"

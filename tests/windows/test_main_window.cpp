@@ -1,0 +1,587 @@
+// The main window: its starting state, lists, captions and colours, menus,
+// tab order, readings against the core, Back, validation and the place lookup.
+
+#include "ui_helpers.h"
+#include "ui_recorder.h"
+
+#include "core/zones/time_zones.h"
+#include "core/chart/calculation_driver.h"
+#include "windows/main_window.h"
+#include "windows/links.h"
+#include "windows/link_label.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+Q_DECLARE_METATYPE(rashi::testing::Birth)
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+
+    QStringList expectedCaptions(const Birth& birth)
+    {
+        CalculationDriver driver;
+        if (driver.Calculate(EntriesOf(birth)))
+            return {};
+        QStringList captions;
+        for (const std::string& line : ReportLines(driver.report()))
+            captions << QString::fromStdString(line);
+        return captions;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(ShowFreshWindow(dialogs, window));
+    }
+    void cleanup()
+    {
+        window.reset();
+        dialogs.reset();
+    }
+
+    void startState()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10"));
+        QVERIFY(!ResultsInFront(*window));
+        QVERIFY(Child<QWidget>(*window, "Frame1")->isVisible());
+        for (const char* box : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState",
+                                "txtCountry"})
+            QVERIFY2(Child<QLineEdit>(*window, box)->text().isEmpty(), box);
+        for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"})
+            QVERIFY2(Child<QComboBox>(*window, list)->currentIndex() == 0, list);
+        QVERIFY(Child<QRadioButton>(*window, "optLat_0")->isChecked());
+        QVERIFY(!Child<QRadioButton>(*window, "optLat_1")->isChecked());
+        QVERIFY(Child<QRadioButton>(*window, "optLong_0")->isChecked());
+        QVERIFY(!Child<QRadioButton>(*window, "optLong_1")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*window, "chkDST")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(*window, "txtName"));
+        QCOMPARE(window->chartFileName(), QString());
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void listContents_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("days") << "cboDate" << 31 << "1" << "31";
+        QTest::newRow("months") << "cboMonth" << 12 << "January" << "December";
+        QTest::newRow("years") << "cboYear" << 150 << "1901" << "2050";
+        QTest::newRow("hours") << "cboHour" << 25 << "0" << "24";
+        QTest::newRow("minutes") << "cboMinute" << 60 << "0" << "59";
+        QTest::newRow("zones") << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,9.0"
+                               << "Yukon War Time,YWT,8.0";
+    }
+    void listContents()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        auto* box = Child<QComboBox>(*window, list);
+        QVERIFY(!box->isEditable());
+        QCOMPARE(box->count(), count);
+        QCOMPARE(box->itemText(0), first);
+        QCOMPARE(box->itemText(count - 1), last);
+        if (list == QLatin1String("cboTimeZone")) {
+            // A list position is a row of the time-zone table.
+            for (int row = 0; row < kTimeZoneCount; ++row)
+                QCOMPARE(box->itemText(row).toStdString(), std::string(TimeZones().TimeZoneList[row]));
+        } else if (list != QLatin1String("cboMonth")) {
+            for (int i = 0; i < count; ++i)
+                QCOMPARE(box->itemText(i), QString::number(first.toInt() + i));
+        }
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown"); // the text with access-key marks resolved
+        QTest::newRow("cmdCalculate") << "cmdCalculate" << "&Get My Rashi Drishti (Sign Aspects) Reading"
+                                      << "Get My Rashi Drishti (Sign Aspects) Reading";
+        QTest::newRow("cmdOpen") << "cmdOpen" << "&Open Previously Saved Reading" << "Open Previously Saved Reading";
+        QTest::newRow("Command1") << "Command1" << "Click here to find Latitude && Longitude"
+                                  << "Click here to find Latitude & Longitude";
+        QTest::newRow("cmdBack") << "cmdBack" << "&Back" << "Back";
+        QTest::newRow("cmdSave") << "cmdSave" << "&Save" << "Save";
+        QTest::newRow("chkDST") << "chkDST" << "Daylight Saving Time" << "Daylight Saving Time";
+        QTest::newRow("North") << "optLat_0" << "North" << "North";
+        QTest::newRow("South") << "optLat_1" << "South" << "South";
+        QTest::newRow("East") << "optLong_0" << "East" << "East";
+        QTest::newRow("West") << "optLong_1" << "West" << "West";
+    }
+    void captions()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        auto* button = Child<QAbstractButton>(*window, control);
+        QCOMPARE(button->text(), caption);
+        QString resolved = caption;
+        resolved.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+        resolved.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        QCOMPARE(resolved, shown);
+    }
+
+    void panelsAndLabels()
+    {
+        auto* frame1 = Child<QGroupBox>(*window, "Frame1");
+        auto* frame2 = Child<QGroupBox>(*window, "Frame2");
+        QCOMPARE(frame1->title(), QStringLiteral("Personal Details"));
+        QCOMPARE(frame2->title(), QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"));
+        QCOMPARE(frame1->parentWidget(), frame2->parentWidget()); // stacked in one place
+        for (QWidget* panel : {static_cast<QWidget*>(frame1), static_cast<QWidget*>(frame2)}) {
+            QVERIFY(panel->autoFillBackground());
+            QCOMPARE(panel->palette().color(QPalette::Window), QColor(137, 61, 35));
+            QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(Qt::white));
+        }
+        for (const char* option : {"optLat_0", "optLat_1", "optLong_0", "optLong_1", "chkDST"})
+            QCOMPARE(Child<QWidget>(*window, option)->palette().color(QPalette::WindowText), QColor(Qt::white));
+
+        struct Array {
+            const char* name;
+            const char* caption;
+            QColor colour;
+        };
+        const Array arrays[] = {{"lblPlanets_", "Mercury", QColor(255, 255, 255)},
+                                {"lblPlanets_Position_", "Planets Position", QColor(255, 255, 128)},
+                                {"lblAspects_", "Result", QColor(255, 192, 128)},
+                                {"lblGrahas_", "Grahas", QColor(224, 224, 224)}};
+        for (const Array& array : arrays) {
+            for (int i = 0; i < 9; ++i) {
+                auto* label = Child<QLabel>(*window, QString::fromLatin1(array.name) + QString::number(i));
+                QCOMPARE(label->text(), QString::fromLatin1(array.caption));
+                QCOMPARE(label->palette().color(QPalette::WindowText), array.colour);
+                QCOMPARE(label->parentWidget(), static_cast<QWidget*>(frame2));
+            }
+        }
+        QVERIFY(!window->findChild<QLabel*>(QStringLiteral("lblPlanets_9")));
+
+        const QFont font = window->font();
+        QCOMPARE(font.families().value(0), QStringLiteral("Verdana"));
+        QVERIFY(font.families().contains(QStringLiteral("DejaVu Sans")));
+    }
+
+    void resultRowsAreLaidOut()
+    {
+        // After a reading: nine rows top to bottom, each name above its
+        // position and each aspect sentence above its grahas sentence, the
+        // sentences right of the names, nothing overlapping or cut off.
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QVERIFY(ResultsInFront(*window));
+        for (const QSize size : {window->size(), window->minimumSize(), QSize(1400, 900)}) {
+            window->resize(size);
+            QApplication::processEvents();
+            int previousBottom = -1;
+            for (int i = 0; i < 9; ++i) {
+                QList<QLabel*> row;
+                for (const char* array : {"lblPlanets_", "lblPlanets_Position_", "lblAspects_", "lblGrahas_"})
+                    row << Child<QLabel>(*window, QString::fromLatin1(array) + QString::number(i));
+                for (QLabel* label : row) {
+                    // The whole caption fits: nothing cut off.
+                    QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+                    QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->objectName()));
+                }
+                auto geometry = [&](const char* array) {
+                    return Child<QLabel>(*window, QString::fromLatin1(array) + QString::number(i))->geometry();
+                };
+                const QRect name = geometry("lblPlanets_");
+                const QRect position = geometry("lblPlanets_Position_");
+                const QRect aspects = geometry("lblAspects_");
+                const QRect grahas = geometry("lblGrahas_");
+                QVERIFY(name.bottom() < position.top());
+                QVERIFY(aspects.bottom() < grahas.top());
+                QVERIFY(name.right() < aspects.left());
+                QVERIFY(position.right() < grahas.left());
+                QVERIFY(name.top() > previousBottom);
+                previousBottom = qMax(position.bottom(), grahas.bottom());
+            }
+            auto* save = Child<QPushButton>(*window, "cmdSave");
+            auto* back = Child<QPushButton>(*window, "cmdBack");
+            QVERIFY(save->geometry().right() < back->geometry().left());
+            QVERIFY(save->geometry().top() > previousBottom);
+            QVERIFY(Child<QWidget>(*window, "Frame2")->rect().contains(back->geometry()));
+        }
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("mnuCalculate") << "mnuCalculate" << "Get My &Rasi Chart";
+        QTest::newRow("mnuExit") << "mnuExit" << "&Exit";
+        QTest::newRow("mnuOnline") << "mnuOnline" << "&Online Help";
+        QTest::newRow("mnuVisit") << "mnuVisit" << "&Visit Us Online";
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << "Check for Software &Update";
+        QTest::newRow("mnuAbout") << "mnuAbout" << "&About Software";
+    }
+    void menus()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, caption);
+        QCOMPARE(Child<QAction>(*window, item)->text(), caption);
+    }
+
+    void menuOrder()
+    {
+        const QList<QAction*> top = window->menuBar()->actions();
+        QCOMPARE(top.size(), 2);
+        QCOMPARE(top[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(top[1]->text(), QStringLiteral("&Help"));
+        auto names = [](QMenu* menu) {
+            QStringList list;
+            for (QAction* action : menu->actions())
+                list << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+            return list;
+        };
+        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuExit"}));
+        QCOMPARE(names(top[1]->menu()),
+                 QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
+    }
+
+    void webPages_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("mnuOnline") << "mnuOnline" << kHelpPageUrl;
+        QTest::newRow("mnuVisit") << "mnuVisit" << kHomePageUrl;
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << kDownloadPageUrl;
+        QTest::newRow("Label8") << "Label8" << kHomePageUrl;
+    }
+    void webPages()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, page);
+        if (item == QLatin1String("Label8")) {
+            auto* label = Child<LinkLabel>(*window, item);
+            QVERIFY(label->isVisible());
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else {
+            Child<QAction>(*window, item)->trigger();
+        }
+        QCOMPARE(dialogs->openedUrls, QList<QUrl>{QUrl(page)});
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void tabOrder()
+    {
+        // Tab visits the controls in this order; in each option group only the
+        // selected option takes the focus.
+        const QStringList expected = {"cboDate",   "cboMonth",  "cboYear",  "cboHour",      "cboMinute",
+                                      "cboTimeZone", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin",
+                                      "txtCity",   "txtState",  "txtCountry", "cmdCalculate", "cmdOpen",
+                                      "chkDST",    "optLong_0", "optLat_0", "Command1"};
+        Child<QWidget>(*window, "txtName")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void reading_data()
+    {
+        QTest::addColumn<Birth>("birth");
+        QTest::addColumn<QStringList>("known"); // captions known from the worked example, or none
+
+        QTest::newRow("1 Jan 2000 12:00 GMT") << Greenwich2000()
+                                              << QStringList({"Sun / Surya", "16 Sag 31", "Moon / Chandra", "19 Lib 27"});
+        Birth india;
+        india.name = QStringLiteral("Ravi");
+        india.day = 15;
+        india.month = 8;
+        india.year = 1985;
+        india.hour = 6;
+        india.minute = 30;
+        india.zoneRow = 34; // "Indian Time, IST, -5.3"
+        india.latDeg = QStringLiteral("18");
+        india.latMin = QStringLiteral("31");
+        india.lonDeg = QStringLiteral("73");
+        india.lonMin = QStringLiteral("51");
+        india.daylightSaving = true;
+        india.city = QStringLiteral("Pune");
+        india.state = QStringLiteral("Maharashtra");
+        india.country = QStringLiteral("India");
+        QTest::newRow("east zone, daylight saving") << india << QStringList();
+
+        Birth west;
+        west.name = QStringLiteral(" Jo ");
+        west.day = 31;
+        west.month = 12;
+        west.year = 2050;
+        west.hour = 24;
+        west.minute = 59;
+        west.zoneRow = 27; // "Eastern Standard Time,EST,5.0"
+        west.latDeg = QStringLiteral("999");
+        west.latMin = QStringLiteral("0");
+        west.lonDeg = QStringLiteral("74");
+        west.lonMin = QStringLiteral("0");
+        west.south = true;
+        west.west = true;
+        west.city = QStringLiteral("  New York  ");
+        west.state = QStringLiteral(" ");
+        west.country = QStringLiteral("USA");
+        QTest::newRow("west, south, last entries of every list") << west << QStringList();
+    }
+    void reading()
+    {
+        QFETCH(Birth, birth);
+        QFETCH(QStringList, known);
+        EnterBirth(*window, birth);
+        QCOMPARE(window->entries(), EntriesOf(birth));
+        Click(*window, "cmdCalculate");
+
+        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(ResultsInFront(*window));
+        const QStringList captions = ResultCaptions(*window);
+        QCOMPARE(captions, expectedCaptions(birth));
+        for (int i = 0; i + 1 < known.size(); i += 2)
+            QVERIFY2(captions.indexOf(known[i]) >= 0 && captions.value(captions.indexOf(known[i]) + 1) == known[i + 1],
+                     qPrintable(known[i]));
+        QCOMPARE(window->driver().records().birth.City, birth.city.trimmed().toStdString());
+        QCOMPARE(window->driver().records().birth.Name, birth.name.toStdString());
+
+        // Back: the input panel with every entry as it was.
+        Click(*window, "cmdBack");
+        QVERIFY(!ResultsInFront(*window));
+        QVERIFY(Child<QWidget>(*window, "Frame1")->isVisible());
+        QCOMPARE(window->entries(), EntriesOf(birth));
+    }
+
+    void menuItemRunsTheSameReading()
+    {
+        const Birth birth = Greenwich2000();
+        EnterBirth(*window, birth);
+        Child<QAction>(*window, "mnuCalculate")->trigger();
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(ResultCaptions(*window), expectedCaptions(birth));
+    }
+
+    void secondReadingReplacesTheFirst()
+    {
+        Birth first = Greenwich2000();
+        EnterBirth(*window, first);
+        Click(*window, "cmdCalculate");
+        Click(*window, "cmdBack");
+        Birth second = first;
+        second.year = 1975;
+        second.month = 6;
+        second.day = 21;
+        Choose(*window, "cboYear", QStringLiteral("1975"));
+        Choose(*window, "cboMonth", QStringLiteral("June"));
+        Choose(*window, "cboDate", QStringLiteral("21"));
+        Click(*window, "cmdCalculate");
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(ResultCaptions(*window), expectedCaptions(second));
+        QVERIFY(expectedCaptions(second) != expectedCaptions(first));
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QString>("change"); // control to empty, or "date:d/m/y"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("focus"); // control with the focus afterwards, "" = unchanged
+
+        const int critical = int(MessageIcon::Critical);
+        const int information = int(MessageIcon::Information);
+        QTest::newRow("1 name") << "txtName" << "Please Enter Your Name" << critical << "txtName";
+        QTest::newRow("2 latitude degrees") << "txtLatDeg" << "Please Enter Degree of Latitude" << critical << "txtLatDeg";
+        QTest::newRow("3 latitude minutes") << "txtLatMin" << "Please Enter Minutes of Latitude" << critical << "txtLatMin";
+        QTest::newRow("4 longitude degrees") << "txtLonDeg" << "Please Enter Degree of Longitude" << critical << "txtLonDeg";
+        QTest::newRow("5 longitude minutes") << "txtLonMin" << "Please Enter Minute of Longitude" << critical << "txtLonMin";
+        QTest::newRow("6 city") << "txtCity" << "Please Enter Your City name" << critical << "txtCity";
+        QTest::newRow("7 state") << "txtState" << "Please Enter Your State name" << critical << "txtState";
+        QTest::newRow("8 country") << "txtCountry" << "Please Enter Your Country name" << critical << "txtCountry";
+        QTest::newRow("all empty: name first") << "txtName,txtLatDeg,txtLatMin,txtLonDeg,txtLonMin,txtCity,txtState,txtCountry"
+                                               << "Please Enter Your Name" << critical << "txtName";
+        QTest::newRow("minutes before longitude and city") << "txtLatMin,txtLonDeg,txtCity"
+                                                           << "Please Enter Minutes of Latitude" << critical << "txtLatMin";
+        QTest::newRow("11 30 Feb leap year") << "date:30/2/2000" << "Please Enter Correct Date Or Month!" << information << "";
+        QTest::newRow("11 31 Feb leap year") << "date:31/2/2004" << "Please Enter Correct Date Or Month!" << information << "";
+        QTest::newRow("12 29 Feb 1901") << "date:29/2/1901" << "Please Enter Correct Date Or Month!" << information << "";
+        QTest::newRow("12 30 Feb 2001") << "date:30/2/2001" << "Please Enter Correct Date Or Month!" << information << "";
+        QTest::newRow("13 31 April") << "date:31/4/2000" << "Please Enter Correct Date Or Month !" << information << "";
+        QTest::newRow("13 31 June") << "date:31/6/1990" << "Please Enter Correct Date Or Month !" << information << "";
+        QTest::newRow("13 31 September") << "date:31/9/1990" << "Please Enter Correct Date Or Month !" << information << "";
+        QTest::newRow("13 31 November") << "date:31/11/1990" << "Please Enter Correct Date Or Month !" << information << "";
+        // These pass.
+        QTest::newRow("29 Feb 2000") << "date:29/2/2000" << "" << 0 << "";
+        QTest::newRow("29 Feb 2004") << "date:29/2/2004" << "" << 0 << "";
+        QTest::newRow("31 March") << "date:31/3/2001" << "" << 0 << "";
+        QTest::newRow("30 April") << "date:30/4/2001" << "" << 0 << "";
+        QTest::newRow("name of one space") << "name: " << "" << 0 << "";
+        QTest::newRow("latitude 999") << "lat:999" << "" << 0 << "";
+    }
+    void validation()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(QString, focus);
+
+        EnterBirth(*window, Greenwich2000());
+        if (change.startsWith(QLatin1String("date:"))) {
+            const QStringList dmy = change.mid(5).split(QLatin1Char('/'));
+            Choose(*window, "cboDate", dmy[0]);
+            Child<QComboBox>(*window, "cboMonth")->setCurrentIndex(dmy[1].toInt() - 1);
+            Choose(*window, "cboYear", dmy[2]);
+        } else if (change.startsWith(QLatin1String("name:"))) {
+            TypeInto(*window, "txtName", change.mid(5));
+        } else if (change.startsWith(QLatin1String("lat:"))) {
+            TypeInto(*window, "txtLatDeg", change.mid(4));
+        } else {
+            for (const QString& box : change.split(QLatin1Char(',')))
+                Child<QLineEdit>(*window, box)->clear();
+        }
+        const Entries before = window->entries();
+        // Focus somewhere else first, so that a focus move is seen.
+        Child<QWidget>(*window, "cmdCalculate")->setFocus();
+        Click(*window, "cmdCalculate");
+
+        if (message.isEmpty()) {
+            QCOMPARE(dialogs->texts(), QStringList());
+            QVERIFY(ResultsInFront(*window));
+            return;
+        }
+        QCOMPARE(dialogs->texts(), QStringList{message});
+        QCOMPARE(int(dialogs->messages[0].icon), icon);
+        QVERIFY(!ResultsInFront(*window));
+        QCOMPARE(window->entries(), before);
+        // Nothing of a reading ran.
+        QCOMPARE(ResultCaptions(*window).first(), QStringLiteral("Mercury"));
+        QCOMPARE(window->driver().records().birth, BirthRecord{});
+        const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cmdCalculate") : focus;
+        QCOMPARE(QApplication::focusWidget()->objectName(), expectedFocus);
+    }
+
+    void failedValidationKeepsThePreviousReading()
+    {
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        const QStringList shown = ResultCaptions(*window);
+        const BirthRecord record = window->driver().records().birth;
+        Click(*window, "cmdBack");
+        Child<QLineEdit>(*window, "txtCountry")->clear();
+        Click(*window, "cmdCalculate");
+        QCOMPARE(dialogs->texts(), QStringList{"Please Enter Your Country name"});
+        QVERIFY(!ResultsInFront(*window));
+        QCOMPARE(window->driver().records().birth, record);
+        QCOMPARE(ResultCaptions(*window), shown);
+    }
+
+    void directionGuards_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("9 latitude") << "optLat" << "Please Select Direction For The Latitude" << "optLat_0";
+        QTest::newRow("10 longitude") << "optLong" << "Please Select Direction For The Longitude" << "optLong_0";
+    }
+    void directionGuards()
+    {
+        // The window never leaves both options of a group clear; force that
+        // state to see the guard's message and its repair.
+        QFETCH(QString, group);
+        QFETCH(QString, message);
+        QFETCH(QString, selected);
+        EnterBirth(*window, Greenwich2000());
+        for (int member = 0; member < 2; ++member) {
+            auto* option = Child<QRadioButton>(*window, group + QStringLiteral("_%1").arg(member));
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+        }
+        Click(*window, "cmdCalculate");
+        QCOMPARE(dialogs->texts(), QStringList{message});
+        QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        QVERIFY(Child<QRadioButton>(*window, selected)->isChecked());
+        QVERIFY(!ResultsInFront(*window));
+    }
+
+    void placeLookupChecks_data()
+    {
+        QTest::addColumn<QString>("empty");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("all three empty") << "txtCity,txtState,txtCountry" << "Please Enter City" << "txtCity";
+        QTest::newRow("city") << "txtCity" << "Please Enter City" << "txtCity";
+        QTest::newRow("state") << "txtState" << "Please Enter State" << "txtState";
+        QTest::newRow("country") << "txtCountry" << "Please Enter Country" << "txtCountry";
+    }
+    void placeLookupChecks()
+    {
+        QFETCH(QString, empty);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        TypeInto(*window, "txtCity", QStringLiteral("Pune"));
+        TypeInto(*window, "txtState", QStringLiteral("Maharashtra"));
+        TypeInto(*window, "txtCountry", QStringLiteral("India"));
+        for (const QString& box : empty.split(QLatin1Char(',')))
+            Child<QLineEdit>(*window, box)->clear();
+        window->launcher().setProgram(QStringLiteral("/nonexistent/browser"));
+        Click(*window, "Command1");
+        QCOMPARE(dialogs->texts(), QStringList{message});
+        QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(!window->launcher().isOpen());
+    }
+
+    void placeLookupOpensAndCloseEndsTheBrowser()
+    {
+        // A stand-in browser that writes its arguments and waits for the
+        // end of its input, as the real one does.
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("browser.sh"));
+        const QString arguments = dir.filePath(QStringLiteral("arguments.txt"));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\ncat > /dev/null\n").arg(arguments).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        window->launcher().setProgram(program);
+        TypeInto(*window, "txtCity", QStringLiteral(" Pune"));
+        TypeInto(*window, "txtState", QStringLiteral(" "));
+        TypeInto(*window, "txtCountry", QStringLiteral("India"));
+        Click(*window, "Command1");
+        QVERIFY(dialogs->messages.isEmpty());
+        QVERIFY(window->launcher().isOpen());
+        auto written = [&] {
+            QFile file(arguments);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))
+                                                  : QStringList();
+        };
+        QTRY_VERIFY(written().contains(QStringLiteral("--country=India")));
+        // The place goes to the browser as typed, blanks and all.
+        QVERIFY(written().contains(QStringLiteral("--city= Pune")));
+        QVERIFY(written().contains(QStringLiteral("--state= ")));
+        QVERIFY(written().contains(QStringLiteral("--place-search")));
+
+        Child<QAction>(*window, "mnuExit")->trigger();
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->launcher().isOpen());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,87 @@
+#include "windows/about_box.h"
+
+#include "windows/user_dialogs.h"
+#include "windows/link_label.h"
+#include "windows/links.h"
+#include "windows/program_icon.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace rashi {
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "Tarvek Rashi Drishti (Sign Aspects) calculates the sign aspects according to Vedic Astrology. "
+    "Rashi Drishtis are of a more permanent nature and they represent the knowledge aspect. Rashi "
+    "Drishti implies signs that are aspected by this sign and the signs that aspect this sign.");
+
+} // namespace
+
+frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(ProgramIcon());
+    setModal(true);
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramIcon().pixmap(QSize(64, 64)));
+    picIcon->setFixedSize(72, 72);
+    picIcon->setAlignment(Qt::AlignCenter);
+
+    auto* Label2 = new QLabel(kApplicationTitle, this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
+    QFont titleFont = Label2->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    Label2->setFont(titleFont);
+
+    auto* Label1 = new QLabel(kDescription, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setMinimumWidth(400);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + kHomePageUrl, this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(lblHomePage, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    cmdOK->setMinimumWidth(88);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 12);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(Label1, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(line, 3, 0, 1, 2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblHomePage, 0, Qt::AlignVCenter);
+    bottom->addStretch(1);
+    bottom->addSpacing(16);
+    bottom->addWidget(cmdOK, 0, Qt::AlignVCenter);
+    grid->addLayout(bottom, 4, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    cmdOK->setFocus();
+}
+
+} // namespace rashi

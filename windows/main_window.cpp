@@ -1,0 +1,620 @@
+#include "windows/main_window.h"
+
+#include "windows/user_dialogs.h"
+#include "core/zones/time_zones.h"
+#include "core/chart/chart_file.h"
+#include "core/chart/entry_lists.h"
+#include "windows/filtered_line_edit.h"
+#include "core/chart/key_filters.h"
+#include "core/chart/validation.h"
+#include "windows/about_box.h"
+#include "windows/link_label.h"
+#include "windows/links.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+namespace {
+
+const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)");
+const QString kOpenTitle = QStringLiteral("Select the source file");
+
+// Colours of the panels and of the four kinds of result lines.
+const QColor kPanelColour(137, 61, 35);
+const QColor kNameColour(255, 255, 255);
+const QColor kAspectColour(255, 192, 128);
+const QColor kPositionColour(255, 255, 128);
+const QColor kGrahaColour(224, 224, 224);
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string ToUtf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+void PaintPanel(QWidget* panel)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, kPanelColour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+void SetTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+QLabel* CaptionLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    return label;
+}
+
+QComboBox* DropDownList(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(false);
+    box->setMaxVisibleItems(15);
+    return box;
+}
+
+void AddNumbers(QComboBox* box, const NumberList& list)
+{
+    QStringList texts;
+    texts.reserve(list.size());
+    for (int position = 0; position < list.size(); ++position)
+        texts << FromUtf8(list.text(position));
+    box->addItems(texts);
+}
+
+} // namespace
+
+frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kApplicationTitle);
+
+    QFont windowFont = font();
+    windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    windowFont.setStyleHint(QFont::SansSerif);
+    windowFont.setPointSize(9);
+    setFont(windowFont);
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(8, 6, 8, 8);
+    column->setSpacing(6);
+
+    // The strip above the panels: a link to the maker's site and forum.
+    Label8 = new LinkLabel(QStringLiteral("Visit our website and forum for more on Vedic astrology"), central);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    connect(Label8, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
+    column->addWidget(Label8, 0, Qt::AlignHCenter);
+
+    panels_ = new QStackedWidget(central);
+    panels_->setObjectName(QStringLiteral("panels"));
+    panels_->addWidget(buildInputPanel());
+    panels_->addWidget(buildResultsPanel());
+    column->addWidget(panels_, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    fillLists();
+    chainTabOrder();
+    showPanel(Panel::Input);
+    txtName->setFocus(Qt::OtherFocusReason);
+    // Wide enough that a typical report fits without the window growing.
+    const QSize hint = sizeHint();
+    resize(qMax(hint.width(), 720), hint.height());
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::buildInputPanel()
+{
+    Frame1 = new QGroupBox(QStringLiteral("Personal Details"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    PaintPanel(Frame1);
+
+    auto makeBox = [this](const char* name, const KeyFilter& filter) {
+        auto* box = new FilteredLineEdit(filter, dialogs_, Frame1);
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    };
+    txtName = makeBox("txtName", kLetterFilter);
+    txtLatDeg = makeBox("txtLatDeg", kDigitFilter);
+    txtLatMin = makeBox("txtLatMin", kDigitFilter);
+    txtLonDeg = makeBox("txtLonDeg", kDigitFilter);
+    txtLonMin = makeBox("txtLonMin", kDigitFilter);
+    txtCity = makeBox("txtCity", kLetterFilter);
+    txtState = makeBox("txtState", kLetterFilter);
+    txtCountry = makeBox("txtCountry", kLetterFilter);
+    const int coordinateWidth = txtLatDeg->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
+    for (FilteredLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        box->setMaxLength(kCoordinateBoxLength);
+        box->setFixedWidth(coordinateWidth);
+    }
+
+    cboDate = DropDownList("cboDate", Frame1);
+    cboMonth = DropDownList("cboMonth", Frame1);
+    cboYear = DropDownList("cboYear", Frame1);
+    cboHour = DropDownList("cboHour", Frame1);
+    cboMinute = DropDownList("cboMinute", Frame1);
+    cboTimeZone = DropDownList("cboTimeZone", Frame1);
+    // Widths from a number of characters, so that no list measures every
+    // entry at start-up; the time-zone list is stretched across the panel.
+    const std::pair<QComboBox*, int> widths[] = {{cboDate, 3},  {cboMonth, 10}, {cboYear, 5},
+                                                 {cboHour, 3},  {cboMinute, 3}, {cboTimeZone, 44}};
+    for (const auto& [box, characters] : widths) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(characters);
+    }
+
+    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), Frame1);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+
+    auto* Frame3 = new QWidget(Frame1);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    optLat[0] = new QRadioButton(QStringLiteral("North"), Frame3);
+    optLat[1] = new QRadioButton(QStringLiteral("South"), Frame3);
+    auto* Frame4 = new QWidget(Frame1);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    optLong[0] = new QRadioButton(QStringLiteral("East"), Frame4);
+    optLong[1] = new QRadioButton(QStringLiteral("West"), Frame4);
+    for (int member = 0; member < 2; ++member) {
+        optLat[member]->setObjectName(QStringLiteral("optLat_%1").arg(member));
+        optLong[member]->setObjectName(QStringLiteral("optLong_%1").arg(member));
+    }
+    for (QWidget* group : {Frame3, Frame4}) {
+        auto* row = new QHBoxLayout(group);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(12);
+    }
+    Frame3->layout()->addWidget(optLat[0]);
+    Frame3->layout()->addWidget(optLat[1]);
+    Frame4->layout()->addWidget(optLong[0]);
+    Frame4->layout()->addWidget(optLong[1]);
+    static_cast<QHBoxLayout*>(Frame3->layout())->addStretch(1);
+    static_cast<QHBoxLayout*>(Frame4->layout())->addStretch(1);
+    // Tab stops at the selected option of each group only; the arrow keys
+    // move within the group.
+    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
+    optLat[0]->setChecked(true);
+    optLong[0]->setChecked(true);
+
+    cmdCalculate = new QPushButton(QStringLiteral("&Get My Rashi Drishti (Sign Aspects) Reading"), Frame1);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), Frame1);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    for (QPushButton* button : {cmdCalculate, cmdOpen, Command1})
+        button->setAutoDefault(false);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::calculate);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::openChart);
+    connect(Command1, &QPushButton::clicked, this, &frmMain::findPlace);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(7);
+    int row = 0;
+    auto addCaption = [&](const QString& text, QWidget* buddy) {
+        QLabel* label = CaptionLabel(text, Frame1);
+        label->setBuddy(buddy);
+        grid->addWidget(label, row, 0);
+    };
+    auto hint = [this](const QString& text) {
+        auto* label = new QLabel(text, Frame1);
+        label->setObjectName(QStringLiteral("hint"));
+        return label;
+    };
+    auto rowOf = [](std::initializer_list<QWidget*> widgets) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(6);
+        for (QWidget* widget : widgets)
+            line->addWidget(widget);
+        line->addStretch(1);
+        return line;
+    };
+
+    addCaption(QStringLiteral("Name"), txtName);
+    grid->addWidget(txtName, row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Date of Birth"), cboDate);
+    grid->addLayout(rowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Time of Birth"), cboHour);
+    grid->addLayout(rowOf({cboHour, cboMinute, hint(QStringLiteral("HH/MM"))}), row, 1);
+    grid->addWidget(chkDST, row++, 2);
+
+    addCaption(QStringLiteral("Time Zone"), cboTimeZone);
+    grid->addWidget(cboTimeZone, row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Latitude"), txtLatDeg);
+    grid->addLayout(rowOf({txtLatDeg, txtLatMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    grid->addWidget(Frame3, row++, 2);
+
+    addCaption(QStringLiteral("Longitude"), txtLonDeg);
+    grid->addLayout(rowOf({txtLonDeg, txtLonMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    grid->addWidget(Frame4, row++, 2);
+
+    addCaption(QStringLiteral("City"), txtCity);
+    grid->addWidget(txtCity, row++, 1, 1, 2);
+    addCaption(QStringLiteral("State"), txtState);
+    grid->addWidget(txtState, row++, 1, 1, 2);
+    addCaption(QStringLiteral("Country"), txtCountry);
+    grid->addWidget(txtCountry, row++, 1, 1, 2);
+    grid->addLayout(rowOf({Command1}), row++, 1, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+
+    auto* about1 = new QLabel(
+        QStringLiteral("Rashi Drishti implies signs that are aspected by this sign and the signs that "
+                       "aspect this sign."),
+        Frame1);
+    auto* about2 = new QLabel(
+        QStringLiteral("Drishti means sight or aspects. This is something that is visible or keeping an eye "
+                       "on someone (aspects). Rashi Drishtis are of a more permanent nature and they "
+                       "represent the knowledge aspect."),
+        Frame1);
+    for (QLabel* label : {about1, about2}) {
+        label->setWordWrap(true);
+        label->setObjectName(QStringLiteral("explanation"));
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    buttons->addStretch(1);
+
+    auto* panel = new QVBoxLayout(Frame1);
+    panel->setContentsMargins(12, 10, 12, 12);
+    panel->setSpacing(10);
+    panel->addLayout(grid);
+    panel->addSpacing(4);
+    panel->addWidget(about1);
+    panel->addWidget(about2);
+    panel->addStretch(1);
+    panel->addLayout(buttons);
+    return Frame1;
+}
+
+QWidget* frmMain::buildResultsPanel()
+{
+    Frame2 = new QGroupBox(QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    PaintPanel(Frame2);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(1);
+    auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour, bool wrap) {
+        auto* label = new QLabel(caption, Frame2);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(wrap);
+        SetTextColour(label, colour);
+        return label;
+    };
+    for (int i = 0; i < kReportRows; ++i) {
+        lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour, false);
+        lblPlanets_Position[i] = makeLabel(QStringLiteral("Planets Position"),
+                                           QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour, false);
+        // One line per caption, as the rows are laid out: the sentence column
+        // is as wide as its longest caption, and the window grows to fit it.
+        lblAspects[i] = makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour, false);
+        lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour, false);
+        const int top = 3 * i;
+        grid->addWidget(lblPlanets[i], top, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(lblAspects[i], top, 1, Qt::AlignTop);
+        grid->addWidget(lblPlanets_Position[i], top + 1, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(lblGrahas[i], top + 1, 1, Qt::AlignTop);
+        if (i + 1 < kReportRows)
+            grid->setRowMinimumHeight(top + 2, 7);
+    }
+    grid->setColumnStretch(1, 1);
+
+    cmdSave = new QPushButton(QStringLiteral("&Save"), Frame2);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdBack = new QPushButton(QStringLiteral("&Back"), Frame2);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    for (QPushButton* button : {cmdSave, cmdBack}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(button->sizeHint().width() + 24);
+    }
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::saveChart);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMain::showInputPanel);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+
+    auto* panel = new QVBoxLayout(Frame2);
+    panel->setContentsMargins(12, 10, 12, 12);
+    panel->setSpacing(10);
+    panel->addLayout(grid);
+    panel->addStretch(1);
+    panel->addLayout(buttons);
+    return Frame2;
+}
+
+void frmMain::buildMenus()
+{
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(addItem(mnuFile, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")), &QAction::triggered, this,
+            &frmMain::calculate);
+    mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            [this] { OpenHelpPage(dialogs_); });
+    connect(addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
+            [this] { OpenHomePage(dialogs_); });
+    mnuHelp->addSeparator();
+    connect(addItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered, this,
+            [this] { OpenDownloadPage(dialogs_); });
+    mnuHelp->addSeparator();
+    connect(addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+            &frmMain::showAbout);
+}
+
+void frmMain::fillLists()
+{
+    AddNumbers(cboDate, kDayList);
+    QStringList months;
+    for (std::string_view month : kMonthNames)
+        months << FromUtf8(month);
+    cboMonth->addItems(months);
+    AddNumbers(cboYear, kYearList);
+    AddNumbers(cboHour, kHourList);
+    AddNumbers(cboMinute, kMinuteList);
+
+    QStringList zones;
+    for (std::string_view zone : TimeZones().TimeZoneList)
+        zones << FromUtf8(zone);
+    cboTimeZone->addItems(zones);
+
+    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+        box->setCurrentIndex(0);
+}
+
+void frmMain::chainTabOrder()
+{
+    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   cboHour,    cboMinute,  cboTimeZone,
+                        txtLatDeg,  txtLatMin,   txtLonDeg,  txtLonMin, txtCity,    txtState,   txtCountry,
+                        cmdCalculate, cmdOpen,   chkDST,     optLong[1], optLong[0], optLat[1], optLat[0],
+                        Command1, Label8};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    QWidget::setTabOrder(cmdSave, cmdBack);
+}
+
+Entries frmMain::entries() const
+{
+    Entries e;
+    e.Name = ToUtf8(txtName->text());
+    e.DatePosition = cboDate->currentIndex();
+    e.MonthPosition = cboMonth->currentIndex();
+    e.YearPosition = cboYear->currentIndex();
+    e.HourPosition = cboHour->currentIndex();
+    e.MinutePosition = cboMinute->currentIndex();
+    e.ZoneRow = cboTimeZone->currentIndex();
+    e.LatDeg = ToUtf8(txtLatDeg->text());
+    e.LatMin = ToUtf8(txtLatMin->text());
+    e.LonDeg = ToUtf8(txtLonDeg->text());
+    e.LonMin = ToUtf8(txtLonMin->text());
+    e.North = optLat[0]->isChecked();
+    e.South = optLat[1]->isChecked();
+    e.East = optLong[0]->isChecked();
+    e.West = optLong[1]->isChecked();
+    e.DaylightSaving = chkDST->isChecked();
+    e.City = ToUtf8(txtCity->text());
+    e.State = ToUtf8(txtState->text());
+    e.Country = ToUtf8(txtCountry->text());
+    return e;
+}
+
+void frmMain::applyEntries(const Entries& e)
+{
+    txtName->setText(FromUtf8(e.Name));
+    cboMonth->setCurrentIndex(e.MonthPosition);
+    cboDate->setCurrentIndex(e.DatePosition);
+    cboYear->setCurrentIndex(e.YearPosition);
+    cboHour->setCurrentIndex(e.HourPosition);
+    cboMinute->setCurrentIndex(e.MinutePosition);
+    cboTimeZone->setCurrentIndex(e.ZoneRow);
+    txtLonDeg->setText(FromUtf8(e.LonDeg));
+    txtLonMin->setText(FromUtf8(e.LonMin));
+    txtLatDeg->setText(FromUtf8(e.LatDeg));
+    txtLatMin->setText(FromUtf8(e.LatMin));
+    if (e.East)
+        optLong[0]->setChecked(true);
+    else if (e.West)
+        optLong[1]->setChecked(true);
+    if (e.South)
+        optLat[1]->setChecked(true);
+    else if (e.North)
+        optLat[0]->setChecked(true);
+    chkDST->setChecked(e.DaylightSaving);
+    txtCity->setText(FromUtf8(e.City));
+    txtState->setText(FromUtf8(e.State));
+    txtCountry->setText(FromUtf8(e.Country));
+}
+
+bool frmMain::resultsInFront() const
+{
+    return panels_->currentWidget() == Frame2;
+}
+
+void frmMain::showPanel(Panel panel)
+{
+    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(Frame2) : Frame1);
+}
+
+void frmMain::refuse(const Refusal& refusal)
+{
+    dialogs_.message(FromUtf8(refusal.message), refusal.icon);
+    switch (refusal.target) {
+    case Field::None: break;
+    case Field::Name: txtName->setFocus(Qt::OtherFocusReason); break;
+    case Field::LatDeg: txtLatDeg->setFocus(Qt::OtherFocusReason); break;
+    case Field::LatMin: txtLatMin->setFocus(Qt::OtherFocusReason); break;
+    case Field::LonDeg: txtLonDeg->setFocus(Qt::OtherFocusReason); break;
+    case Field::LonMin: txtLonMin->setFocus(Qt::OtherFocusReason); break;
+    case Field::City: txtCity->setFocus(Qt::OtherFocusReason); break;
+    case Field::State: txtState->setFocus(Qt::OtherFocusReason); break;
+    case Field::Country: txtCountry->setFocus(Qt::OtherFocusReason); break;
+    case Field::North: optLat[0]->setChecked(true); break;
+    case Field::East: optLong[0]->setChecked(true); break;
+    }
+}
+
+void frmMain::calculate()
+{
+    if (const std::optional<Refusal> refusal = driver_.Calculate(entries())) {
+        showPanel(Panel::Input);
+        refuse(*refusal);
+        return;
+    }
+    showReport();
+    showPanel(driver_.records().front);
+    if (resultsInFront())
+        cmdBack->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::showReport()
+{
+    const Report& report = driver_.report();
+    for (int i = 0; i < kReportRows; ++i) {
+        lblPlanets[i]->setText(FromUtf8(report.lblPlanets[i]));
+        lblPlanets_Position[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
+        lblAspects[i]->setText(FromUtf8(report.lblAspects[i]));
+        lblGrahas[i]->setText(FromUtf8(report.lblGrahas[i]));
+    }
+}
+
+void frmMain::showInputPanel()
+{
+    showPanel(Panel::Input);
+    cmdCalculate->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::saveChart()
+{
+    const QString name = dialogs_.saveFileName({kApplicationTitle, kChartFilter, QStringLiteral("kqa"), chartFileName_});
+    if (name.isEmpty())
+        return;
+    chartFileName_ = name;
+
+    const std::string bytes = FormatChartFile(driver_.records().birth, cboTimeZone->currentIndex());
+    // Written beside the old file and renamed over it, so an existing chart is
+    // either replaced whole or left as it was.
+    // Unbuffered, so that a short write (a full disk) is seen here rather
+    // than lost inside a buffered flush.
+    QSaveFile file(name);
+    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; saved && done < qint64(bytes.size());) {
+        const qint64 written = file.write(bytes.data() + done, qint64(bytes.size()) - done);
+        saved = written > 0;
+        done += written;
+    }
+    if (saved)
+        saved = file.commit();
+    else
+        file.cancelWriting();
+    if (!saved) {
+        dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(name), file.errorString()),
+                         MessageIcon::Critical);
+    }
+}
+
+void frmMain::openChart()
+{
+    const QString name = dialogs_.openFileName({kOpenTitle, kChartFilter, QStringLiteral("kqa"), QString()});
+    if (name.isEmpty())
+        return;
+
+    std::optional<Entries> restored;
+    if (HasChartExtension(ToUtf8(name))) {
+        std::ifstream in(QFile::encodeName(name).toStdString(), std::ios::binary);
+        if (in)
+            restored = ReadChartFile(in);
+    }
+    if (!restored) {
+        dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical);
+        return;
+    }
+    applyEntries(*restored);
+    calculate();
+}
+
+void frmMain::findPlace()
+{
+    if (const std::optional<Refusal> refusal = ValidatePlaceLookup(entries())) {
+        refuse(*refusal);
+        return;
+    }
+    launcher_.open(true, txtCity->text(), txtState->text(), txtCountry->text());
+}
+
+void frmMain::showAbout()
+{
+    frmAbout about(dialogs_, this);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    launcher_.close();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace rashi

@@ -1,0 +1,114 @@
+#pragma once
+// The program's working window: the input panel where a birth is entered and
+// the results panel that shows its reading, stacked in one place. The window
+// only moves values between its controls and the calculation driver; every
+// rule and every figure lives in the core.
+
+#include "core/chart/calculation_driver.h"
+#include "core/chart/entries.h"
+#include "windows/browser_launcher.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+namespace rashi {
+
+class FilteredLineEdit;
+class LinkLabel;
+class UserDialogs;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // What the input panel holds right now.
+    Entries entries() const;
+    // Puts the entries into the controls (a chart file being opened).
+    void applyEntries(const Entries& entries);
+
+    const CalculationDriver& driver() const { return driver_; }
+    BrowserLauncher& launcher() { return launcher_; }
+    // The name the save dialog offers next.
+    const QString& chartFileName() const { return chartFileName_; }
+    bool resultsInFront() const;
+
+public slots:
+    // cmdCalculate and mnuCalculate: validate, run the reading, show it.
+    void calculate();
+    // cmdBack: the input panel comes back with the entries unchanged.
+    void showInputPanel();
+    // cmdSave: writes the birth data of the reading on show to a chart file.
+    void saveChart();
+    // cmdOpen: reads a chart file into the controls and runs its reading.
+    void openChart();
+    // Command1: looks up the place's coordinates in the browser window.
+    void findPlace();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildInputPanel();
+    QWidget* buildResultsPanel();
+    void buildMenus();
+    void fillLists();
+    void chainTabOrder();
+    void showReport();
+    void showPanel(Panel panel);
+    void refuse(const Refusal& refusal);
+
+    UserDialogs& dialogs_;
+    CalculationDriver driver_;
+    BrowserLauncher launcher_;
+    QString chartFileName_;
+
+    QStackedWidget* panels_ = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    LinkLabel* Label8 = nullptr;
+
+    FilteredLineEdit* txtName = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHour = nullptr;
+    QComboBox* cboMinute = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    FilteredLineEdit* txtLatDeg = nullptr;
+    FilteredLineEdit* txtLatMin = nullptr;
+    FilteredLineEdit* txtLonDeg = nullptr;
+    FilteredLineEdit* txtLonMin = nullptr;
+    FilteredLineEdit* txtCity = nullptr;
+    FilteredLineEdit* txtState = nullptr;
+    FilteredLineEdit* txtCountry = nullptr;
+    QCheckBox* chkDST = nullptr;
+    std::array<QRadioButton*, 2> optLat{};  // 0 North, 1 South
+    std::array<QRadioButton*, 2> optLong{}; // 0 East, 1 West
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdBack = nullptr;
+    std::array<QLabel*, kReportRows> lblPlanets{};
+    std::array<QLabel*, kReportRows> lblPlanets_Position{};
+    std::array<QLabel*, kReportRows> lblAspects{};
+    std::array<QLabel*, kReportRows> lblGrahas{};
+};
+
+} // namespace rashi

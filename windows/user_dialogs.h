@@ -1,0 +1,55 @@
+#pragma once
+// Everything a window shows the user outside itself goes through this
+// interface: message boxes, the file dialogs and handing a web address to the
+// desktop's browser. The program uses WidgetDialogs; tests put a recorder in.
+
+#include "core/chart/validation.h"
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace rashi {
+
+inline const QString kApplicationTitle = QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10");
+
+struct FileDialogSetup {
+    QString title;
+    QString filter;           // e.g. "Tarvek Vedic Rashi Drishti (*.kqa)"
+    QString defaultSuffix;    // "kqa"
+    QString startName;        // the name offered at first
+};
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A modal box with the application's title and one OK button.
+    virtual void message(const QString& text, MessageIcon icon) = 0;
+    // A modal Yes/No box with the information icon; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // The chosen file name, or an empty text when the user cancels.
+    virtual QString saveFileName(const FileDialogSetup& setup) = 0;
+    virtual QString openFileName(const FileDialogSetup& setup) = 0;
+    // Hands the address to the desktop's default browser; the result is not examined.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// The real thing: QMessageBox, QFileDialog and QDesktopServices.
+class WidgetDialogs : public UserDialogs {
+public:
+    explicit WidgetDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text, MessageIcon icon) override;
+    bool askYesNo(const QString& text) override;
+    QString saveFileName(const FileDialogSetup& setup) override;
+    QString openFileName(const FileDialogSetup& setup) override;
+    void openUrl(const QUrl& url) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace rashi
