@@ -1,6 +1,8 @@
 #pragma once
 // The report tool: readings without the window, for scripts and for checking.
 
+#include "cli/batch.h"
+#include "cli/report_json.h"
 #include "core/chart/calculation_driver.h"
 
 #include <iosfwd>
@@ -10,20 +12,14 @@
 
 namespace rashi {
 
-// Runs the tool; returns the exit status (0 done, 1 a batch line failed, 2 wrong input).
+// Runs the tool; returns the exit status (0 done, 1 a batch line failed, 2
+// wrong input, 3 the input could not be read or the output not written).
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The 36 captions, one per line, in report order.
 std::string ReportText(const Report& report);
 
-// The reading as one JSON object.
-std::string ReportJson(const ReadingRecords& records);
-
-// One line of --batch output (without its line end) for one input line of 17
-// tab-separated fields. `failed` is set when the line gives no reading.
-std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed);
-
 // The usage text of --help.
-std::string_view ReportToolHelp();
+std::string ReportToolHelp();
 
 } // namespace rashi

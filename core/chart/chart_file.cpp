@@ -48,7 +48,35 @@ bool IsCoordinateText(std::string_view text) {
     return text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A line's text as a message shows it: quoted, shortened when long.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::size_t cut = text.size();
+    if (cut > kShown) {
+        cut = kShown;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // whole UTF-8 characters
+    }
+    std::string shown(text.substr(0, cut));
+    std::replace_if(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, '?');
+    return "\"" + shown + (cut < text.size() ? "\u2026\"" : "\"");
+}
+
+bool Refuse(std::string* problem, std::string text) {
+    if (problem) *problem = std::move(text);
+    return false;
+}
+
+bool RefuseLine(std::string* problem, int line, std::string_view held, std::string_view expected) {
+    return Refuse(problem, "Line " + std::to_string(line + 1) + " (" + std::string(kChartLineNames[line]) +
+                               ") holds " + Quoted(held) + ", not " + std::string(expected) + ".");
+}
+
 } // namespace
+
+const std::array<std::string_view, kChartFileLines> kChartLineNames = {
+    "name",           "month",           "day",          "year",  "hour",  "minute",
+    "time zone",      "longitude degrees", "longitude minutes", "latitude degrees", "latitude minutes",
+    "east",           "south",           "daylight saving", "city", "state", "country"};
 
 ChartLines ChartLinesOf(const BirthRecord& b, int zoneRow) {
     return {std::string(TrimSpaces(b.Name)),
@@ -79,35 +107,49 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
     return bytes;
 }
 
-std::optional<Entries> EntriesFromChartLines(const ChartLines& l) {
+std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem) {
     Entries e;
     e.Name = l[0];
-    e.MonthPosition = kMonthNumbers.position(l[1]);
-    e.DatePosition = kDayList.position(l[2]);
-    e.YearPosition = kYearList.position(l[3]);
-    e.HourPosition = kHourList.position(l[4]);
-    e.MinutePosition = kMinuteList.position(l[5]);
-    e.ZoneRow = kZoneRows.position(l[6]);
-    if (e.MonthPosition < 0 || e.DatePosition < 0 || e.YearPosition < 0 || e.HourPosition < 0 ||
-        e.MinutePosition < 0 || e.ZoneRow < 0)
-        return std::nullopt;
+    const std::pair<int*, std::pair<const NumberList*, const char*>> lists[] = {
+        {&e.MonthPosition, {&kMonthNumbers, "a month from 1 to 12"}},
+        {&e.DatePosition, {&kDayList, "a day from 1 to 31"}},
+        {&e.YearPosition, {&kYearList, "a year from 1901 to 2050"}},
+        {&e.HourPosition, {&kHourList, "an hour from 0 to 24"}},
+        {&e.MinutePosition, {&kMinuteList, "a minute from 0 to 59"}},
+        {&e.ZoneRow, {&kZoneRows, "a time-zone row from 0 to 70"}},
+    };
+    for (int line = 1; line <= 6; ++line) {
+        const auto& [position, list] = lists[line - 1];
+        *position = list.first->position(l[line]);
+        if (*position < 0) {
+            RefuseLine(problem, line, l[line], list.second);
+            return std::nullopt;
+        }
+    }
 
     for (int line = 7; line <= 10; ++line)
-        if (!IsCoordinateText(l[line])) return std::nullopt;
+        if (!IsCoordinateText(l[line])) {
+            RefuseLine(problem, line, l[line], "a number of up to three digits");
+            return std::nullopt;
+        }
     e.LonDeg = l[7];
     e.LonMin = l[8];
     e.LatDeg = l[9];
     e.LatMin = l[10];
 
-    const auto east = ParseBoolean(l[11]);
-    const auto south = ParseBoolean(l[12]);
-    const auto daylight = ParseBoolean(l[13]);
-    if (!east || !south || !daylight) return std::nullopt;
-    e.East = *east;
-    e.West = !*east;
-    e.South = *south;
-    e.North = !*south;
-    e.DaylightSaving = *daylight;
+    std::optional<bool> flags[3];
+    for (int line = 11; line <= 13; ++line) {
+        flags[line - 11] = ParseBoolean(l[line]);
+        if (!flags[line - 11]) {
+            RefuseLine(problem, line, l[line], "True or False");
+            return std::nullopt;
+        }
+    }
+    e.East = *flags[0];
+    e.West = !*flags[0];
+    e.South = *flags[1];
+    e.North = !*flags[1];
+    e.DaylightSaving = *flags[2];
 
     e.City = l[14];
     e.State = l[15];
@@ -115,13 +157,20 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l) {
     return e;
 }
 
-std::optional<ChartLines> SplitChartFile(std::string_view bytes) {
+std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem) {
     ChartLines lines;
     std::size_t pos = 0;
     for (int i = 0; i < kChartFileLines; ++i) {
-        if (pos >= bytes.size()) return std::nullopt; // fewer than 17 lines
+        if (pos >= bytes.size()) {
+            Refuse(problem, "The file ends after " + std::to_string(i) + " of its 17 lines.");
+            return std::nullopt;
+        }
         const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
-        if (end - pos > kMaxChartLineBytes) return std::nullopt;
+        if (end - pos > kMaxChartLineBytes) {
+            Refuse(problem, "Line " + std::to_string(i + 1) + " (" + std::string(kChartLineNames[i]) +
+                                ") is longer than any box can hold.");
+            return std::nullopt;
+        }
         lines[i] = Windows1252ToUtf8(DecodeText(bytes.substr(pos, end - pos)));
         pos = end + 1;
         if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
@@ -129,13 +178,13 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes) {
     return lines;
 }
 
-std::optional<Entries> ParseChartFile(std::string_view bytes) {
-    const auto lines = SplitChartFile(bytes);
+std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem) {
+    const auto lines = SplitChartFile(bytes, problem);
     if (!lines) return std::nullopt;
-    return EntriesFromChartLines(*lines);
+    return EntriesFromChartLines(*lines, problem);
 }
 
-std::optional<Entries> ReadChartFile(std::istream& in) {
+std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem) {
     // Read until the 17th line end, never past the most 17 lines can hold.
     std::string bytes;
     char chunk[4096];
@@ -147,8 +196,15 @@ std::optional<Entries> ReadChartFile(std::istream& in) {
             if (chunk[i] == '\r') ++lineEnds;
         bytes.append(chunk, got);
     }
-    if (bytes.size() > kMaxChartFileBytes && lineEnds < kChartFileLines) return std::nullopt;
-    return ParseChartFile(bytes);
+    if (bytes.size() > kMaxChartFileBytes && lineEnds < kChartFileLines) {
+        Refuse(problem, "The file is larger than a chart can be.");
+        return std::nullopt;
+    }
+    if (in.bad()) {
+        Refuse(problem, "The file could not be read to its end.");
+        return std::nullopt;
+    }
+    return ParseChartFile(bytes, problem);
 }
 
 bool HasChartExtension(std::string_view fileName) {

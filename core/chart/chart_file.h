@@ -32,18 +32,22 @@ ChartLines ChartLinesOf(const BirthRecord& birth, int zoneRow);
 // The file's bytes: every line trimmed, encoded, ended by CR LF.
 std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
 
+// What each line holds, for messages: "month", "latitude degrees"...
+extern const std::array<std::string_view, kChartFileLines> kChartLineNames;
+
 // The entries a chart file restores. Nothing is returned when any line does
-// not fit its control: the file is refused whole.
-std::optional<Entries> EntriesFromChartLines(const ChartLines& lines);
+// not fit its control: the file is refused whole, and `problem` (when given)
+// says which line and what it held.
+std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::string* problem = nullptr);
 
 // Splits the first 17 lines (CR ends a line, an LF right after it belongs to
 // the end) and decodes them. Fewer than 17 lines: nothing.
-std::optional<ChartLines> SplitChartFile(std::string_view bytes);
+std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem = nullptr);
 
-std::optional<Entries> ParseChartFile(std::string_view bytes);
+std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem = nullptr);
 
 // Reads no more than 17 lines need, and never more than kMaxChartFileBytes.
-std::optional<Entries> ReadChartFile(std::istream& in);
+std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem = nullptr);
 
 // The open dialog's check: the last three characters are exactly "kqa".
 bool HasChartExtension(std::string_view fileName);

@@ -10,9 +10,12 @@ bool KeyFilter::accepts(char32_t code) const {
 
 bool KeyFilter::acceptsText(std::string_view utf8) const {
     // Every accepted character is ASCII, so any byte of a longer UTF-8
-    // sequence is refused on its own.
-    for (const char c : utf8)
-        if (!accepts(static_cast<unsigned char>(c))) return false;
+    // sequence is refused on its own. Backspace and DEL edit a box as keys;
+    // as text they are not characters a box can hold.
+    for (const char c : utf8) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code == 8 || code == 127 || !accepts(code)) return false;
+    }
     return true;
 }
 

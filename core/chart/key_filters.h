@@ -14,7 +14,8 @@ struct KeyFilter {
     bool letters;               // letter box (else digit box)
 
     bool accepts(char32_t code) const;
-    // True when every character of the UTF-8 text is accepted.
+    // True when the UTF-8 text could stand in the box: every character is
+    // accepted and none is an editing key (Backspace, DEL).
     bool acceptsText(std::string_view utf8) const;
 };
 

@@ -9,6 +9,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace rashi {
 namespace {
 
@@ -160,6 +163,140 @@ TEST(ReportTool, BatchGoesOnPastBadLines) {
     EXPECT_EQ(out[2], "3\terror\tPlease Check The File.");
     EXPECT_EQ(out[3].substr(1), out[0].substr(1));
     EXPECT_EQ(Tool({"--batch"}, good + "\n").status, 0);
+}
+
+// Streams whose device fails: a full disk on writing, an unreadable input.
+struct FullDevice : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+struct BrokenDevice : std::streambuf {
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+TEST(ReportTool, FailedWritesAndReadsAreErrors) {
+    const std::string good = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        bool brokenInput;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"report", {RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}, false, "Cannot write the output"},
+        {"json", {"--json", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}, false, "Cannot write the output"},
+        {"help", {"--help"}, false, "Cannot write the output"},
+        {"batch output", {"--batch"}, false, "Cannot write the output"},
+        {"batch input", {"--batch"}, true, "Cannot read the charts from standard input"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FullDevice full;
+        BrokenDevice broken;
+        std::istringstream goodInput(good);
+        std::istream brokenInput(&broken);
+        std::ostringstream captured;
+        std::ostream fullOutput(&full);
+        std::ostringstream err;
+        const int status = RunReportTool(c.args, c.brokenInput ? brokenInput : goodInput,
+                                         c.brokenInput ? static_cast<std::ostream&>(captured) : fullOutput, err);
+        EXPECT_EQ(status, 3);
+        EXPECT_EQ(LastLine(err.str()).substr(0, std::string(c.message).size()), c.message) << err.str();
+    }
+}
+
+TEST(ReportTool, BatchRefusesAnOverlongLineInPlace) {
+    const std::string good = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK";
+    const std::string input = good + "\n" + std::string(MaxBatchLineBytes() + 1, 'A') + "\n" + good;
+    const ToolRun run = Tool({"--batch"}, input);
+    EXPECT_EQ(run.status, 1);
+    std::istringstream lines(run.out);
+    std::vector<std::string> out;
+    for (std::string line; std::getline(lines, line);) out.push_back(line);
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[1], "2\terror\tPlease Check The File.");
+    EXPECT_EQ(out[2].substr(1), out[0].substr(1));
+    // The longest line a chart can make is still read.
+    EXPECT_EQ(Tool({"--batch"}, std::string(MaxBatchLineBytes(), 'A') + "\n").out, "1\terror\tPlease Check The File.\n");
+}
+
+TEST(ReportTool, OnlyRegularFilesAreRead) {
+    const auto dir = TempDir();
+    ASSERT_EQ(mkfifo((dir / "pipe.kqa").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "device.kqa");
+    std::filesystem::create_directory(dir / "folder.kqa");
+    for (const char* name : {"pipe.kqa", "device.kqa", "folder.kqa"}) {
+        SCOPED_TRACE(name);
+        const ToolRun run = Tool({(dir / name).string()}); // would hang if the pipe were opened for reading
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), "Please Check The File.");
+        EXPECT_NE(run.err.find(name), std::string::npos) << "the detail names the file";
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ReportTool, SaveNamesAFileAndNeverWritesThroughAnotherOne) {
+    const auto dir = TempDir();
+    const auto saveTo = [&](const std::string& target) {
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), {"--save", target});
+        return Tool(args);
+    };
+    for (const std::string& target : {std::string(), (dir / "").string(), std::string("/"), (dir / ".").string(),
+                                      (dir / "..").string()}) {
+        SCOPED_TRACE(target);
+        const ToolRun run = saveTo(target);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), "--save must name a file, not a folder");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+
+    // A file and a symbolic link where a fixed temporary name would be stay untouched.
+    std::ofstream(dir / "victim") << "keep me";
+    std::filesystem::create_symlink(dir / "victim", dir / "chart.kqa.part");
+    ASSERT_EQ(saveTo((dir / "chart.kqa").string()).status, 0);
+    std::ifstream victim(dir / "victim");
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(victim)), {}), "keep me");
+
+    // An existing chart keeps its permissions; a read-only one is refused and kept.
+    chmod((dir / "chart.kqa").c_str(), 0640);
+    ASSERT_EQ(saveTo((dir / "chart.kqa").string()).status, 0);
+    EXPECT_EQ(std::filesystem::status(dir / "chart.kqa").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    std::ofstream(dir / "locked.kqa") << "old";
+    chmod((dir / "locked.kqa").c_str(), 0444);
+    const ToolRun locked = saveTo((dir / "locked.kqa").string());
+    EXPECT_EQ(locked.status, 2);
+    EXPECT_NE(locked.err.find("read-only"), std::string::npos) << locked.err;
+    std::ifstream old(dir / "locked.kqa");
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(old)), {}), "old");
+    // Nothing but the charts, the victim and the link is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ReportTool, OptionsTakeOnlyWhatTheBoxesWould) {
+    struct Case {
+        const char* option;
+        std::string value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"--name", "A\bda", "Please enter only letters"},
+        {"--city", "Lon\x7f", "Please enter only letters"},
+        {"--lat", "\b:0N", "Please enter only numbers"},
+        {"--lon", "\x7f\x7f:0E", "Please enter only numbers"},
+        {"--lat", "51:\x7fN", "Please enter only numbers"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), {c.option, c.value});
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+    }
 }
 
 TEST(ReportTool, Help) {

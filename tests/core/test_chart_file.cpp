@@ -110,7 +110,37 @@ TEST(ChartFile, RefusesAnyLineThatDoesNotFitItsControl) {
     for (const Case& c : cases) {
         ChartLines lines = GoodLines();
         lines[c.line] = c.text;
-        EXPECT_FALSE(ParseChartFile(FileOf(lines))) << c.what;
+        std::string problem;
+        EXPECT_FALSE(ParseChartFile(FileOf(lines), &problem)) << c.what;
+        // The detail names the line, what it is for and what it held.
+        const std::string expected = "Line " + std::to_string(c.line + 1) + " (" +
+                                     std::string(kChartLineNames[c.line]) + ") holds \"" + c.text + "\"";
+        EXPECT_EQ(problem.substr(0, expected.size()), expected) << c.what;
+    }
+}
+
+TEST(ChartFile, ProblemsOfTheWholeFileAreNamed) {
+    const std::string good = FileOf(GoodLines());
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* problem;
+    };
+    ChartLines longName = GoodLines();
+    longName[0] = std::string(kMaxChartLineBytes + 1, 'A');
+    ChartLines controlCharacters = GoodLines();
+    controlCharacters[1] = std::string("\x01\x02") + std::string(60, '9');
+    const Case cases[] = {
+        {"empty", "", "The file ends after 0 of its 17 lines."},
+        {"sixteen lines", good.substr(0, good.rfind('\r', good.size() - 3) + 2), "The file ends after 16 of its 17 lines."},
+        {"over-long line", FileOf(longName), "Line 1 (name) is longer than any box can hold."},
+        {"shortened and shown safely", FileOf(controlCharacters),
+         "Line 2 (month) holds \"??99999999999999999999999999999999999999\u2026\", not a month from 1 to 12."},
+    };
+    for (const Case& c : cases) {
+        std::string problem;
+        EXPECT_FALSE(ParseChartFile(c.bytes, &problem)) << c.what;
+        EXPECT_EQ(problem, c.problem) << c.what;
     }
 }
 

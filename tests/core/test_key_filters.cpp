@@ -34,6 +34,11 @@ TEST(KeyFilters, PastedText) {
     EXPECT_TRUE(kDigitFilter.acceptsText("077"));
     EXPECT_FALSE(kDigitFilter.acceptsText("-77"));
     EXPECT_FALSE(kDigitFilter.acceptsText("7 "));
+    // Editing keys pass as keys, never as text a box would hold.
+    for (const char* text : {"\b", "\x7f", "1\b2", "\x7f\x7f"}) {
+        EXPECT_FALSE(kDigitFilter.acceptsText(text)) << text;
+        EXPECT_FALSE(kLetterFilter.acceptsText(text)) << text;
+    }
 }
 
 TEST(KeyFilters, Messages) {

@@ -1,0 +1,115 @@
+#include "cli/batch.h"
+
+#include "core/chart/chart_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <istream>
+#include <ostream>
+
+namespace rashi {
+namespace {
+
+enum class LineRead { Line, TooLong, End, Failed };
+
+// Reads one line into `line`, keeping at most `limit` bytes of it; the rest of
+// a longer line is read and dropped.
+LineRead ReadBoundedLine(std::istream& in, std::string& line, std::size_t limit) {
+    line.clear();
+    bool tooLong = false;
+    char chunk[8192];
+    for (;;) {
+        in.getline(chunk, sizeof chunk);
+        if (in.bad()) return LineRead::Failed;
+        const auto got = static_cast<std::size_t>(in.gcount());
+        const bool chunkFull = in.fail() && !in.eof() && got == sizeof chunk - 1;
+        const bool sawEnd = !in.fail() && !in.eof(); // the line end was taken, and counted in `got`
+        const std::size_t bytes = sawEnd ? got - 1 : got;
+        if (!tooLong && line.size() + bytes <= limit)
+            line.append(chunk, bytes);
+        else
+            tooLong = true;
+        if (chunkFull) {
+            in.clear();
+            continue;
+        }
+        if (!sawEnd && got == 0 && line.empty() && !tooLong) return LineRead::End;
+        return tooLong ? LineRead::TooLong : LineRead::Line;
+    }
+}
+
+bool Flush(std::ostream& out, std::string& buffer) {
+    out << buffer;
+    buffer.clear();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+std::size_t MaxBatchLineBytes() { return kMaxChartFileBytes; }
+
+std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string result = std::to_string(lineNumber);
+    ChartLines fields;
+    std::size_t count = 0;
+    for (std::size_t start = 0;; ++count) {
+        const auto tab = line.find('\t', start);
+        if (count < fields.size()) fields[count] = std::string(line.substr(start, tab - start));
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    std::optional<Entries> entries;
+    if (count + 1 == fields.size()) entries = EntriesFromChartLines(fields);
+    std::optional<Refusal> refusal;
+    if (entries) refusal = driver.Calculate(*entries);
+    failed = !entries || refusal;
+    if (failed) {
+        result += "\terror\t";
+        result += entries ? refusal->message : kChartFileRefused;
+        return result;
+    }
+    const Report& report = driver.report();
+    for (int i = 0; i < kReportRows; ++i)
+        for (const std::string* caption :
+             {&report.lblPlanets[i], &report.lblPlanets_Position[i], &report.lblAspects[i], &report.lblGrahas[i]})
+            result.append("\t").append(*caption);
+    return result;
+}
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+    CalculationDriver driver;
+    bool anyFailed = false;
+    std::string line;
+    std::string buffer;
+    long number = 0;
+    for (;;) {
+        errno = 0;
+        const LineRead read = ReadBoundedLine(in, line, MaxBatchLineBytes());
+        if (read == LineRead::End) break;
+        if (read == LineRead::Failed) {
+            const int error = errno;
+            Flush(out, buffer);
+            err << "Cannot read the charts from standard input" << (error ? ": " : "")
+                << (error ? std::strerror(error) : "") << '\n';
+            return 3;
+        }
+        bool failed = true;
+        if (read == LineRead::TooLong)
+            buffer += std::to_string(++number) + "\terror\t" + std::string(kChartFileRefused);
+        else
+            buffer += BatchLine(driver, line, ++number, failed);
+        buffer += '\n';
+        anyFailed = anyFailed || failed;
+        if (buffer.size() > (1u << 16) && !Flush(out, buffer)) break;
+    }
+    errno = 0;
+    if (!Flush(out, buffer) || !out.flush()) {
+        const int error = errno;
+        err << "Cannot write the output" << (error ? ": " : "") << (error ? std::strerror(error) : "") << '\n';
+        return 3;
+    }
+    return anyFailed ? 1 : 0;
+}
+
+} // namespace rashi

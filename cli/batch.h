@@ -1,0 +1,25 @@
+#pragma once
+// --batch: many charts from standard input, one reading a line.
+
+#include "core/chart/calculation_driver.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+// The longest input line taken: a chart file's most, on one line. A longer
+// line is refused in place without being held in memory.
+std::size_t MaxBatchLineBytes();
+
+// One line of output (without its line end) for one input line of 17
+// tab-separated fields. `failed` is set when the line gives no reading.
+std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed);
+
+// Reads lines until the end of `in`, writes one line each to `out`. Returns
+// the exit status: 0 all read, 1 a line failed, 3 the input could not be read
+// or the output not written (the reason then goes to `err`).
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace rashi

@@ -1,0 +1,14 @@
+#pragma once
+// The reading as one JSON object, for scripts.
+
+#include "core/chart/reading_records.h"
+
+#include <string>
+
+namespace rashi {
+
+// One line: the birth record, the ayanamsa, the Moon's position text, the
+// nine positions and the 36 captions.
+std::string ReportJson(const ReadingRecords& records);
+
+} // namespace rashi

@@ -1,0 +1,117 @@
+#include "cli/tool_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <string_view>
+
+namespace rashi {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: rashi-drishti-report [--json] FILE.kqa\n"
+    "       rashi-drishti-report [--json] [--save FILE.kqa] BIRTH OPTIONS\n"
+    "       rashi-drishti-report --batch < CHARTS\n\n"
+    "Prints the Rashi Drishti (sign aspect) reading of one birth: for each of the\n"
+    "nine bodies (Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, North Node,\n"
+    "South Node) four lines: its names, its sidereal position, the three signs it\n"
+    "aspects, and the bodies standing in them -- 36 lines in all.\n\n"
+    "The birth comes from a chart file saved by the program (its name must end in\n"
+    "\"kqa\") or from the birth options.\n";
+
+constexpr std::string_view kFooter =
+    "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
+    "nine positions and the 36 captions.\n\n"
+    "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
+    "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
+    "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
+    "east, south, daylight saving, city, state, country), and writes one line per\n"
+    "chart: its line number, a tab and the 36 captions separated by tabs, or the\n"
+    "line number, a tab, \"error\", a tab and the message.\n\n"
+    "Exit status: 0 when a reading was printed, 1 when a --batch line failed, 2 on\n"
+    "wrong input, whose message is the last line of standard error, 3 when the\n"
+    "input could not be read or the output could not be written.";
+
+// The help: our usage and description first, then the option groups.
+class HelpLayout : public CLI::Formatter {
+public:
+    std::string make_description(const CLI::App*) const override { return {}; }
+    std::string make_usage(const CLI::App*, std::string) const override { return std::string(kUsage) + "\n"; }
+    std::string make_positionals(const CLI::App*) const override { return {}; }
+};
+
+// The app with every option bound to `options`.
+void Describe(CLI::App& app, ToolOptions& o) {
+    app.formatter(std::make_shared<HelpLayout>());
+    app.footer(std::string(kFooter));
+    app.set_help_flag();
+    app.allow_extras();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.get_formatter()->column_width(26);
+    app.get_formatter()->label("REQUIRED", "");
+
+    const std::string birth = "Birth";
+    app.add_option("--name", o.name, "the person's name (letters and spaces)")->group(birth)->type_name("TEXT");
+    app.add_option("--date", o.date, "date of birth, years 1901 to 2050")->group(birth)->type_name("YYYY-MM-DD");
+    app.add_option("--time", o.time, "local clock time, hours 0 to 24")->group(birth)->type_name("HH:MM");
+    app.add_option("--zone", o.zone, "time-zone row 0 to 70, as listed in the program")->group(birth)->type_name("ROW");
+    app.add_flag("--dst", o.dst, "daylight saving was in force")->group(birth);
+    app.add_option("--lat", o.lat, "latitude, e.g. 18:31N")->group(birth)->type_name("DEG:MIN{N|S}");
+    app.add_option("--lon", o.lon, "longitude, e.g. 73:51E")->group(birth)->type_name("DEG:MIN{E|W}");
+    app.add_option("--city", o.city, "the place (letters and spaces)")->group(birth)->type_name("TEXT");
+    app.add_option("--state", o.state, "the state or province (letters and spaces)")->group(birth)->type_name("TEXT");
+    app.add_option("--country", o.country, "the country (letters and spaces)")->group(birth)->type_name("TEXT");
+
+    const std::string output = "Output";
+    app.add_flag("--json", o.json, "print the reading as one JSON object")->group(output);
+    app.add_option("--save", o.save, "also write the birth as a chart file (\".kqa\" added)")
+        ->group(output)
+        ->type_name("FILE");
+    app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
+    app.add_flag("--help", o.help, "show this text")->group(output);
+
+    app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
+}
+
+bool IsFlag(std::string_view name) { return name == "--json" || name == "--batch" || name == "--dst" || name == "--help"; }
+
+} // namespace
+
+bool ToolOptions::hasBirthOptions() const {
+    return name || date || time || zone || lat || lon || city || state || country || dst;
+}
+
+ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        const auto equals = arg.find('=');
+        if (arg.starts_with("--") && equals != std::string::npos && IsFlag(arg.substr(0, equals)))
+            throw InputError(arg.substr(0, equals) + " takes no value");
+        if (arg == "--") break;
+    }
+    ToolOptions options;
+    CLI::App app("rashi-drishti-report", "rashi-drishti-report");
+    Describe(app, options);
+    try {
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ArgumentMismatch& error) {
+        // "--name: 1 required TEXT missing": the option's name comes first.
+        const std::string what = error.what();
+        throw InputError(what.substr(0, what.find(':')) + " needs a value");
+    } catch (const CLI::ParseError& error) {
+        throw InputError(std::string(error.what()) + "; see --help");
+    }
+    for (const std::string& extra : app.remaining())
+        if (extra.starts_with("-")) throw InputError("Unknown option " + extra.substr(0, extra.find('=')) + "; see --help");
+    // Whatever else is left over names files.
+    for (const std::string& extra : app.remaining()) options.files.push_back(extra);
+    return options;
+}
+
+std::string ToolHelp() {
+    ToolOptions unused;
+    CLI::App app("rashi-drishti-report", "rashi-drishti-report");
+    Describe(app, unused);
+    return app.help();
+}
+
+} // namespace rashi

@@ -1,0 +1,37 @@
+#pragma once
+// The report tool's command line: what was asked for, as given.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace rashi {
+
+// A refusal of the input: the message the user sees last on standard error.
+struct InputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct ToolOptions {
+    // The birth, as typed after each option; unset when not given.
+    std::optional<std::string> name, date, time, zone, lat, lon, city, state, country;
+    bool dst = false;
+    std::optional<std::string> save;
+    bool json = false;
+    bool batch = false;
+    bool help = false;
+    std::vector<std::string> files;
+
+    // True when any part of the birth was given as an option.
+    bool hasBirthOptions() const;
+};
+
+// Parses the arguments (without the program's name). Throws InputError with
+// the message for the user.
+ToolOptions ParseToolOptions(const std::vector<std::string>& args);
+
+// The usage text of --help.
+std::string ToolHelp();
+
+} // namespace rashi

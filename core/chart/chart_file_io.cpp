@@ -1,0 +1,120 @@
+#include "core/chart/chart_file_io.h"
+
+#include "core/chart/chart_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rashi {
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// Closes a file descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { close(); }
+    int get() const { return fd_; }
+    int close() {
+        const int result = fd_ >= 0 ? ::close(fd_) : 0;
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<Entries> LoadChartFile(const std::string& path, std::string& problem) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        problem = Reason(errno) + ".";
+        return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        problem = S_ISDIR(info.st_mode) ? "It is a folder, not a file." : "It is not a regular file.";
+        return std::nullopt;
+    }
+    // Non-blocking, and checked again once open: the name may have been
+    // pointed at something else since the look above.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        problem = fd.get() < 0 ? Reason(errno) + "." : "It is not a regular file.";
+        return std::nullopt;
+    }
+    std::string bytes;
+    char chunk[16384];
+    while (bytes.size() <= kMaxChartFileBytes) {
+        const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            problem = Reason(errno) + ".";
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    // A longer file may still hold 17 good lines followed by anything.
+    if (bytes.size() > kMaxChartFileBytes) bytes.resize(kMaxChartFileBytes);
+    return ParseChartFile(bytes, &problem);
+}
+
+bool NamesAFolder(const std::string& path) {
+    if (path.empty() || path.back() == '/') return true;
+    const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
+    if (base == "." || base == "..") return true;
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (NamesAFolder(path)) return "The name is that of a folder, not of a file.";
+    mode_t mode = 0;
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+            return std::string("The file is read-only.");
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    std::string temporary = path + ".XXXXXX";
+    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0) return Reason(errno);
+    int error = 0;
+    if (!WriteAll(fd.get(), bytes) || ::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0)
+        error = errno;
+    if (fd.close() != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return Reason(error);
+    }
+    return std::nullopt;
+}
+
+} // namespace rashi

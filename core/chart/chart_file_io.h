@@ -1,0 +1,31 @@
+#pragma once
+// Chart files on disk: reading one by its path, and writing one so that an
+// existing chart is either replaced whole or left exactly as it was.
+
+#include "core/chart/entries.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+// Reads the chart file at `path`. Anything that is not a regular file (a
+// folder, a FIFO, a device, also through a symbolic link) is refused before
+// it is opened for reading, so that nothing can hang. On refusal `problem`
+// says why, for the user.
+std::optional<Entries> LoadChartFile(const std::string& path, std::string& problem);
+
+// Writes `bytes` to `path` through a temporary file of a unique name, created
+// exclusively in the same folder and renamed over the target when complete.
+// A target that is read-only (no write permission for anyone, or none for
+// this user) is refused, as is a path that names a folder. An existing
+// target's permissions are kept; a new file gets the usual ones (0666 less
+// the umask). Returns nothing on success, else the reason.
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// True when the path cannot name a file: empty, ending in a slash, ending in
+// "." or "..", or naming an existing folder.
+bool NamesAFolder(const std::string& path);
+
+} // namespace rashi
