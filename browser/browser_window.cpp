@@ -98,7 +98,7 @@ void frmBrowser::buildControls()
     Label61 = link;
     Label61->setObjectName(QStringLiteral("Label61"));
     connect(link, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
-    tbToolBar->addWidget(Label61);
+    tbToolBar->addWidget(Label61)->setVisible(HasHomePage());
 
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
@@ -133,7 +133,10 @@ void frmBrowser::buildControls()
         busy_ = false;
         downloadComplete();
         documentComplete(brwWebBrowser->url());
+        updateHistoryButtons();
     });
+    // A page taken back from the history may arrive without a load of its own.
+    connect(brwWebBrowser, &QWebEngineView::urlChanged, this, &frmBrowser::updateHistoryButtons);
 
     timTimer = new QTimer(this);
     timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -165,6 +168,8 @@ void frmBrowser::addToolButton(const QString& key, const QString& iconName, cons
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, key] { toolbarButtonClick(key); });
+    if (key == QLatin1String("Back") || key == QLatin1String("Forward"))
+        action->setEnabled(false); // nowhere to go yet
 }
 
 void frmBrowser::showEvent(QShowEvent* event)
@@ -287,16 +292,14 @@ void frmBrowser::addressChosen(const QString& address)
 void frmBrowser::toolbarButtonClick(const QString& key)
 {
     timTimer->start();
+    // Back and Forward may be served from the page cache with no load at all:
+    // only a load that really starts makes the window busy.
     if (key == QLatin1String("Back")) {
-        if (brwWebBrowser->history()->canGoBack()) {
-            busy_ = true;
+        if (brwWebBrowser->history()->canGoBack())
             brwWebBrowser->back();
-        }
     } else if (key == QLatin1String("Forward")) {
-        if (brwWebBrowser->history()->canGoForward()) {
-            busy_ = true;
+        if (brwWebBrowser->history()->canGoForward())
             brwWebBrowser->forward();
-        }
     } else if (key == QLatin1String("Refresh")) {
         busy_ = true;
         brwWebBrowser->reload();
@@ -309,6 +312,16 @@ void frmBrowser::toolbarButtonClick(const QString& key)
         brwWebBrowser->stop();
         busy_ = false;
         showLocationName();
+    }
+}
+
+void frmBrowser::updateHistoryButtons()
+{
+    for (QAction* action : tbToolBar->actions()) {
+        if (action->objectName() == QLatin1String("Back"))
+            action->setEnabled(brwWebBrowser->history()->canGoBack());
+        else if (action->objectName() == QLatin1String("Forward"))
+            action->setEnabled(brwWebBrowser->history()->canGoForward());
     }
 }
 

@@ -66,6 +66,8 @@ private:
     void addressChosen(const QString& address);
     void toolbarButtonClick(const QString& key);
     void timerTick();
+    // Back and Forward are enabled only where the history leads somewhere.
+    void updateHistoryButtons();
     int twipsX(int twips) const;
     int twipsY(int twips) const;
 

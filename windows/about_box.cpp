@@ -53,8 +53,9 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + kHomePageUrl, this);
+    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + ProgramAddresses().home, this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    lblHomePage->setVisible(HasHomePage());
     connect(lblHomePage, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -2,19 +2,70 @@
 
 #include "windows/user_dialogs.h"
 
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef RASHI_HOME_URL
+#define RASHI_HOME_URL ""
+#endif
+#ifndef RASHI_DOWNLOAD_URL
+#define RASHI_DOWNLOAD_URL ""
+#endif
 
 namespace rashi {
+namespace {
 
-// The maker's site. These three addresses are the only place it is named.
-const QString kHomePageUrl = QStringLiteral("https://www.tarvek.example/");
-const QString kHelpPageUrl = QStringLiteral("https://www.tarvek.example/rashi-drishti/help.html");
-const QString kDownloadPageUrl = QStringLiteral("https://www.tarvek.example/rashi-drishti/download.html");
+const QString kManualFile = QStringLiteral("rashi-drishti/manual/index.html");
 
-void OpenHelpPage(UserDialogs& dialogs) { dialogs.openUrl(QUrl(kHelpPageUrl)); }
+WebAddresses& Addresses()
+{
+    static WebAddresses addresses{QStringLiteral(RASHI_HOME_URL), QStringLiteral(RASHI_DOWNLOAD_URL)};
+    return addresses;
+}
 
-void OpenHomePage(UserDialogs& dialogs) { dialogs.openUrl(QUrl(kHomePageUrl)); }
+} // namespace
 
-void OpenDownloadPage(UserDialogs& dialogs) { dialogs.openUrl(QUrl(kDownloadPageUrl)); }
+const WebAddresses& ProgramAddresses() { return Addresses(); }
+
+void SetProgramAddresses(const WebAddresses& addresses) { Addresses() = addresses; }
+
+bool HasHomePage() { return !ProgramAddresses().home.isEmpty(); }
+
+bool HasDownloadPage() { return !ProgramAddresses().download.isEmpty(); }
+
+QUrl ManualPage()
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/") + kManualFile);
+    if (QFileInfo(beside).isFile())
+        return QUrl::fromLocalFile(QFileInfo(beside).canonicalFilePath());
+    const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation, kManualFile);
+    return installed.isEmpty() ? QUrl() : QUrl::fromLocalFile(installed);
+}
+
+void OpenManual(UserDialogs& dialogs)
+{
+    const QUrl page = ManualPage();
+    if (page.isEmpty()) {
+        dialogs.message(QStringLiteral("The manual could not be found."), MessageIcon::Critical,
+                        QStringLiteral("It belongs in share/%1 beside the program's folder.").arg(kManualFile));
+        return;
+    }
+    dialogs.showManual(page);
+}
+
+void OpenWebAddress(UserDialogs& dialogs, const QString& address)
+{
+    if (address.isEmpty())
+        return;
+    if (!dialogs.openUrl(QUrl(address)))
+        dialogs.message(QStringLiteral("No web browser could be started for this page."), MessageIcon::Information,
+                        QStringLiteral("Copy the address into a browser:\n%1").arg(address));
+}
+
+void OpenHomePage(UserDialogs& dialogs) { OpenWebAddress(dialogs, ProgramAddresses().home); }
+
+void OpenDownloadPage(UserDialogs& dialogs) { OpenWebAddress(dialogs, ProgramAddresses().download); }
 
 } // namespace rashi

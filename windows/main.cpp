@@ -32,6 +32,7 @@ int main(int argc, char* argv[])
 
     rashi::frmMain window(dialogs);
     dialogs.setParent(&window);
+    rashi::RaiseOnRequest(&window);
     rashi::InstallStartupProbe(window);
     window.show();
     // The icon costs some 15 ms (image decoding and its transfer to the X

@@ -1,22 +1,26 @@
 #include "windows/main_window.h"
 
-#include "windows/user_dialogs.h"
-#include "core/zones/time_zones.h"
 #include "core/chart/chart_file.h"
+#include "core/chart/chart_file_io.h"
 #include "core/chart/entry_lists.h"
-#include "windows/filtered_line_edit.h"
 #include "core/chart/key_filters.h"
 #include "core/chart/validation.h"
+#include "core/zones/time_zones.h"
 #include "windows/about_box.h"
+#include "windows/chart_folder.h"
+#include "windows/filtered_line_edit.h"
 #include "windows/link_label.h"
 #include "windows/links.h"
+#include "windows/user_dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,11 +29,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -84,7 +88,10 @@ QComboBox* DropDownList(const char* name, QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
-    box->setMaxVisibleItems(15);
+    // A scrolling list of about twenty rows, where some styles would
+    // otherwise cover the screen's height with the whole list.
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    box->setMaxVisibleItems(20);
     return box;
 }
 
@@ -120,6 +127,7 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     Label8 = new LinkLabel(QStringLiteral("Visit our website and forum for more on Vedic astrology"), central);
     Label8->setObjectName(QStringLiteral("Label8"));
     connect(Label8, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
+    Label8->setVisible(HasHomePage());
     column->addWidget(Label8, 0, Qt::AlignHCenter);
 
     panels_ = new QStackedWidget(central);
@@ -224,8 +232,9 @@ QWidget* frmMain::buildInputPanel()
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), Frame1);
     Command1->setObjectName(QStringLiteral("Command1"));
+    // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : {cmdCalculate, cmdOpen, Command1})
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::calculate);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::openChart);
     connect(Command1, &QPushButton::clicked, this, &frmMain::findPlace);
@@ -356,7 +365,7 @@ QWidget* frmMain::buildResultsPanel()
     cmdBack = new QPushButton(QStringLiteral("&Back"), Frame2);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton* button : {cmdSave, cmdBack}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setMinimumWidth(button->sizeHint().width() + 24);
     }
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::saveChart);
@@ -378,9 +387,11 @@ QWidget* frmMain::buildResultsPanel()
 
 void frmMain::buildMenus()
 {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                          const QKeySequence& shortcut = QKeySequence()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
         return action;
     };
 
@@ -389,17 +400,25 @@ void frmMain::buildMenus()
     connect(addItem(mnuFile, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")), &QAction::triggered, this,
             &frmMain::calculate);
     mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuOpen", QStringLiteral("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+            &frmMain::openChart);
+    mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("&Save..."), QKeySequence::Save);
+    mnuSave->setEnabled(false); // while a reading is shown
+    connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
+    mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [this] { OpenHelpPage(dialogs_); });
-    connect(addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
-            [this] { OpenHomePage(dialogs_); });
-    mnuHelp->addSeparator();
-    connect(addItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered, this,
-            [this] { OpenDownloadPage(dialogs_); });
+    connect(addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), QKeySequence::HelpContents),
+            &QAction::triggered, this, [this] { OpenManual(dialogs_); });
+    QAction* mnuVisit = addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    mnuVisit->setVisible(HasHomePage());
+    connect(mnuVisit, &QAction::triggered, this, [this] { OpenHomePage(dialogs_); });
+    mnuHelp->addSeparator()->setVisible(HasDownloadPage());
+    QAction* mnuUpdate = addItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    mnuUpdate->setVisible(HasDownloadPage());
+    connect(mnuUpdate, &QAction::triggered, this, [this] { OpenDownloadPage(dialogs_); });
     mnuHelp->addSeparator();
     connect(addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
             &frmMain::showAbout);
@@ -496,6 +515,7 @@ bool frmMain::resultsInFront() const
 void frmMain::showPanel(Panel panel)
 {
     panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(Frame2) : Frame1);
+    mnuSave->setEnabled(panel == Panel::Results);
 }
 
 void frmMain::refuse(const Refusal& refusal)
@@ -518,6 +538,9 @@ void frmMain::refuse(const Refusal& refusal)
 
 void frmMain::calculate()
 {
+    // The box the user was in, to return to after Back.
+    if (QWidget* focused = QApplication::focusWidget(); focused && Frame1->isAncestorOf(focused))
+        lastInput_ = focused;
     if (const std::optional<Refusal> refusal = driver_.Calculate(entries())) {
         showPanel(Panel::Input);
         refuse(*refusal);
@@ -543,55 +566,63 @@ void frmMain::showReport()
 void frmMain::showInputPanel()
 {
     showPanel(Panel::Input);
-    cmdCalculate->setFocus(Qt::OtherFocusReason);
+    // Back to where the user was, with the focus shown as after a Tab.
+    QWidget* target = lastInput_ ? lastInput_.data() : cmdCalculate;
+    target->setFocus(Qt::TabFocusReason);
+}
+
+void frmMain::showChartFileName(const QString& file)
+{
+    chartFileName_ = file;
+    setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(file).fileName(), kApplicationTitle));
+}
+
+FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
+{
+    QSettings settings;
+    const QString name = offerName ? QFileInfo(chartFileName_).fileName() : QString();
+    return {title, kChartFilter, QStringLiteral("kqa"), name, ChartFolder(settings)};
 }
 
 void frmMain::saveChart()
 {
-    const QString name = dialogs_.saveFileName({kApplicationTitle, kChartFilter, QStringLiteral("kqa"), chartFileName_});
+    if (!resultsInFront())
+        return;
+    const QString name = dialogs_.saveFileName(chartDialog(kApplicationTitle, true));
     if (name.isEmpty())
         return;
-    chartFileName_ = name;
-
     const std::string bytes = FormatChartFile(driver_.records().birth, cboTimeZone->currentIndex());
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
-    // Unbuffered, so that a short write (a full disk) is seen here rather
-    // than lost inside a buffered flush.
-    QSaveFile file(name);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; saved && done < qint64(bytes.size());) {
-        const qint64 written = file.write(bytes.data() + done, qint64(bytes.size()) - done);
-        saved = written > 0;
-        done += written;
-    }
-    if (saved)
-        saved = file.commit();
-    else
-        file.cancelWriting();
-    if (!saved) {
+    if (const auto reason = WriteFileAtomically(QFile::encodeName(name).toStdString(), bytes)) {
         dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(name), file.errorString()),
+                             .arg(QDir::toNativeSeparators(name), FromUtf8(*reason)),
                          MessageIcon::Critical);
+        return;
     }
+    QSettings settings;
+    RememberChartFolder(settings, name);
+    showChartFileName(name);
+    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(name)), 5000);
 }
 
 void frmMain::openChart()
 {
-    const QString name = dialogs_.openFileName({kOpenTitle, kChartFilter, QStringLiteral("kqa"), QString()});
+    const QString name = dialogs_.openFileName(chartDialog(kOpenTitle, false));
     if (name.isEmpty())
         return;
-
+    std::string problem = "The name does not end in \"kqa\".";
     std::optional<Entries> restored;
-    if (HasChartExtension(ToUtf8(name))) {
-        std::ifstream in(QFile::encodeName(name).toStdString(), std::ios::binary);
-        if (in)
-            restored = ReadChartFile(in);
-    }
+    if (HasChartExtension(ToUtf8(name)))
+        restored = LoadChartFile(QFile::encodeName(name).toStdString(), problem);
     if (!restored) {
-        dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical);
+        dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
+                         QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(name), FromUtf8(problem)));
         return;
     }
+    QSettings settings;
+    RememberChartFolder(settings, name);
+    showChartFileName(name);
     applyEntries(*restored);
     calculate();
 }

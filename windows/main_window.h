@@ -9,6 +9,7 @@
 #include "windows/browser_launcher.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -28,6 +29,7 @@ namespace rashi {
 class FilteredLineEdit;
 class LinkLabel;
 class UserDialogs;
+struct FileDialogSetup;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -42,7 +44,7 @@ public:
 
     const CalculationDriver& driver() const { return driver_; }
     BrowserLauncher& launcher() { return launcher_; }
-    // The name the save dialog offers next.
+    // The chart file last opened or saved; the dialogs offer its name next.
     const QString& chartFileName() const { return chartFileName_; }
     bool resultsInFront() const;
 
@@ -71,11 +73,17 @@ private:
     void showReport();
     void showPanel(Panel panel);
     void refuse(const Refusal& refusal);
+    // The chart file now in hand: its name in the title, offered next time.
+    void showChartFileName(const QString& file);
+    // Opens in the chart folder; a save offers the chart file's name.
+    FileDialogSetup chartDialog(const QString& title, bool offerName) const;
 
     UserDialogs& dialogs_;
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
+    QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
+    QAction* mnuSave = nullptr;
 
     QStackedWidget* panels_ = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -4,12 +4,61 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QWidget>
 
+#include <csignal>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace rashi {
+namespace {
+
+// The name the kernel knows a process by (/proc/PID/comm).
+QByteArray ProcessName(const QString& pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
+}
+
+bool IsCopyOfThisProgram(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    if (pid == QCoreApplication::applicationPid())
+        return true;
+    const QByteArray name = ProcessName(QString::number(pid));
+    return !name.isEmpty() && name == ProcessName(QStringLiteral("self")) && ::kill(pid_t(pid), 0) == 0;
+}
+
+// The raise request arrives as SIGUSR1; the handler only writes a byte to a
+// socket that the event loop watches.
+int raiseSockets[2] = {-1, -1};
+
+void OnRaiseSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto ignored = ::write(raiseSockets[0], &byte, 1);
+}
+
+// Installed before the lock is taken: from then on a request is kept until a
+// window takes it, and never ends the process as SIGUSR1 otherwise would.
+void ListenForRaiseRequests()
+{
+    if (raiseSockets[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, raiseSockets) != 0)
+        return;
+    struct sigaction action {};
+    action.sa_handler = OnRaiseSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGUSR1, &action, nullptr);
+}
+
+} // namespace
 
 QString InstanceLockPath()
 {
@@ -25,25 +74,91 @@ QString InstanceLockPath()
     return QDir(QDir::tempPath()).filePath(QStringLiteral("rashi-drishti-%1.lock").arg(::getuid()));
 }
 
-SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath)
+SingleInstance::SingleInstance(const QString& lockPath) : path_(lockPath), lock_(lockPath)
 {
     // The running copy may hold the lock for days: never call it stale by age,
-    // only when the process that wrote it is gone.
+    // only when no live copy of the program holds it.
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
+bool SingleInstance::takeOver()
 {
-    return lock_.tryLock(0);
+    return lock_.removeStaleLockFile() && lock_.tryLock(0);
+}
+
+SingleInstance::State SingleInstance::acquire()
+{
+    ListenForRaiseRequests();
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (lock_.tryLock(0))
+        return State::Alone;
+    if (lock_.error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        const bool readable = lock_.getLockInfo(&pid, &host, &application);
+        const bool ours = readable && (host.isEmpty() || host == QSysInfo::machineHostName()) && IsCopyOfThisProgram(pid);
+        if (ours) {
+            runningPid_ = pid;
+            return State::AlreadyRunning;
+        }
+        // Empty, unreadable, from another host or of a process that is gone.
+        if (takeOver())
+            return State::Alone;
+    }
+    const QFileInfo info(path_);
+    if (info.isDir())
+        problem_ = QStringLiteral("A folder stands where the lock file belongs.");
+    else if (!QFileInfo(info.absolutePath()).isWritable())
+        problem_ = QStringLiteral("Its folder cannot be written to.");
+    else
+        problem_ = QStringLiteral("The lock file cannot be written.");
+    return State::Unlocked;
 }
 
 bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs)
 {
-    if (instance.acquire())
+    switch (instance.acquire()) {
+    case SingleInstance::State::Alone:
         return true;
-    dialogs.message(QStringLiteral("Application is already running"), MessageIcon::Information);
-    return false;
+    case SingleInstance::State::AlreadyRunning:
+        RequestRaise(instance.runningProcess());
+        dialogs.message(QStringLiteral("Application is already running"), MessageIcon::Information);
+        return false;
+    case SingleInstance::State::Unlocked:
+        dialogs.message(QStringLiteral("The program cannot tell whether another copy of it is running, so it "
+                                       "starts anyway."),
+                        MessageIcon::Information,
+                        QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(InstanceLockPath()), instance.problem()));
+        return true;
+    }
+    return true;
 }
+
+void RaiseOnRequest(QWidget* window)
+{
+    ListenForRaiseRequests();
+    if (raiseSockets[1] < 0)
+        return;
+    auto* notifier = new QSocketNotifier(raiseSockets[1], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char bytes[16];
+        while (::read(raiseSockets[1], bytes, sizeof bytes) > 0) {
+        }
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}
+
+bool RequestRaise(qint64 pid)
+{
+    if (pid == QCoreApplication::applicationPid())
+        return false; // a second lock in the same process: nothing to raise
+    return IsCopyOfThisProgram(pid) && ::kill(pid_t(pid), SIGUSR1) == 0;
+}
+
 
 int CloseAllAndEnd()
 {

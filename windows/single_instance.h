@@ -1,10 +1,14 @@
 #pragma once
 // One running copy per user. The running copy holds a lock file; a second
-// start finds it held and ends. A lock left behind by a copy that crashed is
-// taken over, because its process is gone.
+// start finds it held by a live copy of this program, brings that copy's
+// window to the front and ends. Any other lock (left by a copy that crashed,
+// empty or unreadable, written on another host) is taken over; when no lock
+// can be had at all, the program says why and starts anyway.
 
 #include <QLockFile>
 #include <QString>
+
+class QWidget;
 
 namespace rashi {
 
@@ -15,19 +19,43 @@ QString InstanceLockPath();
 
 class SingleInstance {
 public:
+    enum class State {
+        Alone,          // the lock is ours until destruction
+        AlreadyRunning, // a live copy of this program holds it
+        Unlocked,       // no lock could be had; see problem()
+    };
+
     explicit SingleInstance(const QString& lockPath);
-    // True when no other copy runs; the lock is then held until destruction.
-    bool acquire();
+    State acquire();
+    // Why the lock could not be had, for the user.
+    const QString& problem() const { return problem_; }
+    // The process id of the running copy, when AlreadyRunning.
+    qint64 runningProcess() const { return runningPid_; }
 
 private:
+    bool takeOver();
+
+    QString path_;
     QLockFile lock_;
+    QString problem_;
+    qint64 runningPid_ = 0;
 };
 
 class UserDialogs;
 
-// The start-up check: true when this is the only copy; otherwise tells the
-// user "Application is already running" and returns false.
+// The start-up check: true when the program should start. A second copy
+// asks the running one to show its window, tells the user "Application is
+// already running" and returns false; a lock that cannot be had is reported
+// and the program starts all the same.
 bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs);
+
+// In the running copy: a later start's request brings `window` to the front,
+// un-minimised.
+void RaiseOnRequest(QWidget* window);
+
+// Asks the copy with this process id to show its window; false when that
+// process is not a copy of this program.
+bool RequestRaise(qint64 pid);
 
 // Closes every window of the program and leaves the event loop; returns the
 // program's exit code for main() to return.

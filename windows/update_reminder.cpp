@@ -60,6 +60,9 @@ QDate ParseDate(const QString& text, const QDate& today)
 
 void ShowUpdateReminder(UserDialogs& dialogs, QSettings& settings, const QDate& today)
 {
+    // Without a download page there is nothing to remind of.
+    if (!HasDownloadPage())
+        return;
     const QString key = Stored(kReminderSetting);
     const auto storeToday = [&] {
         settings.setValue(key, Stored(DateText(today)));

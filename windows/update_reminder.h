@@ -1,5 +1,6 @@
 #pragma once
-// The reminder at start-up to look for a newer version, at most every 14 days.
+// The reminder at start-up to look for a newer version, at most every 14 days,
+// in builds that have a download page.
 
 #include <QDate>
 

@@ -1,9 +1,10 @@
 #include "windows/user_dialogs.h"
 
+#include "windows/manual_window.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace rashi {
 
@@ -11,11 +12,7 @@ namespace {
 
 QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode)
 {
-    // With no name to offer, the dialog opens in the user's documents folder.
-    const QString folder = setup.startName.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QString();
-    QFileDialog dialog(parent, setup.title, folder, setup.filter);
+    QFileDialog dialog(parent, setup.title, setup.startFolder, setup.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(setup.defaultSuffix);
@@ -40,8 +37,20 @@ QString Displayed(QString text)
 
 void WidgetDialogs::message(const QString& text, MessageIcon icon)
 {
+    message(text, icon, QString());
+}
+
+void WidgetDialogs::message(const QString& text, MessageIcon icon, const QString& detail)
+{
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     kApplicationTitle, Displayed(text), QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    // Always as escaped rich text, so that a file's contents quoted in the
+    // detail are shown as they are and never read as markup.
+    if (!detail.isEmpty())
+        box.setInformativeText(QStringLiteral("<p>%1</p>")
+                                   .arg(Displayed(detail).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
@@ -63,9 +72,14 @@ QString WidgetDialogs::openFileName(const FileDialogSetup& setup)
     return RunFileDialog(parent_, setup, QFileDialog::AcceptOpen);
 }
 
-void WidgetDialogs::openUrl(const QUrl& url)
+bool WidgetDialogs::openUrl(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
+}
+
+void WidgetDialogs::showManual(const QUrl& page)
+{
+    ManualWindow::show(page, parent_);
 }
 
 } // namespace rashi

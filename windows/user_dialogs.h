@@ -18,7 +18,8 @@ struct FileDialogSetup {
     QString title;
     QString filter;           // e.g. "Tarvek Vedic Rashi Drishti (*.kqa)"
     QString defaultSuffix;    // "kqa"
-    QString startName;        // the name offered at first
+    QString startName;        // the file name offered at first, without a folder; may be empty
+    QString startFolder;      // the folder the dialog opens in
 };
 
 class UserDialogs {
@@ -27,13 +28,19 @@ public:
 
     // A modal box with the application's title and one OK button.
     virtual void message(const QString& text, MessageIcon icon) = 0;
+    // The same with a second, smaller text under the first: what exactly went
+    // wrong. The text can be selected and copied.
+    virtual void message(const QString& text, MessageIcon icon, const QString& detail) = 0;
     // A modal Yes/No box with the information icon; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // The chosen file name, or an empty text when the user cancels.
     virtual QString saveFileName(const FileDialogSetup& setup) = 0;
     virtual QString openFileName(const FileDialogSetup& setup) = 0;
-    // Hands the address to the desktop's default browser; the result is not examined.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands the address to the desktop's default browser; false when no
+    // browser took it.
+    virtual bool openUrl(const QUrl& url) = 0;
+    // Shows the program's manual (an HTML file) in a window of its own.
+    virtual void showManual(const QUrl& page) = 0;
 };
 
 // The real thing: QMessageBox, QFileDialog and QDesktopServices.
@@ -43,10 +50,12 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text, MessageIcon icon) override;
+    void message(const QString& text, MessageIcon icon, const QString& detail) override;
     bool askYesNo(const QString& text) override;
     QString saveFileName(const FileDialogSetup& setup) override;
     QString openFileName(const FileDialogSetup& setup) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
+    void showManual(const QUrl& page) override;
 
 private:
     QWidget* parent_;

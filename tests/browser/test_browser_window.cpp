@@ -360,18 +360,28 @@ void TestBrowserWindow::toolbarButtons()
     QVERIFY(waitForPage(kSearchPath));
     enterAddress(server_->url(QStringLiteral("/a")).toString());
     QVERIFY(waitForPage(QStringLiteral("/a")));
-    auto button = [&](const char* key) {
-        window->findChild<QToolBar*>(QStringLiteral("tbToolBar"))
-            ->findChild<QAction*>(QLatin1String(key))
-            ->trigger();
+    auto action = [&](const char* key) {
+        return window->findChild<QToolBar*>(QStringLiteral("tbToolBar"))->findChild<QAction*>(QLatin1String(key));
     };
+    auto button = [&](const char* key) { action(key)->trigger(); };
+    auto idle = [&] {
+        return WaitUntil([&] { return !window->findChild<QTimer*>(QStringLiteral("timTimer"))->isActive(); }) &&
+               window->windowTitle() != QLatin1String("Working...");
+    };
+    // Back and Forward look disabled where the history leads nowhere.
+    QVERIFY(WaitUntil([&] { return action("Back")->isEnabled(); }));
+    QVERIFY(!action("Forward")->isEnabled());
 
     button("Back");
     QVERIFY(waitForPage(kSearchPath, 2));
     QCOMPARE(window->browser()->url().path(), kSearchPath);
+    QVERIFY(idle()); // the caption comes back after a history step
+    QVERIFY(WaitUntil([&] { return action("Forward")->isEnabled(); }));
     button("Forward");
     QVERIFY(waitForPage(QStringLiteral("/a"), 2));
     QCOMPARE(window->browser()->url().path(), QStringLiteral("/a"));
+    QVERIFY(idle());
+    QVERIFY(WaitUntil([&] { return !action("Forward")->isEnabled() && action("Back")->isEnabled(); }));
     button("Refresh");
     QVERIFY(waitForPage(QStringLiteral("/a"), 3));
     QCOMPARE(server_->requestsFor(QStringLiteral("/a")).size(), 2);
@@ -429,13 +439,14 @@ void TestBrowserWindow::failedLoadLeavesTheWindowUsable()
 
 void TestBrowserWindow::label61OpensTheHomePage()
 {
+    rashi::SetProgramAddresses({QStringLiteral("https://example.org/"), QString()});
     frmBrowser* window = open(PlaceOf("Pune", "Maharashtra", "India"), server_->url(kSearchPath));
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto* link = window->findChild<QLabel*>(QStringLiteral("Label61"));
     QVERIFY(link->isVisible());
     QVERIFY(!link->text().isEmpty());
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(dialogs_.openedUrls, QList<QUrl>{QUrl(rashi::kHomePageUrl)});
+    QCOMPARE(dialogs_.openedUrls, QList<QUrl>{QUrl(rashi::ProgramAddresses().home)});
 }
 
 void TestBrowserWindow::resizeRule_data()

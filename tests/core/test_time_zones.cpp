@@ -51,13 +51,37 @@ TEST(TimeZones, MinutesShareTheSignOfTheHoursAndTextsAreDistinct) {
     }
 }
 
-TEST(TimeZones, LoadingAgainGivesTheSameTables) {
-    ReferenceTables once;
-    LoadReferenceTables(once);
-    ReferenceTables twice = once;
-    LoadReferenceTables(twice);
-    EXPECT_EQ(once, twice);
-    EXPECT_EQ(once, TimeZones());
+TEST(TimeZones, LoadingOverwritesEveryRow) {
+    // A table full of other values comes out equal to a fresh load.
+    ReferenceTables dirty;
+    dirty.TimeZoneList.fill("stale");
+    dirty.TimeZoneHours.fill(99);
+    dirty.TimeZoneMinutes.fill(-99);
+    LoadReferenceTables(dirty);
+    ReferenceTables fresh;
+    LoadReferenceTables(fresh);
+    EXPECT_EQ(dirty, fresh);
+    EXPECT_EQ(dirty, TimeZones());
+}
+
+TEST(TimeZones, OffsetsAgreeWithTheNumberInEachRowsText) {
+    // Each text ends with its offset for the reader ("...,-10.30", "..., 2#"):
+    // the table's hours and minutes must say the same.
+    const ReferenceTables& t = TimeZones();
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        std::string_view text = t.TimeZoneList[row];
+        text = text.substr(text.find_last_of(',') + 1);
+        while (!text.empty() && (text.front() == ' ')) text.remove_prefix(1);
+        while (!text.empty() && (text.back() == '#' || text.back() == ' ')) text.remove_suffix(1);
+        const bool negative = text.starts_with('-');
+        if (negative) text.remove_prefix(1);
+        const auto point = text.find('.');
+        const int hours = std::stoi(std::string(text.substr(0, point)));
+        int minutes = point == std::string_view::npos ? 0 : std::stoi(std::string(text.substr(point + 1)));
+        if (point != std::string_view::npos && text.size() - point - 1 == 1) minutes *= 10; // "5.3" would be 5:30
+        EXPECT_EQ(t.TimeZoneHours[row], negative ? -hours : hours) << t.TimeZoneList[row];
+        EXPECT_EQ(t.TimeZoneMinutes[row], negative ? -minutes : minutes) << t.TimeZoneList[row];
+    }
 }
 
 } // namespace

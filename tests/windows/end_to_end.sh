@@ -39,10 +39,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
 
   # Middle-click pastes the X selection: the digits of the latitude box
   # (selected with a double click) must not enter the name box.
-  xdotool mousemove --window "$win" 133 201 click --repeat 2 1
+  xdotool mousemove --window "$win" 133 187 click --repeat 2 1
   sleep 0.3
   mainwins=$(xdotool search --onlyvisible --name "Tarvek Rashi Drishti")
-  xdotool mousemove --window "$win" 400 85 click 2
+  xdotool mousemove --window "$win" 400 65 click 2
   refusal=
   for i in $(seq 1 50); do
     refusal=$(printf "%s\n" $(xdotool search --onlyvisible --name "Tarvek Rashi Drishti") | grep -vxF "$mainwins" | head -n 1 || true)

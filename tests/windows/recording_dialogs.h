@@ -14,14 +14,21 @@ public:
     struct Message {
         QString text;
         MessageIcon icon;
+        QString detail;
     };
 
     QList<Message> messages;
     QStringList questions;
     QList<QUrl> openedUrls;
+    QList<QUrl> manualPages;
     bool answerYes = false;
+    bool browserAvailable = true;
 
-    void message(const QString& text, MessageIcon icon) override { messages.append({text, icon}); }
+    void message(const QString& text, MessageIcon icon) override { messages.append({text, icon, {}}); }
+    void message(const QString& text, MessageIcon icon, const QString& detail) override
+    {
+        messages.append({text, icon, detail});
+    }
     bool askYesNo(const QString& text) override
     {
         questions.append(text);
@@ -29,7 +36,12 @@ public:
     }
     QString saveFileName(const FileDialogSetup&) override { return {}; }
     QString openFileName(const FileDialogSetup&) override { return {}; }
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return browserAvailable;
+    }
+    void showManual(const QUrl& page) override { manualPages.append(page); }
 
     int shown() const { return int(messages.size() + questions.size()); }
 };

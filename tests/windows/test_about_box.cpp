@@ -11,7 +11,9 @@ using rashi::testing::RecordingDialogs;
 class TestAboutBox : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { rashi::SetProgramAddresses({QStringLiteral("https://example.org/"), QString()}); }
     void showsTitleDescriptionIconAndLink();
+    void noHomePageNoLink();
     void homePageLinkOpensTheHomePage_data();
     void homePageLinkOpensTheHomePage();
     void okAndEscapeClose_data();
@@ -33,12 +35,23 @@ void TestAboutBox::showsTitleDescriptionIconAndLink()
                             "knowledge aspect. Rashi Drishti implies signs that are aspected by this sign and the "
                             "signs that aspect this sign."));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblHomePage"))->text(),
-             QStringLiteral("Click here to visit ") + rashi::kHomePageUrl);
+             QStringLiteral("Click here to visit ") + rashi::ProgramAddresses().home);
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
     const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
     QVERIFY(!icon.isNull()); // the icon resource is compiled in
     QVERIFY(icon.width() >= 48);
     QVERIFY(!about.windowIcon().isNull());
+}
+
+void TestAboutBox::noHomePageNoLink()
+{
+    const rashi::WebAddresses kept = rashi::ProgramAddresses();
+    rashi::SetProgramAddresses({});
+    RecordingDialogs dialogs;
+    rashi::frmAbout about(dialogs);
+    about.show();
+    QVERIFY(!about.findChild<QLabel*>(QStringLiteral("lblHomePage"))->isVisible());
+    rashi::SetProgramAddresses(kept);
 }
 
 void TestAboutBox::homePageLinkOpensTheHomePage_data()
@@ -62,7 +75,7 @@ void TestAboutBox::homePageLinkOpensTheHomePage()
     } else {
         QTest::mouseClick(link, Qt::LeftButton);
     }
-    QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(rashi::kHomePageUrl)});
+    QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(rashi::ProgramAddresses().home)});
     QVERIFY(about.isVisible()); // the box stays open
     QCOMPARE(dialogs.shown(), 0);
 }

@@ -6,11 +6,13 @@
 #include "ui_recorder.h"
 
 #include "core/chart/chart_file.h"
+#include "windows/chart_folder.h"
 #include "windows/main_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -188,21 +190,52 @@ private slots:
         // Cancel: no file, the name stays.
         Click(*window, "cmdSave");
         QCOMPARE(dialogs->saveDialogs.size(), 2);
-        QCOMPARE(dialogs->saveDialogs[1].startName, path("first.kqa"));
+        // The name alone, in the folder last used; the title and a short note name the file.
+        QCOMPARE(dialogs->saveDialogs[1].startName, QStringLiteral("first.kqa"));
+        QCOMPARE(dialogs->saveDialogs[1].startFolder, dir->path());
         QCOMPARE(window->chartFileName(), path("first.kqa"));
+        QVERIFY2(window->windowTitle().startsWith(QStringLiteral("first.kqa - ")), qPrintable(window->windowTitle()));
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path("first.kqa"))));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"first.kqa"});
         QCOMPARE(ReadAll(path("first.kqa")), first);
 
         dialogs->saveAnswers << path("second.kqa");
         Click(*window, "cmdSave");
-        QCOMPARE(dialogs->saveDialogs[2].startName, path("first.kqa"));
+        QCOMPARE(dialogs->saveDialogs[2].startName, QStringLiteral("first.kqa"));
         QCOMPARE(ReadAll(path("second.kqa")), first);
 
         // The open dialog always starts empty.
         Click(*window, "cmdBack");
         Click(*window, "cmdOpen");
         QCOMPARE(dialogs->openDialogs.last().startName, QString());
+        QCOMPARE(dialogs->openDialogs.last().startFolder, dir->path());
         QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void dialogsStartInAFolderThatExists_data()
+    {
+        QTest::addColumn<bool>("remembered");
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the folder last used") << true << true << "remembered";
+        QTest::newRow("last folder gone, documents there") << false << true << "documents";
+        QTest::newRow("neither: the home folder") << false << false << "home";
+    }
+    void dialogsStartInAFolderThatExists()
+    {
+        QFETCH(bool, remembered);
+        QFETCH(bool, documents);
+        QFETCH(QString, expected);
+        const QString last = path(QStringLiteral("last"));
+        const QString docs = path(QStringLiteral("Documents"));
+        if (remembered)
+            QVERIFY(QDir().mkpath(last));
+        if (documents)
+            QVERIFY(QDir().mkpath(docs));
+        const QString home = path(QStringLiteral("home"));
+        const QString chosen = ChooseChartFolder(last, docs, home);
+        QCOMPARE(chosen, expected == QLatin1String("remembered") ? last : expected == QLatin1String("documents") ? docs : home);
     }
 
     void refusedFilesChangeNothing_data()
@@ -254,6 +287,10 @@ private slots:
         Click(*window, "cmdOpen");
         QCOMPARE(dialogs->texts(), QStringList{"Please Check The File."});
         QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        // The detail names the file and what was wrong with it.
+        const QString detail = dialogs->messages[0].detail;
+        QVERIFY2(detail.startsWith(QDir::toNativeSeparators(path(name)) + QLatin1Char('\n')), qPrintable(detail));
+        QVERIFY2(detail.size() > path(name).size() + 10, qPrintable(detail));
         QCOMPARE(window->entries(), before);
         QCOMPARE(window->driver().records().birth, record);
         QCOMPARE(ResultCaptions(*window), shown);
@@ -297,6 +334,7 @@ private slots:
         QTest::newRow("folder does not exist") << "no-such-folder/chart.kqa" << false;
         QTest::newRow("name is a folder") << "folder.kqa" << false;
         QTest::newRow("disk full, old chart kept") << "old.kqa" << true;
+        QTest::newRow("read-only chart") << "locked.kqa" << false;
     }
     void failedSaveIsReported()
     {
@@ -305,6 +343,8 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("folder.kqa")));
         const QByteArray old = ChartBytes(kValidLines);
         QVERIFY(WriteAll(path("old.kqa"), old));
+        QVERIFY(WriteAll(path("locked.kqa"), old));
+        QVERIFY(QFile::setPermissions(path("locked.kqa"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
         Birth birth = Greenwich2000();
         birth.name = QStringLiteral("A much longer name than the old chart had in it");
@@ -323,9 +363,10 @@ private slots:
         QVERIFY2(text.contains(QDir::toNativeSeparators(path(target))), qPrintable(text));
         QVERIFY2(text.size() > QDir::toNativeSeparators(path(target)).size() + 30, qPrintable(text)); // a reason
         QCOMPARE(ReadAll(path("old.kqa")), old);
+        QCOMPARE(ReadAll(path("locked.kqa")), old);
         QVERIFY(QFileInfo(path("folder.kqa")).isDir());
-        // No temporary file is left beside the chart.
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.kqa"});
+        // No temporary file is left beside the charts.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{"locked.kqa", "old.kqa"}));
     }
 };
 

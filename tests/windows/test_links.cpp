@@ -1,6 +1,7 @@
 #include "recording_dialogs.h"
 #include "windows/links.h"
 
+#include <QFile>
 #include <QTest>
 
 using rashi::testing::RecordingDialogs;
@@ -8,44 +9,68 @@ using rashi::testing::RecordingDialogs;
 class TestLinks : public QObject {
     Q_OBJECT
 private slots:
-    void eachLinkOpensItsOwnAddress_data();
-    void eachLinkOpensItsOwnAddress();
-    void addressesAreDistinctWebPages();
+    void pagesOpenInTheBrowserOrAreShownToCopy_data();
+    void pagesOpenInTheBrowserOrAreShownToCopy();
+    void manualShipsWithTheProgram();
 };
 
-void TestLinks::eachLinkOpensItsOwnAddress_data()
+void TestLinks::pagesOpenInTheBrowserOrAreShownToCopy_data()
 {
-    QTest::addColumn<int>("which");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("help") << 0 << rashi::kHelpPageUrl;
-    QTest::newRow("home") << 1 << rashi::kHomePageUrl;
-    QTest::newRow("download") << 2 << rashi::kDownloadPageUrl;
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("download");
+    QTest::addColumn<bool>("browser");
+    QTest::addColumn<int>("which"); // 0 home, 1 download
+    const QString home = QStringLiteral("https://example.org/");
+    const QString download = QStringLiteral("https://example.org/download");
+    QTest::newRow("home opens") << home << download << true << 0;
+    QTest::newRow("download opens") << home << download << true << 1;
+    QTest::newRow("home, no browser") << home << download << false << 0;
+    QTest::newRow("download, no browser") << home << download << false << 1;
+    QTest::newRow("no home page in this build") << QString() << download << true << 0;
+    QTest::newRow("no download page in this build") << home << QString() << true << 1;
 }
 
-void TestLinks::eachLinkOpensItsOwnAddress()
+void TestLinks::pagesOpenInTheBrowserOrAreShownToCopy()
 {
+    QFETCH(QString, home);
+    QFETCH(QString, download);
+    QFETCH(bool, browser);
     QFETCH(int, which);
-    QFETCH(QString, expected);
+    rashi::SetProgramAddresses({home, download});
+    QCOMPARE(rashi::HasHomePage(), !home.isEmpty());
+    QCOMPARE(rashi::HasDownloadPage(), !download.isEmpty());
+
     RecordingDialogs dialogs;
-    switch (which) {
-    case 0: rashi::OpenHelpPage(dialogs); break;
-    case 1: rashi::OpenHomePage(dialogs); break;
-    default: rashi::OpenDownloadPage(dialogs); break;
+    dialogs.browserAvailable = browser;
+    which == 0 ? rashi::OpenHomePage(dialogs) : rashi::OpenDownloadPage(dialogs);
+    const QString address = which == 0 ? home : download;
+    if (address.isEmpty()) {
+        QVERIFY(dialogs.openedUrls.isEmpty());
+        QCOMPARE(dialogs.shown(), 0);
+        return;
     }
-    QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(expected)});
-    QCOMPARE(dialogs.shown(), 0); // nothing is reported, whatever happens
+    QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(address)});
+    if (browser) {
+        QCOMPARE(dialogs.shown(), 0);
+    } else {
+        // The address is in the message, to be copied into a browser by hand.
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].detail.contains(address), qPrintable(dialogs.messages[0].detail));
+    }
 }
 
-void TestLinks::addressesAreDistinctWebPages()
+void TestLinks::manualShipsWithTheProgram()
 {
-    const QStringList all{rashi::kHelpPageUrl, rashi::kHomePageUrl, rashi::kDownloadPageUrl};
-    for (const QString& address : all) {
-        const QUrl url(address, QUrl::StrictMode);
-        QVERIFY2(url.isValid(), qPrintable(address));
-        QCOMPARE(url.scheme(), QStringLiteral("https"));
-        QVERIFY2(!url.host().isEmpty(), qPrintable(address));
-        QCOMPARE(all.count(address), 1);
-    }
+    RecordingDialogs dialogs;
+    rashi::OpenManual(dialogs);
+    QCOMPARE(dialogs.shown(), 0);
+    QCOMPARE(dialogs.manualPages.size(), 1);
+    QFile page(dialogs.manualPages[0].toLocalFile());
+    QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+    const QString html = QString::fromUtf8(page.readAll());
+    for (const char* topic : {"Entering a birth", "The reading", "The rule of sign aspects", "Chart files",
+                              "The report tool", "Keyboard"})
+        QVERIFY2(html.contains(QLatin1String(topic)), topic);
 }
 
 QTEST_MAIN(TestLinks)

@@ -10,6 +10,7 @@
 #include "windows/links.h"
 #include "windows/link_label.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -44,6 +45,10 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        SetProgramAddresses({QStringLiteral("https://example.org/"), QStringLiteral("https://example.org/download")});
+    }
     void init()
     {
         QVERIFY(ShowFreshWindow(dialogs, window));
@@ -113,31 +118,29 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown"); // the text with access-key marks resolved
+        QTest::addColumn<QString>("accessKey"); // what Alt+letter presses it, or none
         QTest::newRow("cmdCalculate") << "cmdCalculate" << "&Get My Rashi Drishti (Sign Aspects) Reading"
-                                      << "Get My Rashi Drishti (Sign Aspects) Reading";
-        QTest::newRow("cmdOpen") << "cmdOpen" << "&Open Previously Saved Reading" << "Open Previously Saved Reading";
-        QTest::newRow("Command1") << "Command1" << "Click here to find Latitude && Longitude"
-                                  << "Click here to find Latitude & Longitude";
-        QTest::newRow("cmdBack") << "cmdBack" << "&Back" << "Back";
-        QTest::newRow("cmdSave") << "cmdSave" << "&Save" << "Save";
-        QTest::newRow("chkDST") << "chkDST" << "Daylight Saving Time" << "Daylight Saving Time";
-        QTest::newRow("North") << "optLat_0" << "North" << "North";
-        QTest::newRow("South") << "optLat_1" << "South" << "South";
-        QTest::newRow("East") << "optLong_0" << "East" << "East";
-        QTest::newRow("West") << "optLong_1" << "West" << "West";
+                                      << "Alt+G";
+        QTest::newRow("cmdOpen") << "cmdOpen" << "&Open Previously Saved Reading" << "Alt+O";
+        QTest::newRow("Command1") << "Command1" << "Click here to find Latitude && Longitude" << "";
+        QTest::newRow("cmdBack") << "cmdBack" << "&Back" << "Alt+B";
+        QTest::newRow("cmdSave") << "cmdSave" << "&Save" << "Alt+S";
+        QTest::newRow("chkDST") << "chkDST" << "Daylight Saving Time" << "";
+        QTest::newRow("North") << "optLat_0" << "North" << "";
+        QTest::newRow("South") << "optLat_1" << "South" << "";
+        QTest::newRow("East") << "optLong_0" << "East" << "";
+        QTest::newRow("West") << "optLong_1" << "West" << "";
     }
     void captions()
     {
         QFETCH(QString, control);
         QFETCH(QString, caption);
-        QFETCH(QString, shown);
+        QFETCH(QString, accessKey);
         auto* button = Child<QAbstractButton>(*window, control);
         QCOMPARE(button->text(), caption);
-        QString resolved = caption;
-        resolved.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
-        resolved.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-        QCOMPARE(resolved, shown);
+        // The key the control itself answers to ("&&" is a plain ampersand).
+        QCOMPARE(QKeySequence::mnemonic(button->text()).toString(), accessKey);
+        QCOMPARE(button->shortcut().toString(), accessKey);
     }
 
     void panelsAndLabels()
@@ -227,6 +230,8 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
         QTest::newRow("mnuCalculate") << "mnuCalculate" << "Get My &Rasi Chart";
+        QTest::newRow("mnuOpen") << "mnuOpen" << "&Open...";
+        QTest::newRow("mnuSave") << "mnuSave" << "&Save...";
         QTest::newRow("mnuExit") << "mnuExit" << "&Exit";
         QTest::newRow("mnuOnline") << "mnuOnline" << "&Online Help";
         QTest::newRow("mnuVisit") << "mnuVisit" << "&Visit Us Online";
@@ -252,7 +257,7 @@ private slots:
                 list << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
             return list;
         };
-        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuExit"}));
+        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "-", "mnuExit"}));
         QCOMPARE(names(top[1]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }
@@ -261,10 +266,9 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("page");
-        QTest::newRow("mnuOnline") << "mnuOnline" << kHelpPageUrl;
-        QTest::newRow("mnuVisit") << "mnuVisit" << kHomePageUrl;
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << kDownloadPageUrl;
-        QTest::newRow("Label8") << "Label8" << kHomePageUrl;
+        QTest::newRow("mnuVisit") << "mnuVisit" << ProgramAddresses().home;
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << ProgramAddresses().download;
+        QTest::newRow("Label8") << "Label8" << ProgramAddresses().home;
     }
     void webPages()
     {
@@ -279,6 +283,73 @@ private slots:
         }
         QCOMPARE(dialogs->openedUrls, QList<QUrl>{QUrl(page)});
         QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void withoutWebAddressesNothingLeadsToThem()
+    {
+        const WebAddresses kept = ProgramAddresses();
+        SetProgramAddresses({});
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        SetProgramAddresses(kept);
+        QVERIFY(!Child<QWidget>(*window, "Label8")->isVisible());
+        QVERIFY(!Child<QAction>(*window, "mnuVisit")->isVisible());
+        QVERIFY(!Child<QAction>(*window, "mnuUpdate")->isVisible());
+        QVERIFY(Child<QAction>(*window, "mnuOnline")->isVisible());
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("result"); // what the keys led to
+        QTest::newRow("F1, the manual") << QKeySequence(Qt::Key_F1) << "manual";
+        QTest::newRow("Ctrl+O, the open dialog") << QKeySequence(Qt::CTRL | Qt::Key_O) << "open";
+        QTest::newRow("Ctrl+S without a reading: nothing") << QKeySequence(Qt::CTRL | Qt::Key_S) << "";
+    }
+    void keys()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, result);
+        QTest::keySequence(window.get(), keys);
+        QCOMPARE(dialogs->manualPages.size(), result == QLatin1String("manual") ? 1 : 0);
+        QCOMPARE(dialogs->openDialogs.size(), result == QLatin1String("open") ? 1 : 0);
+        QCOMPARE(dialogs->saveDialogs.size(), 0);
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void enterPressesTheFocusedButtonAndBackReturnsToTheBox()
+    {
+        EnterBirth(*window, Greenwich2000());
+        auto* latitude = Child<QWidget>(*window, "txtLatMin");
+        latitude->setFocus();
+        // A reading from the menu, then Enter on the focused Back button.
+        Child<QAction>(*window, "mnuCalculate")->trigger();
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY(Child<QAction>(*window, "mnuSave")->isEnabled());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdBack"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!ResultsInFront(*window));
+        QCOMPARE(QApplication::focusWidget(), latitude);
+        QVERIFY(!Child<QAction>(*window, "mnuSave")->isEnabled());
+        // Enter and Space on the reading button.
+        for (Qt::Key key : {Qt::Key_Enter, Qt::Key_Space}) {
+            auto* calculate = Child<QWidget>(*window, "cmdCalculate");
+            calculate->setFocus();
+            QTest::keyClick(calculate, key);
+            QVERIFY2(ResultsInFront(*window), qPrintable(QKeySequence(key).toString()));
+            Click(*window, "cmdBack");
+        }
+    }
+
+    void listsShowAboutTwentyRows()
+    {
+        for (const char* name : {"cboYear", "cboTimeZone", "cboDate", "cboMinute"}) {
+            auto* list = Child<QComboBox>(*window, name);
+            list->showPopup();
+            QWidget* popup = list->view()->window();
+            const int rows = popup->height() / list->view()->sizeHintForRow(0);
+            QVERIFY2(rows >= 15 && rows <= 22, qPrintable(QStringLiteral("%1: %2 rows").arg(name).arg(rows)));
+            list->hidePopup();
+        }
     }
 
     void tabOrder()

@@ -55,6 +55,7 @@ void TestUpdateReminder::init()
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
     settings_ = std::make_unique<QSettings>(dir_->filePath(QStringLiteral("reminder.ini")), QSettings::IniFormat);
+    rashi::SetProgramAddresses({QStringLiteral("https://example.org/"), QStringLiteral("https://example.org/download")});
 }
 
 void TestUpdateReminder::firstStartIsSilentAndStoresToday()
@@ -80,6 +81,7 @@ void TestUpdateReminder::asksOnlyAfterMoreThanFourteenDays_data()
     QTest::newRow("15 days ahead, No") << 15 << false << true;
     QTest::newRow("two years ago, Yes") << -730 << true << true;
     QTest::newRow("across a leap day, 14 days") << -14 << false << false;
+    QTest::newRow("a build without a download page never asks") << -730 << true << false;
 }
 
 void TestUpdateReminder::asksOnlyAfterMoreThanFourteenDays()
@@ -89,6 +91,8 @@ void TestUpdateReminder::asksOnlyAfterMoreThanFourteenDays()
     QFETCH(bool, asks);
     const QDate stored = kToday.addDays(daysFromToday);
     settings_->setValue(kKey, Shifted(ShortDate(stored)));
+    if (QByteArray(QTest::currentDataTag()).contains("without a download page"))
+        rashi::SetProgramAddresses({QStringLiteral("https://example.org/"), QString()});
 
     RecordingDialogs dialogs;
     dialogs.answerYes = answerYes;
@@ -105,7 +109,7 @@ void TestUpdateReminder::asksOnlyAfterMoreThanFourteenDays()
     // Today is stored whatever the answer; only Yes opens the download page.
     QCOMPARE(settings_->value(kKey).toString(), Shifted(ShortDate(kToday)));
     if (answerYes)
-        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(rashi::kDownloadPageUrl)});
+        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(rashi::ProgramAddresses().download)});
     else
         QVERIFY(dialogs.openedUrls.isEmpty());
 }

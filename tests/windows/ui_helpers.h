@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QTest>
 
@@ -29,6 +30,8 @@ T* Child(const QWidget& window, const QString& name)
 // A fresh main window whose dialogs are recorded, shown and active.
 inline bool ShowFreshWindow(std::unique_ptr<UiRecorder>& dialogs, std::unique_ptr<frmMain>& window)
 {
+    // Settings go to a test folder, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     window.reset();
     dialogs = std::make_unique<UiRecorder>();
     window = std::make_unique<frmMain>(*dialogs);

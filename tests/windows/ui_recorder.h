@@ -18,6 +18,7 @@ public:
     struct Message {
         QString text;
         MessageIcon icon;
+        QString detail;
     };
 
     QList<Message> messages;
@@ -26,18 +27,21 @@ public:
     QStringList saveAnswers; // taken from the front; empty answer = cancel
     QStringList openAnswers;
     QList<QUrl> openedUrls;
+    QList<QUrl> manualPages;
+    bool browserAvailable = true; // whether openUrl finds a browser
     // Runs while a message is "on screen", as a modal box would take the focus.
     std::function<void()> whileShown;
 
-    void message(const QString& text, MessageIcon icon) override
+    void message(const QString& text, MessageIcon icon) override { message(text, icon, QString()); }
+    void message(const QString& text, MessageIcon icon, const QString& detail) override
     {
-        messages.append({text, icon});
+        messages.append({text, icon, detail});
         if (whileShown)
             whileShown();
     }
     bool askYesNo(const QString& text) override
     {
-        messages.append({text, MessageIcon::Information});
+        messages.append({text, MessageIcon::Information, {}});
         return false;
     }
     QString saveFileName(const FileDialogSetup& setup) override
@@ -50,7 +54,12 @@ public:
         openDialogs.append(setup);
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return browserAvailable;
+    }
+    void showManual(const QUrl& page) override { manualPages.append(page); }
 
     QStringList texts() const
     {
