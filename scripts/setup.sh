@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core
-          xvfb xauth x11-apps imagemagick xdotool)
+          xvfb xauth x11-apps imagemagick xdotool
+          dpkg-dev appstream)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update

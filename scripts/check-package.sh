@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, unpacks it into a scratch root
+# and checks that everything a user needs is in it and where it belongs.
+#   check-package.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
+package=$(ls "$scratch"/out/*.deb)
+echo "package: $(basename "$package")"
+dpkg-deb --info "$package" | sed -n 's/^ \(Package\|Version\|Architecture\|Depends\): /  \1: /p'
+dpkg-deb -x "$package" "$scratch/root"
+
+fail=0
+for path in \
+  usr/bin/rashi-drishti \
+  usr/bin/rashi-drishti-browser \
+  usr/bin/rashi-drishti-report \
+  usr/share/applications/rashi-drishti.desktop \
+  usr/share/metainfo/example.tarvek.RashiDrishti.metainfo.xml \
+  usr/share/icons/hicolor/48x48/apps/rashi-drishti.png \
+  usr/share/icons/hicolor/scalable/apps/rashi-drishti.svg \
+  usr/share/rashi-drishti/manual/index.html
+do
+  [ -e "$scratch/root/$path" ] || { echo "missing: /$path"; fail=1; }
+done
+for program in rashi-drishti rashi-drishti-browser rashi-drishti-report; do
+  [ -x "$scratch/root/usr/bin/$program" ] || { echo "not executable: $program"; fail=1; }
+done
+dpkg-deb --field "$package" Depends | grep -q libqt6widgets6 || { echo "no dependency on Qt Widgets"; fail=1; }
+# The report tool runs from the unpacked tree.
+"$scratch/root/usr/bin/rashi-drishti-report" --help >/dev/null || { echo "the report tool does not run"; fail=1; }
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarvek.RashiDrishti.metainfo.xml" \
+  || { echo "metainfo does not validate"; fail=1; }
+[ $fail = 0 ] && echo "package contents: ok"
+exit $fail
