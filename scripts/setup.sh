@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev liberfa-dev
           qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core
           xvfb xauth x11-apps imagemagick xdotool)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
