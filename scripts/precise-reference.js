@@ -79,15 +79,16 @@ if (mode === 'table') {
   out.push('};');
   out.push('');
   out.push('// The sidereal ascendant in degrees at a whole minute of UT and a place (east');
-  out.push('// longitude and north latitude in degrees).');
+  out.push('// longitude and north latitude in degrees, whole minutes of arc).');
   out.push('inline constexpr AscendantReferenceRow kAscendantReference[] = {');
   for (let i = 0; i < 30; ++i) {
     const t = moment(random, Date.UTC(1901, 0, 1), Date.UTC(2051, 0, 1));
-    const longitude = Math.round((random() * 360 - 180) * 100) / 100;
-    const latitude = Math.round((random() * 120 - 60) * 100) / 100;
+    // Whole minutes of arc, as a birth place is entered.
+    const longitude = Math.round(random() * 21600 - 10800) / 60;
+    const latitude = Math.round(random() * 7200 - 3600) / 60;
     const jd = swe.swe_julday(t.y, t.m, t.d, t.h + t.min / 60, swe.SE_GREG_CAL);
     const houses = swe.swe_houses_ex(jd, swe.SEFLG_SIDEREAL, latitude, longitude, 'P');
-    out.push(`    {${t.y}, ${t.m}, ${t.d}, ${t.h}, ${t.min}, ${longitude.toFixed(2)}, ${latitude.toFixed(2)}, ${fixed(houses.ascendant)}},`);
+    out.push(`    {${t.y}, ${t.m}, ${t.d}, ${t.h}, ${t.min}, ${fixed(longitude)}, ${fixed(latitude)}, ${fixed(houses.ascendant)}},`);
   }
   out.push('};');
   out.push('');

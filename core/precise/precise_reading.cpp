@@ -14,11 +14,21 @@ constexpr std::array<int, kTheoryBodies> kTheorySources = {
     PreciseNeptune, -1,
 };
 
+PreciseFrame FrameOfBirth(const BirthRecord& birth) {
+    const CivilMoment ut = PlanetMoment(birth);
+    return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+}
+
 } // namespace
 
+double PreciseBirthAscendant(const BirthRecord& birth) {
+    const double east = (birth.LonDegrees + birth.LonMinutes / 60.0) * (birth.LonEast ? 1 : -1);
+    const double north = (birth.LatDegrees + birth.LatMinutes / 60.0) * (birth.LatSouth ? -1 : 1);
+    return PreciseAscendant(FrameOfBirth(birth), east, north);
+}
+
 void ComputePrecisePositions(ReadingRecords& records) {
-    const CivilMoment ut = PlanetMoment(records.birth);
-    const PreciseFrame frame = FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const PreciseFrame frame = FrameOfBirth(records.birth);
     const PreciseSky sky = PrecisePositions(frame);
     records.chart.ChartAyanamsa = -frame.trueAyanamsa;
 

@@ -11,4 +11,9 @@ namespace rashi {
 // The theory's Pluto text stays empty: eraPlan94 has no Pluto.
 void ComputePrecisePositions(ReadingRecords& records);
 
+// The sidereal ascendant in degrees [0, 360) of the birth's moment and place
+// (its degrees and minutes of longitude and latitude, east and south as
+// marked), from the precise ephemeris.
+double PreciseBirthAscendant(const BirthRecord& birth);
+
 } // namespace rashi

@@ -92,6 +92,23 @@ TEST(PreciseReading, TheZoneAndDaylightSavingGiveTheSameMoment) {
     EXPECT_EQ(india.report, ut.report);
 }
 
+TEST(PreciseReading, AscendantOfTheBirthPlaceInEveryHemisphere) {
+    // The reference places lie in all four quarters of the globe.
+    for (const testing::AscendantReferenceRow& row : testing::kAscendantReference) {
+        SCOPED_TRACE(::testing::Message() << row.eastLongitude << ", " << row.northLatitude);
+        BirthRecord b = testing::BirthAt(row.day, row.month, row.year, row.hour, row.minute, 0, 0);
+        const long east = std::lround(std::fabs(row.eastLongitude) * 60);
+        const long north = std::lround(std::fabs(row.northLatitude) * 60);
+        b.LonDegrees = static_cast<std::int16_t>(east / 60);
+        b.LonMinutes = static_cast<std::int16_t>(east % 60);
+        b.LonEast = row.eastLongitude >= 0;
+        b.LatDegrees = static_cast<std::int16_t>(north / 60);
+        b.LatMinutes = static_cast<std::int16_t>(north % 60);
+        b.LatSouth = row.northLatitude < 0;
+        EXPECT_LE(testing::Arcminutes(PreciseBirthAscendant(b), row.ascendant), testing::kAscendantToleranceArcminutes);
+    }
+}
+
 TEST(PreciseReading, FormulasStayTheDefaultAndComeBackUnchanged) {
     CalculationDriver fresh;
     EXPECT_EQ(fresh.ephemeris(), Ephemeris::Formulas);
