@@ -47,7 +47,8 @@ Observer EarthAt(const PreciseFrame& frame) {
 }
 
 // A geocentric vector of where the light left the body, aberrated and turned
-// to the ecliptic of date: the longitude from the mean equinox, degrees.
+// to the ecliptic of date: the longitude from the mean equinox, degrees. The
+// Sun's bending of the light (under 2″ even beside the Sun's limb) is left out.
 double MeanLongitude(const PreciseFrame& frame, Observer& earth, double geometric[3]) {
     double distance, direction[3], apparent[3];
     eraPn(geometric, &distance, direction);
