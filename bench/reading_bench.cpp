@@ -1,4 +1,5 @@
-// Time of one whole reading, of each engine alone, and of --batch.
+// Time of one whole reading, of each engine alone, and of --batch; with the
+// program's formulas and with the precise ephemeris.
 
 #include "core/aspects/rashi_drishti.h"
 #include "core/chart/calculation_driver.h"
@@ -6,11 +7,15 @@
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
+#include "core/precise/precise_positions.h"
+#include "core/precise/precise_reading.h"
 
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -46,6 +51,23 @@ void WholeReading(benchmark::State& state) {
 }
 BENCHMARK(WholeReading);
 
+// A precise reading is almost all ERFA: the IAU 2000A nutation series
+// (eraNut00a, about 1,365 terms) and the Earth's series (eraEpv00) take over
+// four fifths of it, nearly all in sin/cos; the Moon, the seven planets and the
+// texts share the rest. Births of changing dates cost more than one repeated
+// date, whose series the branch predictor learns: PreciseReading changes the year.
+void PreciseReading(benchmark::State& state) {
+    CalculationDriver driver;
+    driver.setEphemeris(Ephemeris::Precise);
+    int year = 1901;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
+        benchmark::DoNotOptimize(driver.report().lblGrahas[8].data());
+        year = year == 2050 ? 1901 : year + 1;
+    }
+}
+BENCHMARK(PreciseReading);
+
 ReadingRecords FilledRecords() {
     CalculationDriver driver;
     driver.Calculate(Pune(1977));
@@ -65,6 +87,26 @@ BENCHMARK(OneEngine<ComputeMoonPosition>)->Name("ComputeMoonPosition");
 BENCHMARK(OneEngine<BuildPositionTable>)->Name("BuildPositionTable");
 void Evaluate(ReadingRecords& r) { EvaluateRashiDrishti(r); }
 BENCHMARK(OneEngine<Evaluate>)->Name("EvaluateRashiDrishti");
+BENCHMARK(OneEngine<ComputePrecisePositions>)->Name("ComputePrecisePositions");
+
+// The precise engine's parts: the frame (ΔT, precession-nutation, ayanamsa),
+// the bodies, and the ascendant on a frame.
+void PreciseFrameOnly(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(FrameAtUniversalTime(1977, 8, 15, 12, 15));
+}
+BENCHMARK(PreciseFrameOnly);
+
+void PreciseBodiesOnly(benchmark::State& state) {
+    const PreciseFrame frame = FrameAtUniversalTime(1977, 8, 15, 12, 15);
+    for (auto _ : state) benchmark::DoNotOptimize(PrecisePositions(frame));
+}
+BENCHMARK(PreciseBodiesOnly);
+
+void PreciseAscendantOnly(benchmark::State& state) {
+    const PreciseFrame frame = FrameAtUniversalTime(1977, 8, 15, 12, 15);
+    for (auto _ : state) benchmark::DoNotOptimize(PreciseAscendant(frame, 73.85, 18.52));
+}
+BENCHMARK(PreciseAscendantOnly);
 
 void Validate(benchmark::State& state) {
     const Entries e = Pune(1977);
@@ -103,6 +145,27 @@ void Batch(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * charts);
 }
 BENCHMARK(Batch)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The --batch lines without the streams, through one driver of each
+// ephemeris (0 formulas, 1 precise): the rate --batch --precise can reach.
+void BatchLines(benchmark::State& state) {
+    const std::string input = BatchInput(100000);
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < input.size();) {
+        const std::size_t end = input.find('\n', start);
+        lines.push_back(std::string_view(input).substr(start, end - start));
+        start = end + 1;
+    }
+    CalculationDriver driver;
+    driver.setEphemeris(state.range(0) ? Ephemeris::Precise : Ephemeris::Formulas);
+    for (auto _ : state) {
+        long number = 0;
+        bool failed = false;
+        for (std::string_view line : lines) benchmark::DoNotOptimize(BatchLine(driver, line, ++number, failed));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(lines.size()));
+}
+BENCHMARK(BatchLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev liberfa-dev
           qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core
           xvfb xauth x11-apps imagemagick xdotool
           dpkg-dev appstream)

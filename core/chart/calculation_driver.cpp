@@ -6,6 +6,7 @@
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
+#include "core/precise/precise_reading.h"
 
 #include <charconv>
 #include <cstdint>
@@ -74,8 +75,12 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
 
 void RunEngines(ReadingRecords& records) {
     RunStep([&] { SetUpChart(records); });
-    RunStep([&] { ComputeMoonPosition(records); });
-    RunStep([&] { BuildPositionTable(records); });
+    if (records.ephemeris == Ephemeris::Precise) {
+        RunStep([&] { ComputePrecisePositions(records); });
+    } else {
+        RunStep([&] { ComputeMoonPosition(records); });
+        RunStep([&] { BuildPositionTable(records); });
+    }
     RunStep([&] { EvaluateRashiDrishti(records); });
 }
 

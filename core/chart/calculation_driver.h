@@ -18,7 +18,8 @@ namespace rashi {
 // leaves the rest of that step's fields as they were.
 void FillBirthRecord(const Entries& entries, const ReferenceTables& tables, BirthRecord& birth);
 
-// Runs the engines on records whose birth record is filled.
+// Runs the engines on records whose birth record is filled, the positions
+// from the ephemeris that records.ephemeris names.
 void RunEngines(ReadingRecords& records);
 
 class CalculationDriver {
@@ -26,6 +27,10 @@ public:
     // Validates the entries; on success runs the whole reading and returns
     // nothing, on failure returns the refusal and leaves every record as it was.
     std::optional<Refusal> Calculate(const Entries& entries);
+
+    // The ephemeris of the readings that follow; Formulas until chosen.
+    void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = ephemeris; }
+    Ephemeris ephemeris() const { return records_.ephemeris; }
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }

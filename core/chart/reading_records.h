@@ -36,6 +36,7 @@ struct PositionTable {
     std::array<std::string, kReportRows> PlanetNames;
     std::array<std::string, kReportRows> PlanetNamesSanskrit;
     std::array<std::string, kReportRows> PlanetPositions; // e.g. "05 Ari 17"
+    std::array<double, kReportRows> SiderealLongitudes{}; // degrees, the numbers behind PlanetPositions
 };
 
 // The captions of the 36 result labels.
@@ -50,6 +51,10 @@ struct Report {
 
 enum class Panel { Input, Results };
 
+// Where the positions come from: the program's own formulas (the default) or
+// the precise ephemeris of core/precise.
+enum class Ephemeris { Formulas, Precise };
+
 struct ReadingRecords {
     ReferenceTables tables;
     BirthRecord birth;
@@ -58,6 +63,7 @@ struct ReadingRecords {
     PositionTable positions;
     Report report;
     Panel front = Panel::Input; // the panel a reading leaves in front
+    Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
 };
 
 } // namespace rashi

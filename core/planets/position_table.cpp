@@ -108,13 +108,22 @@ std::string ShortPositionText(std::string_view text) {
     return out;
 }
 
-void BuildPositionTable(ReadingRecords& records) {
-    PositionTable& table = records.positions;
+void FillReportRows(PositionTable& table, const MoonEphemeris& moon, const std::array<double, kReportRows>& longitudes) {
     for (int i = 0; i < kReportRows; ++i) {
         table.PlanetNames[i] = kReportBodies[i].english;
         table.PlanetNamesSanskrit[i] = kReportBodies[i].sanskrit;
+        const int source = kReportBodies[i].theoryIndex;
+        const std::string& text = source >= 0 ? table.TheoryPositionTexts[source]
+                                  : source == -1 ? moon.MoonPositionText
+                                  : source == -2 ? table.NorthNodeText
+                                                 : table.SouthNodeText;
+        table.PlanetPositions[i] = ShortPositionText(text);
     }
+    table.SiderealLongitudes = longitudes;
+}
 
+void BuildPositionTable(ReadingRecords& records) {
+    PositionTable& table = records.positions;
     const CivilMoment ut = PlanetMoment(records.birth);
     const double d = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
     const double ayanamsa = records.chart.ChartAyanamsa;
@@ -123,8 +132,11 @@ void BuildPositionTable(ReadingRecords& records) {
     // date before taking off the ayanamsa of date.
     const double precession = PrecessionSinceJ2000(d);
     const auto longitudes = GeocentricLongitudes(d);
-    for (int p = 0; p < kTheoryBodies; ++p)
-        table.TheoryPositionTexts[p] = SignPositionText(Sidereal(longitudes[p] + precession, ayanamsa));
+    std::array<double, kTheoryBodies> sidereal{};
+    for (int p = 0; p < kTheoryBodies; ++p) {
+        sidereal[p] = Sidereal(longitudes[p] + precession, ayanamsa);
+        table.TheoryPositionTexts[p] = SignPositionText(sidereal[p]);
+    }
 
     // Mean lunar nodes (already of date).
     double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
@@ -138,14 +150,12 @@ void BuildPositionTable(ReadingRecords& records) {
     while (south >= 360) south -= 360;
     table.SouthNodeText = SignPositionText(south);
 
+    std::array<double, kReportRows> rows{};
     for (int i = 0; i < kReportRows; ++i) {
         const int source = kReportBodies[i].theoryIndex;
-        const std::string& text = source >= 0 ? table.TheoryPositionTexts[source]
-                                  : source == -1 ? records.moon.MoonPositionText
-                                  : source == -2 ? table.NorthNodeText
-                                                 : table.SouthNodeText;
-        table.PlanetPositions[i] = ShortPositionText(text);
+        rows[i] = source >= 0 ? sidereal[source] : source == -1 ? records.moon.SiderealLongitude : source == -2 ? north : south;
     }
+    FillReportRows(table, records.moon, rows);
 }
 
 } // namespace rashi

@@ -31,4 +31,9 @@ std::string ShortPositionText(std::string_view text);
 // Reads records.birth, records.chart and records.moon; writes records.positions.
 void BuildPositionTable(ReadingRecords& records);
 
+// The rows of the report from the table's texts and the Moon's: names, short
+// positions and their sidereal longitudes. `longitudes` holds the rows' numbers
+// in report order. Both ephemerides end with this.
+void FillReportRows(PositionTable& table, const MoonEphemeris& moon, const std::array<double, kReportRows>& longitudes);
+
 } // namespace rashi

@@ -1,0 +1,162 @@
+#include "core/precise/precise_positions.h"
+
+#include "core/precise/delta_t.h"
+#include "core/precise/lahiri_ayanamsa.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <utility>
+
+namespace rashi {
+namespace {
+
+constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
+
+// eraPlan94's number of each planet.
+constexpr std::array<std::pair<PreciseBody, int>, 7> kPlanets = {{
+    {PreciseMercury, 1},
+    {PreciseVenus, 2},
+    {PreciseMars, 4},
+    {PreciseJupiter, 5},
+    {PreciseSaturn, 6},
+    {PreciseUranus, 7},
+    {PreciseNeptune, 8},
+}};
+
+// The observer at the centre of the Earth, and what aberration needs of it.
+struct Observer {
+    double heliocentric[3];       // AU
+    double barycentricVelocity[3]; // AU per day
+    double velocity[3];           // barycentric, in units of c
+    double sunDistance;           // AU
+    double inverseLorentz;        // sqrt(1 − v²)
+};
+
+Observer EarthAt(const PreciseFrame& frame) {
+    double pvh[2][3], pvb[2][3];
+    eraEpv00(frame.tt1, frame.tt2, pvh, pvb);
+    Observer earth{};
+    eraCp(pvh[0], earth.heliocentric);
+    eraCp(pvb[1], earth.barycentricVelocity);
+    eraSxp(kLightDaysPerAu, pvb[1], earth.velocity);
+    earth.sunDistance = eraPm(pvh[0]);
+    earth.inverseLorentz = std::sqrt(1 - eraPdp(earth.velocity, earth.velocity));
+    return earth;
+}
+
+// A geocentric vector of where the light left the body, aberrated and turned
+// to the ecliptic of date: the longitude from the mean equinox, degrees. The
+// Sun's bending of the light (under 2″ even beside the Sun's limb) is left out.
+double MeanLongitude(const PreciseFrame& frame, Observer& earth, double geometric[3]) {
+    double distance, direction[3], apparent[3];
+    eraPn(geometric, &distance, direction);
+    eraAb(direction, earth.velocity, earth.sunDistance, earth.inverseLorentz, apparent);
+    const auto& m = frame.eclipticOfDate;
+    const double x = m[0][0] * apparent[0] + m[0][1] * apparent[1] + m[0][2] * apparent[2];
+    const double y = m[1][0] * apparent[0] + m[1][1] * apparent[1] + m[1][2] * apparent[2];
+    return std::atan2(y, x) * ERFA_DR2D;
+}
+
+// geometric = position − τ·velocity, τ the light time of the result. Two
+// passes settle τ; the straight-line motion over τ is good to far below an
+// arcsecond for every body here.
+void TakeLightTime(const double position[3], const double velocity[3], double geometric[3]) {
+    for (int k = 0; k < 3; ++k) geometric[k] = position[k];
+    for (int pass = 0; pass < 2; ++pass) {
+        const double tau = eraPm(geometric) * kLightDaysPerAu;
+        for (int k = 0; k < 3; ++k) geometric[k] = position[k] - tau * velocity[k];
+    }
+}
+
+} // namespace
+
+double NormalizedDegrees(double degrees) {
+    const double d = std::fmod(degrees, 360.0);
+    if (d >= 0) return d;
+    return d + 360 >= 360 ? 0 : d + 360; // a tiny negative remainder would round to 360
+}
+
+PreciseFrame FrameAtJulianDate(double ut1, double ut2) {
+    PreciseFrame f;
+    f.ut1 = ut1;
+    f.ut2 = ut2;
+    f.deltaT = DeltaTSeconds(DecimalYear(ut1 + ut2));
+    f.tt1 = ut1;
+    f.tt2 = ut2 + f.deltaT / ERFA_DAYSEC;
+
+    // Bias, precession (IAU 2006) and nutation (IAU 2000A, adjusted to 2006).
+    double dpsi, deps, epsa, rb[3][3], rp[3][3], rbp[3][3], rn[3][3];
+    eraPn06a(f.tt1, f.tt2, &dpsi, &deps, &epsa, rb, rp, rbp, rn, f.equatorOfDate);
+    f.nutationLongitude = dpsi * ERFA_DR2D;
+    f.trueObliquity = (epsa + deps) * ERFA_DR2D;
+    // The mean ecliptic of date lies at the mean obliquity from the mean equator.
+    eraCr(rbp, f.eclipticOfDate);
+    eraRx(epsa, f.eclipticOfDate);
+    f.meanAyanamsa = LahiriMeanAyanamsa(f.tt1, f.tt2);
+    f.trueAyanamsa = f.meanAyanamsa + f.nutationLongitude;
+    return f;
+}
+
+PreciseFrame FrameAtUniversalTime(int year, int month, int day, int hour, int minute) {
+    double mjd0 = 0, mjd = 0;
+    eraCal2jd(year, month, day, &mjd0, &mjd);
+    return FrameAtJulianDate(mjd0 + mjd, (hour * 60 + minute) / 1440.0);
+}
+
+PreciseSky PrecisePositions(const PreciseFrame& frame) {
+    std::array<double, kPreciseBodies> mean{};
+    Observer earth = EarthAt(frame);
+
+    // The Sun: the Earth's heliocentric vector reversed; the Sun's own motion
+    // about the barycentre during the light time is negligible.
+    double sun[3];
+    eraSxp(-1, earth.heliocentric, sun);
+    mean[PreciseSun] = MeanLongitude(frame, earth, sun);
+
+    // Planets: heliocentric position and velocity, less the Earth's position.
+    for (const auto& [body, number] : kPlanets) {
+        double pv[2][3], position[3], geometric[3];
+        eraPlan94(frame.tt1, frame.tt2, number, pv);
+        eraPmp(pv[0], earth.heliocentric, position);
+        TakeLightTime(position, pv[1], geometric);
+        mean[body] = MeanLongitude(frame, earth, geometric);
+    }
+
+    // The Moon: geocentric, moving during the light time with its barycentric
+    // velocity (its geocentric one plus the Earth's). Aberration then takes
+    // back the Earth's part, leaving the Moon's own light-time shift.
+    double moon[2][3], moonVelocity[3], geometric[3];
+    eraMoon98(frame.tt1, frame.tt2, moon);
+    eraPpp(moon[1], earth.barycentricVelocity, moonVelocity);
+    TakeLightTime(moon[0], moonVelocity, geometric);
+    mean[PreciseMoon] = MeanLongitude(frame, earth, geometric);
+
+    // The mean node: the Delaunay argument Ω of the IERS Conventions 2003
+    // (Simon et al. 1994), measured from the mean equinox of date.
+    const double t = ((frame.tt1 - ERFA_DJ00) + frame.tt2) / ERFA_DJC;
+    mean[PreciseNode] = eraFaom03(t) * ERFA_DR2D;
+
+    PreciseSky sky;
+    for (int b = 0; b < kPreciseBodies; ++b) {
+        sky.apparent[b] = NormalizedDegrees(mean[b] + frame.nutationLongitude);
+        sky.sidereal[b] = NormalizedDegrees(mean[b] + frame.nutationLongitude - frame.trueAyanamsa);
+    }
+    return sky;
+}
+
+double PreciseAscendant(const PreciseFrame& frame, double eastLongitude, double northLatitude) {
+    double equator[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) equator[i][j] = frame.equatorOfDate[i][j];
+    const double theta = eraGst06(frame.ut1, frame.ut2, frame.tt1, frame.tt2, equator) + eastLongitude / ERFA_DR2D;
+    const double e = frame.trueObliquity / ERFA_DR2D;
+    const double phi = northLatitude / ERFA_DR2D;
+    // The ecliptic's rising point: λ = atan2(cos θ, −(sin θ cos ε + tan φ sin ε)).
+    const double tropical =
+        std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(e) + std::tan(phi) * std::sin(e)));
+    return NormalizedDegrees(tropical * ERFA_DR2D - frame.trueAyanamsa);
+}
+
+} // namespace rashi

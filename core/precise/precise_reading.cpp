@@ -1,0 +1,55 @@
+#include "core/precise/precise_reading.h"
+
+#include "core/moon/birth_moment.h"
+#include "core/planets/planet_theory.h"
+#include "core/planets/position_table.h"
+#include "core/precise/precise_positions.h"
+
+namespace rashi {
+namespace {
+
+// Where each planet-theory index finds its body; -1 for none.
+constexpr std::array<int, kTheoryBodies> kTheorySources = {
+    PreciseMercury, PreciseVenus, PreciseSun, PreciseMars, PreciseJupiter, PreciseSaturn, PreciseUranus,
+    PreciseNeptune, -1,
+};
+
+PreciseFrame FrameOfBirth(const BirthRecord& birth) {
+    const CivilMoment ut = PlanetMoment(birth);
+    return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+}
+
+} // namespace
+
+double PreciseBirthAscendant(const BirthRecord& birth) {
+    const double east = (birth.LonDegrees + birth.LonMinutes / 60.0) * (birth.LonEast ? 1 : -1);
+    const double north = (birth.LatDegrees + birth.LatMinutes / 60.0) * (birth.LatSouth ? -1 : 1);
+    return PreciseAscendant(FrameOfBirth(birth), east, north);
+}
+
+void ComputePrecisePositions(ReadingRecords& records) {
+    const PreciseFrame frame = FrameOfBirth(records.birth);
+    const PreciseSky sky = PrecisePositions(frame);
+    records.chart.ChartAyanamsa = -frame.trueAyanamsa;
+
+    MoonEphemeris& moon = records.moon;
+    moon.UniversalHours = UniversalHours(records.birth);
+    moon.JulianCenturies = JulianCenturies(records.birth);
+    moon.SiderealLongitude = sky.sidereal[PreciseMoon];
+    moon.MoonPositionText = SignPositionText(moon.SiderealLongitude);
+
+    PositionTable& table = records.positions;
+    for (int p = 0; p < kTheoryBodies; ++p)
+        table.TheoryPositionTexts[p] = kTheorySources[p] < 0 ? std::string() : SignPositionText(sky.sidereal[kTheorySources[p]]);
+    const double north = sky.sidereal[PreciseNode];
+    const double south = NormalizedDegrees(north + 180);
+    table.NorthNodeText = SignPositionText(north);
+    table.SouthNodeText = SignPositionText(south);
+
+    FillReportRows(table, moon,
+                   {sky.sidereal[PreciseSun], sky.sidereal[PreciseMoon], sky.sidereal[PreciseMercury],
+                    sky.sidereal[PreciseVenus], sky.sidereal[PreciseMars], sky.sidereal[PreciseJupiter],
+                    sky.sidereal[PreciseSaturn], north, south});
+}
+
+} // namespace rashi
