@@ -77,8 +77,9 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     return result;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris) {
     CalculationDriver driver;
+    driver.setEphemeris(ephemeris);
     bool anyFailed = false;
     std::string line;
     std::string buffer;

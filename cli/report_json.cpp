@@ -40,6 +40,7 @@ std::string ReportJson(const ReadingRecords& records) {
         {"ChartAyanamsa", records.chart.ChartAyanamsa},
         {"MoonPositionText", records.moon.MoonPositionText},
         {"positions", std::move(positions)},
+        {"ephemeris", records.ephemeris == Ephemeris::Precise ? "precise" : "formulas"},
         {"captions",
          {{"lblPlanets", r.lblPlanets},
           {"lblPlanets_Position", r.lblPlanets_Position},

@@ -8,7 +8,7 @@
 namespace rashi {
 
 // One line: the birth record, the ayanamsa, the Moon's position text, the
-// nine positions and the 36 captions.
+// nine positions, the ephemeris that gave them and the 36 captions.
 std::string ReportJson(const ReadingRecords& records);
 
 } // namespace rashi

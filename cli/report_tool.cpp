@@ -139,7 +139,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         if (options.batch) {
             if (options.hasBirthOptions() || options.save || options.files.size() || options.json)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
-            return RunBatch(in, out, err);
+            return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -149,6 +149,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 
         const Entries entries = options.files.empty() ? EntriesFromOptions(options) : EntriesFromFile(options.files[0]);
         CalculationDriver driver;
+        driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         const std::string text = options.json ? ReportJson(driver.records()) : ReportText(driver.report());

@@ -21,7 +21,10 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
-    "nine positions and the 36 captions.\n\n"
+    "nine positions and the 36 captions, and which ephemeris gave them.\n\n"
+    "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
+    "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
+    "are the same. It works with --batch too.\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -68,12 +71,15 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
+    app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
     app.add_flag("--help", o.help, "show this text")->group(output);
 
     app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
 }
 
-bool IsFlag(std::string_view name) { return name == "--json" || name == "--batch" || name == "--dst" || name == "--help"; }
+bool IsFlag(std::string_view name) {
+    return name == "--json" || name == "--batch" || name == "--dst" || name == "--help" || name == "--precise";
+}
 
 } // namespace
 

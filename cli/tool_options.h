@@ -19,6 +19,7 @@ struct ToolOptions {
     bool dst = false;
     std::optional<std::string> save;
     bool json = false;
+    bool precise = false;
     bool batch = false;
     bool help = false;
     std::vector<std::string> files;

@@ -14,6 +14,7 @@
 #include "windows/user_dialogs.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -43,6 +44,7 @@ namespace {
 
 const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)");
 const QString kOpenTitle = QStringLiteral("Select the source file");
+const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
 
 // Colours of the panels and of the four kinds of result lines.
 const QColor kPanelColour(137, 61, 35);
@@ -407,6 +409,27 @@ void frmMain::buildMenus()
     connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
     mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+
+    // How the reading is computed; the choice is remembered between runs.
+    QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    auto* ephemerides = new QActionGroup(this);
+    QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", QStringLiteral("Positions from the Program's &Formulas"));
+    QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", QStringLiteral("&Precise Positions (IAU Models, Lahiri)"));
+    for (QAction* choice : {mnuFormulas, mnuPrecise}) {
+        choice->setCheckable(true);
+        ephemerides->addAction(choice);
+    }
+    const bool precise = QSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
+    (precise ? mnuPrecise : mnuFormulas)->setChecked(true);
+    driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
+    connect(ephemerides, &QActionGroup::triggered, this, [this, mnuPrecise](QAction* chosen) {
+        const bool precise = chosen == mnuPrecise;
+        driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
+        QSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
+        if (resultsInFront())
+            calculate(); // the reading on show follows the choice
+    });
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

@@ -299,6 +299,29 @@ TEST(ReportTool, OptionsTakeOnlyWhatTheBoxesWould) {
     }
 }
 
+TEST(ReportTool, PreciseIsChosenPerRunAndNamedInJson) {
+    std::vector<std::string> json = kGreenwich;
+    json.push_back("--json");
+    std::vector<std::string> preciseJson = json;
+    preciseJson.push_back("--precise");
+    const ToolRun formulas = Tool(json);
+    const ToolRun precise = Tool(preciseJson);
+    ASSERT_EQ(precise.status, 0) << precise.err;
+    EXPECT_NE(formulas.out.find("\"ephemeris\":\"formulas\""), std::string::npos);
+    EXPECT_NE(precise.out.find("\"ephemeris\":\"precise\""), std::string::npos);
+    // The precise mean node has no fixed degree: North Node 10 Can 16 becomes 11 Can.
+    EXPECT_NE(precise.out.find("\"position\":\"11 Can"), std::string::npos) << precise.out;
+
+    const std::string chart = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    const ToolRun batch = Tool({"--batch"}, chart);
+    const ToolRun preciseBatch = Tool({"--batch", "--precise"}, chart);
+    ASSERT_EQ(preciseBatch.status, 0) << preciseBatch.err;
+    EXPECT_NE(preciseBatch.out, batch.out);
+    EXPECT_NE(preciseBatch.out.find("\t11 Can "), std::string::npos) << preciseBatch.out;
+    // Without the option nothing changes.
+    EXPECT_EQ(Tool(kGreenwich).out, Tool({RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}).out);
+}
+
 TEST(ReportTool, Help) {
     const ToolRun run = Tool({"--help"});
     EXPECT_EQ(run.status, 0);

@@ -248,9 +248,10 @@ private slots:
     void menuOrder()
     {
         const QList<QAction*> top = window->menuBar()->actions();
-        QCOMPARE(top.size(), 2);
+        QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(top[1]->text(), QStringLiteral("&Help"));
+        QCOMPARE(top[1]->text(), QStringLiteral("&Options"));
+        QCOMPARE(top[2]->text(), QStringLiteral("&Help"));
         auto names = [](QMenu* menu) {
             QStringList list;
             for (QAction* action : menu->actions())
@@ -258,7 +259,8 @@ private slots:
             return list;
         };
         QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "-", "mnuExit"}));
-        QCOMPARE(names(top[1]->menu()),
+        QCOMPARE(names(top[1]->menu()), QStringList({"mnuFormulas", "mnuPrecise"}));
+        QCOMPARE(names(top[2]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }
 
@@ -295,6 +297,36 @@ private slots:
         QVERIFY(!Child<QAction>(*window, "mnuVisit")->isVisible());
         QVERIFY(!Child<QAction>(*window, "mnuUpdate")->isVisible());
         QVERIFY(Child<QAction>(*window, "mnuOnline")->isVisible());
+    }
+
+    void preciseChoiceIsAppliedAndRemembered()
+    {
+        auto* formulas = Child<QAction>(*window, "mnuFormulas");
+        auto* precise = Child<QAction>(*window, "mnuPrecise");
+        formulas->trigger();
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        const QStringList byFormulas = ResultCaptions(*window);
+        QCOMPARE(byFormulas, expectedCaptions(Greenwich2000()));
+
+        precise->trigger(); // the reading on show follows
+        QCOMPARE(window->driver().ephemeris(), Ephemeris::Precise);
+        CalculationDriver reference;
+        reference.setEphemeris(Ephemeris::Precise);
+        QVERIFY(!reference.Calculate(EntriesOf(Greenwich2000())));
+        QStringList byPrecise;
+        for (const std::string& line : ReportLines(reference.report()))
+            byPrecise << QString::fromStdString(line);
+        QCOMPARE(ResultCaptions(*window), byPrecise);
+        QVERIFY(byPrecise != byFormulas);
+
+        // A new window starts with the choice last made.
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        QVERIFY(Child<QAction>(*window, "mnuPrecise")->isChecked());
+        QCOMPARE(window->driver().ephemeris(), Ephemeris::Precise);
+        Child<QAction>(*window, "mnuFormulas")->trigger();
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        QCOMPARE(window->driver().ephemeris(), Ephemeris::Formulas);
     }
 
     void keys_data()
