@@ -1,11 +1,17 @@
 #pragma once
-// A UserDialogs that shows nothing and remembers what it was asked.
+// Stands in for the real dialogs in the window tests: remembers every message,
+// question, file dialog, web address and manual page it was asked to show,
+// answers file dialogs from a queue and questions with a set answer, and
+// opens no window and no browser.
 
 #include "windows/user_dialogs.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+#include <functional>
 
 namespace rashi::testing {
 
@@ -19,23 +25,39 @@ public:
 
     QList<Message> messages;
     QStringList questions;
-    QList<QUrl> openedUrls;
-    QList<QUrl> manualPages;
     bool answerYes = false;
-    bool browserAvailable = true;
+    QList<FileDialogSetup> saveDialogs;
+    QList<FileDialogSetup> openDialogs;
+    QStringList saveAnswers; // taken from the front; empty answer = cancel
+    QStringList openAnswers;
+    QList<QUrl> openedUrls;
+    bool browserAvailable = true; // whether openUrl finds a browser
+    QList<QUrl> manualPages;
+    // Runs while a message is "on screen", as a modal box would take the focus.
+    std::function<void()> whileShown;
 
-    void message(const QString& text, MessageIcon icon) override { messages.append({text, icon, {}}); }
+    void message(const QString& text, MessageIcon icon) override { message(text, icon, QString()); }
     void message(const QString& text, MessageIcon icon, const QString& detail) override
     {
         messages.append({text, icon, detail});
+        if (whileShown)
+            whileShown();
     }
     bool askYesNo(const QString& text) override
     {
         questions.append(text);
         return answerYes;
     }
-    QString saveFileName(const FileDialogSetup&) override { return {}; }
-    QString openFileName(const FileDialogSetup&) override { return {}; }
+    QString saveFileName(const FileDialogSetup& setup) override
+    {
+        saveDialogs.append(setup);
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    QString openFileName(const FileDialogSetup& setup) override
+    {
+        openDialogs.append(setup);
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
     bool openUrl(const QUrl& url) override
     {
         openedUrls.append(url);
@@ -43,7 +65,17 @@ public:
     }
     void showManual(const QUrl& page) override { manualPages.append(page); }
 
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const Message& m : messages)
+            all << m.text;
+        return all;
+    }
     int shown() const { return int(messages.size() + questions.size()); }
 };
+
+// The name the main-window tests know it by.
+using UiRecorder = RecordingDialogs;
 
 } // namespace rashi::testing

@@ -3,7 +3,7 @@
 // files are refused whole, and how a failed save is reported.
 
 #include "ui_helpers.h"
-#include "ui_recorder.h"
+#include "recording_dialogs.h"
 
 #include "core/chart/chart_file.h"
 #include "windows/chart_folder.h"

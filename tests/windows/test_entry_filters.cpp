@@ -3,7 +3,7 @@
 // Paste, drag-and-drop and input methods.
 
 #include "ui_helpers.h"
-#include "ui_recorder.h"
+#include "recording_dialogs.h"
 
 #include "windows/filtered_line_edit.h"
 #include "windows/main_window.h"

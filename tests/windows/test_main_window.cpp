@@ -2,7 +2,7 @@
 // tab order, readings against the core, Back, validation and the place lookup.
 
 #include "ui_helpers.h"
-#include "ui_recorder.h"
+#include "recording_dialogs.h"
 
 #include "core/zones/time_zones.h"
 #include "core/chart/calculation_driver.h"

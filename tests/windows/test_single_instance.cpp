@@ -2,7 +2,7 @@
 // start is told "Application is already running" and raises the running
 // window, and no lock left in any other state keeps the program from starting.
 
-#include "ui_recorder.h"
+#include "recording_dialogs.h"
 
 #include "windows/single_instance.h"
 

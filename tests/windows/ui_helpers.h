@@ -3,7 +3,7 @@
 
 #include "core/chart/entries.h"
 #include "windows/main_window.h"
-#include "ui_recorder.h"
+#include "recording_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
