@@ -27,7 +27,7 @@ struct Atlas::Data {
         int country = -1;    // states only
     };
     struct Record {
-        std::uint32_t nameOffset = 0; // into text, UTF-8
+        std::uint32_t nameOffset = 0; // into strings, UTF-8
         std::uint32_t nameLength = 0;
         std::int32_t latitude = 0;    // 1e-4 degree
         std::int32_t longitude = 0;
@@ -37,12 +37,14 @@ struct Atlas::Data {
         std::uint16_t zone = 0;
     };
     struct Key {
-        std::uint32_t offset = 0; // into text, ASCII a-z and space
+        std::uint32_t offset = 0; // into strings, ASCII a-z and space
         std::uint32_t length = 0;
         std::uint32_t place = 0;
     };
 
-    QByteArray text;
+    // Names and keys back to back: the unpacked file's text less its numbers
+    // and tables, about half its size.
+    std::string strings;
     QString inputs;
     std::vector<Region> countries;
     std::vector<Region> states;
@@ -51,7 +53,7 @@ struct Atlas::Data {
     std::vector<Key> keys; // sorted by their text
 
     std::string_view KeyText(const Key& key) const {
-        return {text.constData() + key.offset, key.length};
+        return {strings.data() + key.offset, key.length};
     }
 };
 
@@ -96,7 +98,7 @@ std::string LowerAscii(QStringView text) {
 // Reads the unpacked text line by line; every failure names its line.
 class Parser {
 public:
-    explicit Parser(Atlas::Data& data) : m_data(data), m_text(data.text.constData(), data.text.size()) {}
+    Parser(std::string_view text, Atlas::Data& data) : m_data(data), m_text(text) {}
 
     bool Run(QString* error) {
         std::vector<std::string_view> f;
@@ -139,6 +141,7 @@ public:
             if (!Next(f) || f.size() != 2 || f[0] != "Z" || f[1].empty()) return Fail(error, "a zone is malformed");
             m_data.zones.push_back(FromUtf8(f[1]));
         }
+        m_data.strings.reserve(m_text.size() / 2);
         m_data.places.reserve(counts[3]);
         m_data.keys.reserve(static_cast<std::size_t>(counts[3]) * 5 / 2);
         for (int i = 0; i < counts[3]; ++i) {
@@ -160,8 +163,10 @@ private:
         return true;
     }
 
-    std::uint32_t OffsetOf(std::string_view field) const {
-        return static_cast<std::uint32_t>(field.data() - m_text.data());
+    std::uint32_t Keep(std::string_view field) {
+        const auto offset = static_cast<std::uint32_t>(m_data.strings.size());
+        m_data.strings.append(field);
+        return offset;
     }
 
     bool ReadPlace(const std::vector<std::string_view>& f) {
@@ -176,7 +181,7 @@ private:
         if (!ParseInt(f[7], r.population, 0u, 4000000000u)) return false;
         r.country = static_cast<std::uint16_t>(country);
         r.zone = static_cast<std::uint16_t>(zone);
-        r.nameOffset = OffsetOf(f[1]);
+        r.nameOffset = Keep(f[1]);
         r.nameLength = static_cast<std::uint32_t>(f[1].size());
         const auto place = static_cast<std::uint32_t>(m_data.places.size());
         std::string_view keys = f[8];
@@ -184,7 +189,7 @@ private:
             const std::size_t bar = keys.find('|');
             const std::string_view key = keys.substr(0, bar);
             if (!IsKeyText(key)) return false;
-            m_data.keys.push_back({OffsetOf(key), static_cast<std::uint32_t>(key.size()), place});
+            m_data.keys.push_back({Keep(key), static_cast<std::uint32_t>(key.size()), place});
             if (bar == std::string_view::npos) break;
             keys.remove_prefix(bar + 1);
         }
@@ -234,14 +239,15 @@ std::optional<Atlas> Atlas::FromBytes(QByteArrayView bytes, QString* error) {
         SetError(error, QStringLiteral("The atlas file is damaged: its stated size is impossible."));
         return std::nullopt;
     }
-    auto data = std::make_shared<Data>();
-    data->text = qUncompress(reinterpret_cast<const uchar*>(size), bytes.size() - static_cast<qsizetype>(kMagic.size()));
-    if (data->text.size() != static_cast<qsizetype>(declared)) {
+    const QByteArray text = qUncompress(reinterpret_cast<const uchar*>(size), bytes.size() - static_cast<qsizetype>(kMagic.size()));
+    if (text.size() != static_cast<qsizetype>(declared)) {
         SetError(error, QStringLiteral("The atlas file is damaged or cut short: its data do not unpack."));
         return std::nullopt;
     }
-    Parser parser(*data);
+    auto data = std::make_shared<Data>();
+    Parser parser(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *data);
     if (!parser.Run(error)) return std::nullopt;
+    data->strings.shrink_to_fit();
     std::sort(data->keys.begin(), data->keys.end(), [&d = *data](const Data::Key& a, const Data::Key& b) {
         const std::string_view x = d.KeyText(a), y = d.KeyText(b);
         return x != y ? x < y : a.place < b.place;
@@ -278,7 +284,7 @@ Place Atlas::MakePlace(int index) const {
     const Data& d = *m_data;
     const Data::Record& r = d.places[index];
     Place place;
-    place.name = FromUtf8({d.text.constData() + r.nameOffset, r.nameLength});
+    place.name = FromUtf8({d.strings.data() + r.nameOffset, r.nameLength});
     if (r.state >= 0) place.state = d.states[r.state].name;
     place.country = d.countries[r.country].name;
     place.countryCode = d.countries[r.country].code;
@@ -327,7 +333,8 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
         return a.place < b.place;
     };
     // A place found by several of its names counts once, at its best rank;
-    // ranking a few more than asked for is usually enough to fill the list.
+    // ranking a few more than asked for is usually enough to fill the list,
+    // and when it is not, four times as many.
     std::size_t ranked = std::min(hits.size(), static_cast<std::size_t>(maxResults) * 4 + 16);
     std::vector<Place> results;
     while (true) {
@@ -340,7 +347,7 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
             for (std::uint32_t place : taken) results.push_back(MakePlace(static_cast<int>(place)));
             return results;
         }
-        ranked = hits.size();
+        ranked = std::min(hits.size(), ranked * 4);
     }
 }
 
