@@ -40,7 +40,7 @@ public:
     // place's state or country, or be its code ("IL", "in").
     std::vector<Place> Search(QStringView text, int maxResults = 10) const;
 
-    // The most populous place the text finds, if any.
+    // The first place Search gives: "Pune" alone is the most populous Pune.
     std::optional<Place> Find(QStringView text) const;
 
     int PlaceCount() const;
