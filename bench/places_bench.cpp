@@ -66,6 +66,16 @@ void ZoneOfABirth(benchmark::State& state) {
 }
 BENCHMARK(ZoneOfABirth)->Unit(benchmark::kMicrosecond);
 
+// A zone with daylight saving every year since long ago, on a day that did
+// not exist and one that happened twice.
+void ZoneOfABirthOnChangeDays(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ZoneAtMoment(u"America/New_York", QDate(2021, 3, 14), QTime(2, 30)));
+        benchmark::DoNotOptimize(ZoneAtMoment(u"America/New_York", QDate(2021, 11, 7), QTime(1, 30)));
+    }
+}
+BENCHMARK(ZoneOfABirthOnChangeDays)->Unit(benchmark::kMicrosecond);
+
 long ResidentKilobytes() {
     std::ifstream status("/proc/self/status");
     std::string line;

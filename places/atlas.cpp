@@ -297,11 +297,10 @@ std::optional<Atlas> Atlas::LoadDefault(QString* error) {
 QString Atlas::DefaultPath() {
     const QString fromEnvironment = qEnvironmentVariable("RASHI_ATLAS");
     if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    // applicationDirPath needs the application object; the report tool may
-    // run without one.
-    const QString programDir = QCoreApplication::instance()
-                                   ? QCoreApplication::applicationDirPath()
-                                   : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+    // The running program's own path from the kernel needs no application
+    // object and is safe on any thread; applicationDirPath is the fallback.
+    QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    if (programDir.isEmpty() && QCoreApplication::instance()) programDir = QCoreApplication::applicationDirPath();
     return QDir::cleanPath(programDir + QLatin1Char('/') + QStringLiteral(RASHI_ATLAS_RELATIVE_PATH));
 }
 

@@ -23,7 +23,7 @@ public:
     // nothing and, in *error, one sentence saying what was wrong.
     static std::optional<Atlas> FromBytes(QByteArrayView bytes, QString* error = nullptr);
 
-    // Reads the file at DefaultPath().
+    // Reads the file at DefaultPath(). Safe to call on a worker thread.
     static std::optional<Atlas> LoadDefault(QString* error = nullptr);
     static std::optional<Atlas> LoadFile(const QString& path, QString* error = nullptr);
 

@@ -118,7 +118,8 @@ int StandardSeconds(const QTimeZone& zone, const QDateTime& utc) {
     QTimeZone::OffsetData current = zone.previousTransition(utc);
     std::optional<int> before, after;
     QDateTime start, end;
-    for (int i = 0; i < kMaxWalk && current.atUtc.isValid(); ++i) {
+    const QDateTime longAgo = utc.addSecs(-kTemporarySeconds);
+    for (int i = 0; i < kMaxWalk && current.atUtc.isValid() && current.atUtc > longAgo; ++i) {
         const QTimeZone::OffsetData earlier = zone.previousTransition(current.atUtc);
         if (!earlier.atUtc.isValid()) break;
         if (earlier.standardTimeOffset != standard) {
@@ -130,7 +131,8 @@ int StandardSeconds(const QTimeZone& zone, const QDateTime& utc) {
     }
     if (!before || *before >= standard) return standard;
     QTimeZone::OffsetData next = zone.nextTransition(utc);
-    for (int i = 0; i < kMaxWalk && next.atUtc.isValid(); ++i) {
+    const QDateTime soon = start.addSecs(kTemporarySeconds);
+    for (int i = 0; i < kMaxWalk && next.atUtc.isValid() && next.atUtc <= soon; ++i) {
         if (next.standardTimeOffset != standard) {
             after = next.standardTimeOffset;
             end = next.atUtc;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace rashi::places {
 namespace {
@@ -156,8 +157,16 @@ TEST(AtlasFile, TheBuildTreeHasItWhereTheProgramsLook) {
     QFile installed(Atlas::DefaultPath());
     ASSERT_TRUE(installed.open(QIODevice::ReadOnly)) << Atlas::DefaultPath().toStdString();
     EXPECT_EQ(installed.readAll(), AtlasFileBytes());
-    qputenv("RASHI_ATLAS", "/nowhere/places.atlas");
+
+    // The window loads it on a worker thread and searches it on its own.
+    std::optional<Atlas> loaded;
     QString error;
+    std::thread worker([&] { loaded = Atlas::LoadDefault(&error); });
+    worker.join();
+    ASSERT_TRUE(loaded.has_value()) << error.toStdString();
+    EXPECT_EQ(loaded->Search(u"Madras", 5), TheAtlas().Search(u"Madras", 5));
+
+    qputenv("RASHI_ATLAS", "/nowhere/places.atlas");
     EXPECT_FALSE(Atlas::LoadDefault(&error).has_value());
     EXPECT_TRUE(error.contains(QStringLiteral("/nowhere/places.atlas")));
     qunsetenv("RASHI_ATLAS");
