@@ -151,6 +151,13 @@ def main():
                 continue
             name, ascii_name, alternates = clean(fields[1]), fields[2], fields[3].split(",")
             keys = search_keys(name, ascii_name, alternates)
+            # A result reads "Name, State, Country": a few names carry their
+            # own qualifier after a comma ("Guiyang, Guizhou"); drop it from
+            # the name shown, the keys above still hold it.
+            name = name.split(",")[0].strip() or name
+            first = fold(name).lower()
+            if first and first not in keys:
+                keys.insert(0, first)
             if not keys or not fields[17]:
                 continue
             rows.append({

@@ -152,6 +152,24 @@ TEST(AtlasData, EveryZoneIdIsKnownToThisComputer) {
     for (const QString& zone : zones) EXPECT_TRUE(QTimeZone(zone.toUtf8()).isValid()) << zone.toStdString();
 }
 
+TEST(AtlasData, EveryPlaceIsFoundByItsOwnNameAsTyped) {
+    // The file's keys were folded by the script, what the user types is folded
+    // here: the two must agree for every name, accented or not.
+    int checked = 0;
+    for (char a = 'a'; a <= 'z'; ++a) {
+        for (char b = 'a'; b <= 'z'; ++b) {
+        for (const Place& p : TheAtlas().Search(QString(QLatin1Char(a)) + QLatin1Char(b), 20)) {
+            const QString typed = p.state.isEmpty() ? QStringLiteral("%1, %2").arg(p.name, p.countryCode)
+                                                    : QStringLiteral("%1, %2, %3").arg(p.name, p.state, p.countryCode);
+            const std::vector<Place> found = TheAtlas().Search(typed, 100);
+            EXPECT_TRUE(std::find(found.begin(), found.end(), p) != found.end()) << typed.toStdString();
+            ++checked;
+        }
+        }
+    }
+    EXPECT_GT(checked, 5000);
+}
+
 TEST(AtlasFile, TheBuildTreeHasItWhereTheProgramsLook) {
     EXPECT_TRUE(Atlas::DefaultPath().endsWith(QStringLiteral("share/rashi-drishti/places.atlas")));
     QFile installed(Atlas::DefaultPath());

@@ -67,6 +67,51 @@ TEST(ZoneAtMoment, HistoricalOffsetsAndTheirRowAndBox) {
     }
 }
 
+TEST(ChooseZoneRow, PrefersTheStandardRowOfTheZonesOwnRegion) {
+    struct Case {
+        const char* zone;
+        int offsetMinutes;
+        int standardMinutes;
+        const char* row;
+        bool box;
+    };
+    const Case cases[] = {
+        {"Etc/UTC", 0, 0, "Universal Time", false},
+        {"Europe/London", 0, 0, "Greenwich Mean Time", false},
+        {"Europe/Paris", 60, 60, "Central European Time", false},
+        {"Europe/Paris", 120, 60, "Central European Time", true},
+        {"America/Sao_Paulo", -180, -180, "Brazil Zone 2", false},
+        {"America/Halifax", -180, -240, "Atlantic Standard Time", true},
+        {"America/Denver", -360, -420, "Mountain Standard Time", true},
+        {"America/Chicago", -360, -360, "Central Standard Time", false},
+        {"America/Los_Angeles", -420, -480, "Pacific Standard Time", true},
+        {"Asia/Shanghai", 480, 480, "China Coast Time", false},
+        {"Australia/Perth", 480, 480, "Australian Western Standard Time", false},
+        {"Australia/Perth", 540, 480, "Australian Western Standard Time", true},
+        {"Asia/Tokyo", 540, 540, "Japan Standard Time", false},
+        {"Australia/Adelaide", 630, 570, "South Australia Standard Time", true},
+        {"Australia/Darwin", 570, 570, "Australian Central Standard Time", false},
+        {"Pacific/Auckland", 720, 720, "New Zealand Std Time", false},
+        {"Pacific/Auckland", 780, 720, "New Zealand Std Time", true},
+        {"Pacific/Honolulu", -600, -600, "Alaska/Hawaii Standard Time", false},
+        {"Pacific/Honolulu", -630, -630, "Hawaiian Standard Time", false},
+        {"Asia/Tehran", 210, 210, "Iran Time", false},
+        {"Asia/Tehran", 270, 210, "Iran Time", true},
+        {"America/St_Johns", -150, -210, "Newfoundland Standard Time", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.zone << " " << c.offsetMinutes);
+        ZoneOffset offset;
+        offset.seconds = c.offsetMinutes * 60;
+        offset.standardSeconds = c.standardMinutes * 60;
+        offset.daylightSaving = c.offsetMinutes != c.standardMinutes;
+        const std::optional<ZoneChoice> choice = ChooseZoneRow(offset, QString::fromLatin1(c.zone));
+        ASSERT_TRUE(choice.has_value());
+        EXPECT_EQ(ZoneRowName(choice->row), QString::fromLatin1(c.row));
+        EXPECT_EQ(choice->daylightSaving, c.box);
+    }
+}
+
 TEST(ZoneAtMoment, SkippedAndRepeatedClockTimes) {
     struct Case {
         const char* zone;
