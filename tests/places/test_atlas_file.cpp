@@ -1,0 +1,154 @@
+#include "places/atlas.h"
+
+#include "atlas_fixture.h"
+#include "qt_printing.h"
+
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+namespace rashi::places {
+namespace {
+
+const char kSmallAtlas[] =
+    "rashi-atlas\t1\n"
+    "inputs\thand-made\n"
+    "counts\t1\t1\t1\t2\n"
+    "C\tIN\tIndia\n"
+    "S\t0\t16\tMaharashtra\n"
+    "Z\tAsia/Kolkata\n"
+    "P\tPune\t0\t0\t185196\t738553\t0\t3124458\tpune|poona\n"
+    "P\tMumbai\t0\t0\t190728\t728826\t0\t12691836\tmumbai|bombay\n"
+    "end\n";
+
+QByteArray Pack(const QByteArray& text) {
+    return QByteArray("RDATLAS1") + qCompress(text);
+}
+
+// qUncompress reports bad data on the message log; these tests make plenty.
+class QuietLog {
+public:
+    QuietLog() : m_previous(qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {})) {}
+    ~QuietLog() { qInstallMessageHandler(m_previous); }
+
+private:
+    QtMessageHandler m_previous;
+};
+
+TEST(AtlasFile, ASmallHandMadeAtlasLoads) {
+    QString error;
+    const std::optional<Atlas> atlas = Atlas::FromBytes(Pack(kSmallAtlas), &error);
+    ASSERT_TRUE(atlas.has_value()) << error.toStdString();
+    EXPECT_EQ(atlas->PlaceCount(), 2);
+    EXPECT_EQ(atlas->Find(u"Poona")->Label(), QStringLiteral("Pune, Maharashtra, India"));
+    EXPECT_EQ(atlas->Find(u"bom")->name, QStringLiteral("Mumbai"));
+    EXPECT_EQ(atlas->Inputs(), QStringLiteral("hand-made"));
+}
+
+TEST(AtlasFile, DamagedContentIsRefusedWithItsReason) {
+    struct Case {
+        const char* what;
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"other format", "rashi-atlas\t1", "rashi-atlas\t2", "format 2"},
+        {"no name", "rashi-atlas\t1", "atlas\t1", "does not start with its name"},
+        {"latitude past the pole", "185196", "985196", "a place is malformed"},
+        {"country out of range", "Pune\t0\t0", "Pune\t1\t0", "a place is malformed"},
+        {"state out of range", "Pune\t0\t0", "Pune\t0\t1", "a place is malformed"},
+        {"zone out of range", "738553\t0", "738553\t7", "a place is malformed"},
+        {"negative population", "3124458", "-3124458", "a place is malformed"},
+        {"key with capitals", "pune|poona", "pune|Poona", "a place is malformed"},
+        {"empty key", "pune|poona", "pune||poona", "a place is malformed"},
+        {"field missing", "\t3124458\t", "\t", "a place is malformed"},
+        {"more places counted", "\t1\t2\n", "\t1\t3\n", "a place is malformed"},
+        {"fewer places counted", "\t1\t2\n", "\t1\t1\n", "its last line is missing"},
+        {"no end", "end\n", "", "its last line is missing"},
+        {"text after the end", "end\n", "end\nP\n", "text after its last line"},
+        {"last line cut", "end\n", "end", "its last line is missing"},
+        {"count not a number", "counts\t1", "counts\tx", "a count is not a number"},
+        {"state of no country", "S\t0\t16", "S\t5\t16", "a state is malformed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray text(kSmallAtlas);
+        ASSERT_TRUE(text.contains(c.from));
+        text.replace(text.indexOf(c.from), qsizetype(qstrlen(c.from)), c.to);
+        QString error;
+        EXPECT_FALSE(Atlas::FromBytes(Pack(text), &error).has_value());
+        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+    }
+}
+
+TEST(AtlasFile, DamagedFramesAreRefusedWithItsReason) {
+    QuietLog quiet;
+    const QByteArray good = AtlasFileBytes();
+    ASSERT_GT(good.size(), 1000);
+    QByteArray flipped = good;
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x5a);
+    QByteArray hugeSize = good;
+    hugeSize[8] = char(0x7f);
+    QByteArray zeroSize = good;
+    zeroSize[8] = zeroSize[9] = zeroSize[10] = zeroSize[11] = 0;
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"empty", QByteArray(), "not an atlas"},
+        {"another file", QByteArray("PK\x03\x04 a zip file of some kind"), "not an atlas"},
+        {"magic only", good.left(8), "cut short"},
+        {"header only", good.left(14), "cut short"},
+        {"cut in half", good.left(good.size() / 2), "do not unpack"},
+        {"last byte missing", good.left(good.size() - 1), "do not unpack"},
+        {"a byte changed", flipped, "do not unpack"},
+        {"impossible size", hugeSize, "stated size is impossible"},
+        {"zero size", zeroSize, "stated size is impossible"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString error;
+        EXPECT_FALSE(Atlas::FromBytes(c.bytes, &error).has_value());
+        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+    }
+}
+
+TEST(AtlasFile, EveryCutAndEveryChangedByteOfASmallFileIsSafe) {
+    QuietLog quiet;
+    const QByteArray good = Pack(kSmallAtlas);
+    for (qsizetype length = 0; length < good.size(); ++length) {
+        QString error;
+        EXPECT_FALSE(Atlas::FromBytes(good.left(length), &error).has_value()) << length;
+        EXPECT_FALSE(error.isEmpty()) << length;
+    }
+    for (qsizetype at = 0; at < good.size(); ++at) {
+        for (char mask : {char(0x01), char(0x80), char(0xff)}) {
+            QByteArray bad = good;
+            bad[at] = char(bad[at] ^ mask);
+            QString error;
+            const std::optional<Atlas> atlas = Atlas::FromBytes(bad, &error);
+            // A change in the stated size's unused high bits may still unpack;
+            // whatever loads must still search.
+            if (atlas) atlas->Search(u"pu", 10);
+            else EXPECT_FALSE(error.isEmpty()) << at;
+        }
+    }
+    // Every change to the unpacked text: refused with a reason or loaded whole.
+    const QByteArray text(kSmallAtlas);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        for (char replacement : {'\t', '\n', '|', '0', '-', 'A', char(0xc3)}) {
+            QByteArray bad = text;
+            bad[at] = replacement;
+            QString error;
+            const std::optional<Atlas> atlas = Atlas::FromBytes(Pack(bad), &error);
+            if (atlas) atlas->Search(u"pu, ma", 10);
+            else EXPECT_FALSE(error.isEmpty()) << at;
+        }
+    }
+}
+
+} // namespace
+} // namespace rashi::places
