@@ -2,6 +2,7 @@
 // The birth data of the last reading that passed validation.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace rashi {
@@ -27,6 +28,10 @@ struct BirthRecord {
     std::string Country;
     std::int16_t SignedZoneHours = 0;   // hours added to the local clock to give UT
     std::int16_t SignedZoneMinutes = 0; // minutes, same sign as the hours
+    std::string ZoneId;                 // tz database id, or empty
+    // The zone id's exact offset east of Greenwich (seconds) at the birth
+    // moment; when set, Universal Time comes from it, not from the row and box.
+    std::optional<std::int32_t> ExactOffsetSeconds;
 
     bool operator==(const BirthRecord&) const = default;
 };

@@ -71,6 +71,10 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     b.City = TrimSpaces(e.City);
     b.State = TrimSpaces(e.State);
     b.Country = TrimSpaces(e.Country);
+    // An offset belongs to its zone id; one without the other is not used.
+    const bool exact = !e.ZoneId.empty() && e.ZoneOffsetSeconds;
+    b.ZoneId = exact ? e.ZoneId : std::string();
+    b.ExactOffsetSeconds = exact ? std::optional<std::int32_t>(*e.ZoneOffsetSeconds) : std::nullopt;
 }
 
 void RunEngines(ReadingRecords& records) {

@@ -1,6 +1,7 @@
 #include "core/chart/chart_file.h"
 
 #include "core/zones/time_zones.h"
+#include "core/zones/zone_ids.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/stored_text.h"
 #include "core/chart/trim.h"
@@ -104,6 +105,7 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
         bytes += EncodeText(Utf8ToWindows1252(line));
         bytes += "\r\n";
     }
+    if (!birth.ZoneId.empty()) bytes += EncodeText(birth.ZoneId) + "\r\n";
     return bytes;
 }
 
@@ -157,9 +159,15 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* p
     return e;
 }
 
-std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem) {
+std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem, std::string* eighteenth) {
     ChartLines lines;
     std::size_t pos = 0;
+    const auto takeLine = [&](std::size_t end) {
+        std::string line = Windows1252ToUtf8(DecodeText(bytes.substr(pos, end - pos)));
+        pos = end + 1;
+        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        return line;
+    };
     for (int i = 0; i < kChartFileLines; ++i) {
         if (pos >= bytes.size()) {
             Refuse(problem, "The file ends after " + std::to_string(i) + " of its 17 lines.");
@@ -171,17 +179,29 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
                                 ") is longer than any box can hold.");
             return std::nullopt;
         }
-        lines[i] = Windows1252ToUtf8(DecodeText(bytes.substr(pos, end - pos)));
-        pos = end + 1;
-        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        lines[i] = takeLine(end);
+    }
+    if (eighteenth) {
+        eighteenth->clear();
+        const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
+        if (pos < bytes.size() && end - pos <= kMaxChartLineBytes) *eighteenth = TrimSpaces(takeLine(end));
+        else if (pos < bytes.size()) *eighteenth = std::string(bytes.substr(pos, 64)); // refused below as it is
     }
     return lines;
 }
 
 std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem) {
-    const auto lines = SplitChartFile(bytes, problem);
+    std::string zoneId;
+    const auto lines = SplitChartFile(bytes, problem, &zoneId);
     if (!lines) return std::nullopt;
-    return EntriesFromChartLines(*lines, problem);
+    auto entries = EntriesFromChartLines(*lines, problem);
+    if (!entries || zoneId.empty()) return entries;
+    if (!IsKnownZoneId(zoneId)) {
+        Refuse(problem, "Line 18 (time zone id) holds " + Quoted(zoneId) + ", not a time zone the system knows.");
+        return std::nullopt;
+    }
+    entries->ZoneId = zoneId;
+    return entries;
 }
 
 std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem) {
@@ -189,10 +209,11 @@ std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem) {
     std::string bytes;
     char chunk[4096];
     int lineEnds = 0;
-    while (lineEnds < kChartFileLines && bytes.size() <= kMaxChartFileBytes && in) {
+    // One more line end than the 17 lines: the end of an 18th line.
+    while (lineEnds < kChartFileLines + 1 && bytes.size() <= kMaxChartFileBytes && in) {
         in.read(chunk, sizeof chunk);
         const auto got = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < got && lineEnds < kChartFileLines; ++i)
+        for (std::size_t i = 0; i < got && lineEnds < kChartFileLines + 1; ++i)
             if (chunk[i] == '\r') ++lineEnds;
         bytes.append(chunk, got);
     }

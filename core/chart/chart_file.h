@@ -2,7 +2,9 @@
 // The chart file: 17 lines of birth data, each shifted with EncodeText and
 // ended by CR LF, in Windows-1252. Line order: name, month, day, year, hour,
 // minute, zone row, longitude degrees and minutes, latitude degrees and
-// minutes, east, south, daylight saving, city, state, country.
+// minutes, east, south, daylight saving, city, state, country. A birth whose
+// place has a tz database zone id carries it as an 18th line, written the same
+// way; readers of 17 lines pass over it.
 
 #include "core/chart/birth_record.h"
 #include "core/chart/entries.h"
@@ -21,15 +23,16 @@ inline constexpr std::string_view kChartExtension = "kqa";
 inline constexpr std::string_view kChartFileRefused = "Please Check The File.";
 // The longest line read back: what a text box can hold.
 inline constexpr std::size_t kMaxChartLineBytes = 32767;
-// The most a reader takes from a file: 17 full lines with their ends.
-inline constexpr std::size_t kMaxChartFileBytes = kChartFileLines * (kMaxChartLineBytes + 2);
+// The most a reader takes from a file: 18 full lines with their ends.
+inline constexpr std::size_t kMaxChartFileBytes = (kChartFileLines + 1) * (kMaxChartLineBytes + 2);
 
 // The plain (decoded, UTF-8) text of the 17 lines.
 using ChartLines = std::array<std::string, kChartFileLines>;
 
 ChartLines ChartLinesOf(const BirthRecord& birth, int zoneRow);
 
-// The file's bytes: every line trimmed, encoded, ended by CR LF.
+// The file's bytes: every line trimmed, encoded, ended by CR LF; the 18th
+// line only for a birth with a zone id.
 std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
 
 // What each line holds, for messages: "month", "latitude degrees"...
@@ -41,9 +44,13 @@ extern const std::array<std::string_view, kChartFileLines> kChartLineNames;
 std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::string* problem = nullptr);
 
 // Splits the first 17 lines (CR ends a line, an LF right after it belongs to
-// the end) and decodes them. Fewer than 17 lines: nothing.
-std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem = nullptr);
+// the end) and decodes them. Fewer than 17 lines: nothing. The 18th line, if
+// any, goes to `eighteenth` (decoded, trimmed of spaces).
+std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem = nullptr,
+                                         std::string* eighteenth = nullptr);
 
+// The whole file: 17 lines, and an 18th that is empty or a zone id the
+// system's tz database knows. Lines after the 18th are not read.
 std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem = nullptr);
 
 // Reads no more than 17 lines need, and never more than kMaxChartFileBytes.

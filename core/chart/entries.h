@@ -3,6 +3,7 @@
 // lists and the states of its options. The window copies its controls into
 // this record; a chart file and the report tool's options produce one too.
 
+#include <optional>
 #include <string>
 
 namespace rashi {
@@ -27,6 +28,13 @@ struct Entries {
     std::string City;            // txtCity
     std::string State;           // txtState
     std::string Country;         // txtCountry
+    // The place's time zone in the tz database ("Asia/Kolkata"), when the
+    // place came from the atlas or a chart file; empty otherwise.
+    std::string ZoneId;
+    // That zone's offset east of Greenwich at the birth's clock time, in
+    // seconds, as the caller found it in the tz database. With it the reading
+    // uses this offset instead of the row and box.
+    std::optional<int> ZoneOffsetSeconds;
 
     bool operator==(const Entries&) const = default;
 };

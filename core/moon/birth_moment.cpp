@@ -7,6 +7,7 @@
 namespace rashi {
 
 double ZoneOffsetHours(const BirthRecord& birth) {
+    if (birth.ExactOffsetSeconds) return -*birth.ExactOffsetSeconds / 3600.0;
     double zone = birth.SignedZoneHours + birth.SignedZoneMinutes / 60.0;
     if (birth.DaylightSaving) zone -= 1;
     return zone;

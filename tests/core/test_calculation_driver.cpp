@@ -149,5 +149,35 @@ TEST(CalculationDriver, SameEntriesSameReadingOtherEntriesReplaceIt) {
     EXPECT_NE(driver.report(), first);
 }
 
+TEST(CalculationDriver, ExactZoneOffsetTakesThePlaceOfTheRow) {
+    struct Case {
+        const char* what;
+        std::string zoneId;
+        std::optional<int> offsetSeconds;
+        double universalHours; // of the clock's 12:00
+    };
+    const Case cases[] = {
+        {"Kathmandu +5:45, which no row gives", "Asia/Kathmandu", 20700, 6.25},
+        {"Madras local mean time +5:21:10", "Asia/Kolkata", 19270, 12 - 19270 / 3600.0},
+        {"west of Greenwich", "America/New_York", -4 * 3600, 16},
+        {"a zone id without its offset: the row", "Asia/Kathmandu", std::nullopt, 12},
+        {"an offset without a zone id: the row", "", 20700, 12},
+    };
+    for (const Case& c : cases) {
+        Entries e = GreenwichNoon(); // row 29, Greenwich Mean Time
+        e.ZoneId = c.zoneId;
+        e.ZoneOffsetSeconds = c.offsetSeconds;
+        for (const Ephemeris ephemeris : {Ephemeris::Formulas, Ephemeris::Precise}) {
+            CalculationDriver driver;
+            driver.setEphemeris(ephemeris);
+            ASSERT_FALSE(driver.Calculate(e)) << c.what;
+            EXPECT_NEAR(driver.records().moon.UniversalHours, c.universalHours, 1e-9) << c.what;
+            EXPECT_NEAR(driver.records().chart.UniversalHours, c.universalHours, 1e-9) << c.what;
+            EXPECT_EQ(driver.records().birth.ExactOffsetSeconds.has_value(), !c.zoneId.empty() && c.offsetSeconds)
+                << c.what;
+        }
+    }
+}
+
 } // namespace
 } // namespace rashi

@@ -147,8 +147,10 @@ TEST(ChartFile, ProblemsOfTheWholeFileAreNamed) {
 TEST(ChartFile, LineEnds) {
     const std::string good = FileOf(GoodLines());
     EXPECT_TRUE(ParseChartFile(good));
-    // Lines after the 17th are ignored; CR alone ends a line; the last may lack its end.
-    EXPECT_TRUE(ParseChartFile(good + "trailing junk\r\nmore"));
+    // An empty 18th line is none, and lines after the 18th are not read; CR
+    // alone ends a line; the last may lack its end.
+    EXPECT_EQ(ParseChartFile(good + "\r\nmore"), ParseChartFile(good));
+    EXPECT_EQ(ParseChartFile(good + EncodeText("  ") + "\r\n"), ParseChartFile(good));
     std::string crOnly = good;
     for (std::size_t p; (p = crOnly.find("\r\n")) != std::string::npos;) crOnly.erase(p + 1, 1);
     EXPECT_EQ(ParseChartFile(crOnly), ParseChartFile(good));
@@ -160,11 +162,15 @@ TEST(ChartFile, LineEnds) {
     EXPECT_FALSE(ParseChartFile(""));
 }
 
-TEST(ChartFile, ReaderStopsAtTheSeventeenthLineAndRefusesHugeLines) {
+TEST(ChartFile, ReaderStopsAtTheEighteenthLineAndRefusesHugeLines) {
     const std::string good = FileOf(GoodLines());
-    std::istringstream withTail(good + std::string(10'000'000, 'x'));
+    std::istringstream withTail(good + "\r\n" + std::string(10'000'000, 'x'));
     EXPECT_TRUE(ReadChartFile(withTail));
     EXPECT_LT(withTail.tellg(), static_cast<std::streamoff>(good.size() + 8192));
+    // A huge 18th line is no zone id, and is not read to its end.
+    std::istringstream hugeEighteenth(good + std::string(10'000'000, 'x'));
+    EXPECT_FALSE(ReadChartFile(hugeEighteenth));
+    EXPECT_LE(hugeEighteenth.tellg(), static_cast<std::streamoff>(kMaxChartFileBytes + 8192));
 
     std::istringstream noBreaks(std::string(kMaxChartFileBytes * 2, '\x96'));
     EXPECT_FALSE(ReadChartFile(noBreaks));
@@ -177,6 +183,54 @@ TEST(ChartFile, ReaderStopsAtTheSeventeenthLineAndRefusesHugeLines) {
     longName[0].pop_back();
     std::istringstream longest(FileOf(longName));
     EXPECT_TRUE(ReadChartFile(longest));
+}
+
+TEST(ChartFile, ZoneIdTravelsAsAnEighteenthLine) {
+    CalculationDriver driver;
+    Entries e = GreenwichNoon();
+    e.ZoneId = "Europe/London";
+    e.ZoneOffsetSeconds = 0;
+    ASSERT_FALSE(driver.Calculate(e));
+    const std::string bytes = FormatChartFile(driver.records().birth, e.ZoneRow);
+    // The 17 lines are exactly those of a birth without a zone id.
+    Entries plain = GreenwichNoon();
+    CalculationDriver plainDriver;
+    ASSERT_FALSE(plainDriver.Calculate(plain));
+    const std::string seventeen = FormatChartFile(plainDriver.records().birth, plain.ZoneRow);
+    ASSERT_EQ(bytes.substr(0, seventeen.size()), seventeen);
+    EXPECT_EQ(bytes.substr(seventeen.size()), EncodeText("Europe/London") + "\r\n");
+    const auto reopened = ParseChartFile(bytes);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->ZoneId, "Europe/London");
+    EXPECT_FALSE(reopened->ZoneOffsetSeconds); // found again from the tz database when read
+}
+
+TEST(ChartFile, EighteenthLineMustBeAZoneTheSystemKnows) {
+    const std::string good = FileOf(GoodLines());
+    struct Case {
+        const char* line;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Asia/Kolkata", true},
+        {"America/Argentina/Salta", true},
+        {"Etc/GMT+5", true},
+        {"UTC", true},
+        {"Asia/Nowhere", false},
+        {"trailing junk", false},
+        {"../../../etc/passwd", false},
+        {"/etc/localtime", false},
+        {"Asia", false}, // a folder of the database, not a zone
+        {"Asia//Kolkata", false},
+        {"asia/kolkata ; rm", false},
+    };
+    for (const Case& c : cases) {
+        std::string problem;
+        const auto e = ParseChartFile(good + EncodeText(c.line) + "\r\n", &problem);
+        EXPECT_EQ(bool(e), c.accepted) << c.line;
+        if (e) EXPECT_EQ(e->ZoneId, c.line);
+        else EXPECT_EQ(problem.substr(0, 30), "Line 18 (time zone id) holds \"") << c.line;
+    }
 }
 
 TEST(ChartFile, NonAsciiTextsTravelInWindows1252) {
