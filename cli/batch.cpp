@@ -1,6 +1,10 @@
 #include "cli/batch.h"
 
 #include "core/chart/chart_file.h"
+#include "core/chart/trim.h"
+#include "core/chart/validation.h"
+#include "core/zones/zone_ids.h"
+#include "places/birth_zone.h"
 
 #include <cerrno>
 #include <cstring>
@@ -52,21 +56,31 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string result = std::to_string(lineNumber);
     ChartLines fields;
+    std::string zoneId; // an 18th field, as a chart file's 18th line
     std::size_t count = 0;
     for (std::size_t start = 0;; ++count) {
         const auto tab = line.find('\t', start);
         if (count < fields.size()) fields[count] = std::string(line.substr(start, tab - start));
+        else if (count == fields.size()) zoneId = TrimSpaces(line.substr(start, tab - start));
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
     std::optional<Entries> entries;
-    if (count + 1 == fields.size()) entries = EntriesFromChartLines(fields);
-    std::optional<Refusal> refusal;
-    if (entries) refusal = driver.Calculate(*entries);
-    failed = !entries || refusal;
+    if (count + 1 == fields.size() || count == fields.size()) entries = EntriesFromChartLines(fields);
+    if (entries && !zoneId.empty() && !IsKnownZoneId(zoneId)) entries.reset();
+    std::string refusal;
+    if (!entries) refusal = kChartFileRefused;
+    else if (const auto invalid = ValidateInput(*entries)) refusal = invalid->message;
+    if (entries && refusal.empty() && !zoneId.empty()) {
+        entries->ZoneId = zoneId;
+        if (const auto problem = places::ApplyZoneOffset(*entries)) refusal = problem->toStdString();
+    }
+    if (refusal.empty())
+        if (const auto invalid = driver.Calculate(*entries)) refusal = invalid->message;
+    failed = !refusal.empty();
     if (failed) {
         result += "\terror\t";
-        result += entries ? refusal->message : kChartFileRefused;
+        result += refusal;
         return result;
     }
     const Report& report = driver.report();

@@ -14,7 +14,8 @@ namespace rashi {
 std::size_t MaxBatchLineBytes();
 
 // One line of output (without its line end) for one input line of 17
-// tab-separated fields. `failed` is set when the line gives no reading.
+// tab-separated fields, or 18 with a zone id. `failed` is set when the line
+// gives no reading.
 std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed);
 
 // Reads lines until the end of `in`, writes one line each to `out`. Returns

@@ -2,7 +2,18 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+
 namespace rashi {
+namespace {
+
+// The offset east of Greenwich the reading used, in minutes.
+int UtcOffsetMinutes(const BirthRecord& b) {
+    if (b.ExactOffsetSeconds) return static_cast<int>(std::lround(*b.ExactOffsetSeconds / 60.0));
+    return -(b.SignedZoneHours * 60 + b.SignedZoneMinutes) + (b.DaylightSaving ? 60 : 0);
+}
+
+} // namespace
 
 std::string ReportJson(const ReadingRecords& records) {
     using Json = nlohmann::ordered_json;
@@ -28,6 +39,9 @@ std::string ReportJson(const ReadingRecords& records) {
         {"Country", b.Country},
         {"SignedZoneHours", b.SignedZoneHours},
         {"SignedZoneMinutes", b.SignedZoneMinutes},
+        {"zone_id", b.ZoneId.empty() ? Json(nullptr) : Json(b.ZoneId)},
+        {"utc_offset_minutes", UtcOffsetMinutes(b)},
+        {"daylight_saving", b.DaylightSaving},
     };
     Json positions = Json::array();
     for (int i = 0; i < kReportRows; ++i)

@@ -5,6 +5,12 @@
 #include "core/chart/chart_file_io.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/key_filters.h"
+#include "core/chart/validation.h"
+#include "core/zones/zone_ids.h"
+#include "places/atlas.h"
+#include "places/birth_zone.h"
+
+#include <QString>
 
 #include <algorithm>
 #include <cerrno>
@@ -57,12 +63,37 @@ std::string LetterText(const std::optional<std::string>& text) {
     return *text;
 }
 
+places::Atlas LoadAtlas() {
+    QString error;
+    auto atlas = places::Atlas::LoadDefault(&error);
+    if (!atlas) throw InputError("The atlas of places could not be loaded: " + error.toStdString());
+    return *atlas;
+}
+
+places::Place FindPlace(const std::string& text) {
+    const auto place = LoadAtlas().Find(QString::fromStdString(text));
+    if (!place) throw InputError("No place in the atlas matches \"" + text + "\"");
+    return *place;
+}
+
+// The birth's zone from its zone id, when it has one; a zone that cannot
+// give the moment's offset is refused with its reason.
+void ResolveZone(Entries& e, bool chooseRow) {
+    if (e.ZoneId.empty()) return;
+    const auto problem = chooseRow ? places::ApplyZone(e) : places::ApplyZoneOffset(e);
+    if (problem && places::BirthZoneMoment(e).clock == places::ClockTime::Repeated)
+        throw InputError(problem->toStdString() + " Give the zone row with --zone (and --dst) instead.");
+    if (problem) throw InputError(problem->toStdString());
+}
+
 Entries EntriesFromOptions(const ToolOptions& options) {
     Entries e;
+    // The atlas first: every option given beside --place wins over it.
+    if (options.place) places::ApplyPlace(e, FindPlace(*options.place));
     e.Name = LetterText(options.name);
-    e.City = LetterText(options.city);
-    e.State = LetterText(options.state);
-    e.Country = LetterText(options.country);
+    if (options.city || !options.place) e.City = LetterText(options.city);
+    if (options.state || !options.place) e.State = LetterText(options.state);
+    if (options.country || !options.place) e.Country = LetterText(options.country);
     if (const auto& date = options.date) {
         if (date->size() < 8 || std::count(date->begin(), date->end(), '-') != 2)
             throw InputError("--date takes YYYY-MM-DD");
@@ -88,6 +119,12 @@ Entries EntriesFromOptions(const ToolOptions& options) {
         e.West = !e.East;
     }
     e.DaylightSaving = options.dst;
+    // A row or box chosen by hand drops the atlas's zone; --zone-id sets one.
+    if (options.zone || options.dst) e.ZoneId.clear();
+    if (options.zoneId) {
+        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone \"" + *options.zoneId + "\"");
+        e.ZoneId = *options.zoneId;
+    }
     return e;
 }
 
@@ -118,6 +155,23 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
     return false;
 }
 
+// --find-place: up to ten places, tab-separated, one a line.
+std::string PlaceList(const std::string& text) {
+    const places::Atlas atlas = LoadAtlas();
+    const auto found = atlas.Search(QString::fromStdString(text), 10);
+    if (found.empty()) throw InputError("No place in the atlas matches \"" + text + "\"");
+    std::string lines;
+    for (const places::Place& p : found)
+        lines += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\n")
+                     .arg(p.name, p.state, p.country)
+                     .arg(p.latitude, 0, 'f', 4)
+                     .arg(p.longitude, 0, 'f', 4)
+                     .arg(p.zoneId)
+                     .arg(p.population)
+                     .toStdString();
+    return lines;
+}
+
 } // namespace
 
 std::string ReportText(const Report& report) {
@@ -136,6 +190,11 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
     try {
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ReportToolHelp()) ? 0 : kWriteFailed;
+        if (options.findPlace) {
+            if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json)
+                throw InputError("--find-place takes no other option");
+            return Write(out, err, PlaceList(*options.findPlace)) ? 0 : kWriteFailed;
+        }
         if (options.batch) {
             if (options.hasBirthOptions() || options.save || options.files.size() || options.json)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
@@ -147,7 +206,10 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
             throw InputError("Give either a chart file or the birth as options, not both");
         if (options.files.empty() && !birthOptions) throw InputError("Give a chart file or the birth; see --help");
 
-        const Entries entries = options.files.empty() ? EntriesFromOptions(options) : EntriesFromFile(options.files[0]);
+        Entries entries = options.files.empty() ? EntriesFromOptions(options) : EntriesFromFile(options.files[0]);
+        // The program's own checks first, then the zone of that moment.
+        if (const auto refusal = ValidateInput(entries)) throw InputError(std::string(refusal->message));
+        ResolveZone(entries, options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst);
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));

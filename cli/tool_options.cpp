@@ -22,6 +22,14 @@ constexpr std::string_view kUsage =
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
     "nine positions and the 36 captions, and which ephemeris gave them.\n\n"
+    "--place \"Pune, Maharashtra, India\" (or just \"Pune\": the most populous match)\n"
+    "fills the city, state, country, coordinates and the exact zone of that place at\n"
+    "the birth's date and time, with the zone row and daylight-saving box that give\n"
+    "it; options given beside it win, and --zone or --dst drop the exact zone.\n"
+    "--zone-id uses a zone of the tz database for the birth's own offset, daylight\n"
+    "saving and war time included. --find-place prints name, state, country,\n"
+    "latitude and longitude (decimal degrees, north and east positive), zone id and\n"
+    "population, tab-separated, a place a line. Atlas data: GeoNames (CC BY 4.0).\n\n"
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
@@ -30,7 +38,8 @@ constexpr std::string_view kFooter =
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
     "east, south, daylight saving, city, state, country), and writes one line per\n"
     "chart: its line number, a tab and the 36 captions separated by tabs, or the\n"
-    "line number, a tab, \"error\", a tab and the message.\n\n"
+    "line number, a tab, \"error\", a tab and the message. An 18th field may give\n"
+    "the zone id, as a chart file's 18th line does.\n\n"
     "Exit status: 0 when a reading was printed, 1 when a --batch line failed, 2 on\n"
     "wrong input, whose message is the last line of standard error, 3 when the\n"
     "input could not be read or the output could not be written.";
@@ -64,6 +73,8 @@ void Describe(CLI::App& app, ToolOptions& o) {
     app.add_option("--city", o.city, "the place (letters and spaces)")->group(birth)->type_name("TEXT");
     app.add_option("--state", o.state, "the state or province (letters and spaces)")->group(birth)->type_name("TEXT");
     app.add_option("--country", o.country, "the country (letters and spaces)")->group(birth)->type_name("TEXT");
+    app.add_option("--place", o.place, "the place from the atlas (see below)")->group(birth)->type_name("PLACE");
+    app.add_option("--zone-id", o.zoneId, "the exact zone, e.g. Asia/Kolkata")->group(birth)->type_name("ID");
 
     const std::string output = "Output";
     app.add_flag("--json", o.json, "print the reading as one JSON object")->group(output);
@@ -72,6 +83,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
     app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
+    app.add_option("--find-place", o.findPlace, "list up to 10 places of the atlas")->group(output)->type_name("TEXT");
     app.add_flag("--help", o.help, "show this text")->group(output);
 
     app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
@@ -84,7 +96,7 @@ bool IsFlag(std::string_view name) {
 } // namespace
 
 bool ToolOptions::hasBirthOptions() const {
-    return name || date || time || zone || lat || lon || city || state || country || dst;
+    return name || date || time || zone || lat || lon || city || state || country || dst || place || zoneId;
 }
 
 ToolOptions ParseToolOptions(const std::vector<std::string>& args) {

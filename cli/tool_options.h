@@ -17,6 +17,9 @@ struct ToolOptions {
     // The birth, as typed after each option; unset when not given.
     std::optional<std::string> name, date, time, zone, lat, lon, city, state, country;
     bool dst = false;
+    std::optional<std::string> place;   // an atlas search: city, state, country, coordinates and zone
+    std::optional<std::string> zoneId;  // the tz database zone of the birth
+    std::optional<std::string> findPlace;
     std::optional<std::string> save;
     bool json = false;
     bool precise = false;

@@ -322,6 +322,91 @@ TEST(ReportTool, PreciseIsChosenPerRunAndNamedInJson) {
     EXPECT_EQ(Tool(kGreenwich).out, Tool({RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}).out);
 }
 
+TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
+    const std::vector<std::string> birth = {"--name", "Ada", "--date", "1942-09-01", "--time", "12:00"};
+    const auto with = [&](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = birth;
+        args.insert(args.end(), more);
+        return args;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::vector<std::string> inJson; // parts of the JSON, or the last line of stderr for exit 2
+        int status;
+    };
+    const Case cases[] = {
+        {"war time in Kolkata: the exact offset, row and box",
+         with({"--place", "Kolkata", "--json"}),
+         {"\"City\":\"Kolkata\"", "\"State\":\"West Bengal\"", "\"zone_id\":\"Asia/Kolkata\"",
+          "\"utc_offset_minutes\":390", "\"daylight_saving\":true", "\"LatDegrees\":22"},
+         0},
+        {"an alternate name, narrowed by state", with({"--place", "Bombay, Maharashtra", "--json"}),
+         {"\"City\":\"Mumbai\""}, 0},
+        {"options beside --place win", with({"--place", "Pune", "--city", "Poona", "--json"}),
+         {"\"City\":\"Poona\"", "\"zone_id\":\"Asia/Kolkata\""}, 0},
+        {"a row by hand drops the zone id", with({"--place", "Pune", "--zone", "34", "--json"}),
+         {"\"zone_id\":null", "\"utc_offset_minutes\":330"}, 0},
+        {"Kathmandu, +5:45, which no row gives",
+         {"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", "Kathmandu", "--json"},
+         {"\"utc_offset_minutes\":345", "\"zone_id\":\"Asia/Kathmandu\""}, 0},
+        {"a zone id for a birth given by options",
+         {"--name", "Ada", "--date", "1950-07-01", "--time", "12:00", "--lat", "40:43N", "--lon", "74:0W", "--city",
+          "New York", "--state", "New York", "--country", "USA", "--zone-id", "America/New_York", "--json"},
+         {"\"utc_offset_minutes\":-240", "\"daylight_saving\":true"}, 0},
+        {"no such place", with({"--place", "Xyzzyville"}), {"No place in the atlas matches \"Xyzzyville\""}, 2},
+        {"no such zone", with({"--place", "Pune", "--zone-id", "Mars/Olympus"}),
+         {"The time zone \"Mars/Olympus\" is not known to this computer."}, 2},
+        {"a zone id of a bad shape", with({"--place", "Pune", "--zone-id", "../etc/passwd"}),
+         {"Unknown time zone \"../etc/passwd\""}, 2},
+        {"a clock time that never was",
+         {"--name", "Ada", "--date", "2020-03-08", "--time", "02:30", "--place", "New York City"},
+         {"America/New_York on 8 Mar 2020 02:30 never happened: the clocks went forward from UTC-5:00 to "
+          "UTC-4:00."},
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        for (const std::string& part : c.inJson) {
+            if (c.status == 0) EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+            else EXPECT_EQ(LastLine(run.err), part);
+        }
+    }
+    // A clock time that happened twice says so and how to choose.
+    const ToolRun twice = Tool({"--name", "Ada", "--date", "2020-11-01", "--time", "01:30", "--place", "New York City"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("happened twice"), std::string::npos) << twice.err;
+}
+
+TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {
+    const ToolRun run = Tool({"--find-place", "Calcutta"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string first;
+    std::getline(lines, first);
+    // name, state, country, latitude, longitude, zone, population: the most populous first.
+    EXPECT_EQ(first.substr(0, first.rfind('\t')), "Kolkata\tWest Bengal\tIndia\t22.5626\t88.3630\tAsia/Kolkata");
+    EXPECT_LE(std::count(run.out.begin(), run.out.end(), '\n'), 10);
+    EXPECT_EQ(Tool({"--find-place", "Xyzzyville"}).status, 2);
+}
+
+TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
+    const std::string chart = "Ada\t9\t1\t1942\t12\t0\t34\t88\t22\t22\t34\tTrue\tFalse\tTrue\tKolkata\tWest Bengal\tIndia";
+    const ToolRun run = Tool({"--batch"}, chart + "\n" + chart + "\tAsia/Kolkata\n" + chart + "\tAsia/Nowhere\n" +
+                                              chart + "\t\n");
+    EXPECT_EQ(run.status, 1);
+    std::istringstream lines(run.out);
+    std::vector<std::string> out;
+    for (std::string line; std::getline(lines, line);) out.push_back(line);
+    ASSERT_EQ(out.size(), 4u);
+    // Indian Time with the box is exactly the war-time offset: the same reading.
+    EXPECT_EQ(out[1].substr(1), out[0].substr(1));
+    EXPECT_EQ(out[2], "3\terror\tPlease Check The File.");
+    EXPECT_EQ(out[3].substr(1), out[0].substr(1)); // an empty 18th field is none
+}
+
 TEST(ReportTool, Help) {
     const ToolRun run = Tool({"--help"});
     EXPECT_EQ(run.status, 0);

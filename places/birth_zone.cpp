@@ -1,0 +1,103 @@
+#include "places/birth_zone.h"
+
+#include "core/chart/entry_lists.h"
+#include "core/zones/time_zones.h"
+#include "places/text_fold.h"
+
+#include <cstdlib>
+
+namespace rashi::places {
+
+ZoneMoment BirthZoneMoment(const Entries& e)
+{
+    QDate date(kYearList.value(e.YearPosition), e.MonthPosition + 1, kDayList.value(e.DatePosition));
+    int hour = kHourList.value(e.HourPosition);
+    if (hour == 24 && date.isValid()) {
+        date = date.addDays(1);
+        hour = 0;
+    }
+    return ZoneAtMoment(QString::fromStdString(e.ZoneId), date, QTime(hour, kMinuteList.value(e.MinutePosition)));
+}
+
+std::optional<QString> ApplyZoneOffset(Entries& e, RepeatedTime repeated)
+{
+    e.ZoneOffsetSeconds.reset();
+    if (e.ZoneId.empty())
+        return std::nullopt;
+    const ZoneMoment moment = BirthZoneMoment(e);
+    switch (moment.clock) {
+    case ClockTime::Normal:
+        e.ZoneOffsetSeconds = moment.offset.seconds;
+        return std::nullopt;
+    case ClockTime::Repeated:
+        if (repeated == RepeatedTime::Refuse)
+            return moment.message;
+        e.ZoneOffsetSeconds = (repeated == RepeatedTime::First ? moment.offset : moment.later).seconds;
+        return std::nullopt;
+    case ClockTime::Skipped:
+    case ClockTime::UnknownZone:
+    case ClockTime::BadInput:
+        break;
+    }
+    return moment.message;
+}
+
+int NearestZoneRow(int offsetSeconds)
+{
+    const ReferenceTables& zones = TimeZones();
+    int best = 0;
+    int bestDistance = -1;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        const QString name = QString::fromUtf8(zones.TimeZoneList[row].data(), qsizetype(zones.TimeZoneList[row].size()));
+        if (name.contains(QLatin1String("Daylight")) || name.contains(QLatin1String("Summer")) ||
+            name.contains(QLatin1String("War")))
+            continue;
+        const int rowSeconds = ChoiceOffsetSeconds({row, false});
+        const int distance = std::abs(rowSeconds - offsetSeconds);
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = row;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+std::optional<QString> ApplyZone(Entries& e, RepeatedTime repeated)
+{
+    if (const std::optional<QString> problem = ApplyZoneOffset(e, repeated))
+        return problem;
+    if (e.ZoneId.empty())
+        return std::nullopt;
+    const ZoneMoment moment = BirthZoneMoment(e);
+    const ZoneOffset& offset =
+        repeated == RepeatedTime::Second && moment.clock == ClockTime::Repeated ? moment.later : moment.offset;
+    if (const std::optional<ZoneChoice> choice = ChooseZoneRow(offset, QString::fromStdString(e.ZoneId))) {
+        e.ZoneRow = choice->row;
+        e.DaylightSaving = choice->daylightSaving;
+    } else {
+        e.ZoneRow = NearestZoneRow(offset.standardSeconds);
+        e.DaylightSaving = false;
+    }
+    return std::nullopt;
+}
+
+void ApplyPlace(Entries& e, const Place& place)
+{
+    e.City = FoldForBox(place.name).toStdString();
+    e.State = FoldForBox(place.state).toStdString();
+    e.Country = FoldForBox(place.country).toStdString();
+    const DegreesMinutes latitude = LatitudeForBoxes(place.latitude);
+    const DegreesMinutes longitude = LongitudeForBoxes(place.longitude);
+    e.LatDeg = std::to_string(latitude.degrees);
+    e.LatMin = std::to_string(latitude.minutes);
+    e.South = latitude.direction == QLatin1Char('S');
+    e.North = !e.South;
+    e.LonDeg = std::to_string(longitude.degrees);
+    e.LonMin = std::to_string(longitude.minutes);
+    e.West = longitude.direction == QLatin1Char('W');
+    e.East = !e.West;
+    e.ZoneId = place.zoneId.toStdString();
+    e.ZoneOffsetSeconds.reset();
+}
+
+} // namespace rashi::places
