@@ -22,7 +22,9 @@ for path in \
   usr/share/metainfo/example.tarvek.RashiDrishti.metainfo.xml \
   usr/share/icons/hicolor/48x48/apps/rashi-drishti.png \
   usr/share/icons/hicolor/scalable/apps/rashi-drishti.svg \
-  usr/share/rashi-drishti/manual/index.html
+  usr/share/rashi-drishti/manual/index.html \
+  usr/share/rashi-drishti/places.atlas \
+  usr/share/rashi-drishti/NOTICE
 do
   [ -e "$scratch/root/$path" ] || { echo "missing: /$path"; fail=1; }
 done

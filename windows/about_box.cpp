@@ -49,6 +49,19 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(400);
 
+    // The atlas's data are not ours: their makers and licence.
+    auto* lblCredits = new QLabel(QStringLiteral("The atlas of places uses data from GeoNames (geonames.org), "
+                                                 "licensed under CC BY 4.0 (creativecommons.org/licenses/by/4.0); "
+                                                 "the data were filtered and re-encoded for this program."),
+                                  this);
+    lblCredits->setObjectName(QStringLiteral("lblCredits"));
+    lblCredits->setTextFormat(Qt::PlainText);
+    lblCredits->setWordWrap(true);
+    lblCredits->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont creditsFont = lblCredits->font();
+    creditsFont.setPointSizeF(creditsFont.pointSizeF() * 0.9);
+    lblCredits->setFont(creditsFont);
+
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -69,17 +82,18 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(10);
-    grid->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(picIcon, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(Label2, 0, 1);
     grid->addWidget(Label1, 1, 1);
-    grid->setRowStretch(2, 1);
-    grid->addWidget(line, 3, 0, 1, 2);
+    grid->addWidget(lblCredits, 2, 1);
+    grid->setRowStretch(3, 1);
+    grid->addWidget(line, 4, 0, 1, 2);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblHomePage, 0, Qt::AlignVCenter);
     bottom->addStretch(1);
     bottom->addSpacing(16);
     bottom->addWidget(cmdOK, 0, Qt::AlignVCenter);
-    grid->addLayout(bottom, 4, 0, 1, 2);
+    grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     cmdOK->setFocus();

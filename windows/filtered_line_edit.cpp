@@ -123,6 +123,12 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
 {
+    const bool listKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Escape;
+    if (listKey && suggestions_ && suggestions_->isVisible()) {
+        event->ignore(); // the list's own
+        return;
+    }
     const int code = CharacterCode(*event);
     if (code >= 0) {
         if (!filter_.accepts(char32_t(code))) {

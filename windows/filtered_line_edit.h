@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 
 class QKeyEvent;
 class QMenu;
@@ -40,6 +41,10 @@ public:
     // The standard context menu with its Paste going through the filter.
     QMenu* createFilteredContextMenu();
 
+    // A list of suggestions shown under the box: while it is open, Enter and
+    // Escape are its keys (pick, close), not characters to refuse.
+    void setSuggestionList(QWidget* list) { suggestions_ = list; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -52,6 +57,7 @@ private:
 
     const KeyFilter& filter_;
     UserDialogs& dialogs_;
+    QPointer<QWidget> suggestions_;
 };
 
 } // namespace rashi

@@ -9,8 +9,10 @@
 #include "windows/about_box.h"
 #include "windows/chart_folder.h"
 #include "windows/filtered_line_edit.h"
+#include "places/birth_zone.h"
 #include "windows/link_label.h"
 #include "windows/links.h"
+#include "windows/place_finder.h"
 #include "windows/user_dialogs.h"
 
 #include <QAction>
@@ -33,6 +35,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <string>
@@ -52,6 +55,8 @@ const QColor kNameColour(255, 255, 255);
 const QColor kAspectColour(255, 192, 128);
 const QColor kPositionColour(255, 255, 128);
 const QColor kGrahaColour(224, 224, 224);
+const QColor kNoteColour(255, 236, 200);
+const QColor kWarningColour(255, 214, 102);
 
 QString FromUtf8(std::string_view text)
 {
@@ -144,6 +149,11 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     chainTabOrder();
     showPanel(Panel::Input);
     txtName->setFocus(Qt::OtherFocusReason);
+    // The date and time decide the zone's offset.
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::updateZoneNote);
+    // The atlas loads once the window is on the screen.
+    QTimer::singleShot(0, placeFinder_, &PlaceFinder::load);
     // Wide enough that a typical report fits without the window growing.
     const QSize hint = sizeHint();
     resize(qMax(hint.width(), 720), hint.height());
@@ -193,6 +203,34 @@ QWidget* frmMain::buildInputPanel()
 
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), Frame1);
     chkDST->setObjectName(QStringLiteral("chkDST"));
+
+    // The atlas: places offered under the City box, and the note on the zone.
+    lblZoneNote = new QLabel(Frame1);
+    lblZoneNote->setObjectName(QStringLiteral("lblZoneNote"));
+    lblZoneNote->setTextFormat(Qt::PlainText);
+    lblZoneNote->setWordWrap(true);
+    lblZoneNote->hide();
+    placeFinder_ = new PlaceFinder(txtCity);
+    connect(placeFinder_, &PlaceFinder::placeChosen, this, &frmMain::applyPlace);
+    connect(placeFinder_, &PlaceFinder::unavailable, this, [this](const QString& reason) {
+        statusBar()->showMessage(
+            QStringLiteral("The atlas of places could not be loaded (%1). Places can still be typed by hand.").arg(reason));
+    });
+    // Typing another city drops the place picked; its coordinates stay.
+    connect(txtCity, &QLineEdit::textEdited, this, [this] {
+        zoneId_.clear();
+        placeZoneId_.clear();
+        updateZoneNote();
+    });
+    // A zone or box chosen by hand wins over the atlas's.
+    connect(cboTimeZone, QOverload<int>::of(&QComboBox::activated), this, [this] {
+        zoneId_.clear();
+        updateZoneNote();
+    });
+    connect(chkDST, &QCheckBox::clicked, this, [this] {
+        zoneId_.clear();
+        updateZoneNote();
+    });
 
     auto* Frame3 = new QWidget(Frame1);
     Frame3->setObjectName(QStringLiteral("Frame3"));
@@ -276,6 +314,7 @@ QWidget* frmMain::buildInputPanel()
 
     addCaption(QStringLiteral("Time Zone"), cboTimeZone);
     grid->addWidget(cboTimeZone, row++, 1, 1, 2);
+    grid->addWidget(lblZoneNote, row++, 1, 1, 2);
 
     addCaption(QStringLiteral("Latitude"), txtLatDeg);
     grid->addLayout(rowOf({txtLatDeg, txtLatMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
@@ -500,6 +539,7 @@ Entries frmMain::entries() const
     e.City = ToUtf8(txtCity->text());
     e.State = ToUtf8(txtState->text());
     e.Country = ToUtf8(txtCountry->text());
+    e.ZoneId = zoneId_.toStdString();
     return e;
 }
 
@@ -528,6 +568,72 @@ void frmMain::applyEntries(const Entries& e)
     txtCity->setText(FromUtf8(e.City));
     txtState->setText(FromUtf8(e.State));
     txtCountry->setText(FromUtf8(e.Country));
+    zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
+    updateZoneNote();
+}
+
+void frmMain::applyPlace(const places::Place& place)
+{
+    Entries e = entries();
+    places::ApplyPlace(e, place);
+    places::ApplyZone(e); // row and box for the date on screen, when it can be had
+    applyEntries(e);
+}
+
+void frmMain::updateZoneNote()
+{
+    if (placeZoneId_.isEmpty()) {
+        lblZoneNote->hide();
+        return;
+    }
+    Entries e = entries();
+    e.ZoneId = placeZoneId_.toStdString();
+    const places::ZoneMoment moment = places::BirthZoneMoment(e);
+    QString note = places::ExplainZone(moment);
+    bool warn = !moment.IsExact() && moment.clock != places::ClockTime::Repeated;
+    if (!zoneId_.isEmpty()) {
+        if (!places::ApplyZone(e)) {
+            cboTimeZone->setCurrentIndex(e.ZoneRow);
+            chkDST->setChecked(e.DaylightSaving);
+        }
+    } else if (const auto disagreement =
+                   places::CheckZoneChoice(moment, {cboTimeZone->currentIndex(), chkDST->isChecked()})) {
+        note = *disagreement;
+        warn = true;
+    }
+    QPalette palette = lblZoneNote->palette();
+    palette.setColor(QPalette::WindowText, warn ? kWarningColour : kNoteColour);
+    lblZoneNote->setPalette(palette);
+    QFont font = lblZoneNote->font();
+    font.setBold(warn);
+    lblZoneNote->setFont(font);
+    lblZoneNote->setText(note);
+    lblZoneNote->show();
+}
+
+std::optional<Entries> frmMain::entriesWithZone()
+{
+    Entries e = entries();
+    if (e.ZoneId.empty() || ValidateInput(e))
+        return e; // the reading's own checks speak first
+    const places::ZoneMoment moment = places::BirthZoneMoment(e);
+    places::RepeatedTime which = places::RepeatedTime::Refuse;
+    if (moment.clock == places::ClockTime::Repeated) {
+        const auto label = [](const places::ZoneOffset& offset) {
+            return QStringLiteral("UTC%1 (%2)")
+                .arg(places::OffsetText(offset.seconds),
+                     offset.daylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("standard time"));
+        };
+        const int chosen = dialogs_.choose(moment.message, {label(moment.offset), label(moment.later)});
+        if (chosen < 0)
+            return std::nullopt;
+        which = chosen == 0 ? places::RepeatedTime::First : places::RepeatedTime::Second;
+    }
+    if (const auto problem = places::ApplyZoneOffset(e, which)) {
+        dialogs_.message(*problem, MessageIcon::Critical);
+        return std::nullopt;
+    }
+    return e;
 }
 
 bool frmMain::resultsInFront() const
@@ -564,7 +670,10 @@ void frmMain::calculate()
     // The box the user was in, to return to after Back.
     if (QWidget* focused = QApplication::focusWidget(); focused && Frame1->isAncestorOf(focused))
         lastInput_ = focused;
-    if (const std::optional<Refusal> refusal = driver_.Calculate(entries())) {
+    const std::optional<Entries> withZone = entriesWithZone();
+    if (!withZone)
+        return;
+    if (const std::optional<Refusal> refusal = driver_.Calculate(*withZone)) {
         showPanel(Panel::Input);
         refuse(*refusal);
         return;

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -28,6 +29,10 @@ namespace rashi {
 
 class FilteredLineEdit;
 class LinkLabel;
+class PlaceFinder;
+namespace places {
+struct Place;
+}
 class UserDialogs;
 struct FileDialogSetup;
 
@@ -73,6 +78,16 @@ private:
     void showReport();
     void showPanel(Panel panel);
     void refuse(const Refusal& refusal);
+    // A place picked from the atlas: its names, coordinates and zone.
+    void applyPlace(const places::Place& place);
+    // The line under the zone: what the place's clocks showed at the birth
+    // moment, and the row and box that give it; a warning when a choice made
+    // by hand disagrees. Also sets row and box while the zone is the atlas's.
+    void updateZoneNote();
+    // The entries with the zone's exact offset, asking which of two when the
+    // clock time happened twice; nothing when the user cancels or the time
+    // never existed (said in a message).
+    std::optional<Entries> entriesWithZone();
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
     // Opens in the chart folder; a save offers the chart file's name.
@@ -84,6 +99,10 @@ private:
     QString chartFileName_;
     QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
     QAction* mnuSave = nullptr;
+    PlaceFinder* placeFinder_ = nullptr;
+    QLabel* lblZoneNote = nullptr;
+    QString zoneId_;      // the exact zone, while row and box are the atlas's
+    QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
 
     QStackedWidget* panels_ = nullptr;
     QGroupBox* Frame1 = nullptr;

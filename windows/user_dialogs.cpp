@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QMessageBox>
 
 namespace rashi {
@@ -60,6 +61,16 @@ bool WidgetDialogs::askYesNo(const QString& text)
                     parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+int WidgetDialogs::choose(const QString& text, const QStringList& choices)
+{
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, Displayed(text), QMessageBox::Cancel, parent_);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 QString WidgetDialogs::saveFileName(const FileDialogSetup& setup)

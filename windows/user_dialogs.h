@@ -6,6 +6,7 @@
 #include "core/chart/validation.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -33,6 +34,9 @@ public:
     virtual void message(const QString& text, MessageIcon icon, const QString& detail) = 0;
     // A modal Yes/No box with the information icon; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // A modal question with one button for each choice and Cancel; the
+    // index of the choice, or -1 for Cancel.
+    virtual int choose(const QString& text, const QStringList& choices) = 0;
     // The chosen file name, or an empty text when the user cancels.
     virtual QString saveFileName(const FileDialogSetup& setup) = 0;
     virtual QString openFileName(const FileDialogSetup& setup) = 0;
@@ -52,6 +56,7 @@ public:
     void message(const QString& text, MessageIcon icon) override;
     void message(const QString& text, MessageIcon icon, const QString& detail) override;
     bool askYesNo(const QString& text) override;
+    int choose(const QString& text, const QStringList& choices) override;
     QString saveFileName(const FileDialogSetup& setup) override;
     QString openFileName(const FileDialogSetup& setup) override;
     bool openUrl(const QUrl& url) override;

@@ -26,6 +26,7 @@ public:
     QList<Message> messages;
     QStringList questions;
     bool answerYes = false;
+    int choice = -1; // the answer to choose(): an index, or -1 for Cancel
     QList<FileDialogSetup> saveDialogs;
     QList<FileDialogSetup> openDialogs;
     QStringList saveAnswers; // taken from the front; empty answer = cancel
@@ -47,6 +48,11 @@ public:
     {
         questions.append(text);
         return answerYes;
+    }
+    int choose(const QString& text, const QStringList& choices) override
+    {
+        questions.append(text + QLatin1Char('\n') + choices.join(QLatin1Char('|')));
+        return choice;
     }
     QString saveFileName(const FileDialogSetup& setup) override
     {

@@ -37,6 +37,10 @@ void TestAboutBox::showsTitleDescriptionIconAndLink()
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblHomePage"))->text(),
              QStringLiteral("Click here to visit ") + rashi::ProgramAddresses().home);
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
+    // The atlas's data are credited with their licence.
+    const QString credits = about.findChild<QLabel*>(QStringLiteral("lblCredits"))->text();
+    for (const char* part : {"GeoNames", "CC BY 4.0", "filtered and re-encoded"})
+        QVERIFY2(credits.contains(QLatin1String(part)), part);
     const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap();
     QVERIFY(!icon.isNull()); // the icon resource is compiled in
     QVERIFY(icon.width() >= 48);

@@ -1,0 +1,200 @@
+// The atlas in the main window: places offered under the City box, a pick
+// filling the place and its zone for the date on screen, the note on the
+// zone, hand-made choices winning, and the exact zone in the reading and the
+// chart file.
+
+#include "recording_dialogs.h"
+#include "ui_helpers.h"
+
+#include "core/chart/chart_file.h"
+#include "places/birth_zone.h"
+#include "windows/main_window.h"
+#include "windows/place_finder.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+// A list changed as the user changes it.
+void Pick(const QWidget& window, const char* list, const QString& entry)
+{
+    auto* box = Child<QComboBox>(window, QString::fromLatin1(list));
+    const int position = box->findText(entry, Qt::MatchExactly);
+    QVERIFY2(position >= 0, qPrintable(entry));
+    box->setCurrentIndex(position);
+    emit box->activated(position);
+}
+
+} // namespace
+
+class TestPlaceFinder : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+
+    PlaceFinder* finder() { return Child<QLineEdit>(*window, "txtCity")->findChild<PlaceFinder*>(); }
+    QString note() { return Child<QLabel>(*window, "lblZoneNote")->text(); }
+
+    // Types into the City box and picks the offered place whose label is `label`.
+    void pickPlace(const QString& typed, const QString& label)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
+        TypeInto(*window, "txtCity", typed);
+        auto* completer = finder()->findChild<QCompleter*>();
+        QVERIFY(completer->popup()->isVisible());
+        int row = -1;
+        for (int i = 0; i < int(finder()->offered().size()); ++i)
+            if (finder()->offered()[std::size_t(i)].Label() == label)
+                row = i;
+        QVERIFY2(row >= 0, qPrintable(label));
+        for (int i = 0; i <= row; ++i)
+            QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+    }
+
+    void enterDate(int day, const char* month, int year, int hour)
+    {
+        Choose(*window, "cboDate", QString::number(day));
+        Choose(*window, "cboMonth", QString::fromLatin1(month));
+        Choose(*window, "cboYear", QString::number(year));
+        Choose(*window, "cboHour", QString::number(hour));
+        Choose(*window, "cboMinute", QStringLiteral("0"));
+    }
+
+private slots:
+    void init() { QVERIFY(ShowFreshWindow(dialogs, window)); }
+    void cleanup()
+    {
+        window.reset();
+        dialogs.reset();
+    }
+
+    void pickFillsThePlaceAndItsZoneForTheDate()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "September", 1942, 12);
+        pickPlace(QStringLiteral("Calcutta"), QStringLiteral("Kolkata, West Bengal, India"));
+        QVERIFY(dialogs->messages.isEmpty()); // the Enter that picked is not refused
+        const Entries e = window->entries();
+        QCOMPARE(e.City, std::string("Kolkata"));
+        QCOMPARE(e.State, std::string("West Bengal"));
+        QCOMPARE(e.Country, std::string("India"));
+        QCOMPARE((std::pair{e.LatDeg, e.LatMin}), (std::pair<std::string, std::string>{"22", "34"}));
+        QVERIFY(e.North && e.East);
+        QCOMPARE(e.ZoneId, std::string("Asia/Kolkata"));
+        QCOMPARE(e.ZoneRow, 34);
+        QVERIFY(e.DaylightSaving); // war time: Indian Time with the box
+        QVERIFY2(note().startsWith(QStringLiteral("Asia/Kolkata on 1 Sep 1942 12:00: UTC+6:30 (war time)")),
+                 qPrintable(note()));
+
+        // Another date: the zone follows while it is the atlas's.
+        Pick(*window, "cboYear", QStringLiteral("1950"));
+        QVERIFY(!window->entries().DaylightSaving);
+        QVERIFY2(note().contains(QStringLiteral("UTC+5:30")), qPrintable(note()));
+    }
+
+    void handMadeChoicesWinAndAreCheckedAgainstThePlace()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(15, "January", 2000, 12);
+        pickPlace(QStringLiteral("New York City"), QStringLiteral("New York City, New York, United States"));
+        QCOMPARE(window->entries().ZoneId, std::string("America/New_York"));
+        const QColor calm = Child<QLabel>(*window, "lblZoneNote")->palette().color(QPalette::WindowText);
+
+        // Summer time ticked by hand in winter: the zone id goes, a warning says why.
+        QTest::mouseClick(Child<QCheckBox>(*window, "chkDST"), Qt::LeftButton, {}, QPoint(8, 8));
+        QVERIFY(window->entries().ZoneId.empty());
+        QVERIFY(window->entries().DaylightSaving);
+        QVERIFY(Child<QLabel>(*window, "lblZoneNote")->palette().color(QPalette::WindowText) != calm);
+        // And it stays as chosen when the date changes.
+        Pick(*window, "cboYear", QStringLiteral("2001"));
+        QVERIFY(window->entries().DaylightSaving);
+
+        // Coordinates typed after a pick stay; another city typed drops the place.
+        TypeInto(*window, "txtLatMin", QStringLiteral("45"));
+        QCOMPARE(window->entries().LatMin, std::string("45"));
+        TypeInto(*window, "txtCity", QStringLiteral("Gotham"));
+        QVERIFY(!Child<QLabel>(*window, "lblZoneNote")->isVisible());
+        QCOMPARE(window->entries().LatMin, std::string("45"));
+    }
+
+    void readingUsesTheExactZoneAndTheChartKeepsIt()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "January", 2000, 12);
+        pickPlace(QStringLiteral("Kathmandu"), QStringLiteral("Kathmandu, Bagmati Province, Nepal"));
+        QVERIFY2(note().contains(QStringLiteral("UTC+5:45")), qPrintable(note()));
+        Click(*window, "cmdCalculate");
+        QVERIFY(dialogs->texts().isEmpty());
+        QVERIFY(ResultsInFront(*window));
+        const BirthRecord& birth = window->driver().records().birth;
+        QCOMPARE(birth.ZoneId, std::string("Asia/Kathmandu"));
+        QCOMPARE(birth.ExactOffsetSeconds.value_or(0), 5 * 3600 + 45 * 60);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("nepal.kqa"));
+        dialogs->saveAnswers << file;
+        Click(*window, "cmdSave");
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.count("\r\n"), 18);
+
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        dialogs->openAnswers << file;
+        Click(*window, "cmdOpen");
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(window->driver().records().birth.ExactOffsetSeconds.value_or(0), 5 * 3600 + 45 * 60);
+    }
+
+    void clockTimesThatNeverWereOrWereTwice_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("answer");      // to "which of the two?", -1 Cancel
+        QTest::addColumn<int>("offsetHours"); // of the reading, or 0 for none
+        QTest::newRow("skipped: a message, no reading") << 8 << "March" << 2 << -1 << 0;
+        QTest::newRow("twice, cancelled") << 1 << "November" << 1 << -1 << 0;
+        QTest::newRow("twice, the first (daylight saving)") << 1 << "November" << 1 << 0 << -4;
+        QTest::newRow("twice, the second (standard time)") << 1 << "November" << 1 << 1 << -5;
+    }
+    void clockTimesThatNeverWereOrWereTwice()
+    {
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, hour);
+        QFETCH(int, answer);
+        QFETCH(int, offsetHours);
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "January", 2020, 12);
+        pickPlace(QStringLiteral("New York City"), QStringLiteral("New York City, New York, United States"));
+        enterDate(day, month.toLatin1().constData(), 2020, hour);
+        Choose(*window, "cboMinute", QStringLiteral("30"));
+        dialogs->choice = answer;
+        Click(*window, "cmdCalculate");
+        QCOMPARE(ResultsInFront(*window), offsetHours != 0);
+        if (month == QLatin1String("March")) {
+            QCOMPARE(dialogs->messages.size(), 1);
+            QVERIFY2(dialogs->messages[0].text.contains(QStringLiteral("never happened")),
+                     qPrintable(dialogs->messages[0].text));
+        } else {
+            QCOMPARE(dialogs->questions.size(), 1);
+            QVERIFY2(dialogs->questions[0].contains(QStringLiteral("UTC-4:00 (daylight saving)|UTC-5:00 (standard time)")),
+                     qPrintable(dialogs->questions[0]));
+        }
+        if (offsetHours)
+            QCOMPARE(window->driver().records().birth.ExactOffsetSeconds.value_or(0), offsetHours * 3600);
+    }
+};
+
+QTEST_MAIN(TestPlaceFinder)
+#include "test_place_finder.moc"

@@ -1,0 +1,109 @@
+#include "windows/place_finder.h"
+
+#include "windows/filtered_line_edit.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringListModel>
+#include <QThread>
+
+namespace rashi {
+namespace {
+
+// One atlas for the whole program: loaded once, shared by every window.
+std::optional<places::Atlas>& LoadedAtlas()
+{
+    static std::optional<places::Atlas> atlas;
+    return atlas;
+}
+
+} // namespace
+
+PlaceFinder::PlaceFinder(QLineEdit* cityBox) : QObject(cityBox), box_(cityBox)
+{
+    connect(box_, &QLineEdit::textEdited, this, &PlaceFinder::offer);
+}
+
+PlaceFinder::~PlaceFinder() = default;
+
+void PlaceFinder::load()
+{
+    if (loading_ || atlas_)
+        return;
+    if (LoadedAtlas()) {
+        setAtlas(*LoadedAtlas());
+        return;
+    }
+    loading_ = true;
+    QPointer<PlaceFinder> self(this);
+    QThread* worker = QThread::create([self] {
+        QString error;
+        std::optional<places::Atlas> atlas = places::Atlas::LoadDefault(&error);
+        // Back on the window's thread, if the window is still there.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, atlas = std::move(atlas), error]() mutable {
+                if (!self)
+                    return;
+                self->loading_ = false;
+                if (atlas) {
+                    LoadedAtlas() = *atlas;
+                    self->setAtlas(std::move(*atlas));
+                }
+                else
+                    emit self->unavailable(error);
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start(QThread::LowPriority);
+}
+
+void PlaceFinder::setAtlas(places::Atlas atlas)
+{
+    atlas_ = std::move(atlas);
+    if (!completer_) {
+        model_ = new QStringListModel(this);
+        completer_ = new QCompleter(model_, this);
+        completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer_->setMaxVisibleItems(10);
+        completer_->setWidget(box_);
+        if (auto* filtered = qobject_cast<FilteredLineEdit*>(box_))
+            filtered->setSuggestionList(completer_->popup());
+        connect(completer_, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
+                [this](const QModelIndex& index) { choose(index.row()); });
+    }
+    emit loaded();
+}
+
+void PlaceFinder::offer(const QString& text)
+{
+    offered_.clear();
+    if (atlas_ && text.trimmed().size() >= 2)
+        offered_ = atlas_->Search(text, 10);
+    if (!completer_)
+        return;
+    QStringList labels;
+    for (const places::Place& place : offered_)
+        labels << place.Label();
+    model_->setStringList(labels);
+    if (labels.isEmpty()) {
+        completer_->popup()->hide();
+        return;
+    }
+    completer_->complete();
+}
+
+void PlaceFinder::choose(int row)
+{
+    if (row < 0 || row >= int(offered_.size()))
+        return;
+    const places::Place place = offered_[std::size_t(row)];
+    completer_->popup()->hide();
+    emit placeChosen(place);
+}
+
+} // namespace rashi

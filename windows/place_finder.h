@@ -1,0 +1,56 @@
+#pragma once
+// Offers the atlas's places as the user types a city: the list under the
+// City box. The atlas loads on a worker thread once the window is up; until
+// then, and without it, the box works as a plain box.
+
+#include "places/atlas.h"
+#include "places/place.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QCompleter;
+class QLineEdit;
+class QStringListModel;
+
+namespace rashi {
+
+class PlaceFinder : public QObject {
+    Q_OBJECT
+public:
+    // Offers places under `cityBox`; the box keeps its own key filters.
+    explicit PlaceFinder(QLineEdit* cityBox);
+    ~PlaceFinder() override;
+
+    // Starts loading the atlas in the background (once).
+    void load();
+    // For tests and the report tool's twin: use this atlas at once.
+    void setAtlas(places::Atlas atlas);
+    bool ready() const { return atlas_.has_value(); }
+
+    // The places now on offer, best first.
+    const std::vector<places::Place>& offered() const { return offered_; }
+    // What the user typed: offers the matches from the second letter on.
+    void offer(const QString& text);
+
+signals:
+    void placeChosen(const rashi::places::Place& place);
+    // The atlas could not be loaded; the reason, for the user.
+    void unavailable(const QString& reason);
+    void loaded();
+
+private:
+    void choose(int row);
+
+    QLineEdit* box_;
+    QCompleter* completer_ = nullptr;
+    QStringListModel* model_ = nullptr;
+    std::optional<places::Atlas> atlas_;
+    std::vector<places::Place> offered_;
+    bool loading_ = false;
+};
+
+} // namespace rashi
