@@ -6,36 +6,50 @@
 #   - peak memory (VmHWM) and resident memory while idle, 2 s after the window
 #     is shown, the browser window not opened;
 #   - click to report: from the release of the mouse button on the reading
-#     button to the first paint of the results panel, median of 5 runs.
+#     button to the first paint of the results panel, median of 5 runs;
+#   - the same start to first paint of the smallest Qt window (one label,
+#     bench/startup_baseline) and of another build of the program when one
+#     is given, their runs taking turns with the program's, and the ratios.
 # The program reports its own moments when RASHI_DRISHTI_PROBE is set.
 #
-#   scripts/measure-startup.sh [path/to/rashi-drishti]
+#   scripts/measure-startup.sh [path/to/rashi-drishti [path/to/other/rashi-drishti]]
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$here/build/bin/rashi-drishti}
 [ -x "$program" ] || { echo "no program at $program (build first)"; exit 1; }
+baseline=$(dirname "$program")/startup_baseline
+[ -x "$baseline" ] || { echo "no baseline at $baseline (build first)"; exit 1; }
+other=${2:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
 export RASHI_DRISHTI_LOCK="$work/instance.lock"
-export PROGRAM="$program" WORK="$work" DRIVE="$here/scripts/type-birth.sh"
+export PROGRAM="$program" BASELINE="$baseline" OTHER="$other" WORK="$work" DRIVE="$here/scripts/type-birth.sh"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   # One run first, so that the update reminder has stored its date and the
   # page cache is warm.
   RASHI_DRISHTI_PROBE=first-paint "$PROGRAM" >/dev/null
+  RASHI_DRISHTI_PROBE=first-paint "$BASELINE" >/dev/null
+  [ -z "$OTHER" ] || RASHI_DRISHTI_PROBE=first-paint "$OTHER" >/dev/null
 
-  for i in 1 2 3 4 5 6 7 8 9 10; do
+  # paint NAME PROGRAM: one start, its figures appended to NAME-us and NAME-ms.
+  paint() {
     # Let the X server finish with the previous client: a start within a
     # moment of the last exit waits ~35 ms on the server, which is not ours.
     sleep 1
     start=$(date +%s%N)
-    RASHI_DRISHTI_PROBE=first-paint "$PROGRAM" >"$WORK/paint.out"
+    RASHI_DRISHTI_PROBE=first-paint "$2" >"$WORK/paint.out"
     painted=$(sed -n "s/^first-paint-ns //p" "$WORK/paint.out")
-    echo $(( (painted - start) / 1000 )) >>"$WORK/paint-us"
-    sed -n "s/^main-to-paint-ms //p" "$WORK/paint.out" >>"$WORK/main-ms"
+    echo $(( (painted - start) / 1000 )) >>"$WORK/$1-us"
+    sed -n "s/^main-to-paint-ms //p" "$WORK/paint.out" >>"$WORK/$1-ms"
+  }
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    paint paint "$PROGRAM"
+    paint baseline "$BASELINE"
+    [ -z "$OTHER" ] || paint other "$OTHER"
   done
 
   "$PROGRAM" &
@@ -58,10 +72,18 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
 
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 echo "load average: $(cut -d" " -f1-3 /proc/loadavg), $(nproc) cores"
-echo "start to first paint (median of $(wc -l <"$work/paint-us") runs): $(median "$work/paint-us" | awk '{ printf "%.1f", $1 / 1000 }') ms"
-echo "  all runs (ms): $(sort -n "$work/paint-us" | awk '{ printf "%.1f ", $1 / 1000 }')"
-echo "  of which inside the program, from its start-up code (median): $(median "$work/main-ms") ms;"
-echo "  the rest is loading and linking the libraries"
+report() {
+  echo "$1 (median of $(wc -l <"$work/$2-us") runs): $(median "$work/$2-us" | awk '{ printf "%.1f", $1 / 1000 }') ms"
+  echo "  all runs (ms): $(sort -n "$work/$2-us" | awk '{ printf "%.1f ", $1 / 1000 }')"
+  echo "  of which inside the program, from its start-up code (median): $(median "$work/$2-ms") ms"
+}
+report "start to first paint" paint
+report "one-label Qt window, same measure" baseline
+echo "  ratio program / one-label window: $(echo "$(median "$work/paint-us") $(median "$work/baseline-us")" | awk '{ printf "%.2f", $1 / $2 }')"
+if [ -n "$other" ]; then
+  report "the other build ($other)" other
+  echo "  ratio program / other build: $(echo "$(median "$work/paint-us") $(median "$work/other-us")" | awk '{ printf "%.2f", $1 / $2 }')"
+fi
 echo "idle memory: $(tr -s ' \t' ' ' <"$work/memory" | tr '\n' ' ')"
 echo "click to report (median of $(wc -l <"$work/reading-ms") runs): $(median "$work/reading-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/reading-ms" | tr '\n' ' ')"
