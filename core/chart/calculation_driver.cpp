@@ -1,5 +1,6 @@
 #include "core/chart/calculation_driver.h"
 
+#include "core/ascendant/ascendant.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/trim.h"
@@ -76,7 +77,13 @@ void RunEngines(ReadingRecords& records) {
     RunStep([&] { SetUpChart(records); });
     RunStep([&] { ComputeMoonPosition(records); });
     RunStep([&] { BuildPositionTable(records); });
-    RunStep([&] { EvaluateRashiDrishti(records); });
+    RunStep([&] { ComputeAscendant(records); });
+    RunStep([&] { EvaluateRashiDrishti(records, RuleTable(records.rule)); });
+}
+
+void CalculationDriver::SetRule(AspectRuleChoice rule) {
+    records_.rule = rule;
+    if (hasReading_) EvaluateRashiDrishti(records_, RuleTable(rule));
 }
 
 std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
@@ -84,6 +91,7 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
     RunEngines(records_);
+    hasReading_ = true;
     return std::nullopt;
 }
 

@@ -123,8 +123,11 @@ void BuildPositionTable(ReadingRecords& records) {
     // date before taking off the ayanamsa of date.
     const double precession = PrecessionSinceJ2000(d);
     const auto longitudes = GeocentricLongitudes(d);
-    for (int p = 0; p < kTheoryBodies; ++p)
-        table.TheoryPositionTexts[p] = SignPositionText(Sidereal(longitudes[p] + precession, ayanamsa));
+    std::array<double, kTheoryBodies> sidereal{};
+    for (int p = 0; p < kTheoryBodies; ++p) {
+        sidereal[p] = Sidereal(longitudes[p] + precession, ayanamsa);
+        table.TheoryPositionTexts[p] = SignPositionText(sidereal[p]);
+    }
 
     // Mean lunar nodes (already of date).
     double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
@@ -145,6 +148,10 @@ void BuildPositionTable(ReadingRecords& records) {
                                   : source == -2 ? table.NorthNodeText
                                                  : table.SouthNodeText;
         table.PlanetPositions[i] = ShortPositionText(text);
+        table.SiderealLongitudes[i] = source >= 0 ? sidereal[source]
+                                      : source == -1 ? records.moon.SiderealLongitude
+                                      : source == -2 ? north
+                                                     : south;
     }
 }
 
