@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core
+          qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
           xvfb xauth x11-apps imagemagick xdotool)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
   export DEBIAN_FRONTEND=noninteractive
