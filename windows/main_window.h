@@ -27,6 +27,7 @@ namespace rashi {
 
 class FilteredLineEdit;
 class LinkLabel;
+class ResultsPanel;
 class UserDialogs;
 
 class frmMain : public QMainWindow {
@@ -41,6 +42,8 @@ public:
     void applyEntries(const Entries& entries);
 
     const CalculationDriver& driver() const { return driver_; }
+    // The results panel: print, export, picture, copy, rule and style slots.
+    ResultsPanel* resultsPanel() const { return results_; }
     BrowserLauncher& launcher() { return launcher_; }
     // The name the save dialog offers next.
     const QString& chartFileName() const { return chartFileName_; }
@@ -64,11 +67,9 @@ protected:
 
 private:
     QWidget* buildInputPanel();
-    QWidget* buildResultsPanel();
     void buildMenus();
     void fillLists();
     void chainTabOrder();
-    void showReport();
     void showPanel(Panel panel);
     void refuse(const Refusal& refusal);
 
@@ -79,7 +80,7 @@ private:
 
     QStackedWidget* panels_ = nullptr;
     QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
 
     FilteredLineEdit* txtName = nullptr;
@@ -102,13 +103,6 @@ private:
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;
     QPushButton* Command1 = nullptr;
-
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdBack = nullptr;
-    std::array<QLabel*, kReportRows> lblPlanets{};
-    std::array<QLabel*, kReportRows> lblPlanets_Position{};
-    std::array<QLabel*, kReportRows> lblAspects{};
-    std::array<QLabel*, kReportRows> lblGrahas{};
 };
 
 } // namespace rashi

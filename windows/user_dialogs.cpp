@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 namespace rashi {
@@ -66,6 +68,17 @@ QString WidgetDialogs::openFileName(const FileDialogSetup& setup)
 void WidgetDialogs::openUrl(const QUrl& url)
 {
     QDesktopServices::openUrl(url);
+}
+
+bool UserDialogs::choosePrinter(QPrinter&)
+{
+    return false;
+}
+
+bool WidgetDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace rashi

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QUrl>
 
+class QPrinter;
 class QWidget;
 
 namespace rashi {
@@ -34,6 +35,9 @@ public:
     virtual QString openFileName(const FileDialogSetup& setup) = 0;
     // Hands the address to the desktop's default browser; the result is not examined.
     virtual void openUrl(const QUrl& url) = 0;
+    // Lets the user choose a printer and its settings; false when cancelled.
+    // Without a print dialog nothing is printed.
+    virtual bool choosePrinter(QPrinter& printer);
 };
 
 // The real thing: QMessageBox, QFileDialog and QDesktopServices.
@@ -47,6 +51,7 @@ public:
     QString saveFileName(const FileDialogSetup& setup) override;
     QString openFileName(const FileDialogSetup& setup) override;
     void openUrl(const QUrl& url) override;
+    bool choosePrinter(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -30,6 +31,8 @@ T* Child(const QWidget& window, const QString& name)
 inline bool ShowFreshWindow(std::unique_ptr<UiRecorder>& dialogs, std::unique_ptr<frmMain>& window)
 {
     window.reset();
+    // Settings (the rule, the diagram's style) go to a test folder.
+    QStandardPaths::setTestModeEnabled(true);
     dialogs = std::make_unique<UiRecorder>();
     window = std::make_unique<frmMain>(*dialogs);
     window->show();
