@@ -120,14 +120,29 @@ std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const 
     return twoLines > oneLine ? split : lines;
 }
 
-void DrawArrow(QPainter& painter, QPointF from, QPointF to, double shorten, double head)
+// How far from a box's centre a line in direction unit leaves the box shrunk
+// by factor.
+double ExitDistance(const QRectF& box, const QPointF& unit, double factor)
 {
-    QLineF line(from, to);
-    if (line.length() < 2 * shorten + head)
+    const double across = std::fabs(unit.x()) > 1e-9 ? box.width() / 2 * factor / std::fabs(unit.x()) : 1e300;
+    const double down = std::fabs(unit.y()) > 1e-9 ? box.height() / 2 * factor / std::fabs(unit.y()) : 1e300;
+    return std::min(across, down);
+}
+
+// An arrow from the edge of one text box to just inside another, so that it
+// crosses neither box's names.
+void DrawArrow(QPainter& painter, const QRectF& fromBox, const QRectF& toBox, double head)
+{
+    QPointF from = fromBox.center();
+    QPointF to = toBox.center();
+    const double length = QLineF(from, to).length();
+    if (length < 1)
         return;
-    const QPointF unit = (to - from) / line.length();
-    from += unit * shorten;
-    to -= unit * shorten;
+    const QPointF unit = (to - from) / length;
+    from += unit * ExitDistance(fromBox, unit, 1.0);
+    to -= unit * ExitDistance(toBox, unit, 0.75);
+    if (QLineF(from, to).length() < 1.5 * head)
+        return;
     painter.drawLine(QLineF(from, to - unit * head * 0.6));
     const QPointF normal(-unit.y(), unit.x());
     QPainterPath tip;
@@ -291,11 +306,10 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
         QPen arrowPen(arrowColour, std::max(1.0, side * 0.006));
         arrowPen.setCapStyle(Qt::RoundCap);
         painter.setPen(arrowPen);
-        const QPointF from = CellAnchor(options.style, chosenSign, model.ascendantSign, square);
+        const QRectF from = CellTextBox(options.style, chosenSign, model.ascendantSign, square);
         for (int sign = 0; sign < 12; ++sign) {
             if ((aspected >> sign) & 1u)
-                DrawArrow(painter, from, CellAnchor(options.style, sign, model.ascendantSign, square), side * 0.05,
-                          side * 0.03);
+                DrawArrow(painter, from, CellTextBox(options.style, sign, model.ascendantSign, square), side * 0.03);
         }
     }
 
