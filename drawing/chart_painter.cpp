@@ -285,8 +285,19 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
     linePen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(linePen);
     painter.setBrush(Qt::NoBrush);
-    for (const QPolygonF& cell : layout.cells)
-        painter.drawPolygon(cell);
+    if (options.style == ChartStyle::South) {
+        for (const QPolygonF& cell : layout.cells)
+            painter.drawPolygon(cell);
+    } else {
+        // The diagonals and the diamond through the middles of the sides.
+        const QPointF top(square.center().x(), square.top());
+        const QPointF right(square.right(), square.center().y());
+        const QPointF bottom(square.center().x(), square.bottom());
+        const QPointF left(square.left(), square.center().y());
+        const QLineF lines[] = {{square.topLeft(), square.bottomRight()}, {square.topRight(), square.bottomLeft()},
+                                {top, right}, {right, bottom}, {bottom, left}, {left, top}};
+        painter.drawLines(lines, 6);
+    }
     painter.drawRect(square);
 
     // The ascendant's mark in the South Indian diagram: a stroke across the
