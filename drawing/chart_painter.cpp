@@ -14,7 +14,8 @@ namespace rashi {
 namespace {
 
 constexpr std::array<const char*, kReportRows> kShortNames = {"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke"};
-constexpr int kSmallestText = 5;
+constexpr int kSmallestText = 5;  // pixels: text that must fit a crowded cell
+constexpr int kReadableText = 10; // pixels: the size text starts from at least
 
 QString FromUtf8(const std::string& text)
 {
@@ -188,7 +189,9 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
     const QRectF square = CentredSquare(rect);
     layout.square = square;
     const double side = square.width();
-    const int base = std::max(kSmallestText, int(side / 24));
+    // Text grows with the diagram; small diagrams keep it readable and let
+    // it fill more of the cells.
+    const int base = std::max(kReadableText, int(side / 24));
     const ChartColours& colours = options.colours;
     const unsigned aspected = AspectedSigns(model, options.chosenBody);
 
@@ -200,7 +203,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         // number (North).
         PlacedText label;
         label.kind = PlacedText::SignLabel;
-        label.pixelSize = std::max(kSmallestText, int(base * 0.72));
+        label.pixelSize = std::max(kReadableText - 1, int(base * 0.72));
         label.colour = colours.signLabel;
         const QFontMetricsF labelMetrics(FontOf(options, label.pixelSize, false));
         if (options.style == ChartStyle::South) {

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -186,12 +187,32 @@ void ResultsPanel::ensureBuilt()
 
 void ResultsPanel::showReading()
 {
+    const bool first = !built_;
     ensureBuilt();
     fillHeader();
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
     markChosenRow();
+    if (first)
+        makeRoom();
+}
+
+void ResultsPanel::makeRoom()
+{
+    // The window was sized for the input panel; the first reading brings the
+    // diagram, which should open at a comfortable size, within the screen.
+    QWidget* top = window();
+    if (top == this || top->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // The window's own hint is recomputed only later; the room the panel
+    // lacks is what its hint exceeds the place it stands in.
+    const QSize place = parentWidget() ? parentWidget()->size() : size();
+    QSize wanted = top->size() + (sizeHint() - place).expandedTo(QSize(0, 0));
+    if (const QScreen* screen = top->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    if (wanted != top->size())
+        top->resize(wanted);
 }
 
 void ResultsPanel::fillHeader()

@@ -75,6 +75,7 @@ private:
     void fillCaptions();
     void fillHeader();
     void markChosenRow();
+    void makeRoom();
     bool hasReading() const;
     QString suggestedName(const QString& suffix) const;
 
