@@ -235,14 +235,28 @@ void ResultsPanel::fillCaptions()
 
 void ResultsPanel::markChosenRow()
 {
+    update();
+}
+
+QRect ResultsPanel::chosenRowBand() const
+{
     const int chosen = chosenBody();
-    for (int i = 0; i < kReportRows; ++i) {
-        for (QLabel* label : {lblPlanets[i], lblPlanets_Position[i], lblAspects[i], lblGrahas[i]}) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::Window, kChosenRowColour);
-            label->setPalette(palette);
-            label->setAutoFillBackground(i == chosen);
-        }
+    if (!built_ || chosen < 0)
+        return {};
+    QRect band;
+    for (QLabel* label : {lblPlanets[chosen], lblPlanets_Position[chosen], lblAspects[chosen], lblGrahas[chosen]})
+        band |= label->geometry();
+    return band.adjusted(-6, -2, 6, 2);
+}
+
+void ResultsPanel::paintEvent(QPaintEvent* event)
+{
+    QGroupBox::paintEvent(event);
+    // The chosen body's row: one band behind its four captions.
+    const QRect band = chosenRowBand();
+    if (!band.isEmpty()) {
+        QPainter painter(this);
+        painter.fillRect(band, kChosenRowColour);
     }
 }
 

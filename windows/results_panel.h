@@ -36,6 +36,8 @@ public:
     AspectRuleChoice rule();
     ChartStyle diagramStyle();
     int chosenBody() const;
+    // Where the chosen body's row is marked; empty when none is chosen.
+    QRect chosenRowBand() const;
     // The button that takes the focus when the panel comes to the front.
     void focusFirstButton();
 
@@ -69,6 +71,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void loadSettings();

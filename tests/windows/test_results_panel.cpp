@@ -194,9 +194,16 @@ private slots:
         }
         QCOMPARE(panel->chosenBody(), body);
         QCOMPARE(chart()->options().chosenBody, body);
-        // The chosen row stands out, the others do not.
-        for (int i = 0; i < 9; ++i)
-            QCOMPARE(Child<QLabel>(*panel, QStringLiteral("lblAspects_%1").arg(i))->autoFillBackground(), i == body);
+        // The chosen row stands out: a band behind its four captions, seen
+        // between the name and the sentences; the other rows have none.
+        const QImage shown = panel->grab().toImage();
+        for (int i = 0; i < 9; ++i) {
+            const QRect name = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(i))->geometry();
+            const QRect aspects = Child<QLabel>(*panel, QStringLiteral("lblAspects_%1").arg(i))->geometry();
+            const QPoint between((name.right() + aspects.left()) / 2, name.center().y());
+            QVERIFY(panel->chosenRowBand().contains(between) == (i == body));
+            QCOMPARE(shown.pixelColor(between * panel->devicePixelRatio()) == QColor(96, 38, 20), i == body);
+        }
 
         // Escape chooses none; a new reading starts with none.
         chart()->setFocus();
