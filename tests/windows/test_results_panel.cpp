@@ -15,10 +15,12 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
@@ -352,6 +354,30 @@ private slots:
             previousSide = int(square.width());
         }
         QVERIFY(previousSide > 500);
+    }
+
+    void theFirstReadingMakesRoomForTheDiagram()
+    {
+        // A window sized for something smaller grows to the panel's wish,
+        // within the screen; later readings leave the size the user chose.
+        QWidget top;
+        auto* column = new QVBoxLayout(&top);
+        auto* holder = new ResultsPanel(*driver, *dialogs);
+        column->addWidget(holder);
+        top.resize(500, 380);
+        top.show();
+        QVERIFY(!driver->Calculate(EntriesOf(Greenwich2000())));
+        holder->showReading();
+        const QSize screen = top.screen()->availableGeometry().size();
+        const QSize wish = holder->sizeHint();
+        QVERIFY2(top.width() >= qMin(wish.width(), screen.width()), qPrintable(QString::number(top.width())));
+        QVERIFY2(top.height() >= qMin(wish.height(), screen.height()), qPrintable(QString::number(top.height())));
+        QVERIFY(top.width() <= qMax(screen.width(), top.minimumSizeHint().width()));
+
+        top.resize(top.size() + QSize(40, 40));
+        const QSize chosen = top.size();
+        holder->showReading();
+        QCOMPARE(top.size(), chosen);
     }
 
     // Not a check: with RASHI_SCREENSHOTS=folder, pictures of the real window
