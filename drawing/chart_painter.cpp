@@ -154,6 +154,11 @@ void DrawArrow(QPainter& painter, const QRectF& fromBox, const QRectF& toBox, do
     painter.fillPath(tip, painter.pen().color());
 }
 
+QString RuleCaption(const ChartModel& model)
+{
+    return model.rule == kClassicalRule ? QStringLiteral("classical rule") : QStringLiteral("our rule");
+}
+
 } // namespace
 
 ChartModel ChartModelOf(const ReadingRecords& records)
@@ -186,8 +191,12 @@ unsigned AspectedSigns(const ChartModel& model, int body)
 ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& options)
 {
     ChartLayout layout;
-    const QRectF square = CentredSquare(rect);
+    // The North Indian diagram has no middle field for its title: a strip
+    // under it names the person and the rule.
+    const double strip = options.style == ChartStyle::North ? std::min(rect.width(), rect.height()) * 0.07 : 0;
+    const QRectF square = CentredSquare(rect.adjusted(0, 0, 0, -strip));
     layout.square = square;
+    layout.frame = square.adjusted(0, 0, 0, strip);
     const double side = square.width();
     // Text grows with the diagram; small diagrams keep it readable and let
     // it fill more of the cells.
@@ -247,11 +256,16 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
                              QStringLiteral("Lagna ") +
                                  FromUtf8(std::string(kSigns[model.ascendantSign].sanskrit)),
                              colours.ascendant, false});
-        lines.push_back({PlacedText::Title, -1,
-                         model.rule == kClassicalRule ? QStringLiteral("classical rule") : QStringLiteral("our rule"),
-                         colours.signLabel, false});
+        lines.push_back({PlacedText::Title, -1, RuleCaption(model), colours.signLabel, false});
         const double inset = side * 0.04;
         PlaceLines(lines, middle.adjusted(inset, inset, -inset, -inset), int(base * 1.15), options, layout.texts);
+    } else {
+        QString title = RuleCaption(model);
+        if (!model.personName.isEmpty())
+            title = model.personName + QStringLiteral(" \u00B7 ") + title;
+        PlaceLines({{PlacedText::Title, -1, title, colours.signLabel, false}},
+                   QRectF(square.left(), square.bottom() + strip * 0.1, side, strip * 0.8), base, options,
+                   layout.texts);
     }
     return layout;
 }
@@ -269,7 +283,7 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(square, colours.background);
+    painter.fillRect(layout.frame, colours.background);
 
     // Shading: the chosen body's sign and the signs it aspects.
     painter.setPen(Qt::NoPen);

@@ -69,7 +69,8 @@ struct PlacedText {
 };
 
 struct ChartLayout {
-    QRectF square;
+    QRectF square; // the diagram
+    QRectF frame;  // the diagram and its title strip, if any
     std::array<QPolygonF, 12> cells; // by sign
     std::vector<PlacedText> texts;
 };
