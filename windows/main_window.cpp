@@ -14,6 +14,8 @@
 #include "windows/links.h"
 #include "windows/place_finder.h"
 #include "windows/user_dialogs.h"
+#include "windows/panel_style.h"
+#include "windows/results_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,12 +51,7 @@ const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)"
 const QString kOpenTitle = QStringLiteral("Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
 
-// Colours of the panels and of the four kinds of result lines.
-const QColor kPanelColour(137, 61, 35);
-const QColor kNameColour(255, 255, 255);
-const QColor kAspectColour(255, 192, 128);
-const QColor kPositionColour(255, 255, 128);
-const QColor kGrahaColour(224, 224, 224);
+// Colours of the note on the zone: calm, and a warning.
 const QColor kNoteColour(255, 236, 200);
 const QColor kWarningColour(255, 214, 102);
 
@@ -66,22 +63,6 @@ QString FromUtf8(std::string_view text)
 std::string ToUtf8(const QString& text)
 {
     return text.toStdString();
-}
-
-void PaintPanel(QWidget* panel)
-{
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, kPanelColour);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-}
-
-void SetTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
 }
 
 QLabel* CaptionLabel(const QString& text, QWidget* parent)
@@ -140,7 +121,11 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     panels_ = new QStackedWidget(central);
     panels_->setObjectName(QStringLiteral("panels"));
     panels_->addWidget(buildInputPanel());
-    panels_->addWidget(buildResultsPanel());
+    // The results panel is an empty box until the first reading.
+    results_ = new ResultsPanel(driver_, dialogs_);
+    connect(results_, &ResultsPanel::saveRequested, this, &frmMain::saveChart);
+    connect(results_, &ResultsPanel::backRequested, this, &frmMain::showInputPanel);
+    panels_->addWidget(results_);
     column->addWidget(panels_, 1);
     setCentralWidget(central);
 
@@ -365,67 +350,6 @@ QWidget* frmMain::buildInputPanel()
     return Frame1;
 }
 
-QWidget* frmMain::buildResultsPanel()
-{
-    Frame2 = new QGroupBox(QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    PaintPanel(Frame2);
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(1);
-    auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour, bool wrap) {
-        auto* label = new QLabel(caption, Frame2);
-        label->setObjectName(name);
-        label->setTextFormat(Qt::PlainText);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setWordWrap(wrap);
-        SetTextColour(label, colour);
-        return label;
-    };
-    for (int i = 0; i < kReportRows; ++i) {
-        lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour, false);
-        lblPlanets_Position[i] = makeLabel(QStringLiteral("Planets Position"),
-                                           QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour, false);
-        // One line per caption, as the rows are laid out: the sentence column
-        // is as wide as its longest caption, and the window grows to fit it.
-        lblAspects[i] = makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour, false);
-        lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour, false);
-        const int top = 3 * i;
-        grid->addWidget(lblPlanets[i], top, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(lblAspects[i], top, 1, Qt::AlignTop);
-        grid->addWidget(lblPlanets_Position[i], top + 1, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(lblGrahas[i], top + 1, 1, Qt::AlignTop);
-        if (i + 1 < kReportRows)
-            grid->setRowMinimumHeight(top + 2, 7);
-    }
-    grid->setColumnStretch(1, 1);
-
-    cmdSave = new QPushButton(QStringLiteral("&Save"), Frame2);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdBack = new QPushButton(QStringLiteral("&Back"), Frame2);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    for (QPushButton* button : {cmdSave, cmdBack}) {
-        button->setAutoDefault(true);
-        button->setMinimumWidth(button->sizeHint().width() + 24);
-    }
-    connect(cmdSave, &QPushButton::clicked, this, &frmMain::saveChart);
-    connect(cmdBack, &QPushButton::clicked, this, &frmMain::showInputPanel);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdBack);
-
-    auto* panel = new QVBoxLayout(Frame2);
-    panel->setContentsMargins(12, 10, 12, 12);
-    panel->setSpacing(10);
-    panel->addLayout(grid);
-    panel->addStretch(1);
-    panel->addLayout(buttons);
-    return Frame2;
-}
-
 void frmMain::buildMenus()
 {
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
@@ -514,7 +438,6 @@ void frmMain::chainTabOrder()
                         Command1, Label8};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
-    QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
 Entries frmMain::entries() const
@@ -638,12 +561,12 @@ std::optional<Entries> frmMain::entriesWithZone()
 
 bool frmMain::resultsInFront() const
 {
-    return panels_->currentWidget() == Frame2;
+    return panels_->currentWidget() == results_;
 }
 
 void frmMain::showPanel(Panel panel)
 {
-    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(Frame2) : Frame1);
+    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(results_) : Frame1);
     mnuSave->setEnabled(panel == Panel::Results);
 }
 
@@ -678,21 +601,10 @@ void frmMain::calculate()
         refuse(*refusal);
         return;
     }
-    showReport();
+    results_->showReading();
     showPanel(driver_.records().front);
     if (resultsInFront())
-        cmdBack->setFocus(Qt::OtherFocusReason);
-}
-
-void frmMain::showReport()
-{
-    const Report& report = driver_.report();
-    for (int i = 0; i < kReportRows; ++i) {
-        lblPlanets[i]->setText(FromUtf8(report.lblPlanets[i]));
-        lblPlanets_Position[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
-        lblAspects[i]->setText(FromUtf8(report.lblAspects[i]));
-        lblGrahas[i]->setText(FromUtf8(report.lblGrahas[i]));
-    }
+        results_->focusFirstButton();
 }
 
 void frmMain::showInputPanel()

@@ -33,6 +33,7 @@ class PlaceFinder;
 namespace places {
 struct Place;
 }
+class ResultsPanel;
 class UserDialogs;
 struct FileDialogSetup;
 
@@ -48,6 +49,8 @@ public:
     void applyEntries(const Entries& entries);
 
     const CalculationDriver& driver() const { return driver_; }
+    // The results panel: print, export, picture, copy, rule and style slots.
+    ResultsPanel* resultsPanel() const { return results_; }
     BrowserLauncher& launcher() { return launcher_; }
     // The chart file last opened or saved; the dialogs offer its name next.
     const QString& chartFileName() const { return chartFileName_; }
@@ -71,11 +74,9 @@ protected:
 
 private:
     QWidget* buildInputPanel();
-    QWidget* buildResultsPanel();
     void buildMenus();
     void fillLists();
     void chainTabOrder();
-    void showReport();
     void showPanel(Panel panel);
     void refuse(const Refusal& refusal);
     // A place picked from the atlas: its names, coordinates and zone.
@@ -106,7 +107,7 @@ private:
 
     QStackedWidget* panels_ = nullptr;
     QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
 
     FilteredLineEdit* txtName = nullptr;
@@ -129,13 +130,6 @@ private:
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;
     QPushButton* Command1 = nullptr;
-
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdBack = nullptr;
-    std::array<QLabel*, kReportRows> lblPlanets{};
-    std::array<QLabel*, kReportRows> lblPlanets_Position{};
-    std::array<QLabel*, kReportRows> lblAspects{};
-    std::array<QLabel*, kReportRows> lblGrahas{};
 };
 
 } // namespace rashi

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace rashi {
 
@@ -91,6 +93,17 @@ bool WidgetDialogs::openUrl(const QUrl& url)
 void WidgetDialogs::showManual(const QUrl& page)
 {
     ManualWindow::show(page, parent_);
+}
+
+bool UserDialogs::choosePrinter(QPrinter&)
+{
+    return false;
+}
+
+bool WidgetDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace rashi

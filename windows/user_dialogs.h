@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class QPrinter;
 class QWidget;
 
 namespace rashi {
@@ -45,6 +46,9 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
     // Shows the program's manual (an HTML file) in a window of its own.
     virtual void showManual(const QUrl& page) = 0;
+    // Lets the user choose a printer and its settings; false when cancelled.
+    // Without a print dialog nothing is printed.
+    virtual bool choosePrinter(QPrinter& printer);
 };
 
 // The real thing: QMessageBox, QFileDialog and QDesktopServices.
@@ -61,6 +65,7 @@ public:
     QString openFileName(const FileDialogSetup& setup) override;
     bool openUrl(const QUrl& url) override;
     void showManual(const QUrl& page) override;
+    bool choosePrinter(QPrinter& printer) override;
 
 private:
     QWidget* parent_;

@@ -12,6 +12,25 @@ void AppendToList(std::string& list, std::string_view item) {
 
 } // namespace
 
+const AspectRule& RuleTable(AspectRuleChoice rule) {
+    return rule == AspectRuleChoice::Classical ? kClassicalRule : kSameQualityRule;
+}
+
+std::string_view RuleKey(AspectRuleChoice rule) {
+    return rule == AspectRuleChoice::Classical ? "classical" : "ours";
+}
+
+std::optional<AspectRuleChoice> RuleFromKey(std::string_view key) {
+    if (key == "ours") return AspectRuleChoice::Ours;
+    if (key == "classical") return AspectRuleChoice::Classical;
+    return std::nullopt;
+}
+
+std::string_view RuleTitle(AspectRuleChoice rule) {
+    return rule == AspectRuleChoice::Classical ? "Classical rule (movable and fixed signs, duals among themselves)"
+                                               : "Our rule (each sign aspects the other three of its quality)";
+}
+
 int SignOfPosition(std::string_view position) {
     if (position.size() < 6) return -1;
     const std::string_view abbreviation = position.substr(3, 3);

@@ -5,6 +5,8 @@
 #include "core/chart/reading_records.h"
 
 #include <array>
+#include <initializer_list>
+#include <optional>
 #include <string_view>
 
 namespace rashi {
@@ -46,6 +48,46 @@ constexpr AspectRule MakeSameQualityRule() {
 }
 
 inline constexpr AspectRule kSameQualityRule = MakeSameQualityRule();
+
+// Sign indexes by name, for writing rules down.
+namespace sign {
+enum : int { Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
+}
+
+constexpr unsigned SignMask(std::initializer_list<int> signs) {
+    unsigned mask = 0;
+    for (int s : signs) mask |= 1u << s;
+    return mask;
+}
+
+// The classical rule: a movable sign aspects the three fixed signs but the one
+// next to it, a fixed sign the three movable signs but the one next to it, a
+// dual sign the other three duals.
+inline constexpr AspectRule kClassicalRule = {{
+    //      sign          the signs it aspects
+    /* Aries       */ SignMask({sign::Leo, sign::Scorpio, sign::Aquarius}),
+    /* Taurus      */ SignMask({sign::Cancer, sign::Libra, sign::Capricorn}),
+    /* Gemini      */ SignMask({sign::Virgo, sign::Sagittarius, sign::Pisces}),
+    /* Cancer      */ SignMask({sign::Taurus, sign::Scorpio, sign::Aquarius}),
+    /* Leo         */ SignMask({sign::Aries, sign::Libra, sign::Capricorn}),
+    /* Virgo       */ SignMask({sign::Gemini, sign::Sagittarius, sign::Pisces}),
+    /* Libra       */ SignMask({sign::Taurus, sign::Leo, sign::Aquarius}),
+    /* Scorpio     */ SignMask({sign::Aries, sign::Cancer, sign::Capricorn}),
+    /* Sagittarius */ SignMask({sign::Gemini, sign::Virgo, sign::Pisces}),
+    /* Capricorn   */ SignMask({sign::Taurus, sign::Leo, sign::Scorpio}),
+    /* Aquarius    */ SignMask({sign::Aries, sign::Cancer, sign::Libra}),
+    /* Pisces      */ SignMask({sign::Gemini, sign::Virgo, sign::Sagittarius}),
+}};
+
+// The table of a rule.
+const AspectRule& RuleTable(AspectRuleChoice rule);
+
+// "ours" or "classical": the rule's key in settings and on the command line.
+std::string_view RuleKey(AspectRuleChoice rule);
+// The rule of a key; nothing for any other text.
+std::optional<AspectRuleChoice> RuleFromKey(std::string_view key);
+// The rule's name in headers, pictures and exports.
+std::string_view RuleTitle(AspectRuleChoice rule);
 
 // The sign index of a report position such as "05 Ari 17" (characters 4 to 6),
 // or -1 when it names no sign.

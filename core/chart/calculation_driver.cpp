@@ -1,5 +1,6 @@
 #include "core/chart/calculation_driver.h"
 
+#include "core/ascendant/ascendant.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/trim.h"
@@ -79,13 +80,21 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
 
 void RunEngines(ReadingRecords& records) {
     RunStep([&] { SetUpChart(records); });
-    if (records.ephemeris == Ephemeris::Precise) {
+    const bool precise = records.ephemeris == Ephemeris::Precise;
+    if (precise) {
         RunStep([&] { ComputePrecisePositions(records); });
     } else {
         RunStep([&] { ComputeMoonPosition(records); });
         RunStep([&] { BuildPositionTable(records); });
     }
-    RunStep([&] { EvaluateRashiDrishti(records); });
+    RunStep([&] { ComputeAscendant(records); });
+    if (precise) RunStep([&] { UsePreciseAscendant(records); });
+    RunStep([&] { EvaluateRashiDrishti(records, RuleTable(records.rule)); });
+}
+
+void CalculationDriver::SetRule(AspectRuleChoice rule) {
+    records_.rule = rule;
+    if (hasReading_) EvaluateRashiDrishti(records_, RuleTable(rule));
 }
 
 std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
@@ -93,6 +102,7 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
     RunEngines(records_);
+    hasReading_ = true;
     return std::nullopt;
 }
 

@@ -34,9 +34,16 @@ public:
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
+    bool hasReading() const { return hasReading_; }
+
+    // The rule of sign aspects for this and later readings; the reading on
+    // show, if any, is evaluated again with it.
+    void SetRule(AspectRuleChoice rule);
+    AspectRuleChoice rule() const { return records_.rule; }
 
 private:
     ReadingRecords records_;
+    bool hasReading_ = false;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

@@ -39,6 +39,20 @@ struct PositionTable {
     std::array<double, kReportRows> SiderealLongitudes{}; // degrees, the numbers behind PlanetPositions
 };
 
+// The ascendant (Lagna): the sidereal longitude rising in the east at the
+// birth moment and place, with the same ayanamsa as the planets.
+struct AscendantRecord {
+    double LocalSiderealDegrees = 0; // local apparent sidereal time, 0..360
+    double TrueObliquity = 0;        // degrees
+    double TropicalLongitude = 0;    // of the equinox of date, 0..360
+    double SiderealLongitude = 0;    // 0..360
+    std::string PositionText;        // e.g. "12 Vir 05"
+    bool SomeSignsNeverRise = false; // the birth place lies above 66.5° latitude
+};
+
+// The rule of sign aspects a reading uses. Ours is the default everywhere.
+enum class AspectRuleChoice { Ours, Classical };
+
 // The captions of the 36 result labels.
 struct Report {
     std::array<std::string, kReportRows> lblPlanets;
@@ -61,6 +75,8 @@ struct ReadingRecords {
     PlanetChart chart;
     MoonEphemeris moon;
     PositionTable positions;
+    AscendantRecord ascendant;
+    AspectRuleChoice rule = AspectRuleChoice::Ours;
     Report report;
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading

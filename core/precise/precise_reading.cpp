@@ -1,6 +1,7 @@
 #include "core/precise/precise_reading.h"
 
 #include "core/moon/birth_moment.h"
+#include "core/moon/moon_position.h"
 #include "core/planets/planet_theory.h"
 #include "core/planets/position_table.h"
 #include "core/precise/precise_positions.h"
@@ -50,6 +51,11 @@ void ComputePrecisePositions(ReadingRecords& records) {
                    {sky.sidereal[PreciseSun], sky.sidereal[PreciseMoon], sky.sidereal[PreciseMercury],
                     sky.sidereal[PreciseVenus], sky.sidereal[PreciseMars], sky.sidereal[PreciseJupiter],
                     sky.sidereal[PreciseSaturn], north, south});
+}
+
+void UsePreciseAscendant(ReadingRecords& records) {
+    records.ascendant.SiderealLongitude = PreciseBirthAscendant(records.birth);
+    records.ascendant.PositionText = ShortPositionText(SignPositionText(records.ascendant.SiderealLongitude));
 }
 
 } // namespace rashi

@@ -16,4 +16,8 @@ void ComputePrecisePositions(ReadingRecords& records);
 // marked), from the precise ephemeris.
 double PreciseBirthAscendant(const BirthRecord& birth);
 
+// Puts the precise ascendant in place of the formulas' one in the records
+// (its longitude and position text).
+void UsePreciseAscendant(ReadingRecords& records);
+
 } // namespace rashi

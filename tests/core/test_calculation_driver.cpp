@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 namespace rashi {
 namespace {
 
@@ -176,6 +179,53 @@ TEST(CalculationDriver, ExactZoneOffsetTakesThePlaceOfTheRow) {
             EXPECT_EQ(driver.records().birth.ExactOffsetSeconds.has_value(), !c.zoneId.empty() && c.offsetSeconds)
                 << c.what;
         }
+    }
+}
+
+TEST(CalculationDriver, TheRuleInForce) {
+    // Ours is the default; the classical rule changes only the sentences of
+    // the signs it treats differently; switching back gives today's reading.
+    CalculationDriver ours;
+    ASSERT_FALSE(ours.Calculate(GreenwichNoon()));
+    EXPECT_EQ(ours.rule(), AspectRuleChoice::Ours);
+
+    CalculationDriver driver;
+    driver.SetRule(AspectRuleChoice::Classical);
+    ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
+    const Report classical = driver.report();
+    // The Moon in Libra: the fixed signs but Scorpio.
+    EXPECT_EQ(classical.lblAspects[1], "Planet Moon aspects or has Rashi Drishti with Vrishabha, Simha, Kumbha.");
+    EXPECT_EQ(classical.lblPlanets_Position, ours.report().lblPlanets_Position);
+    EXPECT_EQ(classical.lblPlanets, ours.report().lblPlanets);
+
+    driver.SetRule(AspectRuleChoice::Ours);
+    EXPECT_EQ(driver.report(), ours.report());
+    driver.SetRule(AspectRuleChoice::Classical);
+    EXPECT_EQ(driver.report(), classical);
+}
+
+TEST(CalculationDriver, SiderealLongitudesAgreeWithThePositionTexts) {
+    for (int year : {0, 49, 99, 149}) {
+        Entries e = GreenwichNoon();
+        e.YearPosition = year;
+        e.HourPosition = 3 + year % 20;
+        CalculationDriver driver;
+        ASSERT_FALSE(driver.Calculate(e));
+        const PositionTable& table = driver.records().positions;
+        for (int i = 0; i < kReportRows; ++i) {
+            const double longitude = table.SiderealLongitudes[i];
+            ASSERT_GE(longitude, 0);
+            ASSERT_LT(longitude, 360);
+            const int sign = int(longitude / 30);
+            const int degrees = int(longitude) % 30;
+            const int minutes = int((longitude - std::floor(longitude)) * 60);
+            char text[16];
+            std::snprintf(text, sizeof text, "%02d %.3s %02d", degrees, "AriTauGemCanLeoVirLibScoSagCapAquPis" + 3 * sign,
+                          minutes);
+            EXPECT_EQ(table.PlanetPositions[i], text) << table.PlanetNames[i] << " " << 1901 + year;
+        }
+        // The nodes stand opposite each other.
+        EXPECT_NEAR(std::fmod(table.SiderealLongitudes[7] + 180, 360), table.SiderealLongitudes[8], 1e-9);
     }
 }
 

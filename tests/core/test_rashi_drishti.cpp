@@ -78,13 +78,61 @@ TEST(RashiDrishti, ASecondReadingLeavesNoTraceOfTheFirst) {
     EXPECT_EQ(r.report, fresh.report);
 }
 
-TEST(RashiDrishti, RuleTableIsSymmetricWithThreeAspectsPerSign) {
-    for (int from = 0; from < 12; ++from) {
-        EXPECT_EQ(__builtin_popcount(kSameQualityRule[from]), 3) << from;
-        EXPECT_FALSE(kSameQualityRule[from] & (1u << from));
-        for (int to = 0; to < 12; ++to)
-            EXPECT_EQ(bool(kSameQualityRule[from] & (1u << to)), bool(kSameQualityRule[to] & (1u << from)));
+TEST(RashiDrishti, TheClassicalRule) {
+    // Movable signs aspect the fixed ones but the next, fixed signs the
+    // movable ones but the next, duals the other duals.
+    const char* expected[12] = {
+        "Simha, Vrischika, Kumbha",    // Aries: not Taurus
+        "Kataka, Thula, Makara",       // Taurus: not Aries
+        "Kanya, Dhanus, Meena",        // Gemini
+        "Vrishabha, Vrischika, Kumbha", // Cancer: not Leo
+        "Mesha, Thula, Makara",        // Leo: not Cancer
+        "Mithuna, Dhanus, Meena",      // Virgo
+        "Vrishabha, Simha, Kumbha",    // Libra: not Scorpio
+        "Mesha, Kataka, Makara",       // Scorpio: not Libra
+        "Mithuna, Kanya, Meena",       // Sagittarius
+        "Vrishabha, Simha, Vrischika", // Capricorn: not Aquarius
+        "Mesha, Kataka, Thula",        // Aquarius: not Capricorn
+        "Mithuna, Kanya, Dhanus",      // Pisces
+    };
+    int differing = 0;
+    for (int sign = 0; sign < 12; ++sign) {
+        ReadingRecords r;
+        for (int i = 0; i < kReportRows; ++i) {
+            r.positions.PlanetNames[i] = kNames[i];
+            r.positions.PlanetNamesSanskrit[i] = kSanskrit[i];
+        }
+        r.positions.PlanetPositions.fill("01 " + std::string(kSigns[sign].english.substr(0, 3)) + " 00");
+        EvaluateRashiDrishti(r, kClassicalRule);
+        EXPECT_EQ(r.report.lblAspects[0],
+                  std::string("Planet Sun aspects or has Rashi Drishti with ") + expected[sign] + ".")
+            << kSigns[sign].english;
+        differing += kClassicalRule[sign] != kSameQualityRule[sign];
     }
+    // Only the dual signs agree between the two rules.
+    EXPECT_EQ(differing, 8);
+}
+
+TEST(RashiDrishti, BothRulesAreSymmetricWithThreeAspectsPerSign) {
+    for (const AspectRule* rule : {&kSameQualityRule, &kClassicalRule}) {
+        for (int from = 0; from < 12; ++from) {
+            EXPECT_EQ(__builtin_popcount((*rule)[from]), 3) << from;
+            EXPECT_FALSE((*rule)[from] & (1u << from));
+            for (int to = 0; to < 12; ++to)
+                EXPECT_EQ(bool((*rule)[from] & (1u << to)), bool((*rule)[to] & (1u << from)));
+        }
+    }
+}
+
+TEST(RashiDrishti, RuleKeysAndTables) {
+    for (AspectRuleChoice rule : {AspectRuleChoice::Ours, AspectRuleChoice::Classical})
+        EXPECT_EQ(RuleFromKey(RuleKey(rule)), rule);
+    EXPECT_EQ(RuleKey(AspectRuleChoice::Ours), "ours");
+    EXPECT_EQ(RuleKey(AspectRuleChoice::Classical), "classical");
+    EXPECT_EQ(RuleFromKey("Classical"), std::nullopt);
+    EXPECT_EQ(RuleFromKey(""), std::nullopt);
+    EXPECT_EQ(&RuleTable(AspectRuleChoice::Ours), &kSameQualityRule);
+    EXPECT_EQ(&RuleTable(AspectRuleChoice::Classical), &kClassicalRule);
 }
 
 TEST(RashiDrishti, SignOfPosition) {

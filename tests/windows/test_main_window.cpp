@@ -136,6 +136,11 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, caption);
         QFETCH(QString, accessKey);
+        if (control.startsWith(QLatin1String("cmdBack")) || control.startsWith(QLatin1String("cmdSave"))) {
+            // The results panel's buttons come with the first reading.
+            EnterBirth(*window, Greenwich2000());
+            Click(*window, "cmdCalculate");
+        }
         auto* button = Child<QAbstractButton>(*window, control);
         QCOMPARE(button->text(), caption);
         // The key the control itself answers to ("&&" is a plain ampersand).
@@ -158,19 +163,24 @@ private slots:
         for (const char* option : {"optLat_0", "optLat_1", "optLong_0", "optLong_1", "chkDST"})
             QCOMPARE(Child<QWidget>(*window, option)->palette().color(QPalette::WindowText), QColor(Qt::white));
 
+        // The results panel is built by the first reading; its captions'
+        // first texts are checked in test_results_panel.
+        QVERIFY(!window->findChild<QLabel*>(QStringLiteral("lblPlanets_0")));
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+
         struct Array {
             const char* name;
-            const char* caption;
             QColor colour;
         };
-        const Array arrays[] = {{"lblPlanets_", "Mercury", QColor(255, 255, 255)},
-                                {"lblPlanets_Position_", "Planets Position", QColor(255, 255, 128)},
-                                {"lblAspects_", "Result", QColor(255, 192, 128)},
-                                {"lblGrahas_", "Grahas", QColor(224, 224, 224)}};
+        const Array arrays[] = {{"lblPlanets_", QColor(255, 255, 255)},
+                                {"lblPlanets_Position_", QColor(255, 255, 128)},
+                                {"lblAspects_", QColor(255, 192, 128)},
+                                {"lblGrahas_", QColor(224, 224, 224)}};
         for (const Array& array : arrays) {
             for (int i = 0; i < 9; ++i) {
                 auto* label = Child<QLabel>(*window, QString::fromLatin1(array.name) + QString::number(i));
-                QCOMPARE(label->text(), QString::fromLatin1(array.caption));
+                QVERIFY(!label->text().isEmpty());
                 QCOMPARE(label->palette().color(QPalette::WindowText), array.colour);
                 QCOMPARE(label->parentWidget(), static_cast<QWidget*>(frame2));
             }
@@ -570,8 +580,8 @@ private slots:
         QCOMPARE(int(dialogs->messages[0].icon), icon);
         QVERIFY(!ResultsInFront(*window));
         QCOMPARE(window->entries(), before);
-        // Nothing of a reading ran.
-        QCOMPARE(ResultCaptions(*window).first(), QStringLiteral("Mercury"));
+        // Nothing of a reading ran: the results panel was not even built.
+        QVERIFY(!window->findChild<QLabel*>(QStringLiteral("lblPlanets_0")));
         QCOMPARE(window->driver().records().birth, BirthRecord{});
         const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cmdCalculate") : focus;
         QCOMPARE(QApplication::focusWidget()->objectName(), expectedFocus);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -33,6 +34,8 @@ inline bool ShowFreshWindow(std::unique_ptr<UiRecorder>& dialogs, std::unique_pt
     // Settings go to a test folder, never the user's own.
     QStandardPaths::setTestModeEnabled(true);
     window.reset();
+    // Settings (the rule, the diagram's style) go to a test folder.
+    QStandardPaths::setTestModeEnabled(true);
     dialogs = std::make_unique<UiRecorder>();
     window = std::make_unique<frmMain>(*dialogs);
     window->show();

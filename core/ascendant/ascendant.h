@@ -1,0 +1,49 @@
+#pragma once
+// The ascendant (Lagna): the point of the ecliptic rising on the eastern
+// horizon. Local apparent sidereal time from Greenwich mean sidereal time
+// (IAU 1982) and the equation of the equinoxes, the true obliquity of date,
+// the geographic latitude; made sidereal with the planets' ayanamsa.
+
+#include "core/chart/reading_records.h"
+
+namespace rashi {
+
+// Latitudes beyond this see some signs never rise (the polar circles).
+inline constexpr double kPolarCircleLatitude = 66.5;
+
+// Nutation in longitude and obliquity, in degrees.
+struct Nutation {
+    double longitude = 0; // Δψ
+    double obliquity = 0; // Δε
+};
+
+// Nutation from the largest terms of the IAU 1980 series; T in Julian
+// centuries from J2000.
+Nutation NutationOfDate(double T);
+
+// Mean obliquity of the ecliptic (IAU 1980), degrees.
+double MeanObliquity(double T);
+
+// Greenwich mean sidereal time (IAU 1982) in degrees, 0..360, for a Julian
+// day in UT.
+double GreenwichMeanSidereal(double julianDayUt);
+
+// Greenwich apparent sidereal time: mean plus the equation of the equinoxes.
+double GreenwichApparentSidereal(double julianDayUt);
+
+// λ = atan2(cos θ, −(sin θ cos ε + tan φ sin ε)) in 0..360, for local
+// sidereal time θ, obliquity ε and latitude φ, all in degrees.
+double AscendantLongitude(double localSidereal, double obliquity, double latitude);
+
+// The tropical ascendant of date for a Julian day in UT, an east longitude
+// and a north latitude, in degrees.
+double TropicalAscendant(double julianDayUt, double eastLongitude, double northLatitude);
+
+// The birth place from the birth record: east longitude, north latitude.
+double EastLongitude(const BirthRecord& birth);
+double NorthLatitude(const BirthRecord& birth);
+
+// Reads records.birth and records.chart; writes records.ascendant.
+void ComputeAscendant(ReadingRecords& records);
+
+} // namespace rashi

@@ -1,0 +1,91 @@
+#include "core/chart/reading_header.h"
+
+#include "core/aspects/rashi_drishti.h"
+#include "core/ascendant/ascendant.h"
+#include "core/chart/calculation_driver.h"
+#include "core/chart/entry_lists.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace rashi {
+namespace {
+
+std::string TwoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+std::string Born(const BirthRecord& b) {
+    std::string text = std::to_string(b.Day) + " ";
+    if (b.Month >= 1 && b.Month <= 12) text.append(kMonthNames[b.Month - 1]).append(" ");
+    return text + std::to_string(b.Year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
+}
+
+// The zone as an offset from UTC: the record keeps what is added to the clock
+// to give UT, so the sign turns round.
+std::string Zone(const BirthRecord& b) {
+    const int minutes = -(b.SignedZoneHours * 60 + b.SignedZoneMinutes);
+    std::string text = "UTC";
+    text += minutes < 0 ? "-" : "+";
+    text += TwoDigits(std::abs(minutes) / 60) + ":" + TwoDigits(std::abs(minutes) % 60);
+    text += b.DaylightSaving ? ", daylight saving (clock one hour ahead)" : ", no daylight saving";
+    return text;
+}
+
+std::string Place(const BirthRecord& b) {
+    std::string text;
+    for (const std::string* part : {&b.City, &b.State, &b.Country}) {
+        if (part->empty()) continue;
+        if (!text.empty()) text += ", ";
+        text += *part;
+    }
+    return text;
+}
+
+std::string Coordinates(const BirthRecord& b) {
+    return std::to_string(b.LatDegrees) + "\u00B0" + TwoDigits(b.LatMinutes) + "' " + (b.LatSouth ? "S" : "N") +
+           ", " + std::to_string(b.LonDegrees) + "\u00B0" + TwoDigits(b.LonMinutes) + "' " + (b.LonEast ? "E" : "W");
+}
+
+} // namespace
+
+std::string DegreesMinutesSeconds(double degrees) {
+    const long total = static_cast<long>(std::floor(std::fabs(degrees) * 3600 + 1e-9));
+    return std::to_string(total / 3600) + "\u00B0" + TwoDigits(static_cast<int>(total / 60 % 60)) + "'" +
+           TwoDigits(static_cast<int>(total % 60)) + "\"";
+}
+
+std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
+    const BirthRecord& b = records.birth;
+    std::string ascendant = records.ascendant.PositionText;
+    if (records.ascendant.SomeSignsNeverRise) ascendant += " (beyond 66.5\u00B0 latitude some signs never rise)";
+    return {
+        {"Name", b.Name},
+        {"Born", Born(b)},
+        {"Zone", Zone(b)},
+        {"Place", Place(b)},
+        {"Coordinates", Coordinates(b)},
+        {"Ascendant", ascendant},
+        {"Ayanamsa", DegreesMinutesSeconds(records.chart.ChartAyanamsa)},
+        {"Rule", std::string(RuleTitle(records.rule))},
+    };
+}
+
+std::vector<std::string> HeaderLines(const ReadingRecords& records) {
+    std::vector<std::string> lines;
+    for (const HeaderField& field : ReadingHeader(records)) lines.push_back(field.label + ": " + field.value);
+    return lines;
+}
+
+std::string ReadingText(const ReadingRecords& records) {
+    std::string text;
+    for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
+    text += "\n";
+    for (const std::string& line : ReportLines(records.report)) text.append(line).append("\n");
+    return text;
+}
+
+} // namespace rashi

@@ -1,0 +1,91 @@
+#pragma once
+// The diagram of a reading, drawn once for every device: the window, a PNG or
+// SVG picture, the printer and the PDF page all call PaintChart.
+
+#include "core/aspects/rashi_drishti.h"
+#include "core/chart/reading_records.h"
+#include "drawing/chart_geometry.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QPainter;
+
+namespace rashi {
+
+// What the diagram shows of a reading.
+struct ChartBody {
+    QString shortName;  // "Su"
+    QString name;       // "Sun"
+    QString degreeText; // "16°31′", within the sign
+    int sign = -1;      // 0 Aries .. 11 Pisces; -1 unknown
+};
+
+struct ChartModel {
+    std::array<ChartBody, kReportRows> bodies;
+    int ascendantSign = -1;
+    QString ascendantText; // "00°24′"
+    AspectRule rule = kSameQualityRule;
+    QString ruleTitle;
+    QString personName;
+};
+
+ChartModel ChartModelOf(const ReadingRecords& records);
+
+struct ChartColours {
+    QColor background{255, 250, 240};
+    QColor lines{137, 61, 35};
+    QColor text{43, 27, 18};
+    QColor signLabel{150, 105, 85};
+    QColor ascendant{178, 34, 34};
+    QColor chosenFill{246, 197, 107};
+    QColor aspectedFill{252, 230, 184};
+    QColor arrow{192, 57, 43};
+    QColor highlighted{25, 85, 160};
+};
+
+struct ChartOptions {
+    ChartStyle style = ChartStyle::South;
+    int chosenBody = -1; // a report row, or -1 for none
+    ChartColours colours;
+    QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+};
+
+// One piece of text in the diagram and where it goes.
+struct PlacedText {
+    enum Kind { Body, Ascendant, SignLabel, Title };
+    Kind kind = Body;
+    int body = -1; // the report row of a body
+    QString text;
+    QRectF box;
+    int pixelSize = 10;
+    bool bold = false;
+    QColor colour;
+};
+
+struct ChartLayout {
+    QRectF square; // the diagram
+    QRectF frame;  // the diagram and its title strip, if any
+    std::array<QPolygonF, 12> cells; // by sign
+    std::vector<PlacedText> texts;
+};
+
+// The signs a body's sign aspects under the model's rule, as a bit mask; 0
+// for no body or an unknown sign.
+unsigned AspectedSigns(const ChartModel& model, int body);
+
+// Where every cell and every text of the diagram goes in a rectangle.
+ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& options);
+
+// Draws the diagram into the largest square centred in rect.
+void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, const ChartOptions& options);
+
+// The body whose name is drawn at a point, or -1.
+int BodyAt(const ChartLayout& layout, const QPointF& point);
+
+} // namespace rashi

@@ -1,0 +1,160 @@
+#include "drawing/reading_page.h"
+
+#include "core/chart/calculation_driver.h"
+#include "core/chart/reading_header.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace rashi {
+namespace {
+
+constexpr int kPdfResolution = 300;
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QFont PageFont(const ChartOptions& options, int points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies(options.fontFamilies);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Draws one line, shrinking its font until it fits the width; returns the
+// height used.
+double DrawLine(QPainter& painter, const QRectF& line, const QString& text, QFont font, const QColor& colour)
+{
+    while (font.pixelSize() > 5 && QFontMetricsF(font).horizontalAdvance(text) > line.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const double height = QFontMetricsF(font).height();
+    painter.drawText(QRectF(line.left(), line.top(), line.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+    return height;
+}
+
+} // namespace
+
+void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& options)
+{
+    const ChartColours& colours = options.colours;
+    painter.save();
+    double y = page.top();
+
+    // Title and header.
+    y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0),
+                  QStringLiteral("Rashi Drishti (Sign Aspects) Reading"), PageFont(options, 16, true), colours.lines);
+    y += 6;
+    const std::vector<HeaderField> header = ReadingHeader(records);
+    const QFont labelFont = PageFont(options, 9, true);
+    double labelWidth = 0;
+    for (const HeaderField& field : header)
+        labelWidth = std::max(labelWidth, QFontMetricsF(labelFont).horizontalAdvance(FromUtf8(field.label)));
+    labelWidth += 10;
+    for (const HeaderField& field : header) {
+        DrawLine(painter, QRectF(page.left(), y, labelWidth, 0), FromUtf8(field.label), labelFont, colours.text);
+        y += DrawLine(painter, QRectF(page.left() + labelWidth, y, page.width() - labelWidth, 0),
+                      FromUtf8(field.value), PageFont(options, 9), colours.text) + 1;
+    }
+    y += 10;
+
+    // The diagram, centred.
+    const double side = std::min(page.width() * 0.58, 300.0);
+    PaintChart(painter, QRectF(page.center().x() - side / 2, y, side, side), ChartModelOf(records), options);
+    y += side + 14;
+
+    // The reading: per body its name and position, then its two sentences.
+    const Report& report = records.report;
+    const double rowStep = std::max(0.0, (page.bottom() - y) / kReportRows);
+    for (int i = 0; i < kReportRows; ++i) {
+        double line = y;
+        const QFont bold = PageFont(options, 9, true);
+        const double nameWidth = QFontMetricsF(bold).horizontalAdvance(FromUtf8(report.lblPlanets[i])) + 12;
+        DrawLine(painter, QRectF(page.left(), line, nameWidth, 0), FromUtf8(report.lblPlanets[i]), bold,
+                 colours.lines);
+        line += DrawLine(painter, QRectF(page.left() + nameWidth, line, page.width() - nameWidth, 0),
+                         FromUtf8(report.lblPlanets_Position[i]), bold, colours.ascendant);
+        line += DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0),
+                         FromUtf8(report.lblAspects[i]), PageFont(options, 8), colours.text);
+        DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0), FromUtf8(report.lblGrahas[i]),
+                 PageFont(options, 8), colours.text);
+        y += rowStep;
+    }
+    painter.restore();
+}
+
+void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
+                       const ChartOptions& options)
+{
+    const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
+    painter.save();
+    painter.scale(resolution / 72.0, resolution / 72.0);
+    PaintPage(painter, QRectF(QPointF(0, 0), paintRect.size()), records, options);
+    painter.restore();
+}
+
+WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options)
+{
+    QPdfWriter writer(fileName);
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(40, 36, 40, 36),
+                                     QPageLayout::Point));
+    writer.setTitle(QStringLiteral("Rashi Drishti reading of ") + FromUtf8(records.birth.Name).trimmed());
+    writer.setCreator(QStringLiteral("Rashi Drishti"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return QStringLiteral("cannot write %1").arg(fileName);
+    PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
+    if (!painter.end())
+        return QStringLiteral("cannot finish %1").arg(fileName);
+    return {};
+}
+
+WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    QSvgGenerator generator;
+    generator.setFileName(fileName);
+    generator.setSize(QSize(side, side));
+    generator.setViewBox(QRect(0, 0, side, side));
+    generator.setTitle(QStringLiteral("Rashi chart of ") + FromUtf8(records.birth.Name).trimmed());
+    generator.setDescription(FromUtf8(std::string(RuleTitle(records.rule))));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return QStringLiteral("cannot write %1").arg(fileName);
+    PaintChart(painter, QRectF(0, 0, side, side), ChartModelOf(records), options);
+    painter.end();
+    if (!QFile::exists(fileName))
+        return QStringLiteral("cannot write %1").arg(fileName);
+    return {};
+}
+
+QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(options.colours.background);
+    QPainter painter(&image);
+    PaintChart(painter, QRectF(0, 0, side, side), ChartModelOf(records), options);
+    painter.end();
+    return image;
+}
+
+WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    if (!RenderChart(records, options, side).save(fileName, "PNG"))
+        return QStringLiteral("cannot write %1").arg(fileName);
+    return {};
+}
+
+} // namespace rashi

@@ -1,0 +1,41 @@
+#pragma once
+// One A4 page of a reading (the header, the diagram, the reading) and the
+// pictures of the diagram, written without a window: the report tool calls
+// these with a QGuiApplication on the offscreen platform.
+
+#include "drawing/chart_painter.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace rashi {
+
+// The page in points (1/72 inch), from its top left corner.
+void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& options);
+
+// Paints the page on a paged device (a PDF writer or a printer) whose
+// resolution is given: the painter is scaled to points, so fonts keep their
+// size at any resolution. The painter must be active on the device.
+void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
+                       const ChartOptions& options);
+
+// The outcome of writing a file: empty on success, else what went wrong.
+using WriteError = QString;
+
+// One A4 page as PDF at 300 dpi.
+WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options);
+
+// The diagram alone as an SVG picture of a square of `side` pixels.
+WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
+                         int side = 600);
+
+// The diagram alone as a picture (PNG when the name ends so), `side` pixels square.
+QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side);
+WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
+                         int side = 800);
+
+} // namespace rashi

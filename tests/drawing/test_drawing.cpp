@@ -1,0 +1,308 @@
+// The diagram's geometry in both styles, the layout of its texts, and the
+// files written from it: a PDF page whose text is the reading's, an SVG that
+// parses, a picture whose shading follows the chosen body.
+
+#include "drawing/reading_page.h"
+
+#include "core/chart/calculation_driver.h"
+#include "core/chart/reading_header.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace rashi {
+namespace {
+
+const QRectF kSquare(10, 20, 480, 480);
+
+double Area(const QPolygonF& polygon)
+{
+    double twice = 0;
+    for (int i = 0; i < polygon.size(); ++i) {
+        const QPointF& a = polygon[i];
+        const QPointF& b = polygon[(i + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::fabs(twice) / 2;
+}
+
+QPointF Centroid(const QPolygonF& polygon)
+{
+    QPointF sum;
+    for (const QPointF& p : polygon)
+        sum += p;
+    return sum / double(polygon.size());
+}
+
+// Unit-square coordinates of a point in kSquare.
+QPointF Unit(const QPointF& p)
+{
+    return {(p.x() - kSquare.left()) / kSquare.width(), (p.y() - kSquare.top()) / kSquare.height()};
+}
+
+TEST(ChartGeometry, SouthIndianSignsStandInFixedBoxesClockwiseFromPiscesTopLeft)
+{
+    // column, row of each sign from Aries
+    const int expected[12][2] = {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3},
+                                 {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 1}, {0, 0}};
+    for (int sign = 0; sign < 12; ++sign) {
+        EXPECT_EQ(SouthGridPosition(sign), QPoint(expected[sign][0], expected[sign][1])) << sign;
+        // The ascendant moves nothing.
+        for (int ascendant : {-1, 0, 5, 11}) {
+            const QRectF cell = SignCell(ChartStyle::South, sign, ascendant, kSquare).boundingRect();
+            EXPECT_EQ(cell, QRectF(10 + 120 * expected[sign][0], 20 + 120 * expected[sign][1], 120, 120)) << sign;
+        }
+    }
+}
+
+TEST(ChartGeometry, NorthIndianHousesRunCounterClockwiseFromTheTopDiamond)
+{
+    // Centre of each house in the unit square, house 1 first.
+    const double centres[12][2] = {{0.5, 0.25},     {0.25, 1 / 12.0}, {1 / 12.0, 0.25}, {0.25, 0.5},
+                                   {1 / 12.0, 0.75}, {0.25, 11 / 12.0}, {0.5, 0.75},    {0.75, 11 / 12.0},
+                                   {11 / 12.0, 0.75}, {0.75, 0.5},    {11 / 12.0, 0.25}, {0.75, 1 / 12.0}};
+    for (int house = 1; house <= 12; ++house) {
+        const QPointF centre = Unit(Centroid(NorthHouse(house, kSquare)));
+        EXPECT_NEAR(centre.x(), centres[house - 1][0], 1e-9) << house;
+        EXPECT_NEAR(centre.y(), centres[house - 1][1], 1e-9) << house;
+        EXPECT_NEAR(Area(NorthHouse(house, kSquare)), 480.0 * 480 / (house % 3 == 1 ? 8 : 16), 1e-6) << house;
+    }
+}
+
+TEST(ChartGeometry, NorthIndianSignsFollowTheAscendant)
+{
+    struct Case {
+        int ascendant;
+        int houseOfSign[12]; // Aries .. Pisces
+    };
+    const Case cases[] = {
+        {0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {5, {8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7}}, // Virgo rising
+        {11, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1}},
+        {-1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}, // no ascendant: from Aries
+    };
+    for (const Case& c : cases) {
+        for (int sign = 0; sign < 12; ++sign) {
+            const int house = NorthHouseOfSign(sign, c.ascendant);
+            EXPECT_EQ(house, c.houseOfSign[sign]) << c.ascendant << " " << sign;
+            EXPECT_EQ(SignInNorthHouse(house, c.ascendant), sign);
+            EXPECT_EQ(SignCell(ChartStyle::North, sign, c.ascendant, kSquare), NorthHouse(house, kSquare));
+        }
+    }
+}
+
+TEST(ChartGeometry, CellsTileTheSquareAndHoldTheirTextBoxes)
+{
+    for (ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
+        double area = 0;
+        for (int sign = 0; sign < 12; ++sign) {
+            const QPolygonF cell = SignCell(style, sign, 3, kSquare);
+            area += Area(cell);
+            const QRectF box = CellTextBox(style, sign, 3, kSquare);
+            for (const QPointF& corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+                EXPECT_TRUE(cell.containsPoint(corner, Qt::OddEvenFill)) << ChartStyleKey(style) << " " << sign;
+            // No other cell holds this cell's anchor.
+            const QPointF anchor = CellAnchor(style, sign, 3, kSquare);
+            for (int other = 0; other < 12; ++other)
+                EXPECT_EQ(SignCell(style, other, 3, kSquare).containsPoint(anchor, Qt::OddEvenFill), other == sign);
+        }
+        // South: twelve boxes of a sixteenth; North: the whole square.
+        EXPECT_NEAR(area, 480.0 * 480 * (style == ChartStyle::South ? 0.75 : 1.0), 1e-6) << ChartStyleKey(style);
+    }
+}
+
+TEST(ChartGeometry, StyleKeys)
+{
+    EXPECT_STREQ(ChartStyleKey(ChartStyle::North), "north");
+    EXPECT_EQ(ChartStyleFromKey(QStringLiteral("north")), ChartStyle::North);
+    EXPECT_EQ(ChartStyleFromKey(QStringLiteral("south")), ChartStyle::South);
+    EXPECT_EQ(ChartStyleFromKey(QStringLiteral("whatever")), ChartStyle::South);
+}
+
+// Pune, 21 June 1975, 6:30 Indian time: the ascendant in Gemini beside the Sun.
+const ReadingRecords& Pune()
+{
+    static CalculationDriver driver = [] {
+        CalculationDriver d;
+        Entries e;
+        e.Name = "Ada";
+        e.DatePosition = 20;
+        e.MonthPosition = 5;
+        e.YearPosition = 1975 - 1901;
+        e.HourPosition = 6;
+        e.MinutePosition = 30;
+        e.ZoneRow = 34;
+        e.LatDeg = "18";
+        e.LatMin = "31";
+        e.LonDeg = "73";
+        e.LonMin = "51";
+        e.City = "Pune";
+        e.State = "Maharashtra";
+        e.Country = "India";
+        EXPECT_FALSE(d.Calculate(e));
+        return d;
+    }();
+    return driver.records();
+}
+
+TEST(ChartModel, BodiesTheirSignsAndTheAscendant)
+{
+    const ChartModel model = ChartModelOf(Pune());
+    EXPECT_EQ(model.bodies[0].shortName, QStringLiteral("Su"));
+    EXPECT_EQ(model.bodies[0].degreeText, QStringLiteral("05\u00B032\u2032")); // 05 Gem 32
+    EXPECT_EQ(model.bodies[0].sign, 2);
+    EXPECT_EQ(model.bodies[1].sign, 7); // 02 Sco 46
+    EXPECT_EQ(model.ascendantSign, 2);  // 11 Gem 46
+    EXPECT_EQ(model.ascendantText, QStringLiteral("11\u00B046\u2032"));
+    EXPECT_EQ(model.personName, QStringLiteral("Ada"));
+    // The Moon in Scorpio aspects Taurus, Leo, Aquarius under our rule.
+    EXPECT_EQ(AspectedSigns(model, 1), (1u << 1) | (1u << 4) | (1u << 10));
+    EXPECT_EQ(AspectedSigns(model, -1), 0u);
+}
+
+TEST(ChartLayout, EveryBodyOnceInItsSignHighlightedWhereTheChosenOneLooks)
+{
+    const ChartModel model = ChartModelOf(Pune());
+    for (ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
+        for (double side : {160.0, 400.0, 1200.0}) {
+            ChartOptions options;
+            options.style = style;
+            options.chosenBody = 1; // Moon
+            const ChartLayout layout = LayoutChart(QRectF(0, 0, side, side * 1.3), model, options);
+            const std::string what = std::string(ChartStyleKey(style)) + " " + std::to_string(int(side));
+            // As large as fits, centred; the North Indian one leaves a strip
+            // below for its title.
+            const double strip = style == ChartStyle::North ? side * 0.07 : 0;
+            EXPECT_EQ(layout.square, QRectF(0, side * 0.15 - strip / 2, side, side)) << what;
+            int titles = 0;
+            for (const PlacedText& text : layout.texts)
+                titles += text.kind == PlacedText::Title && text.text.contains(QLatin1String("our rule"));
+            EXPECT_EQ(titles, 1) << what << ": the rule is named";
+            std::array<int, kReportRows> seen{};
+            int ascendants = 0;
+            for (const PlacedText& text : layout.texts) {
+                EXPECT_TRUE(layout.frame.adjusted(-1, -1, 1, 1).contains(text.box)) << what;
+                if (text.kind == PlacedText::Ascendant) {
+                    ++ascendants;
+                    EXPECT_TRUE(layout.cells[model.ascendantSign].containsPoint(text.box.center(), Qt::OddEvenFill));
+                }
+                if (text.kind != PlacedText::Body)
+                    continue;
+                ++seen[text.body];
+                const int sign = model.bodies[text.body].sign;
+                EXPECT_TRUE(layout.cells[sign].containsPoint(text.box.center(), Qt::OddEvenFill)) << what;
+                EXPECT_EQ(BodyAt(layout, text.box.center()), text.body) << what;
+                const bool aspected = (AspectedSigns(model, 1) >> sign) & 1u;
+                const QColor expected = text.body == 1 ? options.colours.arrow
+                                        : aspected     ? options.colours.highlighted
+                                                       : options.colours.text;
+                EXPECT_EQ(text.colour, expected) << what << " " << text.body;
+                EXPECT_EQ(text.bold, text.body == 1 || aspected) << what;
+            }
+            for (int i = 0; i < kReportRows; ++i)
+                EXPECT_GE(seen[i], 1) << what << " body " << i;
+            EXPECT_EQ(ascendants, 1) << what;
+            EXPECT_EQ(BodyAt(layout, QPointF(-5, -5)), -1);
+        }
+    }
+}
+
+TEST(ChartPicture, TheChosenSignAndTheSignsItAspectsAreShaded)
+{
+    // The Moon in Scorpio: its box (column 1, row 3) and Leo's (3, 2) take
+    // the shading; Virgo's (3, 3) keeps the background. Sampled near a corner,
+    // clear of text and arrows.
+    ChartOptions options;
+    options.chosenBody = 1;
+    const QImage image = RenderChart(Pune(), options, 400);
+    auto sample = [&](int column, int row) { return image.pixelColor(column * 100 + 8, row * 100 + 95); };
+    EXPECT_EQ(sample(1, 3), options.colours.chosenFill);
+    EXPECT_EQ(sample(3, 2), options.colours.aspectedFill);
+    EXPECT_EQ(sample(3, 3), options.colours.background);
+    options.chosenBody = -1;
+    EXPECT_EQ(RenderChart(Pune(), options, 400).pixelColor(108, 395), options.colours.background);
+}
+
+TEST(ReadingFiles, ThePdfHoldsTheReadingsText)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    for (AspectRuleChoice rule : {AspectRuleChoice::Ours, AspectRuleChoice::Classical}) {
+        ReadingRecords records = Pune();
+        records.rule = rule;
+        ASSERT_EQ(WriteReadingPdf(pdf, records, ChartOptions{}), QString());
+        QProcess process;
+        process.start(pdftotext, {pdf, QStringLiteral("-")});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        // pdftotext may space words differently and keep the font's
+        // ligatures (ﬁ): compare with single spaces, ligatures taken apart.
+        const QString text = QString::fromUtf8(process.readAllStandardOutput())
+                                 .normalized(QString::NormalizationForm_KC)
+                                 .simplified();
+        for (const std::string& line : ReportLines(records.report))
+            EXPECT_TRUE(text.contains(QString::fromStdString(line))) << line;
+        for (const HeaderField& field : ReadingHeader(records)) {
+            EXPECT_TRUE(text.contains(QString::fromStdString(field.label))) << field.label;
+            EXPECT_TRUE(text.contains(QString::fromStdString(field.value).simplified())) << field.value;
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("Mo 02\u00B046\u2032"))) << "the diagram's text";
+    }
+}
+
+TEST(ReadingFiles, TheSvgParsesAndShowsTheBodies)
+{
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    for (ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
+        ChartOptions options;
+        options.style = style;
+        options.chosenBody = 4;
+        ASSERT_EQ(WriteChartSvg(svg, Pune(), options, 500), QString());
+        QFile file(svg);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+        EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+        for (const char* body : {"Su 05", "Mo 02", "Ma 29", "Ke 05"})
+            EXPECT_TRUE(texts.filter(QString::fromLatin1(body)).size() == 1) << body;
+        EXPECT_TRUE(QSvgRenderer(svg).isValid());
+    }
+}
+
+TEST(ReadingFiles, APngOfTheRequestedSize)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    ASSERT_EQ(WriteChartPng(png, Pune(), ChartOptions{}, 321), QString());
+    EXPECT_EQ(QImage(png).size(), QSize(321, 321));
+    EXPECT_NE(WriteChartPng(dir.filePath(QStringLiteral("no/such/folder/chart.png")), Pune(), ChartOptions{}),
+              QString());
+}
+
+} // namespace
+} // namespace rashi
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,421 @@
+// The results panel: built on the first reading only, the 36 captions as the
+// driver makes them, the header, choosing a body (row, chart, keyboard), the
+// rule and the diagram's style kept between runs, and the files it writes.
+
+#include "ui_helpers.h"
+#include "recording_dialogs.h"
+
+#include "core/chart/calculation_driver.h"
+#include "core/chart/reading_header.h"
+#include "windows/chart_view.h"
+#include "windows/main_window.h"
+#include "windows/results_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+// Prints to a PDF file instead of asking for a printer.
+class PrintingRecorder : public UiRecorder {
+public:
+    QString printTo;
+    bool choosePrinter(QPrinter& printer) override
+    {
+        if (printTo.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return true;
+    }
+};
+
+QStringList Lines(const std::vector<std::string>& lines)
+{
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
+QString PdfText(const QString& file)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
+}
+
+} // namespace
+
+class TestResultsPanel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<PrintingRecorder> dialogs;
+    std::unique_ptr<CalculationDriver> driver;
+    std::unique_ptr<ResultsPanel> panel;
+
+    // A fresh panel over a fresh driver, as the main window makes them.
+    void freshPanel()
+    {
+        panel.reset();
+        driver = std::make_unique<CalculationDriver>();
+        panel = std::make_unique<ResultsPanel>(*driver, *dialogs);
+        panel->resize(1100, 720);
+        panel->show();
+    }
+    void reading(const Birth& birth = Greenwich2000())
+    {
+        QVERIFY(!driver->Calculate(EntriesOf(birth)));
+        panel->showReading();
+        QApplication::processEvents();
+    }
+    ChartView* chart() const { return Child<ChartView>(*panel, "chartView"); }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
+        QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti results panel test"));
+    }
+    void init()
+    {
+        QSettings().clear();
+        dialogs = std::make_unique<PrintingRecorder>();
+        freshPanel();
+    }
+    void cleanup()
+    {
+        panel.reset();
+        driver.reset();
+        dialogs.reset();
+        QSettings().clear();
+    }
+
+    void nothingIsBuiltBeforeTheFirstReading()
+    {
+        QCOMPARE(panel->objectName(), QStringLiteral("Frame2"));
+        QVERIFY(!panel->isBuilt());
+        QVERIFY(panel->findChildren<QWidget*>().isEmpty());
+        // Keeping a reading that does not exist does nothing.
+        panel->exportPdf();
+        panel->saveChartPicture();
+        panel->print();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        panel->copyReading();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+        QVERIFY(dialogs->saveDialogs.isEmpty());
+        QVERIFY(!panel->isBuilt());
+    }
+
+    void theCaptionsFirstTexts_data()
+    {
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("names") << "lblPlanets_" << "Mercury" << QColor(255, 255, 255);
+        QTest::newRow("positions") << "lblPlanets_Position_" << "Planets Position" << QColor(255, 255, 128);
+        QTest::newRow("aspects") << "lblAspects_" << "Result" << QColor(255, 192, 128);
+        QTest::newRow("grahas") << "lblGrahas_" << "Grahas" << QColor(224, 224, 224);
+    }
+    void theCaptionsFirstTexts()
+    {
+        QFETCH(QString, array);
+        QFETCH(QString, caption);
+        QFETCH(QColor, colour);
+        panel->ensureBuilt();
+        for (int i = 0; i < 9; ++i) {
+            auto* label = Child<QLabel>(*panel, array + QString::number(i));
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+            QCOMPARE(label->parentWidget(), static_cast<QWidget*>(panel.get()));
+        }
+        QVERIFY(!panel->findChild<QLabel*>(array + QStringLiteral("9")));
+    }
+
+    void theReadingItsHeaderAndDiagram()
+    {
+        reading();
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(driver->report())));
+        for (const HeaderField& field : ReadingHeader(driver->records()))
+            QCOMPARE(Child<QLabel>(*panel, QStringLiteral("header_") + QString::fromStdString(field.label))->text(),
+                     QString::fromStdString(field.value));
+        const ChartModel& model = chart()->model();
+        QCOMPARE(model.personName, QStringLiteral("Ada Lovelace"));
+        QCOMPARE(model.bodies[1].sign, SignOfPosition(driver->report().lblPlanets_Position[1]));
+        QCOMPARE(chart()->chosenBody(), -1);
+    }
+
+    void choosingABody_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("body");
+        QTest::newRow("click a name") << "lblPlanets_4" << 4;
+        QTest::newRow("click a position") << "lblPlanets_Position_2" << 2;
+        QTest::newRow("click a sentence") << "lblGrahas_8" << 8;
+        QTest::newRow("click in the chart") << "chart" << 6;
+        QTest::newRow("key 2") << "key:2" << 1;
+        QTest::newRow("key Down from none") << "key:down" << 0;
+        QTest::newRow("key Up from none") << "key:up" << 8;
+    }
+    void choosingABody()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, body);
+        reading();
+        if (how == QLatin1String("chart")) {
+            const ChartLayout layout = chart()->currentLayout();
+            QPointF at;
+            for (const PlacedText& text : layout.texts)
+                if (text.kind == PlacedText::Body && text.body == body)
+                    at = text.box.center();
+            QTest::mouseClick(chart(), Qt::LeftButton, {}, at.toPoint());
+        } else if (how.startsWith(QLatin1String("key:"))) {
+            chart()->setFocus();
+            const QString key = how.mid(4);
+            QTest::keyClick(chart(), key == QLatin1String("down") ? Qt::Key_Down
+                                     : key == QLatin1String("up") ? Qt::Key_Up
+                                                                  : Qt::Key(Qt::Key_0 + key.toInt()));
+        } else {
+            QTest::mouseClick(Child<QLabel>(*panel, how), Qt::LeftButton);
+        }
+        QCOMPARE(panel->chosenBody(), body);
+        QCOMPARE(chart()->options().chosenBody, body);
+        // The chosen row stands out: a band behind its four captions, seen
+        // between the name and the sentences; the other rows have none.
+        const QImage shown = panel->grab().toImage();
+        for (int i = 0; i < 9; ++i) {
+            const QRect name = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(i))->geometry();
+            const QRect aspects = Child<QLabel>(*panel, QStringLiteral("lblAspects_%1").arg(i))->geometry();
+            const QPoint between((name.right() + aspects.left()) / 2, name.center().y());
+            QVERIFY(panel->chosenRowBand().contains(between) == (i == body));
+            QCOMPARE(shown.pixelColor(between * panel->devicePixelRatio()) == QColor(96, 38, 20), i == body);
+        }
+
+        // Escape chooses none; a new reading starts with none.
+        chart()->setFocus();
+        QTest::keyClick(chart(), Qt::Key_Escape);
+        QCOMPARE(panel->chosenBody(), -1);
+        panel->chooseBody(body);
+        reading();
+        QCOMPARE(panel->chosenBody(), -1);
+    }
+
+    void theRuleIsAppliedAndRemembered()
+    {
+        reading();
+        const QStringList ours = ResultCaptions(*panel);
+        QSignalSpy changed(panel.get(), &ResultsPanel::ruleChanged);
+        panel->chooseBody(1);
+        panel->useClassicalRule(true);
+        QCOMPARE(changed.count(), 1);
+
+        CalculationDriver classical;
+        classical.SetRule(AspectRuleChoice::Classical);
+        QVERIFY(!classical.Calculate(EntriesOf(Greenwich2000())));
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(classical.report())));
+        QVERIFY(ResultCaptions(*panel) != ours);
+        QCOMPARE(chart()->model().rule, kClassicalRule);
+        QCOMPARE(panel->chosenBody(), 1); // the choice stays
+        QCOMPARE(Child<QLabel>(*panel, "header_Rule")->text(),
+                 QString::fromLatin1(RuleTitle(AspectRuleChoice::Classical).data()));
+        QCOMPARE(QSettings().value(QLatin1String(ResultsPanel::kRuleKey)).toString(), QStringLiteral("classical"));
+
+        // The next run starts with it.
+        freshPanel();
+        reading();
+        QCOMPARE(panel->rule(), AspectRuleChoice::Classical);
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(classical.report())));
+
+        // And back: byte for byte today's reading.
+        panel->setRule(AspectRuleChoice::Ours);
+        QCOMPARE(ResultCaptions(*panel), ours);
+    }
+
+    void theStyleIsRemembered()
+    {
+        QCOMPARE(panel->diagramStyle(), ChartStyle::South);
+        reading();
+        QCOMPARE(chart()->diagramStyle(), ChartStyle::South);
+        panel->useNorthIndianStyle(true);
+        QCOMPARE(chart()->diagramStyle(), ChartStyle::North);
+        QCOMPARE(QSettings().value(QLatin1String(ResultsPanel::kStyleKey)).toString(), QStringLiteral("north"));
+        freshPanel();
+        reading();
+        QCOMPARE(chart()->diagramStyle(), ChartStyle::North);
+    }
+
+    void keepingTheReading_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("answer"); // the file name chosen; empty = cancel
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("startName");
+        QTest::newRow("pdf") << "exportPdf" << "reading.pdf" << "PDF document (*.pdf)" << "Ada Lovelace.pdf";
+        QTest::newRow("png") << "saveChartPicture" << "chart.png" << "PNG picture (*.png);;SVG picture (*.svg)"
+                             << "Ada Lovelace chart.png";
+        QTest::newRow("svg") << "saveChartPicture" << "chart.svg" << "PNG picture (*.png);;SVG picture (*.svg)"
+                             << "Ada Lovelace chart.png";
+        QTest::newRow("pdf cancelled") << "exportPdf" << "" << "PDF document (*.pdf)" << "Ada Lovelace.pdf";
+    }
+    void keepingTheReading()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, answer);
+        QFETCH(QString, filter);
+        QFETCH(QString, startName);
+        QTemporaryDir dir;
+        reading();
+        const QString file = answer.isEmpty() ? QString() : dir.filePath(answer);
+        dialogs->saveAnswers << file;
+        QVERIFY(QMetaObject::invokeMethod(panel.get(), slot.toLatin1().constData()));
+        QCOMPARE(dialogs->saveDialogs.size(), 1);
+        QCOMPARE(dialogs->saveDialogs[0].filter, filter);
+        QCOMPARE(dialogs->saveDialogs[0].startName, startName);
+        QVERIFY(dialogs->messages.isEmpty());
+        if (answer.isEmpty()) {
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        } else if (answer.endsWith(QLatin1String(".pdf"))) {
+            if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+                QSKIP("pdftotext (poppler-utils) is not installed");
+            const QString text = PdfText(file);
+            for (const QString& line : ResultCaptions(*panel))
+                QVERIFY2(text.contains(line), qPrintable(line));
+        } else if (answer.endsWith(QLatin1String(".svg"))) {
+            QVERIFY(QSvgRenderer(file).isValid());
+        } else {
+            QCOMPARE(QImage(file).width(), 800);
+        }
+    }
+
+    void aFileThatCannotBeWrittenIsReported()
+    {
+        reading();
+        dialogs->saveAnswers << QStringLiteral("/no/such/folder/chart.png");
+        panel->saveChartPicture();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
+        QVERIFY(dialogs->messages[0].text.contains(QLatin1String("/no/such/folder/chart.png")));
+    }
+
+    void printingGoesThroughTheChosenPrinter()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        reading();
+        panel->print(); // cancelled: nothing
+        QTemporaryDir dir;
+        dialogs->printTo = dir.filePath(QStringLiteral("printed.pdf"));
+        panel->print();
+        const QString text = PdfText(dialogs->printTo);
+        for (const QString& line : ResultCaptions(*panel))
+            QVERIFY2(text.contains(line), qPrintable(line));
+        QVERIFY(text.contains(QLatin1String("Ada Lovelace")));
+    }
+
+    void copyReadingPutsTheTextOnTheClipboard()
+    {
+        reading();
+        panel->copyReading();
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(ReadingText(driver->records())));
+    }
+
+    void readableAtEverySize()
+    {
+        // Small, ordinary and maximised: every caption whole, the chart square
+        // and growing with the room it has.
+        reading();
+        int previousSide = 0;
+        for (const QSize size : {panel->minimumSizeHint(), QSize(1100, 720), QSize(1900, 1040)}) {
+            panel->resize(size.expandedTo(panel->minimumSizeHint()));
+            QApplication::processEvents();
+            for (QLabel* label : panel->findChildren<QLabel*>()) {
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+                QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->objectName()));
+            }
+            const QRectF square = chart()->currentLayout().square;
+            QVERIFY(square.width() >= 240 - 2);
+            QVERIFY(square.width() >= previousSide);
+            previousSide = int(square.width());
+        }
+        QVERIFY(previousSide > 500);
+    }
+
+    void theFirstReadingMakesRoomForTheDiagram()
+    {
+        // A window sized for something smaller grows to the panel's wish,
+        // within the screen; later readings leave the size the user chose.
+        QWidget top;
+        auto* column = new QVBoxLayout(&top);
+        auto* holder = new ResultsPanel(*driver, *dialogs);
+        column->addWidget(holder);
+        top.resize(500, 380);
+        top.show();
+        QVERIFY(!driver->Calculate(EntriesOf(Greenwich2000())));
+        holder->showReading();
+        const QSize screen = top.screen()->availableGeometry().size();
+        const QSize wish = holder->sizeHint();
+        QVERIFY2(top.width() >= qMin(wish.width(), screen.width()), qPrintable(QString::number(top.width())));
+        QVERIFY2(top.height() >= qMin(wish.height(), screen.height()), qPrintable(QString::number(top.height())));
+        QVERIFY(top.width() <= qMax(screen.width(), top.minimumSizeHint().width()));
+
+        top.resize(top.size() + QSize(40, 40));
+        const QSize chosen = top.size();
+        holder->showReading();
+        QCOMPARE(top.size(), chosen);
+    }
+
+    // Not a check: with RASHI_SCREENSHOTS=folder, pictures of the real window
+    // with the Moon chosen, in both styles.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("RASHI_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set RASHI_SCREENSHOTS to a folder to take the pictures");
+        for (const char* style : {"south", "north"}) {
+            std::unique_ptr<UiRecorder> recorder;
+            std::unique_ptr<frmMain> window;
+            QVERIFY(ShowFreshWindow(recorder, window));
+            Birth birth = Greenwich2000();
+            birth.day = 21;
+            birth.month = 6;
+            birth.year = 1975;
+            birth.hour = 6;
+            birth.minute = 30;
+            birth.zoneRow = 34;
+            birth.latDeg = QStringLiteral("18");
+            birth.latMin = QStringLiteral("31");
+            birth.lonDeg = QStringLiteral("73");
+            birth.lonMin = QStringLiteral("51");
+            birth.city = QStringLiteral("Pune");
+            birth.state = QStringLiteral("Maharashtra");
+            birth.country = QStringLiteral("India");
+            EnterBirth(*window, birth);
+            Click(*window, "cmdCalculate");
+            window->resultsPanel()->useNorthIndianStyle(QLatin1String(style) == QLatin1String("north"));
+            window->resultsPanel()->chooseBody(1);
+            window->resize(1180, 760);
+            QApplication::processEvents();
+            QVERIFY(window->grab().save(folder + QStringLiteral("/chart-%1.png").arg(QLatin1String(style))));
+            window->resultsPanel()->useNorthIndianStyle(false);
+        }
+    }
+};
+
+QTEST_MAIN(TestResultsPanel)
+#include "test_results_panel.moc"

@@ -1,0 +1,417 @@
+#include "windows/results_panel.h"
+
+#include "windows/chart_folder.h"
+
+#include "core/chart/reading_header.h"
+#include "drawing/reading_page.h"
+#include "windows/chart_view.h"
+#include "windows/panel_style.h"
+#include "windows/user_dialogs.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace rashi {
+namespace {
+
+// The four kinds of result lines, and the chosen row's background.
+const QColor kNameColour(255, 255, 255);
+const QColor kAspectColour(255, 192, 128);
+const QColor kPositionColour(255, 255, 128);
+const QColor kGrahaColour(224, 224, 224);
+const QColor kChosenRowColour(96, 38, 20);
+const QColor kHeaderLabelColour(255, 220, 190);
+
+const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
+const QString kPictureFilter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void SetTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWidget* parent)
+    : QGroupBox(QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"), parent), driver_(driver),
+      dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    PaintPanel(this);
+}
+
+void ResultsPanel::loadSettings()
+{
+    if (settingsLoaded_)
+        return;
+    settingsLoaded_ = true;
+    QSettings settings;
+    const std::string rule = settings.value(QLatin1String(kRuleKey)).toString().toStdString();
+    if (const auto stored = RuleFromKey(rule); stored && *stored != driver_.rule())
+        driver_.SetRule(*stored);
+    style_ = ChartStyleFromKey(settings.value(QLatin1String(kStyleKey)).toString());
+}
+
+AspectRuleChoice ResultsPanel::rule()
+{
+    loadSettings();
+    return driver_.rule();
+}
+
+ChartStyle ResultsPanel::diagramStyle()
+{
+    loadSettings();
+    return style_;
+}
+
+int ResultsPanel::chosenBody() const
+{
+    return chart_ ? chart_->chosenBody() : -1;
+}
+
+void ResultsPanel::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    loadSettings();
+
+    // The header: label and value pairs in two columns.
+    header_ = new QGridLayout;
+    header_->setHorizontalSpacing(8);
+    header_->setVerticalSpacing(1);
+    static const char* const kFields[] = {"Name", "Born", "Zone", "Place", "Coordinates", "Ascendant", "Ayanamsa",
+                                          "Rule"};
+    for (int i = 0; i < 8; ++i) {
+        auto* label = new QLabel(QString::fromLatin1(kFields[i]), this);
+        SetTextColour(label, kHeaderLabelColour);
+        auto* value = new QLabel(this);
+        value->setObjectName(QStringLiteral("header_%1").arg(QString::fromLatin1(kFields[i])));
+        value->setTextFormat(Qt::PlainText);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        headerValues_[i] = value;
+        const int row = i % 4;
+        const int column = i < 4 ? 0 : 2;
+        header_->addWidget(label, row, column, Qt::AlignLeft | Qt::AlignTop);
+        header_->addWidget(value, row, column + 1, Qt::AlignLeft | Qt::AlignTop);
+    }
+    header_->setColumnStretch(1, 1);
+    header_->setColumnStretch(3, 1);
+
+    chart_ = new ChartView(this);
+    chart_->setDiagramStyle(style_);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(1);
+    auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(false);
+        SetTextColour(label, colour);
+        // A click on a row chooses its body.
+        label->installEventFilter(this);
+        return label;
+    };
+    for (int i = 0; i < kReportRows; ++i) {
+        lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour);
+        lblPlanets_Position[i] = makeLabel(QStringLiteral("Planets Position"),
+                                           QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour);
+        // One line per caption: the sentence column is as wide as its longest
+        // caption, and the window grows to fit it.
+        lblAspects[i] = makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour);
+        lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour);
+        const int top = 3 * i;
+        grid->addWidget(lblPlanets[i], top, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(lblAspects[i], top, 1, Qt::AlignTop);
+        grid->addWidget(lblPlanets_Position[i], top + 1, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(lblGrahas[i], top + 1, 1, Qt::AlignTop);
+        if (i + 1 < kReportRows)
+            grid->setRowMinimumHeight(top + 2, 7);
+    }
+    grid->setColumnStretch(1, 1);
+
+    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    for (QPushButton* button : {cmdSave, cmdBack}) {
+        button->setAutoDefault(true); // Enter, like Space, presses it
+        button->setMinimumWidth(button->sizeHint().width() + 24);
+    }
+    connect(cmdSave, &QPushButton::clicked, this, &ResultsPanel::saveRequested);
+    connect(cmdBack, &QPushButton::clicked, this, &ResultsPanel::backRequested);
+
+    auto* captions = new QVBoxLayout;
+    captions->addLayout(grid);
+    captions->addStretch(1);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addWidget(chart_, 1);
+    body->addLayout(captions, 0);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(12, 10, 12, 12);
+    panel->setSpacing(10);
+    panel->addLayout(header_);
+    panel->addLayout(body, 1);
+    panel->addLayout(buttons);
+
+    QWidget::setTabOrder(chart_, cmdSave);
+    QWidget::setTabOrder(cmdSave, cmdBack);
+}
+
+void ResultsPanel::showReading()
+{
+    const bool first = !built_;
+    ensureBuilt();
+    fillHeader();
+    fillCaptions();
+    chart_->setModel(ChartModelOf(driver_.records()));
+    chart_->chooseBody(-1);
+    markChosenRow();
+    if (first)
+        makeRoom();
+}
+
+void ResultsPanel::makeRoom()
+{
+    // The window was sized for the input panel; the first reading brings the
+    // diagram, which should open at a comfortable size, within the screen.
+    QWidget* top = window();
+    if (top == this || top->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // The window's own hint is recomputed only later; the room the panel
+    // lacks is what its hint exceeds the place it stands in.
+    const QSize place = parentWidget() ? parentWidget()->size() : size();
+    QSize wanted = top->size() + (sizeHint() - place).expandedTo(QSize(0, 0));
+    if (const QScreen* screen = top->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    if (wanted != top->size())
+        top->resize(wanted);
+}
+
+void ResultsPanel::fillHeader()
+{
+    const std::vector<HeaderField> fields = ReadingHeader(driver_.records());
+    for (std::size_t i = 0; i < fields.size() && i < headerValues_.size(); ++i)
+        headerValues_[i]->setText(FromUtf8(fields[i].value));
+}
+
+void ResultsPanel::fillCaptions()
+{
+    const Report& report = driver_.report();
+    for (int i = 0; i < kReportRows; ++i) {
+        lblPlanets[i]->setText(FromUtf8(report.lblPlanets[i]));
+        lblPlanets_Position[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
+        lblAspects[i]->setText(FromUtf8(report.lblAspects[i]));
+        lblGrahas[i]->setText(FromUtf8(report.lblGrahas[i]));
+    }
+}
+
+void ResultsPanel::markChosenRow()
+{
+    update();
+}
+
+QRect ResultsPanel::chosenRowBand() const
+{
+    const int chosen = chosenBody();
+    if (!built_ || chosen < 0)
+        return {};
+    QRect band;
+    for (QLabel* label : {lblPlanets[chosen], lblPlanets_Position[chosen], lblAspects[chosen], lblGrahas[chosen]})
+        band |= label->geometry();
+    return band.adjusted(-6, -2, 6, 2);
+}
+
+void ResultsPanel::paintEvent(QPaintEvent* event)
+{
+    QGroupBox::paintEvent(event);
+    // The chosen body's row: one band behind its four captions.
+    const QRect band = chosenRowBand();
+    if (!band.isEmpty()) {
+        QPainter painter(this);
+        painter.fillRect(band, kChosenRowColour);
+    }
+}
+
+void ResultsPanel::focusFirstButton()
+{
+    if (cmdBack)
+        cmdBack->setFocus(Qt::OtherFocusReason);
+}
+
+bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int i = 0; i < kReportRows; ++i) {
+            if (watched == lblPlanets[i] || watched == lblPlanets_Position[i] || watched == lblAspects[i] ||
+                watched == lblGrahas[i]) {
+                chooseBody(i);
+                break;
+            }
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ResultsPanel::chooseBody(int body)
+{
+    if (chart_)
+        chart_->chooseBody(body);
+}
+
+void ResultsPanel::setRule(AspectRuleChoice rule)
+{
+    loadSettings();
+    QSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
+    if (rule == driver_.rule())
+        return;
+    driver_.SetRule(rule);
+    if (built_ && hasReading()) {
+        const int chosen = chosenBody();
+        fillHeader();
+        fillCaptions();
+        chart_->setModel(ChartModelOf(driver_.records()));
+        chart_->chooseBody(chosen);
+    }
+    emit ruleChanged(rule);
+}
+
+void ResultsPanel::useClassicalRule(bool classical)
+{
+    setRule(classical ? AspectRuleChoice::Classical : AspectRuleChoice::Ours);
+}
+
+void ResultsPanel::setDiagramStyle(ChartStyle style)
+{
+    loadSettings();
+    QSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
+    if (style == style_)
+        return;
+    style_ = style;
+    if (chart_)
+        chart_->setDiagramStyle(style);
+    emit diagramStyleChanged(style);
+}
+
+void ResultsPanel::useNorthIndianStyle(bool north)
+{
+    setDiagramStyle(north ? ChartStyle::North : ChartStyle::South);
+}
+
+bool ResultsPanel::hasReading() const
+{
+    return driver_.hasReading();
+}
+
+QString ResultsPanel::suggestedName(const QString& suffix) const
+{
+    QString name = FromUtf8(driver_.records().birth.Name).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("reading");
+    return name + suffix;
+}
+
+void ResultsPanel::print()
+{
+    if (!hasReading())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(suggestedName(QString()));
+    if (!dialogs_.choosePrinter(printer))
+        return;
+    ChartOptions options;
+    options.style = diagramStyle();
+    options.chosenBody = chosenBody();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        dialogs_.message(QStringLiteral("The reading could not be printed."), MessageIcon::Critical);
+        return;
+    }
+    PaintPageOnDevice(painter, printer, printer.resolution(), driver_.records(), options);
+    painter.end();
+}
+
+void ResultsPanel::exportPdf()
+{
+    if (!hasReading())
+        return;
+    QSettings settings;
+    const QString name = dialogs_.saveFileName({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"),
+                                                suggestedName(QStringLiteral(".pdf")), ChartFolder(settings)});
+    if (name.isEmpty())
+        return;
+    ChartOptions options;
+    options.style = diagramStyle();
+    options.chosenBody = chosenBody();
+    const WriteError error = WriteReadingPdf(name, driver_.records(), options);
+    if (!error.isEmpty()) {
+        dialogs_.message(QStringLiteral("The PDF could not be written to \"%1\".").arg(QDir::toNativeSeparators(name)),
+                         MessageIcon::Critical, error);
+        return;
+    }
+    RememberChartFolder(settings, name);
+}
+
+void ResultsPanel::saveChartPicture()
+{
+    if (!hasReading())
+        return;
+    QSettings settings;
+    const QString name =
+        dialogs_.saveFileName({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
+                               suggestedName(QStringLiteral(" chart.png")), ChartFolder(settings)});
+    if (name.isEmpty())
+        return;
+    ChartOptions options;
+    options.style = diagramStyle();
+    options.chosenBody = chosenBody();
+    const WriteError error = name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
+                                 ? WriteChartSvg(name, driver_.records(), options)
+                                 : WriteChartPng(name, driver_.records(), options);
+    if (!error.isEmpty()) {
+        dialogs_.message(
+            QStringLiteral("The picture could not be written to \"%1\".").arg(QDir::toNativeSeparators(name)),
+            MessageIcon::Critical, error);
+        return;
+    }
+    RememberChartFolder(settings, name);
+}
+
+void ResultsPanel::copyReading()
+{
+    if (!hasReading())
+        return;
+    QGuiApplication::clipboard()->setText(FromUtf8(ReadingText(driver_.records())));
+}
+
+} // namespace rashi

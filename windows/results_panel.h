@@ -1,0 +1,102 @@
+#pragma once
+// The results panel: whose reading it is, the diagram and the 36 captions.
+// It is an empty group box until the first reading, when its controls are
+// built. It keeps the diagram's style and the rule of sign aspects between
+// runs (QSettings), and writes what the user keeps of a reading: print, PDF,
+// chart picture and the text on the clipboard.
+
+#include "core/chart/calculation_driver.h"
+#include "drawing/chart_geometry.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+namespace rashi {
+
+class ChartView;
+class UserDialogs;
+
+class ResultsPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // The panel sets the driver's rule; it never runs a reading itself.
+    ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the driver's last reading, building the controls the first time.
+    void showReading();
+    // Builds the controls (captions with their first texts) if not yet built.
+    void ensureBuilt();
+    bool isBuilt() const { return built_; }
+
+    AspectRuleChoice rule();
+    ChartStyle diagramStyle();
+    int chosenBody() const;
+    // Where the chosen body's row is marked; empty when none is chosen.
+    QRect chosenRowBand() const;
+    // The button that takes the focus when the panel comes to the front.
+    void focusFirstButton();
+
+    // Settings keys, under the program's organisation and name.
+    static constexpr const char* kRuleKey = "chart/rule";
+    static constexpr const char* kStyleKey = "chart/style";
+
+public slots:
+    // File › Print…: one page through the printer the user chooses.
+    void print();
+    // File › Export PDF…: one A4 page (header, diagram, reading).
+    void exportPdf();
+    // File › Save Chart Picture…: the diagram as PNG or SVG, by the name's ending.
+    void saveChartPicture();
+    // Edit › Copy Reading: the header and the 36 lines as plain text.
+    void copyReading();
+    // The rule in force; the reading on show is evaluated again. Remembered.
+    void setRule(rashi::AspectRuleChoice rule);
+    void useClassicalRule(bool classical);
+    // South or North Indian diagram. Remembered.
+    void setDiagramStyle(rashi::ChartStyle style);
+    void useNorthIndianStyle(bool north);
+    // A report row, or -1: shades its sign and the signs it aspects.
+    void chooseBody(int body);
+
+signals:
+    void saveRequested(); // cmdSave
+    void backRequested(); // cmdBack
+    void ruleChanged(rashi::AspectRuleChoice rule);
+    void diagramStyleChanged(rashi::ChartStyle style);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void loadSettings();
+    void fillCaptions();
+    void fillHeader();
+    void markChosenRow();
+    void makeRoom();
+    bool hasReading() const;
+    QString suggestedName(const QString& suffix) const;
+
+    CalculationDriver& driver_;
+    UserDialogs& dialogs_;
+    bool built_ = false;
+    bool settingsLoaded_ = false;
+    ChartStyle style_ = ChartStyle::South;
+
+    QGridLayout* header_ = nullptr;
+    std::array<QLabel*, 8> headerValues_{};
+    ChartView* chart_ = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdBack = nullptr;
+    std::array<QLabel*, kReportRows> lblPlanets{};
+    std::array<QLabel*, kReportRows> lblPlanets_Position{};
+    std::array<QLabel*, kReportRows> lblAspects{};
+    std::array<QLabel*, kReportRows> lblGrahas{};
+};
+
+} // namespace rashi
