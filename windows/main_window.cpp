@@ -371,9 +371,31 @@ void frmMain::buildMenus()
     mnuSave->setEnabled(false); // while a reading is shown
     connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
     mnuFile->addSeparator();
+    // Keeping a reading: once there is one.
+    const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
+        {addItem(mnuFile, "mnuPrint", QStringLiteral("&Print..."), QKeySequence::Print), &ResultsPanel::print},
+        {addItem(mnuFile, "mnuExportPdf", QStringLiteral("&Export PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
+         &ResultsPanel::exportPdf},
+        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart &Picture...")), &ResultsPanel::saveChartPicture},
+    };
+
+    for (const auto& [action, slot] : keeping) {
+        keepActions_.push_back(action);
+        connect(action, &QAction::triggered, results_, slot);
+    }
+    mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
 
-    // How the reading is computed; the choice is remembered between runs.
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* mnuCopyReading =
+        addItem(mnuEdit, "mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(mnuCopyReading, &QAction::triggered, results_, &ResultsPanel::copyReading);
+    keepActions_.push_back(mnuCopyReading);
+    for (QAction* action : keepActions_)
+        action->setEnabled(false);
+
+    // How the reading is computed and shown; each choice is remembered.
     QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     auto* ephemerides = new QActionGroup(this);
@@ -393,6 +415,20 @@ void frmMain::buildMenus()
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
+    mnuOptions->addSeparator();
+    QAction* mnuClassical = addItem(mnuOptions, "mnuClassicalRule", QStringLiteral("&Classical Rule of Sign Aspects"));
+    QAction* mnuNorth = addItem(mnuOptions, "mnuNorthIndian", QStringLiteral("&North Indian Chart"));
+    for (QAction* choice : {mnuClassical, mnuNorth})
+        choice->setCheckable(true);
+    // The remembered choices are read when the menu first opens, not at start-up.
+    connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuClassical, mnuNorth] {
+        const QSignalBlocker blockRule(mnuClassical);
+        const QSignalBlocker blockStyle(mnuNorth);
+        mnuClassical->setChecked(results_->rule() == AspectRuleChoice::Classical);
+        mnuNorth->setChecked(results_->diagramStyle() == ChartStyle::North);
+    });
+    connect(mnuClassical, &QAction::toggled, results_, &ResultsPanel::useClassicalRule);
+    connect(mnuNorth, &QAction::toggled, results_, &ResultsPanel::useNorthIndianStyle);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -602,6 +638,8 @@ void frmMain::calculate()
         return;
     }
     results_->showReading();
+    for (QAction* action : keepActions_)
+        action->setEnabled(true);
     showPanel(driver_.records().front);
     if (resultsInFront())
         results_->focusFirstButton();

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 #include <optional>
 
 class QAction;
@@ -100,6 +101,7 @@ private:
     QString chartFileName_;
     QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
     QAction* mnuSave = nullptr;
+    std::vector<QAction*> keepActions_; // print, PDF, picture, copy: once there is a reading
     PlaceFinder* placeFinder_ = nullptr;
     QLabel* lblZoneNote = nullptr;
     QString zoneId_;      // the exact zone, while row and box are the atlas's

@@ -27,10 +27,13 @@ std::string Born(const BirthRecord& b) {
 // The zone as an offset from UTC: the record keeps what is added to the clock
 // to give UT, so the sign turns round.
 std::string Zone(const BirthRecord& b) {
-    const int minutes = -(b.SignedZoneHours * 60 + b.SignedZoneMinutes);
+    // An exact offset keeps its seconds (local mean time); the row's is whole minutes.
+    const int seconds = b.ExactOffsetSeconds ? *b.ExactOffsetSeconds : -(b.SignedZoneHours * 3600 + b.SignedZoneMinutes * 60);
     std::string text = "UTC";
-    text += minutes < 0 ? "-" : "+";
-    text += TwoDigits(std::abs(minutes) / 60) + ":" + TwoDigits(std::abs(minutes) % 60);
+    text += seconds < 0 ? "-" : "+";
+    text += TwoDigits(std::abs(seconds) / 3600) + ":" + TwoDigits(std::abs(seconds) / 60 % 60);
+    if (std::abs(seconds) % 60) text += ":" + TwoDigits(std::abs(seconds) % 60);
+    if (b.ExactOffsetSeconds) return text + " (" + b.ZoneId + " at that moment" + (b.DaylightSaving ? ", daylight saving)" : ")");
     text += b.DaylightSaving ? ", daylight saving (clock one hour ahead)" : ", no daylight saving";
     return text;
 }
@@ -69,7 +72,9 @@ std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
         {"Place", Place(b)},
         {"Coordinates", Coordinates(b)},
         {"Ascendant", ascendant},
-        {"Ayanamsa", DegreesMinutesSeconds(records.chart.ChartAyanamsa)},
+        {"Ayanamsa", DegreesMinutesSeconds(records.chart.ChartAyanamsa) +
+                         (records.ephemeris == Ephemeris::Precise ? " Lahiri (precise positions, IAU models)"
+                                                                   : " (the program's formulas)")},
         {"Rule", std::string(RuleTitle(records.rule))},
     };
 }

@@ -57,7 +57,17 @@ TEST(ReadingHeader, FieldsOfABirth) {
          },
          "Coordinates", "33\u00B052' S, 151\u00B007' W"},
         // 80861.27" + 5026.75" at T0 = 1, less 14" of nutation.
-        {"ayanamsa of 2000", [](Entries&) {}, "Ayanamsa", "23\u00B051'14\""},
+        {"ayanamsa of 2000", [](Entries&) {}, "Ayanamsa", "23\u00B051'14\" (the program's formulas)"},
+        {"an exact zone from the tz database", [](Entries& e) {
+             e.ZoneId = "Asia/Kathmandu";
+             e.ZoneOffsetSeconds = 5 * 3600 + 45 * 60;
+         },
+         "Zone", "UTC+05:45 (Asia/Kathmandu at that moment)"},
+        {"local mean time keeps its seconds", [](Entries& e) {
+             e.ZoneId = "Asia/Kolkata";
+             e.ZoneOffsetSeconds = 19270;
+         },
+         "Zone", "UTC+05:21:10 (Asia/Kolkata at that moment)"},
         {"rule", [](Entries&) {}, "Rule", "Our rule (each sign aspects the other three of its quality)"},
     };
     for (const Case& c : cases) {
@@ -67,6 +77,12 @@ TEST(ReadingHeader, FieldsOfABirth) {
         ASSERT_FALSE(driver.Calculate(e)) << c.what;
         EXPECT_EQ(Field(ReadingHeader(driver.records()), c.label), c.value) << c.what;
     }
+    // The precise ephemeris names itself and its ayanamsa.
+    CalculationDriver precise;
+    precise.setEphemeris(Ephemeris::Precise);
+    ASSERT_FALSE(precise.Calculate(GreenwichNoon()));
+    const std::string ayanamsa = Field(ReadingHeader(precise.records()), "Ayanamsa");
+    EXPECT_NE(ayanamsa.find("Lahiri (precise positions"), std::string::npos) << ayanamsa;
 }
 
 TEST(ReadingHeader, TheAscendantAndItsPolarNotice) {

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
@@ -258,19 +259,23 @@ private slots:
     void menuOrder()
     {
         const QList<QAction*> top = window->menuBar()->actions();
-        QCOMPARE(top.size(), 3);
+        QCOMPARE(top.size(), 4);
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(top[1]->text(), QStringLiteral("&Options"));
-        QCOMPARE(top[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(top[1]->text(), QStringLiteral("&Edit"));
+        QCOMPARE(top[2]->text(), QStringLiteral("&Options"));
+        QCOMPARE(top[3]->text(), QStringLiteral("&Help"));
         auto names = [](QMenu* menu) {
             QStringList list;
             for (QAction* action : menu->actions())
                 list << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
             return list;
         };
-        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "-", "mnuExit"}));
-        QCOMPARE(names(top[1]->menu()), QStringList({"mnuFormulas", "mnuPrecise"}));
+        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "-", "mnuPrint",
+                                                     "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
+        QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
+                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian"}));
+        QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }
 
@@ -337,6 +342,34 @@ private slots:
         Child<QAction>(*window, "mnuFormulas")->trigger();
         QVERIFY(ShowFreshWindow(dialogs, window));
         QCOMPARE(window->driver().ephemeris(), Ephemeris::Formulas);
+    }
+
+    void keepingAReadingFromTheMenus()
+    {
+        const QStringList keeping{"mnuPrint", "mnuExportPdf", "mnuSavePicture", "mnuCopyReading"};
+        for (const QString& item : keeping)
+            QVERIFY2(!Child<QAction>(*window, item)->isEnabled(), qPrintable(item)); // nothing to keep yet
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        for (const QString& item : keeping)
+            QVERIFY2(Child<QAction>(*window, item)->isEnabled(), qPrintable(item));
+
+        QTemporaryDir dir;
+        dialogs->saveAnswers << dir.filePath(QStringLiteral("ada.pdf"));
+        Child<QAction>(*window, "mnuExportPdf")->trigger();
+        QVERIFY(QFile(dir.filePath(QStringLiteral("ada.pdf"))).size() > 1000);
+
+        Child<QAction>(*window, "mnuCopyReading")->trigger();
+        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("Planet Sun aspects or has Rashi Drishti")));
+
+        // The classical rule from the menu changes the reading on show, and back.
+        const QStringList ours = ResultCaptions(*window);
+        auto* classical = Child<QAction>(*window, "mnuClassicalRule");
+        classical->setChecked(true);
+        QCOMPARE(window->driver().rule(), AspectRuleChoice::Classical);
+        QVERIFY(ResultCaptions(*window) != ours);
+        classical->setChecked(false);
+        QCOMPARE(ResultCaptions(*window), ours);
     }
 
     void keys_data()
