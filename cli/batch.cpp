@@ -91,9 +91,10 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     return result;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule) {
     CalculationDriver driver;
     driver.setEphemeris(ephemeris);
+    driver.SetRule(rule);
     bool anyFailed = false;
     std::string line;
     std::string buffer;

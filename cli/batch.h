@@ -21,6 +21,7 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
 // Reads lines until the end of `in`, writes one line each to `out`. Returns
 // the exit status: 0 all read, 1 a line failed, 3 the input could not be read
 // or the output not written (the reason then goes to `err`).
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas);
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
+             AspectRuleChoice rule = AspectRuleChoice::Ours);
 
 } // namespace rashi

@@ -1,5 +1,7 @@
 #include "cli/report_json.h"
 
+#include "core/aspects/rashi_drishti.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cmath>
@@ -55,6 +57,10 @@ std::string ReportJson(const ReadingRecords& records) {
         {"MoonPositionText", records.moon.MoonPositionText},
         {"positions", std::move(positions)},
         {"ephemeris", records.ephemeris == Ephemeris::Precise ? "precise" : "formulas"},
+        {"rule", RuleKey(records.rule)},
+        {"ascendant",
+         {{"longitude", records.ascendant.SiderealLongitude}, {"position", records.ascendant.PositionText}}},
+        {"longitudes", records.positions.SiderealLongitudes},
         {"captions",
          {{"lblPlanets", r.lblPlanets},
           {"lblPlanets_Position", r.lblPlanets_Position},

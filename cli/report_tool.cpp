@@ -10,6 +10,10 @@
 #include "places/atlas.h"
 #include "places/birth_zone.h"
 
+#include "core/aspects/rashi_drishti.h"
+#include "drawing/reading_page.h"
+
+#include <QGuiApplication>
 #include <QString>
 
 #include <algorithm>
@@ -136,6 +140,28 @@ Entries EntriesFromFile(const std::string& path) {
     return *entries;
 }
 
+// --pdf and --svg: drawn on the offscreen platform, so no display is needed.
+void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
+    if (!options.pdf && !options.svg) return;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "rashi-drishti-report";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication application(argc, argv);
+    }
+    ChartOptions chart;
+    chart.style = options.chart == "north" ? ChartStyle::North : ChartStyle::South;
+    const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
+    for (const auto& [file, pdf] : files) {
+        if (!*file) continue;
+        if (NamesAFolder(**file)) throw InputError((pdf ? "--pdf" : "--svg") + std::string(" must name a file, not a folder"));
+        const QString name = QString::fromStdString(**file);
+        const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
+        if (!error.isEmpty()) throw InputError("Cannot write " + **file + ": " + error.toStdString());
+    }
+}
+
 void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
     if (NamesAFolder(path)) throw InputError("--save must name a file, not a folder");
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
@@ -191,14 +217,17 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ReportToolHelp()) ? 0 : kWriteFailed;
         if (options.findPlace) {
-            if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json)
+            if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json ||
+                options.pdf || options.svg)
                 throw InputError("--find-place takes no other option");
             return Write(out, err, PlaceList(*options.findPlace)) ? 0 : kWriteFailed;
         }
         if (options.batch) {
-            if (options.hasBirthOptions() || options.save || options.files.size() || options.json)
+            if (options.hasBirthOptions() || options.save || options.files.size() || options.json || options.pdf ||
+                options.svg)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
-            return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
+            return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
+                            *RuleFromKey(options.rule));
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -212,8 +241,10 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         ResolveZone(entries, options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst);
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
+        driver.SetRule(*RuleFromKey(options.rule));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
+        WriteDrawings(options, driver.records());
         const std::string text = options.json ? ReportJson(driver.records()) : ReportText(driver.report());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const InputError& error) {

@@ -30,6 +30,12 @@ constexpr std::string_view kFooter =
     "saving and war time included. --find-place prints name, state, country,\n"
     "latitude and longitude (decimal degrees, north and east positive), zone id and\n"
     "population, tab-separated, a place a line. Atlas data: GeoNames (CC BY 4.0).\n\n"
+    "--rule classical uses the classical rule of sign aspects (a movable sign\n"
+    "aspects the fixed signs but the one next to it, a fixed sign the movable signs\n"
+    "but the one next to it, a dual sign the other duals) instead of ours (each sign\n"
+    "aspects the other three of its quality); the reading and its files name it.\n"
+    "--pdf and --svg need no display; --json adds the ascendant, the nine sidereal\n"
+    "longitudes in degrees and the rule.\n\n"
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
@@ -83,6 +89,16 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
     app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
+    app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
+        ->group(output)
+        ->type_name("RULE")
+        ->check(CLI::IsMember({"ours", "classical"}));
+    app.add_option("--pdf", o.pdf, "also write the reading as one A4 page of PDF")->group(output)->type_name("FILE");
+    app.add_option("--svg", o.svg, "also write the chart diagram as an SVG picture")->group(output)->type_name("FILE");
+    app.add_option("--chart", o.chart, "the diagram's style: south (default) or north")
+        ->group(output)
+        ->type_name("STYLE")
+        ->check(CLI::IsMember({"south", "north"}));
     app.add_option("--find-place", o.findPlace, "list up to 10 places of the atlas")->group(output)->type_name("TEXT");
     app.add_flag("--help", o.help, "show this text")->group(output);
 

@@ -23,6 +23,10 @@ struct ToolOptions {
     std::optional<std::string> save;
     bool json = false;
     bool precise = false;
+    std::string rule = "ours";           // the rule of sign aspects: ours or classical
+    std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
+    std::optional<std::string> pdf;      // one A4 page: header, diagram, reading
+    std::optional<std::string> svg;      // the diagram alone
     bool batch = false;
     bool help = false;
     std::vector<std::string> files;

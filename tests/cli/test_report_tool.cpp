@@ -407,6 +407,61 @@ TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     EXPECT_EQ(out[3].substr(1), out[0].substr(1)); // an empty 18th field is none
 }
 
+TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {
+    std::vector<std::string> json = kGreenwich;
+    json.push_back("--json");
+    const ToolRun ours = Tool(json);
+    ASSERT_EQ(ours.status, 0) << ours.err;
+    for (const char* part : {"\"rule\":\"ours\"", "\"ascendant\":{\"longitude\":", "\"position\":\"",
+                             "\"longitudes\":[256.5"})
+        EXPECT_NE(ours.out.find(part), std::string::npos) << part << "\n" << ours.out;
+
+    std::vector<std::string> classicalArgs = kGreenwich;
+    classicalArgs.insert(classicalArgs.end(), {"--rule", "classical"});
+    const ToolRun classical = Tool(classicalArgs);
+    ASSERT_EQ(classical.status, 0) << classical.err;
+    // The Moon in Libra aspects the fixed signs but Scorpio.
+    EXPECT_NE(classical.out.find("Planet Moon aspects or has Rashi Drishti with Vrishabha, Simha, Kumbha."),
+              std::string::npos);
+    EXPECT_EQ(Tool({"--batch", "--rule", "classical"},
+                   "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n")
+                  .out.find("Vrishabha, Simha, Kumbha") != std::string::npos,
+              true);
+    std::vector<std::string> wrongRule = kGreenwich;
+    wrongRule.insert(wrongRule.end(), {"--rule", "mine"});
+    EXPECT_EQ(Tool(wrongRule).status, 2);
+}
+
+TEST(ReportTool, PdfAndSvgWithoutADisplay) {
+    const auto dir = TempDir();
+    const std::string pdf = (dir / "ada.pdf").string();
+    const std::string svg = (dir / "ada.svg").string();
+    std::vector<std::string> args = kGreenwich;
+    args.insert(args.end(), {"--pdf", pdf, "--svg", svg, "--chart", "north", "--rule", "classical"});
+    const ToolRun run = Tool(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream pdfFile(pdf, std::ios::binary);
+    const std::string pdfBytes((std::istreambuf_iterator<char>(pdfFile)), {});
+    EXPECT_EQ(pdfBytes.substr(0, 5), "%PDF-");
+    std::ifstream svgFile(svg);
+    const std::string svgText((std::istreambuf_iterator<char>(svgFile)), {});
+    EXPECT_NE(svgText.find("<svg"), std::string::npos);
+    EXPECT_NE(svgText.find("</svg>"), std::string::npos);
+    // The page holds the reading's words (pdftotext, when it is there).
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        const std::string text = (dir / "ada.txt").string();
+        ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+        std::ifstream textFile(text);
+        const std::string words((std::istreambuf_iterator<char>(textFile)), {});
+        for (const char* part : {"Ada", "Classical", "Planet Moon aspects or has Rashi Drishti with"})
+            EXPECT_NE(words.find(part), std::string::npos) << part;
+    }
+    std::vector<std::string> folder = kGreenwich;
+    folder.insert(folder.end(), {"--pdf", dir.string() + "/"});
+    EXPECT_EQ(Tool(folder).status, 2);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(ReportTool, Help) {
     const ToolRun run = Tool({"--help"});
     EXPECT_EQ(run.status, 0);
