@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes the README's pictures of the main window from the real program under
-# Xvfb: the input panel with a birth typed in, and the results panel after a
+# Xvfb: the places the atlas offers for a city being typed, the input panel
+# with a birth typed in and its place picked, and the results panel after a
 # click on the reading button.
 #
 #   scripts/screenshots.sh [path/to/rashi-drishti] [output folder]
@@ -26,6 +27,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   pid=$!
   win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti")
   "$DRIVE" "$win"
+  # The City box (its row does not move before a place is picked): a city
+  # typed anew, the atlas offering its places, the first one picked.
+  sleep 1
+  xdotool mousemove --window "$win" 400 245 click --repeat 3 1 key BackSpace
+  xdotool type --delay 60 "Calcutta"
+  sleep 0.6
+  import -window root -crop 720x430+0+0 "$OUT/atlas-offer.png"
+  xdotool key Down Return
+  sleep 0.3
   import -window "$win" "$OUT/input-panel.png"
   "$DRIVE" --click "$win"
   sleep 0.5
@@ -33,4 +43,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 '
-echo "wrote $out/input-panel.png and $out/results-panel.png"
+echo "wrote $out/atlas-offer.png, $out/input-panel.png and $out/results-panel.png"
