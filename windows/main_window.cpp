@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -137,8 +138,8 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     // The date and time decide the zone's offset.
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute})
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::updateZoneNote);
-    // The atlas loads once the window is on the screen.
-    QTimer::singleShot(0, placeFinder_, &PlaceFinder::load);
+    // The atlas loads once the window is on the screen and painted (see
+    // showEvent), or as soon as a city is typed, whichever comes first.
     // Wide enough that a typical report fits without the window growing.
     const QSize hint = sizeHint();
     resize(qMax(hint.width(), 720), hint.height());
@@ -722,6 +723,15 @@ void frmMain::showAbout()
 {
     frmAbout about(dialogs_, this);
     about.exec();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Loading takes a core for a fifth of a second: not while the window is
+    // still painting itself for the first time.
+    if (!event->spontaneous())
+        QTimer::singleShot(400, placeFinder_, &PlaceFinder::load);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

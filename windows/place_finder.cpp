@@ -81,6 +81,7 @@ void PlaceFinder::setAtlas(places::Atlas atlas)
 
 void PlaceFinder::offer(const QString& text)
 {
+    load(); // a city typed before the atlas was asked for
     offered_.clear();
     if (atlas_ && text.trimmed().size() >= 2)
         offered_ = atlas_->Search(text, 10);
