@@ -4,6 +4,7 @@
 #include "core/ascendant/ascendant.h"
 #include "core/chart/calculation_driver.h"
 #include "drawing/reading_page.h"
+#include "tests/core/fixtures.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -17,28 +18,9 @@ namespace {
 
 using namespace rashi;
 
-Entries PuneBirth() {
-    Entries e;
-    e.Name = "Ada";
-    e.DatePosition = 20;
-    e.MonthPosition = 5;
-    e.YearPosition = 1975 - 1901;
-    e.HourPosition = 6;
-    e.MinutePosition = 30;
-    e.ZoneRow = 34;
-    e.LatDeg = "18";
-    e.LatMin = "31";
-    e.LonDeg = "73";
-    e.LonMin = "51";
-    e.City = "Pune";
-    e.State = "Maharashtra";
-    e.Country = "India";
-    return e;
-}
-
 const ReadingRecords& Reading() {
     static CalculationDriver driver;
-    if (!driver.hasReading()) driver.Calculate(PuneBirth());
+    if (!driver.hasReading()) driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30));
     return driver.records();
 }
 

@@ -4,6 +4,7 @@
 #include "core/aspects/rashi_drishti.h"
 #include "core/chart/calculation_driver.h"
 #include "cli/report_tool.h"
+#include "tests/core/fixtures.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
@@ -21,24 +22,7 @@ namespace {
 
 using namespace rashi;
 
-Entries Pune(int year) {
-    Entries e;
-    e.Name = "Ada";
-    e.DatePosition = 14;
-    e.MonthPosition = 7;
-    e.YearPosition = year - 1901;
-    e.HourPosition = 17;
-    e.MinutePosition = 45;
-    e.ZoneRow = 34;
-    e.LatDeg = "18";
-    e.LatMin = "31";
-    e.LonDeg = "73";
-    e.LonMin = "51";
-    e.City = "Pune";
-    e.State = "Maharashtra";
-    e.Country = "India";
-    return e;
-}
+Entries Pune(int year) { return testing::PuneBirth(15, 8, year, 17, 45); }
 
 void WholeReading(benchmark::State& state) {
     CalculationDriver driver;

@@ -30,6 +30,27 @@ inline Entries GreenwichNoon() {
     return e;
 }
 
+// Pune, Maharashtra, India (18°31' N, 73°51' E), Indian Time (row 34): a
+// birth on the given day at the given clock time.
+inline Entries PuneBirth(int day, int month, int year, int hour, int minute) {
+    Entries e;
+    e.Name = "Ada";
+    e.DatePosition = day - 1;
+    e.MonthPosition = month - 1;
+    e.YearPosition = year - 1901;
+    e.HourPosition = hour;
+    e.MinutePosition = minute;
+    e.ZoneRow = 34;
+    e.LatDeg = "18";
+    e.LatMin = "31";
+    e.LonDeg = "73";
+    e.LonMin = "51";
+    e.City = "Pune";
+    e.State = "Maharashtra";
+    e.Country = "India";
+    return e;
+}
+
 // A birth record of a civil moment and the zone's signed offset.
 inline BirthRecord BirthAt(int day, int month, int year, int hour, int minute, int zoneHours, int zoneMinutes,
                            bool daylightSaving = false) {

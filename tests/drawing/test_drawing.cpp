@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include "tests/core/fixtures.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -133,22 +135,7 @@ const ReadingRecords& Pune()
 {
     static CalculationDriver driver = [] {
         CalculationDriver d;
-        Entries e;
-        e.Name = "Ada";
-        e.DatePosition = 20;
-        e.MonthPosition = 5;
-        e.YearPosition = 1975 - 1901;
-        e.HourPosition = 6;
-        e.MinutePosition = 30;
-        e.ZoneRow = 34;
-        e.LatDeg = "18";
-        e.LatMin = "31";
-        e.LonDeg = "73";
-        e.LonMin = "51";
-        e.City = "Pune";
-        e.State = "Maharashtra";
-        e.Country = "India";
-        EXPECT_FALSE(d.Calculate(e));
+        EXPECT_FALSE(d.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30)));
         return d;
     }();
     return driver.records();
