@@ -80,15 +80,16 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
 
 void RunEngines(ReadingRecords& records) {
     RunStep([&] { SetUpChart(records); });
-    const bool precise = records.ephemeris == Ephemeris::Precise;
-    if (precise) {
+    if (records.ephemeris == Ephemeris::Precise) {
+        // The precise engine puts its own ascendant over the formulas' one,
+        // from the frame it has computed for the positions.
+        RunStep([&] { ComputeAscendant(records); });
         RunStep([&] { ComputePrecisePositions(records); });
     } else {
         RunStep([&] { ComputeMoonPosition(records); });
         RunStep([&] { BuildPositionTable(records); });
+        RunStep([&] { ComputeAscendant(records); });
     }
-    RunStep([&] { ComputeAscendant(records); });
-    if (precise) RunStep([&] { UsePreciseAscendant(records); });
     RunStep([&] { EvaluateRashiDrishti(records, RuleTable(records.rule)); });
 }
 

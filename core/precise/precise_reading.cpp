@@ -20,13 +20,15 @@ PreciseFrame FrameOfBirth(const BirthRecord& birth) {
     return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 }
 
-} // namespace
-
-double PreciseBirthAscendant(const BirthRecord& birth) {
+double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth) {
     const double east = (birth.LonDegrees + birth.LonMinutes / 60.0) * (birth.LonEast ? 1 : -1);
     const double north = (birth.LatDegrees + birth.LatMinutes / 60.0) * (birth.LatSouth ? -1 : 1);
-    return PreciseAscendant(FrameOfBirth(birth), east, north);
+    return PreciseAscendant(frame, east, north);
 }
+
+} // namespace
+
+double PreciseBirthAscendant(const BirthRecord& birth) { return AscendantInFrame(FrameOfBirth(birth), birth); }
 
 void ComputePrecisePositions(ReadingRecords& records) {
     const PreciseFrame frame = FrameOfBirth(records.birth);
@@ -47,15 +49,13 @@ void ComputePrecisePositions(ReadingRecords& records) {
     table.NorthNodeText = SignPositionText(north);
     table.SouthNodeText = SignPositionText(south);
 
+    records.ascendant.SiderealLongitude = AscendantInFrame(frame, records.birth);
+    records.ascendant.PositionText = ShortPositionText(SignPositionText(records.ascendant.SiderealLongitude));
+
     FillReportRows(table, moon,
                    {sky.sidereal[PreciseSun], sky.sidereal[PreciseMoon], sky.sidereal[PreciseMercury],
                     sky.sidereal[PreciseVenus], sky.sidereal[PreciseMars], sky.sidereal[PreciseJupiter],
                     sky.sidereal[PreciseSaturn], north, south});
-}
-
-void UsePreciseAscendant(ReadingRecords& records) {
-    records.ascendant.SiderealLongitude = PreciseBirthAscendant(records.birth);
-    records.ascendant.PositionText = ShortPositionText(SignPositionText(records.ascendant.SiderealLongitude));
 }
 
 } // namespace rashi

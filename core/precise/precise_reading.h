@@ -7,7 +7,8 @@
 namespace rashi {
 
 // Reads records.birth and records.chart; writes the chart's ayanamsa (the
-// Lahiri value with nutation, negative), records.moon and records.positions.
+// Lahiri value with nutation, negative), records.moon, records.positions and
+// the ascendant's sidereal longitude and text (from the same frame).
 // The theory's Pluto text stays empty: eraPlan94 has no Pluto.
 void ComputePrecisePositions(ReadingRecords& records);
 
@@ -15,9 +16,5 @@ void ComputePrecisePositions(ReadingRecords& records);
 // (its degrees and minutes of longitude and latitude, east and south as
 // marked), from the precise ephemeris.
 double PreciseBirthAscendant(const BirthRecord& birth);
-
-// Puts the precise ascendant in place of the formulas' one in the records
-// (its longitude and position text).
-void UsePreciseAscendant(ReadingRecords& records);
 
 } // namespace rashi

@@ -1,4 +1,5 @@
 #include "core/chart/calculation_driver.h"
+#include "core/precise/precise_reading.h"
 
 #include "fixtures.h"
 
@@ -179,6 +180,24 @@ TEST(CalculationDriver, ExactZoneOffsetTakesThePlaceOfTheRow) {
             EXPECT_EQ(driver.records().birth.ExactOffsetSeconds.has_value(), !c.zoneId.empty() && c.offsetSeconds)
                 << c.what;
         }
+    }
+}
+
+TEST(CalculationDriver, PreciseReadingsHaveThePreciseAscendant) {
+    for (const int latitude : {0, 28, 51, 70}) {
+        Entries e = GreenwichNoon();
+        e.LatDeg = std::to_string(latitude);
+        CalculationDriver driver;
+        driver.setEphemeris(Ephemeris::Precise);
+        ASSERT_FALSE(driver.Calculate(e));
+        const AscendantRecord& ascendant = driver.records().ascendant;
+        EXPECT_NEAR(ascendant.SiderealLongitude, PreciseBirthAscendant(driver.records().birth), 1e-9) << latitude;
+        EXPECT_EQ(ascendant.SomeSignsNeverRise, latitude > 66) << latitude;
+        // Within a few minutes of the formulas' ascendant, whose ayanamsa differs a little.
+        CalculationDriver formulas;
+        ASSERT_FALSE(formulas.Calculate(e));
+        const double apart = std::fabs(ascendant.SiderealLongitude - formulas.records().ascendant.SiderealLongitude);
+        EXPECT_LT(std::min(apart, 360 - apart), latitude > 66 ? 2.0 : 0.2) << latitude;
     }
 }
 
