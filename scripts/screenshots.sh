@@ -1,8 +1,9 @@
 #!/bin/sh
 # Takes the README's pictures of the main window from the real program under
 # Xvfb: the places the atlas offers for a city being typed, the input panel
-# with a birth typed in and its place picked, and the results panel after a
-# click on the reading button.
+# with a birth typed in and its place picked, the results panel after a
+# click on the reading button, and the chart with the Moon chosen in both
+# styles.
 #
 #   scripts/screenshots.sh [path/to/rashi-drishti] [output folder]
 #
@@ -40,7 +41,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   "$DRIVE" --click "$win"
   sleep 0.5
   import -window "$win" "$OUT/results-panel.png"
+  # The Moon chosen by a click on its name in the chart, in both styles.
+  xdotool mousemove --window "$win" 258 464 click 1
+  sleep 0.3
+  import -window "$win" "$OUT/chart-south.png"
+  xdotool key alt+o
+  sleep 0.3
+  xdotool key n
+  sleep 0.5
+  import -window "$win" "$OUT/chart-north.png"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 '
-echo "wrote $out/atlas-offer.png, $out/input-panel.png and $out/results-panel.png"
+echo "wrote atlas-offer.png, input-panel.png, results-panel.png, chart-south.png and chart-north.png in $out"

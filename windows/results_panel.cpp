@@ -240,15 +240,29 @@ void ResultsPanel::markChosenRow()
     update();
 }
 
-QRect ResultsPanel::chosenRowBand() const
+QRect ResultsPanel::rowBand(int body) const
 {
-    const int chosen = chosenBody();
-    if (!built_ || chosen < 0)
+    if (!built_ || body < 0 || body >= kReportRows)
         return {};
     QRect band;
-    for (QLabel* label : {lblPlanets[chosen], lblPlanets_Position[chosen], lblAspects[chosen], lblGrahas[chosen]})
+    for (QLabel* label : {lblPlanets[body], lblPlanets_Position[body], lblAspects[body], lblGrahas[body]})
         band |= label->geometry();
     return band.adjusted(-6, -2, 6, 2);
+}
+
+QRect ResultsPanel::chosenRowBand() const
+{
+    return rowBand(chosenBody());
+}
+
+void ResultsPanel::mousePressEvent(QMouseEvent* event)
+{
+    // A click between a row's captions chooses its body as a click on them does.
+    if (event->button() == Qt::LeftButton)
+        for (int i = 0; i < kReportRows; ++i)
+            if (rowBand(i).contains(event->position().toPoint()))
+                chooseBody(i);
+    QGroupBox::mousePressEvent(event);
 }
 
 void ResultsPanel::paintEvent(QPaintEvent* event)

@@ -71,6 +71,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -78,6 +79,8 @@ private:
     void fillCaptions();
     void fillHeader();
     void markChosenRow();
+    // Where a body's row is, its four captions and the space between them.
+    QRect rowBand(int body) const;
     void makeRoom();
     bool hasReading() const;
     QString suggestedName(const QString& suffix) const;

@@ -169,6 +169,7 @@ private slots:
         QTest::newRow("click a position") << "lblPlanets_Position_2" << 2;
         QTest::newRow("click a sentence") << "lblGrahas_8" << 8;
         QTest::newRow("click in the chart") << "chart" << 6;
+        QTest::newRow("click between a row's captions") << "between:5" << 5;
         QTest::newRow("key 2") << "key:2" << 1;
         QTest::newRow("key Down from none") << "key:down" << 0;
         QTest::newRow("key Up from none") << "key:up" << 8;
@@ -185,6 +186,12 @@ private slots:
                 if (text.kind == PlacedText::Body && text.body == body)
                     at = text.box.center();
             QTest::mouseClick(chart(), Qt::LeftButton, {}, at.toPoint());
+        } else if (how.startsWith(QLatin1String("between:"))) {
+            // The gap between a row's name and its position, where no caption is.
+            const int row = how.mid(8).toInt();
+            const QRect name = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(row))->geometry();
+            const QRect position = Child<QLabel>(*panel, QStringLiteral("lblPlanets_Position_%1").arg(row))->geometry();
+            QTest::mouseClick(panel.get(), Qt::LeftButton, {}, QPoint(name.left() + 2, (name.bottom() + position.top()) / 2));
         } else if (how.startsWith(QLatin1String("key:"))) {
             chart()->setFocus();
             const QString key = how.mid(4);
