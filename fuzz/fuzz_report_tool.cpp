@@ -6,8 +6,9 @@
 // For any command line:
 // - the status is 0, 1 or 2; on 2 nothing is printed, the message ends
 //   with a line end and the folder is left as it was;
-// - on 0 standard error is empty and the output is the help, one JSON
-//   line, --batch lines numbered from 1, or the 36 captions of a whole reading;
+// - on 0 standard error is empty and the output is the help (which names
+//   --help), one JSON line, --batch lines numbered from 1, or the 36 captions
+//   of a whole reading;
 // - at most one file is written (no temporary is left beside it), and it is
 //   a chart file that gives the same reading as the one printed (or, its
 //   texts trimmed, has an empty name or place).
@@ -35,13 +36,20 @@ namespace {
 using namespace rashi;
 namespace fs = std::filesystem;
 
+// A new folder in the temporary folder (scripts/fuzz.sh points TMPDIR into
+// build-fuzz/), removed at exit.
 const fs::path& Scratch() {
     static const fs::path folder = [] {
         std::string name = (fs::temp_directory_path() / "rashi-fuzz-XXXXXX").string();
         FUZZ_CHECK(mkdtemp(name.data()));
-        std::atexit([] { std::error_code ignored; fs::remove_all(Scratch(), ignored); });
         return fs::path(name);
     }();
+    // Registered after the path exists, so it runs before the path is destroyed.
+    static const int removal = std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(Scratch(), ignored);
+    });
+    (void)removal;
     return folder;
 }
 
@@ -122,11 +130,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
+    // What was printed, told by its shape (the texts of help and messages may change).
     const std::vector<std::string> lines = Lines(run.out);
-    const bool reading = run.out != ReportToolHelp() && run.out.rfind('{', 0) != 0 && !IsBatchOutput(lines);
+    const bool json = run.out.starts_with('{');
+    const bool batch = !json && IsBatchOutput(lines);
+    const bool help = !json && !batch && run.out.find("--help") != std::string::npos;
+    const bool reading = !json && !batch && !help;
     if (run.status == 0) {
         FUZZ_CHECK(run.err.empty());
-        if (run.out.rfind('{', 0) == 0) FUZZ_CHECK(lines.size() == 1 && lines[0].back() == '}');
+        if (json) FUZZ_CHECK(lines.size() == 1 && lines[0].back() == '}');
         if (reading) CheckCaptions(lines);
     }
     for (const auto& [name, bytes] : before) FUZZ_CHECK(after.count(name));

@@ -31,6 +31,10 @@ CC=$cc CXX=$cxx cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAS
 cmake --build build-fuzz -j"$(nproc)" --target rashi_fuzzers
 
 out=$PWD/build-fuzz
+# Whatever a harness writes (the report tool's --save) goes to its own
+# folder under here.
+export TMPDIR=$out/scratch
+rm -rf "$TMPDIR" && mkdir -p "$TMPDIR"
 failed=0
 for name in "${names[@]}"; do
   mkdir -p "$out/corpus/$name" "$out/findings/$name" "$out/logs"
