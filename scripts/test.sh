@@ -20,3 +20,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRASHI_SANITIZE=ON \
 cmake --build build-sanitize -j"$(nproc)"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j"$(nproc)")
+
+# Last, every fuzzing harness for about 30 seconds (clang from setup.sh).
+bash scripts/fuzz.sh 30

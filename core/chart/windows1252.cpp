@@ -58,6 +58,9 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
             if ((next & 0xC0) != 0x80) valid = false;
             cp = (cp << 6) | (next & 0x3F);
         }
+        // A longer form than the code point needs (C1 A1 for "a") is broken too.
+        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && cp < kLeast[length]) valid = false;
         if (!valid) length = 1; // a broken sequence: skip its first byte
         if (valid) {
             const int byte = ByteOf(cp);

@@ -57,5 +57,22 @@ TEST(Windows1252, ConvertsBothWays) {
     EXPECT_EQ(Utf8ToWindows1252(Bytes({'a', 0xC3, 'b', 0xFF})), "ab");
 }
 
+TEST(Windows1252, OverlongFormsAreBrokenSequences) {
+    struct Case {
+        const char* what;
+        std::string utf8;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"two bytes for a", Bytes({'Z', 'o', 0xC1, 0xA1}), "Zo"},
+        {"two bytes for CR", Bytes({0xC0, 0x8D, 'x'}), "x"},
+        {"three bytes for NUL", Bytes({0xE0, 0x80, 0x80}), ""},
+        {"three bytes for a-acute", Bytes({0xE0, 0x83, 0xA1}), ""},
+        {"four bytes for the euro sign", Bytes({0xF0, 0x82, 0x82, 0xAC}), ""},
+        {"shortest forms still pass", Bytes({0xC3, 0xA1, 0xE2, 0x82, 0xAC}), Bytes({0xE1, 0x80})},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Utf8ToWindows1252(c.utf8), c.bytes) << c.what;
+}
+
 } // namespace
 } // namespace rashi
