@@ -1,6 +1,7 @@
 #include "places/zone_moment.h"
 
 #include "core/zones/time_zones.h"
+#include "core/zones/zone_ids.h"
 
 #include <QLocale>
 #include <QTimeZone>
@@ -193,8 +194,10 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
         m.message = QStringLiteral("The date or time is not valid.");
         return m;
     }
+    // Only the zones of the system's tz database: Qt also makes up zones
+    // from offsets ("UTC+57:00"), which no place ever had.
     const QTimeZone zone(m.zoneId.toUtf8());
-    if (m.zoneId.isEmpty() || !zone.isValid()) {
+    if (!IsKnownZoneId(m.zoneId.toStdString()) || !zone.isValid()) {
         m.clock = ClockTime::UnknownZone;
         m.message = QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(m.zoneId);
         return m;

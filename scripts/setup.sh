@@ -17,11 +17,3 @@ fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$(nproc)"
-
-# clang for the fuzzing harnesses (scripts/fuzz.sh) only; the build above uses
-# g++ without it, so a failed install just leaves fuzzing to fail by itself.
-fuzz_packages=(clang-14 libclang-rt-14-dev)
-if ! dpkg -s "${fuzz_packages[@]}" >/dev/null 2>&1; then
-  { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-      -o DPkg::Lock::Timeout=600 "${fuzz_packages[@]}"; } || echo "setup.sh: clang not installed" >&2
-fi
