@@ -8,6 +8,7 @@
 #include "core/chart/entries.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/reading_records.h"
+#include "tests/core/fixtures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,21 +39,7 @@ inline void CheckCaptions(const std::vector<std::string>& captions) {
 }
 
 // The worked example (Greenwich, 1 January 2000, noon).
-inline Entries GreenwichEntries() {
-    Entries e;
-    e.Name = "Ada";
-    e.YearPosition = 2000 - kYearList.first;
-    e.HourPosition = 12;
-    e.ZoneRow = 29;
-    e.LatDeg = "51";
-    e.LatMin = "28";
-    e.LonDeg = "0";
-    e.LonMin = "0";
-    e.City = "London";
-    e.State = "England";
-    e.Country = "United Kingdom";
-    return e;
-}
+inline Entries GreenwichEntries() { return testing::GreenwichNoon(); }
 
 // What a reading leaves in the records, for comparing before and after.
 struct RecordsSnapshot {
