@@ -379,7 +379,6 @@ void frmMain::buildMenus()
          &ResultsPanel::exportPdf},
         {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart &Picture...")), &ResultsPanel::saveChartPicture},
     };
-
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
         connect(action, &QAction::triggered, results_, slot);
