@@ -36,6 +36,7 @@ out=$PWD/build-fuzz
 export TMPDIR=$out/scratch
 rm -rf "$TMPDIR" && mkdir -p "$TMPDIR"
 failed=0
+passed=0
 for name in "${names[@]}"; do
   mkdir -p "$out/corpus/$name" "$out/findings/$name" "$out/logs"
   log=$out/logs/$name.log
@@ -45,10 +46,12 @@ for name in "${names[@]}"; do
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
     echo "fuzz_$name: ${seconds} s, $runs inputs, $speed per second, no finding"
+    passed=$((passed + 1))
   else
     echo "fuzz_$name: FINDING; the log is $log"
     grep -E 'rule broken|ERROR:|SUMMARY:|Test unit written' "$log" || tail -n 20 "$log"
-    failed=1
+    failed=$((failed + 1))
   fi
 done
-exit $failed
+echo "fuzz: $passed passed, $failed failed"
+(( failed == 0 ))
