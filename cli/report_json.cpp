@@ -1,21 +1,13 @@
 #include "cli/report_json.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/moon/birth_moment.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cmath>
 
 namespace rashi {
-namespace {
-
-// The offset east of Greenwich the reading used, in minutes.
-int UtcOffsetMinutes(const BirthRecord& b) {
-    if (b.ExactOffsetSeconds) return static_cast<int>(std::lround(*b.ExactOffsetSeconds / 60.0));
-    return -(b.SignedZoneHours * 60 + b.SignedZoneMinutes) + (b.DaylightSaving ? 60 : 0);
-}
-
-} // namespace
 
 std::string ReportJson(const ReadingRecords& records) {
     using Json = nlohmann::ordered_json;
@@ -42,7 +34,7 @@ std::string ReportJson(const ReadingRecords& records) {
         {"SignedZoneHours", b.SignedZoneHours},
         {"SignedZoneMinutes", b.SignedZoneMinutes},
         {"zone_id", b.ZoneId.empty() ? Json(nullptr) : Json(b.ZoneId)},
-        {"utc_offset_minutes", UtcOffsetMinutes(b)},
+        {"utc_offset_minutes", std::lround(UtcOffsetSeconds(b) / 60.0)},
         {"daylight_saving", b.DaylightSaving},
     };
     Json positions = Json::array();

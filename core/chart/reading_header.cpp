@@ -4,6 +4,7 @@
 #include "core/ascendant/ascendant.h"
 #include "core/chart/calculation_driver.h"
 #include "core/chart/entry_lists.h"
+#include "core/moon/birth_moment.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,8 +28,10 @@ std::string Born(const BirthRecord& b) {
 // The zone as an offset from UTC: the record keeps what is added to the clock
 // to give UT, so the sign turns round.
 std::string Zone(const BirthRecord& b) {
-    // An exact offset keeps its seconds (local mean time); the row's is whole minutes.
-    const int seconds = b.ExactOffsetSeconds ? *b.ExactOffsetSeconds : -(b.SignedZoneHours * 3600 + b.SignedZoneMinutes * 60);
+    // A row shows its own offset, with daylight saving named after it; an
+    // exact offset is the one in force and keeps its seconds (local mean time).
+    int seconds = UtcOffsetSeconds(b);
+    if (!b.ExactOffsetSeconds && b.DaylightSaving) seconds -= 3600;
     std::string text = "UTC";
     text += seconds < 0 ? "-" : "+";
     text += TwoDigits(std::abs(seconds) / 3600) + ":" + TwoDigits(std::abs(seconds) / 60 % 60);

@@ -6,12 +6,12 @@
 
 namespace rashi {
 
-double ZoneOffsetHours(const BirthRecord& birth) {
-    if (birth.ExactOffsetSeconds) return -*birth.ExactOffsetSeconds / 3600.0;
-    double zone = birth.SignedZoneHours + birth.SignedZoneMinutes / 60.0;
-    if (birth.DaylightSaving) zone -= 1;
-    return zone;
+int UtcOffsetSeconds(const BirthRecord& birth) {
+    if (birth.ExactOffsetSeconds) return *birth.ExactOffsetSeconds;
+    return -(birth.SignedZoneHours * 3600 + birth.SignedZoneMinutes * 60) + (birth.DaylightSaving ? 3600 : 0);
 }
+
+double ZoneOffsetHours(const BirthRecord& birth) { return -UtcOffsetSeconds(birth) / 3600.0; }
 
 double UniversalHours(const BirthRecord& birth) {
     const double clock = birth.Hour + birth.Minute / 60.0;

@@ -12,8 +12,12 @@ namespace rashi {
 inline constexpr double kDegToRad = 0.0174532925199433;
 inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
-// Hours added to the local clock to give UT: the zone's own signed offset,
-// one hour less with daylight saving.
+// The birth's offset east of Greenwich, in seconds: the zone id's exact
+// offset when it has one, else the row's (added to the clock it gives UT, so
+// the sign turns round), an hour more with daylight saving.
+int UtcOffsetSeconds(const BirthRecord& birth);
+
+// Hours added to the local clock to give UT: -UtcOffsetSeconds / 3600.
 double ZoneOffsetHours(const BirthRecord& birth);
 
 // The birth time in UT on the civil birth date; may lie below 0 or above 24.

@@ -76,11 +76,9 @@ CivilMoment ShiftMoment(const CivilMoment& local, int minutes) {
 }
 
 CivilMoment PlanetMoment(const BirthRecord& birth) {
-    int offset = birth.SignedZoneHours * 60 + birth.SignedZoneMinutes;
-    if (birth.DaylightSaving) offset -= 60;
-    // An exact offset to the nearest minute: the planets move too slowly for
-    // the seconds of a local mean time to show.
-    if (birth.ExactOffsetSeconds) offset = -static_cast<int>(std::lround(*birth.ExactOffsetSeconds / 60.0));
+    // To the nearest minute: the planets move too slowly for the seconds of a
+    // local mean time to show.
+    const int offset = -static_cast<int>(std::lround(UtcOffsetSeconds(birth) / 60.0));
     return ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, offset);
 }
 
