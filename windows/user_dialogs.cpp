@@ -38,11 +38,6 @@ QString Displayed(QString text)
 
 } // namespace
 
-void WidgetDialogs::message(const QString& text, MessageIcon icon)
-{
-    message(text, icon, QString());
-}
-
 void WidgetDialogs::message(const QString& text, MessageIcon icon, const QString& detail)
 {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,

@@ -28,11 +28,10 @@ class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
 
-    // A modal box with the application's title and one OK button.
-    virtual void message(const QString& text, MessageIcon icon) = 0;
-    // The same with a second, smaller text under the first: what exactly went
-    // wrong. The text can be selected and copied.
-    virtual void message(const QString& text, MessageIcon icon, const QString& detail) = 0;
+    // A modal box with the application's title and one OK button; a detail,
+    // when given, stands under the text in smaller type: what exactly went
+    // wrong. The texts can be selected and copied.
+    virtual void message(const QString& text, MessageIcon icon, const QString& detail = QString()) = 0;
     // A modal Yes/No box with the information icon; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // A modal question with one button for each choice and Cancel; the
@@ -57,8 +56,7 @@ public:
     explicit WidgetDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    void message(const QString& text, MessageIcon icon) override;
-    void message(const QString& text, MessageIcon icon, const QString& detail) override;
+    void message(const QString& text, MessageIcon icon, const QString& detail = QString()) override;
     bool askYesNo(const QString& text) override;
     int choose(const QString& text, const QStringList& choices) override;
     QString saveFileName(const FileDialogSetup& setup) override;

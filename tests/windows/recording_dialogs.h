@@ -37,8 +37,7 @@ public:
     // Runs while a message is "on screen", as a modal box would take the focus.
     std::function<void()> whileShown;
 
-    void message(const QString& text, MessageIcon icon) override { message(text, icon, QString()); }
-    void message(const QString& text, MessageIcon icon, const QString& detail) override
+    void message(const QString& text, MessageIcon icon, const QString& detail = QString()) override
     {
         messages.append({text, icon, detail});
         if (whileShown)
