@@ -3,6 +3,8 @@
 #include "core/chart/chart_file.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <random>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -88,25 +90,39 @@ bool NamesAFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+namespace {
+
+// A new file of a unique name beside `path`, created exclusively with the
+// usual permissions (0666 less the umask, applied by the system): the name
+// goes to `temporary`.
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
+        temporary = path + suffix;
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (NamesAFolder(path)) return "The name is that of a folder, not of a file.";
-    mode_t mode = 0;
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
-        if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
-            return std::string("The file is read-only.");
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
+    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    if (replacing && ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+        return std::string("The file is read-only.");
 
-    std::string temporary = path + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    std::string temporary;
+    FileDescriptor fd(CreateTemporaryBeside(path, temporary));
     if (fd.get() < 0) return Reason(errno);
     int error = 0;
-    if (!WriteAll(fd.get(), bytes) || ::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0)
+    // A chart replaced keeps its permissions.
+    if (!WriteAll(fd.get(), bytes) || (replacing && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) ||
+        ::fsync(fd.get()) != 0)
         error = errno;
     if (fd.close() != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;

@@ -18,6 +18,7 @@ std::optional<Entries> LoadChartFile(const std::string& path, std::string& probl
 
 // Writes `bytes` to `path` through a temporary file of a unique name, created
 // exclusively in the same folder and renamed over the target when complete.
+// The umask is never changed, so other threads' files are not touched.
 // A target that is read-only (no write permission for anyone, or none for
 // this user) is refused, as is a path that names a folder. An existing
 // target's permissions are kept; a new file gets the usual ones (0666 less
