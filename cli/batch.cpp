@@ -52,6 +52,12 @@ bool Flush(std::ostream& out, std::string& buffer) {
 
 std::size_t MaxBatchLineBytes() { return kMaxChartFileBytes; }
 
+std::string FailureText(std::string_view what, int error) {
+    std::string text(what);
+    if (error != 0) text.append(": ").append(std::strerror(error));
+    return text;
+}
+
 std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string result = std::to_string(lineNumber);
@@ -70,10 +76,12 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     if (entries && !zoneId.empty() && !IsKnownZoneId(zoneId)) entries.reset();
     std::string refusal;
     if (!entries) refusal = kChartFileRefused;
-    else if (const auto invalid = ValidateInput(*entries)) refusal = invalid->message;
-    if (entries && refusal.empty() && !zoneId.empty()) {
+    // A zone's offset is looked for only in entries the reading's checks pass,
+    // so that their message comes first.
+    else if (!zoneId.empty()) {
         entries->ZoneId = zoneId;
-        if (const auto problem = places::ApplyZoneOffset(*entries)) refusal = problem->toStdString();
+        if (const auto invalid = ValidateInput(*entries)) refusal = invalid->message;
+        else if (const auto problem = places::ApplyZoneOffset(*entries)) refusal = problem->toStdString();
     }
     if (refusal.empty())
         if (const auto invalid = driver.Calculate(*entries)) refusal = invalid->message;
@@ -106,8 +114,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
         if (read == LineRead::Failed) {
             const int error = errno;
             Flush(out, buffer);
-            err << "Cannot read the charts from standard input" << (error ? ": " : "")
-                << (error ? std::strerror(error) : "") << '\n';
+            err << FailureText("Cannot read the charts from standard input", error) << '\n';
             return 3;
         }
         bool failed = true;
@@ -121,8 +128,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
     }
     errno = 0;
     if (!Flush(out, buffer) || !out.flush()) {
-        const int error = errno;
-        err << "Cannot write the output" << (error ? ": " : "") << (error ? std::strerror(error) : "") << '\n';
+        err << FailureText("Cannot write the output", errno) << '\n';
         return 3;
     }
     return anyFailed ? 1 : 0;

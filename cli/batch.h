@@ -18,6 +18,10 @@ std::size_t MaxBatchLineBytes();
 // gives no reading.
 std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed);
 
+// "Cannot write the output: No space left on device": what failed, and why
+// when the system said so (errno, 0 for nothing).
+std::string FailureText(std::string_view what, int error);
+
 // Reads lines until the end of `in`, writes one line each to `out`. Returns
 // the exit status: 0 all read, 1 a line failed, 3 the input could not be read
 // or the output not written (the reason then goes to `err`).

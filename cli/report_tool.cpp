@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <optional>
 #include <ostream>
 
@@ -80,10 +79,9 @@ places::Place FindPlace(const std::string& text) {
     return *place;
 }
 
-// The birth's zone from its zone id, when it has one; a zone that cannot
-// give the moment's offset is refused with its reason.
+// The birth's zone from its zone id; a zone that cannot give the moment's
+// offset is refused with its reason.
 void ResolveZone(Entries& e, bool chooseRow) {
-    if (e.ZoneId.empty()) return;
     const auto problem = chooseRow ? places::ApplyZone(e) : places::ApplyZoneOffset(e);
     if (problem && places::BirthZoneMoment(e).clock == places::ClockTime::Repeated)
         throw InputError(problem->toStdString() + " Give the zone row with --zone (and --dst) instead.");
@@ -176,8 +174,7 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
     out << text;
     out.flush();
     if (out) return true;
-    const int error = errno;
-    err << "Cannot write the output" << (error ? ": " : "") << (error ? std::strerror(error) : "") << '\n';
+    err << FailureText("Cannot write the output", errno) << '\n';
     return false;
 }
 
@@ -209,13 +206,11 @@ std::string ReportText(const Report& report) {
     return text;
 }
 
-std::string ReportToolHelp() { return ToolHelp(); }
-
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     constexpr int kWriteFailed = 3;
     try {
         const ToolOptions options = ParseToolOptions(args);
-        if (options.help) return Write(out, err, ReportToolHelp()) ? 0 : kWriteFailed;
+        if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;
         if (options.findPlace) {
             if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json ||
                 options.pdf || options.svg)
@@ -237,8 +232,12 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 
         Entries entries = options.files.empty() ? EntriesFromOptions(options) : EntriesFromFile(options.files[0]);
         // The program's own checks first, then the zone of that moment.
-        if (const auto refusal = ValidateInput(entries)) throw InputError(std::string(refusal->message));
-        ResolveZone(entries, options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst);
+        // The zone's offset for entries the reading's checks pass, so that
+        // their message comes first.
+        if (!entries.ZoneId.empty()) {
+            if (const auto refusal = ValidateInput(entries)) throw InputError(std::string(refusal->message));
+            ResolveZone(entries, options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst);
+        }
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         driver.SetRule(*RuleFromKey(options.rule));

@@ -19,7 +19,4 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 // The 36 captions, one per line, in report order.
 std::string ReportText(const Report& report);
 
-// The usage text of --help.
-std::string ReportToolHelp();
-
 } // namespace rashi
