@@ -105,9 +105,6 @@ void Describe(CLI::App& app, ToolOptions& o) {
     app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
 }
 
-bool IsFlag(std::string_view name) {
-    return name == "--json" || name == "--batch" || name == "--dst" || name == "--help" || name == "--precise";
-}
 
 } // namespace
 
@@ -116,15 +113,17 @@ bool ToolOptions::hasBirthOptions() const {
 }
 
 ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
-    for (const std::string& arg : args) {
-        const auto equals = arg.find('=');
-        if (arg.starts_with("--") && equals != std::string::npos && IsFlag(arg.substr(0, equals)))
-            throw InputError(arg.substr(0, equals) + " takes no value");
-        if (arg == "--") break;
-    }
     ToolOptions options;
     CLI::App app("rashi-drishti-report", "rashi-drishti-report");
     Describe(app, options);
+    // CLI11 would read "--json=1" as true; a flag takes no value at all.
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        const std::string name = arg.substr(0, arg.find('='));
+        if (!arg.starts_with("--") || name.size() == arg.size()) continue;
+        const CLI::Option* option = app.get_option_no_throw(name);
+        if (option && option->get_expected_max() == 0) throw InputError(name + " takes no value");
+    }
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
     } catch (const CLI::ArgumentMismatch& error) {
