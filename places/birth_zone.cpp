@@ -19,29 +19,6 @@ ZoneMoment BirthZoneMoment(const Entries& e)
     return ZoneAtMoment(QString::fromStdString(e.ZoneId), date, QTime(hour, kMinuteList.value(e.MinutePosition)));
 }
 
-std::optional<QString> ApplyZoneOffset(Entries& e, RepeatedTime repeated)
-{
-    e.ZoneOffsetSeconds.reset();
-    if (e.ZoneId.empty())
-        return std::nullopt;
-    const ZoneMoment moment = BirthZoneMoment(e);
-    switch (moment.clock) {
-    case ClockTime::Normal:
-        e.ZoneOffsetSeconds = moment.offset.seconds;
-        return std::nullopt;
-    case ClockTime::Repeated:
-        if (repeated == RepeatedTime::Refuse)
-            return moment.message;
-        e.ZoneOffsetSeconds = (repeated == RepeatedTime::First ? moment.offset : moment.later).seconds;
-        return std::nullopt;
-    case ClockTime::Skipped:
-    case ClockTime::UnknownZone:
-    case ClockTime::BadInput:
-        break;
-    }
-    return moment.message;
-}
-
 int NearestZoneRow(int offsetSeconds)
 {
     const ReferenceTables& zones = TimeZones();
@@ -62,23 +39,59 @@ int NearestZoneRow(int offsetSeconds)
     return best;
 }
 
-std::optional<QString> ApplyZone(Entries& e, RepeatedTime repeated)
+namespace {
+
+// The offset the clock time had, or nothing (the moment's message says why).
+const ZoneOffset* OffsetInForce(const ZoneMoment& moment, RepeatedTime repeated)
 {
-    if (const std::optional<QString> problem = ApplyZoneOffset(e, repeated))
-        return problem;
+    switch (moment.clock) {
+    case ClockTime::Normal:
+        return &moment.offset;
+    case ClockTime::Repeated:
+        if (repeated == RepeatedTime::Refuse)
+            return nullptr;
+        return repeated == RepeatedTime::First ? &moment.offset : &moment.later;
+    case ClockTime::Skipped:
+    case ClockTime::UnknownZone:
+    case ClockTime::BadInput:
+        break;
+    }
+    return nullptr;
+}
+
+// Sets the exact offset, and with `chooseRow` the row and box that give it.
+std::optional<QString> Apply(Entries& e, RepeatedTime repeated, bool chooseRow)
+{
+    e.ZoneOffsetSeconds.reset();
     if (e.ZoneId.empty())
         return std::nullopt;
     const ZoneMoment moment = BirthZoneMoment(e);
-    const ZoneOffset& offset =
-        repeated == RepeatedTime::Second && moment.clock == ClockTime::Repeated ? moment.later : moment.offset;
-    if (const std::optional<ZoneChoice> choice = ChooseZoneRow(offset, QString::fromStdString(e.ZoneId))) {
+    const ZoneOffset* offset = OffsetInForce(moment, repeated);
+    if (!offset)
+        return moment.message;
+    e.ZoneOffsetSeconds = offset->seconds;
+    if (!chooseRow)
+        return std::nullopt;
+    if (const std::optional<ZoneChoice> choice = ChooseZoneRow(*offset, QString::fromStdString(e.ZoneId))) {
         e.ZoneRow = choice->row;
         e.DaylightSaving = choice->daylightSaving;
     } else {
-        e.ZoneRow = NearestZoneRow(offset.standardSeconds);
+        e.ZoneRow = NearestZoneRow(offset->standardSeconds);
         e.DaylightSaving = false;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> ApplyZoneOffset(Entries& e, RepeatedTime repeated)
+{
+    return Apply(e, repeated, false);
+}
+
+std::optional<QString> ApplyZone(Entries& e, RepeatedTime repeated)
+{
+    return Apply(e, repeated, true);
 }
 
 void ApplyPlace(Entries& e, const Place& place)
