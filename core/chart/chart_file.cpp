@@ -162,7 +162,13 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* p
 std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem, std::string* eighteenth) {
     ChartLines lines;
     std::size_t pos = 0;
-    const auto takeLine = [&](std::size_t end) {
+    // The line from `pos`, decoded, or nothing when it is longer than a box holds.
+    const auto takeLine = [&](int number, std::string_view name) -> std::optional<std::string> {
+        const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
+        if (end - pos > kMaxChartLineBytes) {
+            Refuse(problem, "Line " + std::to_string(number) + " (" + std::string(name) + ") is longer than any box can hold.");
+            return std::nullopt;
+        }
         std::string line = Windows1252ToUtf8(DecodeText(bytes.substr(pos, end - pos)));
         pos = end + 1;
         if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
@@ -173,19 +179,17 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
             Refuse(problem, "The file ends after " + std::to_string(i) + " of its 17 lines.");
             return std::nullopt;
         }
-        const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
-        if (end - pos > kMaxChartLineBytes) {
-            Refuse(problem, "Line " + std::to_string(i + 1) + " (" + std::string(kChartLineNames[i]) +
-                                ") is longer than any box can hold.");
-            return std::nullopt;
-        }
-        lines[i] = takeLine(end);
+        auto line = takeLine(i + 1, kChartLineNames[i]);
+        if (!line) return std::nullopt;
+        lines[i] = std::move(*line);
     }
     if (eighteenth) {
         eighteenth->clear();
-        const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
-        if (pos < bytes.size() && end - pos <= kMaxChartLineBytes) *eighteenth = TrimSpaces(takeLine(end));
-        else if (pos < bytes.size()) *eighteenth = std::string(bytes.substr(pos, 64)); // refused below as it is
+        if (pos < bytes.size()) {
+            const auto line = takeLine(kChartFileLines + 1, kZoneIdLineName);
+            if (!line) return std::nullopt;
+            *eighteenth = TrimSpaces(*line);
+        }
     }
     return lines;
 }
@@ -197,7 +201,8 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     auto entries = EntriesFromChartLines(*lines, problem);
     if (!entries || zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
-        Refuse(problem, "Line 18 (time zone id) holds " + Quoted(zoneId) + ", not a time zone the system knows.");
+        Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + Quoted(zoneId) +
+                            ", not a time zone the system knows.");
         return std::nullopt;
     }
     entries->ZoneId = zoneId;

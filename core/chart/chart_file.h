@@ -37,6 +37,7 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
 
 // What each line holds, for messages: "month", "latitude degrees"...
 extern const std::array<std::string_view, kChartFileLines> kChartLineNames;
+inline constexpr std::string_view kZoneIdLineName = "time zone id"; // the 18th line
 
 // The entries a chart file restores. Nothing is returned when any line does
 // not fit its control: the file is refused whole, and `problem` (when given)
@@ -44,8 +45,9 @@ extern const std::array<std::string_view, kChartFileLines> kChartLineNames;
 std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::string* problem = nullptr);
 
 // Splits the first 17 lines (CR ends a line, an LF right after it belongs to
-// the end) and decodes them. Fewer than 17 lines: nothing. The 18th line, if
-// any, goes to `eighteenth` (decoded, trimmed of spaces).
+// the end) and decodes them. Fewer than 17 lines, or a line longer than a box
+// holds: nothing. When `eighteenth` is given, the 18th line, if any, goes there
+// (decoded, trimmed of spaces), and is held to the same length.
 std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem = nullptr,
                                          std::string* eighteenth = nullptr);
 
