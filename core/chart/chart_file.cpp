@@ -112,19 +112,24 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
 std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem) {
     Entries e;
     e.Name = l[0];
-    const std::pair<int*, std::pair<const NumberList*, const char*>> lists[] = {
-        {&e.MonthPosition, {&kMonthNumbers, "a month from 1 to 12"}},
-        {&e.DatePosition, {&kDayList, "a day from 1 to 31"}},
-        {&e.YearPosition, {&kYearList, "a year from 1901 to 2050"}},
-        {&e.HourPosition, {&kHourList, "an hour from 0 to 24"}},
-        {&e.MinutePosition, {&kMinuteList, "a minute from 0 to 59"}},
-        {&e.ZoneRow, {&kZoneRows, "a time-zone row from 0 to 70"}},
+    // Lines 1 to 6: a position in a list, the list and what its entries are.
+    struct ListLine {
+        int* position;
+        const NumberList& list;
+        const char* entry;
+    };
+    const ListLine lists[] = {
+        {&e.MonthPosition, kMonthNumbers, "a month"}, {&e.DatePosition, kDayList, "a day"},
+        {&e.YearPosition, kYearList, "a year"},       {&e.HourPosition, kHourList, "an hour"},
+        {&e.MinutePosition, kMinuteList, "a minute"}, {&e.ZoneRow, kZoneRows, "a time-zone row"},
     };
     for (int line = 1; line <= 6; ++line) {
-        const auto& [position, list] = lists[line - 1];
-        *position = list.first->position(l[line]);
-        if (*position < 0) {
-            RefuseLine(problem, line, l[line], list.second);
+        const ListLine& field = lists[line - 1];
+        *field.position = field.list.position(l[line]);
+        if (*field.position < 0) {
+            RefuseLine(problem, line, l[line],
+                       std::string(field.entry) + " from " + std::to_string(field.list.first) + " to " +
+                           std::to_string(field.list.last));
             return std::nullopt;
         }
     }
