@@ -363,62 +363,59 @@ void ResultsPanel::print()
     printer.setDocName(suggestedName(QString()));
     if (!dialogs_.choosePrinter(printer))
         return;
-    ChartOptions options;
-    options.style = diagramStyle();
-    options.chosenBody = chosenBody();
     QPainter painter;
     if (!painter.begin(&printer)) {
         dialogs_.message(QStringLiteral("The reading could not be printed."), MessageIcon::Critical);
         return;
     }
-    PaintPageOnDevice(painter, printer, printer.resolution(), driver_.records(), options);
+    PaintPageOnDevice(painter, printer, printer.resolution(), driver_.records(), shownOptions());
     painter.end();
 }
 
-void ResultsPanel::exportPdf()
+ChartOptions ResultsPanel::shownOptions()
+{
+    ChartOptions options;
+    options.style = diagramStyle();
+    options.chosenBody = chosenBody();
+    return options;
+}
+
+void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
+                          const std::function<WriteError(const QString&, const ChartOptions&)>& write)
 {
     if (!hasReading())
         return;
     QSettings settings;
-    const QString name = dialogs_.saveFileName({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"),
-                                                suggestedName(QStringLiteral(".pdf")), ChartFolder(settings)});
+    FileDialogSetup setup = dialog;
+    setup.startFolder = ChartFolder(settings);
+    const QString name = dialogs_.saveFileName(setup);
     if (name.isEmpty())
         return;
-    ChartOptions options;
-    options.style = diagramStyle();
-    options.chosenBody = chosenBody();
-    const WriteError error = WriteReadingPdf(name, driver_.records(), options);
-    if (!error.isEmpty()) {
-        dialogs_.message(QStringLiteral("The PDF could not be written to \"%1\".").arg(QDir::toNativeSeparators(name)),
+    if (const WriteError error = write(name, shownOptions()); !error.isEmpty()) {
+        dialogs_.message(QStringLiteral("The %1 could not be written to \"%2\".").arg(what, QDir::toNativeSeparators(name)),
                          MessageIcon::Critical, error);
         return;
     }
     RememberChartFolder(settings, name);
 }
 
+void ResultsPanel::exportPdf()
+{
+    keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
+           QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
+               return WriteReadingPdf(name, driver_.records(), options);
+           });
+}
+
 void ResultsPanel::saveChartPicture()
 {
-    if (!hasReading())
-        return;
-    QSettings settings;
-    const QString name =
-        dialogs_.saveFileName({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
-                               suggestedName(QStringLiteral(" chart.png")), ChartFolder(settings)});
-    if (name.isEmpty())
-        return;
-    ChartOptions options;
-    options.style = diagramStyle();
-    options.chosenBody = chosenBody();
-    const WriteError error = name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                                 ? WriteChartSvg(name, driver_.records(), options)
-                                 : WriteChartPng(name, driver_.records(), options);
-    if (!error.isEmpty()) {
-        dialogs_.message(
-            QStringLiteral("The picture could not be written to \"%1\".").arg(QDir::toNativeSeparators(name)),
-            MessageIcon::Critical, error);
-        return;
-    }
-    RememberChartFolder(settings, name);
+    keepAs({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
+            suggestedName(QStringLiteral(" chart.png")), {}},
+           QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
+               return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
+                          ? WriteChartSvg(name, driver_.records(), options)
+                          : WriteChartPng(name, driver_.records(), options);
+           });
 }
 
 void ResultsPanel::copyReading()

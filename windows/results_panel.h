@@ -7,10 +7,13 @@
 
 #include "core/chart/calculation_driver.h"
 #include "drawing/chart_geometry.h"
+#include "drawing/reading_page.h"
+#include "windows/user_dialogs.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <functional>
 
 class QGridLayout;
 class QLabel;
@@ -19,7 +22,6 @@ class QPushButton;
 namespace rashi {
 
 class ChartView;
-class UserDialogs;
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT
@@ -84,6 +86,12 @@ private:
     void makeRoom();
     bool hasReading() const;
     QString suggestedName(const QString& suffix) const;
+    // The diagram as on screen: its style and the body chosen.
+    ChartOptions shownOptions();
+    // Asks for a file name (starting in the chart folder), writes it, and
+    // says so when that fails; `what` names the kind of file in the message.
+    void keepAs(const FileDialogSetup& dialog, const QString& what,
+                const std::function<WriteError(const QString&, const ChartOptions&)>& write);
 
     CalculationDriver& driver_;
     UserDialogs& dialogs_;
