@@ -27,8 +27,6 @@ public:
 
     // Starts loading the atlas in the background (once).
     void load();
-    // For tests and the report tool's twin: use this atlas at once.
-    void setAtlas(places::Atlas atlas);
     bool ready() const { return atlas_.has_value(); }
 
     // The places now on offer, best first.
@@ -43,6 +41,7 @@ signals:
     void loaded();
 
 private:
+    void setAtlas(places::Atlas atlas);
     void choose(int row);
 
     QLineEdit* box_;
