@@ -1,5 +1,6 @@
 #include "core/ascendant/ascendant.h"
 
+#include "core/chart/angles.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 
@@ -10,11 +11,6 @@ namespace rashi {
 namespace {
 
 constexpr double kJ2000 = 2451545.0;
-
-double Normalised(double degrees) {
-    degrees = std::fmod(degrees, 360.0);
-    return degrees < 0 ? degrees + 360 : degrees;
-}
 
 // One term of the nutation series: multipliers of the Delaunay arguments
 // D, M, M', F, Ω; Δψ = (s0 + s1 T) sin(arg), Δε = (c0 + c1 T) cos(arg),
@@ -82,14 +78,14 @@ double GreenwichMeanSidereal(double julianDayUt) {
     const double days = julianDayUt - kJ2000;
     const double T = days / 36525;
     const double seconds = 67310.54841 + (876600.0 * 3600 + 8640184.812866) * T + 0.093104 * T * T - 6.2e-6 * T * T * T;
-    return Normalised(seconds / 240);
+    return NormalizedDegrees(seconds / 240);
 }
 
 double GreenwichApparentSidereal(double julianDayUt) {
     const double T = (julianDayUt - kJ2000) / 36525;
     const Nutation n = NutationOfDate(T);
     const double epsilon = (MeanObliquity(T) + n.obliquity) * kDegToRad;
-    return Normalised(GreenwichMeanSidereal(julianDayUt) + n.longitude * std::cos(epsilon));
+    return NormalizedDegrees(GreenwichMeanSidereal(julianDayUt) + n.longitude * std::cos(epsilon));
 }
 
 double AscendantLongitude(double localSidereal, double obliquity, double latitude) {
@@ -98,13 +94,13 @@ double AscendantLongitude(double localSidereal, double obliquity, double latitud
     const double phi = latitude * kDegToRad;
     const double lambda = std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(epsilon) +
                                                         std::tan(phi) * std::sin(epsilon)));
-    return Normalised(lambda / kDegToRad);
+    return NormalizedDegrees(lambda / kDegToRad);
 }
 
 double TropicalAscendant(double julianDayUt, double eastLongitude, double northLatitude) {
     const double T = (julianDayUt - kJ2000) / 36525;
     const double obliquity = MeanObliquity(T) + NutationOfDate(T).obliquity;
-    const double local = Normalised(GreenwichApparentSidereal(julianDayUt) + eastLongitude);
+    const double local = NormalizedDegrees(GreenwichApparentSidereal(julianDayUt) + eastLongitude);
     return AscendantLongitude(local, obliquity, northLatitude);
 }
 
@@ -126,9 +122,9 @@ void ComputeAscendant(ReadingRecords& records) {
     const double latitude = NorthLatitude(birth);
 
     asc.TrueObliquity = MeanObliquity(T) + NutationOfDate(T).obliquity;
-    asc.LocalSiderealDegrees = Normalised(GreenwichApparentSidereal(jd) + EastLongitude(birth));
+    asc.LocalSiderealDegrees = NormalizedDegrees(GreenwichApparentSidereal(jd) + EastLongitude(birth));
     asc.TropicalLongitude = AscendantLongitude(asc.LocalSiderealDegrees, asc.TrueObliquity, latitude);
-    asc.SiderealLongitude = Normalised(asc.TropicalLongitude - std::fabs(records.chart.ChartAyanamsa));
+    asc.SiderealLongitude = NormalizedDegrees(asc.TropicalLongitude - std::fabs(records.chart.ChartAyanamsa));
     asc.PositionText = ShortPositionText(SignPositionText(asc.SiderealLongitude));
     asc.SomeSignsNeverRise = std::fabs(latitude) > kPolarCircleLatitude;
 }

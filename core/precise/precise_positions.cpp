@@ -1,5 +1,6 @@
 #include "core/precise/precise_positions.h"
 
+#include "core/chart/angles.h"
 #include "core/precise/delta_t.h"
 #include "core/precise/lahiri_ayanamsa.h"
 
@@ -71,12 +72,6 @@ void TakeLightTime(const double position[3], const double velocity[3], double ge
 }
 
 } // namespace
-
-double NormalizedDegrees(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    if (d >= 0) return d;
-    return d + 360 >= 360 ? 0 : d + 360; // a tiny negative remainder would round to 360
-}
 
 PreciseFrame FrameAtJulianDate(double ut1, double ut2) {
     PreciseFrame f;

@@ -51,7 +51,4 @@ PreciseSky PrecisePositions(const PreciseFrame& frame);
 // be defined at every moment.
 double PreciseAscendant(const PreciseFrame& frame, double eastLongitude, double northLatitude);
 
-// Into [0, 360).
-double NormalizedDegrees(double degrees);
-
 } // namespace rashi
