@@ -535,8 +535,7 @@ void frmMain::applyPlace(const places::Place& place)
 {
     Entries e = entries();
     places::ApplyPlace(e, place);
-    places::ApplyZone(e); // row and box for the date on screen, when it can be had
-    applyEntries(e);
+    applyEntries(e); // the zone's row and box follow in updateZoneNote
 }
 
 void frmMain::updateZoneNote()
