@@ -386,42 +386,6 @@ private slots:
         holder->showReading();
         QCOMPARE(top.size(), chosen);
     }
-
-    // Not a check: with RASHI_SCREENSHOTS=folder, pictures of the real window
-    // with the Moon chosen, in both styles.
-    void screenshots()
-    {
-        const QString folder = qEnvironmentVariable("RASHI_SCREENSHOTS");
-        if (folder.isEmpty())
-            QSKIP("set RASHI_SCREENSHOTS to a folder to take the pictures");
-        for (const char* style : {"south", "north"}) {
-            std::unique_ptr<UiRecorder> recorder;
-            std::unique_ptr<frmMain> window;
-            QVERIFY(ShowFreshWindow(recorder, window));
-            Birth birth = Greenwich2000();
-            birth.day = 21;
-            birth.month = 6;
-            birth.year = 1975;
-            birth.hour = 6;
-            birth.minute = 30;
-            birth.zoneRow = 34;
-            birth.latDeg = QStringLiteral("18");
-            birth.latMin = QStringLiteral("31");
-            birth.lonDeg = QStringLiteral("73");
-            birth.lonMin = QStringLiteral("51");
-            birth.city = QStringLiteral("Pune");
-            birth.state = QStringLiteral("Maharashtra");
-            birth.country = QStringLiteral("India");
-            EnterBirth(*window, birth);
-            Click(*window, "cmdCalculate");
-            window->resultsPanel()->useNorthIndianStyle(QLatin1String(style) == QLatin1String("north"));
-            window->resultsPanel()->chooseBody(1);
-            window->resize(1180, 760);
-            QApplication::processEvents();
-            QVERIFY(window->grab().save(folder + QStringLiteral("/chart-%1.png").arg(QLatin1String(style))));
-            window->resultsPanel()->useNorthIndianStyle(false);
-        }
-    }
 };
 
 QTEST_MAIN(TestResultsPanel)
