@@ -153,7 +153,8 @@ void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
     const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
     for (const auto& [file, pdf] : files) {
         if (!*file) continue;
-        if (NamesAFolder(**file)) throw InputError((pdf ? "--pdf" : "--svg") + std::string(" must name a file, not a folder"));
+        if (NamesAFolder(**file))
+            throw InputError((pdf ? "--pdf" : "--svg") + std::string(" must name a file, not a folder"));
         const QString name = QString::fromStdString(**file);
         const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
         if (!error.isEmpty()) throw InputError("Cannot write " + **file + ": " + error.toStdString());
@@ -236,7 +237,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         // their message comes first.
         if (!entries.ZoneId.empty()) {
             if (const auto refusal = ValidateInput(entries)) throw InputError(std::string(refusal->message));
-            ResolveZone(entries, options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst);
+            // Options without a row chosen by hand take the row that gives the zone's offset.
+            const bool chooseRow = options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst;
+            ResolveZone(entries, chooseRow);
         }
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);

@@ -134,7 +134,8 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
         throw InputError(std::string(error.what()) + "; see --help");
     }
     for (const std::string& extra : app.remaining())
-        if (extra.starts_with("-")) throw InputError("Unknown option " + extra.substr(0, extra.find('=')) + "; see --help");
+        if (extra.starts_with("-"))
+            throw InputError("Unknown option " + extra.substr(0, extra.find('=')) + "; see --help");
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

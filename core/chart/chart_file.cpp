@@ -171,7 +171,8 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
     const auto takeLine = [&](int number, std::string_view name) -> std::optional<std::string> {
         const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
         if (end - pos > kMaxChartLineBytes) {
-            Refuse(problem, "Line " + std::to_string(number) + " (" + std::string(name) + ") is longer than any box can hold.");
+            Refuse(problem, "Line " + std::to_string(number) + " (" + std::string(name) +
+                                ") is longer than any box can hold.");
             return std::nullopt;
         }
         std::string line = Windows1252ToUtf8(DecodeText(bytes.substr(pos, end - pos)));

@@ -36,7 +36,8 @@ std::string Zone(const BirthRecord& b) {
     text += seconds < 0 ? "-" : "+";
     text += TwoDigits(std::abs(seconds) / 3600) + ":" + TwoDigits(std::abs(seconds) / 60 % 60);
     if (std::abs(seconds) % 60) text += ":" + TwoDigits(std::abs(seconds) % 60);
-    if (b.ExactOffsetSeconds) return text + " (" + b.ZoneId + " at that moment" + (b.DaylightSaving ? ", daylight saving)" : ")");
+    if (b.ExactOffsetSeconds)
+        return text + " (" + b.ZoneId + " at that moment" + (b.DaylightSaving ? ", daylight saving)" : ")");
     text += b.DaylightSaving ? ", daylight saving (clock one hour ahead)" : ", no daylight saving";
     return text;
 }
