@@ -20,6 +20,7 @@ struct ImportedBirth {
     std::int64_t ClockSeconds = 0;      // local clock time after midnight
     std::int64_t OffsetSeconds = 0;     // the zone, east of Greenwich, daylight saving included
     bool DaylightSaving = false;        // the file says that one hour of the offset is summer time
+    std::int64_t DaylightSeconds = 0;   // how much of the offset the file calls daylight saving
     std::int64_t LatitudeSeconds = 0;   // arc seconds, north positive
     std::int64_t LongitudeSeconds = 0;  // arc seconds, east positive
     std::string City, State, Country;   // UTF-8

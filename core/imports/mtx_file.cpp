@@ -87,6 +87,7 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     }
     b.OffsetSeconds = zone + daylight;
     b.DaylightSaving = daylight == 3600;
+    b.DaylightSeconds = daylight;
     b.ZoneSource = Held(7, line(7)) + " and line 8 (daylight saving) " + QuotedForMessage(line(8));
 
     // "city", "city, country" or "city, state, country"; more parts go to the state.
@@ -111,7 +112,7 @@ std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fil
     return EntriesFromImport(*birth, problem);
 }
 
-std::string FormatMtxFile(const ImportedBirth& b, int daylightHours) {
+std::string FormatMtxFile(const ImportedBirth& b) {
     std::string place = b.City;
     if (!b.State.empty()) place += ", " + b.State;
     if (!b.Country.empty()) place += ", " + b.Country;
@@ -121,8 +122,8 @@ std::string FormatMtxFile(const ImportedBirth& b, int daylightHours) {
                                  std::to_string(b.Month),
                                  std::to_string(b.Year),
                                  Decimal(b.ClockSeconds),
-                                 Decimal(b.OffsetSeconds - daylightHours * 3600),
-                                 std::to_string(daylightHours),
+                                 Decimal(b.OffsetSeconds - b.DaylightSeconds),
+                                 Decimal(b.DaylightSeconds),
                                  place,
                                  Decimal(b.LongitudeSeconds),
                                  Decimal(b.LatitudeSeconds),

@@ -23,8 +23,8 @@ inline constexpr int kMtxFileLines = 11;
 std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_view fileName, std::string* problem);
 std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem);
 
-// The file's text for a birth, decimals to six places. `daylightHours` of the
+// The file's text for a birth, decimals to six places; DaylightSeconds of the
 // offset are written as daylight saving.
-std::string FormatMtxFile(const ImportedBirth& birth, int daylightHours);
+std::string FormatMtxFile(const ImportedBirth& birth);
 
 } // namespace rashi
