@@ -378,6 +378,7 @@ void frmMain::buildMenus()
             &frmMain::importCharts);
     mnuRecent_ = mnuFile->addMenu(QStringLiteral("Recent &Charts"));
     mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent_->menuAction()->setObjectName(QStringLiteral("mnuRecentCharts"));
     connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
     fillRecentCharts();
     mnuFile->addSeparator();
