@@ -1,5 +1,6 @@
 #include "cli/report_tool.h"
 
+#include "cli/offscreen_gui.h"
 #include "cli/tool_options.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_file_io.h"
@@ -13,7 +14,6 @@
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
 
-#include <QGuiApplication>
 #include <QString>
 
 #include <algorithm>
@@ -150,13 +150,7 @@ Entries EntriesFromFile(const std::string& path) {
 // --pdf and --svg: drawn on the offscreen platform, so no display is needed.
 void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
     if (!options.pdf && !options.svg) return;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "rashi-drishti-report";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication application(argc, argv);
-    }
+    EnsureOffscreenGui();
     ChartOptions chart;
     chart.style = options.chart == "north" ? ChartStyle::North : ChartStyle::South;
     const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
