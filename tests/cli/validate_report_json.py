@@ -31,6 +31,7 @@ cases = {
                                                 "--lat", "33:52S", "--lon", "70:40W", "--city", "Santiago",
                                                 "--state", "RM", "--country", "Chile",
                                                 "--zone-id", "America/Santiago"],
+    "a place of the atlas without a state": birth + ["--place", "Singapore"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
