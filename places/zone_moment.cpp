@@ -199,7 +199,11 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
     const QTimeZone zone(m.zoneId.toUtf8());
     if (!IsKnownZoneId(m.zoneId.toStdString()) || !zone.isValid()) {
         m.clock = ClockTime::UnknownZone;
-        m.message = QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(m.zoneId);
+        m.message = IsZoneOfNoPlace(m.zoneId.toStdString())
+                        ? QStringLiteral("The time zone \"%1\" names no place; give the zone of the birth's place, "
+                                         "such as Asia/Kolkata.")
+                              .arg(m.zoneId)
+                        : QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(m.zoneId);
         return m;
     }
     // The clock reading as if it were UTC; local = utc + offset, so every

@@ -208,7 +208,8 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     if (!entries || zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + Quoted(zoneId) +
-                            ", not a time zone the system knows.");
+                            (IsZoneOfNoPlace(zoneId) ? ", not the time zone of a place."
+                                                                            : ", not a time zone the system knows."));
         return std::nullopt;
     }
     entries->ZoneId = zoneId;

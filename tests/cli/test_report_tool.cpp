@@ -366,6 +366,12 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
         {"no such place", with({"--place", "Xyzzyville"}), {"No place in the atlas matches \"Xyzzyville\""}, 2},
         {"no such zone", with({"--place", "Pune", "--zone-id", "Mars/Olympus"}),
          {"The time zone \"Mars/Olympus\" is not known to this computer."}, 2},
+        {"this machine's own zone", with({"--place", "Pune", "--zone-id", "localtime"}),
+         {"The time zone \"localtime\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"a bare offset", with({"--place", "Pune", "--zone-id", "Etc/GMT-5"}),
+         {"The time zone \"Etc/GMT-5\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"an old name of a place's zone", with({"--place", "Pune", "--zone-id", "Asia/Calcutta", "--json"}),
+         {"\"zone_id\":\"Asia/Calcutta\"", "\"utc_offset_minutes\":390"}, 0},
         {"a zone id of a bad shape", with({"--place", "Pune", "--zone-id", "../etc/passwd"}),
          {"Unknown time zone \"../etc/passwd\""}, 2},
         {"a clock time that never was",
@@ -404,16 +410,19 @@ TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {
 TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     const std::string chart = "Ada\t9\t1\t1942\t12\t0\t34\t88\t22\t22\t34\tTrue\tFalse\tTrue\tKolkata\tWest Bengal\tIndia";
     const ToolRun run = Tool({"--batch"}, chart + "\n" + chart + "\tAsia/Kolkata\n" + chart + "\tAsia/Nowhere\n" +
-                                              chart + "\t\n");
+                                              chart + "\t\n" + chart + "\tlocaltime\n" + chart + "\tposix/Asia/Kolkata\n");
     EXPECT_EQ(run.status, 1);
     std::istringstream lines(run.out);
     std::vector<std::string> out;
     for (std::string line; std::getline(lines, line);) out.push_back(line);
-    ASSERT_EQ(out.size(), 4u);
+    ASSERT_EQ(out.size(), 6u);
     // Indian Time with the box is exactly the war-time offset: the same reading.
     EXPECT_EQ(out[1].substr(1), out[0].substr(1));
     EXPECT_EQ(out[2], "3\terror\tPlease Check The File.");
     EXPECT_EQ(out[3].substr(1), out[0].substr(1)); // an empty 18th field is none
+    // This machine's own zone, and the database's copies, name no place.
+    EXPECT_EQ(out[4], "5\terror\tPlease Check The File.");
+    EXPECT_EQ(out[5], "6\terror\tPlease Check The File.");
 }
 
 TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {

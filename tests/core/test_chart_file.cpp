@@ -214,8 +214,19 @@ TEST(ChartFile, EighteenthLineMustBeAZoneTheSystemKnows) {
     const Case cases[] = {
         {"Asia/Kolkata", true},
         {"America/Argentina/Salta", true},
-        {"Etc/GMT+5", true},
-        {"UTC", true},
+        {"Asia/Calcutta", true}, // an old name, linked to Asia/Kolkata
+        {"US/Eastern", true},
+        {"Singapore", true},
+        // Zones that name no place, or this machine's own: another machine reads another moment.
+        {"localtime", false},
+        {"Factory", false},
+        {"posixrules", false},
+        {"posix/Asia/Kolkata", false},
+        {"right/Asia/Kolkata", false},
+        {"Etc/GMT+5", false},
+        {"Etc/UTC", false},
+        {"UTC", false},
+        {"GMT", false},
         {"Asia/Nowhere", false},
         {"trailing junk", false},
         {"../../../etc/passwd", false},
