@@ -677,14 +677,14 @@ void frmMain::saveChart()
     // either replaced whole or left as it was.
     if (const auto reason = WriteFileAtomically(QFile::encodeName(name).toStdString(), bytes)) {
         dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(name), FromUtf8(*reason)),
+                             .arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(*reason)),
                          MessageIcon::Critical);
         return;
     }
     QSettings settings;
     RememberChartFolder(settings, name);
     showChartFileName(name);
-    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(name)), 5000);
+    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
 
 void frmMain::openChart()
@@ -698,7 +698,7 @@ void frmMain::openChart()
         restored = LoadChartFile(QFile::encodeName(name).toStdString(), problem);
     if (!restored) {
         dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
-                         QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(name), FromUtf8(problem)));
+                         QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }
     QSettings settings;

@@ -480,6 +480,47 @@ TEST(ReportTool, PdfAndSvgWithoutADisplay) {
     std::filesystem::remove_all(dir);
 }
 
+// What the user gave never reaches the terminal raw: ESC and BEL could set
+// its title, and a DEL would hide in the message.
+TEST(ReportTool, ControlCharactersInMessagesAreShown) {
+    const std::vector<std::string> birth = {"--name", "Ada", "--date", "2000-01-01", "--time", "12:00"};
+    const auto with = [&](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = birth;
+        args.insert(args.end(), more);
+        return args;
+    };
+    const auto dir = TempDir();
+    const std::string chart = (dir / "del.kqa").string();
+    {
+        std::ifstream sample(RASHI_SAMPLE_DIR "/greenwich-2000.kqa", std::ios::binary);
+        std::ofstream(chart, std::ios::binary) << sample.rdbuf() << EncodeText("Europe/London\x7f") << "\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string message; // stderr's last line
+    };
+    const Case cases[] = {
+        {"--place", with({"--place", "\x1b]0;owned\x07"}), "No place in the atlas matches \"\\x1b]0;owned\\x07\""},
+        {"--find-place", {"--find-place", "Xyzzy\x1b[2J"}, "No place in the atlas matches \"Xyzzy\\x1b[2J\""},
+        {"--zone-id", with({"--place", "Pune", "--zone-id", "Asia/\x1b"}), "Unknown time zone \"Asia/\\x1b\""},
+        {"an unknown option", {"--\x07x"}, "Unknown option --\\x07x; see --help"},
+        {"a chart file's name", {(dir / "a\x1b.txt").string()}, "Please Check The File."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+        EXPECT_EQ(run.err.find_first_of("\x07\x1b\x7f"), std::string::npos) << run.err;
+    }
+    // A DEL after the zone of the 18th line is shown, so the message does not seem to name a good zone.
+    const ToolRun run = Tool({chart});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("\"Europe/London\\x7f\""), std::string::npos) << run.err;
+    std::filesystem::remove_all(dir);
+}
+
 std::string FileText(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), {});

@@ -135,7 +135,7 @@ TEST(ChartFile, ProblemsOfTheWholeFileAreNamed) {
         {"sixteen lines", good.substr(0, good.rfind('\r', good.size() - 3) + 2), "The file ends after 16 of its 17 lines."},
         {"over-long line", FileOf(longName), "Line 1 (name) is longer than any box can hold."},
         {"shortened and shown safely", FileOf(controlCharacters),
-         "Line 2 (month) holds \"??99999999999999999999999999999999999999\u2026\", not a month from 1 to 12."},
+         "Line 2 (month) holds \"\\x01\\x0299999999999999999999999999999999999999\u2026\", not a month from 1 to 12."},
     };
     for (const Case& c : cases) {
         std::string problem;
