@@ -1,5 +1,6 @@
 #include "windows/chart_import.h"
 
+#include "core/chart/visible_text.h"
 #include "core/imports/import_file_io.h"
 
 #include <QDir>
@@ -17,8 +18,9 @@ ChartImport ImportCharts(const QStringList& files)
         if (entries)
             result.imported.append({file, *entries});
         else
-            result.refused.append(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file),
-                                                              QString::fromStdString(problem)));
+            result.refused.append(QStringLiteral("%1: %2").arg(
+                QString::fromStdString(VisibleText(QDir::toNativeSeparators(file).toStdString())),
+                QString::fromStdString(problem)));
     }
     return result;
 }

@@ -152,22 +152,11 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
                     return row;
         return std::nullopt;
     };
-    // The box as the file has it; then, for whole hours, the tz database's
-    // fixed zone of that offset (its sign the other way round), which the
-    // chart file keeps; then the box the other way.
+    // The box as the file has it; then the other way (UTC+14 is the row of
+    // UTC+13 with daylight saving): the same Universal Time.
     if (const auto row = rowWith(b.DaylightSaving)) {
         e.ZoneRow = *row;
         e.DaylightSaving = b.DaylightSaving;
-        return e;
-    }
-    if (b.OffsetSeconds % 3600 == 0 && std::abs(b.OffsetSeconds) <= 14 * 3600) {
-        const std::int64_t hours = b.OffsetSeconds / 3600;
-        e.ZoneId = "Etc/GMT" + std::string(hours > 0 ? "-" : "+") + std::to_string(std::abs(hours));
-        int nearest = 0;
-        for (int row = 1; row < kTimeZoneCount; ++row)
-            if (std::abs(rowOffset(row) - b.OffsetSeconds) < std::abs(rowOffset(nearest) - b.OffsetSeconds))
-                nearest = row;
-        e.ZoneRow = nearest;
         return e;
     }
     if (const auto row = rowWith(!b.DaylightSaving)) {

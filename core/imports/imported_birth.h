@@ -42,8 +42,7 @@ std::string QuotedForMessage(std::string_view text);
 
 // The entries of the birth. The clock time and the coordinates are rounded to
 // the whole minute the boxes hold. The zone becomes the row and box that give
-// the offset; an offset of whole hours that no row gives takes the fixed zone
-// of the tz database ("Etc/GMT-13") as its zone id. Nothing, and the reason
+// the offset, the box as the file has it where a row allows. Nothing, and the reason
 // in `problem`, when the birth does not fit the boxes or no zone gives it.
 std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem);
 

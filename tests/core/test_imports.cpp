@@ -202,12 +202,14 @@ TEST(JhdFile, DamagedFilesAreRefusedWholeNamingTheLine) {
     EXPECT_EQ(problem, "The file ends after 12 of its 18 lines.");
 }
 
-TEST(JhdFile, WholeHoursNoRowGivesTakeTheFixedZone) {
+TEST(JhdFile, AnOffsetNoRowGivesTakesARowWithTheBox) {
     std::vector<std::string> lines = PuneLines();
     lines[4] = lines[8] = "-14.000000"; // Kiribati, UTC+14
     const auto entries = ParseJhdFile(Jhd(lines), "Kiritimati", nullptr);
     ASSERT_TRUE(entries);
-    EXPECT_EQ(entries->ZoneId, "Etc/GMT-14");
+    EXPECT_EQ(entries->ZoneRow, 46); // UTC+13
+    EXPECT_TRUE(entries->DaylightSaving);
+    EXPECT_EQ(entries->ZoneId, "");
 }
 
 TEST(MtxFile, ReadsTheZoneWithItsDaylightSaving) {
