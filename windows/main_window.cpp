@@ -198,9 +198,10 @@ QWidget* frmMain::buildInputPanel()
     lblZoneNote->hide();
     placeFinder_ = new PlaceFinder(txtCity);
     connect(placeFinder_, &PlaceFinder::placeChosen, this, &frmMain::applyPlace);
+    // Said whole, once: a status-bar line would cut it off.
     connect(placeFinder_, &PlaceFinder::unavailable, this, [this](const QString& reason) {
-        statusBar()->showMessage(
-            QStringLiteral("The atlas of places could not be loaded (%1). Places can still be typed by hand.").arg(reason));
+        dialogs_.message(QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."),
+                         MessageIcon::Information, reason);
     });
     // Typing another city drops the place picked; its coordinates stay.
     connect(txtCity, &QLineEdit::textEdited, this, [this] {
