@@ -84,9 +84,7 @@ bool IsDecimalNumber(std::string_view text) { return SplitDecimal(text).has_valu
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
     const auto d = SplitDecimal(text);
-    if (!d || !d->fraction.empty() || d->whole.size() != std::string_view(d->whole).size() ||
-        text.find('.') != std::string_view::npos)
-        return std::nullopt;
+    if (!d || text.find('.') != std::string_view::npos) return std::nullopt;
     const auto value = static_cast<int>(Digits(d->whole));
     return d->negative ? -value : value;
 }
