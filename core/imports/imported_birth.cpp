@@ -37,6 +37,7 @@ constexpr std::string_view kLatin1Letters = "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaa
 } // namespace
 
 std::vector<std::string> ImportLines(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3); // a byte-order mark is no part of line 1
     const std::string text = DecodeUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
     std::vector<std::string> lines;
     std::size_t pos = 0;

@@ -239,6 +239,8 @@ TEST(MtxFile, ReadsTheZoneWithItsDaylightSaving) {
     EXPECT_EQ(q->State, "Ecuador");
     EXPECT_EQ(q->MinutePosition, 15);
 
+    EXPECT_TRUE(ParseMtxFile("\xEF\xBB\xBF" + london, "file", &problem)) << problem;
+
     const std::string noHeader = "chart\nJane\n15\n7\n1990\n14.5\n0\n1\nLondon\n0\n51.5\n";
     EXPECT_FALSE(ParseMtxFile(noHeader, "x", &problem));
     EXPECT_EQ(problem, "Line 1 (header) holds \"chart\", not a header beginning with #.");
