@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,9 +141,9 @@ TEST(ReportTool, JsonCarriesTheWholeReading) {
     args.push_back("--json");
     const ToolRun run = Tool(args);
     ASSERT_EQ(run.status, 0) << run.err;
-    for (const char* part : {"\"MoonPositionText\":\"19\u00B0 27' 44\\\" Lib\"", "\"ChartAyanamsa\":-23.85",
-                             "\"Name\":\"Ada\"", "\"position\":\"16 Sag 31\"", "\"lblGrahas\":[",
-                             "\"SignedZoneHours\":0"})
+    for (const char* part : {"\"moon_position_text\":\"19\u00B0 27' 44\\\" Lib\"", "\"chart_ayanamsa\":-23.85",
+                             "\"name\":\"Ada\"", "\"position\":\"16 Sag 31\"", "\"grahas\":[",
+                             "\"signed_zone_hours\":0", "{\"schema_version\":1,"})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
 }
@@ -267,7 +269,7 @@ TEST(ReportTool, SaveNamesAFileAndNeverWritesThroughAnotherOne) {
     std::ofstream(dir / "locked.kqa") << "old";
     chmod((dir / "locked.kqa").c_str(), 0444);
     const ToolRun locked = saveTo((dir / "locked.kqa").string());
-    EXPECT_EQ(locked.status, 2);
+    EXPECT_EQ(locked.status, 3);
     EXPECT_NE(locked.err.find("read-only"), std::string::npos) << locked.err;
     std::ifstream old(dir / "locked.kqa");
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(old)), {}), "old");
@@ -338,13 +340,13 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
     const Case cases[] = {
         {"war time in Kolkata: the exact offset, row and box",
          with({"--place", "Kolkata", "--json"}),
-         {"\"City\":\"Kolkata\"", "\"State\":\"West Bengal\"", "\"zone_id\":\"Asia/Kolkata\"",
-          "\"utc_offset_minutes\":390", "\"daylight_saving\":true", "\"LatDegrees\":22"},
+         {"\"city\":\"Kolkata\"", "\"state\":\"West Bengal\"", "\"zone_id\":\"Asia/Kolkata\"",
+          "\"utc_offset_minutes\":390", "\"daylight_saving\":true", "\"lat_degrees\":22"},
          0},
         {"an alternate name, narrowed by state", with({"--place", "Bombay, Maharashtra", "--json"}),
-         {"\"City\":\"Mumbai\""}, 0},
+         {"\"city\":\"Mumbai\""}, 0},
         {"options beside --place win", with({"--place", "Pune", "--city", "Poona", "--json"}),
-         {"\"City\":\"Poona\"", "\"zone_id\":\"Asia/Kolkata\""}, 0},
+         {"\"city\":\"Poona\"", "\"zone_id\":\"Asia/Kolkata\""}, 0},
         {"a row by hand drops the zone id", with({"--place", "Pune", "--zone", "34", "--json"}),
          {"\"zone_id\":null", "\"utc_offset_minutes\":330"}, 0},
         {"Kathmandu, +5:45, which no row gives",
@@ -354,9 +356,22 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
          {"--name", "Ada", "--date", "1950-07-01", "--time", "12:00", "--lat", "40:43N", "--lon", "74:0W", "--city",
           "New York", "--state", "New York", "--country", "USA", "--zone-id", "America/New_York", "--json"},
          {"\"utc_offset_minutes\":-240", "\"daylight_saving\":true"}, 0},
+        {"a city state takes its country as the state", with({"--place", "Singapore", "--json"}),
+         {"\"city\":\"Singapore\"", "\"state\":\"Singapore\"", "\"country\":\"Singapore\""}, 0},
+        {"so does Gibraltar", with({"--place", "Gibraltar", "--json"}), {"\"state\":\"Gibraltar\""}, 0},
+        {"and Vatican City", with({"--place", "Vatican City", "--json"}), {"\"state\":\"Vatican City\""}, 0},
+        {"and Macau", with({"--place", "Macau", "--json"}), {"\"state\":\"Macau\"", "\"zone_id\":\"Asia/Macau\""}, 0},
+        {"a state given beside it wins", with({"--place", "Singapore", "--state", "Central", "--json"}),
+         {"\"state\":\"Central\""}, 0},
         {"no such place", with({"--place", "Xyzzyville"}), {"No place in the atlas matches \"Xyzzyville\""}, 2},
         {"no such zone", with({"--place", "Pune", "--zone-id", "Mars/Olympus"}),
          {"The time zone \"Mars/Olympus\" is not known to this computer."}, 2},
+        {"this machine's own zone", with({"--place", "Pune", "--zone-id", "localtime"}),
+         {"The time zone \"localtime\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"a bare offset", with({"--place", "Pune", "--zone-id", "Etc/GMT-5"}),
+         {"The time zone \"Etc/GMT-5\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"an old name of a place's zone", with({"--place", "Pune", "--zone-id", "Asia/Calcutta", "--json"}),
+         {"\"zone_id\":\"Asia/Calcutta\"", "\"utc_offset_minutes\":390"}, 0},
         {"a zone id of a bad shape", with({"--place", "Pune", "--zone-id", "../etc/passwd"}),
          {"Unknown time zone \"../etc/passwd\""}, 2},
         {"a clock time that never was",
@@ -395,16 +410,19 @@ TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {
 TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     const std::string chart = "Ada\t9\t1\t1942\t12\t0\t34\t88\t22\t22\t34\tTrue\tFalse\tTrue\tKolkata\tWest Bengal\tIndia";
     const ToolRun run = Tool({"--batch"}, chart + "\n" + chart + "\tAsia/Kolkata\n" + chart + "\tAsia/Nowhere\n" +
-                                              chart + "\t\n");
+                                              chart + "\t\n" + chart + "\tlocaltime\n" + chart + "\tposix/Asia/Kolkata\n");
     EXPECT_EQ(run.status, 1);
     std::istringstream lines(run.out);
     std::vector<std::string> out;
     for (std::string line; std::getline(lines, line);) out.push_back(line);
-    ASSERT_EQ(out.size(), 4u);
+    ASSERT_EQ(out.size(), 6u);
     // Indian Time with the box is exactly the war-time offset: the same reading.
     EXPECT_EQ(out[1].substr(1), out[0].substr(1));
     EXPECT_EQ(out[2], "3\terror\tPlease Check The File.");
     EXPECT_EQ(out[3].substr(1), out[0].substr(1)); // an empty 18th field is none
+    // This machine's own zone, and the database's copies, name no place.
+    EXPECT_EQ(out[4], "5\terror\tPlease Check The File.");
+    EXPECT_EQ(out[5], "6\terror\tPlease Check The File.");
 }
 
 TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {
@@ -459,6 +477,118 @@ TEST(ReportTool, PdfAndSvgWithoutADisplay) {
     std::vector<std::string> folder = kGreenwich;
     folder.insert(folder.end(), {"--pdf", dir.string() + "/"});
     EXPECT_EQ(Tool(folder).status, 2);
+    std::filesystem::remove_all(dir);
+}
+
+// What the user gave never reaches the terminal raw: ESC and BEL could set
+// its title, and a DEL would hide in the message.
+TEST(ReportTool, ControlCharactersInMessagesAreShown) {
+    const std::vector<std::string> birth = {"--name", "Ada", "--date", "2000-01-01", "--time", "12:00"};
+    const auto with = [&](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = birth;
+        args.insert(args.end(), more);
+        return args;
+    };
+    const auto dir = TempDir();
+    const std::string chart = (dir / "del.kqa").string();
+    {
+        std::ifstream sample(RASHI_SAMPLE_DIR "/greenwich-2000.kqa", std::ios::binary);
+        std::ofstream(chart, std::ios::binary) << sample.rdbuf() << EncodeText("Europe/London\x7f") << "\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string message; // stderr's last line
+    };
+    const Case cases[] = {
+        {"--place", with({"--place", "\x1b]0;owned\x07"}), "No place in the atlas matches \"\\x1b]0;owned\\x07\""},
+        {"--find-place", {"--find-place", "Xyzzy\x1b[2J"}, "No place in the atlas matches \"Xyzzy\\x1b[2J\""},
+        {"--zone-id", with({"--place", "Pune", "--zone-id", "Asia/\x1b"}), "Unknown time zone \"Asia/\\x1b\""},
+        {"an unknown option", {"--\x07x"}, "Unknown option --\\x07x; see --help"},
+        {"a chart file's name", {(dir / "a\x1b.txt").string()}, "Please Check The File."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+        EXPECT_EQ(run.err.find_first_of("\x07\x1b\x7f"), std::string::npos) << run.err;
+    }
+    // A DEL after the zone of the 18th line is shown, so the message does not seem to name a good zone.
+    const ToolRun run = Tool({chart});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("\"Europe/London\\x7f\""), std::string::npos) << run.err;
+    std::filesystem::remove_all(dir);
+}
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), {});
+}
+
+// Every file the tool writes is put in place whole or not at all: a failed
+// write is exit status 3 with the system's reason, and what was there stays.
+TEST(ReportTool, FilesAreWrittenWholeOrNotAtAll) {
+    const auto dir = TempDir();
+    std::filesystem::create_directory(dir / "locked");
+    std::ofstream(dir / "locked" / "old.out") << "old";
+    chmod((dir / "locked").c_str(), 0555);
+    std::ofstream(dir / "readonly.out") << "old";
+    chmod((dir / "readonly.out").c_str(), 0444);
+    std::ofstream(dir / "limited.out") << "old";
+    struct Case {
+        const char* what;
+        std::string target;
+        const char* reason; // after "Cannot write TARGET: "
+        bool limitFileSize = false; // as a disk that fills up during the write
+    };
+    const Case cases[] = {
+        {"a device that is always full", "/dev/full", "No space left on device"},
+        {"a read-only folder", (dir / "locked" / "new.out").string(), "The folder is read-only."},
+        {"an existing file in a read-only folder", (dir / "locked" / "old.out").string(), "The folder is read-only."},
+        {"a read-only file", (dir / "readonly.out").string(), "The file is read-only."},
+        {"the disk fills up", (dir / "limited.out").string(), "File too large", true},
+        {"no such folder", (dir / "none" / "new.out").string(), "No such file or directory"},
+    };
+    for (const char* option : {"--pdf", "--svg", "--save"}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(option) + ": " + c.what);
+            if (std::string(option) == "--save" && c.target == "/dev/full") continue; // would name /dev/full.kqa
+            std::vector<std::string> args = kGreenwich;
+            args.insert(args.end(), {option, c.target});
+            rlimit before{};
+            getrlimit(RLIMIT_FSIZE, &before);
+            const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+            if (c.limitFileSize) {
+                rlimit small = before;
+                small.rlim_cur = 10; // less than even a chart file
+                setrlimit(RLIMIT_FSIZE, &small);
+            }
+            const ToolRun run = Tool(args);
+            setrlimit(RLIMIT_FSIZE, &before);
+            std::signal(SIGXFSZ, oldSignal);
+            EXPECT_EQ(run.status, 3);
+            EXPECT_EQ(run.out, "") << "no reading when a file could not be written";
+            EXPECT_EQ(LastLine(run.err), "Cannot write " + c.target + ": " + c.reason);
+        }
+    }
+    EXPECT_EQ(FileText(dir / "locked" / "old.out"), "old");
+    EXPECT_EQ(FileText(dir / "readonly.out"), "old");
+    EXPECT_EQ(FileText(dir / "limited.out"), "old");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "locked"), {}), 1);
+
+    // A good write replaces the old file whole and keeps its permissions.
+    chmod((dir / "limited.out").c_str(), 0640);
+    std::vector<std::string> args = kGreenwich;
+    args.insert(args.end(), {"--pdf", (dir / "limited.out").string()});
+    ASSERT_EQ(Tool(args).status, 0);
+    EXPECT_EQ(FileText(dir / "limited.out").substr(0, 5), "%PDF-");
+    EXPECT_EQ(std::filesystem::status(dir / "limited.out").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    chmod((dir / "locked").c_str(), 0755);
     std::filesystem::remove_all(dir);
 }
 

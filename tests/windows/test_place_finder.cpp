@@ -77,6 +77,17 @@ private slots:
         dialogs.reset();
     }
 
+    void aCityStateFillsTheStateBoxWithItsCountry()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "September", 1942, 12);
+        pickPlace(QStringLiteral("Singapore"), QStringLiteral("Singapore, Singapore"));
+        const Entries e = window->entries();
+        QCOMPARE(e.City, std::string("Singapore"));
+        QCOMPARE(e.State, std::string("Singapore"));
+        QCOMPARE(e.Country, std::string("Singapore"));
+    }
+
     void pickFillsThePlaceAndItsZoneForTheDate()
     {
         TypeInto(*window, "txtName", QStringLiteral("Ada"));
