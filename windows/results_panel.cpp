@@ -252,14 +252,22 @@ void ResultsPanel::fillWindowLines()
 {
     const TimeWindowRecord& window = driver_.records().window;
     const std::vector<std::string> lines = WindowLines(window);
-    // The span on one line, what changes beyond it on the next.
-    const auto twoLines = [](const std::string& line) {
-        QString text = FromUtf8(line);
-        const qsizetype notes = text.indexOf(QStringLiteral(" (before: "));
-        return notes < 0 ? text : text.left(notes) + QStringLiteral("\n    ") + text.mid(notes + 2).chopped(2);
+    // The span on one line, what changes beyond it on the next; the lines
+    // each change alters in the tooltip, with the whole sentence.
+    const auto show = [&](QLabel* label, std::size_t index, const HoldingWindow& held) {
+        if (index >= lines.size()) {
+            label->clear();
+            label->setToolTip(QString());
+            return;
+        }
+        const QString line = FromUtf8(lines[index]);
+        label->setText(line.section(QStringLiteral(" (before: "), 0, 0) + QStringLiteral("\n    before: ") +
+                       FromUtf8(BeyondText(held.from, true)) + QStringLiteral("; after: ") +
+                       FromUtf8(BeyondText(held.until, false)));
+        label->setToolTip(line);
     };
-    windowReading_->setText(lines.empty() ? QString() : twoLines(lines[0]));
-    windowChart_->setText(lines.size() < 2 ? QString() : twoLines(lines[1]));
+    show(windowReading_, 0, window.reading);
+    show(windowChart_, 1, window.chart);
     windowReading_->setVisible(!lines.empty());
     windowChart_->setVisible(lines.size() >= 2);
     // A change within five minutes of the given time: the chart may not be the one born with.
