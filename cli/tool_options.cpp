@@ -45,6 +45,12 @@ constexpr std::string_view kFooter =
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
+    "--window adds two lines after the 36 captions: the first and last minute of\n"
+    "the birth's clock (same zone) with the same nine signs (the reading) and with\n"
+    "the same ascendant's sign too (the chart), and what changes a minute beyond\n"
+    "each, searching up to three days each way; --json adds them as \"window\" and\n"
+    "--batch as eight more columns (reading from, until, before, after, then the\n"
+    "chart's).\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -95,6 +101,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
     app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
+    app.add_flag("--window", o.window, "how far the birth time can move with the same signs")->group(output);
     app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
         ->group(output)
         ->type_name("RULE")
