@@ -288,6 +288,8 @@ QString ZoneRowName(int row) {
 
 QString ExplainZone(const ZoneMoment& moment) {
     if (moment.clock != ClockTime::Normal) return moment.message;
+    // A city time's note says it all, and fits the two lines beside the zone.
+    if (moment.local == LocalTime::CityTime) return QStringLiteral("%1: %2").arg(MomentText(moment), moment.localNote);
     QString line = moment.local == LocalTime::MeanTime
                        ? QStringLiteral("%1: %2: UTC%3 → ").arg(MomentText(moment), moment.localNote, OffsetText(moment.offset.seconds))
                        : QStringLiteral("%1: %2 → ").arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date));
@@ -296,7 +298,7 @@ QString ExplainZone(const ZoneMoment& moment) {
     } else {
         line += QStringLiteral("no zone in the list gives it; the reading uses the exact offset");
     }
-    if (moment.local != LocalTime::MeanTime && !moment.localNote.isEmpty()) line += QStringLiteral(". ") + moment.localNote;
+    if (moment.local == LocalTime::Zone && !moment.localNote.isEmpty()) line += QStringLiteral(". ") + moment.localNote;
     return line;
 }
 

@@ -106,7 +106,8 @@ QString ZoneRowName(int row);
 // time) → Indian Time with daylight saving", or what the row cannot give, or
 // the moment's message. The birthplace's own time is named: "Asia/Riyadh on
 // 1 Jun 1930 12:00: local mean time of Jeddah, 39°11′ E: UTC+2:36:44 → ...",
-// and a city time is followed by its note offering the zone's time.
+// and a city time is its note offering the zone's time: "Asia/Kolkata on
+// 1 Jun 1930 12:00: Bombay kept Bombay Time, UTC+4:51, until 1955; ...".
 QString ExplainZone(const ZoneMoment& moment);
 
 // Nothing when the row and box give the offset in force (either one of a
