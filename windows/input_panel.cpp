@@ -112,6 +112,8 @@ void InputPanel::createBoxes()
         box->setMaxLength(kCoordinateBoxLength);
         box->setFixedWidth(coordinateWidth);
     }
+    txtLatMin->setAccessibleName(QStringLiteral("Latitude minutes"));
+    txtLonMin->setAccessibleName(QStringLiteral("Longitude minutes"));
 }
 
 void InputPanel::createLists()
@@ -130,6 +132,10 @@ void InputPanel::createLists()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(characters);
     }
+    // The lists after the first of a row have no caption of their own.
+    cboMonth->setAccessibleName(QStringLiteral("Month"));
+    cboYear->setAccessibleName(QStringLiteral("Year"));
+    cboMinute->setAccessibleName(QStringLiteral("Minute"));
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
 }
@@ -144,6 +150,8 @@ void InputPanel::createOptions()
     Frame4->setObjectName(QStringLiteral("Frame4"));
     optLong[0] = new QRadioButton(QStringLiteral("East"), Frame4);
     optLong[1] = new QRadioButton(QStringLiteral("West"), Frame4);
+    Frame3->setAccessibleName(QStringLiteral("Latitude direction"));
+    Frame4->setAccessibleName(QStringLiteral("Longitude direction"));
     for (int member = 0; member < 2; ++member) {
         optLat[member]->setObjectName(QStringLiteral("optLat_%1").arg(member));
         optLong[member]->setObjectName(QStringLiteral("optLong_%1").arg(member));

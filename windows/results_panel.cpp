@@ -2,6 +2,7 @@
 
 #include "windows/chart_folder.h"
 
+#include "core/aspects/chart_description.h"
 #include "core/chart/reading_header.h"
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
@@ -119,6 +120,7 @@ void ResultsPanel::ensureBuilt()
     chart_ = new ChartView(this);
     chart_->setDiagramStyle(style_);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
@@ -196,6 +198,7 @@ void ResultsPanel::showReading()
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
     markChosenRow();
+    describeChart();
     if (first)
         makeRoom();
 }
@@ -296,6 +299,12 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
     return QGroupBox::eventFilter(watched, event);
 }
 
+void ResultsPanel::describeChart()
+{
+    const std::string text = DescribeChosenBody(driver_.records(), chosenBody());
+    chart_->setAccessibleDescription(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
 void ResultsPanel::chooseBody(int body)
 {
     if (chart_)
@@ -315,6 +324,7 @@ void ResultsPanel::setRule(AspectRuleChoice rule)
         fillCaptions();
         chart_->setModel(ChartModelOf(driver_.records()));
         chart_->chooseBody(chosen);
+        describeChart();
     }
     emit ruleChanged(rule);
 }

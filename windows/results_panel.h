@@ -81,6 +81,8 @@ private:
     void fillCaptions();
     void fillHeader();
     void markChosenRow();
+    // The chart's description for screen readers follows the chosen body.
+    void describeChart();
     // Where a body's row is, its four captions and the space between them.
     QRect rowBand(int body) const;
     void makeRoom();
