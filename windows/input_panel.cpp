@@ -132,10 +132,16 @@ void InputPanel::createLists()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(characters);
     }
-    // The lists after the first of a row have no caption of their own.
-    cboMonth->setAccessibleName(QStringLiteral("Month"));
-    cboYear->setAccessibleName(QStringLiteral("Year"));
-    cboMinute->setAccessibleName(QStringLiteral("Minute"));
+    // The lists after the first of a row have no caption on the screen. A
+    // screen reader names a list by the caption that labels it (its own name
+    // is its current entry), so each has one that is never shown.
+    const std::pair<QComboBox*, const char*> unseen[] = {{cboMonth, "Month"}, {cboYear, "Year"}, {cboMinute, "Minute"}};
+    for (const auto& [box, caption] : unseen) {
+        box->setAccessibleName(QString::fromLatin1(caption));
+        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        label->setBuddy(box);
+        label->hide();
+    }
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
 }

@@ -42,7 +42,9 @@ bool NeedsName(QAccessible::Role role)
 // relation to a caption that is not a group box. Empty when it has none.
 QString OwnName(QWidget* widget, QAccessibleInterface* control)
 {
-    if (!widget->accessibleName().isEmpty())
+    // A list is read by its current entry and its label: only a label names it.
+    const bool list = control->role() == QAccessible::ComboBox || control->role() == QAccessible::List;
+    if (!list && !widget->accessibleName().isEmpty())
         return widget->accessibleName();
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty())
         return button->text();
