@@ -78,9 +78,10 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     connect(input_, &InputPanel::calculateRequested, this, &frmMain::calculate);
     connect(input_, &InputPanel::openRequested, this, &frmMain::openChart);
     connect(input_, &InputPanel::findPlaceRequested, this, &frmMain::findPlace);
+    // Said whole, once: a status-bar line would cut it off.
     connect(input_, &InputPanel::atlasUnavailable, this, [this](const QString& reason) {
-        statusBar()->showMessage(
-            QStringLiteral("The atlas of places could not be loaded (%1). Places can still be typed by hand.").arg(reason));
+        dialogs_.message(QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."),
+                         MessageIcon::Information, reason);
     });
     panels_->addWidget(input_);
     // The results panel is an empty box until the first reading.

@@ -521,6 +521,31 @@ TEST(ReportTool, ControlCharactersInMessagesAreShown) {
     std::filesystem::remove_all(dir);
 }
 
+// An atlas that is a pipe or a device is refused at once, with one message;
+// a birth typed by hand still gives its reading.
+TEST(ReportTool, AnAtlasThatIsNoFileIsRefusedAtOnce) {
+    const auto dir = TempDir();
+    ASSERT_EQ(mkfifo((dir / "pipe.atlas").c_str(), 0600), 0);
+    const char* old = std::getenv("RASHI_ATLAS");
+    const std::string kept = old ? old : "";
+    for (const std::string& atlas : {(dir / "pipe.atlas").string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(atlas);
+        setenv("RASHI_ATLAS", atlas.c_str(), 1);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"--find-place", "Pune"},
+              std::vector<std::string>{"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", "Pune"}}) {
+            const ToolRun run = Tool(args); // would hang on the pipe, or fill the memory from /dev/zero
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.err, "The atlas of places could not be loaded: The atlas file " + atlas +
+                                   " cannot be read: it is not a regular file.\n");
+        }
+        EXPECT_EQ(Tool(kGreenwich).status, 0);
+    }
+    if (old) setenv("RASHI_ATLAS", kept.c_str(), 1);
+    else unsetenv("RASHI_ATLAS");
+    std::filesystem::remove_all(dir);
+}
+
 std::string FileText(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), {});
