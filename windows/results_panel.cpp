@@ -88,13 +88,8 @@ int ResultsPanel::chosenBody() const
     return chart_ ? chart_->chosenBody() : -1;
 }
 
-void ResultsPanel::ensureBuilt()
+void ResultsPanel::buildHeader()
 {
-    if (built_)
-        return;
-    built_ = true;
-    loadSettings();
-
     // The header: label and value pairs in two columns.
     header_ = new QGridLayout;
     header_->setHorizontalSpacing(8);
@@ -116,12 +111,10 @@ void ResultsPanel::ensureBuilt()
     }
     header_->setColumnStretch(1, 1);
     header_->setColumnStretch(3, 1);
+}
 
-    chart_ = new ChartView(this);
-    chart_->setDiagramStyle(style_);
-    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
-    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
-
+QGridLayout* ResultsPanel::buildCaptions()
+{
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(1);
@@ -153,7 +146,11 @@ void ResultsPanel::ensureBuilt()
             grid->setRowMinimumHeight(top + 2, 7);
     }
     grid->setColumnStretch(1, 1);
+    return grid;
+}
 
+void ResultsPanel::buildButtons()
+{
     cmdSave = new QPushButton(QStringLiteral("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdBack = new QPushButton(QStringLiteral("&Back"), this);
@@ -164,6 +161,23 @@ void ResultsPanel::ensureBuilt()
     }
     connect(cmdSave, &QPushButton::clicked, this, &ResultsPanel::saveRequested);
     connect(cmdBack, &QPushButton::clicked, this, &ResultsPanel::backRequested);
+}
+
+void ResultsPanel::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    loadSettings();
+
+    buildHeader();
+    chart_ = new ChartView(this);
+    chart_->setDiagramStyle(style_);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
+
+    QGridLayout* grid = buildCaptions();
+    buildButtons();
 
     auto* captions = new QVBoxLayout;
     captions->addLayout(grid);

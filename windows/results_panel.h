@@ -78,6 +78,10 @@ protected:
 
 private:
     void loadSettings();
+    // The parts of the panel, built on the first reading.
+    void buildHeader();
+    QGridLayout* buildCaptions();
+    void buildButtons();
     void fillCaptions();
     void fillHeader();
     void markChosenRow();
