@@ -8,6 +8,7 @@
 #include "core/chart/key_filters.h"
 #include "core/chart/validation.h"
 #include "core/chart/visible_text.h"
+#include "core/imports/import_file_io.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
@@ -141,9 +142,10 @@ Entries EntriesFromOptions(const ToolOptions& options) {
 }
 
 Entries EntriesFromFile(const std::string& path) {
-    if (!HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
+    const bool imported = HasImportExtension(path);
+    if (!imported && !HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
     std::string problem;
-    const auto entries = LoadChartFile(path, problem);
+    const auto entries = imported ? LoadImportedChart(path, problem) : LoadChartFile(path, problem);
     if (!entries) throw InputError(VisibleText(path) + ": " + problem + "\n" + std::string(kChartFileRefused));
     return *entries;
 }

@@ -11,7 +11,7 @@ namespace rashi {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: rashi-drishti-report [--json] FILE.kqa\n"
+    "Usage: rashi-drishti-report [--json] FILE.kqa|FILE.jhd|FILE.mtx\n"
     "       rashi-drishti-report [--json] [--save FILE.kqa] BIRTH OPTIONS\n"
     "       rashi-drishti-report --batch < CHARTS\n\n"
     "Prints the Rashi Drishti (sign aspect) reading of one birth: for each of the\n"
@@ -19,7 +19,8 @@ constexpr std::string_view kUsage =
     "South Node) four lines: its names, its sidereal position, the three signs it\n"
     "aspects, and the bodies standing in them -- 36 lines in all.\n\n"
     "The birth comes from a chart file saved by the program (its name must end in\n"
-    "\"kqa\") or from the birth options.\n";
+    "\"kqa\"), from another program's chart file (\".jhd\" or \".mtx\"), or from the\n"
+    "birth options.\n";
 
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
