@@ -1,5 +1,7 @@
 #include "cli/tool_options.h"
 
+#include "core/chart/visible_text.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -135,7 +137,7 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
     }
     for (const std::string& extra : app.remaining())
         if (extra.starts_with("-"))
-            throw InputError("Unknown option " + extra.substr(0, extra.find('=')) + "; see --help");
+            throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;
