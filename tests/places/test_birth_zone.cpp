@@ -103,8 +103,9 @@ TEST(ApplyZone, ThePickedPlacesMomentAndTheRowItGives)
         e.MinutePosition = 0;
         ASSERT_FALSE(ApplyZone(e));
         EXPECT_EQ(e.ZoneOffsetSeconds, c.offsetSeconds);
-        if (c.row >= 0)
+        if (c.row >= 0) {
             EXPECT_EQ(e.ZoneRow, c.row);
+        }
         EXPECT_EQ(e.DaylightSaving, c.box);
         const QString rowName = QString::fromUtf8(TimeZones().TimeZoneList[e.ZoneRow].data());
         EXPECT_FALSE(rowName.contains(QLatin1String("Summer")) || rowName.contains(QLatin1String("Daylight")) ||
