@@ -502,7 +502,7 @@ private slots:
         west.hour = 24;
         west.minute = 59;
         west.zoneRow = 27; // "Eastern Standard Time,EST,5.0"
-        west.latDeg = QStringLiteral("999");
+        west.latDeg = QStringLiteral("90");
         west.latMin = QStringLiteral("0");
         west.lonDeg = QStringLiteral("74");
         west.lonMin = QStringLiteral("0");
@@ -601,7 +601,10 @@ private slots:
         QTest::newRow("31 March") << "date:31/3/2001" << "" << 0 << "";
         QTest::newRow("30 April") << "date:30/4/2001" << "" << 0 << "";
         QTest::newRow("name of one space") << "name: " << "" << 0 << "";
-        QTest::newRow("latitude 999") << "lat:999" << "" << 0 << "";
+        QTest::newRow("15 latitude 90 and some minutes") << "lat:90" << "Please Enter Correct Minutes of Latitude" << critical << "txtLatMin";
+        // Off the globe: the box is named and gets the cursor.
+        QTest::newRow("14 latitude 999") << "lat:999" << "Please Enter Correct Degree of Latitude" << critical << "txtLatDeg";
+        QTest::newRow("14 latitude 91") << "lat:91" << "Please Enter Correct Degree of Latitude" << critical << "txtLatDeg";
     }
     void validation()
     {
