@@ -52,6 +52,32 @@ void PreciseReading(benchmark::State& state) {
 }
 BENCHMARK(PreciseReading);
 
+// The reading with its window (how far the birth time can move), beside the
+// plain reading above: births across the years and latitudes up to 60°, so
+// that the Moon, the planets and the ascendant all end windows.
+template <Ephemeris kEphemeris>
+void ReadingWithWindow(benchmark::State& state) {
+    CalculationDriver driver;
+    driver.setEphemeris(kEphemeris);
+    driver.setWithWindow(true);
+    std::mt19937 random(17);
+    std::vector<Entries> births;
+    for (int i = 0; i < 64; ++i) {
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        Entries e = testing::PuneBirth(pick(1, 28), pick(1, 12), pick(1901, 2050), pick(0, 23), pick(0, 59));
+        e.LatDeg = std::to_string(pick(0, 60));
+        births.push_back(e);
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(births[next]));
+        benchmark::DoNotOptimize(driver.records().window.chart.until.minutes);
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(ReadingWithWindow<Ephemeris::Formulas>)->Name("ReadingWithWindow/formulas")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadingWithWindow<Ephemeris::Precise>)->Name("ReadingWithWindow/precise")->Unit(benchmark::kMillisecond);
+
 ReadingRecords FilledRecords() {
     CalculationDriver driver;
     driver.Calculate(Pune(1977));

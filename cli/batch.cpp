@@ -1,5 +1,7 @@
 #include "cli/batch.h"
 
+#include "core/time_window/window_text.h"
+
 #include "core/chart/chart_file.h"
 #include "core/chart/trim.h"
 #include "core/chart/validation.h"
@@ -97,11 +99,18 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
         for (const std::string* caption :
              {&report.lblPlanets[i], &report.lblPlanets_Position[i], &report.lblAspects[i], &report.lblGrahas[i]})
             result.append("\t").append(*caption);
+    const TimeWindowRecord& window = driver.records().window;
+    if (window.computed)
+        for (const HoldingWindow* w : {&window.reading, &window.chart})
+            result.append("\t").append(EdgeClockText(w->from)).append("\t").append(EdgeClockText(w->until))
+                .append("\t").append(BeyondText(w->from, true)).append("\t").append(BeyondText(w->until, false));
     return result;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
+             bool window) {
     CalculationDriver driver;
+    driver.setWithWindow(window);
     driver.setEphemeris(ephemeris);
     driver.SetRule(rule);
     bool anyFailed = false;

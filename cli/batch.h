@@ -24,8 +24,10 @@ std::string FailureText(std::string_view what, int error);
 
 // Reads lines until the end of `in`, writes one line each to `out`. Returns
 // the exit status: 0 all read, 1 a line failed, 3 the input could not be read
-// or the output not written (the reason then goes to `err`).
+// or the output not written (the reason then goes to `err`). With `window`,
+// each reading line ends with eight more columns: the reading's from, until,
+// before and after, then the chart's.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
-             AspectRuleChoice rule = AspectRuleChoice::Ours);
+             AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false);
 
 } // namespace rashi

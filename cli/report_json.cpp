@@ -2,15 +2,75 @@
 
 #include "core/aspects/rashi_drishti.h"
 #include "core/moon/birth_moment.h"
+#include "core/time_window/window_text.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cmath>
 
 namespace rashi {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// "Moon", "North Node", "ascendant".
+std::string BodyName(int body) {
+    std::string name = BodyInSentence(body);
+    return name.rfind("the ", 0) == 0 ? name.substr(4) : name;
+}
+
+Json EdgeChangesJson(const WindowEdge& edge) {
+    Json changes = Json::array();
+    for (const SignChange& c : edge.changes)
+        changes.push_back({{"body", BodyName(c.body)},
+                           {"from_sign", c.fromSign >= 0 ? Json(kSigns[c.fromSign].sanskrit) : Json(nullptr)},
+                           {"to_sign", c.toSign >= 0 ? Json(kSigns[c.toSign].sanskrit) : Json(nullptr)}});
+    return changes;
+}
+
+Json LinesJson(const WindowEdge& edge) {
+    Json lines = Json::array();
+    for (int row : edge.changedLines) lines.push_back(BodyName(row));
+    return lines;
+}
+
+std::string_view LimitKey(WindowLimit limit) {
+    switch (limit) {
+    case WindowLimit::Search: return "search";
+    case WindowLimit::Years: return "years";
+    case WindowLimit::Change: break;
+    }
+    return "change";
+}
+
+Json HoldingJson(const HoldingWindow& w) {
+    return {
+        {"from", EdgeClockText(w.from)},
+        {"until", EdgeClockText(w.until)},
+        {"before", BeyondText(w.from, true)},
+        {"after", BeyondText(w.until, false)},
+        {"minutes_before", -w.from.minutes},
+        {"minutes_after", w.until.minutes},
+        {"before_limit", LimitKey(w.from.limit)},
+        {"after_limit", LimitKey(w.until.limit)},
+        {"before_changes", EdgeChangesJson(w.from)},
+        {"after_changes", EdgeChangesJson(w.until)},
+        {"before_lines_changed", LinesJson(w.from)},
+        {"after_lines_changed", LinesJson(w.until)},
+    };
+}
+
+// "window": the reading's and the chart's first and last minute and what
+// changes one minute beyond each.
+Json WindowJson(const TimeWindowRecord& window) {
+    Json json = {{"reading", HoldingJson(window.reading)}, {"chart", HoldingJson(window.chart)}};
+    json["chart"]["lagna"] = window.ascendantSign >= 0 ? Json(kSigns[window.ascendantSign].sanskrit) : Json(nullptr);
+    return json;
+}
+
+} // namespace
 
 std::string ReportJson(const ReadingRecords& records) {
-    using Json = nlohmann::ordered_json;
     const BirthRecord& b = records.birth;
     Json birth = {
         {"name", b.Name},
@@ -42,7 +102,7 @@ std::string ReportJson(const ReadingRecords& records) {
                              {"sanskrit", records.positions.PlanetNamesSanskrit[i]},
                              {"position", records.positions.PlanetPositions[i]}});
     const Report& r = records.report;
-    const Json reading = {
+    Json reading = {
         {"schema_version", kReportSchemaVersion},
         {"birth", std::move(birth)},
         {"chart_ayanamsa", records.chart.ChartAyanamsa},
@@ -59,6 +119,7 @@ std::string ReportJson(const ReadingRecords& records) {
           {"aspects", r.lblAspects},
           {"grahas", r.lblGrahas}}},
     };
+    if (records.window.computed) reading["window"] = WindowJson(records.window);
     // Texts from chart files are decoded to UTF-8; replace anything that is
     // not, rather than fail.
     return reading.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -8,6 +8,8 @@
 #include "core/chart/key_filters.h"
 #include "core/chart/validation.h"
 #include "core/chart/visible_text.h"
+#include "core/imports/import_file_io.h"
+#include "core/time_window/window_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
@@ -143,9 +145,10 @@ Entries EntriesFromOptions(const ToolOptions& options) {
 }
 
 Entries EntriesFromFile(const std::string& path) {
-    if (!HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
+    const bool imported = HasImportExtension(path);
+    if (!imported && !HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
     std::string problem;
-    const auto entries = LoadChartFile(path, problem);
+    const auto entries = imported ? LoadImportedChart(path, problem) : LoadChartFile(path, problem);
     if (!entries) throw InputError(VisibleText(path) + ": " + problem + "\n" + std::string(kChartFileRefused));
     return *entries;
 }
@@ -213,6 +216,12 @@ std::string ReportText(const Report& report) {
     return text;
 }
 
+std::string ToolText(const ReadingRecords& records) {
+    std::string text = ReportText(records.report);
+    for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    return text;
+}
+
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     try {
         const ToolOptions options = ParseToolOptions(args);
@@ -228,7 +237,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                 options.svg)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
-                            *RuleFromKey(options.rule));
+                            *RuleFromKey(options.rule), options.window);
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -249,10 +258,11 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         driver.SetRule(*RuleFromKey(options.rule));
+        driver.setWithWindow(options.window);
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         WriteDrawings(options, driver.records());
-        const std::string text = options.json ? ReportJson(driver.records()) : ReportText(driver.report());
+        const std::string text = options.json ? ReportJson(driver.records()) : ToolText(driver.records());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';

@@ -19,4 +19,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 // The 36 captions, one per line, in report order.
 std::string ReportText(const Report& report);
 
+// The 36 captions, then the window's two lines when it was computed.
+std::string ToolText(const ReadingRecords& records);
+
 } // namespace rashi

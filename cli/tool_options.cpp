@@ -11,7 +11,7 @@ namespace rashi {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: rashi-drishti-report [--json] FILE.kqa\n"
+    "Usage: rashi-drishti-report [--json] FILE.kqa|FILE.jhd|FILE.mtx\n"
     "       rashi-drishti-report [--json] [--save FILE.kqa] BIRTH OPTIONS\n"
     "       rashi-drishti-report --batch < CHARTS\n\n"
     "Prints the Rashi Drishti (sign aspect) reading of one birth: for each of the\n"
@@ -19,19 +19,23 @@ constexpr std::string_view kUsage =
     "South Node) four lines: its names, its sidereal position, the three signs it\n"
     "aspects, and the bodies standing in them -- 36 lines in all.\n\n"
     "The birth comes from a chart file saved by the program (its name must end in\n"
-    "\"kqa\") or from the birth options.\n";
+    "\"kqa\"), from another program's chart file (\".jhd\" or \".mtx\"), or from the\n"
+    "birth options.\n";
 
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
-    "nine positions and the 36 captions, and which ephemeris gave them.\n\n"
+    "nine positions and the 36 captions, and which ephemeris gave them: one object,\n"
+    "its keys lower_snake_case, \"schema_version\" 1 (docs/report.schema.json).\n\n"
     "--place \"Pune, Maharashtra, India\" (or just \"Pune\": the most populous match)\n"
     "fills the city, state, country, coordinates and the exact zone of that place at\n"
     "the birth's date and time, with the zone row and daylight-saving box that give\n"
     "it; options given beside it win, and --zone or --dst drop the exact zone.\n"
     "--zone-id uses a zone of the tz database for the birth's own offset, daylight\n"
-    "saving and war time included. --find-place prints name, state, country,\n"
-    "latitude and longitude (decimal degrees, north and east positive), zone id and\n"
-    "population, tab-separated, a place a line. Atlas data: GeoNames (CC BY 4.0).\n\n"
+    "saving and war time included; it must name a place (Asia/Kolkata, or an old\n"
+    "name such as Asia/Calcutta), not localtime or Etc/... --find-place prints\n"
+    "name, state, country, latitude and longitude (decimal degrees, north and east\n"
+    "positive), zone id and population, tab-separated, a place a line. Atlas data:\n"
+    "GeoNames (CC BY 4.0).\n\n"
     "--rule classical uses the classical rule of sign aspects (a movable sign\n"
     "aspects the fixed signs but the one next to it, a fixed sign the movable signs\n"
     "but the one next to it, a dual sign the other duals) instead of ours (each sign\n"
@@ -41,6 +45,12 @@ constexpr std::string_view kFooter =
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
+    "--window adds two lines after the 36 captions: the first and last minute of\n"
+    "the birth's clock (same zone) with the same nine signs (the reading) and with\n"
+    "the same ascendant's sign too (the chart), and what changes a minute beyond\n"
+    "each, searching up to three days each way; --json adds them as \"window\" and\n"
+    "--batch as eight more columns (reading from, until, before, after, then the\n"
+    "chart's).\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -91,6 +101,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
     app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
+    app.add_flag("--window", o.window, "how far the birth time can move with the same signs")->group(output);
     app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
         ->group(output)
         ->type_name("RULE")

@@ -3,6 +3,8 @@
 #include "core/chart/calculation_driver.h"
 #include "core/chart/chart_file_io.h"
 #include "core/chart/reading_header.h"
+#include "core/time_window/time_window.h"
+#include "core/time_window/window_text.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -71,6 +73,24 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         DrawLine(painter, QRectF(page.left(), y, labelWidth, 0), FromUtf8(field.label), labelFont, colours.text);
         y += DrawLine(painter, QRectF(page.left() + labelWidth, y, page.width() - labelWidth, 0),
                       FromUtf8(field.value), PageFont(options, 9), colours.text) + 1;
+    }
+    // How far the birth time can move, when the reading found it.
+    const std::vector<std::string> window = WindowLines(records.window);
+    if (!window.empty())
+        y += 4;
+    for (std::size_t i = 0; i < window.size(); ++i) {
+        const bool stands = i == 1 && ChartChangesNear(records.window);
+        const QFont font = PageFont(options, 8, stands);
+        const QColor& colour = stands ? colours.ascendant : colours.text;
+        const QString line = FromUtf8(window[i]);
+        // A line too long for the page goes on in a second, indented, from its notes.
+        const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
+        if (QFontMetricsF(font).horizontalAdvance(line) <= page.width() || notes < 0) {
+            y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), line, font, colour) + 1;
+            continue;
+        }
+        y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), line.left(notes), font, colour);
+        y += DrawLine(painter, QRectF(page.left() + 12, y, page.width() - 12, 0), line.mid(notes + 1), font, colour) + 1;
     }
     y += 10;
 

@@ -3,11 +3,14 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_file_io.h"
 #include "core/chart/validation.h"
+#include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
 #include "windows/chart_folder.h"
+#include "windows/chart_import.h"
 #include "windows/input_panel.h"
 #include "windows/link_label.h"
 #include "windows/links.h"
+#include "windows/recent_charts.h"
 #include "windows/user_dialogs.h"
 #include "windows/results_panel.h"
 
@@ -128,6 +131,13 @@ void frmMain::buildFileMenu()
     mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("&Save..."), QKeySequence::Save);
     mnuSave->setEnabled(false); // while a reading is shown
     connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
+    connect(addItem(mnuFile, "mnuImport", QStringLiteral("&Import Chart...")), &QAction::triggered, this,
+            &frmMain::importCharts);
+    mnuRecent_ = mnuFile->addMenu(QStringLiteral("Recent &Charts"));
+    mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent_->menuAction()->setObjectName(QStringLiteral("mnuRecentCharts"));
+    connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
+    fillRecentCharts();
     mnuFile->addSeparator();
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
@@ -269,8 +279,13 @@ void frmMain::showChartFileName(const QString& file)
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
     QSettings settings;
-    const QString name = offerName ? QFileInfo(chartFileName_).fileName() : QString();
-    return {title, kChartFilter, QStringLiteral("kqa"), name, ChartFolder(settings)};
+    // An imported chart is offered as a chart file of its own name.
+    const QFileInfo file(chartFileName_);
+    const QString name = !offerName                                   ? QString()
+                         : HasChartExtension(ToUtf8(file.fileName())) ? file.fileName()
+                                                                      : file.completeBaseName() + QStringLiteral(".kqa");
+    return {title, kChartFilter, QStringLiteral("kqa"), chartFileName_.isEmpty() ? QString() : name,
+            ChartFolder(settings)};
 }
 
 void frmMain::saveChart()
@@ -291,6 +306,7 @@ void frmMain::saveChart()
     }
     QSettings settings;
     RememberChartFolder(settings, name);
+    RememberRecentChart(settings, name);
     showChartFileName(name);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
@@ -298,11 +314,17 @@ void frmMain::saveChart()
 void frmMain::openChart()
 {
     const QString name = dialogs_.openFileName(chartDialog(kOpenTitle, false));
-    if (name.isEmpty())
-        return;
+    if (!name.isEmpty())
+        openChartFile(name);
+}
+
+void frmMain::openChartFile(const QString& name)
+{
     std::string problem = "The name does not end in \"kqa\".";
     std::optional<Entries> restored;
-    if (HasChartExtension(ToUtf8(name)))
+    if (HasImportExtension(ToUtf8(name)))
+        restored = LoadImportedChart(QFile::encodeName(name).toStdString(), problem);
+    else if (HasChartExtension(ToUtf8(name)))
         restored = LoadChartFile(QFile::encodeName(name).toStdString(), problem);
     if (!restored) {
         dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
@@ -311,9 +333,44 @@ void frmMain::openChart()
     }
     QSettings settings;
     RememberChartFolder(settings, name);
+    RememberRecentChart(settings, name);
     showChartFileName(name);
     applyEntries(*restored);
     calculate();
+}
+
+void frmMain::importCharts()
+{
+    QSettings settings;
+    const QStringList names = dialogs_.openFileNames(
+        {QStringLiteral("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
+    if (names.isEmpty())
+        return;
+    const ChartImport result = ImportCharts(names);
+    for (const ImportedChart& chart : result.imported)
+        RememberRecentChart(settings, chart.file);
+    dialogs_.message(ImportSummary(result),
+                     result.imported.isEmpty() ? MessageIcon::Critical : MessageIcon::Information,
+                     ImportDetail(result));
+    if (result.imported.isEmpty())
+        return;
+    const ImportedChart& first = result.imported.front();
+    RememberChartFolder(settings, first.file);
+    showChartFileName(first.file);
+    applyEntries(first.entries);
+    calculate();
+}
+
+void frmMain::fillRecentCharts()
+{
+    QSettings settings;
+    FillRecentChartsMenu(
+        mnuRecent_, RecentCharts(settings), [this](const QString& file) { openChartFile(file); },
+        [this] {
+            QSettings s;
+            ClearRecentCharts(s);
+            fillRecentCharts();
+        });
 }
 
 void frmMain::findPlace()

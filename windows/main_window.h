@@ -55,6 +55,11 @@ public slots:
     void saveChart();
     // cmdOpen: reads a chart file into the controls and runs its reading.
     void openChart();
+    // File > Import Chart: other programs' chart files, several at once; the
+    // first imported one is shown, all go to the recent charts.
+    void importCharts();
+    // Opens a chart file (or imports another program's) as Open does.
+    void openChartFile(const QString& name);
     // Command1: looks up the place's coordinates in the browser window.
     void findPlace();
     void showAbout();
@@ -76,12 +81,15 @@ private:
     void showChartFileName(const QString& file);
     // Opens in the chart folder; a save offers the chart file's name.
     FileDialogSetup chartDialog(const QString& title, bool offerName) const;
+    // File > Recent Charts, filled each time it opens.
+    void fillRecentCharts();
 
     UserDialogs& dialogs_;
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
     QAction* mnuSave = nullptr;
+    QMenu* mnuRecent_ = nullptr;
     std::vector<QAction*> keepActions_; // print, PDF, picture, copy: once there is a reading
 
     QStackedWidget* panels_ = nullptr;

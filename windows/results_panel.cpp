@@ -3,6 +3,8 @@
 #include "windows/chart_folder.h"
 
 #include "core/chart/reading_header.h"
+#include "core/time_window/time_window.h"
+#include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
 #include "windows/panel_style.h"
@@ -32,6 +34,7 @@ const QColor kPositionColour(255, 255, 128);
 const QColor kGrahaColour(224, 224, 224);
 const QColor kChosenRowColour(96, 38, 20);
 const QColor kHeaderLabelColour(255, 220, 190);
+const QColor kNearChangeColour(255, 255, 96);
 
 const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
 const QString kPictureFilter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
@@ -56,6 +59,8 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
 {
     setObjectName(QStringLiteral("Frame2"));
     PaintPanel(this);
+    // The panel shows how far the birth time can move.
+    driver_.setWithWindow(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -115,6 +120,19 @@ void ResultsPanel::ensureBuilt()
     }
     header_->setColumnStretch(1, 1);
     header_->setColumnStretch(3, 1);
+
+    // Under the header: how far the birth time can move.
+    auto makeWindowLine = [this](const QString& name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(false);
+        SetTextColour(label, kHeaderLabelColour);
+        return label;
+    };
+    windowReading_ = makeWindowLine(QStringLiteral("windowReading"));
+    windowChart_ = makeWindowLine(QStringLiteral("windowChart"));
 
     chart_ = new ChartView(this);
     chart_->setDiagramStyle(style_);
@@ -180,6 +198,11 @@ void ResultsPanel::ensureBuilt()
     panel->setContentsMargins(12, 10, 12, 12);
     panel->setSpacing(10);
     panel->addLayout(header_);
+    auto* windowLines = new QVBoxLayout;
+    windowLines->setSpacing(2);
+    windowLines->addWidget(windowReading_);
+    windowLines->addWidget(windowChart_);
+    panel->addLayout(windowLines);
     panel->addLayout(body, 1);
     panel->addLayout(buttons);
 
@@ -192,6 +215,7 @@ void ResultsPanel::showReading()
     const bool first = !built_;
     ensureBuilt();
     fillHeader();
+    fillWindowLines();
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
@@ -222,6 +246,36 @@ void ResultsPanel::fillHeader()
     const std::vector<HeaderField> fields = ReadingHeader(driver_.records());
     for (std::size_t i = 0; i < fields.size() && i < headerValues_.size(); ++i)
         headerValues_[i]->setText(FromUtf8(fields[i].value));
+}
+
+void ResultsPanel::fillWindowLines()
+{
+    const TimeWindowRecord& window = driver_.records().window;
+    const std::vector<std::string> lines = WindowLines(window);
+    // The span on one line, what changes beyond it on the next; the lines
+    // each change alters in the tooltip, with the whole sentence.
+    const auto show = [&](QLabel* label, std::size_t index, const HoldingWindow& held) {
+        if (index >= lines.size()) {
+            label->clear();
+            label->setToolTip(QString());
+            return;
+        }
+        const QString line = FromUtf8(lines[index]);
+        label->setText(line.section(QStringLiteral(" (before: "), 0, 0) + QStringLiteral("\n    before: ") +
+                       FromUtf8(BeyondText(held.from, true)) + QStringLiteral("; after: ") +
+                       FromUtf8(BeyondText(held.until, false)));
+        label->setToolTip(line);
+    };
+    show(windowReading_, 0, window.reading);
+    show(windowChart_, 1, window.chart);
+    windowReading_->setVisible(!lines.empty());
+    windowChart_->setVisible(lines.size() >= 2);
+    // A change within five minutes of the given time: the chart may not be the one born with.
+    const bool near = ChartChangesNear(window);
+    QFont font = windowChart_->font();
+    font.setBold(near);
+    windowChart_->setFont(font);
+    SetTextColour(windowChart_, near ? kNearChangeColour : kHeaderLabelColour);
 }
 
 void ResultsPanel::fillCaptions()
@@ -312,6 +366,7 @@ void ResultsPanel::setRule(AspectRuleChoice rule)
     if (built_ && hasReading()) {
         const int chosen = chosenBody();
         fillHeader();
+        fillWindowLines();
         fillCaptions();
         chart_->setModel(ChartModelOf(driver_.records()));
         chart_->chooseBody(chosen);

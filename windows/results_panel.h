@@ -80,6 +80,8 @@ private:
     void loadSettings();
     void fillCaptions();
     void fillHeader();
+    // The two lines of how far the birth time can move.
+    void fillWindowLines();
     void markChosenRow();
     // Where a body's row is, its four captions and the space between them.
     QRect rowBand(int body) const;
@@ -101,6 +103,8 @@ private:
 
     QGridLayout* header_ = nullptr;
     std::array<QLabel*, 8> headerValues_{};
+    QLabel* windowReading_ = nullptr;
+    QLabel* windowChart_ = nullptr;
     ChartView* chart_ = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;

@@ -15,19 +15,22 @@ namespace rashi {
 
 namespace {
 
-QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode)
+QStringList RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode,
+                          bool several = false)
 {
     QFileDialog dialog(parent, setup.title, setup.startFolder, setup.filter);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                       : several                       ? QFileDialog::ExistingFiles
+                                                       : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(setup.defaultSuffix);
     if (!setup.startName.isEmpty())
         dialog.selectFile(setup.startName);
     if (mode == QFileDialog::AcceptSave)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.selectedFiles().value(0);
+        return {};
+    return dialog.selectedFiles();
 }
 
 // A carriage return alone ends a line in the texts of the program's
@@ -80,12 +83,17 @@ int WidgetDialogs::choose(const QString& text, const QStringList& choices)
 
 QString WidgetDialogs::saveFileName(const FileDialogSetup& setup)
 {
-    return RunFileDialog(parent_, setup, QFileDialog::AcceptSave);
+    return RunFileDialog(parent_, setup, QFileDialog::AcceptSave).value(0);
 }
 
 QString WidgetDialogs::openFileName(const FileDialogSetup& setup)
 {
-    return RunFileDialog(parent_, setup, QFileDialog::AcceptOpen);
+    return RunFileDialog(parent_, setup, QFileDialog::AcceptOpen).value(0);
+}
+
+QStringList WidgetDialogs::openFileNames(const FileDialogSetup& setup)
+{
+    return RunFileDialog(parent_, setup, QFileDialog::AcceptOpen, true);
 }
 
 bool WidgetDialogs::openUrl(const QUrl& url)

@@ -44,6 +44,8 @@ public:
     // The chosen file name, or an empty text when the user cancels.
     virtual QString saveFileName(const FileDialogSetup& setup) = 0;
     virtual QString openFileName(const FileDialogSetup& setup) = 0;
+    // Several existing files at once; empty when the user cancels.
+    virtual QStringList openFileNames(const FileDialogSetup& setup) = 0;
     // Hands the address to the desktop's default browser; false when no
     // browser took it.
     virtual bool openUrl(const QUrl& url) = 0;
@@ -65,6 +67,7 @@ public:
     int choose(const QString& text, const QStringList& choices) override;
     QString saveFileName(const FileDialogSetup& setup) override;
     QString openFileName(const FileDialogSetup& setup) override;
+    QStringList openFileNames(const FileDialogSetup& setup) override;
     bool openUrl(const QUrl& url) override;
     void showManual(const QUrl& page) override;
     bool choosePrinter(QPrinter& printer) override;

@@ -114,19 +114,24 @@ double NorthLatitude(const BirthRecord& birth) {
     return birth.LatSouth ? -degrees : degrees;
 }
 
-void ComputeAscendant(ReadingRecords& records) {
-    const BirthRecord& birth = records.birth;
-    AscendantRecord& asc = records.ascendant;
-    const double jd = JulianDayNumber(birth.Month, birth.Day, birth.Year) + records.chart.UniversalHours / 24 - 0.5;
+AscendantRecord AscendantAt(const BirthRecord& birth, double universalHours, double chartAyanamsa) {
+    AscendantRecord asc;
+    const double jd = JulianDayNumber(birth.Month, birth.Day, birth.Year) + universalHours / 24 - 0.5;
     const double T = (jd - kJ2000) / 36525;
     const double latitude = NorthLatitude(birth);
 
     asc.TrueObliquity = MeanObliquity(T) + NutationOfDate(T).obliquity;
     asc.LocalSiderealDegrees = NormalizedDegrees(GreenwichApparentSidereal(jd) + EastLongitude(birth));
     asc.TropicalLongitude = AscendantLongitude(asc.LocalSiderealDegrees, asc.TrueObliquity, latitude);
-    asc.SiderealLongitude = NormalizedDegrees(asc.TropicalLongitude - std::fabs(records.chart.ChartAyanamsa));
-    asc.PositionText = ShortPositionText(SignPositionText(asc.SiderealLongitude));
+    asc.SiderealLongitude = NormalizedDegrees(asc.TropicalLongitude - std::fabs(chartAyanamsa));
     asc.SomeSignsNeverRise = std::fabs(latitude) > kPolarCircleLatitude;
+    return asc;
+}
+
+void ComputeAscendant(ReadingRecords& records) {
+    AscendantRecord& asc = records.ascendant;
+    asc = AscendantAt(records.birth, records.chart.UniversalHours, records.chart.ChartAyanamsa);
+    asc.PositionText = ShortPositionText(SignPositionText(asc.SiderealLongitude));
 }
 
 } // namespace rashi

@@ -43,6 +43,10 @@ double TropicalAscendant(double julianDayUt, double eastLongitude, double northL
 double EastLongitude(const BirthRecord& birth);
 double NorthLatitude(const BirthRecord& birth);
 
+// The ascendant's numbers (all but the text) for the birth's place and date at
+// `universalHours` on its civil date, sidereal with the chart's ayanamsa.
+AscendantRecord AscendantAt(const BirthRecord& birth, double universalHours, double chartAyanamsa);
+
 // Reads records.birth and records.chart; writes records.ascendant.
 void ComputeAscendant(ReadingRecords& records);
 

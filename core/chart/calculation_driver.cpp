@@ -8,6 +8,7 @@
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
 #include "core/precise/precise_reading.h"
+#include "core/time_window/time_window.h"
 
 #include <charconv>
 #include <cstdint>
@@ -95,7 +96,10 @@ void RunEngines(ReadingRecords& records) {
 
 void CalculationDriver::SetRule(AspectRuleChoice rule) {
     records_.rule = rule;
-    if (hasReading_) EvaluateRashiDrishti(records_, RuleTable(rule));
+    if (!hasReading_) return;
+    EvaluateRashiDrishti(records_, RuleTable(rule));
+    // The rule decides which lines a change alters.
+    if (records_.window.computed) RunStep([&] { ComputeTimeWindow(records_); });
 }
 
 std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
@@ -103,6 +107,8 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
     RunEngines(records_);
+    records_.window = TimeWindowRecord{};
+    if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });
     hasReading_ = true;
     return std::nullopt;
 }

@@ -32,6 +32,11 @@ public:
     void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = ephemeris; }
     Ephemeris ephemeris() const { return records_.ephemeris; }
 
+    // Whether readings also find the window of clock time in which their signs
+    // stay (records().window); off until asked, as it costs a little more.
+    void setWithWindow(bool withWindow) { withWindow_ = withWindow; }
+    bool withWindow() const { return withWindow_; }
+
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
     bool hasReading() const { return hasReading_; }
@@ -44,6 +49,7 @@ public:
 private:
     ReadingRecords records_;
     bool hasReading_ = false;
+    bool withWindow_ = false;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

@@ -48,7 +48,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-std::optional<Entries> LoadChartFile(const std::string& path, std::string& problem) {
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& problem) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         problem = Reason(errno) + ".";
@@ -67,7 +67,7 @@ std::optional<Entries> LoadChartFile(const std::string& path, std::string& probl
     }
     std::string bytes;
     char chunk[16384];
-    while (bytes.size() <= kMaxChartFileBytes) {
+    while (bytes.size() <= maxBytes) {
         const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
@@ -77,9 +77,16 @@ std::optional<Entries> LoadChartFile(const std::string& path, std::string& probl
         if (got == 0) break;
         bytes.append(chunk, static_cast<std::size_t>(got));
     }
+    if (bytes.size() > maxBytes + 1) bytes.resize(maxBytes + 1);
+    return bytes;
+}
+
+std::optional<Entries> LoadChartFile(const std::string& path, std::string& problem) {
+    auto bytes = ReadRegularFile(path, kMaxChartFileBytes, problem);
+    if (!bytes) return std::nullopt;
     // A longer file may still hold 17 good lines followed by anything.
-    if (bytes.size() > kMaxChartFileBytes) bytes.resize(kMaxChartFileBytes);
-    return ParseChartFile(bytes, &problem);
+    if (bytes->size() > kMaxChartFileBytes) bytes->resize(kMaxChartFileBytes);
+    return ParseChartFile(*bytes, &problem);
 }
 
 bool NamesAFolder(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include "core/chart/entries.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ namespace rashi {
 // it is opened for reading, so that nothing can hang. On refusal `problem`
 // says why, for the user.
 std::optional<Entries> LoadChartFile(const std::string& path, std::string& problem);
+
+// The bytes of the regular file at `path`, refused as LoadChartFile refuses;
+// never more than `maxBytes` + 1 of them, so that a caller sees a file too long.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& problem);
 
 // Writes `bytes` to `path` through a temporary file of a unique name, created
 // exclusively in the same folder and renamed over the target when complete.

@@ -1,5 +1,7 @@
 #include "core/chart/reading_header.h"
 
+#include "core/time_window/window_text.h"
+
 #include "core/aspects/rashi_drishti.h"
 #include "core/ascendant/ascendant.h"
 #include "core/chart/calculation_driver.h"
@@ -92,6 +94,7 @@ std::vector<std::string> HeaderLines(const ReadingRecords& records) {
 std::string ReadingText(const ReadingRecords& records) {
     std::string text;
     for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
+    for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
     text += "\n";
     for (const std::string& line : ReportLines(records.report)) text.append(line).append("\n");
     return text;

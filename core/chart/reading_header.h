@@ -22,7 +22,8 @@ std::vector<HeaderField> ReadingHeader(const ReadingRecords& records);
 // "Born: 1 January 2000, 12:00", one line per field.
 std::vector<std::string> HeaderLines(const ReadingRecords& records);
 
-// The header lines, an empty line and the 36 captions in report order, each
+// The header lines, the window's two lines when it was computed, an empty
+// line and the 36 captions in report order, each
 // line ending in a line feed.
 std::string ReadingText(const ReadingRecords& records);
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace rashi {
 
@@ -63,6 +64,49 @@ struct Report {
     bool operator==(const Report&) const = default;
 };
 
+// The window of clock time around the birth in which the signs stay.
+// Body indexes 0..8 are the report rows; kAscendantBody is the ascendant.
+inline constexpr int kAscendantBody = kReportRows;
+
+// One body's change of sign one minute beyond an edge of a window.
+struct SignChange {
+    int body = 0;
+    int fromSign = 0; // 0 (Mesha) .. 11 (Meena); -1 for none
+    int toSign = 0;
+    bool operator==(const SignChange&) const = default;
+};
+
+// Why a window ends where it does.
+enum class WindowLimit {
+    Change,   // a sign changes one minute beyond
+    Search,   // three days from the birth: nothing changes in between
+    Years,    // the first or last minute of the years the program offers
+};
+
+// One end of a window: the last minute (as minutes from the birth and as
+// local clock time) with the birth's signs, and what differs one minute beyond.
+struct WindowEdge {
+    int minutes = 0;            // from the birth; negative before it
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0; // local clock time
+    WindowLimit limit = WindowLimit::Change;
+    std::vector<SignChange> changes;  // empty unless limit is Change
+    std::vector<int> changedLines;    // report rows whose aspect or graha line differs beyond
+    bool operator==(const WindowEdge&) const = default;
+};
+
+struct HoldingWindow {
+    WindowEdge from;  // the first minute
+    WindowEdge until; // the last minute
+    bool operator==(const HoldingWindow&) const = default;
+};
+
+struct TimeWindowRecord {
+    bool computed = false;  // false when the reading was run without the window
+    HoldingWindow reading;  // the nine signs stay
+    HoldingWindow chart;    // the nine signs and the ascendant's sign stay
+    int ascendantSign = -1; // at the birth
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -78,6 +122,7 @@ struct ReadingRecords {
     AscendantRecord ascendant;
     AspectRuleChoice rule = AspectRuleChoice::Ours;
     Report report;
+    TimeWindowRecord window; // written only when the window is asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
 };

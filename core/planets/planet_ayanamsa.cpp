@@ -14,13 +14,15 @@ double PlanetAyanamsaCorrection(double T0) {
     return (nutation - T0 * (5025.64 + 1.11 * T0) - 80861.27) / 3600;
 }
 
-void SetUpChart(ReadingRecords& records) {
-    PlanetChart& chart = records.chart;
-    const BirthRecord& birth = records.birth;
+PlanetChart ChartOfBirth(const BirthRecord& birth) {
+    PlanetChart chart;
     chart.UniversalHours = UniversalHours(birth);
     const double j = JulianDayNumber(birth.Month, birth.Day, birth.Year);
     chart.Centuries1900 = ((j - 2415020) + chart.UniversalHours / 24 - 0.5) / 36525;
     chart.ChartAyanamsa = PlanetAyanamsaCorrection(chart.Centuries1900);
+    return chart;
 }
+
+void SetUpChart(ReadingRecords& records) { records.chart = ChartOfBirth(records.birth); }
 
 } // namespace rashi

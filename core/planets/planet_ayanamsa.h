@@ -9,6 +9,9 @@ namespace rashi {
 // The negative of the ayanamsa at T0 (centuries from JD 2415020.0), in degrees.
 double PlanetAyanamsaCorrection(double T0);
 
+// The birth's UT, its centuries from JD 2415020.0 and the chart's ayanamsa.
+PlanetChart ChartOfBirth(const BirthRecord& birth);
+
 // Reads records.birth; writes records.chart.
 void SetUpChart(ReadingRecords& records);
 

@@ -59,6 +59,10 @@ double Sidereal(double tropical, double ayanamsa) {
 
 } // namespace
 
+long long MinutesOfMoment(const CivilMoment& moment) {
+    return DaysFromCivil(moment.year, moment.month, moment.day) * 1440 + moment.hour * 60LL + moment.minute;
+}
+
 CivilMoment ShiftMoment(const CivilMoment& local, int minutes) {
     const long long total =
         DaysFromCivil(local.year, local.month, local.day) * 1440 + local.hour * 60LL + local.minute + minutes;
@@ -123,40 +127,54 @@ void FillReportRows(PositionTable& table, const MoonEphemeris& moon, const std::
     table.SiderealLongitudes = longitudes;
 }
 
+std::array<double, kTheoryBodies> TheorySiderealLongitudes(double d, double ayanamsa) {
+    // The element table is of J2000; bring each longitude to the equinox of
+    // date before taking off the ayanamsa of date.
+    const double precession = PrecessionSinceJ2000(d);
+    const auto longitudes = GeocentricLongitudes(d);
+    std::array<double, kTheoryBodies> sidereal{};
+    for (int p = 0; p < kTheoryBodies; ++p) sidereal[p] = Sidereal(longitudes[p] + precession, ayanamsa);
+    return sidereal;
+}
+
+double NorthNodeLongitude(double d, double ayanamsa) {
+    // Mean lunar node (already of date).
+    double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
+    north = north * (180 / 3.1416);
+    north = north - 1;
+    north = north - std::fabs(ayanamsa);
+    while (north < 0) north += 360;
+    return north;
+}
+
+double SouthNodeLongitude(double north) {
+    double south = north + 180;
+    while (south >= 360) south -= 360;
+    return south;
+}
+
+std::array<double, kReportRows> ReportRowLongitudes(const std::array<double, kTheoryBodies>& sidereal, double moon,
+                                                    double north) {
+    std::array<double, kReportRows> rows{};
+    for (int i = 0; i < kReportRows; ++i) {
+        const int source = kReportBodies[i].theoryIndex;
+        rows[i] = source >= 0 ? sidereal[source] : source == -1 ? moon : source == -2 ? north : SouthNodeLongitude(north);
+    }
+    return rows;
+}
+
 void BuildPositionTable(ReadingRecords& records) {
     PositionTable& table = records.positions;
     const CivilMoment ut = PlanetMoment(records.birth);
     const double d = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
     const double ayanamsa = records.chart.ChartAyanamsa;
 
-    // The element table is of J2000; bring each longitude to the equinox of
-    // date before taking off the ayanamsa of date.
-    const double precession = PrecessionSinceJ2000(d);
-    const auto longitudes = GeocentricLongitudes(d);
-    std::array<double, kTheoryBodies> sidereal{};
-    for (int p = 0; p < kTheoryBodies; ++p) {
-        sidereal[p] = Sidereal(longitudes[p] + precession, ayanamsa);
-        table.TheoryPositionTexts[p] = SignPositionText(sidereal[p]);
-    }
-
-    // Mean lunar nodes (already of date).
-    double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
-    north = north * (180 / 3.1416);
-    north = north - 1;
-    north = north - std::fabs(ayanamsa);
-    while (north < 0) north += 360;
+    const auto sidereal = TheorySiderealLongitudes(d, ayanamsa);
+    for (int p = 0; p < kTheoryBodies; ++p) table.TheoryPositionTexts[p] = SignPositionText(sidereal[p]);
+    const double north = NorthNodeLongitude(d, ayanamsa);
     table.NorthNodeText = SignPositionText(north);
-
-    double south = north + 180;
-    while (south >= 360) south -= 360;
-    table.SouthNodeText = SignPositionText(south);
-
-    std::array<double, kReportRows> rows{};
-    for (int i = 0; i < kReportRows; ++i) {
-        const int source = kReportBodies[i].theoryIndex;
-        rows[i] = source >= 0 ? sidereal[source] : source == -1 ? records.moon.SiderealLongitude : source == -2 ? north : south;
-    }
-    FillReportRows(table, records.moon, rows);
+    table.SouthNodeText = SignPositionText(SouthNodeLongitude(north));
+    FillReportRows(table, records.moon, ReportRowLongitudes(sidereal, records.moon.SiderealLongitude, north));
 }
 
 } // namespace rashi

@@ -16,6 +16,8 @@ constexpr std::array<int, kTheoryBodies> kTheorySources = {
     PreciseNeptune, -1,
 };
 
+} // namespace
+
 PreciseFrame FrameOfBirth(const BirthRecord& birth) {
     const CivilMoment ut = PlanetMoment(birth);
     return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
@@ -27,7 +29,12 @@ double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth) {
     return PreciseAscendant(frame, east, north);
 }
 
-} // namespace
+std::array<double, kReportRows> PreciseReportLongitudes(const PreciseSky& sky) {
+    const double north = sky.sidereal[PreciseNode];
+    return {sky.sidereal[PreciseSun], sky.sidereal[PreciseMoon], sky.sidereal[PreciseMercury],
+            sky.sidereal[PreciseVenus], sky.sidereal[PreciseMars], sky.sidereal[PreciseJupiter],
+            sky.sidereal[PreciseSaturn], north, NormalizedDegrees(north + 180)};
+}
 
 double PreciseBirthAscendant(const BirthRecord& birth) { return AscendantInFrame(FrameOfBirth(birth), birth); }
 
@@ -53,10 +60,7 @@ void ComputePrecisePositions(ReadingRecords& records) {
     records.ascendant.SiderealLongitude = AscendantInFrame(frame, records.birth);
     records.ascendant.PositionText = ShortPositionText(SignPositionText(records.ascendant.SiderealLongitude));
 
-    FillReportRows(table, moon,
-                   {sky.sidereal[PreciseSun], sky.sidereal[PreciseMoon], sky.sidereal[PreciseMercury],
-                    sky.sidereal[PreciseVenus], sky.sidereal[PreciseMars], sky.sidereal[PreciseJupiter],
-                    sky.sidereal[PreciseSaturn], north, south});
+    FillReportRows(table, moon, PreciseReportLongitudes(sky));
 }
 
 } // namespace rashi

@@ -3,6 +3,7 @@
 // and texts as the program's formulas.
 
 #include "core/chart/reading_records.h"
+#include "core/precise/precise_positions.h"
 
 namespace rashi {
 
@@ -16,5 +17,15 @@ void ComputePrecisePositions(ReadingRecords& records);
 // (its degrees and minutes of longitude and latitude, east and south as
 // marked), from the precise ephemeris.
 double PreciseBirthAscendant(const BirthRecord& birth);
+
+// The frame of the birth's moment: its UT to the whole minute, as every
+// precise position uses.
+PreciseFrame FrameOfBirth(const BirthRecord& birth);
+
+// The birth place's sidereal ascendant on a frame.
+double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth);
+
+// The report rows' longitudes (report order) from the bodies of a frame.
+std::array<double, kReportRows> PreciseReportLongitudes(const PreciseSky& sky);
 
 } // namespace rashi

@@ -693,3 +693,103 @@ TEST(ReportTool, Help) {
 
 } // namespace
 } // namespace rashi
+
+namespace rashi {
+namespace {
+
+// The reading without the birth's own fields (the row a file's offset takes
+// may be another row of the same offset).
+std::string WithoutBirth(const std::string& json) {
+    const auto start = json.find("\"birth\":{");
+    return start == std::string::npos ? json : json.substr(0, start) + json.substr(json.find('}', start) + 1);
+}
+
+TEST(ReportTool, ImportedChartsGiveTheReadingOfTheBirthTypedIn) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> typed;
+        std::string jhd; // lines 1 to 10 and 13, 14 of the layout
+        std::string mtx;
+    };
+    const auto jhd = [](std::initializer_list<const char*> first, const char* city, const char* country) {
+        std::string text;
+        for (const char* line : first) text += std::string(line) + "\r\n";
+        return text + "0\r\n0\r\n" + city + "\r\n" + country + "\r\n1\r\n1013.250000\r\n20.000000\r\n1\r\n";
+    };
+    const Case cases[] = {
+        {"Pune 1985",
+         {"--name", "Pune", "--date", "1985-03-21", "--time", "10:30", "--zone", "34", "--lat", "18:31N", "--lon",
+          "73:51E", "--city", "Pune", "--state", "India", "--country", "India"},
+         jhd({"3", "21", "1985", "10.300000000000000", "-5.300000", "-73.510000", "18.310000", "560.000000",
+              "-5.500000", "-5.500000"},
+             "Pune", "India"),
+         "# chart\nPune\n21\n3\n1985\n10.5\n5.5\n0\nPune, India\n73.85\n18.516667\n"},
+        {"London 1990 in summer time",
+         {"--name", "London", "--date", "1990-07-15", "--time", "14:30", "--zone", "29", "--dst", "--lat", "51:30N",
+          "--lon", "0:07W", "--city", "London", "--state", "England", "--country", "UK"},
+         jhd({"7", "15", "1990", "14.300000", "-1.000000", "0.070000", "51.300000", "0", "-1.000000", "-1.000000"},
+             "London", "United Kingdom"),
+         "# chart\nLondon\n15\n7\n1990\n14.500000\n0.000000\n1.000000\nLondon, United Kingdom\n-0.116667\n51.5\n"},
+        {"Quito 1975",
+         {"--name", "Quito", "--date", "1975-01-01", "--time", "08:15", "--zone", "27", "--lat", "0:13S", "--lon",
+          "78:30W", "--city", "Quito", "--state", "Ecuador", "--country", "Ecuador"},
+         jhd({"1", "1", "1975", "8.150000", "5.000000", "78.300000", "-0.130000", "2850", "5.000000", "5.000000"},
+             "Quito", "Ecuador"),
+         "# chart\nQuito\n1\n1\n1975\n8.25\n-5\n0\nQuito, Ecuador\n-78.5\n-0.216667\n"},
+        {"Auckland 2000 at UTC+13",
+         {"--name", "Auckland", "--date", "2000-01-01", "--time", "09:00", "--zone", "46", "--lat", "36:51S", "--lon",
+          "174:46E", "--city", "Auckland", "--state", "Auckland", "--country", "New Zealand"},
+         jhd({"1", "1", "2000", "9.000000", "-13.000000", "-174.460000", "-36.510000", "0", "-13.000000",
+              "-13.000000"},
+             "Auckland", "New Zealand"),
+         "# chart\nAuckland\n1\n1\n2000\n9\n13\n0\nAuckland, New Zealand\n174.766667\n-36.85\n"},
+    };
+    const auto dir = TempDir();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun typed = Tool(c.typed);
+        ASSERT_EQ(typed.status, 0) << typed.err;
+        auto typedJson = c.typed;
+        typedJson.push_back("--json");
+        const std::string typedReading = WithoutBirth(Tool(typedJson).out);
+        for (const auto& [extension, bytes] : {std::pair{".jhd", c.jhd}, std::pair{".mtx", c.mtx}}) {
+            const auto path = (dir / (std::string(c.typed[1]) + extension)).string();
+            std::ofstream(path, std::ios::binary) << bytes;
+            const ToolRun run = Tool({path});
+            ASSERT_EQ(run.status, 0) << extension << ": " << run.err;
+            EXPECT_EQ(run.out, typed.out) << extension;
+            EXPECT_EQ(WithoutBirth(Tool({"--json", path}).out), typedReading) << extension;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ReportTool, DamagedImportsAreRefusedWithTheLine) {
+    const auto dir = TempDir();
+    const std::pair<const char*, std::string> cases[] = {
+        {"short.jhd", "3\r\n21\r\n1985\r\n"},
+        {"month.jhd", "13\r\n21\r\n1985\r\n10.30\r\n-5.30\r\n-73.51\r\n18.31\r\n0\r\n-5.5\r\n-5.5\r\n0\r\n0\r\n"
+                      "Pune\r\nIndia\r\n1\r\n1013.25\r\n20\r\n1\r\n"},
+        {"zone.mtx", "# chart\nX\n1\n1\n2000\n9\n13.1\n0\nAuckland\n174\n-36\n"},
+        {"huge.mtx", std::string(100000, '#')},
+    };
+    const char* details[] = {"The file ends after 3 of its 18 lines.",
+                             "Line 1 (month) holds \"13\", not a month from 1 to 12.",
+                             "an offset that no time zone of the list gives.",
+                             "The file is larger than a chart can be."};
+    int n = 0;
+    for (const auto& [name, bytes] : cases) {
+        const auto path = (dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        const ToolRun run = Tool({path});
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(LastLine(run.err), "Please Check The File.");
+        EXPECT_NE(run.err.find(path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(details[n++]), std::string::npos) << run.err;
+    }
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace rashi

@@ -31,6 +31,7 @@ public:
     QList<FileDialogSetup> openDialogs;
     QStringList saveAnswers; // taken from the front; empty answer = cancel
     QStringList openAnswers;
+    QList<QStringList> openManyAnswers; // for openFileNames, taken from the front
     QList<QUrl> openedUrls;
     bool browserAvailable = true; // whether openUrl finds a browser
     QList<QUrl> manualPages;
@@ -62,6 +63,11 @@ public:
     {
         openDialogs.append(setup);
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    QStringList openFileNames(const FileDialogSetup& setup) override
+    {
+        openDialogs.append(setup);
+        return openManyAnswers.isEmpty() ? QStringList() : openManyAnswers.takeFirst();
     }
     bool openUrl(const QUrl& url) override
     {

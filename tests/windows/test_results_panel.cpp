@@ -7,6 +7,8 @@
 
 #include "core/chart/calculation_driver.h"
 #include "core/chart/reading_header.h"
+#include "core/time_window/time_window.h"
+#include "core/time_window/window_text.h"
 #include "windows/chart_view.h"
 #include "windows/main_window.h"
 #include "windows/results_panel.h"
@@ -373,6 +375,32 @@ private slots:
         reading();
         panel->copyReading();
         QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(ReadingText(driver->records())));
+        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("\nThe chart (lagna ")));
+    }
+
+    // The window's two lines under the header; the chart's stands out when a
+    // change is five minutes away or less.
+    void theWindowLinesUnderTheHeader()
+    {
+        reading();
+        QVERIFY(driver->records().window.computed);
+        const std::vector<std::string> lines = WindowLines(driver->records().window);
+        const auto shown = [this](const char* name) { return Child<QLabel>(*panel, name)->text(); };
+        QVERIFY(shown("windowReading").startsWith(QString::fromStdString(lines[0]).section(QStringLiteral(" (before: "), 0, 0) + "\n    before: "));
+        QVERIFY(shown("windowChart").startsWith(QString::fromStdString(lines[1]).section(QStringLiteral(" (before: "), 0, 0) + "\n    before: "));
+        QCOMPARE(Child<QLabel>(*panel, "windowChart")->font().bold(), ChartChangesNear(driver->records().window));
+        // A birth one minute from the ascendant's change.
+        const TimeWindowRecord window = driver->records().window;
+        Birth near = Greenwich2000();
+        const int shift = window.chart.until.minutes - 1;
+        near.minute += shift % 60;
+        near.hour += shift / 60 + near.minute / 60;
+        near.minute %= 60;
+        if (near.hour < 24 && window.chart.until.limit == WindowLimit::Change) {
+            reading(near);
+            QVERIFY(ChartChangesNear(driver->records().window));
+            QVERIFY(Child<QLabel>(*panel, "windowChart")->font().bold());
+        }
     }
 
     void readableAtEverySize()
@@ -385,6 +413,11 @@ private slots:
             panel->resize(size.expandedTo(panel->minimumSizeHint()));
             QApplication::processEvents();
             for (QLabel* label : panel->findChildren<QLabel*>()) {
+                // A wrapping line is whole when it has the height its width needs.
+                if (label->wordWrap()) {
+                    QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+                    continue;
+                }
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
                 QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->objectName()));
             }

@@ -1,0 +1,183 @@
+#include "core/time_window/time_window.h"
+
+#include "core/ascendant/ascendant.h"
+#include "core/aspects/rashi_drishti.h"
+#include "core/moon/birth_moment.h"
+#include "core/planets/position_table.h"
+#include "core/time_window/moment_positions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace rashi {
+namespace {
+
+constexpr double kSiderealDegreesPerMinute = 360.98565 / 1440;
+constexpr double kLargestObliquity = 24.0 * kDegToRad; // above any ε of date here
+constexpr double kSlowestDenominator = 0.05;
+
+constexpr CivilMoment kFirstMoment{1901, 1, 1, 0, 0};
+constexpr CivilMoment kLastMoment{2050, 12, 31, 23, 59};
+
+// Degrees to the nearer sign edge.
+double EdgeDistance(double longitude) {
+    const double within = std::fmod(std::fabs(longitude), 30.0);
+    return std::min(within, 30 - within);
+}
+
+// The reach of one direction: how many minutes the search may go, and why it stops there.
+struct Reach {
+    int minutes;
+    WindowLimit limit;
+};
+
+// What one direction's search found: the last minute with the birth's signs,
+// and the longitudes one minute beyond when something changed there.
+template <std::size_t N>
+struct Found {
+    int last = 0;
+    bool changed = false;
+    std::array<double, N> beyond{};
+};
+
+// Steps from minute 0 in `direction` (+1 or -1) up to `reach` minutes.
+// `evaluate` gives the N longitudes of a minute; `bounds` their speeds in
+// degrees a minute (infinite: every minute).
+template <std::size_t N, typename Evaluate>
+Found<N> Search(int direction, int reach, const std::array<double, N>& start, const std::array<double, N>& bounds,
+                Evaluate evaluate) {
+    std::array<int, N> signs{};
+    for (std::size_t i = 0; i < N; ++i) signs[i] = SignOfLongitude(start[i]);
+    std::array<double, N> now = start;
+    int at = 0;
+    while (at < reach) {
+        double safe = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < N; ++i) safe = std::min(safe, EdgeDistance(now[i]) / bounds[i]);
+        // No body can reach its edge in fewer than `safe` minutes, so the
+        // minutes passed over keep their signs.
+        const int step = safe >= reach ? reach : std::max(1, static_cast<int>(std::floor(safe)));
+        const int next = std::min(reach, at + step);
+        now = evaluate(direction * next);
+        for (std::size_t i = 0; i < N; ++i)
+            if (SignOfLongitude(now[i]) != signs[i]) return {next - 1, true, now};
+        at = next;
+    }
+    return {reach, false, {}};
+}
+
+WindowEdge MakeEdge(const BirthRecord& birth, int minutes, WindowLimit limit) {
+    WindowEdge edge;
+    edge.minutes = minutes;
+    const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, minutes);
+    edge.year = local.year;
+    edge.month = local.month;
+    edge.day = local.day;
+    edge.hour = local.hour;
+    edge.minute = local.minute;
+    edge.limit = limit;
+    return edge;
+}
+
+// The report rows whose aspect or graha line differs with the bodies at `beyond`.
+std::vector<int> ChangedLines(const ReadingRecords& records, const std::array<double, kReportRows>& beyond) {
+    ReadingRecords other;
+    other.positions.PlanetNames = records.positions.PlanetNames;
+    other.positions.PlanetNamesSanskrit = records.positions.PlanetNamesSanskrit;
+    for (int i = 0; i < kReportRows; ++i)
+        other.positions.PlanetPositions[i] = ShortPositionText(SignPositionText(beyond[i]));
+    EvaluateRashiDrishti(other, RuleTable(records.rule));
+    std::vector<int> lines;
+    for (int i = 0; i < kReportRows; ++i)
+        if (other.report.lblAspects[i] != records.report.lblAspects[i] ||
+            other.report.lblGrahas[i] != records.report.lblGrahas[i])
+            lines.push_back(i);
+    return lines;
+}
+
+void AddChanges(WindowEdge& edge, const std::array<double, kReportRows>& birth,
+                const std::array<double, kReportRows>& beyond) {
+    for (int i = 0; i < kReportRows; ++i) {
+        const int from = SignOfLongitude(birth[i]);
+        const int to = SignOfLongitude(beyond[i]);
+        if (from != to) edge.changes.push_back({i, from, to});
+    }
+}
+
+} // namespace
+
+std::optional<double> AscendantSpeedBound(double northLatitude) {
+    const double tanPhi = std::fabs(std::tan(northLatitude * kDegToRad));
+    const double denominator = std::cos(kLargestObliquity) - tanPhi * std::sin(kLargestObliquity);
+    if (!(denominator >= kSlowestDenominator)) return std::nullopt;
+    // A little over the bound: nutation and the ayanamsa's own drift.
+    return 1.02 * kSiderealDegreesPerMinute / denominator;
+}
+
+void ComputeTimeWindow(ReadingRecords& records) {
+    const BirthRecord& birth = records.birth;
+    TimeWindowRecord& window = records.window;
+    window = TimeWindowRecord{};
+    MomentPositions positions(birth, records.ephemeris);
+
+    const long long at = MinutesOfMoment(ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0));
+    const auto reach = [](long long yearsAllow) {
+        if (yearsAllow < kWindowSearchMinutes) return Reach{static_cast<int>(std::max(0LL, yearsAllow)), WindowLimit::Years};
+        return Reach{kWindowSearchMinutes, WindowLimit::Search};
+    };
+    const Reach back = reach(at - MinutesOfMoment(kFirstMoment));
+    const Reach ahead = reach(MinutesOfMoment(kLastMoment) - at);
+
+    // The reading: the nine bodies.
+    const auto bodies = positions.Bodies(0);
+    std::array<double, kReportRows> bodyBounds{};
+    for (int i = 0; i < kReportRows; ++i) bodyBounds[i] = kBodySpeedBounds[i] / 1440;
+    const auto evaluateBodies = [&](int minutes) { return positions.Bodies(minutes); };
+    const auto before = Search(-1, back.minutes, bodies, bodyBounds, evaluateBodies);
+    const auto after = Search(+1, ahead.minutes, bodies, bodyBounds, evaluateBodies);
+
+    const auto readingEdge = [&](const Found<kReportRows>& found, int direction, WindowLimit limit) {
+        WindowEdge edge = MakeEdge(birth, direction * found.last, found.changed ? WindowLimit::Change : limit);
+        if (found.changed) {
+            AddChanges(edge, bodies, found.beyond);
+            edge.changedLines = ChangedLines(records, found.beyond);
+        }
+        return edge;
+    };
+    window.reading.from = readingEdge(before, -1, back.limit);
+    window.reading.until = readingEdge(after, +1, ahead.limit);
+
+    // The chart: the ascendant, within the reading's window and the minute
+    // beyond it, where both may change at once.
+    const std::array<double, 1> ascendant{positions.Ascendant(0)};
+    window.ascendantSign = SignOfLongitude(ascendant[0]);
+    const auto bound = AscendantSpeedBound(NorthLatitude(birth));
+    const std::array<double, 1> ascendantBound{bound ? *bound : std::numeric_limits<double>::infinity()};
+    const auto evaluateAscendant = [&](int minutes) { return std::array<double, 1>{positions.Ascendant(minutes)}; };
+
+    const auto chartEdge = [&](const WindowEdge& readingEdge, int direction) {
+        const int reachHere = std::abs(readingEdge.minutes) + (readingEdge.limit == WindowLimit::Change ? 1 : 0);
+        const auto found = Search(direction, reachHere, ascendant, ascendantBound, evaluateAscendant);
+        if (!found.changed || found.last >= std::abs(readingEdge.minutes)) {
+            WindowEdge edge = readingEdge;
+            if (found.changed) edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
+            return edge;
+        }
+        WindowEdge edge = MakeEdge(birth, direction * found.last, WindowLimit::Change);
+        edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
+        return edge;
+    };
+    window.chart.from = chartEdge(window.reading.from, -1);
+    window.chart.until = chartEdge(window.reading.until, +1);
+    window.computed = true;
+}
+
+bool ChartChangesNear(const TimeWindowRecord& window, int minutes) {
+    if (!window.computed) return false;
+    const auto near = [minutes](const WindowEdge& edge) {
+        return edge.limit == WindowLimit::Change && std::abs(edge.minutes) < minutes;
+    };
+    return near(window.chart.from) || near(window.chart.until);
+}
+
+} // namespace rashi

@@ -1,0 +1,47 @@
+#pragma once
+// How far the birth time can move: the first and last whole minute of the
+// birth's local clock for which the nine signs stay as at the birth (the
+// reading) and for which the ascendant's sign stays too (the chart).
+//
+// The search steps by each body's distance to its next sign edge divided by
+// a bound on its speed, so no change between two looks can be missed; near an
+// edge the steps shrink to one minute, the reading's own resolution. It goes
+// at most three days each way and never beyond the years the program offers.
+
+#include "core/chart/reading_records.h"
+
+#include <array>
+#include <optional>
+
+namespace rashi {
+
+inline constexpr int kWindowSearchMinutes = 3 * 1440;
+
+// Speed bounds in degrees a day, report order: above the fastest each body
+// moves in either ephemeris between 1901 and 2050.
+inline constexpr std::array<double, kReportRows> kBodySpeedBounds = {
+    1.10, // Sun (at most 1.02)
+    16.5, // Moon (at most 15.4)
+    2.50, // Mercury (at most 2.2)
+    1.45, // Venus (at most 1.26)
+    1.00, // Mars (at most 0.80)
+    0.30, // Jupiter (at most 0.25)
+    0.17, // Saturn (at most 0.13)
+    0.07, // North Node (mean: 0.053)
+    0.07, // South Node
+};
+
+// The ascendant's bound at a latitude, degrees a minute; nothing where it is
+// too fast or not continuous (beyond about 65°), where the search takes
+// every minute. The ascendant moves at dλ/dθ ≤ 1 / (cos ε − |tan φ| sin ε)
+// times the sidereal rate.
+std::optional<double> AscendantSpeedBound(double northLatitude);
+
+// Reads records.birth, records.ephemeris, records.rule and records.report;
+// writes records.window.
+void ComputeTimeWindow(ReadingRecords& records);
+
+// True when the chart's window ends within `minutes` of the birth on either side.
+bool ChartChangesNear(const TimeWindowRecord& window, int minutes = 5);
+
+} // namespace rashi

@@ -1,0 +1,34 @@
+#pragma once
+// The window's texts: the two lines under the header, on the PDF page, in
+// Copy Reading and after the report tool's 36 captions, and their parts.
+
+#include "core/chart/reading_records.h"
+
+#include <string>
+#include <vector>
+
+namespace rashi {
+
+// "the Moon", "Mars", "the ascendant": a body as it stands in a sentence.
+std::string BodyInSentence(int body);
+
+// "2024-03-09 14:05": an edge's local clock time.
+std::string EdgeClockText(const WindowEdge& edge);
+
+// What differs one minute beyond an edge: "the Moon enters Mithuna" after the
+// window, "the Moon is in Vrishabha" before it; several changes joined by
+// "and"; a window cut by the search or the years says so.
+std::string BeyondText(const WindowEdge& edge, bool before);
+
+// "the lines of the Moon and Mars change", or empty when no line changes.
+std::string ChangedLinesText(const WindowEdge& edge);
+
+// "The reading holds for births from … to … (before: …; after: …)."
+std::string ReadingWindowLine(const TimeWindowRecord& window);
+// "The chart (lagna Simha) holds from … to … (before: …; after: …)."
+std::string ChartWindowLine(const TimeWindowRecord& window);
+
+// Both lines, or none when the window was not computed.
+std::vector<std::string> WindowLines(const TimeWindowRecord& window);
+
+} // namespace rashi

@@ -1,0 +1,163 @@
+// File > Import Chart and File > Recent Charts, through the menus and the
+// dialog recorder: several files at once, the summary, the reading shown, the
+// chart saved as a chart file of the program, and the recent list kept.
+
+#include "ui_helpers.h"
+#include "recording_dialogs.h"
+
+#include "windows/main_window.h"
+#include "windows/recent_charts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray kPuneJhd = "3\r\n21\r\n1985\r\n10.303000000000000\r\n-5.300000\r\n-73.510000\r\n18.310000\r\n"
+                            "560.000000\r\n-5.500000\r\n-5.500000\r\n0\r\n91\r\nPune\r\nIndia\r\n1\r\n1013.250000\r\n"
+                            "20.000000\r\n1\r\n";
+const QByteArray kLondonMtx = "# chart\nJane Doe\n15\n7\n1990\n14.5\n0\n1\nLondon, England, United Kingdom\n"
+                              "-0.116667\n51.5\n";
+
+QAction* MenuItem(const QWidget& window, const QString& name)
+{
+    QAction* found = window.findChild<QAction*>(name);
+    if (!found)
+        qFatal("no menu item %s", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
+class TestChartImport : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    QStringList recentMenuTexts()
+    {
+        QMenu* menu = window->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        Q_ASSERT(menu);
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        return texts;
+    }
+
+private slots:
+    void init()
+    {
+        QSettings settings;
+        ClearRecentCharts(settings);
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        QVERIFY(ShowFreshWindow(dialogs, window));
+    }
+    void cleanup()
+    {
+        window.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void severalFilesAtOnceWithASummary()
+    {
+        QVERIFY(WriteAll(path("Pune Chart.jhd"), kPuneJhd));
+        QVERIFY(WriteAll(path("london.mtx"), kLondonMtx));
+        QByteArray damaged = kPuneJhd;
+        damaged.replace("10.303000000000000", "10.753000000000000");
+        QVERIFY(WriteAll(path("damaged.jhd"), damaged));
+        dialogs->openManyAnswers << QStringList{path("Pune Chart.jhd"), path("damaged.jhd"), path("london.mtx")};
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+
+        QCOMPARE(dialogs->openDialogs.size(), 1);
+        QVERIFY(dialogs->openDialogs[0].filter.contains(QStringLiteral("*.jhd")));
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("2 charts imported, 1 refused. Please Check The File."));
+        QCOMPARE(dialogs->messages[0].detail,
+                 path("damaged.jhd") +
+                     QStringLiteral(": Line 4 (clock time) holds \"10.753000000000000\", not a clock time H.MMSS "
+                                    "from 0 to 24."));
+        // The first imported chart's reading, its birth in the boxes.
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboTimeZone"))->currentIndex(), 34); // Indian Time
+        QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboMinute"))->currentText(), QStringLiteral("31"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
+
+        // Saved as the program's own chart file, under the person's name.
+        dialogs->saveAnswers << path("Pune Chart.kqa");
+        Click(*window, "cmdSave");
+        QCOMPARE(dialogs->saveDialogs.size(), 1);
+        QCOMPARE(dialogs->saveDialogs[0].startName, QStringLiteral("Pune Chart.kqa"));
+        QVERIFY(QFile::exists(path("Pune Chart.kqa")));
+
+        // Newest first: the saved chart, then the imported ones.
+        QCOMPARE(recentMenuTexts(), (QStringList{QStringLiteral("&1 Pune Chart.kqa"), QStringLiteral("&2 london.mtx"),
+                                                 QStringLiteral("&3 Pune Chart.jhd"),
+                                                 QStringLiteral("&Clear Recent Charts")}));
+    }
+
+    void nothingImportedIsAnError()
+    {
+        QVERIFY(WriteAll(path("short.mtx"), "# chart\nX\n"));
+        dialogs->openManyAnswers << QStringList{path("short.mtx")};
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("No chart imported, 1 refused. Please Check The File."));
+        QVERIFY(dialogs->messages[0].detail.endsWith(QStringLiteral("The file ends after 2 of its 11 lines.")));
+        QVERIFY(!ResultsInFront(*window));
+    }
+
+    void recentChartsOpenAsOpenDoesAndDropTheGone()
+    {
+        QSettings settings;
+        for (int i = 0; i < 12; ++i) {
+            const QString file = path(QStringLiteral("chart%1.mtx").arg(i));
+            QVERIFY(WriteAll(file, kLondonMtx));
+            RememberRecentChart(settings, file);
+        }
+        RememberRecentChart(settings, path("chart5.mtx")); // again: moves to the front, once
+        QFile::remove(path("chart11.mtx"));
+        const QStringList texts = recentMenuTexts();
+        QCOMPARE(texts.size(), 10); // nine left of the last ten, and Clear
+        QCOMPARE(texts.first(), QStringLiteral("&1 chart5.mtx"));
+        QCOMPARE(texts[1], QStringLiteral("&2 chart10.mtx"));
+        QVERIFY(!texts.contains(QStringLiteral("chart11.mtx")));
+
+        QMenu* menu = window->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        menu->actions().first()->trigger();
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("chart5.mtx")));
+        QVERIFY(dialogs->messages.isEmpty());
+
+        MenuItem(*window, QStringLiteral("mnuClearRecent"))->trigger();
+        QCOMPARE(recentMenuTexts(), QStringList{QStringLiteral("(None)")});
+    }
+};
+
+QTEST_MAIN(TestChartImport)
+#include "test_chart_import.moc"

@@ -1,0 +1,42 @@
+#include "windows/chart_import.h"
+
+#include "core/chart/visible_text.h"
+#include "core/imports/import_file_io.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace rashi {
+
+ChartImport ImportCharts(const QStringList& files)
+{
+    ChartImport result;
+    for (const QString& file : files) {
+        std::string problem;
+        const auto entries = LoadImportedChart(QFile::encodeName(file).toStdString(), problem);
+        if (entries)
+            result.imported.append({file, *entries});
+        else
+            result.refused.append(QStringLiteral("%1: %2").arg(
+                QString::fromStdString(VisibleText(QDir::toNativeSeparators(file).toStdString())),
+                QString::fromStdString(problem)));
+    }
+    return result;
+}
+
+QString ImportSummary(const ChartImport& import)
+{
+    const auto charts = [](qsizetype n) {
+        return n == 1 ? QStringLiteral("1 chart") : QStringLiteral("%1 charts").arg(n);
+    };
+    const QString imported =
+        import.imported.isEmpty() ? QStringLiteral("No chart") : charts(import.imported.size());
+    if (import.refused.isEmpty())
+        return imported + QStringLiteral(" imported.");
+    return QStringLiteral("%1 imported, %2 refused. Please Check The File.").arg(imported).arg(import.refused.size());
+}
+
+QString ImportDetail(const ChartImport& import) { return import.refused.join(QLatin1Char('\n')); }
+
+} // namespace rashi

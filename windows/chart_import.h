@@ -1,0 +1,32 @@
+#pragma once
+// File > Import Chart: other programs' chart files (.jhd, .mtx), several at
+// once, each read whole or refused whole, and the summary of what came in.
+
+#include "core/chart/entries.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace rashi {
+
+inline const QString kImportFilter = QStringLiteral("Charts of other programs (*.jhd *.mtx *.JHD *.MTX)");
+
+struct ImportedChart {
+    QString file;
+    Entries entries;
+};
+
+struct ChartImport {
+    QList<ImportedChart> imported; // in the order chosen
+    QStringList refused;           // "file: why", one a refused file
+};
+
+ChartImport ImportCharts(const QStringList& files);
+
+// "2 charts imported." / "1 chart imported, 1 refused." / "No chart imported, 2 refused."
+QString ImportSummary(const ChartImport& import);
+// The refused files, each with the line and what it held; empty when none.
+QString ImportDetail(const ChartImport& import);
+
+} // namespace rashi
