@@ -144,7 +144,7 @@ void frmMain::buildFileMenu()
         {addItem(mnuFile, "mnuPrint", QStringLiteral("&Print..."), QKeySequence::Print), &ResultsPanel::print},
         {addItem(mnuFile, "mnuExportPdf", QStringLiteral("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
          &ResultsPanel::exportPdf},
-        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart P&icture...")), &ResultsPanel::saveChartPicture},
+        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
     };
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
