@@ -94,7 +94,9 @@ places::Place FindPlace(const std::string& text) {
 // The birth's zone from its zone id; a zone that cannot give the moment's
 // offset is refused with its reason.
 void ResolveZone(Entries& e, bool chooseRow) {
-    const auto problem = chooseRow ? places::ApplyZone(e) : places::ApplyZoneOffset(e);
+    // Rows given (a chart file's, or --zone and --dst) say which of a repeated
+    // time's offsets is meant.
+    const auto problem = chooseRow ? places::ApplyZone(e) : places::ApplyZoneOffset(e, places::RepeatedTime::ByChoice);
     if (problem && places::BirthZoneMoment(e).clock == places::ClockTime::Repeated)
         throw InputError(problem->toStdString() + " Give the zone row with --zone (and --dst) instead.");
     if (problem) throw InputError(problem->toStdString());

@@ -142,9 +142,9 @@ void frmMain::buildFileMenu()
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
         {addItem(mnuFile, "mnuPrint", QStringLiteral("&Print..."), QKeySequence::Print), &ResultsPanel::print},
-        {addItem(mnuFile, "mnuExportPdf", QStringLiteral("&Export PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
+        {addItem(mnuFile, "mnuExportPdf", QStringLiteral("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
          &ResultsPanel::exportPdf},
-        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart &Picture...")), &ResultsPanel::saveChartPicture},
+        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
     };
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
@@ -152,7 +152,7 @@ void frmMain::buildFileMenu()
         connect(action, &QAction::triggered, results_, slot);
     }
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this, &QWidget::close);
+    connect(addItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
 }
 
 void frmMain::buildEditMenu()

@@ -442,7 +442,7 @@ void ResultsPanel::print()
     if (!hasReading())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(ReadingPageLayout());
     printer.setDocName(suggestedName(QString()));
     if (!dialogs_.choosePrinter(printer))
         return;
