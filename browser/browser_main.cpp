@@ -6,10 +6,10 @@
 // to that address instead of the web search engine; the tests use it to keep
 // everything on this machine.
 
-#include "windows/user_dialogs.h"
-#include "browser/browser_arguments.h"
+#include "shared_ui/user_dialogs.h"
+#include "shared_ui/browser_arguments.h"
 #include "browser/browser_window.h"
-#include "windows/program_icon.h"
+#include "shared_ui/program_icon.h"
 #include "browser/search_page.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "browser/browser_window.h"
 
-#include "windows/user_dialogs.h"
-#include "windows/link_label.h"
-#include "windows/links.h"
-#include "windows/program_icon.h"
+#include "shared_ui/user_dialogs.h"
+#include "shared_ui/link_label.h"
+#include "shared_ui/links.h"
+#include "shared_ui/program_icon.h"
 #include "core/lookup/search_text.h"
 
 #include <QAction>

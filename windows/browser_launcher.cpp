@@ -1,6 +1,6 @@
 #include "windows/browser_launcher.h"
 
-#include "browser/browser_arguments.h"
+#include "shared_ui/browser_arguments.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "windows/filtered_line_edit.h"
 
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -7,7 +7,7 @@
 #include "windows/filtered_line_edit.h"
 #include "windows/panel_style.h"
 #include "windows/place_finder.h"
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

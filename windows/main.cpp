@@ -3,9 +3,9 @@
 
 #include "windows/single_instance.h"
 #include "windows/startup_probe.h"
-#include "windows/user_dialogs.h"
+#include "windows/program_dialogs.h"
 #include "windows/main_window.h"
-#include "windows/program_icon.h"
+#include "shared_ui/program_icon.h"
 #include "windows/update_reminder.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.10"));
 
-    rashi::WidgetDialogs dialogs;
+    rashi::ProgramDialogs dialogs;
     rashi::SingleInstance instance(rashi::InstanceLockPath());
     if (!rashi::CheckSingleInstance(instance, dialogs))
         return rashi::CloseAllAndEnd();

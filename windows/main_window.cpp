@@ -8,10 +8,10 @@
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
-#include "windows/link_label.h"
-#include "windows/links.h"
+#include "shared_ui/link_label.h"
+#include "shared_ui/links.h"
 #include "windows/recent_charts.h"
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 #include "windows/results_panel.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "windows/manual_window.h"
 
-#include "windows/program_icon.h"
-#include "windows/user_dialogs.h"
+#include "shared_ui/program_icon.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QDesktopServices>
 #include <QPointer>

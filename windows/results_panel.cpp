@@ -9,7 +9,7 @@
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
 #include "windows/panel_style.h"
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QClipboard>
 #include <QDir>

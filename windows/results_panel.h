@@ -8,7 +8,7 @@
 #include "core/chart/calculation_driver.h"
 #include "drawing/chart_geometry.h"
 #include "drawing/reading_page.h"
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
 #include "windows/single_instance.h"
 
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "windows/update_reminder.h"
 
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 #include "core/chart/stored_text.h"
 #include "core/chart/windows1252.h"
-#include "windows/links.h"
+#include "shared_ui/links.h"
 
 #include <QLocale>
 #include <QSettings>

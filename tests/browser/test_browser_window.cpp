@@ -1,7 +1,7 @@
 #include "http_test_server.h"
 #include "recording_dialogs.h"
 #include "browser/browser_window.h"
-#include "windows/links.h"
+#include "shared_ui/links.h"
 
 #include <QAction>
 #include <QApplication>

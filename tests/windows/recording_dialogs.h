@@ -4,7 +4,7 @@
 // answers file dialogs from a queue and questions with a set answer, and
 // opens no window and no browser.
 
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "recording_dialogs.h"
 #include "windows/about_box.h"
-#include "windows/links.h"
+#include "shared_ui/links.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "recording_dialogs.h"
-#include "windows/links.h"
+#include "shared_ui/links.h"
 
 #include <QFile>
 #include <QTest>

@@ -7,8 +7,8 @@
 #include "core/zones/time_zones.h"
 #include "core/chart/calculation_driver.h"
 #include "windows/main_window.h"
-#include "windows/links.h"
-#include "windows/link_label.h"
+#include "shared_ui/links.h"
+#include "shared_ui/link_label.h"
 
 #include <QHash>
 #include <QAbstractItemView>

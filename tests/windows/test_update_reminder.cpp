@@ -1,7 +1,7 @@
 #include "core/chart/stored_text.h"
 #include "core/chart/windows1252.h"
 #include "recording_dialogs.h"
-#include "windows/links.h"
+#include "shared_ui/links.h"
 #include "windows/update_reminder.h"
 
 #include <QLocale>

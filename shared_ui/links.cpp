@@ -1,6 +1,6 @@
-#include "windows/links.h"
+#include "shared_ui/links.h"
 
-#include "windows/user_dialogs.h"
+#include "shared_ui/user_dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "windows/link_label.h"
+#include "shared_ui/link_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "windows/program_icon.h"
+#include "shared_ui/program_icon.h"
 
 namespace rashi {
 

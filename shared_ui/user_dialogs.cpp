@@ -1,6 +1,4 @@
-#include "windows/user_dialogs.h"
-
-#include "windows/manual_window.h"
+#include "shared_ui/user_dialogs.h"
 
 #include "core/chart/visible_text.h"
 
@@ -103,7 +101,7 @@ bool WidgetDialogs::openUrl(const QUrl& url)
 
 void WidgetDialogs::showManual(const QUrl& page)
 {
-    ManualWindow::show(page, parent_);
+    openUrl(page);
 }
 
 bool UserDialogs::choosePrinter(QPrinter&)

@@ -1,7 +1,9 @@
 #pragma once
 // Everything a window shows the user outside itself goes through this
 // interface: message boxes, the file dialogs and handing a web address to the
-// desktop's browser. The program uses WidgetDialogs; tests put a recorder in.
+// desktop's browser. The programs use WidgetDialogs (the main program
+// ProgramDialogs, which shows the manual in its own window); tests put a
+// recorder in.
 
 #include "core/chart/validation.h"
 
@@ -56,11 +58,13 @@ public:
     virtual bool choosePrinter(QPrinter& printer);
 };
 
-// The real thing: QMessageBox, QFileDialog and QDesktopServices.
+// The real thing: QMessageBox, QFileDialog and QDesktopServices; the manual
+// goes to the desktop's browser.
 class WidgetDialogs : public UserDialogs {
 public:
     explicit WidgetDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    QWidget* parent() const { return parent_; }
 
     void message(const QString& text, MessageIcon icon, const QString& detail = QString()) override;
     bool askYesNo(const QString& text) override;

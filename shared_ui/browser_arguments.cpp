@@ -1,4 +1,4 @@
-#include "browser/browser_arguments.h"
+#include "shared_ui/browser_arguments.h"
 
 namespace rashi {
 
