@@ -48,9 +48,11 @@ const QString kInjectFormScript = QStringLiteral(R"JS((function (page, words) {
   try { named("sa").click(); } catch (e) {}
 })(%1, %2);)JS");
 
+// The drawing itself, so that the icon is sharp at any scale of the screen;
+// at 24 and 48 pixels (100% and 200%) the pictures rendered for those sizes.
 QIcon ToolbarIcon(const QString& themeName, const QString& file)
 {
-    QIcon fallback;
+    QIcon fallback(QStringLiteral(":/icons/toolbar/%1.svg").arg(file));
     fallback.addFile(QStringLiteral(":/icons/toolbar/%1.png").arg(file), QSize(24, 24));
     fallback.addFile(QStringLiteral(":/icons/toolbar/%1@2x.png").arg(file), QSize(48, 48));
     return QIcon::fromTheme(themeName, fallback);
