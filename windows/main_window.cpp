@@ -16,6 +16,7 @@
 #include "windows/user_dialogs.h"
 #include "windows/panel_style.h"
 #include "windows/results_panel.h"
+#include "windows/program_settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,7 +36,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -405,13 +405,13 @@ void frmMain::buildMenus()
         choice->setCheckable(true);
         ephemerides->addAction(choice);
     }
-    const bool precise = QSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
+    const bool precise = ProgramSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
     (precise ? mnuPrecise : mnuFormulas)->setChecked(true);
     driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
     connect(ephemerides, &QActionGroup::triggered, this, [this, mnuPrecise](QAction* chosen) {
         const bool precise = chosen == mnuPrecise;
         driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
-        QSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
+        ProgramSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
@@ -660,7 +660,7 @@ void frmMain::showChartFileName(const QString& file)
 
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
-    QSettings settings;
+    ProgramSettings settings;
     const QString name = offerName ? QFileInfo(chartFileName_).fileName() : QString();
     return {title, kChartFilter, QStringLiteral("kqa"), name, ChartFolder(settings)};
 }
@@ -681,7 +681,7 @@ void frmMain::saveChart()
                          MessageIcon::Critical);
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     showChartFileName(name);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(name)), 5000);
@@ -701,7 +701,7 @@ void frmMain::openChart()
                          QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(name), FromUtf8(problem)));
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     showChartFileName(name);
     applyEntries(*restored);

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QWidget>
 
@@ -66,11 +65,11 @@ QString InstanceLockPath()
     if (!chosen.isEmpty())
         return chosen;
     const QString fileName = QStringLiteral("rashi-drishti.lock");
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (!runtime.isEmpty())
-            return QDir(runtime).filePath(fileName);
-    }
+    // The runtime folder only as it is: asking the toolkit for it would create
+    // a missing one (and its parents, as root) or change its permissions.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir())
+        return QDir(runtime).filePath(fileName);
     return QDir(QDir::tempPath()).filePath(QStringLiteral("rashi-drishti-%1.lock").arg(::getuid()));
 }
 
@@ -89,7 +88,11 @@ bool SingleInstance::takeOver()
 SingleInstance::State SingleInstance::acquire()
 {
     ListenForRaiseRequests();
-    QDir().mkpath(QFileInfo(path_).absolutePath());
+    // A missing folder is made when its parent is there; a deeper missing path
+    // is a mistake in the chosen lock path, not a tree to create.
+    const QFileInfo folder(QFileInfo(path_).absolutePath());
+    if (!folder.exists() && QFileInfo(folder.absolutePath()).isDir())
+        QDir().mkdir(folder.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (lock_.tryLock(0))
         return State::Alone;
     if (lock_.error() == QLockFile::LockFailedError) {
@@ -109,6 +112,8 @@ SingleInstance::State SingleInstance::acquire()
     const QFileInfo info(path_);
     if (info.isDir())
         problem_ = QStringLiteral("A folder stands where the lock file belongs.");
+    else if (!QFileInfo(info.absolutePath()).isDir())
+        problem_ = QStringLiteral("Its folder does not exist.");
     else if (!QFileInfo(info.absolutePath()).isWritable())
         problem_ = QStringLiteral("Its folder cannot be written to.");
     else
