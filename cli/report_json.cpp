@@ -13,29 +13,28 @@ std::string ReportJson(const ReadingRecords& records) {
     using Json = nlohmann::ordered_json;
     const BirthRecord& b = records.birth;
     Json birth = {
-        {"Name", b.Name},
-        {"Day", b.Day},
-        {"Month", b.Month},
-        {"Year", b.Year},
-        {"Hour", b.Hour},
-        {"Minute", b.Minute},
-        {"ZoneHours", b.ZoneHours},
-        {"ZoneMinutes", b.ZoneMinutes},
-        {"LonDegrees", b.LonDegrees},
-        {"LonMinutes", b.LonMinutes},
-        {"LatDegrees", b.LatDegrees},
-        {"LatMinutes", b.LatMinutes},
-        {"LonEast", b.LonEast},
-        {"LatSouth", b.LatSouth},
-        {"DaylightSaving", b.DaylightSaving},
-        {"City", b.City},
-        {"State", b.State},
-        {"Country", b.Country},
-        {"SignedZoneHours", b.SignedZoneHours},
-        {"SignedZoneMinutes", b.SignedZoneMinutes},
+        {"name", b.Name},
+        {"day", b.Day},
+        {"month", b.Month},
+        {"year", b.Year},
+        {"hour", b.Hour},
+        {"minute", b.Minute},
+        {"zone_hours", b.ZoneHours},
+        {"zone_minutes", b.ZoneMinutes},
+        {"lon_degrees", b.LonDegrees},
+        {"lon_minutes", b.LonMinutes},
+        {"lat_degrees", b.LatDegrees},
+        {"lat_minutes", b.LatMinutes},
+        {"lon_east", b.LonEast},
+        {"lat_south", b.LatSouth},
+        {"daylight_saving", b.DaylightSaving},
+        {"city", b.City},
+        {"state", b.State},
+        {"country", b.Country},
+        {"signed_zone_hours", b.SignedZoneHours},
+        {"signed_zone_minutes", b.SignedZoneMinutes},
         {"zone_id", b.ZoneId.empty() ? Json(nullptr) : Json(b.ZoneId)},
         {"utc_offset_minutes", std::lround(UtcOffsetSeconds(b) / 60.0)},
-        {"daylight_saving", b.DaylightSaving},
     };
     Json positions = Json::array();
     for (int i = 0; i < kReportRows; ++i)
@@ -44,9 +43,10 @@ std::string ReportJson(const ReadingRecords& records) {
                              {"position", records.positions.PlanetPositions[i]}});
     const Report& r = records.report;
     const Json reading = {
+        {"schema_version", kReportSchemaVersion},
         {"birth", std::move(birth)},
-        {"ChartAyanamsa", records.chart.ChartAyanamsa},
-        {"MoonPositionText", records.moon.MoonPositionText},
+        {"chart_ayanamsa", records.chart.ChartAyanamsa},
+        {"moon_position_text", records.moon.MoonPositionText},
         {"positions", std::move(positions)},
         {"ephemeris", records.ephemeris == Ephemeris::Precise ? "precise" : "formulas"},
         {"rule", RuleKey(records.rule)},
@@ -54,10 +54,10 @@ std::string ReportJson(const ReadingRecords& records) {
          {{"longitude", records.ascendant.SiderealLongitude}, {"position", records.ascendant.PositionText}}},
         {"longitudes", records.positions.SiderealLongitudes},
         {"captions",
-         {{"lblPlanets", r.lblPlanets},
-          {"lblPlanets_Position", r.lblPlanets_Position},
-          {"lblAspects", r.lblAspects},
-          {"lblGrahas", r.lblGrahas}}},
+         {{"planets", r.lblPlanets},
+          {"planets_position", r.lblPlanets_Position},
+          {"aspects", r.lblAspects},
+          {"grahas", r.lblGrahas}}},
     };
     // Texts from chart files are decoded to UTF-8; replace anything that is
     // not, rather than fail.

@@ -7,8 +7,13 @@
 
 namespace rashi {
 
-// One line: the birth record, the ayanamsa, the Moon's position text, the
-// nine positions, the ephemeris that gave them and the 36 captions.
+// Raised whenever a key changes meaning or goes; docs/report.schema.json
+// describes this version.
+inline constexpr int kReportSchemaVersion = 1;
+
+// One line, every key lower_snake_case: the schema version, the birth
+// record, the ayanamsa, the Moon's position text, the nine positions, the
+// ephemeris that gave them and the 36 captions.
 std::string ReportJson(const ReadingRecords& records);
 
 } // namespace rashi

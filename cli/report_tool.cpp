@@ -21,9 +21,18 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 
 namespace rashi {
 namespace {
+
+constexpr int kWriteFailed = 3;
+
+// A file that could not be written: exit status 3, as for the output.
+class WriteFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 std::optional<int> Number(std::string_view text) {
     int value = 0;
@@ -157,7 +166,7 @@ void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
             throw InputError((pdf ? "--pdf" : "--svg") + std::string(" must name a file, not a folder"));
         const QString name = QString::fromStdString(**file);
         const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
-        if (!error.isEmpty()) throw InputError("Cannot write " + **file + ": " + error.toStdString());
+        if (!error.isEmpty()) throw WriteFailed("Cannot write " + **file + ": " + error.toStdString());
     }
 }
 
@@ -166,7 +175,7 @@ void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
     if (base.find('.') == std::string_view::npos) path += "." + std::string(kChartExtension);
     if (const auto reason = WriteFileAtomically(path, FormatChartFile(birth, zoneRow)))
-        throw InputError("Cannot write " + path + ": " + *reason);
+        throw WriteFailed("Cannot write " + path + ": " + *reason);
 }
 
 // Writes the text; false (and the reason on `err`) when it could not be written.
@@ -208,7 +217,6 @@ std::string ReportText(const Report& report) {
 }
 
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    constexpr int kWriteFailed = 3;
     try {
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;
@@ -249,6 +257,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         WriteDrawings(options, driver.records());
         const std::string text = options.json ? ReportJson(driver.records()) : ReportText(driver.report());
         return Write(out, err, text) ? 0 : kWriteFailed;
+    } catch (const WriteFailed& error) {
+        err << error.what() << '\n';
+        return kWriteFailed;
     } catch (const InputError& error) {
         err << error.what() << '\n';
         return 2;

@@ -1,8 +1,10 @@
 #include "drawing/reading_page.h"
 
 #include "core/chart/calculation_driver.h"
+#include "core/chart/chart_file_io.h"
 #include "core/chart/reading_header.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -105,39 +107,80 @@ void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolut
     painter.restore();
 }
 
-WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options)
+QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& options)
 {
-    QPdfWriter writer(fileName);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(40, 36, 40, 36),
-                                     QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Rashi Drishti reading of ") + FromUtf8(records.birth.Name).trimmed());
-    writer.setCreator(QStringLiteral("Rashi Drishti"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return QStringLiteral("cannot write %1").arg(fileName);
-    PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
-    if (!painter.end())
-        return QStringLiteral("cannot finish %1").arg(fileName);
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(40, 36, 40, 36), QPageLayout::Point));
+        writer.setTitle(QStringLiteral("Rashi Drishti reading of ") + FromUtf8(records.birth.Name).trimmed());
+        writer.setCreator(QStringLiteral("Rashi Drishti"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
+        if (!painter.end())
+            return {};
+    }
+    return bytes;
 }
 
-WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+QByteArray ChartSvgBytes(const ReadingRecords& records, const ChartOptions& options, int side)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(fileName);
+    generator.setOutputDevice(&buffer);
     generator.setSize(QSize(side, side));
     generator.setViewBox(QRect(0, 0, side, side));
     generator.setTitle(QStringLiteral("Rashi chart of ") + FromUtf8(records.birth.Name).trimmed());
     generator.setDescription(FromUtf8(std::string(RuleTitle(records.rule))));
     QPainter painter;
     if (!painter.begin(&generator))
-        return QStringLiteral("cannot write %1").arg(fileName);
+        return {};
     PaintChart(painter, QRectF(0, 0, side, side), ChartModelOf(records), options);
-    painter.end();
-    if (!QFile::exists(fileName))
-        return QStringLiteral("cannot write %1").arg(fileName);
-    return {};
+    if (!painter.end())
+        return {};
+    return bytes;
+}
+
+QByteArray ChartPngBytes(const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderChart(records, options, side).save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+WriteError WriteDrawing(const QString& fileName, const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QStringLiteral("The drawing could not be made.");
+    const auto reason = WriteFileAtomically(QFile::encodeName(fileName).toStdString(),
+                                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return reason ? QString::fromLocal8Bit(reason->c_str()) : WriteError();
+}
+
+WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options)
+{
+    return WriteDrawing(fileName, ReadingPdfBytes(records, options));
+}
+
+WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    return WriteDrawing(fileName, ChartSvgBytes(records, options, side));
+}
+
+WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+{
+    return WriteDrawing(fileName, ChartPngBytes(records, options, side));
 }
 
 QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side)
@@ -148,13 +191,6 @@ QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, i
     PaintChart(painter, QRectF(0, 0, side, side), ChartModelOf(records), options);
     painter.end();
     return image;
-}
-
-WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
-{
-    if (!RenderChart(records, options, side).save(fileName, "PNG"))
-        return QStringLiteral("cannot write %1").arg(fileName);
-    return {};
 }
 
 } // namespace rashi

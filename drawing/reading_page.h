@@ -5,6 +5,7 @@
 
 #include "drawing/chart_painter.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -23,18 +24,26 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
 void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
                        const ChartOptions& options);
 
-// The outcome of writing a file: empty on success, else what went wrong.
+// The drawings as the bytes of their files; empty when they could not be made.
+QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& options); // one A4 page, 300 dpi
+QByteArray ChartSvgBytes(const ReadingRecords& records, const ChartOptions& options, int side);
+QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side);
+QByteArray ChartPngBytes(const ReadingRecords& records, const ChartOptions& options, int side);
+
+// The outcome of writing a file: empty on success, else why not, in the
+// system's words.
 using WriteError = QString;
 
-// One A4 page as PDF at 300 dpi.
+// Each file is written as chart files are: a new file beside the target,
+// every write checked, renamed over the target when complete, so that an
+// existing file is replaced whole or left exactly as it was.
 WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options);
 
 // The diagram alone as an SVG picture of a square of `side` pixels.
 WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
                          int side = 600);
 
-// The diagram alone as a picture (PNG when the name ends so), `side` pixels square.
-QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side);
+// The diagram alone as a PNG picture, `side` pixels square.
 WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
                          int side = 800);
 

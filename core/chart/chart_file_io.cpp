@@ -109,18 +109,52 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
 
 } // namespace
 
+namespace {
+
+// The folder part of `path` ("." when there is none).
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A device or a pipe cannot be replaced by another file: it is written in
+// place (a reader of the pipe must be there already, so that nothing waits).
+std::optional<std::string> WriteInPlace(const std::string& path, std::string_view bytes) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) return Reason(errno);
+    int error = 0;
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0 || !WriteAll(fd.get(), bytes))
+        error = errno;
+    // Pipes and most devices cannot be synchronised, and need not be.
+    if (error == 0 && ::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS)
+        error = errno;
+    if (fd.close() != 0 && error == 0) error = errno;
+    if (error != 0) return Reason(error);
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (NamesAFolder(path)) return "The name is that of a folder, not of a file.";
     struct stat existing {};
     const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    if (replacing && !S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes);
     if (replacing && ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
         return std::string("The file is read-only.");
+    // The same rule for the folder, which the system would not apply for root.
+    const std::string folder = FolderOf(path);
+    struct stat folderInfo {};
+    if (::stat(folder.c_str(), &folderInfo) == 0 && S_ISDIR(folderInfo.st_mode) && (folderInfo.st_mode & 0222) == 0)
+        return std::string("The folder is read-only.");
 
     std::string temporary;
     FileDescriptor fd(CreateTemporaryBeside(path, temporary));
     if (fd.get() < 0) return Reason(errno);
     int error = 0;
-    // A chart replaced keeps its permissions.
+    // A file replaced keeps its permissions.
     if (!WriteAll(fd.get(), bytes) || (replacing && ::fchmod(fd.get(), existing.st_mode & 07777) != 0) ||
         ::fsync(fd.get()) != 0)
         error = errno;
@@ -130,6 +164,10 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         ::unlink(temporary.c_str());
         return Reason(error);
     }
+    // The new name itself is kept once the folder is on disk; a folder that
+    // cannot be synchronised leaves the file written all the same.
+    const FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folderFd.get() >= 0) (void)::fsync(folderFd.get());
     return std::nullopt;
 }
 

@@ -19,10 +19,15 @@ std::optional<Entries> LoadChartFile(const std::string& path, std::string& probl
 // Writes `bytes` to `path` through a temporary file of a unique name, created
 // exclusively in the same folder and renamed over the target when complete.
 // The umask is never changed, so other threads' files are not touched.
+// Every write, flush and close is checked; on failure the temporary file
+// goes and an existing target is left exactly as it was.
 // A target that is read-only (no write permission for anyone, or none for
-// this user) is refused, as is a path that names a folder. An existing
-// target's permissions are kept; a new file gets the usual ones (0666 less
-// the umask). Returns nothing on success, else the reason.
+// this user), or in a folder without write permission for anyone, is
+// refused, as is a path that names a folder. An existing target that is a
+// device or a pipe is written in place. An existing target's permissions are
+// kept; a new file gets the usual ones (0666 less the umask). Returns nothing
+// on success, else the reason (the system's words, e.g. "No space left on
+// device").
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // True when the path cannot name a file: empty, ending in a slash, ending in

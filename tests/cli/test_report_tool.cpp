@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,9 +141,9 @@ TEST(ReportTool, JsonCarriesTheWholeReading) {
     args.push_back("--json");
     const ToolRun run = Tool(args);
     ASSERT_EQ(run.status, 0) << run.err;
-    for (const char* part : {"\"MoonPositionText\":\"19\u00B0 27' 44\\\" Lib\"", "\"ChartAyanamsa\":-23.85",
-                             "\"Name\":\"Ada\"", "\"position\":\"16 Sag 31\"", "\"lblGrahas\":[",
-                             "\"SignedZoneHours\":0"})
+    for (const char* part : {"\"moon_position_text\":\"19\u00B0 27' 44\\\" Lib\"", "\"chart_ayanamsa\":-23.85",
+                             "\"name\":\"Ada\"", "\"position\":\"16 Sag 31\"", "\"grahas\":[",
+                             "\"signed_zone_hours\":0", "{\"schema_version\":1,"})
         EXPECT_NE(run.out.find(part), std::string::npos) << part;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
 }
@@ -267,7 +269,7 @@ TEST(ReportTool, SaveNamesAFileAndNeverWritesThroughAnotherOne) {
     std::ofstream(dir / "locked.kqa") << "old";
     chmod((dir / "locked.kqa").c_str(), 0444);
     const ToolRun locked = saveTo((dir / "locked.kqa").string());
-    EXPECT_EQ(locked.status, 2);
+    EXPECT_EQ(locked.status, 3);
     EXPECT_NE(locked.err.find("read-only"), std::string::npos) << locked.err;
     std::ifstream old(dir / "locked.kqa");
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(old)), {}), "old");
@@ -338,13 +340,13 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
     const Case cases[] = {
         {"war time in Kolkata: the exact offset, row and box",
          with({"--place", "Kolkata", "--json"}),
-         {"\"City\":\"Kolkata\"", "\"State\":\"West Bengal\"", "\"zone_id\":\"Asia/Kolkata\"",
-          "\"utc_offset_minutes\":390", "\"daylight_saving\":true", "\"LatDegrees\":22"},
+         {"\"city\":\"Kolkata\"", "\"state\":\"West Bengal\"", "\"zone_id\":\"Asia/Kolkata\"",
+          "\"utc_offset_minutes\":390", "\"daylight_saving\":true", "\"lat_degrees\":22"},
          0},
         {"an alternate name, narrowed by state", with({"--place", "Bombay, Maharashtra", "--json"}),
-         {"\"City\":\"Mumbai\""}, 0},
+         {"\"city\":\"Mumbai\""}, 0},
         {"options beside --place win", with({"--place", "Pune", "--city", "Poona", "--json"}),
-         {"\"City\":\"Poona\"", "\"zone_id\":\"Asia/Kolkata\""}, 0},
+         {"\"city\":\"Poona\"", "\"zone_id\":\"Asia/Kolkata\""}, 0},
         {"a row by hand drops the zone id", with({"--place", "Pune", "--zone", "34", "--json"}),
          {"\"zone_id\":null", "\"utc_offset_minutes\":330"}, 0},
         {"Kathmandu, +5:45, which no row gives",
@@ -459,6 +461,77 @@ TEST(ReportTool, PdfAndSvgWithoutADisplay) {
     std::vector<std::string> folder = kGreenwich;
     folder.insert(folder.end(), {"--pdf", dir.string() + "/"});
     EXPECT_EQ(Tool(folder).status, 2);
+    std::filesystem::remove_all(dir);
+}
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), {});
+}
+
+// Every file the tool writes is put in place whole or not at all: a failed
+// write is exit status 3 with the system's reason, and what was there stays.
+TEST(ReportTool, FilesAreWrittenWholeOrNotAtAll) {
+    const auto dir = TempDir();
+    std::filesystem::create_directory(dir / "locked");
+    std::ofstream(dir / "locked" / "old.out") << "old";
+    chmod((dir / "locked").c_str(), 0555);
+    std::ofstream(dir / "readonly.out") << "old";
+    chmod((dir / "readonly.out").c_str(), 0444);
+    std::ofstream(dir / "limited.out") << "old";
+    struct Case {
+        const char* what;
+        std::string target;
+        const char* reason; // after "Cannot write TARGET: "
+        bool limitFileSize = false; // as a disk that fills up during the write
+    };
+    const Case cases[] = {
+        {"a device that is always full", "/dev/full", "No space left on device"},
+        {"a read-only folder", (dir / "locked" / "new.out").string(), "The folder is read-only."},
+        {"an existing file in a read-only folder", (dir / "locked" / "old.out").string(), "The folder is read-only."},
+        {"a read-only file", (dir / "readonly.out").string(), "The file is read-only."},
+        {"the disk fills up", (dir / "limited.out").string(), "File too large", true},
+        {"no such folder", (dir / "none" / "new.out").string(), "No such file or directory"},
+    };
+    for (const char* option : {"--pdf", "--svg", "--save"}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(option) + ": " + c.what);
+            if (std::string(option) == "--save" && c.target == "/dev/full") continue; // would name /dev/full.kqa
+            std::vector<std::string> args = kGreenwich;
+            args.insert(args.end(), {option, c.target});
+            rlimit before{};
+            getrlimit(RLIMIT_FSIZE, &before);
+            const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+            if (c.limitFileSize) {
+                rlimit small = before;
+                small.rlim_cur = 10; // less than even a chart file
+                setrlimit(RLIMIT_FSIZE, &small);
+            }
+            const ToolRun run = Tool(args);
+            setrlimit(RLIMIT_FSIZE, &before);
+            std::signal(SIGXFSZ, oldSignal);
+            EXPECT_EQ(run.status, 3);
+            EXPECT_EQ(run.out, "") << "no reading when a file could not be written";
+            EXPECT_EQ(LastLine(run.err), "Cannot write " + c.target + ": " + c.reason);
+        }
+    }
+    EXPECT_EQ(FileText(dir / "locked" / "old.out"), "old");
+    EXPECT_EQ(FileText(dir / "readonly.out"), "old");
+    EXPECT_EQ(FileText(dir / "limited.out"), "old");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "locked"), {}), 1);
+
+    // A good write replaces the old file whole and keeps its permissions.
+    chmod((dir / "limited.out").c_str(), 0640);
+    std::vector<std::string> args = kGreenwich;
+    args.insert(args.end(), {"--pdf", (dir / "limited.out").string()});
+    ASSERT_EQ(Tool(args).status, 0);
+    EXPECT_EQ(FileText(dir / "limited.out").substr(0, 5), "%PDF-");
+    EXPECT_EQ(std::filesystem::status(dir / "limited.out").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    chmod((dir / "locked").c_str(), 0755);
     std::filesystem::remove_all(dir);
 }
 

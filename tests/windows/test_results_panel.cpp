@@ -310,14 +310,47 @@ private slots:
         }
     }
 
+    void aFileThatCannotBeWrittenIsReported_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("name");   // in a read-only folder, or a path of its own
+        QTest::addColumn<QString>("reason"); // the message's detail
+        QTest::newRow("pdf, full") << "exportPdf" << "/dev/full" << "No space left on device";
+        QTest::newRow("png, full") << "saveChartPicture" << "/dev/full" << "No space left on device";
+        QTest::newRow("pdf, read-only folder") << "exportPdf" << "old.pdf" << "The folder is read-only.";
+        QTest::newRow("png, read-only folder") << "saveChartPicture" << "old.png" << "The folder is read-only.";
+        QTest::newRow("svg, read-only folder") << "saveChartPicture" << "old.svg" << "The folder is read-only.";
+        QTest::newRow("no such folder") << "saveChartPicture" << "/no/such/folder/chart.png"
+                                        << "No such file or directory";
+    }
     void aFileThatCannotBeWrittenIsReported()
     {
+        QFETCH(QString, slot);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString file = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
+        if (!name.startsWith(QLatin1Char('/'))) {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+            old.close();
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        }
         reading();
-        dialogs->saveAnswers << QStringLiteral("/no/such/folder/chart.png");
-        panel->saveChartPicture();
+        dialogs->saveAnswers << file;
+        QVERIFY(QMetaObject::invokeMethod(panel.get(), slot.toLatin1().constData()));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
-        QVERIFY(dialogs->messages[0].text.contains(QLatin1String("/no/such/folder/chart.png")));
+        QVERIFY(dialogs->messages[0].text.contains(file));
+        QCOMPARE(dialogs->messages[0].detail, reason);
+        if (!name.startsWith(QLatin1Char('/'))) {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+        }
     }
 
     void printingGoesThroughTheChosenPrinter()

@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Runs the report tool with --json over a table of readings and validates
+every object against docs/report.schema.json.
+
+Usage: validate_report_json.py TOOL SCHEMA SAMPLE_DIR
+"""
+import json
+import subprocess
+import sys
+
+try:
+    import jsonschema
+except ImportError:
+    sys.exit("python3-jsonschema is not installed (scripts/setup.sh installs it)")
+
+tool, schema_path, samples = sys.argv[1:4]
+greenwich = ["--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--zone", "29",
+             "--lat", "51:28N", "--lon", "0:0E", "--city", "London", "--state", "England", "--country", "UK"]
+birth = ["--name", "Ada", "--date", "1942-09-01", "--time", "12:00"]
+cases = {
+    "a chart file": [samples + "/greenwich-2000.kqa"],
+    "the birth as options": greenwich,
+    "the precise ephemeris": greenwich + ["--precise"],
+    "the classical rule": greenwich + ["--rule", "classical"],
+    "the north chart style": greenwich + ["--chart", "north"],
+    "a place of the atlas, war time": birth + ["--place", "Kolkata"],
+    "a place with a row by hand": birth + ["--place", "Pune", "--zone", "34"],
+    "a zone id by hand, southern and western": ["--name", "Ada", "--date", "1950-07-01", "--time", "12:00",
+                                                "--lat", "33:52S", "--lon", "70:40W", "--city", "Santiago",
+                                                "--state", "RM", "--country", "Chile",
+                                                "--zone-id", "America/Santiago"],
+}
+
+with open(schema_path, encoding="utf-8") as f:
+    schema = json.load(f)
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+
+failures = 0
+for what, args in cases.items():
+    run = subprocess.run([tool, *args, "--json"], capture_output=True, text=True)
+    if run.returncode != 0:
+        print(f"{what}: exit {run.returncode}: {run.stderr.strip()}")
+        failures += 1
+        continue
+    lines = run.stdout.splitlines()
+    if len(lines) != 1:
+        print(f"{what}: {len(lines)} lines, not one")
+        failures += 1
+        continue
+    for error in validator.iter_errors(json.loads(lines[0])):
+        print(f"{what}: {'/'.join(map(str, error.absolute_path)) or '(top)'}: {error.message}")
+        failures += 1
+print(f"{len(cases)} readings, {failures} failures")
+sys.exit(1 if failures else 0)
