@@ -1,6 +1,7 @@
 #include "windows/single_instance.h"
 
 #include "windows/user_dialogs.h"
+#include "core/files/lock_holder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,16 +94,22 @@ SingleInstance::State SingleInstance::acquire()
     const QFileInfo folder(QFileInfo(path_).absolutePath());
     if (!folder.exists() && QFileInfo(folder.absolutePath()).isDir())
         QDir().mkdir(folder.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The toolkit's lock reads a lock file it finds: a FIFO there would hang
+    // it, so nothing but a file (or a folder, told below) is tried.
+    const QFileInfo existing(path_);
+    if (existing.exists() && !existing.isFile() && !existing.isDir()) {
+        problem_ = QStringLiteral("Something that is not a file stands where the lock file belongs.");
+        return State::Unlocked;
+    }
     if (lock_.tryLock(0))
         return State::Alone;
     if (lock_.error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        const bool readable = lock_.getLockInfo(&pid, &host, &application);
-        const bool ours = readable && (host.isEmpty() || host == QSysInfo::machineHostName()) && IsCopyOfThisProgram(pid);
+        const auto holder = ReadLockHolder(QFile::encodeName(path_).toStdString());
+        const bool ours = holder &&
+                          (holder->host.empty() || QString::fromStdString(holder->host) == QSysInfo::machineHostName()) &&
+                          IsCopyOfThisProgram(holder->pid);
         if (ours) {
-            runningPid_ = pid;
+            runningPid_ = holder->pid;
             return State::AlreadyRunning;
         }
         // Empty, unreadable, from another host or of a process that is gone.

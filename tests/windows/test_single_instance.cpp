@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -111,6 +112,7 @@ private slots:
         QTest::newRow("lock from another host") << "other host" << true << false;
         QTest::newRow("lock of a live process that is not this program") << "other program" << true << false;
         QTest::newRow("folder at the lock path") << "folder" << true << true;
+        QTest::newRow("FIFO at the lock path") << "fifo" << true << true;
         QTest::newRow("lock folder missing") << "missing folder" << true << false;
         QTest::newRow("lock folder and its parents missing") << "missing folders" << true << true;
         QTest::newRow("lock folder cannot be written") << "unwritable folder" << true << true;
@@ -144,6 +146,8 @@ private slots:
             QVERIFY(WriteFile(lock, QByteArray::number(::getppid()) + "\nrashi\nsome-other-host\n"));
         } else if (state == QLatin1String("other program")) {
             QVERIFY(WriteFile(lock, QByteArray::number(::getppid()) + "\nrashi\n" + host + "\n"));
+        } else if (state == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
         } else if (state == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(lock));
         } else if (state == QLatin1String("missing folder")) {
