@@ -3,6 +3,7 @@
 #include "core/chart/chart_file.h"
 #include "core/chart/trim.h"
 #include "core/chart/validation.h"
+#include "core/chart/visible_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/birth_zone.h"
 
@@ -88,7 +89,7 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     failed = !refusal.empty();
     if (failed) {
         result += "\terror\t";
-        result += refusal;
+        result += VisibleText(refusal); // one field: no tab or line end of its own
         return result;
     }
     const Report& report = driver.report();

@@ -1,11 +1,13 @@
 #include "cli/report_tool.h"
 
+#include "cli/offscreen_gui.h"
 #include "cli/tool_options.h"
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_file_io.h"
 #include "core/chart/entry_lists.h"
 #include "core/chart/key_filters.h"
 #include "core/chart/validation.h"
+#include "core/chart/visible_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
@@ -13,7 +15,6 @@
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
 
-#include <QGuiApplication>
 #include <QString>
 
 #include <algorithm>
@@ -84,7 +85,7 @@ places::Atlas LoadAtlas() {
 
 places::Place FindPlace(const std::string& text) {
     const auto place = LoadAtlas().Find(QString::fromStdString(text));
-    if (!place) throw InputError("No place in the atlas matches \"" + text + "\"");
+    if (!place) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
     return *place;
 }
 
@@ -133,7 +134,7 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     // A row or box chosen by hand drops the atlas's zone; --zone-id sets one.
     if (options.zone || options.dst) e.ZoneId.clear();
     if (options.zoneId) {
-        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone \"" + *options.zoneId + "\"");
+        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone \"" + VisibleText(*options.zoneId) + "\"");
         e.ZoneId = *options.zoneId;
     }
     return e;
@@ -143,20 +144,14 @@ Entries EntriesFromFile(const std::string& path) {
     if (!HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
     std::string problem;
     const auto entries = LoadChartFile(path, problem);
-    if (!entries) throw InputError(path + ": " + problem + "\n" + std::string(kChartFileRefused));
+    if (!entries) throw InputError(VisibleText(path) + ": " + problem + "\n" + std::string(kChartFileRefused));
     return *entries;
 }
 
 // --pdf and --svg: drawn on the offscreen platform, so no display is needed.
 void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
     if (!options.pdf && !options.svg) return;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "rashi-drishti-report";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication application(argc, argv);
-    }
+    EnsureOffscreenGui();
     ChartOptions chart;
     chart.style = options.chart == "north" ? ChartStyle::North : ChartStyle::South;
     const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
@@ -164,7 +159,7 @@ void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
         if (!*file) continue;
         const QString name = QString::fromStdString(**file);
         const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
-        if (!error.isEmpty()) throw WriteFailed("Cannot write " + **file + ": " + error.toStdString());
+        if (!error.isEmpty()) throw WriteFailed("Cannot write " + VisibleText(**file) + ": " + error.toStdString());
     }
 }
 
@@ -180,7 +175,7 @@ void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
     if (base.find('.') == std::string_view::npos) path += "." + std::string(kChartExtension);
     if (const auto reason = WriteFileAtomically(path, FormatChartFile(birth, zoneRow)))
-        throw WriteFailed("Cannot write " + path + ": " + *reason);
+        throw WriteFailed("Cannot write " + VisibleText(path) + ": " + *reason);
 }
 
 // Writes the text; false (and the reason on `err`) when it could not be written.
@@ -197,7 +192,7 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
 std::string PlaceList(const std::string& text) {
     const places::Atlas atlas = LoadAtlas();
     const auto found = atlas.Search(QString::fromStdString(text), 10);
-    if (found.empty()) throw InputError("No place in the atlas matches \"" + text + "\"");
+    if (found.empty()) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
     std::string lines;
     for (const places::Place& p : found)
         lines += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\n")
@@ -264,13 +259,15 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         const std::string text = options.json ? ReportJson(driver.records()) : ReportText(driver.report());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
-        err << error.what() << '\n';
+        err << VisibleText(error.what(), true) << '\n';
         return kWriteFailed;
     } catch (const InputError& error) {
-        err << error.what() << '\n';
+        // Messages may quote what was given (an option's value, a file's
+        // name): nothing of it reaches the terminal raw.
+        err << VisibleText(error.what(), true) << '\n';
         return 2;
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        err << VisibleText(error.what(), true) << '\n';
         return 2;
     }
 }

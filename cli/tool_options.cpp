@@ -1,5 +1,7 @@
 #include "cli/tool_options.h"
 
+#include "core/chart/visible_text.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -21,15 +23,18 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"
-    "nine positions and the 36 captions, and which ephemeris gave them.\n\n"
+    "nine positions and the 36 captions, and which ephemeris gave them: one object,\n"
+    "its keys lower_snake_case, \"schema_version\" 1 (docs/report.schema.json).\n\n"
     "--place \"Pune, Maharashtra, India\" (or just \"Pune\": the most populous match)\n"
     "fills the city, state, country, coordinates and the exact zone of that place at\n"
     "the birth's date and time, with the zone row and daylight-saving box that give\n"
     "it; options given beside it win, and --zone or --dst drop the exact zone.\n"
     "--zone-id uses a zone of the tz database for the birth's own offset, daylight\n"
-    "saving and war time included. --find-place prints name, state, country,\n"
-    "latitude and longitude (decimal degrees, north and east positive), zone id and\n"
-    "population, tab-separated, a place a line. Atlas data: GeoNames (CC BY 4.0).\n\n"
+    "saving and war time included; it must name a place (Asia/Kolkata, or an old\n"
+    "name such as Asia/Calcutta), not localtime or Etc/... --find-place prints\n"
+    "name, state, country, latitude and longitude (decimal degrees, north and east\n"
+    "positive), zone id and population, tab-separated, a place a line. Atlas data:\n"
+    "GeoNames (CC BY 4.0).\n\n"
     "--rule classical uses the classical rule of sign aspects (a movable sign\n"
     "aspects the fixed signs but the one next to it, a fixed sign the movable signs\n"
     "but the one next to it, a dual sign the other duals) instead of ours (each sign\n"
@@ -135,7 +140,7 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
     }
     for (const std::string& extra : app.remaining())
         if (extra.starts_with("-"))
-            throw InputError("Unknown option " + extra.substr(0, extra.find('=')) + "; see --help");
+            throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

@@ -3,15 +3,23 @@
 #include "core/zones/zone_ids.h"
 #include "places/text_fold.h"
 
+#include "core/chart/visible_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef RASHI_ATLAS_RELATIVE_PATH
 #define RASHI_ATLAS_RELATIVE_PATH "../share/rashi-drishti/places.atlas"
@@ -64,6 +72,8 @@ constexpr std::string_view kMagic = "RDATLAS1";
 constexpr int kFormat = 1;
 // The payload is about 14 MB; anything claiming far more is not ours.
 constexpr std::uint32_t kMaxPayload = 64u << 20;
+// The file is the payload compressed: never larger than it.
+constexpr qint64 kMaxFileBytes = kMaxPayload;
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -284,12 +294,37 @@ std::optional<Atlas> Atlas::FromBytes(QByteArrayView bytes, QString* error) {
 }
 
 std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetError(error, QStringLiteral("The atlas file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QString shown = QString::fromStdString(VisibleText(QDir::toNativeSeparators(path).toStdString()));
+    const auto refuse = [&](const QString& why) {
+        SetError(error, QStringLiteral("The atlas file %1 cannot be read: %2.").arg(shown, why));
         return std::nullopt;
+    };
+    // Only a regular file of an atlas's size is read: a pipe would never end,
+    // a device never stop, a huge file only fill the memory. Looked at before
+    // it is opened (without waiting for a writer), and again once open.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+    const auto notAtlasFile = [&](const struct stat& what) -> std::optional<QString> {
+        if (S_ISDIR(what.st_mode)) return QStringLiteral("it is a folder");
+        if (!S_ISREG(what.st_mode)) return QStringLiteral("it is not a regular file");
+        if (what.st_size > kMaxFileBytes)
+            return QStringLiteral("at %1 MB it is far larger than an atlas can be").arg(what.st_size >> 20);
+        return std::nullopt;
+    };
+    if (const auto why = notAtlasFile(info)) return refuse(*why);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file;
+    if (::fstat(fd, &info) != 0 || notAtlasFile(info) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        const auto why = notAtlasFile(info);
+        ::close(fd);
+        return refuse(why ? *why : QStringLiteral("it changed while it was opened"));
     }
-    const QByteArray bytes = file.readAll();
+    // No more than the file's size allows, even should it grow meanwhile.
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
+    if (bytes.size() > kMaxFileBytes) return refuse(QStringLiteral("it grew larger than an atlas can be"));
     return FromBytes(bytes, error);
 }
 

@@ -97,7 +97,9 @@ std::optional<QString> ApplyZone(Entries& e, RepeatedTime repeated)
 void ApplyPlace(Entries& e, const Place& place)
 {
     e.City = FoldForBox(place.name).toStdString();
-    e.State = FoldForBox(place.state).toStdString();
+    // A place without a state (a city state) takes its country as the state,
+    // which the reading asks for.
+    e.State = FoldForBox(place.state.isEmpty() ? place.country : place.state).toStdString();
     e.Country = FoldForBox(place.country).toStdString();
     const DegreesMinutes latitude = LatitudeForBoxes(place.latitude);
     const DegreesMinutes longitude = LongitudeForBoxes(place.longitude);

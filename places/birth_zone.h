@@ -35,7 +35,8 @@ std::optional<QString> ApplyZone(Entries& entries, RepeatedTime repeated = Repea
 // with the box empty, the first of the nearest.
 int NearestZoneRow(int offsetSeconds);
 
-// Fills the place's names (folded to letters and spaces), its coordinates and
+// Fills the place's names (folded to letters and spaces; a place without a
+// state takes its country's name as the state), its coordinates and
 // its zone id; ApplyZone then finds the zone at the birth's date and time.
 void ApplyPlace(Entries& entries, const Place& place);
 

@@ -1,6 +1,7 @@
 #include "places/zone_moment.h"
 
 #include "core/zones/time_zones.h"
+#include "core/chart/visible_text.h"
 #include "core/zones/zone_ids.h"
 
 #include <QLocale>
@@ -199,7 +200,12 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
     const QTimeZone zone(m.zoneId.toUtf8());
     if (!IsKnownZoneId(m.zoneId.toStdString()) || !zone.isValid()) {
         m.clock = ClockTime::UnknownZone;
-        m.message = QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(m.zoneId);
+        const QString shown = QString::fromStdString(VisibleText(m.zoneId.toStdString()));
+        m.message = IsZoneOfNoPlace(m.zoneId.toStdString())
+                        ? QStringLiteral("The time zone \"%1\" names no place; give the zone of the birth's place, "
+                                         "such as Asia/Kolkata.")
+                              .arg(shown)
+                        : QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(shown);
         return m;
     }
     // The clock reading as if it were UTC; local = utc + offset, so every

@@ -9,31 +9,19 @@
 #include "windows/browser_launcher.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
-#include <array>
 #include <vector>
-#include <optional>
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+class QKeySequence;
+class QMenu;
 class QStackedWidget;
 
 namespace rashi {
 
-class FilteredLineEdit;
+class InputPanel;
 class LinkLabel;
-class PlaceFinder;
-namespace places {
-struct Place;
-}
 class ResultsPanel;
 class UserDialogs;
 struct FileDialogSetup;
@@ -46,6 +34,7 @@ public:
 
     // What the input panel holds right now.
     Entries entries() const;
+    InputPanel* inputPanel() const { return input_; }
     // Puts the entries into the controls (a chart file being opened).
     void applyEntries(const Entries& entries);
 
@@ -75,22 +64,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* buildInputPanel();
-    void buildMenus();
-    void fillLists();
-    void chainTabOrder();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildOptionsMenu();
+    void buildHelpMenu();
+    // A menu item with its object name and shortcut.
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut = QKeySequence());
     void showPanel(Panel panel);
-    void refuse(const Refusal& refusal);
-    // A place picked from the atlas: its names, coordinates and zone.
-    void applyPlace(const places::Place& place);
-    // The line under the zone: what the place's clocks showed at the birth
-    // moment, and the row and box that give it; a warning when a choice made
-    // by hand disagrees. Also sets row and box while the zone is the atlas's.
-    void updateZoneNote();
-    // The entries with the zone's exact offset, asking which of two when the
-    // clock time happened twice; nothing when the user cancels or the time
-    // never existed (said in a message).
-    std::optional<Entries> entriesWithZone();
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
     // Opens in the chart folder; a save offers the chart file's name.
@@ -100,39 +81,13 @@ private:
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
-    QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
     QAction* mnuSave = nullptr;
     std::vector<QAction*> keepActions_; // print, PDF, picture, copy: once there is a reading
-    PlaceFinder* placeFinder_ = nullptr;
-    QLabel* lblZoneNote = nullptr;
-    QString zoneId_;      // the exact zone, while row and box are the atlas's
-    QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
 
     QStackedWidget* panels_ = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    InputPanel* input_ = nullptr;     // Frame1
     ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
-
-    FilteredLineEdit* txtName = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHour = nullptr;
-    QComboBox* cboMinute = nullptr;
-    QComboBox* cboTimeZone = nullptr;
-    FilteredLineEdit* txtLatDeg = nullptr;
-    FilteredLineEdit* txtLatMin = nullptr;
-    FilteredLineEdit* txtLonDeg = nullptr;
-    FilteredLineEdit* txtLonMin = nullptr;
-    FilteredLineEdit* txtCity = nullptr;
-    FilteredLineEdit* txtState = nullptr;
-    FilteredLineEdit* txtCountry = nullptr;
-    QCheckBox* chkDST = nullptr;
-    std::array<QRadioButton*, 2> optLat{};  // 0 North, 1 South
-    std::array<QRadioButton*, 2> optLong{}; // 0 East, 1 West
-    QPushButton* cmdCalculate = nullptr;
-    QPushButton* cmdOpen = nullptr;
-    QPushButton* Command1 = nullptr;
 };
 
 } // namespace rashi

@@ -31,7 +31,7 @@ PlaceFinder::~PlaceFinder() = default;
 
 void PlaceFinder::load()
 {
-    if (loading_ || atlas_)
+    if (loading_ || atlas_ || failed_)
         return;
     if (LoadedAtlas()) {
         setAtlas(*LoadedAtlas());
@@ -53,8 +53,10 @@ void PlaceFinder::load()
                     LoadedAtlas() = *atlas;
                     self->setAtlas(std::move(*atlas));
                 }
-                else
+                else {
+                    self->failed_ = true;
                     emit self->unavailable(error);
+                }
             },
             Qt::QueuedConnection);
     });

@@ -50,6 +50,7 @@ private:
     std::optional<places::Atlas> atlas_;
     std::vector<places::Place> offered_;
     bool loading_ = false;
+    bool failed_ = false; // the atlas could not be loaded: said once, not tried again
 };
 
 } // namespace rashi

@@ -392,7 +392,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
     if (name.isEmpty())
         return;
     if (const WriteError error = write(name, shownOptions()); !error.isEmpty()) {
-        dialogs_.message(QStringLiteral("The %1 could not be written to \"%2\".").arg(what, QDir::toNativeSeparators(name)),
+        dialogs_.message(QStringLiteral("The %1 could not be written to \"%2\".").arg(what, Visible(QDir::toNativeSeparators(name))),
                          MessageIcon::Critical, error);
         return;
     }

@@ -141,7 +141,7 @@ bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs)
         dialogs.message(QStringLiteral("The program cannot tell whether another copy of it is running, so it "
                                        "starts anyway."),
                         MessageIcon::Information,
-                        QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(InstanceLockPath()), instance.problem()));
+                        QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(InstanceLockPath())), instance.problem()));
         return true;
     }
     return true;

@@ -2,6 +2,8 @@
 
 #include "windows/manual_window.h"
 
+#include "core/chart/visible_text.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QPushButton>
@@ -28,15 +30,21 @@ QString RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog
     return dialog.selectedFiles().value(0);
 }
 
-// A carriage return alone ends a line in the texts of the program's messages.
+// A carriage return alone ends a line in the texts of the program's
+// messages; no other control character is shown raw.
 QString Displayed(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+    return Visible(text, true);
 }
 
 } // namespace
+
+QString Visible(const QString& text, bool keepLineEnds)
+{
+    return QString::fromStdString(VisibleText(text.toStdString(), keepLineEnds));
+}
 
 void WidgetDialogs::message(const QString& text, MessageIcon icon, const QString& detail)
 {

@@ -14,6 +14,10 @@ class QWidget;
 
 namespace rashi {
 
+// A text the user gave (a file's name, a line of a file) as a message quotes
+// it: control characters shown as \x1b and the like (VisibleText).
+QString Visible(const QString& text, bool keepLineEnds = false);
+
 inline const QString kApplicationTitle = QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10");
 
 struct FileDialogSetup {

@@ -5,6 +5,7 @@
 #include "core/chart/entry_lists.h"
 #include "core/chart/stored_text.h"
 #include "core/chart/trim.h"
+#include "core/chart/visible_text.h"
 #include "core/chart/windows1252.h"
 
 #include <algorithm>
@@ -57,9 +58,7 @@ std::string Quoted(std::string_view text) {
         cut = kShown;
         while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // whole UTF-8 characters
     }
-    std::string shown(text.substr(0, cut));
-    std::replace_if(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, '?');
-    return "\"" + shown + (cut < text.size() ? "\u2026\"" : "\"");
+    return "\"" + VisibleText(text.substr(0, cut)) + (cut < text.size() ? "\u2026\"" : "\"");
 }
 
 bool Refuse(std::string* problem, std::string text) {
@@ -208,7 +207,8 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     if (!entries || zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + Quoted(zoneId) +
-                            ", not a time zone the system knows.");
+                            (IsZoneOfNoPlace(zoneId) ? ", not the time zone of a place."
+                                                                            : ", not a time zone the system knows."));
         return std::nullopt;
     }
     entries->ZoneId = zoneId;

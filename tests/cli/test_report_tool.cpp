@@ -383,9 +383,22 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
          {"--name", "Ada", "--date", "1950-07-01", "--time", "12:00", "--lat", "40:43N", "--lon", "74:0W", "--city",
           "New York", "--state", "New York", "--country", "USA", "--zone-id", "America/New_York", "--json"},
          {"\"utc_offset_minutes\":-240", "\"daylight_saving\":true"}, 0},
+        {"a city state takes its country as the state", with({"--place", "Singapore", "--json"}),
+         {"\"city\":\"Singapore\"", "\"state\":\"Singapore\"", "\"country\":\"Singapore\""}, 0},
+        {"so does Gibraltar", with({"--place", "Gibraltar", "--json"}), {"\"state\":\"Gibraltar\""}, 0},
+        {"and Vatican City", with({"--place", "Vatican City", "--json"}), {"\"state\":\"Vatican City\""}, 0},
+        {"and Macau", with({"--place", "Macau", "--json"}), {"\"state\":\"Macau\"", "\"zone_id\":\"Asia/Macau\""}, 0},
+        {"a state given beside it wins", with({"--place", "Singapore", "--state", "Central", "--json"}),
+         {"\"state\":\"Central\""}, 0},
         {"no such place", with({"--place", "Xyzzyville"}), {"No place in the atlas matches \"Xyzzyville\""}, 2},
         {"no such zone", with({"--place", "Pune", "--zone-id", "Mars/Olympus"}),
          {"The time zone \"Mars/Olympus\" is not known to this computer."}, 2},
+        {"this machine's own zone", with({"--place", "Pune", "--zone-id", "localtime"}),
+         {"The time zone \"localtime\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"a bare offset", with({"--place", "Pune", "--zone-id", "Etc/GMT-5"}),
+         {"The time zone \"Etc/GMT-5\" names no place; give the zone of the birth's place, such as Asia/Kolkata."}, 2},
+        {"an old name of a place's zone", with({"--place", "Pune", "--zone-id", "Asia/Calcutta", "--json"}),
+         {"\"zone_id\":\"Asia/Calcutta\"", "\"utc_offset_minutes\":390"}, 0},
         {"a zone id of a bad shape", with({"--place", "Pune", "--zone-id", "../etc/passwd"}),
          {"Unknown time zone \"../etc/passwd\""}, 2},
         {"a clock time that never was",
@@ -424,16 +437,19 @@ TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {
 TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     const std::string chart = "Ada\t9\t1\t1942\t12\t0\t34\t88\t22\t22\t34\tTrue\tFalse\tTrue\tKolkata\tWest Bengal\tIndia";
     const ToolRun run = Tool({"--batch"}, chart + "\n" + chart + "\tAsia/Kolkata\n" + chart + "\tAsia/Nowhere\n" +
-                                              chart + "\t\n");
+                                              chart + "\t\n" + chart + "\tlocaltime\n" + chart + "\tposix/Asia/Kolkata\n");
     EXPECT_EQ(run.status, 1);
     std::istringstream lines(run.out);
     std::vector<std::string> out;
     for (std::string line; std::getline(lines, line);) out.push_back(line);
-    ASSERT_EQ(out.size(), 4u);
+    ASSERT_EQ(out.size(), 6u);
     // Indian Time with the box is exactly the war-time offset: the same reading.
     EXPECT_EQ(out[1].substr(1), out[0].substr(1));
     EXPECT_EQ(out[2], "3\terror\tPlease Check The File.");
     EXPECT_EQ(out[3].substr(1), out[0].substr(1)); // an empty 18th field is none
+    // This machine's own zone, and the database's copies, name no place.
+    EXPECT_EQ(out[4], "5\terror\tPlease Check The File.");
+    EXPECT_EQ(out[5], "6\terror\tPlease Check The File.");
 }
 
 TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {
@@ -488,6 +504,72 @@ TEST(ReportTool, PdfAndSvgWithoutADisplay) {
     std::vector<std::string> folder = kGreenwich;
     folder.insert(folder.end(), {"--pdf", dir.string() + "/"});
     EXPECT_EQ(Tool(folder).status, 2);
+    std::filesystem::remove_all(dir);
+}
+
+// What the user gave never reaches the terminal raw: ESC and BEL could set
+// its title, and a DEL would hide in the message.
+TEST(ReportTool, ControlCharactersInMessagesAreShown) {
+    const std::vector<std::string> birth = {"--name", "Ada", "--date", "2000-01-01", "--time", "12:00"};
+    const auto with = [&](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = birth;
+        args.insert(args.end(), more);
+        return args;
+    };
+    const auto dir = TempDir();
+    const std::string chart = (dir / "del.kqa").string();
+    {
+        std::ifstream sample(RASHI_SAMPLE_DIR "/greenwich-2000.kqa", std::ios::binary);
+        std::ofstream(chart, std::ios::binary) << sample.rdbuf() << EncodeText("Europe/London\x7f") << "\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string message; // stderr's last line
+    };
+    const Case cases[] = {
+        {"--place", with({"--place", "\x1b]0;owned\x07"}), "No place in the atlas matches \"\\x1b]0;owned\\x07\""},
+        {"--find-place", {"--find-place", "Xyzzy\x1b[2J"}, "No place in the atlas matches \"Xyzzy\\x1b[2J\""},
+        {"--zone-id", with({"--place", "Pune", "--zone-id", "Asia/\x1b"}), "Unknown time zone \"Asia/\\x1b\""},
+        {"an unknown option", {"--\x07x"}, "Unknown option --\\x07x; see --help"},
+        {"a chart file's name", {(dir / "a\x1b.txt").string()}, "Please Check The File."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun run = Tool(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+        EXPECT_EQ(run.err.find_first_of("\x07\x1b\x7f"), std::string::npos) << run.err;
+    }
+    // A DEL after the zone of the 18th line is shown, so the message does not seem to name a good zone.
+    const ToolRun run = Tool({chart});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("\"Europe/London\\x7f\""), std::string::npos) << run.err;
+    std::filesystem::remove_all(dir);
+}
+
+// An atlas that is a pipe or a device is refused at once, with one message;
+// a birth typed by hand still gives its reading.
+TEST(ReportTool, AnAtlasThatIsNoFileIsRefusedAtOnce) {
+    const auto dir = TempDir();
+    ASSERT_EQ(mkfifo((dir / "pipe.atlas").c_str(), 0600), 0);
+    const char* old = std::getenv("RASHI_ATLAS");
+    const std::string kept = old ? old : "";
+    for (const std::string& atlas : {(dir / "pipe.atlas").string(), std::string("/dev/zero")}) {
+        SCOPED_TRACE(atlas);
+        setenv("RASHI_ATLAS", atlas.c_str(), 1);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"--find-place", "Pune"},
+              std::vector<std::string>{"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", "Pune"}}) {
+            const ToolRun run = Tool(args); // would hang on the pipe, or fill the memory from /dev/zero
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.err, "The atlas of places could not be loaded: The atlas file " + atlas +
+                                   " cannot be read: it is not a regular file.\n");
+        }
+        EXPECT_EQ(Tool(kGreenwich).status, 0);
+    }
+    if (old) setenv("RASHI_ATLAS", kept.c_str(), 1);
+    else unsetenv("RASHI_ATLAS");
     std::filesystem::remove_all(dir);
 }
 

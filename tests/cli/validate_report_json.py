@@ -5,8 +5,10 @@ every object against docs/report.schema.json.
 Usage: validate_report_json.py TOOL SCHEMA SAMPLE_DIR
 """
 import json
+import os
 import subprocess
 import sys
+import tempfile
 
 try:
     import jsonschema
@@ -29,6 +31,7 @@ cases = {
                                                 "--lat", "33:52S", "--lon", "70:40W", "--city", "Santiago",
                                                 "--state", "RM", "--country", "Chile",
                                                 "--zone-id", "America/Santiago"],
+    "a place of the atlas without a state": birth + ["--place", "Singapore"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
@@ -51,5 +54,24 @@ for what, args in cases.items():
     for error in validator.iter_errors(json.loads(lines[0])):
         print(f"{what}: {'/'.join(map(str, error.absolute_path)) or '(top)'}: {error.message}")
         failures += 1
+# A good --pdf and --svg say nothing on standard error, whatever runtime
+# folder the environment gives; the tool's own runtime folder goes at the end.
+with tempfile.TemporaryDirectory() as scratch:
+    tmp = os.path.join(scratch, "tmp")
+    os.mkdir(tmp)
+    shared = os.path.join(scratch, "shared")
+    os.mkdir(shared, 0o755)
+    for what, runtime in {"no runtime folder": None, "one of the wrong mode": shared,
+                          "one that is not there": os.path.join(scratch, "none")}.items():
+        env = {k: v for k, v in os.environ.items() if k not in ("XDG_RUNTIME_DIR", "QT_QPA_PLATFORM")}
+        env["TMPDIR"] = tmp
+        if runtime:
+            env["XDG_RUNTIME_DIR"] = runtime
+        pdf = os.path.join(scratch, "reading.pdf")
+        run = subprocess.run([tool, *greenwich, "--pdf", pdf, "--svg", os.path.join(scratch, "chart.svg")],
+                             capture_output=True, text=True, env=env)
+        if run.returncode != 0 or run.stderr or os.listdir(tmp):
+            print(f"--pdf with {what}: exit {run.returncode}, stderr {run.stderr!r}, left {os.listdir(tmp)}")
+            failures += 1
 print(f"{len(cases)} readings, {failures} failures")
 sys.exit(1 if failures else 0)

@@ -3,9 +3,13 @@
 #include "atlas_fixture.h"
 #include "qt_printing.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace rashi::places {
 namespace {
@@ -34,6 +38,49 @@ public:
 private:
     QtMessageHandler m_previous;
 };
+
+// Nothing that is not a regular file of an atlas's size is read: a pipe
+// would hang the loader, /dev/zero and a huge sparse file fill the memory.
+TEST(AtlasFile, OnlyARegularFileOfAnAtlasSizeIsRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.atlas"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString sparse = dir.filePath(QStringLiteral("huge.atlas"));
+    {
+        QFile huge(sparse);
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.write(Pack(kSmallAtlas)) > 0);
+        ASSERT_TRUE(huge.resize(qint64(3) << 30)); // 3 GB, and almost no disk
+    }
+    const QString zero = dir.filePath(QStringLiteral("zero.atlas"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString good = dir.filePath(QStringLiteral("good.atlas"));
+    {
+        QFile file(good);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write(Pack(kSmallAtlas)) > 0);
+    }
+    struct Case {
+        QString path;
+        QString why; // after "The atlas file PATH cannot be read: "
+    };
+    const Case cases[] = {
+        {fifo, QStringLiteral("it is not a regular file.")},
+        {zero, QStringLiteral("it is not a regular file.")},
+        {QStringLiteral("/dev/null"), QStringLiteral("it is not a regular file.")},
+        {dir.path(), QStringLiteral("it is a folder.")},
+        {sparse, QStringLiteral("at 3072 MB it is far larger than an atlas can be.")},
+        {dir.filePath(QStringLiteral("none.atlas")), QStringLiteral("No such file or directory.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        QString error;
+        EXPECT_FALSE(Atlas::LoadFile(c.path, &error));
+        EXPECT_EQ(error, QStringLiteral("The atlas file %1 cannot be read: %2").arg(c.path, c.why));
+    }
+    QString error;
+    EXPECT_TRUE(Atlas::LoadFile(good, &error)) << error.toStdString();
+}
 
 TEST(AtlasFile, ASmallHandMadeAtlasLoads) {
     QString error;

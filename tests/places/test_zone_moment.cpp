@@ -46,7 +46,7 @@ TEST(ZoneAtMoment, HistoricalOffsetsAndTheirRowAndBox) {
         {"Asia/Kathmandu", {1987, 6, 1}, {12, 0}, 5 * 3600 + 2700, false, "", false},
         {"Asia/Kabul", {2000, 6, 1}, {12, 0}, 4 * 3600 + 1800, false, "", false},
         {"Pacific/Chatham", {2000, 7, 1}, {12, 0}, 12 * 3600 + 2700, false, "", false},
-        {"Etc/UTC", {2000, 7, 1}, {12, 0}, 0, false, "Universal Time", false},
+        {"Africa/Abidjan", {2000, 7, 1}, {12, 0}, 0, false, "Greenwich Mean Time", false},
         {"America/St_Johns", {2000, 1, 15}, {12, 0}, -3 * 3600 - 1800, false, "Newfoundland Standard Time", false},
     };
     for (const History& c : cases) {

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace rashi;
 using namespace rashi::testing;
 
@@ -75,6 +77,37 @@ private slots:
     {
         window.reset();
         dialogs.reset();
+    }
+
+    // First of all: once an atlas is loaded, every window shares it.
+    void anAtlasThatIsAPipeIsSaidOnceAndTypingGoesOn()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe.atlas"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        qputenv("RASHI_ATLAS", QFile::encodeName(fifo));
+        TypeInto(*window, "txtCity", QStringLiteral("Pu"));
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 1, 10000); // the loader would hang on the pipe
+        qunsetenv("RASHI_ATLAS");
+        QCOMPARE(dialogs->messages[0].text,
+                 QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."));
+        QCOMPARE(dialogs->messages[0].detail,
+                 QStringLiteral("The atlas file %1 cannot be read: it is not a regular file.").arg(fifo));
+        // Not tried again, so not said again; the box takes what is typed.
+        TypeInto(*window, "txtCity", QStringLiteral("Pune"));
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(window->entries().City, std::string("Pune"));
+    }
+
+    void aCityStateFillsTheStateBoxWithItsCountry()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "September", 1942, 12);
+        pickPlace(QStringLiteral("Singapore"), QStringLiteral("Singapore, Singapore"));
+        const Entries e = window->entries();
+        QCOMPARE(e.City, std::string("Singapore"));
+        QCOMPARE(e.State, std::string("Singapore"));
+        QCOMPARE(e.Country, std::string("Singapore"));
     }
 
     void pickFillsThePlaceAndItsZoneForTheDate()

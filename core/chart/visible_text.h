@@ -1,0 +1,17 @@
+#pragma once
+// Texts the user gave, as messages show them: control characters made
+// visible, so that nothing typed or read from a file can steer a terminal
+// (ESC, BEL) or hide in a message (DEL).
+
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+// Every control character as \xNN (C0, DEL, and the C1 controls U+0080 to
+// U+009F as \u0080 to \u009f); bytes that are not UTF-8 as \xNN too. Other
+// characters, backslashes among them, are kept. With `keepLineEnds`, line
+// feeds stay, for messages of several lines.
+std::string VisibleText(std::string_view text, bool keepLineEnds = false);
+
+} // namespace rashi

@@ -1,0 +1,494 @@
+#include "windows/input_panel.h"
+
+#include "core/chart/entry_lists.h"
+#include "core/chart/key_filters.h"
+#include "core/zones/time_zones.h"
+#include "places/birth_zone.h"
+#include "windows/filtered_line_edit.h"
+#include "windows/panel_style.h"
+#include "windows/place_finder.h"
+#include "windows/user_dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <string>
+#include <string_view>
+
+namespace rashi {
+
+namespace {
+
+// Colours of the note on the zone: calm, and a warning.
+const QColor kNoteColour(255, 236, 200);
+const QColor kWarningColour(255, 214, 102);
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string ToUtf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+QComboBox* DropDownList(const char* name, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(false);
+    // A scrolling list of about twenty rows, where some styles would
+    // otherwise cover the screen's height with the whole list.
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    box->setMaxVisibleItems(20);
+    return box;
+}
+
+void AddNumbers(QComboBox* box, const NumberList& list)
+{
+    QStringList texts;
+    texts.reserve(list.size());
+    for (int position = 0; position < list.size(); ++position)
+        texts << FromUtf8(list.text(position));
+    box->addItems(texts);
+}
+
+QHBoxLayout* RowOf(std::initializer_list<QWidget*> widgets)
+{
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    for (QWidget* widget : widgets)
+        line->addWidget(widget);
+    line->addStretch(1);
+    return line;
+}
+
+} // namespace
+
+InputPanel::InputPanel(UserDialogs& dialogs, QWidget* parent)
+    : QGroupBox(QStringLiteral("Personal Details"), parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    PaintPanel(this);
+    createBoxes();
+    createLists();
+    createOptions();
+    createButtons();
+    connectAtlas();
+    layOut();
+    fillLists();
+    chainTabOrder();
+    // The date and time decide the zone's offset.
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute})
+        connect(list, &QComboBox::currentIndexChanged, this, &InputPanel::updateZoneNote);
+}
+
+void InputPanel::createBoxes()
+{
+    auto makeBox = [this](const char* name, const KeyFilter& filter) {
+        auto* box = new FilteredLineEdit(filter, dialogs_, this);
+        box->setObjectName(QString::fromLatin1(name));
+        return box;
+    };
+    txtName = makeBox("txtName", kLetterFilter);
+    txtLatDeg = makeBox("txtLatDeg", kDigitFilter);
+    txtLatMin = makeBox("txtLatMin", kDigitFilter);
+    txtLonDeg = makeBox("txtLonDeg", kDigitFilter);
+    txtLonMin = makeBox("txtLonMin", kDigitFilter);
+    txtCity = makeBox("txtCity", kLetterFilter);
+    txtState = makeBox("txtState", kLetterFilter);
+    txtCountry = makeBox("txtCountry", kLetterFilter);
+    const int coordinateWidth = txtLatDeg->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
+    for (FilteredLineEdit* box : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
+        box->setMaxLength(kCoordinateBoxLength);
+        box->setFixedWidth(coordinateWidth);
+    }
+}
+
+void InputPanel::createLists()
+{
+    cboDate = DropDownList("cboDate", this);
+    cboMonth = DropDownList("cboMonth", this);
+    cboYear = DropDownList("cboYear", this);
+    cboHour = DropDownList("cboHour", this);
+    cboMinute = DropDownList("cboMinute", this);
+    cboTimeZone = DropDownList("cboTimeZone", this);
+    // Widths from a number of characters, so that no list measures every
+    // entry at start-up; the time-zone list is stretched across the panel.
+    const std::pair<QComboBox*, int> widths[] = {{cboDate, 3},  {cboMonth, 10}, {cboYear, 5},
+                                                 {cboHour, 3},  {cboMinute, 3}, {cboTimeZone, 44}};
+    for (const auto& [box, characters] : widths) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(characters);
+    }
+    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+}
+
+void InputPanel::createOptions()
+{
+    Frame3 = new QWidget(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    optLat[0] = new QRadioButton(QStringLiteral("North"), Frame3);
+    optLat[1] = new QRadioButton(QStringLiteral("South"), Frame3);
+    Frame4 = new QWidget(this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    optLong[0] = new QRadioButton(QStringLiteral("East"), Frame4);
+    optLong[1] = new QRadioButton(QStringLiteral("West"), Frame4);
+    for (int member = 0; member < 2; ++member) {
+        optLat[member]->setObjectName(QStringLiteral("optLat_%1").arg(member));
+        optLong[member]->setObjectName(QStringLiteral("optLong_%1").arg(member));
+    }
+    const std::pair<QWidget*, std::array<QRadioButton*, 2>> groups[] = {{Frame3, optLat}, {Frame4, optLong}};
+    for (const auto& [group, options] : groups) {
+        auto* row = new QHBoxLayout(group);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(12);
+        row->addWidget(options[0]);
+        row->addWidget(options[1]);
+        row->addStretch(1);
+    }
+    // Tab stops at the selected option of each group only; the arrow keys
+    // move within the group.
+    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool checked) {
+            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
+    optLat[0]->setChecked(true);
+    optLong[0]->setChecked(true);
+}
+
+void InputPanel::createButtons()
+{
+    cmdCalculate = new QPushButton(QStringLiteral("&Get My Rashi Drishti (Sign Aspects) Reading"), this);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    // Enter, like Space, presses the button that has the focus.
+    for (QPushButton* button : {cmdCalculate, cmdOpen, Command1})
+        button->setAutoDefault(true);
+    connect(cmdCalculate, &QPushButton::clicked, this, &InputPanel::calculateRequested);
+    connect(cmdOpen, &QPushButton::clicked, this, &InputPanel::openRequested);
+    connect(Command1, &QPushButton::clicked, this, &InputPanel::findPlaceRequested);
+}
+
+void InputPanel::connectAtlas()
+{
+    // The atlas: places offered under the City box, and the note on the zone.
+    lblZoneNote = new QLabel(this);
+    lblZoneNote->setObjectName(QStringLiteral("lblZoneNote"));
+    lblZoneNote->setTextFormat(Qt::PlainText);
+    lblZoneNote->setWordWrap(true);
+    lblZoneNote->hide();
+    placeFinder_ = new PlaceFinder(txtCity);
+    connect(placeFinder_, &PlaceFinder::placeChosen, this, &InputPanel::applyPlace);
+    connect(placeFinder_, &PlaceFinder::unavailable, this, &InputPanel::atlasUnavailable);
+    // Typing another city drops the place picked; its coordinates stay.
+    connect(txtCity, &QLineEdit::textEdited, this, [this] {
+        zoneId_.clear();
+        placeZoneId_.clear();
+        updateZoneNote();
+    });
+    // A zone or box chosen by hand wins over the atlas's.
+    connect(cboTimeZone, QOverload<int>::of(&QComboBox::activated), this, [this] {
+        zoneId_.clear();
+        updateZoneNote();
+    });
+    connect(chkDST, &QCheckBox::clicked, this, [this] {
+        zoneId_.clear();
+        updateZoneNote();
+    });
+}
+
+QGridLayout* InputPanel::layOutEntries()
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(7);
+    int row = 0;
+    auto addCaption = [&](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        grid->addWidget(label, row, 0);
+    };
+    auto hint = [this](const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QStringLiteral("hint"));
+        return label;
+    };
+
+    addCaption(QStringLiteral("Name"), txtName);
+    grid->addWidget(txtName, row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Date of Birth"), cboDate);
+    grid->addLayout(RowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Time of Birth"), cboHour);
+    grid->addLayout(RowOf({cboHour, cboMinute, hint(QStringLiteral("HH/MM"))}), row, 1);
+    grid->addWidget(chkDST, row++, 2);
+
+    addCaption(QStringLiteral("Time Zone"), cboTimeZone);
+    grid->addWidget(cboTimeZone, row++, 1, 1, 2);
+    grid->addWidget(lblZoneNote, row++, 1, 1, 2);
+
+    addCaption(QStringLiteral("Latitude"), txtLatDeg);
+    grid->addLayout(RowOf({txtLatDeg, txtLatMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    grid->addWidget(Frame3, row++, 2);
+
+    addCaption(QStringLiteral("Longitude"), txtLonDeg);
+    grid->addLayout(RowOf({txtLonDeg, txtLonMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    grid->addWidget(Frame4, row++, 2);
+
+    addCaption(QStringLiteral("City"), txtCity);
+    grid->addWidget(txtCity, row++, 1, 1, 2);
+    addCaption(QStringLiteral("State"), txtState);
+    grid->addWidget(txtState, row++, 1, 1, 2);
+    addCaption(QStringLiteral("Country"), txtCountry);
+    grid->addWidget(txtCountry, row++, 1, 1, 2);
+    grid->addLayout(RowOf({Command1}), row++, 1, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
+void InputPanel::layOut()
+{
+    auto* about1 = new QLabel(
+        QStringLiteral("Rashi Drishti implies signs that are aspected by this sign and the signs that "
+                       "aspect this sign."),
+        this);
+    auto* about2 = new QLabel(
+        QStringLiteral("Drishti means sight or aspects. This is something that is visible or keeping an eye "
+                       "on someone (aspects). Rashi Drishtis are of a more permanent nature and they "
+                       "represent the knowledge aspect."),
+        this);
+    for (QLabel* label : {about1, about2}) {
+        label->setWordWrap(true);
+        label->setObjectName(QStringLiteral("explanation"));
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    buttons->addStretch(1);
+
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(12, 10, 12, 12);
+    panel->setSpacing(10);
+    panel->addLayout(layOutEntries());
+    panel->addSpacing(4);
+    panel->addWidget(about1);
+    panel->addWidget(about2);
+    panel->addStretch(1);
+    panel->addLayout(buttons);
+}
+
+void InputPanel::fillLists()
+{
+    AddNumbers(cboDate, kDayList);
+    QStringList months;
+    for (std::string_view month : kMonthNames)
+        months << FromUtf8(month);
+    cboMonth->addItems(months);
+    AddNumbers(cboYear, kYearList);
+    AddNumbers(cboHour, kHourList);
+    AddNumbers(cboMinute, kMinuteList);
+
+    QStringList zones;
+    for (std::string_view zone : TimeZones().TimeZoneList)
+        zones << FromUtf8(zone);
+    cboTimeZone->addItems(zones);
+
+    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+        box->setCurrentIndex(0);
+}
+
+void InputPanel::chainTabOrder()
+{
+    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   cboHour,    cboMinute,  cboTimeZone,
+                        txtLatDeg,  txtLatMin,   txtLonDeg,  txtLonMin, txtCity,    txtState,   txtCountry,
+                        cmdCalculate, cmdOpen,   chkDST,     optLong[1], optLong[0], optLat[1], optLat[0],
+                        Command1};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+}
+
+QWidget* InputPanel::lastInTabChain() const
+{
+    return Command1;
+}
+
+Entries InputPanel::entries() const
+{
+    Entries e;
+    e.Name = ToUtf8(txtName->text());
+    e.DatePosition = cboDate->currentIndex();
+    e.MonthPosition = cboMonth->currentIndex();
+    e.YearPosition = cboYear->currentIndex();
+    e.HourPosition = cboHour->currentIndex();
+    e.MinutePosition = cboMinute->currentIndex();
+    e.ZoneRow = cboTimeZone->currentIndex();
+    e.LatDeg = ToUtf8(txtLatDeg->text());
+    e.LatMin = ToUtf8(txtLatMin->text());
+    e.LonDeg = ToUtf8(txtLonDeg->text());
+    e.LonMin = ToUtf8(txtLonMin->text());
+    e.North = optLat[0]->isChecked();
+    e.South = optLat[1]->isChecked();
+    e.East = optLong[0]->isChecked();
+    e.West = optLong[1]->isChecked();
+    e.DaylightSaving = chkDST->isChecked();
+    e.City = ToUtf8(txtCity->text());
+    e.State = ToUtf8(txtState->text());
+    e.Country = ToUtf8(txtCountry->text());
+    e.ZoneId = zoneId_.toStdString();
+    return e;
+}
+
+void InputPanel::applyEntries(const Entries& e)
+{
+    txtName->setText(FromUtf8(e.Name));
+    cboMonth->setCurrentIndex(e.MonthPosition);
+    cboDate->setCurrentIndex(e.DatePosition);
+    cboYear->setCurrentIndex(e.YearPosition);
+    cboHour->setCurrentIndex(e.HourPosition);
+    cboMinute->setCurrentIndex(e.MinutePosition);
+    cboTimeZone->setCurrentIndex(e.ZoneRow);
+    txtLonDeg->setText(FromUtf8(e.LonDeg));
+    txtLonMin->setText(FromUtf8(e.LonMin));
+    txtLatDeg->setText(FromUtf8(e.LatDeg));
+    txtLatMin->setText(FromUtf8(e.LatMin));
+    if (e.East)
+        optLong[0]->setChecked(true);
+    else if (e.West)
+        optLong[1]->setChecked(true);
+    if (e.South)
+        optLat[1]->setChecked(true);
+    else if (e.North)
+        optLat[0]->setChecked(true);
+    chkDST->setChecked(e.DaylightSaving);
+    txtCity->setText(FromUtf8(e.City));
+    txtState->setText(FromUtf8(e.State));
+    txtCountry->setText(FromUtf8(e.Country));
+    zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
+    updateZoneNote();
+}
+
+void InputPanel::applyPlace(const places::Place& place)
+{
+    Entries e = entries();
+    places::ApplyPlace(e, place);
+    applyEntries(e); // the zone's row and box follow in updateZoneNote
+}
+
+void InputPanel::updateZoneNote()
+{
+    if (placeZoneId_.isEmpty()) {
+        lblZoneNote->hide();
+        return;
+    }
+    Entries e = entries();
+    e.ZoneId = placeZoneId_.toStdString();
+    const places::ZoneMoment moment = places::BirthZoneMoment(e);
+    QString note = places::ExplainZone(moment);
+    bool warn = !moment.IsExact() && moment.clock != places::ClockTime::Repeated;
+    if (!zoneId_.isEmpty()) {
+        if (!places::ApplyZone(e)) {
+            cboTimeZone->setCurrentIndex(e.ZoneRow);
+            chkDST->setChecked(e.DaylightSaving);
+        }
+    } else if (const auto disagreement =
+                   places::CheckZoneChoice(moment, {cboTimeZone->currentIndex(), chkDST->isChecked()})) {
+        note = *disagreement;
+        warn = true;
+    }
+    QPalette palette = lblZoneNote->palette();
+    palette.setColor(QPalette::WindowText, warn ? kWarningColour : kNoteColour);
+    lblZoneNote->setPalette(palette);
+    QFont font = lblZoneNote->font();
+    font.setBold(warn);
+    lblZoneNote->setFont(font);
+    lblZoneNote->setText(note);
+    lblZoneNote->show();
+}
+
+std::optional<Entries> InputPanel::entriesWithZone()
+{
+    Entries e = entries();
+    if (e.ZoneId.empty() || ValidateInput(e))
+        return e; // the reading's own checks speak first
+    const places::ZoneMoment moment = places::BirthZoneMoment(e);
+    places::RepeatedTime which = places::RepeatedTime::Refuse;
+    if (moment.clock == places::ClockTime::Repeated) {
+        const auto label = [](const places::ZoneOffset& offset) {
+            return QStringLiteral("UTC%1 (%2)")
+                .arg(places::OffsetText(offset.seconds),
+                     offset.daylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("standard time"));
+        };
+        const int chosen = dialogs_.choose(moment.message, {label(moment.offset), label(moment.later)});
+        if (chosen < 0)
+            return std::nullopt;
+        which = chosen == 0 ? places::RepeatedTime::First : places::RepeatedTime::Second;
+    }
+    if (const auto problem = places::ApplyZoneOffset(e, which)) {
+        dialogs_.message(*problem, MessageIcon::Critical);
+        return std::nullopt;
+    }
+    return e;
+}
+
+void InputPanel::refuse(const Refusal& refusal)
+{
+    dialogs_.message(FromUtf8(refusal.message), refusal.icon);
+    switch (refusal.target) {
+    case Field::None: break;
+    case Field::Name: txtName->setFocus(Qt::OtherFocusReason); break;
+    case Field::LatDeg: txtLatDeg->setFocus(Qt::OtherFocusReason); break;
+    case Field::LatMin: txtLatMin->setFocus(Qt::OtherFocusReason); break;
+    case Field::LonDeg: txtLonDeg->setFocus(Qt::OtherFocusReason); break;
+    case Field::LonMin: txtLonMin->setFocus(Qt::OtherFocusReason); break;
+    case Field::City: txtCity->setFocus(Qt::OtherFocusReason); break;
+    case Field::State: txtState->setFocus(Qt::OtherFocusReason); break;
+    case Field::Country: txtCountry->setFocus(Qt::OtherFocusReason); break;
+    case Field::North: optLat[0]->setChecked(true); break;
+    case Field::East: optLong[0]->setChecked(true); break;
+    }
+}
+
+void InputPanel::rememberFocus()
+{
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+        lastInput_ = focused;
+}
+
+void InputPanel::restoreFocus()
+{
+    QWidget* target = lastInput_ ? lastInput_.data() : cmdCalculate;
+    target->setFocus(Qt::TabFocusReason);
+}
+
+void InputPanel::focusFirstBox()
+{
+    txtName->setFocus(Qt::OtherFocusReason);
+}
+
+void InputPanel::loadAtlasSoon()
+{
+    // Loading takes a core for a fifth of a second: not while the window is
+    // still painting itself for the first time.
+    QTimer::singleShot(400, placeFinder_, &PlaceFinder::load);
+}
+
+} // namespace rashi

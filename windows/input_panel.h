@@ -1,0 +1,115 @@
+#pragma once
+// The input panel ("Personal Details"): where a birth is entered. It moves
+// values between its controls and an Entries record, offers places from the
+// atlas under the City box and explains the zone they bring; every rule and
+// every figure lives in the core and in places/.
+
+#include "core/chart/entries.h"
+#include "core/chart/validation.h"
+
+#include <QGroupBox>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace rashi {
+
+class FilteredLineEdit;
+class PlaceFinder;
+class UserDialogs;
+namespace places {
+struct Place;
+}
+
+class InputPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit InputPanel(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // What the controls hold right now.
+    Entries entries() const;
+    // Puts the entries into the controls (a chart file being opened).
+    void applyEntries(const Entries& entries);
+    // The entries with the zone's exact offset, asking which of two when the
+    // clock time happened twice; nothing when the user cancels or the time
+    // never existed (said in a message).
+    std::optional<Entries> entriesWithZone();
+    // A refused reading: the message, then the focus on the box at fault.
+    void refuse(const Refusal& refusal);
+
+    // Remembers the box the user is in (a reading about to run), and goes
+    // back to it, or to the Calculate button, with the focus shown as after a Tab.
+    void rememberFocus();
+    void restoreFocus();
+    void focusFirstBox();
+    // The last control of the panel's Tab chain; the window goes on from it.
+    QWidget* lastInTabChain() const;
+    // Loads the atlas a little later, once the window has painted itself.
+    void loadAtlasSoon();
+
+signals:
+    void calculateRequested(); // cmdCalculate
+    void openRequested();      // cmdOpen
+    void findPlaceRequested(); // Command1
+    // The atlas could not be loaded; the reason, for the status bar.
+    void atlasUnavailable(const QString& reason);
+
+private:
+    void createBoxes();
+    void createLists();
+    void createOptions();
+    void createButtons();
+    void connectAtlas();
+    QGridLayout* layOutEntries();
+    void layOut();
+    void fillLists();
+    void chainTabOrder();
+    // A place picked from the atlas: its names, coordinates and zone.
+    void applyPlace(const places::Place& place);
+    // The line under the zone: what the place's clocks showed at the birth
+    // moment, and the row and box that give it; a warning when a choice made
+    // by hand disagrees. Also sets row and box while the zone is the atlas's.
+    void updateZoneNote();
+
+    UserDialogs& dialogs_;
+    QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
+    PlaceFinder* placeFinder_ = nullptr;
+    QLabel* lblZoneNote = nullptr;
+    QString zoneId_;      // the exact zone, while row and box are the atlas's
+    QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
+
+    FilteredLineEdit* txtName = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHour = nullptr;
+    QComboBox* cboMinute = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    FilteredLineEdit* txtLatDeg = nullptr;
+    FilteredLineEdit* txtLatMin = nullptr;
+    FilteredLineEdit* txtLonDeg = nullptr;
+    FilteredLineEdit* txtLonMin = nullptr;
+    FilteredLineEdit* txtCity = nullptr;
+    FilteredLineEdit* txtState = nullptr;
+    FilteredLineEdit* txtCountry = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QWidget* Frame3 = nullptr; // North / South
+    QWidget* Frame4 = nullptr; // East / West
+    std::array<QRadioButton*, 2> optLat{};  // 0 North, 1 South
+    std::array<QRadioButton*, 2> optLong{}; // 0 East, 1 West
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace rashi
