@@ -150,8 +150,9 @@ public:
             m_data.states.push_back(std::move(state));
         }
         for (int i = 0; i < counts[2]; ++i) {
-            // Only a zone id: the zone is looked up by it and written into charts.
-            if (!Next(f) || f.size() != 2 || f[0] != "Z" || !IsZoneIdShape(f[1])) return Fail(error, "a zone is malformed");
+            // Only a zone id that names a place: the zone is looked up by it and
+            // written into charts.
+            if (!Next(f) || f.size() != 2 || f[0] != "Z" || !NamesAPlace(f[1])) return Fail(error, "a zone is malformed");
             m_data.zones.push_back(FromUtf8(f[1]));
         }
         m_data.strings.reserve(m_text.size() / 2);

@@ -122,6 +122,8 @@ TEST(AtlasFile, DamagedContentIsRefusedWithItsReason) {
         {"zone that climbs out", "Asia/Kolkata", "../../etc/passwd", "a zone is malformed"},
         {"zone with a control character", "Asia/Kolkata", "Asia/Kolkata\x1b", "a zone is malformed"},
         {"empty zone", "Asia/Kolkata", "", "a zone is malformed"},
+        {"zone of this machine", "Asia/Kolkata", "localtime", "a zone is malformed"},
+        {"bare offset", "Asia/Kolkata", "Etc/GMT-5", "a zone is malformed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
