@@ -7,6 +7,7 @@
 #include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
+#include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/user_dialogs.h"
 
@@ -61,6 +62,7 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     PaintPanel(this);
     // The panel shows how far the birth time can move.
     driver_.setWithWindow(true);
+    driver_.setWithDay(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -138,6 +140,20 @@ void ResultsPanel::ensureBuilt()
     chart_->setDiagramStyle(style_);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
 
+    // Below the diagram: the birth's day, slice by slice.
+    dayStrip_ = new DayStripView(this);
+    dayStrip_->setToolTip(QString());
+    daySlice_ = new QLabel(this);
+    daySlice_->setObjectName(QStringLiteral("daySlice"));
+    daySlice_->setTextFormat(Qt::PlainText);
+    daySlice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    daySlice_->setWordWrap(true);
+    SetTextColour(daySlice_, kHeaderLabelColour);
+    connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
+        daySlice_->setText(text.isEmpty() ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                                          : text);
+    });
+
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(1);
@@ -186,7 +202,12 @@ void ResultsPanel::ensureBuilt()
     captions->addStretch(1);
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
-    body->addWidget(chart_, 1);
+    auto* diagram = new QVBoxLayout;
+    diagram->setSpacing(4);
+    diagram->addWidget(chart_, 1);
+    diagram->addWidget(dayStrip_, 0);
+    diagram->addWidget(daySlice_, 0);
+    body->addLayout(diagram, 1);
     body->addLayout(captions, 0);
 
     auto* buttons = new QHBoxLayout;
@@ -206,7 +227,8 @@ void ResultsPanel::ensureBuilt()
     panel->addLayout(body, 1);
     panel->addLayout(buttons);
 
-    QWidget::setTabOrder(chart_, cmdSave);
+    QWidget::setTabOrder(chart_, dayStrip_);
+    QWidget::setTabOrder(dayStrip_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -219,6 +241,9 @@ void ResultsPanel::showReading()
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
+    dayStrip_->setDay(driver_.records().day);
+    dayStrip_->setVisible(driver_.records().day.computed);
+    daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
     if (first)
         makeRoom();

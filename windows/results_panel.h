@@ -22,6 +22,7 @@ class QPushButton;
 namespace rashi {
 
 class ChartView;
+class DayStripView;
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT
@@ -106,6 +107,8 @@ private:
     QLabel* windowReading_ = nullptr;
     QLabel* windowChart_ = nullptr;
     ChartView* chart_ = nullptr;
+    DayStripView* dayStrip_ = nullptr;
+    QLabel* daySlice_ = nullptr; // what the chosen slice of the day would change
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
     std::array<QLabel*, kReportRows> lblPlanets{};
