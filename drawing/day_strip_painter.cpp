@@ -20,6 +20,7 @@ const QColor kTints[2] = {QColor(0xdc, 0xe8, 0xf5), QColor(0xf3, 0xe9, 0xd2)};
 const QColor kChosen(0xf6, 0xc6, 0x5b);
 const QColor kInk(0x33, 0x33, 0x33);
 const QColor kGiven(0xc0, 0x1c, 0x28);
+const QColor kPaper(255, 250, 240); // as the diagram's ground, so the texts read on any panel
 
 QString SignLabel(int sign, bool whole) {
     if (sign < 0 || sign >= 12) return QStringLiteral("?");
@@ -91,6 +92,7 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
     const QFont font = painter.font();
     const DayStripLayout layout = DayStripLayoutOf(rect, font);
     const QRectF& bar = layout.bar;
+    painter.fillRect(rect, kPaper);
 
     // The slices.
     painter.setPen(Qt::NoPen);

@@ -51,7 +51,7 @@ int DayStripView::sliceAt(const QPointF& point) const
 
 QSize DayStripView::sizeHint() const
 {
-    return {380, 3 * fontMetrics().height() + 22};
+    return {380, 3 * fontMetrics().height() + 28};
 }
 
 QSize DayStripView::minimumSizeHint() const
