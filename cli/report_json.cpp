@@ -70,7 +70,7 @@ Json WindowJson(const TimeWindowRecord& window) {
 
 } // namespace
 
-std::string ReportJson(const ReadingRecords& records) {
+std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote) {
     const BirthRecord& b = records.birth;
     Json birth = {
         {"name", b.Name},
@@ -94,6 +94,7 @@ std::string ReportJson(const ReadingRecords& records) {
         {"signed_zone_hours", b.SignedZoneHours},
         {"signed_zone_minutes", b.SignedZoneMinutes},
         {"zone_id", b.ZoneId.empty() ? Json(nullptr) : Json(b.ZoneId)},
+        {"zone_note", zoneNote ? Json(*zoneNote) : Json(nullptr)},
         {"utc_offset_minutes", std::lround(UtcOffsetSeconds(b) / 60.0)},
     };
     Json positions = Json::array();

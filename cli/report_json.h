@@ -3,6 +3,7 @@
 
 #include "core/chart/reading_records.h"
 
+#include <optional>
 #include <string>
 
 namespace rashi {
@@ -13,7 +14,9 @@ inline constexpr int kReportSchemaVersion = 1;
 
 // One line, every key lower_snake_case: the schema version, the birth
 // record, the ayanamsa, the Moon's position text, the nine positions, the
-// ephemeris that gave them and the 36 captions.
-std::string ReportJson(const ReadingRecords& records);
+// ephemeris that gave them and the 36 captions. The zone note is the line the
+// window shows beside the zone, for a birth whose zone came from a zone id;
+// without one "zone_note" is null.
+std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote = std::nullopt);
 
 } // namespace rashi

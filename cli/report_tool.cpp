@@ -260,7 +260,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         WriteDrawings(options, driver.records());
-        const std::string text = options.json ? ReportJson(driver.records()) : ToolText(driver.records());
+        std::optional<std::string> zoneNote;
+        if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
+        const std::string text = options.json ? ReportJson(driver.records(), zoneNote) : ToolText(driver.records());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';

@@ -2,6 +2,7 @@
 
 #include "core/chart/entry_lists.h"
 #include "core/zones/time_zones.h"
+#include "places/birthplace_time.h"
 #include "places/text_fold.h"
 
 #include <cstdlib>
@@ -16,7 +17,23 @@ ZoneMoment BirthZoneMoment(const Entries& e)
         date = date.addDays(1);
         hour = 0;
     }
-    return ZoneAtMoment(QString::fromStdString(e.ZoneId), date, QTime(hour, kMinuteList.value(e.MinutePosition)));
+    const ZoneMoment moment =
+        ZoneAtMoment(QString::fromStdString(e.ZoneId), date, QTime(hour, kMinuteList.value(e.MinutePosition)));
+    // The birthplace's own time needs the reading's coordinates; without
+    // them the zone's record stands.
+    bool ok[4] = {};
+    const int latDeg = QString::fromStdString(e.LatDeg).trimmed().toInt(&ok[0]);
+    const int latMin = QString::fromStdString(e.LatMin).trimmed().toInt(&ok[1]);
+    const int lonDeg = QString::fromStdString(e.LonDeg).trimmed().toInt(&ok[2]);
+    const int lonMin = QString::fromStdString(e.LonMin).trimmed().toInt(&ok[3]);
+    if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || latDeg < 0 || latDeg > 90 || latMin < 0 || latMin > 59 ||
+        lonDeg < 0 || lonDeg > 180 || lonMin < 0 || lonMin > 59)
+        return moment;
+    Birthplace place;
+    place.name = QString::fromStdString(e.City).trimmed();
+    place.latitude = (latDeg + latMin / 60.0) * (e.South ? -1 : 1);
+    place.longitudeMinutes = (lonDeg * 60 + lonMin) * (e.West ? -1 : 1);
+    return AtBirthplace(moment, place);
 }
 
 int NearestZoneRow(int offsetSeconds)

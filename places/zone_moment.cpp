@@ -168,6 +168,7 @@ bool IsWarTime(QDate date) {
 }
 
 QString KindText(const ZoneOffset& offset, QDate date) {
+    if (!offset.kindName.isEmpty()) return offset.kindName;
     if (offset.seconds % 60 != 0 || offset.abbreviation == QLatin1String("LMT")) return QStringLiteral("local mean time");
     if (!offset.daylightSaving) return QStringLiteral("standard time");
     return IsWarTime(date) ? QStringLiteral("war time") : QStringLiteral("daylight saving");
@@ -293,12 +294,17 @@ QString ZoneRowName(int row) {
 
 QString ExplainZone(const ZoneMoment& moment) {
     if (moment.clock != ClockTime::Normal) return moment.message;
-    QString line = QStringLiteral("%1: %2 → ").arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date));
+    // A city time's note says it all, and fits the two lines beside the zone.
+    if (moment.local == LocalTime::CityTime) return QStringLiteral("%1: %2").arg(MomentText(moment), moment.localNote);
+    QString line = moment.local == LocalTime::MeanTime
+                       ? QStringLiteral("%1: %2: UTC%3 → ").arg(MomentText(moment), moment.localNote, OffsetText(moment.offset.seconds))
+                       : QStringLiteral("%1: %2 → ").arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date));
     if (const std::optional<ZoneChoice> choice = ChooseZoneRow(moment.offset, moment.zoneId)) {
         line += ChoiceText(*choice);
     } else {
         line += QStringLiteral("no zone in the list gives it; the reading uses the exact offset");
     }
+    if (moment.local == LocalTime::Zone && !moment.localNote.isEmpty()) line += QStringLiteral(". ") + moment.localNote;
     return line;
 }
 
@@ -308,6 +314,7 @@ std::optional<QString> CheckZoneChoice(const ZoneMoment& moment, const ZoneChoic
     switch (moment.clock) {
     case ClockTime::Normal:
         if (given == moment.offset.seconds) return std::nullopt;
+        if (moment.local == LocalTime::CityTime && given == moment.zoneOffset.seconds) return std::nullopt;
         return QStringLiteral("%1 was %2, but %3 gives UTC%4.")
             .arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date), ChoiceText(choice), OffsetText(given));
     case ClockTime::Repeated:

@@ -18,6 +18,7 @@ struct ZoneOffset {
     int standardSeconds = 0;  // the zone's standard time then
     bool daylightSaving = false; // seconds != standardSeconds
     QString abbreviation;     // from the tz database, e.g. "EDT", "+0630"
+    QString kindName;         // the birthplace's own time: "local mean time", "Bombay Time"
 
     int Minutes() const { return seconds / 60; } // exact unless local mean time
     bool operator==(const ZoneOffset&) const = default;
@@ -29,6 +30,14 @@ enum class ClockTime {
     Repeated,    // clocks went back over it: it happened twice
     UnknownZone, // the zone id is not in the system's tz database
     BadInput,    // the date or time is not valid
+};
+
+// Whose time the offset is: the zone's, or the birthplace's own in place of it
+// (places/birthplace_time.h).
+enum class LocalTime {
+    Zone,     // the tz database's record for the zone
+    MeanTime, // the birthplace's local mean time: longitude / 15 hours
+    CityTime, // Bombay Time, Calcutta Time
 };
 
 struct ZoneMoment {
@@ -43,6 +52,13 @@ struct ZoneMoment {
     ZoneOffset later;
     // For everything but Normal, one sentence for the user.
     QString message;
+    // Where the birthplace's own time replaced the zone's: which, the zone's
+    // record it replaced, and the note's words for it ("local mean time of
+    // Jeddah, 39°11′ E", "Bombay kept Bombay Time, UTC+4:51, until 1955; ...").
+    // A city's war time keeps the zone's record with a note saying so.
+    LocalTime local = LocalTime::Zone;
+    ZoneOffset zoneOffset;
+    QString localNote;
 
     bool IsExact() const { return clock == ClockTime::Normal; }
 };
@@ -88,11 +104,14 @@ QString ZoneRowName(int row);
 
 // The line beside the zone: "Asia/Kolkata on 1 Sep 1942 12:00: UTC+6:30 (war
 // time) → Indian Time with daylight saving", or what the row cannot give, or
-// the moment's message.
+// the moment's message. The birthplace's own time is named: "Asia/Riyadh on
+// 1 Jun 1930 12:00: local mean time of Jeddah, 39°11′ E: UTC+2:36:44 → ...",
+// and a city time is its note offering the zone's time: "Asia/Kolkata on
+// 1 Jun 1930 12:00: Bombay kept Bombay Time, UTC+4:51, until 1955; ...".
 QString ExplainZone(const ZoneMoment& moment);
 
 // Nothing when the row and box give the offset in force (either one of a
-// repeated time), else a warning saying what the place's clocks were then
+// repeated time, or the zone's own time where a city time replaced it), else a warning saying what the place's clocks were then
 // and what the choice gives.
 std::optional<QString> CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& choice);
 

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev liberfa-dev
           qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
           xvfb xauth x11-apps imagemagick xdotool
+          dbus at-spi2-core python3-gi gir1.2-atspi-2.0 gir1.2-freedesktop
           dpkg-dev appstream python3-jsonschema)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
   export DEBIAN_FRONTEND=noninteractive

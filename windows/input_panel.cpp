@@ -112,6 +112,8 @@ void InputPanel::createBoxes()
         box->setMaxLength(kCoordinateBoxLength);
         box->setFixedWidth(coordinateWidth);
     }
+    txtLatMin->setAccessibleName(QStringLiteral("Latitude minutes"));
+    txtLonMin->setAccessibleName(QStringLiteral("Longitude minutes"));
 }
 
 void InputPanel::createLists()
@@ -130,6 +132,16 @@ void InputPanel::createLists()
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(characters);
     }
+    // The lists after the first of a row have no caption on the screen. A
+    // screen reader names a list by the caption that labels it (its own name
+    // is its current entry), so each has one that is never shown.
+    const std::pair<QComboBox*, const char*> unseen[] = {{cboMonth, "Month"}, {cboYear, "Year"}, {cboMinute, "Minute"}};
+    for (const auto& [box, caption] : unseen) {
+        box->setAccessibleName(QString::fromLatin1(caption));
+        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        label->setBuddy(box);
+        label->hide();
+    }
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
 }
@@ -144,6 +156,8 @@ void InputPanel::createOptions()
     Frame4->setObjectName(QStringLiteral("Frame4"));
     optLong[0] = new QRadioButton(QStringLiteral("East"), Frame4);
     optLong[1] = new QRadioButton(QStringLiteral("West"), Frame4);
+    Frame3->setAccessibleName(QStringLiteral("Latitude direction"));
+    Frame4->setAccessibleName(QStringLiteral("Longitude direction"));
     for (int member = 0; member < 2; ++member) {
         optLat[member]->setObjectName(QStringLiteral("optLat_%1").arg(member));
         optLong[member]->setObjectName(QStringLiteral("optLong_%1").arg(member));

@@ -2,6 +2,7 @@
 
 #include "windows/chart_folder.h"
 
+#include "core/aspects/chart_description.h"
 #include "core/chart/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
@@ -94,13 +95,8 @@ int ResultsPanel::chosenBody() const
     return chart_ ? chart_->chosenBody() : -1;
 }
 
-void ResultsPanel::ensureBuilt()
+void ResultsPanel::buildHeader()
 {
-    if (built_)
-        return;
-    built_ = true;
-    loadSettings();
-
     // The header: label and value pairs in two columns.
     header_ = new QGridLayout;
     header_->setHorizontalSpacing(8);
@@ -122,8 +118,11 @@ void ResultsPanel::ensureBuilt()
     }
     header_->setColumnStretch(1, 1);
     header_->setColumnStretch(3, 1);
+}
 
-    // Under the header: how far the birth time can move.
+// Under the header: how far the birth time can move.
+void ResultsPanel::buildWindowLines()
+{
     auto makeWindowLine = [this](const QString& name) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
@@ -135,14 +134,12 @@ void ResultsPanel::ensureBuilt()
     };
     windowReading_ = makeWindowLine(QStringLiteral("windowReading"));
     windowChart_ = makeWindowLine(QStringLiteral("windowChart"));
+}
 
-    chart_ = new ChartView(this);
-    chart_->setDiagramStyle(style_);
-    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
-
-    // Below the diagram: the birth's day, slice by slice.
+// Below the diagram: the birth's day, slice by slice, and what the chosen one would change.
+void ResultsPanel::buildDayStrip()
+{
     dayStrip_ = new DayStripView(this);
-    dayStrip_->setToolTip(QString());
     daySlice_ = new QLabel(this);
     daySlice_->setObjectName(QStringLiteral("daySlice"));
     daySlice_->setTextFormat(Qt::PlainText);
@@ -150,10 +147,14 @@ void ResultsPanel::ensureBuilt()
     daySlice_->setWordWrap(true);
     SetTextColour(daySlice_, kHeaderLabelColour);
     connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
-        daySlice_->setText(text.isEmpty() ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
-                                          : text);
+        daySlice_->setText(text.isEmpty()
+                               ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                               : text);
     });
+}
 
+QGridLayout* ResultsPanel::buildCaptions()
+{
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(1);
@@ -185,7 +186,11 @@ void ResultsPanel::ensureBuilt()
             grid->setRowMinimumHeight(top + 2, 7);
     }
     grid->setColumnStretch(1, 1);
+    return grid;
+}
 
+void ResultsPanel::buildButtons()
+{
     cmdSave = new QPushButton(QStringLiteral("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdBack = new QPushButton(QStringLiteral("&Back"), this);
@@ -196,6 +201,25 @@ void ResultsPanel::ensureBuilt()
     }
     connect(cmdSave, &QPushButton::clicked, this, &ResultsPanel::saveRequested);
     connect(cmdBack, &QPushButton::clicked, this, &ResultsPanel::backRequested);
+}
+
+void ResultsPanel::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    loadSettings();
+
+    buildHeader();
+    buildWindowLines();
+    chart_ = new ChartView(this);
+    chart_->setDiagramStyle(style_);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
+    connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
+
+    buildDayStrip();
+    QGridLayout* grid = buildCaptions();
+    buildButtons();
 
     auto* captions = new QVBoxLayout;
     captions->addLayout(grid);
@@ -245,6 +269,7 @@ void ResultsPanel::showReading()
     dayStrip_->setVisible(driver_.records().day.computed);
     daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
+    describeChart();
     if (first)
         makeRoom();
 }
@@ -375,6 +400,12 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
     return QGroupBox::eventFilter(watched, event);
 }
 
+void ResultsPanel::describeChart()
+{
+    const std::string text = DescribeChosenBody(driver_.records(), chosenBody());
+    chart_->setAccessibleDescription(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
 void ResultsPanel::chooseBody(int body)
 {
     if (chart_)
@@ -395,6 +426,7 @@ void ResultsPanel::setRule(AspectRuleChoice rule)
         fillCaptions();
         chart_->setModel(ChartModelOf(driver_.records()));
         chart_->chooseBody(chosen);
+        describeChart();
     }
     emit ruleChanged(rule);
 }

@@ -79,11 +79,19 @@ protected:
 
 private:
     void loadSettings();
+    // The parts of the panel, built on the first reading.
+    void buildHeader();
+    void buildWindowLines();
+    void buildDayStrip();
+    QGridLayout* buildCaptions();
+    void buildButtons();
     void fillCaptions();
     void fillHeader();
     // The two lines of how far the birth time can move.
     void fillWindowLines();
     void markChosenRow();
+    // The chart's description for screen readers follows the chosen body.
+    void describeChart();
     // Where a body's row is, its four captions and the space between them.
     QRect rowBand(int body) const;
     void makeRoom();

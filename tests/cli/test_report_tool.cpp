@@ -4,6 +4,7 @@
 #include "core/chart/stored_text.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <csignal>
 #include <filesystem>
@@ -393,6 +394,46 @@ TEST(ReportTool, PlacesAndZonesFromTheAtlas) {
     const ToolRun twice = Tool({"--name", "Ada", "--date", "2020-11-01", "--time", "01:30", "--place", "New York City"});
     EXPECT_EQ(twice.status, 2);
     EXPECT_NE(twice.err.find("happened twice"), std::string::npos) << twice.err;
+}
+
+// The birthplace's own time in the JSON: the offset, and the note the window
+// shows beside the zone.
+TEST(ReportTool, LocalMeanTimeAndCityTimesFromThePlace) {
+    struct Case {
+        const char* place;
+        const char* date;
+        long offsetMinutes;
+        std::vector<std::string> inNote;
+        std::vector<std::string> notInNote;
+    };
+    const Case cases[] = {
+        {"Jeddah", "1930-06-01", 157, {"local mean time of Jeddah, 39°11′ E: UTC+2:36:44"}, {}},
+        {"Riyadh", "1930-06-01", 187, {"local mean time of Riyadh"}, {}},
+        {"Pokhara", "1910-06-01", 336, {"local mean time of Pokhara"}, {}},
+        {"Abu Dhabi", "1912-06-01", 218, {"local mean time of Abu Dhabi"}, {}},
+        {"Mumbai", "1930-06-01", 291, {"Bombay Time", "choose Indian Time"}, {}},
+        {"Mumbai", "1960-06-01", 330, {"Indian Time"}, {"Bombay Time"}},
+        {"Kolkata", "1940-06-01", 353, {"Calcutta Time"}, {}},
+        {"Kolkata", "1950-06-01", 330, {"Indian Time"}, {"Calcutta Time"}},
+        {"Chennai", "1930-06-01", 330, {"Indian Time"}, {"Bombay Time", "Calcutta Time"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.place) + " " + c.date);
+        const ToolRun run = Tool({"--name", "Ada", "--date", c.date, "--time", "12:00", "--place", c.place, "--json"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto birth = nlohmann::json::parse(run.out).at("birth");
+        EXPECT_EQ(birth.at("utc_offset_minutes").get<long>(), c.offsetMinutes);
+        const std::string note = birth.at("zone_note").get<std::string>();
+        for (const std::string& part : c.inNote) EXPECT_NE(note.find(part), std::string::npos) << note;
+        for (const std::string& part : c.notInNote) EXPECT_EQ(note.find(part), std::string::npos) << note;
+    }
+    // A row chosen by hand has no zone id and so no note.
+    const ToolRun byHand = Tool({"--name", "Ada", "--date", "1930-06-01", "--time", "12:00", "--place", "Mumbai",
+                                 "--zone", "34", "--json"});
+    ASSERT_EQ(byHand.status, 0) << byHand.err;
+    const auto birth = nlohmann::json::parse(byHand.out).at("birth");
+    EXPECT_TRUE(birth.at("zone_note").is_null());
+    EXPECT_EQ(birth.at("utc_offset_minutes").get<long>(), 330);
 }
 
 TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {

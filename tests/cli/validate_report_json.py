@@ -32,6 +32,8 @@ cases = {
     "the north chart style": greenwich + ["--chart", "north"],
     "a place of the atlas, war time": birth + ["--place", "Kolkata"],
     "a place with a row by hand": birth + ["--place", "Pune", "--zone", "34"],
+    "the birthplace's local mean time": ["--name", "Ada", "--date", "1930-06-01", "--time", "12:00",
+                                         "--place", "Jeddah"],
     "a zone id by hand, southern and western": ["--name", "Ada", "--date", "1950-07-01", "--time", "12:00",
                                                 "--lat", "33:52S", "--lon", "70:40W", "--city", "Santiago",
                                                 "--state", "RM", "--country", "Chile",

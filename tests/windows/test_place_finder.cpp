@@ -159,6 +159,26 @@ private slots:
         QCOMPARE(window->entries().LatMin, std::string("45"));
     }
 
+    void bombayTimeIsOfferedAndIndianTimeByHandIsKept()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(1, "June", 1930, 12);
+        pickPlace(QStringLiteral("Bombay"), QStringLiteral("Mumbai, Maharashtra, India"));
+        QVERIFY2(note().contains(QStringLiteral("Bombay kept Bombay Time, UTC+4:51, until 1955")), qPrintable(note()));
+        QVERIFY2(note().endsWith(QStringLiteral("choose Indian Time")), qPrintable(note()));
+        const QColor calm = Child<QLabel>(*window, "lblZoneNote")->palette().color(QPalette::WindowText);
+
+        // The time was recorded in Indian time: the row chosen by hand wins, calmly.
+        Pick(*window, "cboTimeZone", QStringLiteral("Indian Time, IST, -5.3"));
+        QVERIFY(window->entries().ZoneId.empty());
+        QCOMPARE(Child<QLabel>(*window, "lblZoneNote")->palette().color(QPalette::WindowText), calm);
+
+        // Picked again, the place's own time: the reading takes Bombay Time.
+        pickPlace(QStringLiteral("Bombay"), QStringLiteral("Mumbai, Maharashtra, India"));
+        Click(*window, "cmdCalculate");
+        QCOMPARE(window->driver().records().birth.ExactOffsetSeconds.value_or(0), 4 * 3600 + 51 * 60);
+    }
+
     void readingUsesTheExactZoneAndTheChartKeepsIt()
     {
         TypeInto(*window, "txtName", QStringLiteral("Ada"));

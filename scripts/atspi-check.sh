@@ -1,0 +1,37 @@
+#!/bin/sh
+# Starts the real main window under Xvfb with the accessibility bus on, and
+# reads it with scripts/atspi-check.py. Returns 77 (skipped) when Xvfb, D-Bus,
+# the accessibility bus or Python's Atspi module is missing.
+#
+#   scripts/atspi-check.sh [path/to/rashi-drishti]
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-$here/build/bin/rashi-drishti}
+[ -x "$program" ] || { echo "no program at $program (build first)"; exit 1; }
+for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool missing"; exit 77; }
+done
+# The system's Python: the gi bindings come from Debian's python3-gi.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+"$python" -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi' 2>/dev/null \
+  || { echo "skipped: Python's Atspi module missing"; exit 77; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
+export RASHI_DRISHTI_LOCK="$work/instance.lock" PROGRAM="$program" CHECK="$here/scripts/atspi-check.py" PYTHON="$python"
+
+exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  bus=$!
+  sleep 1
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$PROGRAM" &
+  program=$!
+  status=0
+  "$PYTHON" "$CHECK" "Rashi Drishti" || status=$?
+  kill "$program" "$bus" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
+  exit $status
+'

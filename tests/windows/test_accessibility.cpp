@@ -1,0 +1,154 @@
+// What a screen reader finds on both panels: every box, list, button, check
+// box and radio button has a name of its own, or a caption that labels it
+// (never the group box around it), and the chart says what the chosen body
+// aspects.
+
+#include "ui_helpers.h"
+#include "recording_dialogs.h"
+
+#include "windows/chart_view.h"
+#include "windows/input_panel.h"
+#include "windows/main_window.h"
+#include "windows/results_panel.h"
+
+#include <QAccessible>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+bool NeedsName(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::EditableText:
+    case QAccessible::ComboBox:
+    case QAccessible::List:
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton: return true;
+    default: return false;
+    }
+}
+
+// The control's own name: set for it, its caption as a button, or a label
+// relation to a caption that is not a group box. Empty when it has none.
+QString OwnName(QWidget* widget, QAccessibleInterface* control)
+{
+    // A list is read by its current entry and its label: only a label names it.
+    const bool list = control->role() == QAccessible::ComboBox || control->role() == QAccessible::List;
+    if (!list && !widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty())
+        return button->text();
+    for (const auto& [other, relation] : control->relations(QAccessible::Label)) {
+        if (qobject_cast<QGroupBox*>(other->object()))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(other->object()); label && !label->text().isEmpty())
+            return label->text();
+    }
+    return {};
+}
+
+// "objectName (role)" of every visible control on the panel without a name of its own.
+QStringList Unnamed(const QWidget& panel)
+{
+    QStringList unnamed;
+    for (QWidget* widget : panel.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&panel))
+            continue;
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+        if (!control || !NeedsName(control->role()))
+            continue;
+        if (OwnName(widget, control).isEmpty())
+            unnamed << QStringLiteral("%1 (%2)").arg(widget->objectName()).arg(int(control->role()));
+    }
+    return unnamed;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<frmMain> window;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
+        QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti accessibility test"));
+    }
+    void init() { QVERIFY(ShowFreshWindow(dialogs, window)); }
+
+    void everyInputControlHasANameOfItsOwn()
+    {
+        const QStringList unnamed = Unnamed(*window->inputPanel());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
+
+    void theCaptionlessControlsAreNamed_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("month") << "cboMonth" << "Month";
+        QTest::newRow("year") << "cboYear" << "Year";
+        QTest::newRow("minute") << "cboMinute" << "Minute";
+        QTest::newRow("latitude minutes") << "txtLatMin" << "Latitude minutes";
+        QTest::newRow("longitude minutes") << "txtLonMin" << "Longitude minutes";
+        QTest::newRow("latitude direction") << "Frame3" << "Latitude direction";
+        QTest::newRow("longitude direction") << "Frame4" << "Longitude direction";
+        QTest::newRow("day, by its caption") << "cboDate" << "Date of Birth";
+        QTest::newRow("hour, by its caption") << "cboHour" << "Time of Birth";
+        QTest::newRow("latitude degrees, by its caption") << "txtLatDeg" << "Latitude";
+        QTest::newRow("north keeps its own") << "optLat_0" << "North";
+        QTest::newRow("west keeps its own") << "optLong_1" << "West";
+    }
+    void theCaptionlessControlsAreNamed()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        auto* widget = Child<QWidget>(*window, control);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(iface);
+        QString own = OwnName(widget, iface);
+        if (own.isEmpty())
+            own = iface->text(QAccessible::Name); // a plain group: its name as the reader says it
+        QCOMPARE(own, name);
+    }
+
+    void everyResultsControlHasANameAndTheChartFollowsTheChosenBody()
+    {
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QTRY_VERIFY(ResultsInFront(*window));
+        const QStringList unnamed = Unnamed(*window->resultsPanel());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+        auto* chart = Child<ChartView>(*window, QStringLiteral("chartView"));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(chart);
+        QVERIFY(iface);
+        QStringList seen;
+        for (int body = 0; body < kReportRows; ++body) {
+            window->resultsPanel()->chooseBody(body);
+            const QString description = iface->text(QAccessible::Description);
+            const QString name = QString::fromStdString(window->driver().records().positions.PlanetNames[body]);
+            QVERIFY2(description.startsWith(name + QStringLiteral(" in ")), qPrintable(description));
+            QVERIFY2(description.contains(QStringLiteral(" aspects ")), qPrintable(description));
+            seen << description;
+        }
+        seen.removeDuplicates();
+        QCOMPARE(seen.size(), kReportRows);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
