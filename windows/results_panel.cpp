@@ -145,6 +145,8 @@ void ResultsPanel::buildDayStrip()
     daySlice_->setTextFormat(Qt::PlainText);
     daySlice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     daySlice_->setWordWrap(true);
+    // Room for two lines from the start, so the diagram above keeps its least size.
+    daySlice_->setMinimumHeight(2 * daySlice_->fontMetrics().lineSpacing() + 2);
     SetTextColour(daySlice_, kHeaderLabelColour);
     connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
         daySlice_->setText(text.isEmpty()
