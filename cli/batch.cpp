@@ -75,7 +75,7 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
         start = tab + 1;
     }
     std::optional<Entries> entries;
-    if (count + 1 == fields.size() || count == fields.size()) entries = EntriesFromChartLines(fields);
+    if (count + 1 == fields.size() || count == fields.size()) entries = EntriesFromChartLines(fields, nullptr, false);
     if (entries && !zoneId.empty() && !IsKnownZoneId(zoneId)) entries.reset();
     std::string refusal;
     if (!entries) refusal = kChartFileRefused;
@@ -84,7 +84,7 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
     else if (!zoneId.empty()) {
         entries->ZoneId = zoneId;
         if (const auto invalid = ValidateInput(*entries)) refusal = invalid->message;
-        else if (const auto problem = places::ApplyZoneOffset(*entries)) refusal = problem->toStdString();
+        else if (const auto problem = places::ApplyZoneOffset(*entries, places::RepeatedTime::ByChoice)) refusal = problem->toStdString();
     }
     if (refusal.empty())
         if (const auto invalid = driver.Calculate(*entries)) refusal = invalid->message;

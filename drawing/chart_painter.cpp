@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace rashi {
 namespace {
@@ -130,28 +131,74 @@ double ExitDistance(const QRectF& box, const QPointF& unit, double factor)
     return std::min(across, down);
 }
 
-// An arrow from the edge of one text box to just inside another, so that it
-// crosses neither box's names.
-void DrawArrow(QPainter& painter, const QRectF& fromBox, const QRectF& toBox, double head)
+// A cubic curve from the edge of one text box to just inside another.
+struct Curve {
+    QPointF start, first, second, end; // the ends and the two control points
+
+    QPointF at(double t) const
+    {
+        const double u = 1 - t;
+        return start * (u * u * u) + first * (3 * u * u * t) + second * (3 * u * t * t) + end * (t * t * t);
+    }
+};
+
+QPointF Towards(const QPointF& a, const QPointF& b)
 {
-    QPointF from = fromBox.center();
-    QPointF to = toBox.center();
-    const double length = QLineF(from, to).length();
-    if (length < 1)
-        return;
-    const QPointF unit = (to - from) / length;
-    from += unit * ExitDistance(fromBox, unit, 1.0);
-    to -= unit * ExitDistance(toBox, unit, 0.75);
-    if (QLineF(from, to).length() < 1.5 * head)
-        return;
-    painter.drawLine(QLineF(from, to - unit * head * 0.6));
-    const QPointF normal(-unit.y(), unit.x());
-    QPainterPath tip;
-    tip.moveTo(to);
-    tip.lineTo(to - unit * head + normal * head * 0.45);
-    tip.lineTo(to - unit * head - normal * head * 0.45);
-    tip.closeSubpath();
-    painter.fillPath(tip, painter.pen().color());
+    const double d = QLineF(a, b).length();
+    return d < 1e-9 ? QPointF(1, 0) : (b - a) / d;
+}
+
+// The curve from box to box that leaves towards `first` and arrives from `second`.
+Curve CurveVia(const QRectF& fromBox, const QRectF& toBox, const QPointF& first, const QPointF& second)
+{
+    const QPointF out = Towards(fromBox.center(), first);
+    const QPointF in = Towards(second, toBox.center());
+    return {fromBox.center() + out * ExitDistance(fromBox, out, 1.0), first, second,
+            toBox.center() - in * ExitDistance(toBox, in, 0.75)};
+}
+
+// The bow whose middle passes through a point: the quadratic curve of that
+// middle, as a cubic.
+Curve CurveThrough(const QRectF& fromBox, const QRectF& toBox, const QPointF& through)
+{
+    const QPointF from = fromBox.center();
+    const QPointF to = toBox.center();
+    const QPointF control = through * 2 - (from + to) / 2;
+    return CurveVia(fromBox, toBox, from + (control - from) * (2.0 / 3), to + (control - to) * (2.0 / 3));
+}
+
+constexpr int kCurveSamples = 48;
+
+double CurveLength(const Curve& curve)
+{
+    double length = 0;
+    QPointF previous = curve.start;
+    for (int i = 1; i <= 16; ++i) {
+        const QPointF point = curve.at(i / 16.0);
+        length += QLineF(previous, point).length();
+        previous = point;
+    }
+    return length;
+}
+
+int TextsCrossed(const Curve& curve, const std::vector<QRectF>& obstacles)
+{
+    std::array<QPointF, kCurveSamples + 1> points;
+    for (int i = 0; i <= kCurveSamples; ++i)
+        points[i] = curve.at(double(i) / kCurveSamples);
+    int crossed = 0;
+    for (const QRectF& box : obstacles)
+        crossed += std::any_of(points.begin(), points.end(), [&](const QPointF& p) { return box.contains(p); });
+    return crossed;
+}
+
+bool InsideSquare(const Curve& curve, const QRectF& square)
+{
+    const QRectF inside = square.adjusted(2, 2, -2, -2);
+    for (int i = 0; i <= kCurveSamples; ++i)
+        if (!inside.contains(curve.at(double(i) / kCurveSamples)))
+            return false;
+    return true;
 }
 
 QString RuleCaption(const ChartModel& model)
@@ -270,6 +317,85 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
     return layout;
 }
 
+std::vector<ArrowRoute> RouteArrows(const ChartLayout& layout, const ChartModel& model, const ChartOptions& options)
+{
+    std::vector<ArrowRoute> routes;
+    const int chosen = options.chosenBody;
+    if (chosen < 0 || chosen >= kReportRows || model.bodies[chosen].sign < 0)
+        return routes;
+    const int fromSign = model.bodies[chosen].sign;
+    const QRectF& square = layout.square;
+    const double side = square.width();
+    const double clearance = std::max(1.0, side * 0.006);
+    const QRectF fromBox = CellTextBox(options.style, fromSign, model.ascendantSign, square);
+    const unsigned aspected = AspectedSigns(model, chosen);
+    for (int sign = 0; sign < 12; ++sign) {
+        if (!((aspected >> sign) & 1u))
+            continue;
+        const QRectF toBox = CellTextBox(options.style, sign, model.ascendantSign, square);
+        if (QLineF(fromBox.center(), toBox.center()).length() < 1)
+            continue;
+        // Every text but the two cells' own, a little widened for the pen.
+        std::vector<QRectF> obstacles;
+        for (const PlacedText& text : layout.texts) {
+            if (fromBox.contains(text.box.center()) || toBox.contains(text.box.center()))
+                continue;
+            obstacles.push_back(text.box.adjusted(-clearance, -clearance, clearance, clearance));
+        }
+        // The straight way first, then curves through points of a grid over
+        // the square: the one crossing fewest texts, of those the shortest.
+        std::optional<Curve> best;
+        int bestCrossed = 0;
+        double bestLength = 0;
+        const auto consider = [&](const Curve& curve) {
+            const int crossed = TextsCrossed(curve, obstacles);
+            const double length = CurveLength(curve);
+            if (!best || crossed < bestCrossed || (crossed == bestCrossed && length < bestLength)) {
+                best = curve;
+                bestCrossed = crossed;
+                bestLength = length;
+            }
+        };
+        consider(CurveThrough(fromBox, toBox, (fromBox.center() + toBox.center()) / 2));
+        const auto gridPoint = [&](int i, int j, int grid) {
+            return QPointF(square.left() + side * (i + 0.5) / grid, square.top() + side * (j + 0.5) / grid);
+        };
+        constexpr int kGrid = 12;
+        for (int i = 0; i < kGrid && bestCrossed > 0; ++i) {
+            for (int j = 0; j < kGrid; ++j) {
+                const Curve curve = CurveThrough(fromBox, toBox, gridPoint(i, j, kGrid));
+                if (InsideSquare(curve, square))
+                    consider(curve);
+            }
+        }
+        // Round a corner: two control points, where one bow is not enough.
+        constexpr int kCoarse = 7;
+        for (int a = 0; a < kCoarse * kCoarse && bestCrossed > 0; ++a) {
+            for (int b = 0; b < kCoarse * kCoarse; ++b) {
+                const Curve curve = CurveVia(fromBox, toBox, gridPoint(a % kCoarse, a / kCoarse, kCoarse),
+                                             gridPoint(b % kCoarse, b / kCoarse, kCoarse));
+                if (InsideSquare(curve, square))
+                    consider(curve);
+            }
+        }
+        const double head = side * 0.03;
+        const QPointF toward = best->end - best->at(0.9);
+        const double towardLength = QLineF(QPointF(), toward).length();
+        if (QLineF(best->start, best->end).length() < 1.5 * head || towardLength < 1e-9)
+            continue;
+        ArrowRoute route;
+        route.toSign = sign;
+        route.tip = best->end;
+        route.direction = toward / towardLength;
+        route.path.moveTo(best->start);
+        // Stop the line under the head so that its round end does not blunt the tip.
+        route.path.cubicTo(best->first, best->second, best->end - route.direction * head * 0.6);
+        route.textsCrossed = bestCrossed;
+        routes.push_back(route);
+    }
+    return routes;
+}
+
 void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, const ChartOptions& options)
 {
     const ChartLayout layout = LayoutChart(rect, model, options);
@@ -334,10 +460,16 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
         QPen arrowPen(arrowColour, std::max(1.0, side * 0.006));
         arrowPen.setCapStyle(Qt::RoundCap);
         painter.setPen(arrowPen);
-        const QRectF from = CellTextBox(options.style, chosenSign, model.ascendantSign, square);
-        for (int sign = 0; sign < 12; ++sign) {
-            if ((aspected >> sign) & 1u)
-                DrawArrow(painter, from, CellTextBox(options.style, sign, model.ascendantSign, square), side * 0.03);
+        const double head = side * 0.03;
+        for (const ArrowRoute& route : RouteArrows(layout, model, options)) {
+            painter.strokePath(route.path, arrowPen);
+            const QPointF normal(-route.direction.y(), route.direction.x());
+            QPainterPath tip;
+            tip.moveTo(route.tip);
+            tip.lineTo(route.tip - route.direction * head + normal * head * 0.45);
+            tip.lineTo(route.tip - route.direction * head - normal * head * 0.45);
+            tip.closeSubpath();
+            painter.fillPath(tip, arrowColour);
         }
     }
 

@@ -7,6 +7,7 @@
 #include "drawing/chart_geometry.h"
 
 #include <QColor>
+#include <QPainterPath>
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -81,6 +82,21 @@ unsigned AspectedSigns(const ChartModel& model, int body);
 
 // Where every cell and every text of the diagram goes in a rectangle.
 ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& options);
+
+// An arrow from the chosen body's sign to a sign it aspects: a straight line
+// where that crosses no text, else the least bent curve that goes round the
+// texts between, within the square; the head ends at `tip` pointing along
+// `direction`.
+struct ArrowRoute {
+    int toSign = -1;
+    QPainterPath path; // from the edge of one cell's text to just inside the other's
+    QPointF tip;
+    QPointF direction; // unit vector
+    int textsCrossed = 0; // texts of other cells and the middle the path still crosses
+};
+
+// The arrows of the chosen body (none without one), for a layout of the model.
+std::vector<ArrowRoute> RouteArrows(const ChartLayout& layout, const ChartModel& model, const ChartOptions& options);
 
 // Draws the diagram into the largest square centred in rect.
 void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, const ChartOptions& options);

@@ -7,6 +7,8 @@
 #include "core/time_window/window_text.h"
 
 #include <QBuffer>
+#include <QMarginsF>
+#include <QPageSize>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -117,13 +119,29 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
     painter.restore();
 }
 
+QPageLayout ReadingPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(40, 40, 40, 40), QPageLayout::Point);
+}
+
+QRectF PageArea(const QPageLayout& layout)
+{
+    const QRectF paper = layout.fullRectPoints();
+    const QRectF paint = layout.paintRect(QPageLayout::Point);
+    // A printer's dialog may leave margins of a few millimetres: keep clear of them.
+    const double left = std::max(0.0, kMinPageMarginPoints - (paint.left() - paper.left()));
+    const double top = std::max(0.0, kMinPageMarginPoints - (paint.top() - paper.top()));
+    const double right = std::max(0.0, kMinPageMarginPoints - (paper.right() - paint.right()));
+    const double bottom = std::max(0.0, kMinPageMarginPoints - (paper.bottom() - paint.bottom()));
+    return QRectF(left, top, paint.width() - left - right, paint.height() - top - bottom);
+}
+
 void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
                        const ChartOptions& options)
 {
-    const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Point);
     painter.save();
     painter.scale(resolution / 72.0, resolution / 72.0);
-    PaintPage(painter, QRectF(QPointF(0, 0), paintRect.size()), records, options);
+    PaintPage(painter, PageArea(device.pageLayout()), records, options);
     painter.restore();
 }
 
@@ -135,8 +153,7 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(40, 36, 40, 36), QPageLayout::Point));
+        writer.setPageLayout(ReadingPageLayout());
         writer.setTitle(QStringLiteral("Rashi Drishti reading of ") + FromUtf8(records.birth.Name).trimmed());
         writer.setCreator(QStringLiteral("Rashi Drishti"));
         QPainter painter;

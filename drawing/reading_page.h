@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -18,9 +19,20 @@ namespace rashi {
 // The page in points (1/72 inch), from its top left corner.
 void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& options);
 
+// No printed text comes nearer the paper's edge than this, in points (10 mm).
+inline constexpr double kMinPageMarginPoints = 10.0 * 72.0 / 25.4;
+
+// A4 portrait with margins of 14 mm, for the PDF and as a printer's start.
+QPageLayout ReadingPageLayout();
+
+// Where the page goes on a device with this layout, in points from the
+// painter's origin (the paint rectangle's corner): the paint rectangle, moved
+// in from any edge nearer the paper's edge than kMinPageMarginPoints.
+QRectF PageArea(const QPageLayout& layout);
+
 // Paints the page on a paged device (a PDF writer or a printer) whose
 // resolution is given: the painter is scaled to points, so fonts keep their
-// size at any resolution. The painter must be active on the device.
+// size at any resolution, within PageArea. The painter must be active on the device.
 void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
                        const ChartOptions& options);
 

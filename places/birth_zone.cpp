@@ -58,16 +58,33 @@ int NearestZoneRow(int offsetSeconds)
 
 namespace {
 
+// Of a repeated time's two offsets, the one the row and box stand for.
+const ZoneOffset* OffsetOfChoice(const ZoneMoment& moment, const Entries& e)
+{
+    const int chosen = ChoiceOffsetSeconds({e.ZoneRow, e.DaylightSaving});
+    if (moment.offset.seconds == chosen)
+        return &moment.offset;
+    if (moment.later.seconds == chosen)
+        return &moment.later;
+    if (moment.offset.daylightSaving != moment.later.daylightSaving)
+        return moment.offset.daylightSaving == e.DaylightSaving ? &moment.offset : &moment.later;
+    return nullptr;
+}
+
 // The offset the clock time had, or nothing (the moment's message says why).
-const ZoneOffset* OffsetInForce(const ZoneMoment& moment, RepeatedTime repeated)
+const ZoneOffset* OffsetInForce(const ZoneMoment& moment, RepeatedTime repeated, const Entries& e)
 {
     switch (moment.clock) {
     case ClockTime::Normal:
         return &moment.offset;
     case ClockTime::Repeated:
-        if (repeated == RepeatedTime::Refuse)
-            return nullptr;
-        return repeated == RepeatedTime::First ? &moment.offset : &moment.later;
+        switch (repeated) {
+        case RepeatedTime::Refuse: return nullptr;
+        case RepeatedTime::First: return &moment.offset;
+        case RepeatedTime::Second: return &moment.later;
+        case RepeatedTime::ByChoice: return OffsetOfChoice(moment, e);
+        }
+        return nullptr;
     case ClockTime::Skipped:
     case ClockTime::UnknownZone:
     case ClockTime::BadInput:
@@ -83,7 +100,7 @@ std::optional<QString> Apply(Entries& e, RepeatedTime repeated, bool chooseRow)
     if (e.ZoneId.empty())
         return std::nullopt;
     const ZoneMoment moment = BirthZoneMoment(e);
-    const ZoneOffset* offset = OffsetInForce(moment, repeated);
+    const ZoneOffset* offset = OffsetInForce(moment, repeated, e);
     if (!offset)
         return moment.message;
     e.ZoneOffsetSeconds = offset->seconds;

@@ -16,8 +16,11 @@ namespace rashi::places {
 // the next day's 00:00).
 ZoneMoment BirthZoneMoment(const Entries& entries);
 
-// Which offset a time that happened twice means.
-enum class RepeatedTime { Refuse, First, Second };
+// Which offset a time that happened twice means. ByChoice: the one the
+// entries' row and box give; where neither does exactly, the box decides (the
+// daylight-saving offset when ticked, the other when not). A chart file, the
+// report tool's rows and a batch line read back this way, without asking.
+enum class RepeatedTime { Refuse, First, Second, ByChoice };
 
 // Sets the entries' exact offset from their zone id, keeping their row and
 // box (a chart file's). Returns the message for the user when that cannot be

@@ -455,6 +455,18 @@ std::optional<Entries> InputPanel::entriesWithZone()
         if (chosen < 0)
             return std::nullopt;
         which = chosen == 0 ? places::RepeatedTime::First : places::RepeatedTime::Second;
+        // The answer sets the row and box, so that the header, the box and a
+        // chart file saved from it all say the same hour.
+        const places::ZoneOffset& offset = chosen == 0 ? moment.offset : moment.later;
+        if (const auto choice = places::ChooseZoneRow(offset, placeZoneId_)) {
+            e.ZoneRow = choice->row;
+            e.DaylightSaving = choice->daylightSaving;
+        } else {
+            e.ZoneRow = places::NearestZoneRow(offset.standardSeconds);
+            e.DaylightSaving = offset.daylightSaving;
+        }
+        cboTimeZone->setCurrentIndex(e.ZoneRow);
+        chkDST->setChecked(e.DaylightSaving);
     }
     if (const auto problem = places::ApplyZoneOffset(e, which)) {
         dialogs_.message(*problem, MessageIcon::Critical);

@@ -11,6 +11,7 @@
 #include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/user_dialogs.h"
+#include "windows/program_settings.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -23,7 +24,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -71,7 +71,7 @@ void ResultsPanel::loadSettings()
     if (settingsLoaded_)
         return;
     settingsLoaded_ = true;
-    QSettings settings;
+    ProgramSettings settings;
     const std::string rule = settings.value(QLatin1String(kRuleKey)).toString().toStdString();
     if (const auto stored = RuleFromKey(rule); stored && *stored != driver_.rule())
         driver_.SetRule(*stored);
@@ -417,7 +417,7 @@ void ResultsPanel::chooseBody(int body)
 void ResultsPanel::setRule(AspectRuleChoice rule)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
+    ProgramSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
     if (rule == driver_.rule())
         return;
     driver_.SetRule(rule);
@@ -441,7 +441,7 @@ void ResultsPanel::useClassicalRule(bool classical)
 void ResultsPanel::setDiagramStyle(ChartStyle style)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
+    ProgramSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
     if (style == style_)
         return;
     style_ = style;
@@ -473,7 +473,7 @@ void ResultsPanel::print()
     if (!hasReading())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(ReadingPageLayout());
     printer.setDocName(suggestedName(QString()));
     if (!dialogs_.choosePrinter(printer))
         return;
@@ -499,7 +499,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
 {
     if (!hasReading())
         return;
-    QSettings settings;
+    ProgramSettings settings;
     FileDialogSetup setup = dialog;
     setup.startFolder = ChartFolder(settings);
     const QString name = dialogs_.saveFileName(setup);

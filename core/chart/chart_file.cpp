@@ -5,6 +5,7 @@
 #include "core/chart/entry_lists.h"
 #include "core/chart/stored_text.h"
 #include "core/chart/trim.h"
+#include "core/chart/validation.h"
 #include "core/chart/visible_text.h"
 #include "core/chart/windows1252.h"
 
@@ -108,7 +109,7 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
     return bytes;
 }
 
-std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem) {
+std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem, bool placeOnGlobe) {
     Entries e;
     e.Name = l[0];
     // Lines 1 to 6: a position in a list, the list and what its entries are.
@@ -142,6 +143,19 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* p
     e.LonMin = l[8];
     e.LatDeg = l[9];
     e.LatMin = l[10];
+    // A place off the globe is refused here, as the window would refuse it typed.
+    if (placeOnGlobe && ValidateCoordinates(e)) {
+        struct Limit {
+            int line;
+            const char* expected;
+        };
+        const Limit limits[] = {{7, "a longitude from 0 to 180 degrees"}, {8, "minutes from 0 to 59"},
+                                {9, "a latitude from 0 to 90 degrees"},   {10, "minutes from 0 to 59"}};
+        const Field target = ValidateCoordinates(e)->target;
+        const int line = target == Field::LonDeg ? 0 : target == Field::LonMin ? 1 : target == Field::LatDeg ? 2 : 3;
+        RefuseLine(problem, limits[line].line, l[limits[line].line], limits[line].expected);
+        return std::nullopt;
+    }
 
     std::optional<bool> flags[3];
     for (int line = 11; line <= 13; ++line) {

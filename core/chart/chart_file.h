@@ -42,7 +42,11 @@ inline constexpr std::string_view kZoneIdLineName = "time zone id"; // the 18th 
 // The entries a chart file restores. Nothing is returned when any line does
 // not fit its control: the file is refused whole, and `problem` (when given)
 // says which line and what it held.
-std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::string* problem = nullptr);
+// A place off the globe (latitude past 90, longitude past 180, minutes past
+// 59) is refused too, unless `placeOnGlobe` is false: the batch leaves that to
+// the reading's checks, whose message names the box.
+std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::string* problem = nullptr,
+                                             bool placeOnGlobe = true);
 
 // Splits the first 17 lines (CR ends a line, an LF right after it belongs to
 // the end) and decodes them. Fewer than 17 lines, or a line longer than a box

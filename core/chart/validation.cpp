@@ -8,6 +8,19 @@ namespace {
 constexpr std::string_view kBadFebruaryDate = "Please Enter Correct Date Or Month!";
 constexpr std::string_view kBadThirtyFirst = "Please Enter Correct Date Or Month !";
 
+// What a box says as a number; text that is not all digits counts as out of
+// range. An empty box is the emptiness rules' business.
+int BoxNumber(const std::string& text) {
+    if (text.empty()) return 0;
+    if (text.size() > 3) return 1000;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return 1000;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 struct RequiredBox {
     std::string Entries::*text;
     std::string_view message;
@@ -52,6 +65,24 @@ std::optional<Refusal> ValidateInput(const Entries& e) {
         e.MonthPosition == 3 || e.MonthPosition == 5 || e.MonthPosition == 8 || e.MonthPosition == 10;
     if (thirtyDayMonth && e.DatePosition == 30)
         return Refusal{13, kBadThirtyFirst, MessageIcon::Information, Field::None};
+    return ValidateCoordinates(e);
+}
+
+std::optional<Refusal> ValidateCoordinates(const Entries& e) {
+    // A point on the globe: latitude to 90 degrees, longitude to 180, minutes
+    // to 59, and nothing past the pole or the date line.
+    const int latDeg = BoxNumber(e.LatDeg);
+    const int latMin = BoxNumber(e.LatMin);
+    const int lonDeg = BoxNumber(e.LonDeg);
+    const int lonMin = BoxNumber(e.LonMin);
+    if (latDeg > 90)
+        return Refusal{14, "Please Enter Correct Degree of Latitude", MessageIcon::Critical, Field::LatDeg};
+    if (latMin > 59 || (latDeg == 90 && latMin > 0))
+        return Refusal{15, "Please Enter Correct Minutes of Latitude", MessageIcon::Critical, Field::LatMin};
+    if (lonDeg > 180)
+        return Refusal{16, "Please Enter Correct Degree of Longitude", MessageIcon::Critical, Field::LonDeg};
+    if (lonMin > 59 || (lonDeg == 180 && lonMin > 0))
+        return Refusal{17, "Please Enter Correct Minute of Longitude", MessageIcon::Critical, Field::LonMin};
     return std::nullopt;
 }
 

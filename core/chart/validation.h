@@ -6,6 +6,7 @@
 #include "core/chart/entries.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rashi {
@@ -26,8 +27,13 @@ struct Refusal {
 
 bool IsLeapYear(int year); // divisible by 4; agrees with the Gregorian rule over 1901..2050
 
-// The thirteen rules in order; the first that fails is returned.
+// The seventeen rules in order; the first that fails is returned. Rules 1 to
+// 13 are the boxes, directions and the day; 14 to 17 are ValidateCoordinates.
 std::optional<Refusal> ValidateInput(const Entries& entries);
+
+// Rules 14 to 17: latitude at most 90 degrees, longitude at most 180, minutes
+// at most 59 (and none past 90 or 180). The boxes must already be filled.
+std::optional<Refusal> ValidateCoordinates(const Entries& entries);
 
 // City, state and country must not be empty before a place lookup.
 std::optional<Refusal> ValidatePlaceLookup(const Entries& entries);

@@ -86,6 +86,17 @@ TEST(ReportTool, WrongInputGivesTheProgramsMessageAndNoOutput) {
         {"digit in a name", with(kGreenwich, {"--name", "R2D2"}), "Please enter only letters"},
         {"apostrophe in a city", with(kGreenwich, {"--city", "O'Fallon"}), "Please enter only letters"},
         {"four-digit degrees", with(kGreenwich, {"--lat", "1234:0N"}), "Please enter only numbers"},
+        {"latitude 99", with(kGreenwich, {"--lat", "99:0N"}), "Please Enter Correct Degree of Latitude"},
+        {"latitude 999:99", with(kGreenwich, {"--lat", "999:99N"}), "Please Enter Correct Degree of Latitude"},
+        {"latitude minutes 60", with(kGreenwich, {"--lat", "51:60N"}), "Please Enter Correct Minutes of Latitude"},
+        {"longitude 181", with(kGreenwich, {"--lon", "181:0E"}), "Please Enter Correct Degree of Longitude"},
+        {"longitude 180:01", with(kGreenwich, {"--lon", "180:1W"}), "Please Enter Correct Minute of Longitude"},
+        {"an atlas birth on 31 April: the day's message, not the zone's",
+         {"--name", "Ada", "--date", "1990-04-31", "--time", "12:00", "--place", "Pune"},
+         "Please Enter Correct Date Or Month !"},
+        {"an atlas birth off the globe by hand", {"--name", "Ada", "--date", "1990-04-30", "--time", "12:00",
+                                                  "--place", "Pune", "--lat", "91:0N"},
+         "Please Enter Correct Degree of Latitude"},
         {"upper-case extension", {"chart.KQA"}, "Please Check The File."},
         {"missing file", {"/nonexistent/chart.kqa"}, "Please Check The File."},
         {"year outside the list", with(kGreenwich, {"--date", "1850-01-01"}), "The year must be 1901 to 2050"},
@@ -234,6 +245,33 @@ TEST(ReportTool, OnlyRegularFilesAreRead) {
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(LastLine(run.err), "Please Check The File.");
         EXPECT_NE(run.err.find(name), std::string::npos) << "the detail names the file";
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ReportTool, AFolderNamedForOneFileWritesNoneOfThem) {
+    const auto dir = TempDir();
+    std::filesystem::create_directory(dir / "taken");
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const std::string pdf = (dir / "p.pdf").string(), svg = (dir / "s.svg").string(),
+                      save = (dir / "c.kqa").string(), taken = (dir / "taken").string();
+    const Case cases[] = {
+        {"svg", {"--pdf", pdf, "--save", save, "--svg", taken}, "--svg must name a file, not a folder"},
+        {"pdf", {"--save", save, "--svg", svg, "--pdf", taken}, "--pdf must name a file, not a folder"},
+        {"save", {"--pdf", pdf, "--svg", svg, "--save", taken}, "--save must name a file, not a folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+        for (const std::string& file : {pdf, svg, save}) EXPECT_FALSE(std::filesystem::exists(file)) << file;
     }
     std::filesystem::remove_all(dir);
 }
@@ -464,6 +502,63 @@ TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     // This machine's own zone, and the database's copies, name no place.
     EXPECT_EQ(out[4], "5\terror\tPlease Check The File.");
     EXPECT_EQ(out[5], "6\terror\tPlease Check The File.");
+    // A 19th field is no chart.
+    EXPECT_EQ(Tool({"--batch"}, chart + "\tAsia/Kolkata\tmore\n").out, "1\terror\tPlease Check The File.\n");
+    EXPECT_EQ(Tool({"--batch"}, chart + "\tAsia/Kolkata\t\n").out, "1\terror\tPlease Check The File.\n");
+}
+
+TEST(ReportTool, BatchNamesTheBoxOfAPlaceOffTheGlobe) {
+    const auto line = [](const char* lonDeg, const char* latDeg, const char* latMin) {
+        return std::string("Ada\t1\t1\t2000\t12\t0\t29\t") + lonDeg + "\t0\t" + latDeg + "\t" + latMin +
+               "\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    };
+    const ToolRun run = Tool({"--batch"}, line("0", "99", "0") + line("181", "51", "28") + line("0", "51", "60") +
+                                              line("180", "90", "0"));
+    EXPECT_EQ(run.status, 1);
+    std::istringstream lines(run.out);
+    std::vector<std::string> out;
+    for (std::string l; std::getline(lines, l);) out.push_back(l);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[0], "1\terror\tPlease Enter Correct Degree of Latitude");
+    EXPECT_EQ(out[1], "2\terror\tPlease Enter Correct Degree of Longitude");
+    EXPECT_EQ(out[2], "3\terror\tPlease Enter Correct Minutes of Latitude");
+    EXPECT_EQ(out[3].substr(0, 14), "4\tSun / Surya\t");
+}
+
+TEST(ReportTool, TheTwiceHappenedHourIsReadByTheBox) {
+    // New York, 1 Nov 2020, 01:30, row Eastern Standard Time, zone id America/New_York.
+    const auto dir = TempDir();
+    struct Case {
+        const char* box;
+        const char* offset;
+    };
+    const Case cases[] = {{"False", "\"utc_offset_minutes\":-300"}, {"True", "\"utc_offset_minutes\":-240"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        const std::vector<std::string> lines = {"Ada",  "11",    "1",     "2020", "1",  "30",       "27",
+                                                "74",   "0",     "40",    "43",   "False", "False", c.box,
+                                                "New York", "New York", "USA", "America/New_York"};
+        std::string bytes;
+        for (const std::string& l : lines) bytes += EncodeText(l) + "\r\n";
+        const auto path = dir / (std::string(c.box) + ".kqa");
+        std::ofstream(path, std::ios::binary) << bytes;
+        const ToolRun run = Tool({path.string(), "--json"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(c.offset), std::string::npos) << run.out;
+        // The batch reads the same line the same way.
+        std::string tabbed;
+        for (const std::string& l : lines) tabbed += (tabbed.empty() ? "" : "\t") + l;
+        const ToolRun batch = Tool({"--batch"}, tabbed + "\n");
+        EXPECT_EQ(batch.status, 0) << batch.out;
+        // Row and box given by hand decide too.
+        std::vector<std::string> args = {"--name", "Ada", "--date", "2020-11-01", "--time", "01:30",
+                                         "--place", "New York City", "--zone", "27", "--json"};
+        if (std::string(c.box) == "True") args.push_back("--dst");
+        const ToolRun options = Tool(args);
+        ASSERT_EQ(options.status, 0) << options.err;
+        EXPECT_NE(options.out.find(c.offset), std::string::npos) << options.out;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {

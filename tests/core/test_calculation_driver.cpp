@@ -60,16 +60,17 @@ TEST(CalculationDriver, FillsTheBirthRecord) {
              EXPECT_FALSE(b.LonEast);
              EXPECT_FALSE(b.LatSouth);
          }},
-        {"South, daylight saving, 999", [](Entries& e) {
+        {"South, daylight saving, the pole", [](Entries& e) {
              e.North = false;
              e.South = true;
              e.DaylightSaving = true;
-             e.LatDeg = "999";
+             e.LatDeg = "90";
+             e.LatMin = "0";
          },
          [](const BirthRecord& b) {
              EXPECT_TRUE(b.LatSouth);
              EXPECT_TRUE(b.DaylightSaving);
-             EXPECT_EQ(b.LatDegrees, 999);
+             EXPECT_EQ(b.LatDegrees, 90);
          }},
     };
     for (const Case& c : cases) {

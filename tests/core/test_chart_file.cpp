@@ -90,6 +90,45 @@ TEST(ChartFile, AcceptsWhatTheFormatAllows) {
     const auto e = ParseChartFile(FileOf(lines));
     ASSERT_TRUE(e);
     EXPECT_TRUE(e->East && !e->West && e->South && !e->North && !e->DaylightSaving);
+    // Any number but zero is true, a fraction too; the edges of the globe are on it.
+    lines = GoodLines();
+    lines[11] = "0.5";
+    lines[12] = "0.0";
+    lines[13] = ".5";
+    lines[7] = "180";
+    lines[8] = "0";
+    lines[9] = "90";
+    lines[10] = "0";
+    const auto f = ParseChartFile(FileOf(lines));
+    ASSERT_TRUE(f);
+    EXPECT_TRUE(f->East && !f->South && f->DaylightSaving);
+}
+
+TEST(ChartFile, APlaceOffTheGlobeIsRefusedByTheLineThatSaysSo) {
+    struct Case {
+        const char* lonDeg;
+        const char* lonMin;
+        const char* latDeg;
+        const char* latMin;
+        const char* problem; // empty: read
+    };
+    const Case cases[] = {
+        {"180", "0", "90", "0", ""},
+        {"180", "1", "18", "31", "Line 9 (longitude minutes) holds \"1\", not minutes from 0 to 59."},
+        {"73", "51", "90", "1", "Line 11 (latitude minutes) holds \"1\", not minutes from 0 to 59."},
+        {"73", "51", "99", "0", "Line 10 (latitude degrees) holds \"99\", not a latitude from 0 to 90 degrees."},
+        {"181", "0", "18", "31", "Line 8 (longitude degrees) holds \"181\", not a longitude from 0 to 180 degrees."},
+    };
+    for (const Case& c : cases) {
+        ChartLines lines = GoodLines();
+        lines[7] = c.lonDeg;
+        lines[8] = c.lonMin;
+        lines[9] = c.latDeg;
+        lines[10] = c.latMin;
+        std::string problem;
+        EXPECT_EQ(ParseChartFile(FileOf(lines), &problem).has_value(), *c.problem == 0) << c.problem;
+        EXPECT_EQ(problem, c.problem);
+    }
 }
 
 TEST(ChartFile, RefusesAnyLineThatDoesNotFitItsControl) {
@@ -106,6 +145,8 @@ TEST(ChartFile, RefusesAnyLineThatDoesNotFitItsControl) {
         {"four digits", 7, "1234"},   {"minus sign", 8, "-5"},       {"letters", 9, "ab"},
         {"blank", 10, " "},           {"neither word nor number", 11, "Yes"}, {"empty boolean", 12, ""},
         {"half a number", 13, "1.2.3"},
+        {"longitude 181", 7, "181"},  {"longitude minutes 60", 8, "60"}, {"latitude 99", 9, "99"},
+        {"latitude 999", 9, "999"},   {"latitude minutes 60", 10, "60"},
     };
     for (const Case& c : cases) {
         ChartLines lines = GoodLines();

@@ -8,6 +8,8 @@
 #include "core/chart/reading_header.h"
 
 #include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 
 namespace rashi {
@@ -141,6 +144,17 @@ const ReadingRecords& Pune()
     return driver.records();
 }
 
+// Greenwich, 1 January 2000, noon: several bodies share a sign.
+const ReadingRecords& Greenwich()
+{
+    static CalculationDriver driver = [] {
+        CalculationDriver d;
+        EXPECT_FALSE(d.Calculate(testing::GreenwichNoon()));
+        return d;
+    }();
+    return driver.records();
+}
+
 TEST(ChartModel, BodiesTheirSignsAndTheAscendant)
 {
     const ChartModel model = ChartModelOf(Pune());
@@ -203,6 +217,47 @@ TEST(ChartLayout, EveryBodyOnceInItsSignHighlightedWhereTheChosenOneLooks)
     }
 }
 
+TEST(ChartArrows, GoRoundTheMiddleTextAndOtherCellsLabels)
+{
+    // Every body chosen in turn, in both styles and at two sizes: an arrow
+    // for every aspected sign, none crossing a text that is not its own cells'.
+    for (const ReadingRecords* records : {&Pune(), &Greenwich()}) {
+        const ChartModel model = ChartModelOf(*records);
+        for (ChartStyle style : {ChartStyle::South, ChartStyle::North}) {
+            for (double side : {300.0, 600.0}) {
+                for (int body = 0; body < kReportRows; ++body) {
+                    ChartOptions options;
+                    options.style = style;
+                    options.chosenBody = body;
+                    const ChartLayout layout = LayoutChart(QRectF(0, 0, side, side), model, options);
+                    const auto routes = RouteArrows(layout, model, options);
+                    const std::string what =
+                        std::string(ChartStyleKey(style)) + " " + std::to_string(int(side)) + " body " + std::to_string(body);
+                    const unsigned aspected = AspectedSigns(model, body);
+                    EXPECT_EQ(routes.size(), std::size_t(std::popcount(aspected))) << what;
+                    for (const ArrowRoute& route : routes) {
+                        EXPECT_TRUE((aspected >> route.toSign) & 1u) << what;
+                        EXPECT_EQ(route.textsCrossed, 0) << what << " to sign " << route.toSign;
+                        for (int i = 0; i <= 100; ++i)
+                            EXPECT_TRUE(layout.square.contains(route.path.pointAtPercent(i / 100.0))) << what;
+                        // The middle field's texts, checked on the drawn path itself.
+                        for (const PlacedText& text : layout.texts) {
+                            if (text.kind != PlacedText::Title)
+                                continue;
+                            for (int i = 0; i <= 100; ++i)
+                                EXPECT_FALSE(text.box.contains(route.path.pointAtPercent(i / 100.0)))
+                                    << what << " " << text.text.toStdString();
+                        }
+                    }
+                }
+            }
+        }
+    }
+    ChartOptions none;
+    EXPECT_TRUE(RouteArrows(LayoutChart(QRectF(0, 0, 300, 300), ChartModelOf(Pune()), none), ChartModelOf(Pune()), none)
+                    .empty());
+}
+
 TEST(ChartPicture, TheChosenSignAndTheSignsItAspectsAreShaded)
 {
     // The Moon in Scorpio: its box (column 1, row 3) and Leo's (3, 2) take
@@ -217,6 +272,37 @@ TEST(ChartPicture, TheChosenSignAndTheSignsItAspectsAreShaded)
     EXPECT_EQ(sample(3, 3), options.colours.background);
     options.chosenBody = -1;
     EXPECT_EQ(RenderChart(Pune(), options, 400).pixelColor(108, 395), options.colours.background);
+}
+
+TEST(PrintedPage, TextKeepsTenMillimetresFromThePapersEdge)
+{
+    struct Case {
+        const char* what;
+        QMarginsF marginsMm; // as a printer's dialog leaves them
+        QMarginsF insetMm;   // where the page then starts, from the paint rectangle
+    };
+    const Case cases[] = {
+        {"no margins", {0, 0, 0, 0}, {10, 10, 10, 10}},
+        {"a printer's 3 mm", {3, 3, 3, 3}, {7, 7, 7, 7}},
+        {"uneven", {12, 4, 10, 25}, {0, 6, 0, 0}},
+        {"wide enough already", {20, 20, 20, 20}, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, c.marginsMm, QPageLayout::Millimeter);
+        const QRectF paint = layout.paintRect(QPageLayout::Point);
+        const QRectF area = PageArea(layout);
+        constexpr double mm = 72.0 / 25.4;
+        EXPECT_NEAR(area.left(), c.insetMm.left() * mm, 0.5);
+        EXPECT_NEAR(area.top(), c.insetMm.top() * mm, 0.5);
+        EXPECT_NEAR(paint.width() - area.right(), c.insetMm.right() * mm, 0.5);
+        EXPECT_NEAR(paint.height() - area.bottom(), c.insetMm.bottom() * mm, 0.5);
+    }
+    // The PDF's own page keeps them too.
+    const QPageLayout pdf = ReadingPageLayout();
+    EXPECT_EQ(PageArea(pdf).topLeft(), QPointF(0, 0));
+    EXPECT_GE(pdf.margins(QPageLayout::Millimeter).left(), 10.0);
+    EXPECT_GE(pdf.margins(QPageLayout::Millimeter).top(), 10.0);
 }
 
 TEST(ReadingFiles, ThePdfHoldsTheReadingsText)

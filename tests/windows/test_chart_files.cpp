@@ -156,7 +156,8 @@ private slots:
         birth.hour = 24;
         birth.minute = 59;
         birth.zoneRow = 34;
-        birth.latDeg = QStringLiteral("999");
+        birth.latDeg = QStringLiteral("90");
+        birth.latMin = QStringLiteral("0");
         birth.south = true;
         birth.west = true;
         birth.daylightSaving = true;

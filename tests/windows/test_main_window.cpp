@@ -10,6 +10,7 @@
 #include "windows/links.h"
 #include "windows/link_label.h"
 
+#include <QHash>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -243,7 +244,7 @@ private slots:
         QTest::newRow("mnuCalculate") << "mnuCalculate" << "Get My &Rasi Chart";
         QTest::newRow("mnuOpen") << "mnuOpen" << "&Open...";
         QTest::newRow("mnuSave") << "mnuSave" << "&Save...";
-        QTest::newRow("mnuExit") << "mnuExit" << "&Exit";
+        QTest::newRow("mnuExit") << "mnuExit" << "E&xit";
         QTest::newRow("mnuOnline") << "mnuOnline" << "&Online Help";
         QTest::newRow("mnuVisit") << "mnuVisit" << "&Visit Us Online";
         QTest::newRow("mnuUpdate") << "mnuUpdate" << "Check for Software &Update";
@@ -254,6 +255,30 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, caption);
         QCOMPARE(Child<QAction>(*window, item)->text(), caption);
+    }
+
+    // Alt and one letter reach every item: no two items of a menu, and no two
+    // menus of the bar, share their underlined letter, and every one has one.
+    void mnemonicsAreUniquePerMenu()
+    {
+        const auto letter = [](const QString& text) {
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+        };
+        QList<QList<QAction*>> lists{window->menuBar()->actions()};
+        for (QAction* top : window->menuBar()->actions())
+            lists << top->menu()->actions();
+        for (const QList<QAction*>& actions : lists) {
+            QHash<QChar, QString> seen;
+            for (QAction* action : actions) {
+                if (action->isSeparator())
+                    continue;
+                const QChar key = letter(action->text());
+                QVERIFY2(!key.isNull(), qPrintable(action->text()));
+                QVERIFY2(!seen.contains(key), qPrintable(seen.value(key) + " and " + action->text()));
+                seen.insert(key, action->text());
+            }
+        }
     }
 
     void menuOrder()
@@ -477,7 +502,7 @@ private slots:
         west.hour = 24;
         west.minute = 59;
         west.zoneRow = 27; // "Eastern Standard Time,EST,5.0"
-        west.latDeg = QStringLiteral("999");
+        west.latDeg = QStringLiteral("90");
         west.latMin = QStringLiteral("0");
         west.lonDeg = QStringLiteral("74");
         west.lonMin = QStringLiteral("0");
@@ -576,7 +601,10 @@ private slots:
         QTest::newRow("31 March") << "date:31/3/2001" << "" << 0 << "";
         QTest::newRow("30 April") << "date:30/4/2001" << "" << 0 << "";
         QTest::newRow("name of one space") << "name: " << "" << 0 << "";
-        QTest::newRow("latitude 999") << "lat:999" << "" << 0 << "";
+        QTest::newRow("15 latitude 90 and some minutes") << "lat:90" << "Please Enter Correct Minutes of Latitude" << critical << "txtLatMin";
+        // Off the globe: the box is named and gets the cursor.
+        QTest::newRow("14 latitude 999") << "lat:999" << "Please Enter Correct Degree of Latitude" << critical << "txtLatDeg";
+        QTest::newRow("14 latitude 91") << "lat:91" << "Please Enter Correct Degree of Latitude" << critical << "txtLatDeg";
     }
     void validation()
     {

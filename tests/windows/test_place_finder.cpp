@@ -11,6 +11,7 @@
 #include "windows/main_window.h"
 #include "windows/place_finder.h"
 
+#include <QCheckBox>
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFile>
@@ -244,8 +245,12 @@ private slots:
             QVERIFY2(dialogs->questions[0].contains(QStringLiteral("UTC-4:00 (daylight saving)|UTC-5:00 (standard time)")),
                      qPrintable(dialogs->questions[0]));
         }
-        if (offsetHours)
+        if (offsetHours) {
             QCOMPARE(window->driver().records().birth.ExactOffsetSeconds.value_or(0), offsetHours * 3600);
+            // The answer sets the box, and with it the record a chart file is written from.
+            QCOMPARE(window->findChild<QCheckBox*>(QStringLiteral("chkDST"))->isChecked(), offsetHours == -4);
+            QCOMPARE(window->driver().records().birth.DaylightSaving, offsetHours == -4);
+        }
     }
 };
 
