@@ -84,13 +84,17 @@ TEST(ApplyZone, ThePickedPlacesMomentAndTheRowItGives)
         int offsetSeconds;
         int row; // -1: any standard row (no row gives the offset)
         bool box;
+        const char* lonDeg = "74"; // New York's, 74°0' W, unless given
+        const char* lonMin = "0";
+        bool east = false;
     };
     const Case cases[] = {
         // 24:00 is the next day's 00:00: 8 March 2020 24:00 in New York is after the clocks went forward.
         {"hour 24 is the next day", "America/New_York", 2020, 3, 8, 24, -4 * 3600, kEasternStandard, true},
         {"hour 23 the same day", "America/New_York", 2020, 3, 7, 23, -5 * 3600, kEasternStandard, false},
-        // Kathmandu kept local mean time until 1920: +5:41:16, seconds and all.
-        {"local mean time keeps its seconds", "Asia/Kathmandu", 1910, 1, 1, 12, 5 * 3600 + 41 * 60 + 16, -1, false},
+        // Kathmandu, 85°19' E, kept local mean time until 1920: +5:41:16, seconds and all.
+        {"local mean time keeps its seconds", "Asia/Kathmandu", 1910, 1, 1, 12, 5 * 3600 + 41 * 60 + 16, -1, false,
+         "85", "19", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -101,6 +105,10 @@ TEST(ApplyZone, ThePickedPlacesMomentAndTheRowItGives)
         e.DatePosition = c.day - 1;
         e.HourPosition = c.hour;
         e.MinutePosition = 0;
+        e.LonDeg = c.lonDeg;
+        e.LonMin = c.lonMin;
+        e.East = c.east;
+        e.West = !c.east;
         ASSERT_FALSE(ApplyZone(e));
         EXPECT_EQ(e.ZoneOffsetSeconds, c.offsetSeconds);
         if (c.row >= 0) {
