@@ -1,0 +1,44 @@
+#pragma once
+// What the harnesses of other programs' chart files check alike: the entries an
+// import gives lie in the boxes' ranges, a birth read back is the same to the
+// second, and numbers taken from the fuzzer's bytes.
+
+#include "core/chart/entry_lists.h"
+#include "core/chart/key_filters.h"
+#include "core/imports/imported_birth.h"
+#include "core/zones/time_zones.h"
+#include "fuzz_support.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace rashi::fuzz_imports {
+
+inline void CheckEntries(const Entries& e) {
+    FUZZ_CHECK(e.MonthPosition >= 0 && e.MonthPosition < 12);
+    FUZZ_CHECK(kDayList.contains(e.DatePosition));
+    FUZZ_CHECK(kYearList.contains(e.YearPosition));
+    FUZZ_CHECK(kHourList.contains(e.HourPosition));
+    FUZZ_CHECK(kMinuteList.contains(e.MinutePosition));
+    FUZZ_CHECK(e.ZoneRow >= 0 && e.ZoneRow < kTimeZoneCount);
+    FUZZ_CHECK(std::stoi(e.LatDeg) <= 90 && std::stoi(e.LonDeg) <= 180);
+    FUZZ_CHECK(std::stoi(e.LatMin) < 60 && std::stoi(e.LonMin) < 60);
+    FUZZ_CHECK(e.North != e.South && e.East != e.West);
+    FUZZ_CHECK(kLetterFilter.acceptsText(e.Name) && kLetterFilter.acceptsText(e.City));
+}
+
+inline void CheckSameBirth(const ImportedBirth& a, const ImportedBirth& b) {
+    FUZZ_CHECK(a.Year == b.Year && a.Month == b.Month && a.Day == b.Day);
+    FUZZ_CHECK(a.ClockSeconds == b.ClockSeconds);
+    FUZZ_CHECK(a.OffsetSeconds == b.OffsetSeconds);
+    FUZZ_CHECK(a.LatitudeSeconds == b.LatitudeSeconds && a.LongitudeSeconds == b.LongitudeSeconds);
+}
+
+inline std::int64_t Take(const std::uint8_t*& data, std::size_t& size, std::int64_t range) {
+    std::uint64_t value = 0;
+    for (int i = 0; i < 4 && size > 0; ++i, ++data, --size) value = value << 8 | *data;
+    return static_cast<std::int64_t>(value % static_cast<std::uint64_t>(range));
+}
+
+} // namespace rashi::fuzz_imports
