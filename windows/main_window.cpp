@@ -245,15 +245,20 @@ void frmMain::showPanel(Panel panel)
 
 void frmMain::calculate()
 {
+    runReading();
+}
+
+bool frmMain::runReading()
+{
     // The box the user was in, to return to after Back.
     input_->rememberFocus();
     const std::optional<Entries> withZone = input_->entriesWithZone();
     if (!withZone)
-        return;
+        return false;
     if (const std::optional<Refusal> refusal = driver_.Calculate(*withZone)) {
         showPanel(Panel::Input);
         input_->refuse(*refusal);
-        return;
+        return true;
     }
     results_->showReading();
     for (QAction* action : keepActions_)
@@ -261,6 +266,7 @@ void frmMain::calculate()
     showPanel(driver_.records().front);
     if (resultsInFront())
         results_->focusFirstButton();
+    return true;
 }
 
 void frmMain::showInputPanel()
@@ -331,12 +337,18 @@ void frmMain::openChartFile(const QString& name)
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }
+    // Cancelled at the zone's question, or refused there: the window stays as
+    // it was before Open.
+    const InputPanel::Snapshot before = input_->snapshot();
+    applyEntries(*restored);
+    if (!runReading()) {
+        input_->restore(before);
+        return;
+    }
     QSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     showChartFileName(name);
-    applyEntries(*restored);
-    calculate();
 }
 
 void frmMain::importCharts()

@@ -70,6 +70,9 @@ protected:
 
 private:
     void buildFileMenu();
+    // The reading of the entries; false when it stopped at the zone (the
+    // user cancelled its question, or the time never existed).
+    bool runReading();
     void buildEditMenu();
     void buildOptionsMenu();
     void buildHelpMenu();
