@@ -285,13 +285,11 @@ void frmMain::showChartFileName(const QString& file)
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
     QSettings settings;
-    // An imported chart is offered as a chart file of its own name.
-    const QFileInfo file(chartFileName_);
-    const QString name = !offerName                                   ? QString()
-                         : HasChartExtension(ToUtf8(file.fileName())) ? file.fileName()
-                                                                      : file.completeBaseName() + QStringLiteral(".kqa");
-    return {title, kChartFilter, QStringLiteral("kqa"), chartFileName_.isEmpty() ? QString() : name,
-            ChartFolder(settings)};
+    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"),
+                          offerName ? QFileInfo(savedName_).fileName() : QString(), ChartFolder(settings)};
+    setup.folderMustExist = offerName;
+    setup.refuseReadOnly = true;
+    return setup;
 }
 
 void frmMain::saveChart()
@@ -313,6 +311,7 @@ void frmMain::saveChart()
     QSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
+    savedName_ = name;
     showChartFileName(name);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }

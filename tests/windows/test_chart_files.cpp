@@ -378,6 +378,52 @@ private slots:
         QVERIFY2(window->windowTitle().startsWith(QStringLiteral("ny.kqa - ")), qPrintable(window->windowTitle()));
     }
 
+    void saveAfterOpenOffersTheNameLastSaved()
+    {
+        readAndSave(Greenwich2000(), path("first.kqa"));
+        QVERIFY(WriteAll(path("other.kqa"), ChartBytes(kValidLines)));
+        Click(*window, "cmdBack");
+        dialogs->openAnswers << path("other.kqa");
+        Click(*window, "cmdOpen");
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.kqa - ")));
+        Click(*window, "cmdSave"); // cancelled
+        QCOMPARE(dialogs->saveDialogs.size(), 2);
+        const FileDialogSetup setup = dialogs->saveDialogs[1];
+        QCOMPARE(setup.startName, QStringLiteral("first.kqa"));
+        QVERIFY(setup.folderMustExist);
+        QVERIFY(setup.refuseReadOnly);
+        QCOMPARE(dialogs->openDialogs[0].startName, QString());
+        QVERIFY(dialogs->openDialogs[0].refuseReadOnly);
+    }
+
+    void saveDialogRefusesNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("checked"); // folder-must-exist and read-only checks on
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("new file") << "new.kqa" << true << false;
+        QTest::newRow("writable file") << "writable.kqa" << true << false;
+        QTest::newRow("read-only file") << "readonly.kqa" << true << true;
+        QTest::newRow("folder missing") << "gone/new.kqa" << true << true;
+        QTest::newRow("read-only, checks off") << "readonly.kqa" << false << false;
+        QTest::newRow("folder missing, checks off") << "gone/new.kqa" << false << false;
+    }
+    void saveDialogRefusesNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, checked);
+        QFETCH(bool, refused);
+        QVERIFY(WriteAll(path("writable.kqa"), "x"));
+        QVERIFY(WriteAll(path("readonly.kqa"), "x"));
+        QVERIFY(QFile::setPermissions(path("readonly.kqa"), QFileDevice::ReadOwner));
+        FileDialogSetup setup;
+        setup.folderMustExist = setup.refuseReadOnly = checked;
+        const auto problem = SaveNameProblem(path(name), setup);
+        QVERIFY(QFile::setPermissions(path("readonly.kqa"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(problem.has_value(), refused);
+    }
+
     void cancelledOpenDoesNothing()
     {
         const Entries before = window->entries();
