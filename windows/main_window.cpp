@@ -13,6 +13,7 @@
 #include "windows/recent_charts.h"
 #include "windows/user_dialogs.h"
 #include "windows/results_panel.h"
+#include "windows/program_settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -178,13 +178,13 @@ void frmMain::buildOptionsMenu()
         choice->setCheckable(true);
         ephemerides->addAction(choice);
     }
-    const bool precise = QSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
+    const bool precise = ProgramSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
     (precise ? mnuPrecise : mnuFormulas)->setChecked(true);
     driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
     connect(ephemerides, &QActionGroup::triggered, this, [this, mnuPrecise](QAction* chosen) {
         const bool precise = chosen == mnuPrecise;
         driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
-        QSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
+        ProgramSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
@@ -284,7 +284,7 @@ void frmMain::showChartFileName(const QString& file)
 
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
-    QSettings settings;
+    ProgramSettings settings;
     FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"),
                           offerName ? QFileInfo(savedName_).fileName() : QString(), ChartFolder(settings)};
     setup.folderMustExist = offerName;
@@ -308,7 +308,7 @@ void frmMain::saveChart()
                          MessageIcon::Critical);
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     savedName_ = name;
@@ -344,7 +344,7 @@ void frmMain::openChartFile(const QString& name)
         input_->restore(before);
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     showChartFileName(name);
@@ -352,7 +352,7 @@ void frmMain::openChartFile(const QString& name)
 
 void frmMain::importCharts()
 {
-    QSettings settings;
+    ProgramSettings settings;
     const QStringList names = dialogs_.openFileNames(
         {QStringLiteral("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
     if (names.isEmpty())
@@ -374,11 +374,11 @@ void frmMain::importCharts()
 
 void frmMain::fillRecentCharts()
 {
-    QSettings settings;
+    ProgramSettings settings;
     FillRecentChartsMenu(
         mnuRecent_, RecentCharts(settings), [this](const QString& file) { openChartFile(file); },
         [this] {
-            QSettings s;
+            ProgramSettings s;
             ClearRecentCharts(s);
             fillRecentCharts();
         });

@@ -8,8 +8,10 @@
 #include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
+#include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/user_dialogs.h"
+#include "windows/program_settings.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -22,7 +24,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -62,6 +63,7 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     PaintPanel(this);
     // The panel shows how far the birth time can move.
     driver_.setWithWindow(true);
+    driver_.setWithDay(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -69,7 +71,7 @@ void ResultsPanel::loadSettings()
     if (settingsLoaded_)
         return;
     settingsLoaded_ = true;
-    QSettings settings;
+    ProgramSettings settings;
     const std::string rule = settings.value(QLatin1String(kRuleKey)).toString().toStdString();
     if (const auto stored = RuleFromKey(rule); stored && *stored != driver_.rule())
         driver_.SetRule(*stored);
@@ -132,6 +134,25 @@ void ResultsPanel::buildWindowLines()
     };
     windowReading_ = makeWindowLine(QStringLiteral("windowReading"));
     windowChart_ = makeWindowLine(QStringLiteral("windowChart"));
+}
+
+// Below the diagram: the birth's day, slice by slice, and what the chosen one would change.
+void ResultsPanel::buildDayStrip()
+{
+    dayStrip_ = new DayStripView(this);
+    daySlice_ = new QLabel(this);
+    daySlice_->setObjectName(QStringLiteral("daySlice"));
+    daySlice_->setTextFormat(Qt::PlainText);
+    daySlice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    daySlice_->setWordWrap(true);
+    // Room for two lines from the start, so the diagram above keeps its least size.
+    daySlice_->setMinimumHeight(2 * daySlice_->fontMetrics().lineSpacing() + 2);
+    SetTextColour(daySlice_, kHeaderLabelColour);
+    connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
+        daySlice_->setText(text.isEmpty()
+                               ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                               : text);
+    });
 }
 
 QGridLayout* ResultsPanel::buildCaptions()
@@ -198,6 +219,7 @@ void ResultsPanel::ensureBuilt()
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
 
+    buildDayStrip();
     QGridLayout* grid = buildCaptions();
     buildButtons();
 
@@ -206,7 +228,12 @@ void ResultsPanel::ensureBuilt()
     captions->addStretch(1);
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
-    body->addWidget(chart_, 1);
+    auto* diagram = new QVBoxLayout;
+    diagram->setSpacing(4);
+    diagram->addWidget(chart_, 1);
+    diagram->addWidget(dayStrip_, 0);
+    diagram->addWidget(daySlice_, 0);
+    body->addLayout(diagram, 1);
     body->addLayout(captions, 0);
 
     auto* buttons = new QHBoxLayout;
@@ -226,7 +253,8 @@ void ResultsPanel::ensureBuilt()
     panel->addLayout(body, 1);
     panel->addLayout(buttons);
 
-    QWidget::setTabOrder(chart_, cmdSave);
+    QWidget::setTabOrder(chart_, dayStrip_);
+    QWidget::setTabOrder(dayStrip_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -239,6 +267,9 @@ void ResultsPanel::showReading()
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
+    dayStrip_->setDay(driver_.records().day);
+    dayStrip_->setVisible(driver_.records().day.computed);
+    daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
     describeChart();
     if (first)
@@ -386,7 +417,7 @@ void ResultsPanel::chooseBody(int body)
 void ResultsPanel::setRule(AspectRuleChoice rule)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
+    ProgramSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
     if (rule == driver_.rule())
         return;
     driver_.SetRule(rule);
@@ -410,7 +441,7 @@ void ResultsPanel::useClassicalRule(bool classical)
 void ResultsPanel::setDiagramStyle(ChartStyle style)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
+    ProgramSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
     if (style == style_)
         return;
     style_ = style;
@@ -468,7 +499,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
 {
     if (!hasReading())
         return;
-    QSettings settings;
+    ProgramSettings settings;
     FileDialogSetup setup = dialog;
     setup.startFolder = ChartFolder(settings);
     const QString name = dialogs_.saveFileName(setup);
