@@ -3,6 +3,8 @@
 #include "core/chart/visible_text.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QMessageBox>
@@ -13,10 +15,33 @@ namespace rashi {
 
 namespace {
 
+// A file dialog that keeps itself open, with a word why, on a name its
+// setup refuses.
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const FileDialogSetup& setup)
+        : QFileDialog(parent, setup.title, setup.startFolder, setup.filter), setup_(setup)
+    {
+    }
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty())
+            if (const auto problem = SaveNameProblem(files.first(), setup_)) {
+                QMessageBox::warning(this, windowTitle(), *problem);
+                return;
+            }
+        QFileDialog::accept();
+    }
+
+private:
+    FileDialogSetup setup_;
+};
+
 QStringList RunFileDialog(QWidget* parent, const FileDialogSetup& setup, QFileDialog::AcceptMode mode,
                           bool several = false)
 {
-    QFileDialog dialog(parent, setup.title, setup.startFolder, setup.filter);
+    CheckedFileDialog dialog(parent, setup);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                        : several                       ? QFileDialog::ExistingFiles
@@ -41,6 +66,18 @@ QString Displayed(QString text)
 }
 
 } // namespace
+
+std::optional<QString> SaveNameProblem(const QString& file, const FileDialogSetup& setup)
+{
+    const QFileInfo info(file);
+    if (setup.folderMustExist && !info.absoluteDir().exists())
+        return QStringLiteral("The folder \"%1\" does not exist.")
+            .arg(Visible(QDir::toNativeSeparators(info.absolutePath())));
+    if (setup.refuseReadOnly && info.exists() && !info.isDir() &&
+        (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))) // read-only even to an administrator
+        return QStringLiteral("\"%1\" is read-only; choose another name.").arg(Visible(info.fileName()));
+    return std::nullopt;
+}
 
 QString Visible(const QString& text, bool keepLineEnds)
 {

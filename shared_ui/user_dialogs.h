@@ -8,6 +8,8 @@
 #include "core/chart/validation.h"
 
 #include <QString>
+
+#include <optional>
 #include <QStringList>
 #include <QUrl>
 
@@ -28,7 +30,13 @@ struct FileDialogSetup {
     QString defaultSuffix;    // "kqa"
     QString startName;        // the file name offered at first, without a folder; may be empty
     QString startFolder;      // the folder the dialog opens in
+    bool folderMustExist = false; // a save: a name in a folder that does not exist is refused
+    bool refuseReadOnly = false;  // a save: an existing file that cannot be written is refused
 };
+
+// Why the save dialog refuses a chosen name under the setup's rules, or
+// nothing when it takes it.
+std::optional<QString> SaveNameProblem(const QString& file, const FileDialogSetup& setup);
 
 class UserDialogs {
 public:

@@ -212,6 +212,7 @@ void InputPanel::connectAtlas()
     connect(placeFinder_, &PlaceFinder::unavailable, this, &InputPanel::atlasUnavailable);
     // Typing another city drops the place picked; its coordinates stay.
     connect(txtCity, &QLineEdit::textEdited, this, [this] {
+        boxDecides_ = false;
         zoneId_.clear();
         placeZoneId_.clear();
         updateZoneNote();
@@ -397,6 +398,21 @@ void InputPanel::applyEntries(const Entries& e)
     txtState->setText(FromUtf8(e.State));
     txtCountry->setText(FromUtf8(e.Country));
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
+    boxDecides_ = true; // a chart file's row and box say which of a repeated hour
+    updateZoneNote();
+}
+
+InputPanel::Snapshot InputPanel::snapshot() const
+{
+    return {entries(), zoneId_, placeZoneId_, boxDecides_};
+}
+
+void InputPanel::restore(const Snapshot& snapshot)
+{
+    applyEntries(snapshot.entries);
+    zoneId_ = snapshot.zoneId;
+    placeZoneId_ = snapshot.placeZoneId;
+    boxDecides_ = snapshot.boxDecides;
     updateZoneNote();
 }
 
@@ -405,6 +421,7 @@ void InputPanel::applyPlace(const places::Place& place)
     Entries e = entries();
     places::ApplyPlace(e, place);
     applyEntries(e); // the zone's row and box follow in updateZoneNote
+    boxDecides_ = false;
 }
 
 void InputPanel::updateZoneNote()
@@ -445,7 +462,9 @@ std::optional<Entries> InputPanel::entriesWithZone()
         return e; // the reading's own checks speak first
     const places::ZoneMoment moment = places::BirthZoneMoment(e);
     places::RepeatedTime which = places::RepeatedTime::Refuse;
-    if (moment.clock == places::ClockTime::Repeated) {
+    if (moment.clock == places::ClockTime::Repeated && boxDecides_) {
+        which = places::RepeatedTime::ByChoice; // an opened chart: its box decides, nothing is asked
+    } else if (moment.clock == places::ClockTime::Repeated) {
         const auto label = [](const places::ZoneOffset& offset) {
             return QStringLiteral("UTC%1 (%2)")
                 .arg(places::OffsetText(offset.seconds),

@@ -41,9 +41,17 @@ public:
     // Puts the entries into the controls (a chart file being opened).
     void applyEntries(const Entries& entries);
     // The entries with the zone's exact offset, asking which of two when the
-    // clock time happened twice; nothing when the user cancels or the time
+    // clock time happened twice and the box was not read from a chart file; nothing when the user cancels or the time
     // never existed (said in a message).
     std::optional<Entries> entriesWithZone();
+    // All the panel holds, to put back when an open is cancelled.
+    struct Snapshot {
+        Entries entries;
+        QString zoneId, placeZoneId;
+        bool boxDecides = false;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
     // A refused reading: the message, then the focus on the box at fault.
     void refuse(const Refusal& refusal);
 
@@ -87,6 +95,7 @@ private:
     QLabel* lblZoneNote = nullptr;
     QString zoneId_;      // the exact zone, while row and box are the atlas's
     QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
+    bool boxDecides_ = false; // row and box came from a chart file, not from the atlas
 
     FilteredLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;

@@ -245,15 +245,20 @@ void frmMain::showPanel(Panel panel)
 
 void frmMain::calculate()
 {
+    runReading();
+}
+
+bool frmMain::runReading()
+{
     // The box the user was in, to return to after Back.
     input_->rememberFocus();
     const std::optional<Entries> withZone = input_->entriesWithZone();
     if (!withZone)
-        return;
+        return false;
     if (const std::optional<Refusal> refusal = driver_.Calculate(*withZone)) {
         showPanel(Panel::Input);
         input_->refuse(*refusal);
-        return;
+        return true;
     }
     results_->showReading();
     for (QAction* action : keepActions_)
@@ -261,6 +266,7 @@ void frmMain::calculate()
     showPanel(driver_.records().front);
     if (resultsInFront())
         results_->focusFirstButton();
+    return true;
 }
 
 void frmMain::showInputPanel()
@@ -279,13 +285,11 @@ void frmMain::showChartFileName(const QString& file)
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
     ProgramSettings settings;
-    // An imported chart is offered as a chart file of its own name.
-    const QFileInfo file(chartFileName_);
-    const QString name = !offerName                                   ? QString()
-                         : HasChartExtension(ToUtf8(file.fileName())) ? file.fileName()
-                                                                      : file.completeBaseName() + QStringLiteral(".kqa");
-    return {title, kChartFilter, QStringLiteral("kqa"), chartFileName_.isEmpty() ? QString() : name,
-            ChartFolder(settings)};
+    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"),
+                          offerName ? QFileInfo(savedName_).fileName() : QString(), ChartFolder(settings)};
+    setup.folderMustExist = offerName;
+    setup.refuseReadOnly = true;
+    return setup;
 }
 
 void frmMain::saveChart()
@@ -307,6 +311,7 @@ void frmMain::saveChart()
     ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
+    savedName_ = name;
     showChartFileName(name);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
@@ -331,12 +336,18 @@ void frmMain::openChartFile(const QString& name)
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }
+    // Cancelled at the zone's question, or refused there: the window stays as
+    // it was before Open.
+    const InputPanel::Snapshot before = input_->snapshot();
+    applyEntries(*restored);
+    if (!runReading()) {
+        input_->restore(before);
+        return;
+    }
     ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     showChartFileName(name);
-    applyEntries(*restored);
-    calculate();
 }
 
 void frmMain::importCharts()

@@ -70,6 +70,9 @@ protected:
 
 private:
     void buildFileMenu();
+    // The reading of the entries; false when it stopped at the zone (the
+    // user cancelled its question, or the time never existed).
+    bool runReading();
     void buildEditMenu();
     void buildOptionsMenu();
     void buildHelpMenu();
@@ -79,7 +82,8 @@ private:
     void showPanel(Panel panel);
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
-    // Opens in the chart folder; a save offers the chart file's name.
+    // Opens in the chart folder; a save offers the name last chosen in the
+    // save dialog, never an opened file's.
     FileDialogSetup chartDialog(const QString& title, bool offerName) const;
     // File > Recent Charts, filled each time it opens.
     void fillRecentCharts();
@@ -88,6 +92,7 @@ private:
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
+    QString savedName_; // the name last chosen in the save dialog, offered at the next save
     QAction* mnuSave = nullptr;
     QMenu* mnuRecent_ = nullptr;
     std::vector<QAction*> keepActions_; // print, PDF, picture, copy: once there is a reading

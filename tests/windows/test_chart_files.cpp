@@ -319,6 +319,111 @@ private slots:
         QVERIFY(Child<QCheckBox>(*window, "chkDST")->isChecked());
     }
 
+    // New York, 1 November 2020: 01:30 happened twice. The file's box says
+    // which; nothing is asked. A skipped hour (8 March, 02:30) is refused and
+    // leaves the window as it was before Open.
+    void twiceHappenedHourReadsByTheBox_data()
+    {
+        QTest::addColumn<QByteArray>("day");
+        QTest::addColumn<QByteArray>("month");
+        QTest::addColumn<QByteArray>("hour");
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<int>("offsetSeconds"); // 0: refused
+        QTest::newRow("box off: standard time") << QByteArray("1") << QByteArray("11") << QByteArray("1")
+                                                << QByteArray("False") << -5 * 3600;
+        QTest::newRow("box on: daylight saving") << QByteArray("1") << QByteArray("11") << QByteArray("1")
+                                                 << QByteArray("True") << -4 * 3600;
+        QTest::newRow("skipped hour: refused") << QByteArray("8") << QByteArray("3") << QByteArray("2")
+                                               << QByteArray("False") << 0;
+    }
+    void twiceHappenedHourReadsByTheBox()
+    {
+        QFETCH(QByteArray, day);
+        QFETCH(QByteArray, month);
+        QFETCH(QByteArray, hour);
+        QFETCH(QByteArray, box);
+        QFETCH(int, offsetSeconds);
+        const QList<QByteArray> lines = {"Ny",    month,   day,   "2020",     hour,       "30",       "27",
+                                         "74",    "0",     "40",  "42",       "False",    "False",    box,
+                                         "New York", "New York", "USA", "America/New_York"};
+        QVERIFY(WriteAll(path("ny.kqa"), ChartBytes(lines)));
+
+        // A reading on show, then Back with other entries typed in.
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        const QStringList shown = ResultCaptions(*window);
+        const BirthRecord record = window->driver().records().birth;
+        const QString title = window->windowTitle();
+        Click(*window, "cmdBack");
+        TypeInto(*window, "txtName", QStringLiteral("Someone Else"));
+        const Entries before = window->entries();
+
+        dialogs->choice = 0; // would answer a question, were one asked
+        dialogs->openAnswers << path("ny.kqa");
+        Click(*window, "cmdOpen");
+        QCOMPARE(dialogs->questions, QStringList());
+        if (offsetSeconds == 0) {
+            QCOMPARE(dialogs->messages.size(), 1);
+            QCOMPARE(window->entries(), before);
+            QCOMPARE(window->windowTitle(), title);
+            QCOMPARE(window->driver().records().birth, record);
+            QCOMPARE(ResultCaptions(*window), shown);
+            QVERIFY(!ResultsInFront(*window));
+            return;
+        }
+        QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join('|')));
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(window->driver().records().birth.ExactOffsetSeconds, std::optional<std::int32_t>(offsetSeconds));
+        QCOMPARE(Child<QCheckBox>(*window, "chkDST")->isChecked(), box == "True");
+        QVERIFY2(window->windowTitle().startsWith(QStringLiteral("ny.kqa - ")), qPrintable(window->windowTitle()));
+    }
+
+    void saveAfterOpenOffersTheNameLastSaved()
+    {
+        readAndSave(Greenwich2000(), path("first.kqa"));
+        QVERIFY(WriteAll(path("other.kqa"), ChartBytes(kValidLines)));
+        Click(*window, "cmdBack");
+        dialogs->openAnswers << path("other.kqa");
+        Click(*window, "cmdOpen");
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.kqa - ")));
+        Click(*window, "cmdSave"); // cancelled
+        QCOMPARE(dialogs->saveDialogs.size(), 2);
+        const FileDialogSetup setup = dialogs->saveDialogs[1];
+        QCOMPARE(setup.startName, QStringLiteral("first.kqa"));
+        QVERIFY(setup.folderMustExist);
+        QVERIFY(setup.refuseReadOnly);
+        QCOMPARE(dialogs->openDialogs[0].startName, QString());
+        QVERIFY(dialogs->openDialogs[0].refuseReadOnly);
+    }
+
+    void saveDialogRefusesNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("checked"); // folder-must-exist and read-only checks on
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("new file") << "new.kqa" << true << false;
+        QTest::newRow("writable file") << "writable.kqa" << true << false;
+        QTest::newRow("read-only file") << "readonly.kqa" << true << true;
+        QTest::newRow("folder missing") << "gone/new.kqa" << true << true;
+        QTest::newRow("read-only, checks off") << "readonly.kqa" << false << false;
+        QTest::newRow("folder missing, checks off") << "gone/new.kqa" << false << false;
+    }
+    void saveDialogRefusesNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, checked);
+        QFETCH(bool, refused);
+        QVERIFY(WriteAll(path("writable.kqa"), "x"));
+        QVERIFY(WriteAll(path("readonly.kqa"), "x"));
+        QVERIFY(QFile::setPermissions(path("readonly.kqa"), QFileDevice::ReadOwner));
+        FileDialogSetup setup;
+        setup.folderMustExist = setup.refuseReadOnly = checked;
+        const auto problem = SaveNameProblem(path(name), setup);
+        QVERIFY(QFile::setPermissions(path("readonly.kqa"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(problem.has_value(), refused);
+    }
+
     void cancelledOpenDoesNothing()
     {
         const Entries before = window->entries();

@@ -160,6 +160,18 @@ private slots:
         QCOMPARE(window->entries().LatMin, std::string("45"));
     }
 
+    void aRetypedCityDropsTheAtlasZone()
+    {
+        TypeInto(*window, "txtName", QStringLiteral("Ada"));
+        enterDate(15, "January", 2000, 12);
+        pickPlace(QStringLiteral("New York City"), QStringLiteral("New York City, New York, United States"));
+        QCOMPARE(window->entries().ZoneId, std::string("America/New_York"));
+        // The zone was the atlas's; another city typed over it takes it away.
+        TypeInto(*window, "txtCity", QStringLiteral("Gotham"));
+        QCOMPARE(window->entries().ZoneId, std::string());
+        QVERIFY(!Child<QLabel>(*window, "lblZoneNote")->isVisible());
+    }
+
     void bombayTimeIsOfferedAndIndianTimeByHandIsKept()
     {
         TypeInto(*window, "txtName", QStringLiteral("Ada"));
