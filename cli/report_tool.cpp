@@ -162,16 +162,21 @@ void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
     const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
     for (const auto& [file, pdf] : files) {
         if (!*file) continue;
-        if (NamesAFolder(**file))
-            throw InputError((pdf ? "--pdf" : "--svg") + std::string(" must name a file, not a folder"));
         const QString name = QString::fromStdString(**file);
         const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
         if (!error.isEmpty()) throw WriteFailed("Cannot write " + VisibleText(**file) + ": " + error.toStdString());
     }
 }
 
+// Wrong input writes nothing: every file named is checked before the first is written.
+void CheckTargets(const ToolOptions& options) {
+    const std::pair<const std::optional<std::string>*, const char*> files[] = {
+        {&options.save, "--save"}, {&options.pdf, "--pdf"}, {&options.svg, "--svg"}};
+    for (const auto& [file, option] : files)
+        if (*file && NamesAFolder(**file)) throw InputError(option + std::string(" must name a file, not a folder"));
+}
+
 void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
-    if (NamesAFolder(path)) throw InputError("--save must name a file, not a folder");
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
     if (base.find('.') == std::string_view::npos) path += "." + std::string(kChartExtension);
     if (const auto reason = WriteFileAtomically(path, FormatChartFile(birth, zoneRow)))
@@ -260,6 +265,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.SetRule(*RuleFromKey(options.rule));
         driver.setWithWindow(options.window);
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
+        CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         WriteDrawings(options, driver.records());
         std::optional<std::string> zoneNote;

@@ -1,5 +1,6 @@
 #include "places/atlas.h"
 
+#include "core/zones/zone_ids.h"
 #include "places/text_fold.h"
 
 #include "core/chart/visible_text.h"
@@ -129,7 +130,8 @@ public:
         if (counts[0] > 65535 || counts[2] > 65535) return Fail(error, "it counts too many countries or zones");
 
         for (int i = 0; i < counts[0]; ++i) {
-            if (!Next(f) || f.size() != 3 || f[0] != "C" || f[1].empty()) return Fail(error, "a country is malformed");
+            if (!Next(f) || f.size() != 3 || f[0] != "C" || f[1].empty() || f[2].empty())
+                return Fail(error, "a country is malformed");
             Atlas::Data::Region country;
             country.code = FromUtf8(f[1]);
             country.name = FromUtf8(f[2]);
@@ -148,7 +150,9 @@ public:
             m_data.states.push_back(std::move(state));
         }
         for (int i = 0; i < counts[2]; ++i) {
-            if (!Next(f) || f.size() != 2 || f[0] != "Z" || f[1].empty()) return Fail(error, "a zone is malformed");
+            // Only a zone id that names a place: the zone is looked up by it and
+            // written into charts.
+            if (!Next(f) || f.size() != 2 || f[0] != "Z" || !NamesAPlace(f[1])) return Fail(error, "a zone is malformed");
             m_data.zones.push_back(FromUtf8(f[1]));
         }
         m_data.strings.reserve(m_text.size() / 2);

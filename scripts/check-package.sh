@@ -24,7 +24,12 @@ for path in \
   usr/share/icons/hicolor/scalable/apps/rashi-drishti.svg \
   usr/share/rashi-drishti/manual/index.html \
   usr/share/rashi-drishti/places.atlas \
-  usr/share/rashi-drishti/NOTICE
+  usr/share/rashi-drishti/NOTICE \
+  usr/share/doc/rashi-drishti/copyright \
+  usr/share/doc/rashi-drishti/changelog.gz \
+  usr/share/man/man1/rashi-drishti.1.gz \
+  usr/share/man/man1/rashi-drishti-report.1.gz \
+  usr/share/man/man1/rashi-drishti-browser.1.gz
 do
   [ -e "$scratch/root/$path" ] || { echo "missing: /$path"; fail=1; }
 done
@@ -36,5 +41,15 @@ dpkg-deb --field "$package" Depends | grep -q libqt6widgets6 || { echo "no depen
 "$scratch/root/usr/bin/rashi-drishti-report" --help >/dev/null || { echo "the report tool does not run"; fail=1; }
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarvek.RashiDrishti.metainfo.xml" \
   || { echo "metainfo does not validate"; fail=1; }
+# desktop-file-validate prints hints and warnings but fails on errors only:
+# any output at all counts.
+report=$(desktop-file-validate "$scratch/root/usr/share/applications/rashi-drishti.desktop" 2>&1) \
+  && [ -z "$report" ] || { echo "the desktop entry does not validate:"; echo "$report"; fail=1; }
+grep -q "GeoNames" "$scratch/root/usr/share/doc/rashi-drishti/copyright" \
+  || { echo "the copyright file does not credit GeoNames"; fail=1; }
+# Debian's own checks: no error and no warning.
+lintian_options=(--fail-on error,warning)
+[ "$(id -u)" = 0 ] && lintian_options+=(--allow-root)
+lintian "${lintian_options[@]}" "$package" || { echo "lintian reports the package"; fail=1; }
 [ $fail = 0 ] && echo "package contents: ok"
 exit $fail

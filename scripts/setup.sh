@@ -9,7 +9,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev n
           qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
           xvfb xauth x11-apps imagemagick xdotool
           dbus at-spi2-core python3-gi gir1.2-atspi-2.0 gir1.2-freedesktop
-          dpkg-dev appstream python3-jsonschema)
+          dpkg-dev appstream python3-jsonschema lintian desktop-file-utils)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update

@@ -7,10 +7,10 @@
 #include "windows/main_window.h"
 #include "windows/program_icon.h"
 #include "windows/update_reminder.h"
+#include "windows/program_settings.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QSettings>
 #include <QTimer>
 
 int main(int argc, char* argv[])
@@ -21,12 +21,15 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("1.10"));
 
     rashi::WidgetDialogs dialogs;
+    // Before the lock: a settings file that would hang the start must never
+    // leave a hung copy holding it.
+    rashi::PrepareSettings(dialogs);
     rashi::SingleInstance instance(rashi::InstanceLockPath());
     if (!rashi::CheckSingleInstance(instance, dialogs))
         return rashi::CloseAllAndEnd();
 
     {
-        QSettings settings;
+        rashi::ProgramSettings settings;
         rashi::ShowUpdateReminder(dialogs, settings, QDate::currentDate());
     }
 

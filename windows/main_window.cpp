@@ -13,6 +13,7 @@
 #include "windows/recent_charts.h"
 #include "windows/user_dialogs.h"
 #include "windows/results_panel.h"
+#include "windows/program_settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -178,13 +178,13 @@ void frmMain::buildOptionsMenu()
         choice->setCheckable(true);
         ephemerides->addAction(choice);
     }
-    const bool precise = QSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
+    const bool precise = ProgramSettings().value(kEphemerisKey).toString() == QLatin1String("precise");
     (precise ? mnuPrecise : mnuFormulas)->setChecked(true);
     driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
     connect(ephemerides, &QActionGroup::triggered, this, [this, mnuPrecise](QAction* chosen) {
         const bool precise = chosen == mnuPrecise;
         driver_.setEphemeris(precise ? Ephemeris::Precise : Ephemeris::Formulas);
-        QSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
+        ProgramSettings().setValue(kEphemerisKey, precise ? QStringLiteral("precise") : QStringLiteral("formulas"));
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
@@ -278,7 +278,7 @@ void frmMain::showChartFileName(const QString& file)
 
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
-    QSettings settings;
+    ProgramSettings settings;
     // An imported chart is offered as a chart file of its own name.
     const QFileInfo file(chartFileName_);
     const QString name = !offerName                                   ? QString()
@@ -304,7 +304,7 @@ void frmMain::saveChart()
                          MessageIcon::Critical);
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     showChartFileName(name);
@@ -331,7 +331,7 @@ void frmMain::openChartFile(const QString& name)
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }
-    QSettings settings;
+    ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
     showChartFileName(name);
@@ -341,7 +341,7 @@ void frmMain::openChartFile(const QString& name)
 
 void frmMain::importCharts()
 {
-    QSettings settings;
+    ProgramSettings settings;
     const QStringList names = dialogs_.openFileNames(
         {QStringLiteral("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
     if (names.isEmpty())
@@ -363,11 +363,11 @@ void frmMain::importCharts()
 
 void frmMain::fillRecentCharts()
 {
-    QSettings settings;
+    ProgramSettings settings;
     FillRecentChartsMenu(
         mnuRecent_, RecentCharts(settings), [this](const QString& file) { openChartFile(file); },
         [this] {
-            QSettings s;
+            ProgramSettings s;
             ClearRecentCharts(s);
             fillRecentCharts();
         });

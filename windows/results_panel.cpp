@@ -10,6 +10,7 @@
 #include "windows/chart_view.h"
 #include "windows/panel_style.h"
 #include "windows/user_dialogs.h"
+#include "windows/program_settings.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -22,7 +23,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -69,7 +69,7 @@ void ResultsPanel::loadSettings()
     if (settingsLoaded_)
         return;
     settingsLoaded_ = true;
-    QSettings settings;
+    ProgramSettings settings;
     const std::string rule = settings.value(QLatin1String(kRuleKey)).toString().toStdString();
     if (const auto stored = RuleFromKey(rule); stored && *stored != driver_.rule())
         driver_.SetRule(*stored);
@@ -386,7 +386,7 @@ void ResultsPanel::chooseBody(int body)
 void ResultsPanel::setRule(AspectRuleChoice rule)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
+    ProgramSettings().setValue(QLatin1String(kRuleKey), QString::fromLatin1(RuleKey(rule).data(), RuleKey(rule).size()));
     if (rule == driver_.rule())
         return;
     driver_.SetRule(rule);
@@ -410,7 +410,7 @@ void ResultsPanel::useClassicalRule(bool classical)
 void ResultsPanel::setDiagramStyle(ChartStyle style)
 {
     loadSettings();
-    QSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
+    ProgramSettings().setValue(QLatin1String(kStyleKey), QString::fromLatin1(ChartStyleKey(style)));
     if (style == style_)
         return;
     style_ = style;
@@ -468,7 +468,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
 {
     if (!hasReading())
         return;
-    QSettings settings;
+    ProgramSettings settings;
     FileDialogSetup setup = dialog;
     setup.startFolder = ChartFolder(settings);
     const QString name = dialogs_.saveFileName(setup);

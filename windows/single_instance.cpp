@@ -1,13 +1,13 @@
 #include "windows/single_instance.h"
 
 #include "windows/user_dialogs.h"
+#include "core/files/lock_holder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QSysInfo>
 #include <QWidget>
 
@@ -66,11 +66,11 @@ QString InstanceLockPath()
     if (!chosen.isEmpty())
         return chosen;
     const QString fileName = QStringLiteral("rashi-drishti.lock");
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (!runtime.isEmpty())
-            return QDir(runtime).filePath(fileName);
-    }
+    // The runtime folder only as it is: asking the toolkit for it would create
+    // a missing one (and its parents, as root) or change its permissions.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir())
+        return QDir(runtime).filePath(fileName);
     return QDir(QDir::tempPath()).filePath(QStringLiteral("rashi-drishti-%1.lock").arg(::getuid()));
 }
 
@@ -89,17 +89,27 @@ bool SingleInstance::takeOver()
 SingleInstance::State SingleInstance::acquire()
 {
     ListenForRaiseRequests();
-    QDir().mkpath(QFileInfo(path_).absolutePath());
+    // A missing folder is made when its parent is there; a deeper missing path
+    // is a mistake in the chosen lock path, not a tree to create.
+    const QFileInfo folder(QFileInfo(path_).absolutePath());
+    if (!folder.exists() && QFileInfo(folder.absolutePath()).isDir())
+        QDir().mkdir(folder.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The toolkit's lock reads a lock file it finds: a FIFO there would hang
+    // it, so nothing but a file (or a folder, told below) is tried.
+    const QFileInfo existing(path_);
+    if (existing.exists() && !existing.isFile() && !existing.isDir()) {
+        problem_ = QStringLiteral("Something that is not a file stands where the lock file belongs.");
+        return State::Unlocked;
+    }
     if (lock_.tryLock(0))
         return State::Alone;
     if (lock_.error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        const bool readable = lock_.getLockInfo(&pid, &host, &application);
-        const bool ours = readable && (host.isEmpty() || host == QSysInfo::machineHostName()) && IsCopyOfThisProgram(pid);
+        const auto holder = ReadLockHolder(QFile::encodeName(path_).toStdString());
+        const bool ours = holder &&
+                          (holder->host.empty() || QString::fromStdString(holder->host) == QSysInfo::machineHostName()) &&
+                          IsCopyOfThisProgram(holder->pid);
         if (ours) {
-            runningPid_ = pid;
+            runningPid_ = holder->pid;
             return State::AlreadyRunning;
         }
         // Empty, unreadable, from another host or of a process that is gone.
@@ -109,6 +119,8 @@ SingleInstance::State SingleInstance::acquire()
     const QFileInfo info(path_);
     if (info.isDir())
         problem_ = QStringLiteral("A folder stands where the lock file belongs.");
+    else if (!QFileInfo(info.absolutePath()).isDir())
+        problem_ = QStringLiteral("Its folder does not exist.");
     else if (!QFileInfo(info.absolutePath()).isWritable())
         problem_ = QStringLiteral("Its folder cannot be written to.");
     else

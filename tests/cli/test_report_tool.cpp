@@ -249,6 +249,33 @@ TEST(ReportTool, OnlyRegularFilesAreRead) {
     std::filesystem::remove_all(dir);
 }
 
+TEST(ReportTool, AFolderNamedForOneFileWritesNoneOfThem) {
+    const auto dir = TempDir();
+    std::filesystem::create_directory(dir / "taken");
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const std::string pdf = (dir / "p.pdf").string(), svg = (dir / "s.svg").string(),
+                      save = (dir / "c.kqa").string(), taken = (dir / "taken").string();
+    const Case cases[] = {
+        {"svg", {"--pdf", pdf, "--save", save, "--svg", taken}, "--svg must name a file, not a folder"},
+        {"pdf", {"--save", save, "--svg", svg, "--pdf", taken}, "--pdf must name a file, not a folder"},
+        {"save", {"--pdf", pdf, "--svg", svg, "--save", taken}, "--save must name a file, not a folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(LastLine(run.err), c.message);
+        for (const std::string& file : {pdf, svg, save}) EXPECT_FALSE(std::filesystem::exists(file)) << file;
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(ReportTool, SaveNamesAFileAndNeverWritesThroughAnotherOne) {
     const auto dir = TempDir();
     const auto saveTo = [&](const std::string& target) {

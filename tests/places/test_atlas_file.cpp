@@ -117,6 +117,13 @@ TEST(AtlasFile, DamagedContentIsRefusedWithItsReason) {
         {"last line cut", "end\n", "end", "its last line is missing"},
         {"count not a number", "counts\t1", "counts\tx", "a count is not a number"},
         {"state of no country", "S\t0\t16", "S\t5\t16", "a state is malformed"},
+        {"country without a name", "IN\tIndia", "IN\t", "a country is malformed"},
+        {"zone that is a sentence", "Asia/Kolkata", "Asia Kolkata time", "a zone is malformed"},
+        {"zone that climbs out", "Asia/Kolkata", "../../etc/passwd", "a zone is malformed"},
+        {"zone with a control character", "Asia/Kolkata", "Asia/Kolkata\x1b", "a zone is malformed"},
+        {"empty zone", "Asia/Kolkata", "", "a zone is malformed"},
+        {"zone of this machine", "Asia/Kolkata", "localtime", "a zone is malformed"},
+        {"bare offset", "Asia/Kolkata", "Etc/GMT-5", "a zone is malformed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -7,6 +7,7 @@
 
 #include "windows/main_window.h"
 #include "windows/recent_charts.h"
+#include "windows/program_settings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,7 +71,7 @@ class TestChartImport : public QObject {
 private slots:
     void init()
     {
-        QSettings settings;
+        ProgramSettings settings;
         ClearRecentCharts(settings);
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
@@ -134,7 +135,7 @@ private slots:
 
     void recentChartsOpenAsOpenDoesAndDropTheGone()
     {
-        QSettings settings;
+        ProgramSettings settings;
         for (int i = 0; i < 12; ++i) {
             const QString file = path(QStringLiteral("chart%1.mtx").arg(i));
             QVERIFY(WriteAll(file, kLondonMtx));

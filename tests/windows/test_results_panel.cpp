@@ -11,6 +11,7 @@
 #include "core/time_window/window_text.h"
 #include "windows/chart_view.h"
 #include "windows/main_window.h"
+#include "windows/program_settings.h"
 #include "windows/results_panel.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -97,7 +97,7 @@ private slots:
     }
     void init()
     {
-        QSettings().clear();
+        ProgramSettings().clear();
         dialogs = std::make_unique<PrintingRecorder>();
         freshPanel();
     }
@@ -106,7 +106,7 @@ private slots:
         panel.reset();
         driver.reset();
         dialogs.reset();
-        QSettings().clear();
+        ProgramSettings().clear();
     }
 
     void nothingIsBuiltBeforeTheFirstReading()
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(panel->chosenBody(), 1); // the choice stays
         QCOMPARE(Child<QLabel>(*panel, "header_Rule")->text(),
                  QString::fromLatin1(RuleTitle(AspectRuleChoice::Classical).data()));
-        QCOMPARE(QSettings().value(QLatin1String(ResultsPanel::kRuleKey)).toString(), QStringLiteral("classical"));
+        QCOMPARE(ProgramSettings().value(QLatin1String(ResultsPanel::kRuleKey)).toString(), QStringLiteral("classical"));
 
         // The next run starts with it.
         freshPanel();
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(chart()->diagramStyle(), ChartStyle::South);
         panel->useNorthIndianStyle(true);
         QCOMPARE(chart()->diagramStyle(), ChartStyle::North);
-        QCOMPARE(QSettings().value(QLatin1String(ResultsPanel::kStyleKey)).toString(), QStringLiteral("north"));
+        QCOMPARE(ProgramSettings().value(QLatin1String(ResultsPanel::kStyleKey)).toString(), QStringLiteral("north"));
         freshPanel();
         reading();
         QCOMPARE(chart()->diagramStyle(), ChartStyle::North);

@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,7 +112,9 @@ private slots:
         QTest::newRow("lock from another host") << "other host" << true << false;
         QTest::newRow("lock of a live process that is not this program") << "other program" << true << false;
         QTest::newRow("folder at the lock path") << "folder" << true << true;
+        QTest::newRow("FIFO at the lock path") << "fifo" << true << true;
         QTest::newRow("lock folder missing") << "missing folder" << true << false;
+        QTest::newRow("lock folder and its parents missing") << "missing folders" << true << true;
         QTest::newRow("lock folder cannot be written") << "unwritable folder" << true << true;
     }
     void lockStates()
@@ -142,9 +146,13 @@ private slots:
             QVERIFY(WriteFile(lock, QByteArray::number(::getppid()) + "\nrashi\nsome-other-host\n"));
         } else if (state == QLatin1String("other program")) {
             QVERIFY(WriteFile(lock, QByteArray::number(::getppid()) + "\nrashi\n" + host + "\n"));
+        } else if (state == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
         } else if (state == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(lock));
         } else if (state == QLatin1String("missing folder")) {
+            lock = dir.filePath(QStringLiteral("there/instance.lock"));
+        } else if (state == QLatin1String("missing folders")) {
             lock = dir.filePath(QStringLiteral("not/yet/there/instance.lock"));
         } else if (state == QLatin1String("unwritable folder")) {
             // Even the superuser cannot create files here.
@@ -155,6 +163,8 @@ private slots:
         SingleInstance instance(lock);
         QCOMPARE(CheckSingleInstance(instance, dialogs), starts);
         QCOMPARE(dialogs.messages.size(), toldWhy ? 1 : 0);
+        if (state == QLatin1String("missing folders"))
+            QVERIFY2(!QFileInfo::exists(dir.filePath(QStringLiteral("not"))), "a tree of folders was made");
         if (toldWhy) {
             QVERIFY(!instance.problem().isEmpty());
             QVERIFY2(dialogs.messages[0].detail.contains(instance.problem()), qPrintable(dialogs.messages[0].detail));
@@ -202,12 +212,20 @@ private slots:
 
     void lockPathIsPerUserAndCanBeChosen()
     {
+        // Nothing here is made outside this test's own folder.
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("RASHI_DRISHTI_LOCK", "/tmp/chosen.lock");
-        QCOMPARE(InstanceLockPath(), QStringLiteral("/tmp/chosen.lock"));
+        QTemporaryDir own;
+        const QString chosen = own.filePath(QStringLiteral("chosen.lock"));
+        qputenv("RASHI_DRISHTI_LOCK", QFile::encodeName(chosen));
+        QCOMPARE(InstanceLockPath(), chosen);
         qunsetenv("RASHI_DRISHTI_LOCK");
 
-        QTemporaryDir own;
+        // A runtime folder that is not there is neither made nor used.
+        const QString missing = own.filePath(QStringLiteral("missing/runtime"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(missing));
+        QVERIFY2(InstanceLockPath().startsWith(QDir::tempPath()), qPrintable(InstanceLockPath()));
+        QVERIFY(!QFileInfo::exists(own.filePath(QStringLiteral("missing"))));
+
         QFile::setPermissions(own.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(own.path()));
         QCOMPARE(InstanceLockPath(), QDir(own.path()).filePath(QStringLiteral("rashi-drishti.lock")));
