@@ -6,13 +6,13 @@
 #include "ui_helpers.h"
 
 #include "windows/main_window.h"
+#include "windows/program_settings.h"
 
 #include <QAction>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -86,7 +86,7 @@ private slots:
         QFile touch(chart);
         QVERIFY(touch.open(QIODevice::WriteOnly));
         touch.close();
-        QSettings().setValue(QStringLiteral("recentCharts"), QStringList{chart});
+        ProgramSettings().setValue(QStringLiteral("recentCharts"), QStringList{chart});
 
         QVERIFY(ShowFreshWindow(dialogs, window));
         for (QAction* top : window->menuBar()->actions()) {
