@@ -55,11 +55,13 @@ BENCHMARK(PreciseReading);
 // The reading with its window (how far the birth time can move), beside the
 // plain reading above: births across the years and latitudes up to 60°, so
 // that the Moon, the planets and the ascendant all end windows.
-template <Ephemeris kEphemeris>
+// With `kDay`, also the birth's day in the chart's slices, as the results panel asks.
+template <Ephemeris kEphemeris, bool kDay = false>
 void ReadingWithWindow(benchmark::State& state) {
     CalculationDriver driver;
     driver.setEphemeris(kEphemeris);
     driver.setWithWindow(true);
+    driver.setWithDay(kDay);
     std::mt19937 random(17);
     std::vector<Entries> births;
     for (int i = 0; i < 64; ++i) {
@@ -77,6 +79,8 @@ void ReadingWithWindow(benchmark::State& state) {
 }
 BENCHMARK(ReadingWithWindow<Ephemeris::Formulas>)->Name("ReadingWithWindow/formulas")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise>)->Name("ReadingWithWindow/precise")->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadingWithWindow<Ephemeris::Formulas, true>)->Name("ReadingWithWindowAndDay/formulas")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadingWithWindow<Ephemeris::Precise, true>)->Name("ReadingWithWindowAndDay/precise")->Unit(benchmark::kMillisecond);
 
 ReadingRecords FilledRecords() {
     CalculationDriver driver;

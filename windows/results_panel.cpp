@@ -8,6 +8,7 @@
 #include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"
 #include "windows/chart_view.h"
+#include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/user_dialogs.h"
 #include "windows/program_settings.h"
@@ -62,6 +63,7 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     PaintPanel(this);
     // The panel shows how far the birth time can move.
     driver_.setWithWindow(true);
+    driver_.setWithDay(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -134,6 +136,25 @@ void ResultsPanel::buildWindowLines()
     windowChart_ = makeWindowLine(QStringLiteral("windowChart"));
 }
 
+// Below the diagram: the birth's day, slice by slice, and what the chosen one would change.
+void ResultsPanel::buildDayStrip()
+{
+    dayStrip_ = new DayStripView(this);
+    daySlice_ = new QLabel(this);
+    daySlice_->setObjectName(QStringLiteral("daySlice"));
+    daySlice_->setTextFormat(Qt::PlainText);
+    daySlice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    daySlice_->setWordWrap(true);
+    // Room for two lines from the start, so the diagram above keeps its least size.
+    daySlice_->setMinimumHeight(2 * daySlice_->fontMetrics().lineSpacing() + 2);
+    SetTextColour(daySlice_, kHeaderLabelColour);
+    connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
+        daySlice_->setText(text.isEmpty()
+                               ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                               : text);
+    });
+}
+
 QGridLayout* ResultsPanel::buildCaptions()
 {
     auto* grid = new QGridLayout;
@@ -198,6 +219,7 @@ void ResultsPanel::ensureBuilt()
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
 
+    buildDayStrip();
     QGridLayout* grid = buildCaptions();
     buildButtons();
 
@@ -206,7 +228,12 @@ void ResultsPanel::ensureBuilt()
     captions->addStretch(1);
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
-    body->addWidget(chart_, 1);
+    auto* diagram = new QVBoxLayout;
+    diagram->setSpacing(4);
+    diagram->addWidget(chart_, 1);
+    diagram->addWidget(dayStrip_, 0);
+    diagram->addWidget(daySlice_, 0);
+    body->addLayout(diagram, 1);
     body->addLayout(captions, 0);
 
     auto* buttons = new QHBoxLayout;
@@ -226,7 +253,8 @@ void ResultsPanel::ensureBuilt()
     panel->addLayout(body, 1);
     panel->addLayout(buttons);
 
-    QWidget::setTabOrder(chart_, cmdSave);
+    QWidget::setTabOrder(chart_, dayStrip_);
+    QWidget::setTabOrder(dayStrip_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -239,6 +267,9 @@ void ResultsPanel::showReading()
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
+    dayStrip_->setDay(driver_.records().day);
+    dayStrip_->setVisible(driver_.records().day.computed);
+    daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
     describeChart();
     if (first)

@@ -22,6 +22,7 @@ class QPushButton;
 namespace rashi {
 
 class ChartView;
+class DayStripView;
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT
@@ -81,6 +82,7 @@ private:
     // The parts of the panel, built on the first reading.
     void buildHeader();
     void buildWindowLines();
+    void buildDayStrip();
     QGridLayout* buildCaptions();
     void buildButtons();
     void fillCaptions();
@@ -113,6 +115,8 @@ private:
     QLabel* windowReading_ = nullptr;
     QLabel* windowChart_ = nullptr;
     ChartView* chart_ = nullptr;
+    DayStripView* dayStrip_ = nullptr;
+    QLabel* daySlice_ = nullptr; // what the chosen slice of the day would change
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
     std::array<QLabel*, kReportRows> lblPlanets{};

@@ -8,6 +8,7 @@
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
 #include "core/precise/precise_reading.h"
+#include "core/time_window/day_slices.h"
 #include "core/time_window/time_window.h"
 
 #include <charconv>
@@ -109,6 +110,8 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     RunEngines(records_);
     records_.window = TimeWindowRecord{};
     if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });
+    records_.day = DaySlicesRecord{};
+    if (withDay_) RunStep([&] { ComputeDaySlices(records_); });
     hasReading_ = true;
     return std::nullopt;
 }

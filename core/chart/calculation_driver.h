@@ -36,6 +36,10 @@ public:
     // stay (records().window); off until asked, as it costs a little more.
     void setWithWindow(bool withWindow) { withWindow_ = withWindow; }
     bool withWindow() const { return withWindow_; }
+    // Whether readings also cut the birth's day into the chart's slices
+    // (records().day); off until asked.
+    void setWithDay(bool withDay) { withDay_ = withDay; }
+    bool withDay() const { return withDay_; }
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
@@ -50,6 +54,7 @@ private:
     ReadingRecords records_;
     bool hasReading_ = false;
     bool withWindow_ = false;
+    bool withDay_ = false;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

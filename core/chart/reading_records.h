@@ -107,6 +107,33 @@ struct TimeWindowRecord {
     int ascendantSign = -1; // at the birth
 };
 
+// The birth's local calendar day cut into the chart's slices: each run of
+// minutes with one ascendant sign, and the minutes where a body changes sign.
+// Minutes count from 00:00 of the birth's clock (0 .. 1439).
+struct DaySlice {
+    int first = 0, last = 0;  // minutes of the day, both in the slice
+    int ascendantSign = -1;
+    std::string differs;      // from the given chart: "lagna Simha instead of Kanya; the Moon in Mithuna"
+    bool operator==(const DaySlice&) const = default;
+};
+
+// A body's change of sign within the day: `minute` is the first with `toSign`.
+struct DayMark {
+    int minute = 0;
+    int body = 0;             // a report row
+    int fromSign = 0, toSign = 0;
+    bool operator==(const DayMark&) const = default;
+};
+
+struct DaySlicesRecord {
+    bool computed = false;    // false when the reading was run without it
+    int year = 0, month = 0, day = 0; // the birth's local date
+    int birthMinute = 0;      // the given time, minutes of the day
+    int firstMinute = 0, lastMinute = 1439; // the day's minutes within the program's years
+    std::vector<DaySlice> slices;
+    std::vector<DayMark> marks;
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -123,6 +150,7 @@ struct ReadingRecords {
     AspectRuleChoice rule = AspectRuleChoice::Ours;
     Report report;
     TimeWindowRecord window; // written only when the window is asked for
+    DaySlicesRecord day;     // written only when the day's slices are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
 };

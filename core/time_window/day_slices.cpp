@@ -1,0 +1,150 @@
+#include "core/time_window/day_slices.h"
+
+#include "core/ascendant/ascendant.h"
+#include "core/aspects/rashi_drishti.h"
+#include "core/moon/birth_moment.h"
+#include "core/planets/position_table.h"
+#include "core/time_window/moment_positions.h"
+#include "core/time_window/time_window.h"
+#include "core/time_window/window_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace rashi {
+namespace {
+
+constexpr CivilMoment kFirstMoment{1901, 1, 1, 0, 0};
+constexpr CivilMoment kLastMoment{2050, 12, 31, 23, 59};
+
+std::string SignName(int sign) { return sign >= 0 && sign < 12 ? std::string(kSigns[sign].sanskrit) : "no sign"; }
+
+double EdgeDistance(double longitude) {
+    const double within = std::fmod(std::fabs(longitude), 30.0);
+    return std::min(within, 30 - within);
+}
+
+// Walks minutes `first`..`last` (relative to the birth) and calls
+// `changed(minute, index, from, to)` at each minute whose sign differs from the
+// minute before. Steps over minutes no longitude can change sign in.
+template <std::size_t N, typename Evaluate, typename Changed>
+std::array<int, N> Walk(int first, int last, const std::array<double, N>& bounds, Evaluate evaluate, Changed changed) {
+    std::array<double, N> now = evaluate(first);
+    std::array<int, N> start{};
+    for (std::size_t i = 0; i < N; ++i) start[i] = SignOfLongitude(now[i]);
+    std::array<int, N> signs = start;
+    int at = first;
+    while (at < last) {
+        double safe = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < N; ++i) {
+            const double d = EdgeDistance(now[i]) / bounds[i];
+            safe = std::isnan(d) ? 0 : std::min(safe, d);
+        }
+        const int step = safe >= last - at ? last - at : std::max(1, static_cast<int>(std::floor(safe)));
+        at += step;
+        now = evaluate(at);
+        for (std::size_t i = 0; i < N; ++i) {
+            const int sign = SignOfLongitude(now[i]);
+            if (sign != signs[i]) changed(at, static_cast<int>(i), signs[i], sign);
+            signs[i] = sign;
+        }
+    }
+    return start;
+}
+
+std::string BodyPart(int body, const std::vector<std::pair<int, int>>& runs) {
+    // runs: (first minute, sign) in order.
+    std::string text = BodyInSentence(body) + " in " + SignName(runs[0].second);
+    for (std::size_t r = 1; r < runs.size(); ++r)
+        text += (r == 1 ? " until " : ", until ") + DayClockText(runs[r].first - 1) + ", then " + SignName(runs[r].second);
+    return text;
+}
+
+// What differs in a slice from the given chart: the ascendant, then each
+// body that stands elsewhere for any part of the slice.
+std::string Differs(const DaySlice& slice, int givenAscendant, const std::array<int, kReportRows>& given,
+                    const std::array<int, kReportRows>& dayStart, const std::vector<DayMark>& marks) {
+    std::vector<std::string> parts;
+    if (slice.ascendantSign != givenAscendant)
+        parts.push_back("lagna " + SignName(slice.ascendantSign) + " instead of " + SignName(givenAscendant));
+    for (int body = 0; body < kReportRows; ++body) {
+        int sign = dayStart[body];
+        for (const DayMark& m : marks)
+            if (m.body == body && m.minute <= slice.first) sign = m.toSign;
+        std::vector<std::pair<int, int>> runs{{slice.first, sign}};
+        bool differs = sign != given[body];
+        for (const DayMark& m : marks)
+            if (m.body == body && m.minute > slice.first && m.minute <= slice.last) {
+                runs.push_back({m.minute, m.toSign});
+                differs = differs || m.toSign != given[body];
+            }
+        if (differs) parts.push_back(BodyPart(body, runs));
+    }
+    if (parts.empty()) return "the same chart";
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? "; " : "") + parts[i];
+    return text;
+}
+
+} // namespace
+
+std::string DayClockText(int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 100, minute % 60);
+    return text;
+}
+
+std::string DaySliceText(const DaySlice& slice) {
+    return DayClockText(slice.first) + "\u2013" + DayClockText(slice.last) + ": " + slice.differs;
+}
+
+int DaySliceAt(const DaySlicesRecord& day, int minute) {
+    for (std::size_t i = 0; i < day.slices.size(); ++i)
+        if (minute >= day.slices[i].first && minute <= day.slices[i].last) return static_cast<int>(i);
+    return -1;
+}
+
+void ComputeDaySlices(ReadingRecords& records) {
+    const BirthRecord& birth = records.birth;
+    DaySlicesRecord& day = records.day;
+    day = DaySlicesRecord{};
+    const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0);
+    day.year = local.year;
+    day.month = local.month;
+    day.day = local.day;
+    day.birthMinute = local.hour * 60 + local.minute;
+    // The day's minutes, within the program's years.
+    const long long at = MinutesOfMoment(local);
+    day.firstMinute = static_cast<int>(std::max<long long>(0, day.birthMinute - (at - MinutesOfMoment(kFirstMoment))));
+    day.lastMinute = static_cast<int>(std::min<long long>(1439, day.birthMinute + (MinutesOfMoment(kLastMoment) - at)));
+    const int first = day.firstMinute - day.birthMinute;
+    const int last = day.lastMinute - day.birthMinute;
+
+    MomentPositions positions(birth, records.ephemeris);
+    std::array<int, kReportRows> given{};
+    const auto givenBodies = positions.Bodies(0);
+    for (int i = 0; i < kReportRows; ++i) given[i] = SignOfLongitude(givenBodies[i]);
+    const int givenAscendant = SignOfLongitude(positions.Ascendant(0));
+
+    std::array<double, kReportRows> bodyBounds{};
+    for (int i = 0; i < kReportRows; ++i) bodyBounds[i] = kBodySpeedBounds[i] / 1440;
+    const auto dayStart = Walk(first, last, bodyBounds, [&](int m) { return positions.Bodies(m); },
+                               [&](int m, int body, int from, int to) {
+                                   day.marks.push_back({m + day.birthMinute, body, from, to});
+                               });
+
+    const auto bound = AscendantSpeedBound(NorthLatitude(birth));
+    const std::array<double, 1> ascendantBound{bound ? *bound : std::numeric_limits<double>::infinity()};
+    day.slices.push_back({day.firstMinute, day.lastMinute, SignOfLongitude(positions.Ascendant(first)), {}});
+    Walk(first, last, ascendantBound, [&](int m) { return std::array<double, 1>{positions.Ascendant(m)}; },
+         [&](int m, int, int, int to) {
+             day.slices.back().last = m + day.birthMinute - 1;
+             day.slices.push_back({m + day.birthMinute, day.lastMinute, to, {}});
+         });
+    for (DaySlice& slice : day.slices) slice.differs = Differs(slice, givenAscendant, given, dayStart, day.marks);
+    day.computed = true;
+}
+
+} // namespace rashi

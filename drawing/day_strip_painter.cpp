@@ -1,0 +1,149 @@
+#include "drawing/day_strip_painter.h"
+
+#include "core/aspects/rashi_drishti.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace rashi {
+namespace {
+
+constexpr std::array<const char*, kReportRows> kShortNames = {"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke"};
+constexpr double kPadding = 3;
+
+const QColor kTints[2] = {QColor(0xdc, 0xe8, 0xf5), QColor(0xf3, 0xe9, 0xd2)};
+const QColor kChosen(0xf6, 0xc6, 0x5b);
+const QColor kInk(0x33, 0x33, 0x33);
+const QColor kGiven(0xc0, 0x1c, 0x28);
+const QColor kPaper(255, 250, 240); // as the diagram's ground, so the texts read on any panel
+
+QString SignLabel(int sign, bool whole) {
+    if (sign < 0 || sign >= 12) return QStringLiteral("?");
+    const auto name = kSigns[sign].sanskrit;
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return whole ? text : text.left(3);
+}
+
+} // namespace
+
+DayStripLayout DayStripLayoutOf(const QRectF& rect, const QFont& font) {
+    const double line = QFontMetricsF(font).height();
+    // Half a name's width either side, so the names at 00:00 and 24:00 fit.
+    const double side = QFontMetricsF(font).horizontalAdvance(QStringLiteral("24")) / 2 + kPadding;
+    const QRectF inner = rect.adjusted(side, 0, -side, 0);
+    DayStripLayout layout;
+    layout.marks = QRectF(inner.left(), inner.top(), inner.width(), line + kPadding);
+    layout.hours = QRectF(inner.left(), inner.bottom() - line - 2 * kPadding, inner.width(), line + 2 * kPadding);
+    layout.bar = QRectF(inner.left(), layout.marks.bottom(), inner.width(),
+                        std::max(1.0, layout.hours.top() - layout.marks.bottom()));
+    return layout;
+}
+
+double DayStripX(const QRectF& bar, double minute) { return bar.left() + bar.width() * minute / 1440.0; }
+
+int DayStripMinuteAt(const QRectF& bar, double x) {
+    if (bar.width() <= 0) return 0;
+    return std::clamp(static_cast<int>(std::floor((x - bar.left()) * 1440.0 / bar.width())), 0, 1439);
+}
+
+std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    std::vector<DayStripText> labels;
+    for (std::size_t i = 0; i < day.slices.size(); ++i) {
+        const DaySlice& slice = day.slices[i];
+        const double left = DayStripX(layout.bar, slice.first);
+        const double width = DayStripX(layout.bar, slice.last + 1) - left;
+        for (const bool whole : {true, false}) {
+            const QString text = SignLabel(slice.ascendantSign, whole);
+            const double w = metrics.horizontalAdvance(text);
+            if (w + 2 * kPadding > width || metrics.height() > layout.bar.height()) continue;
+            const QRectF box(left + (width - w) / 2, layout.bar.center().y() - metrics.height() / 2, w, metrics.height());
+            labels.push_back({static_cast<int>(i), text, box});
+            break;
+        }
+    }
+    return labels;
+}
+
+std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    std::vector<DayStripText> labels;
+    double freeFrom = -1e9;
+    for (std::size_t i = 0; i < day.marks.size(); ++i) {
+        const DayMark& mark = day.marks[i];
+        const QString text = QString::fromLatin1(kShortNames[mark.body % kReportRows]);
+        const double w = metrics.horizontalAdvance(text);
+        const double x = DayStripX(layout.bar, mark.minute) + 2;
+        if (x < freeFrom || x + w > layout.marks.right() + kPadding) continue;
+        labels.push_back({static_cast<int>(i), text, QRectF(x, layout.marks.top(), w, metrics.height())});
+        freeFrom = x + w + kPadding;
+    }
+    return labels;
+}
+
+void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QFont font = painter.font();
+    const DayStripLayout layout = DayStripLayoutOf(rect, font);
+    const QRectF& bar = layout.bar;
+    painter.fillRect(rect, kPaper);
+
+    // The slices.
+    painter.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < day.slices.size(); ++i) {
+        const DaySlice& slice = day.slices[i];
+        const double left = DayStripX(bar, slice.first);
+        const QRectF block(left, bar.top(), DayStripX(bar, slice.last + 1) - left, bar.height());
+        painter.setBrush(static_cast<int>(i) == chosenSlice ? kChosen : kTints[i % 2]);
+        painter.drawRect(block);
+    }
+    // Minutes outside the program's years stay blank but framed.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kInk, 1));
+    painter.drawRect(bar);
+    for (const DayStripText& label : DayStripSliceLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignCenter, label.text);
+
+    // The bodies' changes: a tick down into the bar, the name above.
+    painter.setPen(QPen(kInk, 1));
+    for (const DayMark& mark : day.marks) {
+        const double x = DayStripX(bar, mark.minute);
+        painter.drawLine(QPointF(x, layout.marks.top() + 2), QPointF(x, bar.top() + bar.height() / 4));
+    }
+    for (const DayStripText& label : DayStripMarkLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
+
+    // The hours.
+    const double tick = kPadding + 1;
+    for (int hour = 0; hour <= 24; hour += 6) {
+        const double x = DayStripX(bar, hour * 60);
+        painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + tick));
+        const QString text = QString::number(hour);
+        const double w = QFontMetricsF(font).horizontalAdvance(text);
+        painter.drawText(QRectF(x - w / 2, bar.bottom() + tick, w, layout.hours.bottom() - bar.bottom() - tick),
+                         Qt::AlignHCenter | Qt::AlignTop, text);
+    }
+    for (int hour = 1; hour < 24; ++hour) {
+        if (hour % 6 == 0) continue;
+        const double x = DayStripX(bar, hour * 60);
+        painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + tick / 2));
+    }
+
+    // The given time: a line through the bar and a triangle under it.
+    const double x = DayStripX(bar, day.birthMinute + 0.5);
+    painter.setPen(QPen(kGiven, 2));
+    painter.drawLine(QPointF(x, bar.top() - 1), QPointF(x, bar.bottom() + 1));
+    QPainterPath triangle;
+    triangle.moveTo(x, bar.bottom());
+    triangle.lineTo(x - tick, bar.bottom() + tick + 1);
+    triangle.lineTo(x + tick, bar.bottom() + tick + 1);
+    triangle.closeSubpath();
+    painter.fillPath(triangle, kGiven);
+    painter.restore();
+}
+
+} // namespace rashi

@@ -1,0 +1,132 @@
+// The birth's day cut into the chart's slices, checked against a look at
+// every minute of the day, and the slices' texts.
+
+#include "core/chart/calculation_driver.h"
+#include "core/time_window/day_slices.h"
+#include "core/time_window/moment_positions.h"
+#include "tests/core/fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace rashi {
+namespace {
+
+struct DayCase {
+    const char* name;
+    Entries entries;
+    Ephemeris ephemeris;
+};
+
+Entries At(Entries e, const char* latitude, bool south = false) {
+    e.LatDeg = latitude;
+    e.South = south;
+    e.North = !south;
+    return e;
+}
+
+std::vector<DayCase> Cases() {
+    return {
+        {"PuneFormulas", testing::PuneBirth(14, 8, 1987, 6, 30), Ephemeris::Formulas},
+        {"PunePrecise", testing::PuneBirth(3, 2, 2024, 23, 59), Ephemeris::Precise},
+        {"Tromso69North", At(testing::PuneBirth(21, 6, 1960, 0, 0), "69"), Ephemeris::Formulas},
+        {"South58Precise", At(testing::PuneBirth(1, 1, 1901, 12, 0), "58", true), Ephemeris::Precise},
+    };
+}
+
+ReadingRecords DayOf(const DayCase& c) {
+    CalculationDriver driver;
+    driver.setEphemeris(c.ephemeris);
+    driver.setWithDay(true);
+    EXPECT_FALSE(driver.Calculate(c.entries));
+    return driver.records();
+}
+
+// Every slice edge and every body's change, minute by minute.
+TEST(DaySlices, MatchEveryMinuteOfTheDay) {
+    for (const DayCase& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        const ReadingRecords records = DayOf(c);
+        const DaySlicesRecord& day = records.day;
+        ASSERT_TRUE(day.computed);
+        MomentPositions positions(records.birth, c.ephemeris);
+        std::vector<DaySlice> slices;
+        std::vector<DayMark> marks;
+        std::array<int, kReportRows> before{};
+        for (int minute = day.firstMinute; minute <= day.lastMinute; ++minute) {
+            const int offset = minute - day.birthMinute;
+            const int ascendant = SignOfLongitude(positions.Ascendant(offset));
+            const auto bodies = positions.Bodies(offset);
+            if (slices.empty() || slices.back().ascendantSign != ascendant) slices.push_back({minute, minute, ascendant, {}});
+            slices.back().last = minute;
+            for (int b = 0; b < kReportRows; ++b) {
+                const int sign = SignOfLongitude(bodies[b]);
+                if (minute > day.firstMinute && sign != before[b]) marks.push_back({minute, b, before[b], sign});
+                before[b] = sign;
+            }
+        }
+        ASSERT_EQ(day.slices.size(), slices.size());
+        for (std::size_t i = 0; i < slices.size(); ++i) {
+            EXPECT_EQ(day.slices[i].first, slices[i].first) << i;
+            EXPECT_EQ(day.slices[i].last, slices[i].last) << i;
+            EXPECT_EQ(day.slices[i].ascendantSign, slices[i].ascendantSign) << i;
+        }
+        EXPECT_EQ(day.marks, marks);
+        // The slice of the given time has the given lagna; every other says how it differs.
+        const int given = DaySliceAt(day, day.birthMinute);
+        ASSERT_GE(given, 0);
+        EXPECT_EQ(day.slices[given].differs.find("lagna"), std::string::npos) << day.slices[given].differs;
+        for (const DaySlice& slice : day.slices) {
+            if (slice.ascendantSign != day.slices[given].ascendantSign) {
+                EXPECT_EQ(slice.differs.rfind("lagna ", 0), 0u) << slice.differs;
+            }
+        }
+    }
+}
+
+// The whole day is covered, in order, with no gap.
+TEST(DaySlices, CoverTheDayWithoutGaps) {
+    for (const DayCase& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        const DaySlicesRecord day = DayOf(c).day;
+        ASSERT_FALSE(day.slices.empty());
+        EXPECT_EQ(day.slices.front().first, day.firstMinute);
+        EXPECT_EQ(day.slices.back().last, day.lastMinute);
+        for (std::size_t i = 1; i < day.slices.size(); ++i) EXPECT_EQ(day.slices[i].first, day.slices[i - 1].last + 1);
+    }
+}
+
+TEST(DaySlices, TextsSayWhatDiffers) {
+    const struct {
+        DaySlice slice;
+        const char* text;
+    } rows[] = {
+        {{0, 59, 4, "the same chart"}, "00:00\u201300:59: the same chart"},
+        {{605, 1439, 5, "lagna Kanya instead of Simha"}, "10:05\u201323:59: lagna Kanya instead of Simha"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(DaySliceText(row.slice), row.text);
+}
+
+// A body that changes sign inside a slice is named with the minute it changes.
+TEST(DaySlices, ABodyChangingInsideASliceSaysWhen) {
+    // Whatever changes in the day inside a slice, as it happens.
+    const ReadingRecords records = DayOf(Cases()[1]);
+    for (const DayMark& mark : records.day.marks) {
+        const int at = DaySliceAt(records.day, mark.minute);
+        ASSERT_GE(at, 0);
+        const DaySlice& slice = records.day.slices[at];
+        if (mark.minute == slice.first) continue;
+        const std::string until = "until " + DayClockText(mark.minute - 1) + ", then ";
+        EXPECT_NE(slice.differs.find(until), std::string::npos) << slice.differs;
+    }
+}
+
+// Without asking, a reading leaves the day alone.
+TEST(DaySlices, NotComputedUnlessAsked) {
+    CalculationDriver driver;
+    EXPECT_FALSE(driver.Calculate(testing::PuneBirth(14, 8, 1987, 6, 30)));
+    EXPECT_FALSE(driver.records().day.computed);
+    EXPECT_TRUE(driver.records().day.slices.empty());
+}
+
+} // namespace
+} // namespace rashi
