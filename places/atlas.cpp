@@ -414,6 +414,38 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
     }
 }
 
+std::vector<Place> Atlas::Offer(QStringView city, QStringView state, QStringView country, int maxResults) const {
+    const Data& d = *m_data;
+    QString boxes;
+    for (QStringView box : {state, country})
+        if (!SearchKey(box).empty()) boxes += QStringLiteral(", ") + box.trimmed().toString();
+    const auto namesRegion = [&d](const QString& words) {
+        const std::string key = SearchKey(words);
+        const std::string lower = LowerAscii(words);
+        const auto whole = [&](const Data::Region& r) { return r.key == key || r.codeKey == lower; };
+        return !key.empty() && (std::any_of(d.states.begin(), d.states.end(), whole) ||
+                                std::any_of(d.countries.begin(), d.countries.end(), whole));
+    };
+    const QString typed = city.toString().simplified();
+    const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList queries;
+    for (qsizetype k = words.size() - 1; k >= 1; --k) { // the name, then a state or country
+        const QString region = words.mid(k).join(QLatin1Char(' '));
+        if (namesRegion(region)) queries << words.mid(0, k).join(QLatin1Char(' ')) + QStringLiteral(", ") + region;
+    }
+    queries << typed;
+    for (const QString& narrowing : {boxes, QString()}) {
+        std::vector<Place> offered;
+        for (const QString& query : queries)
+            for (Place& place : Search(QString(query + narrowing), maxResults))
+                if (static_cast<int>(offered.size()) < maxResults &&
+                    std::find(offered.begin(), offered.end(), place) == offered.end())
+                    offered.push_back(std::move(place));
+        if (!offered.empty() || narrowing.isEmpty()) return offered;
+    }
+    return {};
+}
+
 std::optional<Place> Atlas::Find(QStringView text) const {
     std::vector<Place> found = Search(text, 1);
     if (found.empty()) return std::nullopt;

@@ -40,6 +40,15 @@ public:
     // place's state or country, or be its code ("IL", "in").
     std::vector<Place> Search(QStringView text, int maxResults = 10) const;
 
+    // The places to offer under the window's City box. That box takes letters
+    // and spaces only, so a state or country may follow the name after a
+    // space ("Springfield Illinois", "Springfield IL", "Paris France"): when
+    // the words after a space wholly name a state or country, or are its
+    // code, its places come first, then those of the whole text. A filled
+    // State or Country box narrows the offer as a part after a comma does,
+    // unless nothing fits it (a box left from an earlier place).
+    std::vector<Place> Offer(QStringView city, QStringView state, QStringView country, int maxResults = 10) const;
+
     // The first place Search gives: "Pune" alone is the most populous Pune.
     std::optional<Place> Find(QStringView text) const;
 

@@ -208,6 +208,7 @@ void InputPanel::connectAtlas()
     lblZoneNote->setWordWrap(true);
     lblZoneNote->hide();
     placeFinder_ = new PlaceFinder(txtCity);
+    placeFinder_->narrowBy(txtState, txtCountry);
     connect(placeFinder_, &PlaceFinder::placeChosen, this, &InputPanel::applyPlace);
     connect(placeFinder_, &PlaceFinder::unavailable, this, &InputPanel::atlasUnavailable);
     // Typing another city drops the place picked; its coordinates stay.

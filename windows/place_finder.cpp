@@ -29,6 +29,12 @@ PlaceFinder::PlaceFinder(QLineEdit* cityBox) : QObject(cityBox), box_(cityBox)
 
 PlaceFinder::~PlaceFinder() = default;
 
+void PlaceFinder::narrowBy(QLineEdit* stateBox, QLineEdit* countryBox)
+{
+    stateBox_ = stateBox;
+    countryBox_ = countryBox;
+}
+
 void PlaceFinder::load()
 {
     if (loading_ || atlas_ || failed_)
@@ -86,7 +92,8 @@ void PlaceFinder::offer(const QString& text)
     load(); // a city typed before the atlas was asked for
     offered_.clear();
     if (atlas_ && text.trimmed().size() >= 2)
-        offered_ = atlas_->Search(text, 10);
+        offered_ = atlas_->Offer(text, stateBox_ ? stateBox_->text() : QString(),
+                                 countryBox_ ? countryBox_->text() : QString(), 10);
     if (!completer_)
         return;
     QStringList labels;

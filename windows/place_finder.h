@@ -25,6 +25,9 @@ public:
     explicit PlaceFinder(QLineEdit* cityBox);
     ~PlaceFinder() override;
 
+    // The State and Country boxes whose contents narrow the offer when filled.
+    void narrowBy(QLineEdit* stateBox, QLineEdit* countryBox);
+
     // Starts loading the atlas in the background (once).
     void load();
     bool ready() const { return atlas_.has_value(); }
@@ -45,6 +48,8 @@ private:
     void choose(int row);
 
     QLineEdit* box_;
+    QLineEdit* stateBox_ = nullptr;
+    QLineEdit* countryBox_ = nullptr;
     QCompleter* completer_ = nullptr;
     QStringListModel* model_ = nullptr;
     std::optional<places::Atlas> atlas_;

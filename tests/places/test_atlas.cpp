@@ -82,6 +82,44 @@ TEST(AtlasSearch, NarrowsByStateOrCountry) {
     EXPECT_TRUE(TheAtlas().Search(u"Springfield, Atlantis").empty());
 }
 
+TEST(AtlasOffer, NarrowsByAStateAfterASpaceOrByTheBoxes) {
+    // What the window's City, State and Country boxes hold, and the first place offered.
+    struct Case {
+        const char* city;
+        const char* state;
+        const char* country;
+        const char* first;
+    };
+    const Case cases[] = {
+        {"Springfield Illinois", "", "", "Springfield, Illinois, United States"},
+        {"springfield IL", "", "", "Springfield, Illinois, United States"},
+        {"Paris Texas", "", "", "Paris, Texas, United States"},
+        {"Paris France", "", "", "Paris, Île-de-France, France"},
+        {"London Ontario", "", "", "London, Ontario, Canada"},
+        {"New York", "", "", "New York City, New York, United States"}, // a name of two words stays one
+        {"San Francisco", "", "", "San Francisco, California, United States"},
+        {"Springfield", "Illinois", "", "Springfield, Illinois, United States"},
+        {"Springfield", "Massachusetts", "United States", "Springfield, Massachusetts, United States"},
+        {"Hyderabad", "", "Pakistan", "Hyderabad, Sindh, Pakistan"},
+        {"Spring", "Illinois", "", "Springfield, Illinois, United States"}, // the start of a name, narrowed
+        // A State box left from an earlier place narrows nothing when nothing fits it.
+        {"Pune", "Illinois", "", "Pune, Maharashtra, India"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.city) + " / " + c.state + " / " + c.country);
+        const std::vector<Place> found = TheAtlas().Offer(QString::fromUtf8(c.city), QString::fromUtf8(c.state),
+                                                          QString::fromUtf8(c.country), 10);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front().Label(), QString::fromUtf8(c.first));
+        EXPECT_LE(found.size(), 10u);
+        for (std::size_t i = 0; i < found.size(); ++i)
+            for (std::size_t j = i + 1; j < found.size(); ++j) EXPECT_FALSE(found[i] == found[j]) << i << " " << j;
+    }
+    // A filled box narrows every place offered, not just the first.
+    for (const Place& p : TheAtlas().Offer(u"Spring", u"Missouri", u"", 10)) EXPECT_EQ(p.state, QStringLiteral("Missouri"));
+    EXPECT_TRUE(TheAtlas().Offer(u"  ", u"Illinois", u"", 10).empty());
+}
+
 TEST(AtlasSearch, WholeNamesComeFirstAndEachPlaceOnce) {
     // Calcutta, Ohio is a whole-name match too, but smaller than Kolkata.
     const std::vector<Place> calcutta = TheAtlas().Search(u"Calcutta", 10);

@@ -111,6 +111,27 @@ private slots:
         QCOMPARE(e.Country, std::string("Singapore"));
     }
 
+    void theOfferNarrowsByTheStateBoxAndAStateAfterASpace()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
+        TypeInto(*window, "txtCity", QStringLiteral("Springfield"));
+        QVERIFY(!finder()->offered().empty());
+        QCOMPARE(finder()->offered().front().Label(), QStringLiteral("Springfield, Missouri, United States"));
+
+        TypeInto(*window, "txtState", QStringLiteral("Illinois"));
+        TypeInto(*window, "txtCity", QStringLiteral("Springfield"));
+        QVERIFY(!finder()->offered().empty());
+        for (const places::Place& place : finder()->offered())
+            QCOMPARE(place.state, QStringLiteral("Illinois"));
+
+        // The City box takes no comma; a state after a space does the same.
+        TypeInto(*window, "txtState", QString());
+        TypeInto(*window, "txtCity", QStringLiteral("Springfield Illinois"));
+        QCOMPARE(Child<QLineEdit>(*window, "txtCity")->text(), QStringLiteral("Springfield Illinois"));
+        QVERIFY(!finder()->offered().empty());
+        QCOMPARE(finder()->offered().front().Label(), QStringLiteral("Springfield, Illinois, United States"));
+    }
+
     void pickFillsThePlaceAndItsZoneForTheDate()
     {
         TypeInto(*window, "txtName", QStringLiteral("Ada"));
