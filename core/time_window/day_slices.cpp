@@ -5,6 +5,7 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/time_window/moment_positions.h"
+#include "core/time_window/sign_steps.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
 
@@ -16,42 +17,24 @@
 namespace rashi {
 namespace {
 
-constexpr CivilMoment kFirstMoment{1901, 1, 1, 0, 0};
-constexpr CivilMoment kLastMoment{2050, 12, 31, 23, 59};
-
 std::string SignName(int sign) { return sign >= 0 && sign < 12 ? std::string(kSigns[sign].sanskrit) : "no sign"; }
 
-double EdgeDistance(double longitude) {
-    const double within = std::fmod(std::fabs(longitude), 30.0);
-    return std::min(within, 30 - within);
-}
-
 // Walks minutes `first`..`last` (relative to the birth) and calls
-// `changed(minute, index, from, to)` at each minute whose sign differs from the
-// minute before. Steps over minutes no longitude can change sign in.
+// `changed(minute, index, from, to)` for each longitude whose sign differs from
+// the minute looked at before. Returns the signs at `first`.
 template <std::size_t N, typename Evaluate, typename Changed>
 std::array<int, N> Walk(int first, int last, const std::array<double, N>& bounds, Evaluate evaluate, Changed changed) {
-    std::array<double, N> now = evaluate(first);
-    std::array<int, N> start{};
-    for (std::size_t i = 0; i < N; ++i) start[i] = SignOfLongitude(now[i]);
-    std::array<int, N> signs = start;
-    int at = first;
-    while (at < last) {
-        double safe = std::numeric_limits<double>::infinity();
-        for (std::size_t i = 0; i < N; ++i) {
-            const double d = EdgeDistance(now[i]) / bounds[i];
-            safe = std::isnan(d) ? 0 : std::min(safe, d);
-        }
-        const int step = safe >= last - at ? last - at : std::max(1, static_cast<int>(std::floor(safe)));
-        at += step;
-        now = evaluate(at);
-        for (std::size_t i = 0; i < N; ++i) {
-            const int sign = SignOfLongitude(now[i]);
-            if (sign != signs[i]) changed(at, static_cast<int>(i), signs[i], sign);
-            signs[i] = sign;
-        }
-    }
-    return start;
+    const std::array<double, N> start = evaluate(first);
+    std::array<int, N> signs{};
+    for (std::size_t i = 0; i < N; ++i) signs[i] = SignOfLongitude(start[i]);
+    StepThroughSigns(first, last, bounds, start, evaluate,
+                     [&](int minute, const std::array<int, N>& before, const std::array<double, N>& now) {
+                         for (std::size_t i = 0; i < N; ++i)
+                             if (const int sign = SignOfLongitude(now[i]); sign != before[i])
+                                 changed(minute, static_cast<int>(i), before[i], sign);
+                         return false;
+                     });
+    return signs;
 }
 
 std::string BodyPart(int body, const std::vector<std::pair<int, int>>& runs) {
@@ -117,8 +100,8 @@ void ComputeDaySlices(ReadingRecords& records) {
     day.birthMinute = local.hour * 60 + local.minute;
     // The day's minutes, within the program's years.
     const long long at = MinutesOfMoment(local);
-    day.firstMinute = static_cast<int>(std::max<long long>(0, day.birthMinute - (at - MinutesOfMoment(kFirstMoment))));
-    day.lastMinute = static_cast<int>(std::min<long long>(1439, day.birthMinute + (MinutesOfMoment(kLastMoment) - at)));
+    day.firstMinute = static_cast<int>(std::max<long long>(0, day.birthMinute - (at - MinutesOfMoment(kFirstOfferedMoment))));
+    day.lastMinute = static_cast<int>(std::min<long long>(1439, day.birthMinute + (MinutesOfMoment(kLastOfferedMoment) - at)));
     const int first = day.firstMinute - day.birthMinute;
     const int last = day.lastMinute - day.birthMinute;
 
@@ -128,17 +111,13 @@ void ComputeDaySlices(ReadingRecords& records) {
     for (int i = 0; i < kReportRows; ++i) given[i] = SignOfLongitude(givenBodies[i]);
     const int givenAscendant = SignOfLongitude(positions.Ascendant(0));
 
-    std::array<double, kReportRows> bodyBounds{};
-    for (int i = 0; i < kReportRows; ++i) bodyBounds[i] = kBodySpeedBounds[i] / 1440;
-    const auto dayStart = Walk(first, last, bodyBounds, [&](int m) { return positions.Bodies(m); },
+    const auto dayStart = Walk(first, last, BodyBoundsPerMinute(), [&](int m) { return positions.Bodies(m); },
                                [&](int m, int body, int from, int to) {
                                    day.marks.push_back({m + day.birthMinute, body, from, to});
                                });
 
-    const auto bound = AscendantSpeedBound(NorthLatitude(birth));
-    const std::array<double, 1> ascendantBound{bound ? *bound : std::numeric_limits<double>::infinity()};
     day.slices.push_back({day.firstMinute, day.lastMinute, SignOfLongitude(positions.Ascendant(first)), {}});
-    Walk(first, last, ascendantBound, [&](int m) { return std::array<double, 1>{positions.Ascendant(m)}; },
+    Walk(first, last, AscendantBoundPerMinute(birth), [&](int m) { return std::array<double, 1>{positions.Ascendant(m)}; },
          [&](int m, int, int, int to) {
              day.slices.back().last = m + day.birthMinute - 1;
              day.slices.push_back({m + day.birthMinute, day.lastMinute, to, {}});

@@ -5,6 +5,7 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/time_window/moment_positions.h"
+#include "core/time_window/sign_steps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,15 +17,6 @@ namespace {
 constexpr double kSiderealDegreesPerMinute = 360.98565 / 1440;
 constexpr double kLargestObliquity = 24.0 * kDegToRad; // above any ε of date here
 constexpr double kSlowestDenominator = 0.05;
-
-constexpr CivilMoment kFirstMoment{1901, 1, 1, 0, 0};
-constexpr CivilMoment kLastMoment{2050, 12, 31, 23, 59};
-
-// Degrees to the nearer sign edge.
-double EdgeDistance(double longitude) {
-    const double within = std::fmod(std::fabs(longitude), 30.0);
-    return std::min(within, 30 - within);
-}
 
 // The reach of one direction: how many minutes the search may go, and why it stops there.
 struct Reach {
@@ -42,28 +34,16 @@ struct Found {
 };
 
 // Steps from minute 0 in `direction` (+1 or -1) up to `reach` minutes.
-// `evaluate` gives the N longitudes of a minute; `bounds` their speeds in
-// degrees a minute (infinite: every minute).
 template <std::size_t N, typename Evaluate>
 Found<N> Search(int direction, int reach, const std::array<double, N>& start, const std::array<double, N>& bounds,
                 Evaluate evaluate) {
-    std::array<int, N> signs{};
-    for (std::size_t i = 0; i < N; ++i) signs[i] = SignOfLongitude(start[i]);
-    std::array<double, N> now = start;
-    int at = 0;
-    while (at < reach) {
-        double safe = std::numeric_limits<double>::infinity();
-        for (std::size_t i = 0; i < N; ++i) safe = std::min(safe, EdgeDistance(now[i]) / bounds[i]);
-        // No body can reach its edge in fewer than `safe` minutes, so the
-        // minutes passed over keep their signs.
-        const int step = safe >= reach ? reach : std::max(1, static_cast<int>(std::floor(safe)));
-        const int next = std::min(reach, at + step);
-        now = evaluate(direction * next);
-        for (std::size_t i = 0; i < N; ++i)
-            if (SignOfLongitude(now[i]) != signs[i]) return {next - 1, true, now};
-        at = next;
-    }
-    return {reach, false, {}};
+    Found<N> found{reach, false, {}};
+    StepThroughSigns(0, direction * reach, bounds, start, evaluate,
+                     [&](int minute, const std::array<int, N>&, const std::array<double, N>& now) {
+                         found = {std::abs(minute) - 1, true, now};
+                         return true;
+                     });
+    return found;
 }
 
 WindowEdge MakeEdge(const BirthRecord& birth, int minutes, WindowLimit limit) {
@@ -125,13 +105,12 @@ void ComputeTimeWindow(ReadingRecords& records) {
         if (yearsAllow < kWindowSearchMinutes) return Reach{static_cast<int>(std::max(0LL, yearsAllow)), WindowLimit::Years};
         return Reach{kWindowSearchMinutes, WindowLimit::Search};
     };
-    const Reach back = reach(at - MinutesOfMoment(kFirstMoment));
-    const Reach ahead = reach(MinutesOfMoment(kLastMoment) - at);
+    const Reach back = reach(at - MinutesOfMoment(kFirstOfferedMoment));
+    const Reach ahead = reach(MinutesOfMoment(kLastOfferedMoment) - at);
 
     // The reading: the nine bodies.
     const auto bodies = positions.Bodies(0);
-    std::array<double, kReportRows> bodyBounds{};
-    for (int i = 0; i < kReportRows; ++i) bodyBounds[i] = kBodySpeedBounds[i] / 1440;
+    const auto bodyBounds = BodyBoundsPerMinute();
     const auto evaluateBodies = [&](int minutes) { return positions.Bodies(minutes); };
     const auto before = Search(-1, back.minutes, bodies, bodyBounds, evaluateBodies);
     const auto after = Search(+1, ahead.minutes, bodies, bodyBounds, evaluateBodies);
@@ -151,8 +130,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
     // beyond it, where both may change at once.
     const std::array<double, 1> ascendant{positions.Ascendant(0)};
     window.ascendantSign = SignOfLongitude(ascendant[0]);
-    const auto bound = AscendantSpeedBound(NorthLatitude(birth));
-    const std::array<double, 1> ascendantBound{bound ? *bound : std::numeric_limits<double>::infinity()};
+    const auto ascendantBound = AscendantBoundPerMinute(birth);
     const auto evaluateAscendant = [&](int minutes) { return std::array<double, 1>{positions.Ascendant(minutes)}; };
 
     const auto chartEdge = [&](const WindowEdge& readingEdge, int direction) {
