@@ -51,17 +51,6 @@ bool IsCoordinateText(std::string_view text) {
     return text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A line's text as a message shows it: quoted, shortened when long.
-std::string Quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::size_t cut = text.size();
-    if (cut > kShown) {
-        cut = kShown;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // whole UTF-8 characters
-    }
-    return "\"" + VisibleText(text.substr(0, cut)) + (cut < text.size() ? "\u2026\"" : "\"");
-}
-
 bool Refuse(std::string* problem, std::string text) {
     if (problem) *problem = std::move(text);
     return false;
@@ -69,7 +58,7 @@ bool Refuse(std::string* problem, std::string text) {
 
 bool RefuseLine(std::string* problem, int line, std::string_view held, std::string_view expected) {
     return Refuse(problem, "Line " + std::to_string(line + 1) + " (" + std::string(kChartLineNames[line]) +
-                               ") holds " + Quoted(held) + ", not " + std::string(expected) + ".");
+                               ") holds " + QuotedLine(held) + ", not " + std::string(expected) + ".");
 }
 
 } // namespace
@@ -220,7 +209,7 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     auto entries = EntriesFromChartLines(*lines, problem);
     if (!entries || zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
-        Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + Quoted(zoneId) +
+        Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + QuotedLine(zoneId) +
                             (IsZoneOfNoPlace(zoneId) ? ", not the time zone of a place."
                                                                             : ", not a time zone the system knows."));
         return std::nullopt;

@@ -59,4 +59,14 @@ std::string VisibleText(std::string_view text, bool keepLineEnds) {
     return out;
 }
 
+std::string QuotedLine(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::size_t cut = text.size();
+    if (cut > kShown) {
+        cut = kShown;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // whole UTF-8 characters
+    }
+    return "\"" + VisibleText(text.substr(0, cut)) + (cut < text.size() ? "\u2026\"" : "\"");
+}
+
 } // namespace rashi

@@ -1,6 +1,7 @@
 #include "core/imports/imported_birth.h"
 
 #include "core/chart/entry_lists.h"
+#include "core/chart/visible_text.h"
 #include "core/chart/windows1252.h"
 #include "core/zones/time_zones.h"
 
@@ -81,16 +82,8 @@ std::string LettersForBox(std::string_view utf8) {
     return out;
 }
 
-std::string QuotedForMessage(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::size_t cut = text.size();
-    if (cut > kShown) {
-        cut = kShown;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    }
-    std::string shown(text.substr(0, cut));
-    std::replace_if(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, '?');
-    return "\"" + shown + (cut < text.size() ? "\u2026\"" : "\"");
+std::string LineHolds(int line, std::string_view name, std::string_view text) {
+    return "Line " + std::to_string(line) + " (" + std::string(name) + ") holds " + QuotedLine(text);
 }
 
 std::string BaseName(std::string_view path) {

@@ -37,8 +37,8 @@ std::vector<std::string> ImportLines(std::string_view bytes);
 // become one, and the ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
-// A line's text as a message shows it: quoted, shortened when long.
-std::string QuotedForMessage(std::string_view text);
+// The start of a refusal: `Line 4 (clock time) holds "10.75"`.
+std::string LineHolds(int line, std::string_view name, std::string_view text);
 
 // The entries of the birth. The clock time and the coordinates are rounded to
 // the whole minute the boxes hold. The zone becomes the row and box that give

@@ -1,5 +1,6 @@
 #include "core/imports/jhd_file.h"
 
+#include "core/chart/visible_text.h"
 #include "core/imports/import_numbers.h"
 
 #include <array>
@@ -17,10 +18,7 @@ constexpr std::array<std::string_view, kJhdFileLines> kLineNames = {
 // The offsets of the world's clocks lie within these.
 constexpr std::int64_t kMostZoneSeconds = 15 * 3600;
 
-std::string Held(int line, std::string_view text) {
-    return "Line " + std::to_string(line) + " (" + std::string(kLineNames[line - 1]) + ") holds " +
-           QuotedForMessage(text);
-}
+std::string Held(int line, std::string_view text) { return LineHolds(line, kLineNames[line - 1], text); }
 
 // "H.MMSS…" of a whole number of seconds, with the fraction written out to
 // fifteen digits as those programs do.
@@ -104,7 +102,7 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
     const auto hours = ParseDecimalSeconds(line(9));
     if (!hours) return refuse(Held(9, line(9)) + ", not a number.");
     if (std::abs(-*hours - zone) > 60)
-        return refuse(Held(9, line(9)) + ", not the zone of line 5 (" + QuotedForMessage(line(5)) + ").");
+        return refuse(Held(9, line(9)) + ", not the zone of line 5 (" + QuotedLine(line(5)) + ").");
 
     b.OffsetSeconds = zone;
     b.ZoneSource = Held(5, line(5));

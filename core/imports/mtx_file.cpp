@@ -1,5 +1,6 @@
 #include "core/imports/mtx_file.h"
 
+#include "core/chart/visible_text.h"
 #include "core/imports/import_numbers.h"
 
 #include <array>
@@ -13,10 +14,7 @@ constexpr std::array<std::string_view, kMtxFileLines> kLineNames = {
     "header", "name", "day", "month", "year", "clock time", "time zone", "daylight saving", "place", "longitude",
     "latitude"};
 
-std::string Held(int line, std::string_view text) {
-    return "Line " + std::to_string(line) + " (" + std::string(kLineNames[line - 1]) + ") holds " +
-           QuotedForMessage(text);
-}
+std::string Held(int line, std::string_view text) { return LineHolds(line, kLineNames[line - 1], text); }
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -88,7 +86,7 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     b.OffsetSeconds = zone + daylight;
     b.DaylightSaving = daylight == 3600;
     b.DaylightSeconds = daylight;
-    b.ZoneSource = Held(7, line(7)) + " and line 8 (daylight saving) " + QuotedForMessage(line(8));
+    b.ZoneSource = Held(7, line(7)) + " and line 8 (daylight saving) " + QuotedLine(line(8));
 
     // "city", "city, country" or "city, state, country"; more parts go to the state.
     std::vector<std::string> parts;
