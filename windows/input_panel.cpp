@@ -1,4 +1,5 @@
 #include "windows/input_panel.h"
+#include "windows/utf8_text.h"
 
 #include "core/chart/entry_lists.h"
 #include "core/chart/key_filters.h"
@@ -30,16 +31,6 @@ namespace {
 // Colours of the note on the zone: calm, and a warning.
 const QColor kNoteColour(255, 236, 200);
 const QColor kWarningColour(255, 214, 102);
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string ToUtf8(const QString& text)
-{
-    return text.toStdString();
-}
 
 QComboBox* DropDownList(const char* name, QWidget* parent)
 {

@@ -1,4 +1,5 @@
 #include "windows/main_window.h"
+#include "windows/utf8_text.h"
 
 #include "core/chart/chart_file.h"
 #include "core/chart/chart_file_io.h"
@@ -38,16 +39,6 @@ namespace {
 const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)");
 const QString kOpenTitle = QStringLiteral("Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string ToUtf8(const QString& text)
-{
-    return text.toStdString();
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "windows/results_panel.h"
+#include "windows/utf8_text.h"
 
 #include "windows/chart_folder.h"
 
@@ -40,11 +41,6 @@ const QColor kNearChangeColour(255, 255, 96);
 
 const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
 const QString kPictureFilter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 void SetTextColour(QLabel* label, const QColor& colour)
 {
