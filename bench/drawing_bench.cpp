@@ -70,7 +70,7 @@ BENCHMARK(ChartToSvg)->Unit(benchmark::kMicrosecond);
 
 void WritePdf(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("reading.pdf"));
+    const std::string file = dir.filePath(QStringLiteral("reading.pdf")).toStdString();
     const ChartOptions options = Options(int(state.range(0)), 1);
     for (auto _ : state)
         benchmark::DoNotOptimize(WriteReadingPdf(file, Reading(), options));

@@ -162,8 +162,7 @@ void WriteDrawings(const ToolOptions& options, const ReadingRecords& records) {
     const std::pair<const std::optional<std::string>*, bool> files[] = {{&options.pdf, true}, {&options.svg, false}};
     for (const auto& [file, pdf] : files) {
         if (!*file) continue;
-        const QString name = QString::fromStdString(**file);
-        const WriteError error = pdf ? WriteReadingPdf(name, records, chart) : WriteChartSvg(name, records, chart);
+        const WriteError error = pdf ? WriteReadingPdf(**file, records, chart) : WriteChartSvg(**file, records, chart);
         if (!error.isEmpty()) throw WriteFailed("Cannot write " + VisibleText(**file) + ": " + error.toStdString());
     }
 }

@@ -9,7 +9,6 @@
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageSize>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -196,28 +195,27 @@ QByteArray ChartPngBytes(const ReadingRecords& records, const ChartOptions& opti
     return bytes;
 }
 
-WriteError WriteDrawing(const QString& fileName, const QByteArray& bytes)
+WriteError WriteDrawing(const std::string& path, const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QStringLiteral("The drawing could not be made.");
-    const auto reason = WriteFileAtomically(QFile::encodeName(fileName).toStdString(),
-                                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto reason = WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     return reason ? QString::fromLocal8Bit(reason->c_str()) : WriteError();
 }
 
-WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options)
+WriteError WriteReadingPdf(const std::string& path, const ReadingRecords& records, const ChartOptions& options)
 {
-    return WriteDrawing(fileName, ReadingPdfBytes(records, options));
+    return WriteDrawing(path, ReadingPdfBytes(records, options));
 }
 
-WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+WriteError WriteChartSvg(const std::string& path, const ReadingRecords& records, const ChartOptions& options, int side)
 {
-    return WriteDrawing(fileName, ChartSvgBytes(records, options, side));
+    return WriteDrawing(path, ChartSvgBytes(records, options, side));
 }
 
-WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options, int side)
+WriteError WriteChartPng(const std::string& path, const ReadingRecords& records, const ChartOptions& options, int side)
 {
-    return WriteDrawing(fileName, ChartPngBytes(records, options, side));
+    return WriteDrawing(path, ChartPngBytes(records, options, side));
 }
 
 QImage RenderChart(const ReadingRecords& records, const ChartOptions& options, int side)

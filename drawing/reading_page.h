@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 
+#include <string>
+
 class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
@@ -48,15 +50,17 @@ using WriteError = QString;
 
 // Each file is written as chart files are: a new file beside the target,
 // every write checked, renamed over the target when complete, so that an
-// existing file is replaced whole or left exactly as it was.
-WriteError WriteReadingPdf(const QString& fileName, const ReadingRecords& records, const ChartOptions& options);
+// existing file is replaced whole or left exactly as it was. `path` is the
+// file's name in the file system's own bytes (QFile::encodeName of a name
+// typed or chosen), so that a name in any bytes is written as given.
+WriteError WriteReadingPdf(const std::string& path, const ReadingRecords& records, const ChartOptions& options);
 
 // The diagram alone as an SVG picture of a square of `side` pixels.
-WriteError WriteChartSvg(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
+WriteError WriteChartSvg(const std::string& path, const ReadingRecords& records, const ChartOptions& options,
                          int side = 600);
 
 // The diagram alone as a PNG picture, `side` pixels square.
-WriteError WriteChartPng(const QString& fileName, const ReadingRecords& records, const ChartOptions& options,
+WriteError WriteChartPng(const std::string& path, const ReadingRecords& records, const ChartOptions& options,
                          int side = 800);
 
 } // namespace rashi

@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -513,7 +514,7 @@ void ResultsPanel::exportPdf()
 {
     keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
            QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
-               return WriteReadingPdf(name, driver_.records(), options);
+               return WriteReadingPdf(QFile::encodeName(name).toStdString(), driver_.records(), options);
            });
 }
 
@@ -522,9 +523,10 @@ void ResultsPanel::saveChartPicture()
     keepAs({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
             suggestedName(QStringLiteral(" chart.png")), {}},
            QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
+               const std::string path = QFile::encodeName(name).toStdString();
                return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                          ? WriteChartSvg(name, driver_.records(), options)
-                          : WriteChartPng(name, driver_.records(), options);
+                          ? WriteChartSvg(path, driver_.records(), options)
+                          : WriteChartPng(path, driver_.records(), options);
            });
 }
 

@@ -610,6 +610,14 @@ TEST(ReportTool, PdfAndSvgWithoutADisplay) {
         for (const char* part : {"Ada", "Classical", "Planet Moon aspects or has Rashi Drishti with"})
             EXPECT_NE(words.find(part), std::string::npos) << part;
     }
+    // A name is written as given, in whatever bytes: not UTF-8, or UTF-8.
+    for (const std::string name : {"ada\xff\xfe.pdf", "\xe0\xa4\x85" "da.svg", "caf\xe9 \x01.pdf"}) {
+        std::vector<std::string> odd = kGreenwich;
+        odd.insert(odd.end(), {name.ends_with(".svg") ? "--svg" : "--pdf", (dir / name).string()});
+        ASSERT_EQ(Tool(odd).status, 0) << name;
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir / name)) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 6) << "no file under another name";
     std::vector<std::string> folder = kGreenwich;
     folder.insert(folder.end(), {"--pdf", dir.string() + "/"});
     EXPECT_EQ(Tool(folder).status, 2);

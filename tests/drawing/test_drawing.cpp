@@ -315,7 +315,7 @@ TEST(ReadingFiles, ThePdfHoldsTheReadingsText)
     for (AspectRuleChoice rule : {AspectRuleChoice::Ours, AspectRuleChoice::Classical}) {
         ReadingRecords records = Pune();
         records.rule = rule;
-        ASSERT_EQ(WriteReadingPdf(pdf, records, ChartOptions{}), QString());
+        ASSERT_EQ(WriteReadingPdf(pdf.toStdString(), records, ChartOptions{}), QString());
         QProcess process;
         process.start(pdftotext, {pdf, QStringLiteral("-")});
         ASSERT_TRUE(process.waitForFinished(30000));
@@ -342,7 +342,7 @@ TEST(ReadingFiles, TheSvgParsesAndShowsTheBodies)
         ChartOptions options;
         options.style = style;
         options.chosenBody = 4;
-        ASSERT_EQ(WriteChartSvg(svg, Pune(), options, 500), QString());
+        ASSERT_EQ(WriteChartSvg(svg.toStdString(), Pune(), options, 500), QString());
         QFile file(svg);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
@@ -362,9 +362,9 @@ TEST(ReadingFiles, APngOfTheRequestedSize)
 {
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("chart.png"));
-    ASSERT_EQ(WriteChartPng(png, Pune(), ChartOptions{}, 321), QString());
+    ASSERT_EQ(WriteChartPng(png.toStdString(), Pune(), ChartOptions{}, 321), QString());
     EXPECT_EQ(QImage(png).size(), QSize(321, 321));
-    EXPECT_NE(WriteChartPng(dir.filePath(QStringLiteral("no/such/folder/chart.png")), Pune(), ChartOptions{}),
+    EXPECT_NE(WriteChartPng(dir.filePath(QStringLiteral("no/such/folder/chart.png")).toStdString(), Pune(), ChartOptions{}),
               QString());
 }
 
