@@ -1,11 +1,19 @@
 #include "core/chart/chart_file.h"
 
 #include "core/chart/calculation_driver.h"
+#include "core/chart/chart_file_io.h"
 #include "core/chart/stored_text.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -341,6 +349,69 @@ TEST(ChartFile, RandomBytesNeverGiveAHalfReading) {
         EXPECT_NE(e->East, e->West);
         EXPECT_NE(e->North, e->South);
     }
+}
+
+// On disk: only a regular file is read, and no further than a chart can reach.
+TEST(ChartFileOnDisk, OnlyARegularFileIsReadAndNoMoreOfItThanAChart) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("chart-io-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string good = (dir / "good.kqa").string(), fifo = (dir / "fifo.kqa").string();
+    std::ofstream(good, std::ios::binary) << FileOf(GoodLines()) << "\r\n" << std::string(3 * kMaxChartFileBytes, 'x');
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        const char* problem; // empty: read
+    };
+    const Case cases[] = {
+        {good, ""},
+        {dir.string(), "It is a folder, not a file."},
+        {fifo, "It is not a regular file."},
+        {"/dev/zero", "It is not a regular file."},
+        {(dir / "none.kqa").string(), "No such file or directory."},
+    };
+    for (const Case& c : cases) {
+        std::string problem;
+        const auto entries = LoadChartFile(c.path, problem);
+        EXPECT_EQ(problem, c.problem) << c.path;
+        EXPECT_EQ(entries.has_value(), !*c.problem) << c.path;
+    }
+    std::string problem;
+    const auto bytes = ReadRegularFile(good, kMaxChartFileBytes, problem);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), kMaxChartFileBytes + 1) << "one byte more says the file is longer";
+    std::filesystem::remove_all(dir);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define RASHI_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RASHI_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+// A huge (sparse) file is not read whole: with no more memory to spare than a
+// few chart files need, reading one must still work.
+TEST(ChartFileOnDisk, AHugeFileIsReadWithinLittleMemory) {
+#ifdef RASHI_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#else
+    const std::string huge = (std::filesystem::temp_directory_path() / ("huge-" + std::to_string(::getpid()) + ".kqa")).string();
+    {
+        std::ofstream(huge, std::ios::binary) << FileOf(GoodLines()) << "\r\n";
+    }
+    ASSERT_EQ(::truncate(huge.c_str(), 4LL << 30), 0);
+    const auto readWithLittleMemory = [&huge] {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlimit limit{rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (256u << 20), RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+        std::string problem;
+        std::_Exit(LoadChartFile(huge, problem) ? 0 : 1);
+    };
+    EXPECT_EXIT(readWithLittleMemory(), ::testing::ExitedWithCode(0), "");
+    std::filesystem::remove(huge);
+#endif
 }
 
 } // namespace
