@@ -106,6 +106,12 @@ std::string LowerAscii(QStringView text) {
     return out;
 }
 
+// A place is named "Name, State, Country" and found again by that label, so
+// no part of it may be empty or hold a comma of its own.
+bool IsLabelPart(std::string_view text) {
+    return !text.empty() && text.find(',') == std::string_view::npos;
+}
+
 // Reads the unpacked text line by line; every failure names its line.
 class Parser {
 public:
@@ -130,7 +136,7 @@ public:
         if (counts[0] > 65535 || counts[2] > 65535) return Fail(error, "it counts too many countries or zones");
 
         for (int i = 0; i < counts[0]; ++i) {
-            if (!Next(f) || f.size() != 3 || f[0] != "C" || f[1].empty() || f[2].empty())
+            if (!Next(f) || f.size() != 3 || f[0] != "C" || f[1].empty() || !IsLabelPart(f[2]))
                 return Fail(error, "a country is malformed");
             Atlas::Data::Region country;
             country.code = FromUtf8(f[1]);
@@ -141,7 +147,8 @@ public:
         }
         for (int i = 0; i < counts[1]; ++i) {
             Atlas::Data::Region state;
-            if (!Next(f) || f.size() != 4 || f[0] != "S" || !ParseInt(f[1], state.country, 0, counts[0] - 1))
+            if (!Next(f) || f.size() != 4 || f[0] != "S" || !ParseInt(f[1], state.country, 0, counts[0] - 1) ||
+                !IsLabelPart(f[3]))
                 return Fail(error, "a state is malformed");
             state.code = FromUtf8(f[2]);
             state.name = FromUtf8(f[3]);
@@ -186,7 +193,7 @@ private:
     bool ReadPlace(const std::vector<std::string_view>& f) {
         Atlas::Data::Record r;
         int country = 0, zone = 0;
-        if (f.size() != 9 || f[0] != "P" || f[1].empty() || f[8].empty()) return false;
+        if (f.size() != 9 || f[0] != "P" || !IsLabelPart(f[1]) || f[8].empty()) return false;
         if (!ParseInt(f[2], country, 0, static_cast<int>(m_data.countries.size()) - 1)) return false;
         if (!ParseInt(f[3], r.state, -1, static_cast<std::int32_t>(m_data.states.size()) - 1)) return false;
         if (!ParseInt(f[4], r.latitude, -900000, 900000)) return false;

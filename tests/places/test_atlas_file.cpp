@@ -118,6 +118,11 @@ TEST(AtlasFile, DamagedContentIsRefusedWithItsReason) {
         {"count not a number", "counts\t1", "counts\tx", "a count is not a number"},
         {"state of no country", "S\t0\t16", "S\t5\t16", "a state is malformed"},
         {"country without a name", "IN\tIndia", "IN\t", "a country is malformed"},
+        // A comma in a name would hide the place from its own label.
+        {"comma in a place's name", "Pune\t0", "Pu,ne\t0", "a place is malformed"},
+        {"comma in a state's name", "Maharashtra", "Maha,rashtra", "a state is malformed"},
+        {"comma in a country's name", "IN\tIndia", "IN\tIndia, Republic of", "a country is malformed"},
+        {"state without a name", "\tMaharashtra", "\t", "a state is malformed"},
         {"zone that is a sentence", "Asia/Kolkata", "Asia Kolkata time", "a zone is malformed"},
         {"zone that climbs out", "Asia/Kolkata", "../../etc/passwd", "a zone is malformed"},
         {"zone with a control character", "Asia/Kolkata", "Asia/Kolkata\x1b", "a zone is malformed"},
