@@ -30,7 +30,8 @@ QSize ChartView::sizeHint() const
 
 QSize ChartView::minimumSizeHint() const
 {
-    return {240, 240};
+    // A house of eight bodies stays readable.
+    return {320, 320};
 }
 
 void ChartView::setDiagramStyle(ChartStyle style)

@@ -13,6 +13,7 @@
 #include "windows/panel_style.h"
 #include "shared_ui/user_dialogs.h"
 #include "windows/program_settings.h"
+#include "windows/wrapping_label.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -103,15 +104,14 @@ void ResultsPanel::buildHeader()
     for (int i = 0; i < 8; ++i) {
         auto* label = new QLabel(QString::fromLatin1(kFields[i]), this);
         SetTextColour(label, kHeaderLabelColour);
-        auto* value = new QLabel(this);
+        auto* value = new WrappingLabel({}, this);
         value->setObjectName(QStringLiteral("header_%1").arg(QString::fromLatin1(kFields[i])));
-        value->setTextFormat(Qt::PlainText);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         headerValues_[i] = value;
         const int row = i % 4;
         const int column = i < 4 ? 0 : 2;
         header_->addWidget(label, row, column, Qt::AlignLeft | Qt::AlignTop);
-        header_->addWidget(value, row, column + 1, Qt::AlignLeft | Qt::AlignTop);
+        header_->addWidget(value, row, column + 1, Qt::AlignTop);
     }
     header_->setColumnStretch(1, 1);
     header_->setColumnStretch(3, 1);
@@ -121,11 +121,9 @@ void ResultsPanel::buildHeader()
 void ResultsPanel::buildWindowLines()
 {
     auto makeWindowLine = [this](const QString& name) {
-        auto* label = new QLabel(this);
+        auto* label = new WrappingLabel({}, this);
         label->setObjectName(name);
-        label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setWordWrap(false);
         SetTextColour(label, kHeaderLabelColour);
         return label;
     };
@@ -158,11 +156,9 @@ QGridLayout* ResultsPanel::buildCaptions()
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(1);
     auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour) {
-        auto* label = new QLabel(caption, this);
+        QLabel* label = new WrappingLabel(caption, this);
         label->setObjectName(name);
-        label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setWordWrap(false);
         SetTextColour(label, colour);
         // A click on a row chooses its body.
         label->installEventFilter(this);
@@ -172,17 +168,28 @@ QGridLayout* ResultsPanel::buildCaptions()
         lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour);
         lblPlanets_Position[i] = makeLabel(QStringLiteral("Planets Position"),
                                            QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour);
-        // One line per caption: the sentence column is as wide as its longest
-        // caption, and the window grows to fit it.
+        // One line per caption while the window has room; a narrower window
+        // wraps the sentences and keeps the diagram its size.
         lblAspects[i] = makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour);
         lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour);
-        const int top = 3 * i;
-        grid->addWidget(lblPlanets[i], top, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(lblAspects[i], top, 1, Qt::AlignTop);
-        grid->addWidget(lblPlanets_Position[i], top + 1, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(lblGrahas[i], top + 1, 1, Qt::AlignTop);
+        lblPlanets[i]->setWordWrap(false); // the short column stays whole
+        lblPlanets_Position[i]->setWordWrap(false);
+        // The name over its position, the two sentences beside them: each
+        // pair stays together however the sentences wrap.
+        auto* names = new QVBoxLayout;
+        auto* sentences = new QVBoxLayout;
+        for (QVBoxLayout* column : {names, sentences})
+            column->setSpacing(1);
+        names->addWidget(lblPlanets[i]);
+        names->addWidget(lblPlanets_Position[i]);
+        names->addStretch(1);
+        sentences->addWidget(lblAspects[i]);
+        sentences->addWidget(lblGrahas[i]);
+        sentences->addStretch(1);
+        grid->addLayout(names, 2 * i, 0);
+        grid->addLayout(sentences, 2 * i, 1);
         if (i + 1 < kReportRows)
-            grid->setRowMinimumHeight(top + 2, 7);
+            grid->setRowMinimumHeight(2 * i + 1, 7);
     }
     grid->setColumnStretch(1, 1);
     return grid;

@@ -403,16 +403,38 @@ private slots:
         }
     }
 
+    void readableAtEverySize_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("day");
+        QTest::newRow("bodies spread out") << 2000 << 1;
+        // Seven bodies in Makara and the South Node with them: the longest
+        // sentence there is, and a house of eight.
+        QTest::newRow("eight in one house") << 1962 << 4;
+    }
+
     void readableAtEverySize()
     {
-        // Small, ordinary and maximised: every caption whole, the chart square
-        // and growing with the room it has.
-        reading();
+        // Narrow, a small laptop's screen and maximised: every caption whole
+        // (a long one wraps), the chart square, never under 320 pixels, and
+        // growing with the room it has.
+        QFETCH(int, year);
+        QFETCH(int, day);
+        Birth birth = Greenwich2000();
+        birth.year = year;
+        birth.day = day;
+        birth.month = 2;
+        reading(birth);
         int previousSide = 0;
-        for (const QSize size : {panel->minimumSizeHint(), QSize(1100, 720), QSize(1900, 1040)}) {
-            panel->resize(size.expandedTo(panel->minimumSizeHint()));
+        const int narrowest = panel->minimumSizeHint().width();
+        // A screen 1366 by 768 leaves the panel about 1340 by 700.
+        const QSize sizes[] = {{narrowest, panel->heightForWidth(narrowest)}, {900, panel->heightForWidth(900)},
+                               {1340, 700}, {1900, 1040}};
+        for (const QSize size : sizes) {
+            panel->resize(size);
             QApplication::processEvents();
             for (QLabel* label : panel->findChildren<QLabel*>()) {
+                QVERIFY2(label->geometry().right() < panel->width(), qPrintable(label->objectName()));
                 // A wrapping line is whole when it has the height its width needs.
                 if (label->wordWrap()) {
                     QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
@@ -422,11 +444,16 @@ private slots:
                 QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->objectName()));
             }
             const QRectF square = chart()->currentLayout().square;
-            QVERIFY(square.width() >= 240 - 2);
+            QVERIFY2(square.width() >= 320 - 2, qPrintable(QString::number(square.width())));
             QVERIFY(square.width() >= previousSide);
             previousSide = int(square.width());
         }
         QVERIFY(previousSide > 500);
+        // Where the sentences wrap, they do so beside the diagram, not under it.
+        panel->resize(900, panel->heightForWidth(900));
+        QApplication::processEvents();
+        QLabel* longest = panel->findChild<QLabel*>(QStringLiteral("lblGrahas_7"));
+        QVERIFY(longest->geometry().left() > chart()->geometry().right());
     }
 
     void theFirstReadingMakesRoomForTheDiagram()
