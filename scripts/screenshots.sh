@@ -3,7 +3,9 @@
 # Xvfb: the places the atlas offers for a city being typed, the input panel
 # with a birth typed in and its place picked, the results panel after a
 # click on the reading button, and the chart with the Moon chosen in both
-# styles.
+# styles; then the results of a crowded chart (eight bodies in one house,
+# the longest sentence there is) on a 1366 by 768 screen, at 100% and at
+# 200% scale.
 #
 #   scripts/screenshots.sh [path/to/rashi-drishti] [output folder]
 #
@@ -53,4 +55,32 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 '
-echo "wrote atlas-offer.png, input-panel.png, results-panel.png, chart-south.png and chart-north.png in $out"
+
+# 4 February 1962, 12:00 GMT in London: seven bodies and the South Node in
+# Makara. Day and month are lists (Down moves on), the rest typed as above.
+crowded() { # SCREEN SCALE PICTURE
+  rm -f "$RASHI_DRISHTI_LOCK"
+  # Settings of their own: the diagram in its first style.
+  XDG_CONFIG_HOME="$work/config-$1" QT_SCALE_FACTOR=$2 PICTURE=$3 xvfb-run -a -s "-screen 0 ${1}x24" sh -eu -c '
+    "$PROGRAM" &
+    pid=$!
+    win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti")
+    xdotool windowfocus --sync "$win"
+    sleep 0.5
+    xdotool type --delay 40 "Ada Lovelace"
+    xdotool key Tab Down Down Down Tab Down
+    for text in 1962 12 - Greenwich 51 30 0 0 London England UK; do
+      xdotool key Tab
+      case $text in -) ;; *) xdotool type --delay 40 "$text" ;; esac
+    done
+    xdotool key alt+g
+    sleep 1
+    import -window "$win" "$OUT/$PICTURE"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  '
+}
+crowded 1366x768 1 results-1366x768.png
+crowded 2732x1536 2 results-scale-200.png
+echo "wrote atlas-offer.png, input-panel.png, results-panel.png, chart-south.png, chart-north.png," \
+     "results-1366x768.png and results-scale-200.png in $out"
