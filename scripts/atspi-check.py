@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Reads the running main window over the desktop's accessibility bus, as a
 screen reader does, and fails on a control without a name of its own.
+With --results (a reading on screen) it reads the results panel instead and
+checks the chart: a list of the nine bodies, the chosen one selected, each
+item chosen by a screen reader's action.
 
 Run inside scripts/atspi-check.sh (Xvfb, a private D-Bus session and the
 accessibility bus). A combo box counts as named by its label relation only,
@@ -72,8 +75,47 @@ def walk(node, found):
             walk(child, found)
 
 
+def find_chart(node):
+    try:
+        if node.get_role() == Atspi.Role.LIST and node.get_name() == "Rashi chart":
+            return node
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            found = find_chart(child) if child is not None else None
+            if found is not None:
+                return found
+    except Exception:
+        pass
+    return None
+
+
+def check_chart(app):
+    """The problems found with the chart's list of bodies."""
+    chart = find_chart(app)
+    if chart is None:
+        return ["no list named 'Rashi chart'"]
+    items = [chart.get_child_at_index(i) for i in range(chart.get_child_count())]
+    names = [item.get_name() or "" for item in items]
+    problems = []
+    if len(items) != 9 or any(" in " not in name for name in names):
+        problems.append(f"the chart lists {names!r}, not the nine bodies in their signs")
+        return problems
+    for body in (2, 6):
+        items[body].do_action(0)
+        time.sleep(0.3)
+        selected = [i for i, item in enumerate(items)
+                    if item.get_state_set().contains(Atspi.StateType.SELECTED)]
+        description = chart.get_description() or ""
+        if selected != [body] or not description.startswith(names[body].split(" in ")[0] + " in "):
+            problems.append(f"after choosing {names[body]!r}: selected {selected}, chart says {description!r}")
+    print(f"atspi-check: the chart lists {len(items)} bodies, first {names[0]!r}")
+    return problems
+
+
 def main():
-    app = find_program(sys.argv[1] if len(sys.argv) > 1 else "Rashi Drishti", 30)
+    results = "--results" in sys.argv[1:]
+    args = [a for a in sys.argv[1:] if a != "--results"]
+    app = find_program(args[0] if args else "Rashi Drishti", 30)
     if app is None:
         desktop = Atspi.get_desktop(0)
         seen = [desktop.get_child_at_index(i).get_name() for i in range(desktop.get_child_count())]
@@ -86,6 +128,11 @@ def main():
     for role, name in unnamed:
         print(f"unnamed: {role.value_nick} (reads as {name!r})")
     print(f"atspi-check: {len(found)} controls, {len(unnamed)} without a name of their own")
+    if results:
+        problems = check_chart(app)
+        for problem in problems:
+            print(f"atspi-check: {problem}")
+        return 1 if unnamed or problems else 0
     if len(found) < 20:
         print("atspi-check: fewer controls than the input panel has; the window was not read")
         return 1

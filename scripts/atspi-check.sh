@@ -1,6 +1,7 @@
 #!/bin/sh
 # Starts the real main window under Xvfb with the accessibility bus on, and
-# reads it with scripts/atspi-check.py. Returns 77 (skipped) when Xvfb, D-Bus,
+# reads it with scripts/atspi-check.py: the input panel, then (a birth typed
+# in and read, by scripts/type-birth.sh) the results panel. Returns 77 (skipped) when Xvfb, D-Bus,
 # the accessibility bus or Python's Atspi module is missing.
 #
 #   scripts/atspi-check.sh [path/to/rashi-drishti]
@@ -8,7 +9,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$here/build/bin/rashi-drishti}
 [ -x "$program" ] || { echo "no program at $program (build first)"; exit 1; }
-for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher xdotool; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool missing"; exit 77; }
 done
 # The system's Python: the gi bindings come from Debian's python3-gi.
@@ -22,6 +23,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
 export RASHI_DRISHTI_LOCK="$work/instance.lock" PROGRAM="$program" CHECK="$here/scripts/atspi-check.py" PYTHON="$python"
+export DRIVE="$here/scripts/type-birth.sh"
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
@@ -31,6 +33,11 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -c '
   program=$!
   status=0
   "$PYTHON" "$CHECK" "Rashi Drishti" || status=$?
+  win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
+  "$DRIVE" "$win"
+  "$DRIVE" --click "$win"
+  sleep 1
+  "$PYTHON" "$CHECK" --results "Rashi Drishti" || status=$?
   kill "$program" "$bus" 2>/dev/null || true
   wait "$program" 2>/dev/null || true
   exit $status

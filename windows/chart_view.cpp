@@ -1,5 +1,7 @@
 #include "windows/chart_view.h"
+#include "windows/chart_accessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +10,8 @@ namespace rashi {
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(&ChartAccessible::Factory), true);
+    (void)accessible;
     setObjectName(QStringLiteral("chartView"));
     setFocusPolicy(Qt::StrongFocus);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -51,6 +55,18 @@ void ChartView::chooseBody(int body)
     options_.chosenBody = body;
     update();
     emit bodyChosen(body);
+    // A screen reader follows the choice: the new item is selected and,
+    // while the diagram has the keyboard, focused.
+    if (body >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(body);
+        QAccessible::updateAccessibility(&selected);
+        if (hasFocus()) {
+            QAccessibleEvent focused(this, QAccessible::Focus);
+            focused.setChild(body);
+            QAccessible::updateAccessibility(&focused);
+        }
+    }
 }
 
 QRectF ChartView::drawingRect() const

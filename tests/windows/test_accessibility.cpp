@@ -42,9 +42,9 @@ bool NeedsName(QAccessible::Role role)
 // relation to a caption that is not a group box. Empty when it has none.
 QString OwnName(QWidget* widget, QAccessibleInterface* control)
 {
-    // A list is read by its current entry and its label: only a label names it.
-    const bool list = control->role() == QAccessible::ComboBox || control->role() == QAccessible::List;
-    if (!list && !widget->accessibleName().isEmpty())
+    // A combo box is read by its current entry and its label: only a label names it.
+    const bool combo = control->role() == QAccessible::ComboBox;
+    if (!combo && !widget->accessibleName().isEmpty())
         return widget->accessibleName();
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty())
         return button->text();
@@ -147,6 +147,41 @@ private slots:
         }
         seen.removeDuplicates();
         QCOMPARE(seen.size(), kReportRows);
+    }
+
+    void theChartIsAListOfTheBodiesWithTheChosenOneSelected()
+    {
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QTRY_VERIFY(ResultsInFront(*window));
+        auto* chart = Child<ChartView>(*window, QStringLiteral("chartView"));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(chart);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), kReportRows);
+        // Reached by Tab, chosen by the keys as by the mouse.
+        chart->setFocus();
+        QTRY_VERIFY(chart->hasFocus());
+        for (const auto& [key, body] : {std::pair{Qt::Key_3, 2}, {Qt::Key_Down, 3}, {Qt::Key_Up, 2}, {Qt::Key_9, 8}}) {
+            QTest::keyClick(chart, key);
+            for (int i = 0; i < kReportRows; ++i) {
+                QAccessibleInterface* item = list->child(i);
+                QCOMPARE(item->role(), QAccessible::ListItem);
+                QCOMPARE(list->indexOfChild(item), i);
+                QCOMPARE(item->parent(), list);
+                QCOMPARE(bool(item->state().selected), i == body);
+                QCOMPARE(bool(item->state().focused), i == body);
+                QCOMPARE(item->text(QAccessible::Description).isEmpty(), i != body);
+            }
+        }
+        // "Sun in Dhanus, 16°31′": the name, the sign and where in it, as the chart shows.
+        const ChartBody& sun = chart->model().bodies[0];
+        QCOMPARE(list->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Sun in Dhanus, %1").arg(sun.degreeText));
+        QVERIFY(list->child(0)->rect().isValid());
+        QCOMPARE(list->childAt(list->child(4)->rect().center().x(), list->child(4)->rect().center().y()), list->child(4));
+        // A screen reader's "press" chooses the body.
+        list->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(chart->chosenBody(), 5);
     }
 };
 
