@@ -226,9 +226,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ToolOptions options = ParseToolOptions(args);
     const std::vector<std::string> lines = Lines(run.out);
     const bool json = run.out.starts_with('{');
-    const bool places = !json && options.findPlace.has_value();
-    const bool batch = !json && !places && IsBatchOutput(lines);
-    const bool help = !json && !batch && !places && run.out.find("--help") != std::string::npos;
+    // Help comes before anything else asked for (no place or reading names "--help").
+    const bool help = !json && run.out.find("--help") != std::string::npos;
+    const bool places = !json && !help && options.findPlace.has_value();
+    const bool batch = !json && !places && !help && IsBatchOutput(lines);
     const bool reading = !json && !batch && !help && !places;
     if (run.status == 0) {
         FUZZ_CHECK(run.err.empty());
