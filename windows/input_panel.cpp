@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -27,6 +28,16 @@
 namespace rashi {
 
 namespace {
+
+// Alt+key moves the focus to `target` while the panel shows; `shown` says so
+// in its tooltip.
+void AddBuddyShortcut(QWidget* shown, QWidget* target, Qt::Key key)
+{
+    const QKeySequence keys(Qt::ALT | key);
+    auto* shortcut = new QShortcut(keys, shown->parentWidget(), [target] { target->setFocus(Qt::ShortcutFocusReason); });
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    shown->setToolTip(keys.toString(QKeySequence::NativeText));
+}
 
 // Colours of the note on the zone: calm, and a warning.
 const QColor kNoteColour(255, 236, 200);
@@ -226,9 +237,12 @@ QGridLayout* InputPanel::layOutEntries()
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(7);
     int row = 0;
-    auto addCaption = [&](const QString& text, QWidget* buddy) {
+    // The captions keep their text; Alt and a letter of each (shown in its
+    // tooltip) puts the cursor in its box, as a mnemonic would.
+    auto addCaption = [&](const QString& text, QWidget* buddy, Qt::Key key) {
         auto* label = new QLabel(text, this);
         label->setBuddy(buddy);
+        AddBuddyShortcut(label, buddy, key);
         grid->addWidget(label, row, 0);
     };
     auto hint = [this](const QString& text) {
@@ -237,33 +251,34 @@ QGridLayout* InputPanel::layOutEntries()
         return label;
     };
 
-    addCaption(QStringLiteral("Name"), txtName);
+    addCaption(QStringLiteral("Name"), txtName, Qt::Key_N);
     grid->addWidget(txtName, row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Date of Birth"), cboDate);
+    addCaption(QStringLiteral("Date of Birth"), cboDate, Qt::Key_D);
     grid->addLayout(RowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Time of Birth"), cboHour);
+    addCaption(QStringLiteral("Time of Birth"), cboHour, Qt::Key_T);
     grid->addLayout(RowOf({cboHour, cboMinute, hint(QStringLiteral("HH/MM"))}), row, 1);
     grid->addWidget(chkDST, row++, 2);
+    AddBuddyShortcut(chkDST, chkDST, Qt::Key_Y);
 
-    addCaption(QStringLiteral("Time Zone"), cboTimeZone);
+    addCaption(QStringLiteral("Time Zone"), cboTimeZone, Qt::Key_Z);
     grid->addWidget(cboTimeZone, row++, 1, 1, 2);
     grid->addWidget(lblZoneNote, row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Latitude"), txtLatDeg);
+    addCaption(QStringLiteral("Latitude"), txtLatDeg, Qt::Key_L);
     grid->addLayout(RowOf({txtLatDeg, txtLatMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
     grid->addWidget(Frame3, row++, 2);
 
-    addCaption(QStringLiteral("Longitude"), txtLonDeg);
+    addCaption(QStringLiteral("Longitude"), txtLonDeg, Qt::Key_U);
     grid->addLayout(RowOf({txtLonDeg, txtLonMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
     grid->addWidget(Frame4, row++, 2);
 
-    addCaption(QStringLiteral("City"), txtCity);
+    addCaption(QStringLiteral("City"), txtCity, Qt::Key_C);
     grid->addWidget(txtCity, row++, 1, 1, 2);
-    addCaption(QStringLiteral("State"), txtState);
+    addCaption(QStringLiteral("State"), txtState, Qt::Key_S);
     grid->addWidget(txtState, row++, 1, 1, 2);
-    addCaption(QStringLiteral("Country"), txtCountry);
+    addCaption(QStringLiteral("Country"), txtCountry, Qt::Key_R);
     grid->addWidget(txtCountry, row++, 1, 1, 2);
     grid->addLayout(RowOf({Command1}), row++, 1, 1, 2);
     grid->setColumnStretch(1, 1);

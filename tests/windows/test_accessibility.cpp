@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
@@ -123,6 +124,37 @@ private slots:
         if (own.isEmpty())
             own = iface->text(QAccessible::Name); // a plain group: its name as the reader says it
         QCOMPARE(own, name);
+    }
+
+    void everyInputControlIsReachableByTabOrAShortcut()
+    {
+        // Alt and a letter of each caption (a mnemonic's work, the caption's
+        // text unchanged) puts the cursor in its box.
+        const std::pair<Qt::Key, const char*> shortcuts[] = {
+            {Qt::Key_N, "txtName"},  {Qt::Key_D, "cboDate"},     {Qt::Key_T, "cboHour"},
+            {Qt::Key_Z, "cboTimeZone"}, {Qt::Key_L, "txtLatDeg"}, {Qt::Key_U, "txtLonDeg"},
+            {Qt::Key_C, "txtCity"},  {Qt::Key_S, "txtState"},    {Qt::Key_R, "txtCountry"},
+            {Qt::Key_Y, "chkDST"}};
+        for (const auto& [key, name] : shortcuts) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+        // Tab walks every other control; of a group of options, the chosen one.
+        Child<QWidget>(*window, QStringLiteral("txtName"))->setFocus();
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 60 && !reached.contains(QApplication::focusWidget()); ++i) {
+            reached << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        InputPanel* panel = window->findChild<InputPanel*>();
+        for (QWidget* control : panel->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(panel) || control->focusPolicy() == Qt::NoFocus || control->focusProxy())
+                continue;
+            const auto* option = qobject_cast<QRadioButton*>(control);
+            if (option && !option->isChecked())
+                continue; // the arrow keys reach it from the chosen one
+            QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
+        }
     }
 
     void everyResultsControlHasANameAndTheChartFollowsTheChosenBody()
