@@ -85,11 +85,17 @@ void PlaceFinder::setAtlas(places::Atlas atlas)
                 [this](const QModelIndex& index) { choose(index.row()); });
     }
     emit loaded();
+    // What was typed while the atlas was loading is answered now, not at the
+    // next key.
+    if (waiting_ && box_->hasFocus())
+        offer(box_->text());
+    waiting_ = false;
 }
 
 void PlaceFinder::offer(const QString& text)
 {
     load(); // a city typed before the atlas was asked for
+    waiting_ = !atlas_;
     offered_.clear();
     if (atlas_ && text.trimmed().size() >= 2)
         offered_ = atlas_->Offer(text, stateBox_ ? stateBox_->text() : QString(),

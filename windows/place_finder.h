@@ -55,6 +55,7 @@ private:
     std::optional<places::Atlas> atlas_;
     std::vector<places::Place> offered_;
     bool loading_ = false;
+    bool waiting_ = false; // typed into while the atlas was loading
     bool failed_ = false; // the atlas could not be loaded: said once, not tried again
 };
 

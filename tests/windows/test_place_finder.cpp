@@ -100,6 +100,18 @@ private slots:
         QCOMPARE(window->entries().City, std::string("Pune"));
     }
 
+    // Still before any atlas is loaded: what is typed while it loads is
+    // offered once it is there, without waiting for another key.
+    void aCityTypedWhileTheAtlasLoadsIsOfferedWhenItIsThere()
+    {
+        QVERIFY(!finder()->ready());
+        TypeInto(*window, "txtCity", QStringLiteral("Pune"));
+        auto* city = Child<QLineEdit>(*window, "txtCity");
+        QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
+        QTRY_VERIFY(city->findChild<QCompleter*>() && city->findChild<QCompleter*>()->popup()->isVisible());
+        QCOMPARE(finder()->offered().front().Label(), QStringLiteral("Pune, Maharashtra, India"));
+    }
+
     void aCityStateFillsTheStateBoxWithItsCountry()
     {
         TypeInto(*window, "txtName", QStringLiteral("Ada"));
