@@ -7,6 +7,10 @@
 #     is shown, the browser window not opened;
 #   - click to report: from the release of the mouse button on the reading
 #     button to the first paint of the results panel, median of 5 runs;
+#   - the first offer of places: "Pu" typed into the City box (Alt+C) the
+#     moment the window has painted, and the time from the first paint, and
+#     from that first key, until the atlas's places show under the box,
+#     median of 5 runs;
 #   - the same start to first paint of the smallest Qt window (one label,
 #     bench/startup_baseline) and of another build of the program when one
 #     is given, their runs taking turns with the program's, and the ratios.
@@ -52,6 +56,18 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     [ -z "$OTHER" ] || paint other "$OTHER"
   done
 
+  for i in 1 2 3 4 5; do
+    sleep 1
+    RASHI_DRISHTI_PROBE=first-offer "$PROGRAM" >"$WORK/offer.out" &
+    pid=$!
+    while ! grep -q "^first-paint-ns" "$WORK/offer.out"; do sleep 0.005; done
+    win=$(xdotool search --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
+    xdotool windowfocus --sync "$win" key alt+c type --delay 0 "Pu"
+    wait "$pid" || true
+    sed -n "s/^paint-to-offer-ms //p" "$WORK/offer.out" >>"$WORK/offer-paint-ms"
+    sed -n "s/^key-to-offer-ms //p" "$WORK/offer.out" >>"$WORK/offer-key-ms"
+  done
+
   "$PROGRAM" &
   pid=$!
   xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" >/dev/null
@@ -84,6 +100,9 @@ if [ -n "$other" ]; then
   report "the other build ($other)" other
   echo "  ratio program / other build: $(echo "$(median "$work/paint-us") $(median "$work/other-us")" | awk '{ printf "%.2f", $1 / $2 }')"
 fi
+echo "first paint to the atlas's offer for the first keys (median of $(wc -l <"$work/offer-paint-ms") runs): $(median "$work/offer-paint-ms") ms"
+echo "  all runs (ms): $(sort -n "$work/offer-paint-ms" | tr '\n' ' ')"
+echo "  from the first key typed: $(median "$work/offer-key-ms") ms (all: $(sort -n "$work/offer-key-ms" | tr '\n' ' '))"
 echo "idle memory: $(tr -s ' \t' ' ' <"$work/memory" | tr '\n' ' ')"
 echo "click to report (median of $(wc -l <"$work/reading-ms") runs): $(median "$work/reading-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/reading-ms" | tr '\n' ' ')"

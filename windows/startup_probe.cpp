@@ -1,5 +1,6 @@
 #include "windows/startup_probe.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -27,25 +28,28 @@ long long RealtimeNs()
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
+enum class ProbeMode { FirstPaint, Reading, FirstOffer };
+
 class Probe : public QObject {
 public:
-    Probe(QWidget& window, bool reading) : QObject(&window), window_(window), reading_(reading) {}
+    Probe(QWidget& window, ProbeMode mode) : QObject(&window), window_(window), mode_(mode) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (done_)
+        if (done_ || !watched->isWidgetType())
             return false;
-        if (reading_ && event->type() == QEvent::MouseButtonRelease
+        if (mode_ == ProbeMode::Reading && event->type() == QEvent::MouseButtonRelease
             && watched->objectName() == QLatin1String("cmdCalculate")) {
             clicked_.start();
             return false;
         }
-        if (event->type() != QEvent::Paint || !watched->isWidgetType())
+        if (mode_ == ProbeMode::FirstOffer) {
+            watchOffer(static_cast<QWidget*>(watched), event);
             return false;
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() != &window_)
+        }
+        if (event->type() != QEvent::Paint || static_cast<QWidget*>(watched)->window() != &window_)
             return false;
-        if (reading_) {
+        if (mode_ == ProbeMode::Reading) {
             auto* results = window_.findChild<QWidget*>(QStringLiteral("Frame2"));
             if (!clicked_.isValid() || !results || !results->isVisible())
                 return false;
@@ -53,7 +57,7 @@ public:
         done_ = true;
         // The zero timer runs after this paint has been flushed to the screen.
         QTimer::singleShot(0, this, [this] {
-            if (reading_)
+            if (mode_ == ProbeMode::Reading)
                 std::printf("click-to-report-ms %.3f\n", double(clicked_.nsecsElapsed()) / 1e6);
             else
                 std::printf("first-paint-ns %lld\nmain-to-paint-ms %.3f\n", RealtimeNs(),
@@ -65,10 +69,35 @@ public:
     }
 
 private:
+    // The first paint, the first key typed into the City box, and the first
+    // offer of places shown under it.
+    void watchOffer(QWidget* widget, QEvent* event)
+    {
+        if (event->type() == QEvent::Paint && widget->window() == &window_ && !painted_.isValid()) {
+            painted_.start();
+            QTimer::singleShot(0, this, [] {
+                std::printf("first-paint-ns %lld\n", RealtimeNs());
+                std::fflush(stdout);
+            });
+        }
+        if (event->type() == QEvent::KeyPress && widget->objectName() == QLatin1String("txtCity") && !typed_.isValid())
+            typed_.start();
+        if (event->type() == QEvent::Show && typed_.isValid() && widget->isWindow() && widget != &window_
+            && qobject_cast<QAbstractItemView*>(widget)) {
+            done_ = true;
+            std::printf("paint-to-offer-ms %.3f\nkey-to-offer-ms %.3f\n", double(painted_.nsecsElapsed()) / 1e6,
+                        double(typed_.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    }
+
     QWidget& window_;
-    bool reading_;
+    ProbeMode mode_;
     bool done_ = false;
     QElapsedTimer clicked_;
+    QElapsedTimer painted_;
+    QElapsedTimer typed_;
 };
 
 } // namespace
@@ -76,9 +105,12 @@ private:
 void InstallStartupProbe(QWidget& window)
 {
     const QByteArray mode = qgetenv("RASHI_DRISHTI_PROBE");
-    if (mode != "first-paint" && mode != "reading")
-        return;
-    qApp->installEventFilter(new Probe(window, mode == "reading"));
+    if (mode == "first-paint")
+        qApp->installEventFilter(new Probe(window, ProbeMode::FirstPaint));
+    else if (mode == "reading")
+        qApp->installEventFilter(new Probe(window, ProbeMode::Reading));
+    else if (mode == "first-offer")
+        qApp->installEventFilter(new Probe(window, ProbeMode::FirstOffer));
 }
 
 } // namespace rashi

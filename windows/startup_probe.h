@@ -4,7 +4,11 @@
 //                has painted for the first time, and "main-to-paint-ms <ms>"
 //                measured from the program's start-up code, then ends;
 //   reading      prints "click-to-report-ms <ms>" once the results panel has
-//                painted after a click on the reading button, then ends.
+//                painted after a click on the reading button, then ends;
+//   first-offer  prints "first-paint-ns" at the first paint, then, once the
+//                atlas has offered places for what was typed into the City
+//                box, "paint-to-offer-ms" and "key-to-offer-ms" (from the
+//                first key typed there), then ends.
 // Without the variable nothing is installed.
 
 class QWidget;
