@@ -47,7 +47,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   xdotool mousemove --window "$win" 258 464 click 1
   sleep 0.3
   import -window "$win" "$OUT/chart-south.png"
-  xdotool key alt+o
+  xdotool key alt+p
   sleep 0.3
   xdotool key n
   sleep 0.5

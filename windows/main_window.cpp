@@ -160,7 +160,8 @@ void frmMain::buildEditMenu()
 void frmMain::buildOptionsMenu()
 {
     // How the reading is computed and shown; each choice is remembered.
-    QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    // Alt+O is the Open button's.
+    QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("O&ptions"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     auto* ephemerides = new QActionGroup(this);
     QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", QStringLiteral("Positions from the Program's &Formulas"));

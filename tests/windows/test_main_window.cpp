@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -289,13 +290,42 @@ private slots:
         }
     }
 
+    // The menu bar's letters and the shown panel's buttons and captions
+    // never share an Alt key: a shared one only moves the focus between them.
+    void noAltKeyServesTwoThings()
+    {
+        for (const bool results : {false, true}) {
+            if (results) {
+                EnterBirth(*window, Greenwich2000());
+                Click(*window, "cmdCalculate");
+                QVERIFY(ResultsInFront(*window));
+            }
+            QHash<QString, QString> seen;
+            const auto take = [&](const QKeySequence& key, const QString& what) {
+                if (key.isEmpty())
+                    return;
+                QVERIFY2(!seen.contains(key.toString()), qPrintable(seen.value(key.toString()) + " and " + what));
+                seen.insert(key.toString(), what);
+            };
+            for (QAction* top : window->menuBar()->actions())
+                take(QKeySequence::mnemonic(top->text()), top->text());
+            for (QAbstractButton* button : window->centralWidget()->findChildren<QAbstractButton*>())
+                if (button->isVisibleTo(window.get()))
+                    take(QKeySequence::mnemonic(button->text()), button->text());
+            for (QShortcut* shortcut : window->centralWidget()->findChildren<QShortcut*>())
+                if (auto* owner = qobject_cast<QWidget*>(shortcut->parent()); owner->isVisibleTo(window.get()))
+                    take(shortcut->key(), owner->objectName());
+            QVERIFY(seen.size() >= (results ? 6 : 16));
+        }
+    }
+
     void menuOrder()
     {
         const QList<QAction*> top = window->menuBar()->actions();
         QCOMPARE(top.size(), 4);
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
         QCOMPARE(top[1]->text(), QStringLiteral("&Edit"));
-        QCOMPARE(top[2]->text(), QStringLiteral("&Options"));
+        QCOMPARE(top[2]->text(), QStringLiteral("O&ptions")); // Alt+O is the Open button's
         QCOMPARE(top[3]->text(), QStringLiteral("&Help"));
         auto names = [](QMenu* menu) {
             QStringList list;
