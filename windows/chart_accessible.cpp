@@ -141,8 +141,8 @@ int ChartAccessible::indexOfChild(const QAccessibleInterface* child) const
 QAccessibleInterface* ChartAccessible::childAt(int x, int y) const
 {
     for (int i = 0; i < childCount(); ++i)
-        if (child(i)->rect().contains(x, y))
-            return child(i);
+        if (QAccessibleInterface* item = child(i); item->rect().contains(x, y))
+            return item;
     return nullptr;
 }
 

@@ -3,6 +3,8 @@
 // "Sun in Makara, 21°52′", the chosen one selected (and focused while the
 // diagram has the keyboard); choosing an item chooses its body.
 
+#include "core/chart/reading_records.h"
+
 #include <QAccessibleWidget>
 
 #include <array>
@@ -27,7 +29,7 @@ public:
 private:
     ChartView* view() const;
 
-    mutable std::array<QAccessible::Id, 9> children_{};
+    mutable std::array<QAccessible::Id, kReportRows> children_{}; // made when first asked for
 };
 
 } // namespace rashi

@@ -1,10 +1,10 @@
 #include "windows/chart_import.h"
+#include "windows/utf8_text.h"
 
 #include "core/chart/visible_text.h"
 #include "core/imports/import_file_io.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace rashi {
@@ -14,7 +14,7 @@ ChartImport ImportCharts(const QStringList& files)
     ChartImport result;
     for (const QString& file : files) {
         std::string problem;
-        const auto entries = LoadImportedChart(QFile::encodeName(file).toStdString(), problem);
+        const auto entries = LoadImportedChart(FileSystemName(file), problem);
         if (entries)
             result.imported.append({file, *entries});
         else

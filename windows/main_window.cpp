@@ -294,7 +294,7 @@ void frmMain::saveChart()
     const std::string bytes = FormatChartFile(driver_.records().birth, entries().ZoneRow);
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
-    if (const auto reason = WriteFileAtomically(QFile::encodeName(name).toStdString(), bytes)) {
+    if (const auto reason = WriteFileAtomically(FileSystemName(name), bytes)) {
         dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
                              .arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(*reason)),
                          MessageIcon::Critical);
@@ -320,9 +320,9 @@ void frmMain::openChartFile(const QString& name)
     std::string problem = "The name does not end in \"kqa\".";
     std::optional<Entries> restored;
     if (HasImportExtension(ToUtf8(name)))
-        restored = LoadImportedChart(QFile::encodeName(name).toStdString(), problem);
+        restored = LoadImportedChart(FileSystemName(name), problem);
     else if (HasChartExtension(ToUtf8(name)))
-        restored = LoadChartFile(QFile::encodeName(name).toStdString(), problem);
+        restored = LoadChartFile(FileSystemName(name), problem);
     if (!restored) {
         dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));

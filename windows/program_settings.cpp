@@ -1,4 +1,5 @@
 #include "windows/program_settings.h"
+#include "windows/utf8_text.h"
 
 #include "core/files/settings_file_check.h"
 #include "shared_ui/user_dialogs.h"
@@ -43,7 +44,7 @@ void PrepareSettings(UserDialogs& dialogs)
 
     const QString path = ProgramSettingsPath();
     SettingsFile() = path;
-    const SettingsFileCheck check = CheckSettingsFile(QFile::encodeName(path).toStdString(), std::time(nullptr));
+    const SettingsFileCheck check = CheckSettingsFile(FileSystemName(path), std::time(nullptr));
     if (check.state == SettingsFileCheck::State::Usable || check.state == SettingsFileCheck::State::Missing)
         return;
     const QString what = QString::fromStdString(check.what);

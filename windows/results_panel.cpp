@@ -17,7 +17,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -155,8 +154,10 @@ QGridLayout* ResultsPanel::buildCaptions()
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(1);
-    auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour) {
+    // The names and positions stay whole; the sentences wrap when narrow.
+    auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour, bool wraps) {
         QLabel* label = new WrappingLabel(caption, this);
+        label->setWordWrap(wraps);
         label->setObjectName(name);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         SetTextColour(label, colour);
@@ -165,15 +166,14 @@ QGridLayout* ResultsPanel::buildCaptions()
         return label;
     };
     for (int i = 0; i < kReportRows; ++i) {
-        lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour);
+        lblPlanets[i] = makeLabel(QStringLiteral("Mercury"), QStringLiteral("lblPlanets_%1").arg(i), kNameColour, false);
         lblPlanets_Position[i] = makeLabel(QStringLiteral("Planets Position"),
-                                           QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour);
+                                           QStringLiteral("lblPlanets_Position_%1").arg(i), kPositionColour, false);
         // One line per caption while the window has room; a narrower window
         // wraps the sentences and keeps the diagram its size.
-        lblAspects[i] = makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour);
-        lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour);
-        lblPlanets[i]->setWordWrap(false); // the short column stays whole
-        lblPlanets_Position[i]->setWordWrap(false);
+        lblAspects[i] =
+            makeLabel(QStringLiteral("Result"), QStringLiteral("lblAspects_%1").arg(i), kAspectColour, true);
+        lblGrahas[i] = makeLabel(QStringLiteral("Grahas"), QStringLiteral("lblGrahas_%1").arg(i), kGrahaColour, true);
         // The name over its position, the two sentences beside them: each
         // pair stays together however the sentences wrap.
         auto* names = new QVBoxLayout;
@@ -521,7 +521,7 @@ void ResultsPanel::exportPdf()
 {
     keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
            QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
-               return WriteReadingPdf(QFile::encodeName(name).toStdString(), driver_.records(), options);
+               return WriteReadingPdf(FileSystemName(name), driver_.records(), options);
            });
 }
 
@@ -530,7 +530,7 @@ void ResultsPanel::saveChartPicture()
     keepAs({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
             suggestedName(QStringLiteral(" chart.png")), {}},
            QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
-               const std::string path = QFile::encodeName(name).toStdString();
+               const std::string path = FileSystemName(name);
                return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
                           ? WriteChartSvg(path, driver_.records(), options)
                           : WriteChartPng(path, driver_.records(), options);

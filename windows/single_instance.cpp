@@ -1,4 +1,5 @@
 #include "windows/single_instance.h"
+#include "windows/utf8_text.h"
 
 #include "shared_ui/user_dialogs.h"
 #include "core/files/lock_holder.h"
@@ -104,7 +105,7 @@ SingleInstance::State SingleInstance::acquire()
     if (lock_.tryLock(0))
         return State::Alone;
     if (lock_.error() == QLockFile::LockFailedError) {
-        const auto holder = ReadLockHolder(QFile::encodeName(path_).toStdString());
+        const auto holder = ReadLockHolder(FileSystemName(path_));
         const bool ours = holder &&
                           (holder->host.empty() || QString::fromStdString(holder->host) == QSysInfo::machineHostName()) &&
                           IsCopyOfThisProgram(holder->pid);
