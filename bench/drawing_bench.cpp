@@ -2,7 +2,7 @@
 // to write the A4 PDF page, and to compute the ascendant.
 
 #include "core/ascendant/ascendant.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "drawing/reading_page.h"
 #include "tests/core/fixtures.h"
 

@@ -3,7 +3,7 @@
 // difference in arcminutes, and the share of readings whose nine signs all
 // agree with the reference. scripts/measure-precise.sh runs it.
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/precise/precise_reading.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // program's formulas and with the precise ephemeris.
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "cli/report_tool.h"
 #include "tests/core/fixtures.h"
 #include "core/moon/moon_position.h"

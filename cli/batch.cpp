@@ -2,10 +2,10 @@
 
 #include "core/time_window/window_text.h"
 
-#include "core/chart/chart_file.h"
-#include "core/chart/trim.h"
-#include "core/chart/validation.h"
-#include "core/chart/visible_text.h"
+#include "core/chart_files/chart_file.h"
+#include "core/records/trim.h"
+#include "core/entries/validation.h"
+#include "core/chart_files/visible_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/birth_zone.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // --batch: many charts from standard input, one reading a line.
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 
 #include <iosfwd>
 #include <string>

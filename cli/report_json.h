@@ -1,7 +1,7 @@
 #pragma once
 // The reading as one JSON object, for scripts.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <optional>
 #include <string>

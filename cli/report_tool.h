@@ -3,7 +3,7 @@
 
 #include "cli/batch.h"
 #include "cli/report_json.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 
 #include <iosfwd>
 #include <string>

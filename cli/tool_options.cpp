@@ -1,6 +1,6 @@
 #include "cli/tool_options.h"
 
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,6 @@
 #include "drawing/chart_painter.h"
 
-#include "core/chart/reading_header.h"
+#include "core/reading/reading_header.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

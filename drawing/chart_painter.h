@@ -3,7 +3,7 @@
 // SVG picture, the printer and the PDF page all call PaintChart.
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 #include "drawing/chart_geometry.h"
 
 #include <QColor>

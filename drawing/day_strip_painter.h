@@ -4,7 +4,7 @@
 // above with the body's short name, the hours below, and the given time
 // marked. One paint function for the window and a picture alike.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <QFont>
 #include <QRectF>

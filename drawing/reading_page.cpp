@@ -1,8 +1,8 @@
 #include "drawing/reading_page.h"
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/chart_file_io.h"
-#include "core/chart/reading_header.h"
+#include "core/reading/calculation_driver.h"
+#include "core/chart_files/chart_file_io.h"
+#include "core/reading/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
 

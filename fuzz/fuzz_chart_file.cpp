@@ -9,9 +9,9 @@
 //   and saving it then reading the saved file back gives the same birth and,
 //   saved again, the same bytes.
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/chart_file.h"
-#include "core/chart/trim.h"
+#include "core/reading/calculation_driver.h"
+#include "core/chart_files/chart_file.h"
+#include "core/records/trim.h"
 #include "core/zones/zone_ids.h"
 #include "fuzz_support.h"
 

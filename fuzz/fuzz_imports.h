@@ -3,8 +3,8 @@
 // import gives lie in the boxes' ranges, a birth read back is the same to the
 // second, and numbers taken from the fuzzer's bytes.
 
-#include "core/chart/entry_lists.h"
-#include "core/chart/key_filters.h"
+#include "core/entries/entry_lists.h"
+#include "core/entries/key_filters.h"
 #include "core/imports/imported_birth.h"
 #include "core/zones/time_zones.h"
 #include "fuzz_support.h"

@@ -3,7 +3,7 @@
 // each found again by its own label, and the names given to the boxes made of
 // letters and spaces only, so that the key filters and chart files take them.
 
-#include "core/chart/key_filters.h"
+#include "core/entries/key_filters.h"
 #include "fuzz_support.h"
 #include "places/atlas.h"
 #include "places/text_fold.h"

@@ -21,7 +21,7 @@
 #include "cli/report_tool.h"
 #include "cli/tool_options.h"
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 #include "fuzz_support.h"
 #include "core/zones/zone_ids.h"
 #include "places/birth_zone.h"

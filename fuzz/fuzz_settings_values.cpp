@@ -7,8 +7,8 @@
 // - the reminder date's stored text decodes, to no more bytes than it has.
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/stored_text.h"
-#include "core/chart/windows1252.h"
+#include "core/chart_files/stored_text.h"
+#include "core/chart_files/windows1252.h"
 #include "core/files/settings_file_check.h"
 #include "drawing/chart_geometry.h"
 #include "fuzz_support.h"

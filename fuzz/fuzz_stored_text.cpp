@@ -7,8 +7,8 @@
 // - Utf8ToWindows1252 keeps the characters of the well-formed sequences that
 //   have a single-byte code, in order, and nothing of an ill-formed one.
 
-#include "core/chart/stored_text.h"
-#include "core/chart/windows1252.h"
+#include "core/chart_files/stored_text.h"
+#include "core/chart_files/windows1252.h"
 #include "fuzz_support.h"
 
 #include <cstddef>

@@ -5,9 +5,9 @@
 // a sanitizer report.
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/entries.h"
-#include "core/chart/entry_lists.h"
-#include "core/chart/reading_records.h"
+#include "core/records/entries.h"
+#include "core/entries/entry_lists.h"
+#include "core/records/reading_records.h"
 #include "tests/core/fixtures.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "core/zones/zone_ids.h"
 #include "places/text_fold.h"
 
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 
 #include <QCoreApplication>
 #include <QDir>

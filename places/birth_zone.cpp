@@ -1,6 +1,6 @@
 #include "places/birth_zone.h"
 
-#include "core/chart/entry_lists.h"
+#include "core/entries/entry_lists.h"
 #include "core/zones/time_zones.h"
 #include "places/birthplace_time.h"
 #include "places/text_fold.h"

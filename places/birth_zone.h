@@ -2,7 +2,7 @@
 // A birth's time zone from the tz database: the bridge between the atlas and
 // zones of this folder and the entries the reading takes.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 #include "places/place.h"
 #include "places/zone_moment.h"
 

@@ -1,7 +1,7 @@
 #include "places/zone_moment.h"
 
 #include "core/zones/time_zones.h"
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 #include "core/zones/zone_ids.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "shared_ui/user_dialogs.h"
 
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -5,7 +5,7 @@
 // ProgramDialogs, which shows the manual in its own window); tests put a
 // recorder in.
 
-#include "core/chart/validation.h"
+#include "core/entries/validation.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // "Sun in Makara, 21°52′", the chosen one selected (and focused while the
 // diagram has the keyboard); choosing an item chooses its body.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <QAccessibleWidget>
 

@@ -1,7 +1,7 @@
 #include "windows/chart_import.h"
 #include "windows/utf8_text.h"
 
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
 
 #include <QDir>

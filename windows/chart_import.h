@@ -2,7 +2,7 @@
 // File > Import Chart: other programs' chart files (.jhd, .mtx), several at
 // once, each read whole or refused whole, and the summary of what came in.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,7 @@
 // Right when it has the focus, chooses a slice and says the same in its
 // accessible description and through sliceChosen.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <QWidget>
 

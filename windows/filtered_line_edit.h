@@ -5,7 +5,7 @@
 // input method. Text holding any refused character is not inserted at all and
 // the box's message is shown once.
 
-#include "core/chart/key_filters.h"
+#include "core/entries/key_filters.h"
 
 #include <QClipboard>
 #include <QLineEdit>

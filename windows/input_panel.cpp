@@ -1,8 +1,8 @@
 #include "windows/input_panel.h"
 #include "windows/utf8_text.h"
 
-#include "core/chart/entry_lists.h"
-#include "core/chart/key_filters.h"
+#include "core/entries/entry_lists.h"
+#include "core/entries/key_filters.h"
 #include "core/zones/time_zones.h"
 #include "places/birth_zone.h"
 #include "windows/filtered_line_edit.h"

@@ -4,8 +4,8 @@
 // atlas under the City box and explains the zone they bring; every rule and
 // every figure lives in the core and in places/.
 
-#include "core/chart/entries.h"
-#include "core/chart/validation.h"
+#include "core/records/entries.h"
+#include "core/entries/validation.h"
 
 #include <QGroupBox>
 #include <QPointer>

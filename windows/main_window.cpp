@@ -1,9 +1,9 @@
 #include "windows/main_window.h"
 #include "windows/utf8_text.h"
 
-#include "core/chart/chart_file.h"
-#include "core/chart/chart_file_io.h"
-#include "core/chart/validation.h"
+#include "core/chart_files/chart_file.h"
+#include "core/chart_files/chart_file_io.h"
+#include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
 #include "windows/chart_folder.h"

@@ -4,8 +4,8 @@
 // only moves values between its controls and the calculation driver; every
 // rule and every figure lives in the core.
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/entries.h"
+#include "core/reading/calculation_driver.h"
+#include "core/records/entries.h"
 #include "windows/browser_launcher.h"
 
 #include <QMainWindow>

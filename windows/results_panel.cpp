@@ -4,7 +4,7 @@
 #include "windows/chart_folder.h"
 
 #include "core/aspects/chart_description.h"
-#include "core/chart/reading_header.h"
+#include "core/reading/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"

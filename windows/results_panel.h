@@ -5,7 +5,7 @@
 // runs (QSettings), and writes what the user keeps of a reading: print, PDF,
 // chart picture and the text on the clipboard.
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "drawing/chart_geometry.h"
 #include "drawing/reading_page.h"
 #include "shared_ui/user_dialogs.h"

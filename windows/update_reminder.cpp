@@ -1,8 +1,8 @@
 #include "windows/update_reminder.h"
 
 #include "shared_ui/user_dialogs.h"
-#include "core/chart/stored_text.h"
-#include "core/chart/windows1252.h"
+#include "core/chart_files/stored_text.h"
+#include "core/chart_files/windows1252.h"
 #include "shared_ui/links.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "core/ascendant/ascendant.h"
 
-#include "core/chart/angles.h"
+#include "core/records/angles.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 

@@ -4,7 +4,7 @@
 // (IAU 1982) and the equation of the equinoxes, the true obliquity of date,
 // the geographic latitude; made sidereal with the planets' ayanamsa.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 namespace rashi {
 

@@ -2,7 +2,7 @@
 // The chart in words, for those who cannot see it: where the chosen body
 // stands, the signs it aspects and the bodies standing in them.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <string>
 

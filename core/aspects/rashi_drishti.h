@@ -2,7 +2,7 @@
 // Rashi Drishti: which signs each body's sign aspects, which bodies stand
 // there, and the four report lines of every body.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <array>
 #include <initializer_list>

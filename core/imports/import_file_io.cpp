@@ -1,6 +1,6 @@
 #include "core/imports/import_file_io.h"
 
-#include "core/chart/chart_file_io.h"
+#include "core/chart_files/chart_file_io.h"
 #include "core/imports/jhd_file.h"
 #include "core/imports/mtx_file.h"
 

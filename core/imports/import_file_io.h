@@ -1,7 +1,7 @@
 #pragma once
 // Other programs' chart files on disk (.jhd, .mtx), read by their extension.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 
 #include <cstddef>
 #include <optional>

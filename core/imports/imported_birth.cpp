@@ -1,8 +1,8 @@
 #include "core/imports/imported_birth.h"
 
-#include "core/chart/entry_lists.h"
-#include "core/chart/visible_text.h"
-#include "core/chart/windows1252.h"
+#include "core/entries/entry_lists.h"
+#include "core/chart_files/visible_text.h"
+#include "core/chart_files/windows1252.h"
 #include "core/zones/time_zones.h"
 
 #include <algorithm>

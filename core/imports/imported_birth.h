@@ -2,7 +2,7 @@
 // A birth as another program's chart file gives it, in whole seconds, and the
 // entries it fills: the same entries the birth typed in would give.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "core/imports/jhd_file.h"
 
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 #include "core/imports/import_numbers.h"
 
 #include <array>

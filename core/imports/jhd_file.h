@@ -7,7 +7,7 @@
 // person's name is the file's name; the zone is the whole offset (there is no
 // daylight-saving line).
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 #include "core/imports/imported_birth.h"
 
 #include <optional>

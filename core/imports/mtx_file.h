@@ -6,7 +6,7 @@
 // in decimal degrees, north positive, then remarks. Universal Time is the
 // clock time less the zone and the daylight saving.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 #include "core/imports/imported_birth.h"
 
 #include <optional>

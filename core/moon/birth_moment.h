@@ -2,7 +2,7 @@
 // The birth moment in Universal Time, the day number of a civil date, the
 // Moon's ayanamsa and the text of a longitude within its sign.
 
-#include "core/chart/birth_record.h"
+#include "core/records/birth_record.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // The Moon's sidereal longitude from the 25 largest terms of the lunar series
 // in longitude (mean equinox of date), made sidereal with AyanamsaCorrection.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // The ayanamsa taken off the Sun, the planets and the nodes. It has its own
 // epoch (JD 2415020.0) and formula, apart from the Moon's.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 namespace rashi {
 

@@ -1,6 +1,6 @@
 #include "core/planets/position_table.h"
 
-#include "core/chart/trim.h"
+#include "core/records/trim.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/planet_theory.h"
 

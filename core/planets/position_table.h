@@ -1,7 +1,7 @@
 #pragma once
 // The sidereal positions of the nine report bodies and the report tables.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 #include "core/planets/planet_theory.h"
 
 #include <string>

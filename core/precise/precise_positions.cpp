@@ -1,6 +1,6 @@
 #include "core/precise/precise_positions.h"
 
-#include "core/chart/angles.h"
+#include "core/records/angles.h"
 #include "core/precise/delta_t.h"
 #include "core/precise/lahiri_ayanamsa.h"
 

@@ -1,6 +1,6 @@
 #include "core/precise/precise_reading.h"
 
-#include "core/chart/angles.h"
+#include "core/records/angles.h"
 #include "core/moon/birth_moment.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_theory.h"

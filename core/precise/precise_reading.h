@@ -2,7 +2,7 @@
 // The reading's positions from the precise ephemeris, in the same records
 // and texts as the program's formulas.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 #include "core/precise/precise_positions.h"
 
 namespace rashi {

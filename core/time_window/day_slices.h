@@ -9,7 +9,7 @@
 // divided by a bound on the speed, one minute at a time near an edge, so no
 // change is missed; near the poles the ascendant is taken every minute.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <string>
 

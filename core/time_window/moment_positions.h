@@ -4,7 +4,7 @@
 // minute (same place, same zone row and box or exact offset), at a fraction
 // of a whole reading's cost.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 #include "core/precise/precise_positions.h"
 
 #include <array>

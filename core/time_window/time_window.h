@@ -8,7 +8,7 @@
 // edge the steps shrink to one minute, the reading's own resolution. It goes
 // at most three days each way and never beyond the years the program offers.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <array>
 #include <optional>

@@ -2,7 +2,7 @@
 // The window's texts: the two lines under the header, on the PDF page, in
 // Copy Reading and after the report tool's 36 captions, and their parts.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "cli/report_tool.h"
 
-#include "core/chart/chart_file.h"
-#include "core/chart/stored_text.h"
+#include "core/chart_files/chart_file.h"
+#include "core/chart_files/stored_text.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

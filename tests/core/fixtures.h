@@ -2,8 +2,8 @@
 // Births for the tests: entries as a person would type them, and birth
 // records as the driver would fill them.
 
-#include "core/chart/birth_record.h"
-#include "core/chart/entries.h"
+#include "core/records/birth_record.h"
+#include "core/records/entries.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "core/ascendant/ascendant.h"
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "fixtures.h"

@@ -1,4 +1,4 @@
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/precise/precise_reading.h"
 
 #include "fixtures.h"

@@ -1,8 +1,8 @@
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/chart_file_io.h"
-#include "core/chart/stored_text.h"
+#include "core/reading/calculation_driver.h"
+#include "core/chart_files/chart_file_io.h"
+#include "core/chart_files/stored_text.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>

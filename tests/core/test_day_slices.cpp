@@ -1,7 +1,7 @@
 // The birth's day cut into the chart's slices, checked against a look at
 // every minute of the day, and the slices' texts.
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/time_window/day_slices.h"
 #include "core/time_window/moment_positions.h"
 #include "tests/core/fixtures.h"

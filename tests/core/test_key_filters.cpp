@@ -1,4 +1,4 @@
-#include "core/chart/key_filters.h"
+#include "core/entries/key_filters.h"
 
 #include <gtest/gtest.h>
 

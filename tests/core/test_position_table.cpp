@@ -1,6 +1,6 @@
 #include "core/planets/position_table.h"
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/planet_theory.h"

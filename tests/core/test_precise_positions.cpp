@@ -1,4 +1,4 @@
-#include "core/chart/angles.h"
+#include "core/records/angles.h"
 #include "core/precise/delta_t.h"
 #include "core/precise/lahiri_ayanamsa.h"
 #include "core/precise/precise_positions.h"

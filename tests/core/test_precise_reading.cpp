@@ -1,7 +1,7 @@
 #include "core/precise/precise_reading.h"
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/planet_theory.h"

@@ -1,7 +1,7 @@
-#include "core/chart/reading_header.h"
+#include "core/reading/reading_header.h"
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "core/chart/stored_text.h"
-#include "core/chart/windows1252.h"
+#include "core/chart_files/stored_text.h"
+#include "core/chart_files/windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // every minute, and the quick positions it steps by against whole readings.
 
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/time_window/moment_positions.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"

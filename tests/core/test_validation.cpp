@@ -1,4 +1,4 @@
-#include "core/chart/validation.h"
+#include "core/entries/validation.h"
 
 #include "fixtures.h"
 

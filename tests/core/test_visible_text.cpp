@@ -1,4 +1,4 @@
-#include "core/chart/visible_text.h"
+#include "core/chart_files/visible_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "drawing/reading_page.h"
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/reading_header.h"
+#include "core/reading/calculation_driver.h"
+#include "core/reading/reading_header.h"
 
 #include <QFile>
 #include <QPageLayout>

@@ -1,6 +1,6 @@
 #include "places/birth_zone.h"
 
-#include "core/chart/validation.h"
+#include "core/entries/validation.h"
 #include "core/zones/time_zones.h"
 #include "qt_printing.h"
 

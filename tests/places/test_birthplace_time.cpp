@@ -3,7 +3,7 @@
 #include "places/city_times.h"
 
 #include "atlas_fixture.h"
-#include "core/chart/entry_lists.h"
+#include "core/entries/entry_lists.h"
 #include "qt_printing.h"
 
 #include <gtest/gtest.h>

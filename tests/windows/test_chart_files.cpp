@@ -5,7 +5,7 @@
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 #include "windows/chart_folder.h"
 #include "windows/main_window.h"
 

@@ -5,7 +5,7 @@
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "core/time_window/day_slices.h"
 #include "drawing/day_strip_painter.h"
 #include "windows/day_strip_view.h"

@@ -5,7 +5,7 @@
 #include "recording_dialogs.h"
 
 #include "core/zones/time_zones.h"
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "windows/main_window.h"
 #include "shared_ui/links.h"
 #include "shared_ui/link_label.h"

@@ -6,7 +6,7 @@
 #include "recording_dialogs.h"
 #include "ui_helpers.h"
 
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 #include "places/birth_zone.h"
 #include "windows/main_window.h"
 #include "windows/place_finder.h"

@@ -5,8 +5,8 @@
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
-#include "core/chart/calculation_driver.h"
-#include "core/chart/reading_header.h"
+#include "core/reading/calculation_driver.h"
+#include "core/reading/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
 #include "windows/chart_view.h"

@@ -1,5 +1,5 @@
-#include "core/chart/stored_text.h"
-#include "core/chart/windows1252.h"
+#include "core/chart_files/stored_text.h"
+#include "core/chart_files/windows1252.h"
 #include "recording_dialogs.h"
 #include "shared_ui/links.h"
 #include "windows/update_reminder.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Finding the window's controls by name and entering a birth as a user does.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 #include "windows/main_window.h"
 #include "recording_dialogs.h"
 

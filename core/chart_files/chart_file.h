@@ -6,8 +6,8 @@
 // place has a tz database zone id carries it as an 18th line, written the same
 // way; readers of 17 lines pass over it.
 
-#include "core/chart/birth_record.h"
-#include "core/chart/entries.h"
+#include "core/records/birth_record.h"
+#include "core/records/entries.h"
 
 #include <array>
 #include <cstddef>

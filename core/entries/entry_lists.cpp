@@ -1,4 +1,4 @@
-#include "core/chart/entry_lists.h"
+#include "core/entries/entry_lists.h"
 
 #include <charconv>
 

@@ -1,13 +1,13 @@
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 
 #include "core/zones/time_zones.h"
 #include "core/zones/zone_ids.h"
-#include "core/chart/entry_lists.h"
-#include "core/chart/stored_text.h"
-#include "core/chart/trim.h"
-#include "core/chart/validation.h"
-#include "core/chart/visible_text.h"
-#include "core/chart/windows1252.h"
+#include "core/entries/entry_lists.h"
+#include "core/chart_files/stored_text.h"
+#include "core/records/trim.h"
+#include "core/entries/validation.h"
+#include "core/chart_files/visible_text.h"
+#include "core/chart_files/windows1252.h"
 
 #include <algorithm>
 #include <charconv>

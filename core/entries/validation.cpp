@@ -1,6 +1,6 @@
-#include "core/chart/validation.h"
+#include "core/entries/validation.h"
 
-#include "core/chart/entry_lists.h"
+#include "core/entries/entry_lists.h"
 
 namespace rashi {
 namespace {

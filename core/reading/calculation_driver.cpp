@@ -1,9 +1,9 @@
-#include "core/chart/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 
 #include "core/ascendant/ascendant.h"
 #include "core/aspects/rashi_drishti.h"
-#include "core/chart/entry_lists.h"
-#include "core/chart/trim.h"
+#include "core/entries/entry_lists.h"
+#include "core/records/trim.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"

@@ -1,4 +1,4 @@
-#include "core/chart/stored_text.h"
+#include "core/chart_files/stored_text.h"
 
 namespace rashi {
 

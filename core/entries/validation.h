@@ -3,7 +3,7 @@
 // the place-lookup button. A refusal carries the message the user sees and
 // what the window does after it.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // rule) and the reading as plain text, for the window, the page and the
 // clipboard alike.
 
-#include "core/chart/reading_records.h"
+#include "core/records/reading_records.h"
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
-#include "core/chart/reading_header.h"
+#include "core/reading/reading_header.h"
 
 #include "core/time_window/window_text.h"
 
 #include "core/aspects/rashi_drishti.h"
 #include "core/ascendant/ascendant.h"
-#include "core/chart/calculation_driver.h"
-#include "core/chart/entry_lists.h"
+#include "core/reading/calculation_driver.h"
+#include "core/entries/entry_lists.h"
 #include "core/moon/birth_moment.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // Chart files on disk: reading one by its path, and writing one so that an
 // existing chart is either replaced whole or left exactly as it was.
 
-#include "core/chart/entries.h"
+#include "core/records/entries.h"
 
 #include <cstddef>
 #include <optional>

@@ -4,7 +4,7 @@
 // engines before it and overwrites its own.
 
 #include "core/zones/time_zones.h"
-#include "core/chart/birth_record.h"
+#include "core/records/birth_record.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "core/chart/chart_file_io.h"
+#include "core/chart_files/chart_file_io.h"
 
-#include "core/chart/chart_file.h"
+#include "core/chart_files/chart_file.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -3,9 +3,9 @@
 // four engines, in that order. The window (and the report tool) hold one
 // driver for the whole run; its records keep the last reading between runs.
 
-#include "core/chart/entries.h"
-#include "core/chart/reading_records.h"
-#include "core/chart/validation.h"
+#include "core/records/entries.h"
+#include "core/records/reading_records.h"
+#include "core/entries/validation.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "core/chart/windows1252.h"
+#include "core/chart_files/windows1252.h"
 
 #include <cstdint>
 
