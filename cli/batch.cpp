@@ -45,9 +45,14 @@ LineRead ReadBoundedLine(std::istream& in, std::string& line, std::size_t limit)
     }
 }
 
-bool Flush(std::ostream& out, std::string& buffer) {
+// Writes what is held; false when the output failed, with the system's
+// reason (errno at the failed write, 0 when none was given) in `error`.
+bool Flush(std::ostream& out, std::string& buffer, int& error) {
+    if (!out) return false; // failed before, and said why then
+    errno = 0;
     out << buffer;
     buffer.clear();
+    if (!out) error = errno;
     return static_cast<bool>(out);
 }
 
@@ -117,13 +122,14 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
     std::string line;
     std::string buffer;
     long number = 0;
+    int writeError = 0;
     for (;;) {
         errno = 0;
         const LineRead read = ReadBoundedLine(in, line, MaxBatchLineBytes());
         if (read == LineRead::End) break;
         if (read == LineRead::Failed) {
             const int error = errno;
-            Flush(out, buffer);
+            Flush(out, buffer, writeError);
             err << FailureText("Cannot read the charts from standard input", error) << '\n';
             return 3;
         }
@@ -134,11 +140,14 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
             buffer += BatchLine(driver, line, ++number, failed);
         buffer += '\n';
         anyFailed = anyFailed || failed;
-        if (buffer.size() > (1u << 16) && !Flush(out, buffer)) break;
+        if (buffer.size() > (1u << 16) && !Flush(out, buffer, writeError)) break;
     }
-    errno = 0;
-    if (!Flush(out, buffer) || !out.flush()) {
-        err << FailureText("Cannot write the output", errno) << '\n';
+    if (Flush(out, buffer, writeError)) {
+        errno = 0;
+        if (!out.flush()) writeError = errno;
+    }
+    if (!out) {
+        err << FailureText("Cannot write the output", writeError) << '\n';
         return 3;
     }
     return anyFailed ? 1 : 0;

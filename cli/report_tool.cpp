@@ -71,10 +71,14 @@ void ParseCoordinate(std::string_view text, char positive, char negative, std::s
     isPositive = direction == positive;
 }
 
-// A text option as the letter boxes would take it.
-std::string LetterText(const std::optional<std::string>& text) {
+// A text option as the letter boxes would take it: their letters, and no
+// more of them than a box holds (a chart file's line is as long as a box).
+std::string LetterText(const std::optional<std::string>& text, std::string_view option) {
     if (!text) return {};
     if (!kLetterFilter.acceptsText(*text)) throw InputError(std::string(kLetterFilter.message));
+    if (text->size() > kMaxChartLineBytes)
+        throw InputError(std::string(option) + " takes at most " + std::to_string(kMaxChartLineBytes) +
+                         " characters, as its box does");
     return *text;
 }
 
@@ -106,10 +110,10 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     Entries e;
     // The atlas first: every option given beside --place wins over it.
     if (options.place) places::ApplyPlace(e, FindPlace(*options.place));
-    e.Name = LetterText(options.name);
-    if (options.city || !options.place) e.City = LetterText(options.city);
-    if (options.state || !options.place) e.State = LetterText(options.state);
-    if (options.country || !options.place) e.Country = LetterText(options.country);
+    e.Name = LetterText(options.name, "--name");
+    if (options.city || !options.place) e.City = LetterText(options.city, "--city");
+    if (options.state || !options.place) e.State = LetterText(options.state, "--state");
+    if (options.country || !options.place) e.Country = LetterText(options.country, "--country");
     if (const auto& date = options.date) {
         if (date->size() < 8 || std::count(date->begin(), date->end(), '-') != 2)
             throw InputError("--date takes YYYY-MM-DD");

@@ -81,7 +81,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
     app.get_formatter()->label("REQUIRED", "");
 
     const std::string birth = "Birth";
-    app.add_option("--name", o.name, "the person's name (letters and spaces)")->group(birth)->type_name("TEXT");
+    app.add_option("--name", o.name, "the person's name (letters and spaces, at most 32767)")->group(birth)->type_name("TEXT");
     app.add_option("--date", o.date, "date of birth, years 1901 to 2050")->group(birth)->type_name("YYYY-MM-DD");
     app.add_option("--time", o.time, "local clock time, hours 0 to 24")->group(birth)->type_name("HH:MM");
     app.add_option("--zone", o.zone, "time-zone row 0 to 70, as listed in the program")->group(birth)->type_name("ROW");

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -50,6 +51,28 @@ double DrawLine(QPainter& painter, const QRectF& line, const QString& text, QFon
     return height;
 }
 
+// Draws the text in lines of the width, broken between words (inside a word
+// only when it is wider than the line), its font kept; returns the height used.
+double DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
+                   const QColor& colour)
+{
+    QTextLayout layout(text, font, painter.device());
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    double height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    painter.setPen(colour);
+    layout.draw(&painter, area.topLeft());
+    return height;
+}
+
 } // namespace
 
 void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& options)
@@ -82,14 +105,15 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         const QFont font = PageFont(options, 8, stands);
         const QColor& colour = stands ? colours.ascendant : colours.text;
         const QString line = FromUtf8(window[i]);
-        // A line too long for the page goes on in a second, indented, from its notes.
+        // A line too long for the page: its notes go on below, indented,
+        // wrapped as often as they need, in the same type.
         const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
         if (QFontMetricsF(font).horizontalAdvance(line) <= page.width() || notes < 0) {
-            y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), line, font, colour) + 1;
+            y += DrawWrapped(painter, QRectF(page.left(), y, page.width(), 0), line, font, colour) + 1;
             continue;
         }
-        y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), line.left(notes), font, colour);
-        y += DrawLine(painter, QRectF(page.left() + 12, y, page.width() - 12, 0), line.mid(notes + 1), font, colour) + 1;
+        y += DrawWrapped(painter, QRectF(page.left(), y, page.width(), 0), line.left(notes), font, colour);
+        y += DrawWrapped(painter, QRectF(page.left() + 12, y, page.width() - 12, 0), line.mid(notes + 1), font, colour) + 1;
     }
     y += 10;
 

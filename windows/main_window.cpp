@@ -3,6 +3,7 @@
 
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
+#include "core/chart_files/chart_file_name.h"
 #include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
@@ -274,13 +275,38 @@ void frmMain::showChartFileName(const QString& file)
     setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(file).fileName(), kApplicationTitle));
 }
 
-FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
+FileDialogSetup frmMain::chartDialog(const QString& title) const
 {
     ProgramSettings settings;
-    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"),
-                          offerName ? QFileInfo(savedName_).fileName() : QString(), ChartFolder(settings)};
-    setup.folderMustExist = offerName;
+    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"), QString(), ChartFolder(settings)};
     setup.refuseReadOnly = true;
+    return setup;
+}
+
+std::string frmMain::chartBytes() const
+{
+    return FormatChartFile(driver_.records().birth, entries().ZoneRow);
+}
+
+void frmMain::rememberOwnChart(const QString& file)
+{
+    const bool ours = HasChartExtension(ToUtf8(file));
+    ownChartFile_ = ours ? file : QString();
+    ownChartBytes_ = ours ? chartBytes() : std::string();
+}
+
+FileDialogSetup frmMain::saveDialog() const
+{
+    FileDialogSetup setup = chartDialog(kApplicationTitle);
+    setup.folderMustExist = true;
+    // Another birth typed in, or imported, is never offered an older chart's file.
+    if (!ownChartFile_.isEmpty() && chartBytes() == ownChartBytes_) {
+        const QFileInfo own(ownChartFile_);
+        setup.startName = own.fileName();
+        setup.startFolder = own.absolutePath();
+    } else {
+        setup.startName = FromUtf8(ProposedChartFileName(driver_.records().birth.Name));
+    }
     return setup;
 }
 
@@ -288,10 +314,10 @@ void frmMain::saveChart()
 {
     if (!resultsInFront())
         return;
-    const QString name = dialogs_.saveFileName(chartDialog(kApplicationTitle, true));
+    const QString name = dialogs_.saveFileName(saveDialog());
     if (name.isEmpty())
         return;
-    const std::string bytes = FormatChartFile(driver_.records().birth, entries().ZoneRow);
+    const std::string bytes = chartBytes();
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
     if (const auto reason = WriteFileAtomically(FileSystemName(name), bytes)) {
@@ -303,14 +329,14 @@ void frmMain::saveChart()
     ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
-    savedName_ = name;
+    rememberOwnChart(name);
     showChartFileName(name);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
 
 void frmMain::openChart()
 {
-    const QString name = dialogs_.openFileName(chartDialog(kOpenTitle, false));
+    const QString name = dialogs_.openFileName(chartDialog(kOpenTitle));
     if (!name.isEmpty())
         openChartFile(name);
 }
@@ -339,6 +365,7 @@ void frmMain::openChartFile(const QString& name)
     ProgramSettings settings;
     RememberChartFolder(settings, name);
     RememberRecentChart(settings, name);
+    rememberOwnChart(name);
     showChartFileName(name);
 }
 
@@ -362,6 +389,7 @@ void frmMain::importCharts()
     showChartFileName(first.file);
     applyEntries(first.entries);
     calculate();
+    rememberOwnChart(first.file);
 }
 
 void frmMain::fillRecentCharts()

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class QAction;
@@ -42,7 +43,7 @@ public:
     // The results panel: print, export, picture, copy, rule and style slots.
     ResultsPanel* resultsPanel() const { return results_; }
     BrowserLauncher& launcher() { return launcher_; }
-    // The chart file last opened or saved; the dialogs offer its name next.
+    // The chart file last opened, imported or saved: the title shows its name.
     const QString& chartFileName() const { return chartFileName_; }
     bool resultsInFront() const;
 
@@ -82,9 +83,16 @@ private:
     void showPanel(Panel panel);
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
-    // Opens in the chart folder; a save offers the name last chosen in the
-    // save dialog, never an opened file's.
-    FileDialogSetup chartDialog(const QString& title, bool offerName) const;
+    // Opens in the chart folder, offering no name.
+    FileDialogSetup chartDialog(const QString& title) const;
+    // The save dialog: it offers the chart's own file while the reading shown
+    // is the birth that file holds, else the person's name in the chart folder.
+    FileDialogSetup saveDialog() const;
+    // The reading now shown is the birth of `file` (opened or just saved); a
+    // file of another program has none of ours.
+    void rememberOwnChart(const QString& file);
+    // The chart file's bytes of the reading shown.
+    std::string chartBytes() const;
     // File > Recent Charts, filled each time it opens.
     void fillRecentCharts();
 
@@ -92,7 +100,10 @@ private:
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
-    QString savedName_; // the name last chosen in the save dialog, offered at the next save
+    // The .kqa file that holds the reading shown, and that reading's bytes
+    // then: Save offers the file while the reading still gives those bytes.
+    QString ownChartFile_;
+    std::string ownChartBytes_;
     QAction* mnuSave = nullptr;
     QMenu* mnuRecent_ = nullptr;
     std::vector<QAction*> keepActions_; // print, PDF, picture, copy: once there is a reading

@@ -24,6 +24,29 @@ QString& SettingsFile()
     return file;
 }
 
+QString InMemory()
+{
+    return QDir(kNowhere).filePath(QStringLiteral("settings.conf"));
+}
+
+// The file to read the settings from now. The toolkit opens whatever stands
+// at the path and reads it whole, at every reading: a file that has become a
+// FIFO (or a folder, or a huge file) since start-up is looked at first
+// without opening it, and set aside as at start-up, so that the window never
+// waits on it; one that cannot be set aside is left alone, and the settings
+// live in memory from then on.
+QString SettingsFileToRead()
+{
+    const QString file = SettingsFile().isEmpty() ? ProgramSettingsPath() : SettingsFile();
+    if (file == InMemory())
+        return file;
+    const SettingsFileCheck check = CheckSettingsFile(FileSystemName(file), std::time(nullptr));
+    if (check.state != SettingsFileCheck::State::Stuck)
+        return file;
+    SettingsFile() = InMemory();
+    return SettingsFile();
+}
+
 } // namespace
 
 QString ProgramSettingsPath()
@@ -55,7 +78,7 @@ void PrepareSettings(UserDialogs& dialogs)
                           QDir::toNativeSeparators(QFile::decodeName(check.setAsideAs.c_str())));
     } else {
         // Left where it is, and never read: settings live in memory this time.
-        SettingsFile() = QDir(kNowhere).filePath(QStringLiteral("settings.conf"));
+        SettingsFile() = InMemory();
         detail = QStringLiteral("%1 is %2 and cannot be set aside: %3.")
                      .arg(QDir::toNativeSeparators(path), what, QString::fromLocal8Bit(check.reason.c_str()));
     }
@@ -65,7 +88,7 @@ void PrepareSettings(UserDialogs& dialogs)
 }
 
 ProgramSettings::ProgramSettings()
-    : QSettings(SettingsFile().isEmpty() ? ProgramSettingsPath() : SettingsFile(), QSettings::NativeFormat)
+    : QSettings(SettingsFileToRead(), QSettings::NativeFormat)
 {
 }
 

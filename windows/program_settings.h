@@ -20,7 +20,10 @@ QString ProgramSettingsPath();
 // could not be used is reported once through `dialogs`.
 void PrepareSettings(UserDialogs& dialogs);
 
-// Use instead of a default-made QSettings.
+// Use instead of a default-made QSettings. Each one looks at the file again
+// before the toolkit reads it: one that has become a FIFO or a folder while
+// the program runs is set aside then, and the settings start again from
+// their defaults.
 class ProgramSettings : public QSettings {
 public:
     ProgramSettings();

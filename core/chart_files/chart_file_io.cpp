@@ -99,30 +99,27 @@ bool NamesAFolder(const std::string& path) {
 
 namespace {
 
-// A new file of a unique name beside `path`, created exclusively with the
-// usual permissions (0666 less the umask, applied by the system): the name
-// goes to `temporary`.
-int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
-        temporary = path + suffix;
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-} // namespace
-
-namespace {
-
 // The folder part of `path` ("." when there is none).
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A new file of a unique, short name in `folder` (".rd-" and eight hex
+// digits: a target's name may already be as long as the system allows),
+// created exclusively with the usual permissions (0666 less the umask,
+// applied by the system): the name goes to `temporary`.
+int CreateTemporaryIn(const std::string& folder, std::string& temporary) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, ".rd-%08x", static_cast<unsigned>(random()));
+        temporary = (folder == "/" ? std::string() : folder) + "/" + name;
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 // A device or a pipe cannot be replaced by another file: it is written in
@@ -158,7 +155,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         return std::string("The folder is read-only.");
 
     std::string temporary;
-    FileDescriptor fd(CreateTemporaryBeside(path, temporary));
+    FileDescriptor fd(CreateTemporaryIn(folder, temporary));
     if (fd.get() < 0) return Reason(errno);
     int error = 0;
     // A file replaced keeps its permissions.

@@ -21,8 +21,10 @@ std::optional<Entries> LoadChartFile(const std::string& path, std::string& probl
 // never more than `maxBytes` + 1 of them, so that a caller sees a file too long.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& problem);
 
-// Writes `bytes` to `path` through a temporary file of a unique name, created
-// exclusively in the same folder and renamed over the target when complete.
+// Writes `bytes` to `path` through a temporary file of a unique, short name
+// (".rd-" and eight hex digits, so that a target named as long as the system
+// allows can still be written), created exclusively in the same folder and
+// renamed over the target when complete.
 // The umask is never changed, so other threads' files are not touched.
 // Every write, flush and close is checked; on failure the temporary file
 // goes and an existing target is left exactly as it was.

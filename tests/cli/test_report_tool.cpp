@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -219,6 +220,43 @@ TEST(ReportTool, FailedWritesAndReadsAreErrors) {
     }
 }
 
+// A disk that fills up part of the way: the first `room` bytes go, then
+// every write fails as the system's would, with errno set.
+struct FillingDevice : std::streambuf {
+    explicit FillingDevice(std::size_t room) : room(room) {}
+    std::size_t room;
+    int_type overflow(int_type c) override {
+        const char byte = traits_type::to_char_type(c);
+        return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        if (room < std::size_t(n)) {
+            errno = ENOSPC;
+            return 0;
+        }
+        room -= std::size_t(n);
+        return n;
+    }
+};
+
+// The system's reason is said however far the output got: on the first
+// write, or once the first 64 KB of a long batch went through.
+TEST(ReportTool, BatchSaysWhyTheOutputFailedWhereverItFailed) {
+    const std::string good = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    std::string many;
+    for (int i = 0; i < 300; ++i) many += good; // about 500 KB of output
+    const std::size_t rooms[] = {0, 100, std::size_t(1) << 16, (std::size_t(1) << 16) + 5000, 300000};
+    for (const std::size_t room : rooms) {
+        SCOPED_TRACE(room);
+        FillingDevice device(room);
+        std::ostream out(&device);
+        std::istringstream in(many);
+        std::ostringstream err;
+        EXPECT_EQ(RunReportTool({"--batch"}, in, out, err), 3);
+        EXPECT_EQ(err.str(), "Cannot write the output: No space left on device\n");
+    }
+}
+
 TEST(ReportTool, BatchRefusesAnOverlongLineInPlace) {
     const std::string good = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK";
     const std::string input = good + "\n" + std::string(MaxBatchLineBytes() + 1, 'A') + "\n" + good;
@@ -314,6 +352,75 @@ TEST(ReportTool, SaveNamesAFileAndNeverWritesThroughAnotherOne) {
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(old)), {}), "old");
     // Nothing but the charts, the victim and the link is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);
+    std::filesystem::remove_all(dir);
+}
+
+// A text longer than its box holds is refused at once with the box's
+// limit, and nothing is written: saved, the program would refuse the chart.
+// The longest the box holds is saved and read back.
+TEST(ReportTool, TextsTakeNoMoreThanTheirBoxesHold) {
+    const auto dir = TempDir();
+    const std::string chart = (dir / "long.kqa").string();
+    const std::string longest(kMaxChartLineBytes, 'a');
+    struct Case {
+        const char* option;
+        std::string value;
+        const char* message; // empty: saved and read back
+    };
+    const Case cases[] = {
+        {"--name", longest + "a", "--name takes at most 32767 characters, as its box does"},
+        {"--city", longest + "a", "--city takes at most 32767 characters, as its box does"},
+        {"--state", std::string(40000, 'b'), "--state takes at most 32767 characters, as its box does"},
+        {"--country", longest + " ", "--country takes at most 32767 characters, as its box does"},
+        {"--name", longest, ""},
+        {"--country", longest, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.option) + " of " + std::to_string(c.value.size()));
+        std::filesystem::remove(chart);
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), {c.option, c.value, "--save", chart});
+        const ToolRun run = Tool(args);
+        if (*c.message) {
+            EXPECT_EQ(run.status, 2);
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(LastLine(run.err), c.message);
+            EXPECT_FALSE(std::filesystem::exists(chart));
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        const ToolRun again = Tool({chart});
+        EXPECT_EQ(again.status, 0) << LastLine(again.err);
+        EXPECT_EQ(again.out, run.out);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// A file's name may be as long as the system allows (255 bytes): the
+// temporary file beside it must not need a longer one.
+TEST(ReportTool, FilesOfTheLongestNamesAreWritten) {
+    const auto dir = TempDir();
+    for (const std::size_t length : {240u, 246u, 247u, 250u, 255u}) {
+        SCOPED_TRACE(length);
+        struct Target {
+            const char* option;
+            std::string name;
+        };
+        const Target targets[] = {
+            {"--save", std::string(length - 4, 'c') + ".kqa"},
+            {"--pdf", std::string(length - 4, 'p') + ".pdf"},
+            {"--svg", std::string(length - 4, 's') + ".svg"},
+        };
+        std::vector<std::string> args = kGreenwich;
+        for (const Target& t : targets) args.insert(args.end(), {t.option, (dir / t.name).string()});
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        for (const Target& t : targets) EXPECT_TRUE(std::filesystem::is_regular_file(dir / t.name)) << t.option;
+        // The chart reads back.
+        EXPECT_EQ(Tool({(dir / targets[0].name).string()}).out, run.out);
+    }
+    // Nothing but the files asked for.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 15);
     std::filesystem::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/reading/calculation_driver.h"
 #include "core/chart_files/chart_file_io.h"
+#include "core/chart_files/chart_file_name.h"
 #include "core/chart_files/stored_text.h"
 #include "fixtures.h"
 
@@ -423,6 +424,38 @@ TEST(ChartFile, RandomBytesNeverGiveAHalfReading) {
         EXPECT_LE(e->LatDeg.size(), 3u);
         EXPECT_NE(e->East, e->West);
         EXPECT_NE(e->North, e->South);
+    }
+}
+
+// The name Save proposes for a reading that has no chart file of its own.
+TEST(ProposedChartFileName, IsThePersonsNameAsAFileCanHoldIt) {
+    const std::string longest(kMaxProposedNameBytes, 'a');
+    struct Case {
+        std::string name;
+        std::string proposed;
+    };
+    const Case cases[] = {
+        {"Ada Lovelace", "Ada Lovelace.kqa"},
+        {"  Mira Bai  ", "Mira Bai.kqa"},
+        {"Ray", "Ray.kqa"},
+        {"", ""},
+        {"   ", ""},
+        {"AC/DC", "AC DC.kqa"},
+        {"../../etc/passwd", "etc passwd.kqa"},
+        {"..", ""},
+        {".hidden", "hidden.kqa"},
+        {"Tab\there\x1b[31m", "Tab here [31m.kqa"},
+        {"Zo\xc3\xab", "Zo\xc3\xab.kqa"}, // UTF-8 is kept
+        {longest + "bcd", longest + ".kqa"},
+        // Cut at a whole character: a two-byte letter across the limit goes whole.
+        {std::string(kMaxProposedNameBytes - 1, 'a') + "\xc3\xab",
+         std::string(kMaxProposedNameBytes - 1, 'a') + ".kqa"},
+        {std::string(kMaxProposedNameBytes - 1, 'a') + " x", std::string(kMaxProposedNameBytes - 1, 'a') + ".kqa"},
+        {std::string(40000, 'z'), std::string(kMaxProposedNameBytes, 'z') + ".kqa"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.substr(0, 40));
+        EXPECT_EQ(ProposedChartFileName(c.name), c.proposed);
     }
 }
 

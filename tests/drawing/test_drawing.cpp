@@ -6,10 +6,13 @@
 
 #include "core/reading/calculation_driver.h"
 #include "core/reading/reading_header.h"
+#include "core/time_window/window_text.h"
 
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -331,6 +334,101 @@ TEST(ReadingFiles, ThePdfHoldsTheReadingsText)
             EXPECT_TRUE(text.contains(QString::fromStdString(field.value).simplified())) << field.value;
         }
         EXPECT_TRUE(text.contains(QStringLiteral("Mo 02\u00B046\u2032"))) << "the diagram's text";
+    }
+}
+
+// One word of pdftotext -bbox: its text and box in points.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+std::vector<PdfWord> PdfWords(const QString& pdftotext, const QString& pdf, QSizeF* page)
+{
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    std::vector<PdfWord> words;
+    QXmlStreamReader xml(process.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == QLatin1String("page"))
+            *page = QSizeF(a.value(QLatin1String("width")).toDouble(), a.value(QLatin1String("height")).toDouble());
+        if (xml.name() != QLatin1String("word"))
+            continue;
+        const QRectF box(QPointF(a.value(QLatin1String("xMin")).toDouble(), a.value(QLatin1String("yMin")).toDouble()),
+                         QPointF(a.value(QLatin1String("xMax")).toDouble(), a.value(QLatin1String("yMax")).toDouble()));
+        words.push_back({xml.readElementText().normalized(QString::NormalizationForm_KC), box});
+    }
+    return words;
+}
+
+// The lines of how far the birth time can move ("The reading holds ...
+// (before: ... after: ...)") are long: on the PDF's A4 page and on a printer's
+// smaller paper each comes out whole, every word inside the paper's margin
+// and in the type of the lines around it, however many lines it takes.
+TEST(ReadingFiles, TheTimeWindowsLinesComeOutWholeInTheirType)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    struct Case {
+        const char* what;
+        Entries birth;
+        QPageSize::PageSizeId paper; // A4: the PDF as exported
+    };
+    const Case cases[] = {
+        {"Pune 1985, A4", testing::PuneBirth(7, 3, 1985, 17, 45), QPageSize::A4},
+        {"Pune 1985, A5 paper", testing::PuneBirth(7, 3, 1985, 17, 45), QPageSize::A5},
+        {"Greenwich 2000, A6 paper", testing::GreenwichNoon(), QPageSize::A6},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CalculationDriver driver;
+        driver.setWithWindow(true);
+        ASSERT_FALSE(driver.Calculate(c.birth));
+        const ReadingRecords& records = driver.records();
+        const std::vector<std::string> lines = WindowLines(records.window);
+        ASSERT_EQ(lines.size(), 2u);
+        const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+        if (c.paper == QPageSize::A4) {
+            ASSERT_EQ(WriteReadingPdf(pdf.toStdString(), records, ChartOptions{}), QString());
+        } else {
+            QPdfWriter writer(pdf);
+            writer.setResolution(300);
+            writer.setPageLayout(QPageLayout(QPageSize(c.paper), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                             QPageLayout::Millimeter));
+            QPainter painter(&writer);
+            PaintPageOnDevice(painter, writer, 300, records, ChartOptions{});
+        }
+        QSizeF page;
+        const std::vector<PdfWord> words = PdfWords(pdftotext, pdf, &page);
+        ASSERT_FALSE(words.empty());
+        const double right = page.width() - kMinPageMarginPoints + 0.5;
+        for (const std::string& line : lines) {
+            SCOPED_TRACE(line);
+            const QStringList expected = QString::fromStdString(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            std::size_t at = 0;
+            for (; at + expected.size() <= words.size(); ++at) {
+                qsizetype k = 0;
+                while (k < expected.size() && words[at + std::size_t(k)].text == expected[k])
+                    ++k;
+                if (k == expected.size())
+                    break;
+            }
+            ASSERT_LE(at + expected.size(), words.size()) << "the line is not on the page whole";
+            for (qsizetype k = 0; k < expected.size(); ++k) {
+                const PdfWord& word = words[at + std::size_t(k)];
+                EXPECT_LE(word.box.right(), right) << word.text.toStdString() << " runs into the margin";
+                // The 8-pixel type is about 9 points high in pdftotext's boxes;
+                // shrunk to fit, it was under 6.
+                EXPECT_GE(word.box.height(), 8.5) << word.text.toStdString() << " is shrunk";
+            }
+        }
     }
 }
 

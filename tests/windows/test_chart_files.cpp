@@ -8,10 +8,13 @@
 #include "core/chart_files/chart_file.h"
 #include "windows/chart_folder.h"
 #include "windows/main_window.h"
+#include "windows/program_settings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -128,7 +131,7 @@ private slots:
         QCOMPARE(setup.title, QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10"));
         QCOMPARE(setup.filter, QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)"));
         QCOMPARE(setup.defaultSuffix, QStringLiteral("kqa"));
-        QCOMPARE(setup.startName, QString());
+        QCOMPARE(setup.startName, QStringLiteral("Ada Lovelace.kqa")); // a new reading: the person's name
 
         const QByteArray bytes = ReadAll(path("march.kqa"));
         const QList<QByteArray> lines = bytes.split('\n');
@@ -198,7 +201,7 @@ private slots:
         QVERIFY2(window->windowTitle().startsWith(QStringLiteral("first.kqa - ")), qPrintable(window->windowTitle()));
         QCOMPARE(window->statusBar()->currentMessage(),
                  QStringLiteral("Saved to %1").arg(QDir::toNativeSeparators(path("first.kqa"))));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"first.kqa"});
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"first.kqa"});
         QCOMPARE(ReadAll(path("first.kqa")), first);
 
         dialogs->saveAnswers << path("second.kqa");
@@ -378,23 +381,120 @@ private slots:
         QVERIFY2(window->windowTitle().startsWith(QStringLiteral("ny.kqa - ")), qPrintable(window->windowTitle()));
     }
 
-    void saveAfterOpenOffersTheNameLastSaved()
+    // Save never offers another person's chart, where Enter and Yes would
+    // replace it: after Open it offers the file opened, while the reading
+    // shown is still that file's birth; after a birth typed in or changed,
+    // the person's name in the folder last used.
+    void saveOffersTheChartsOwnFileOrThePersonsName()
     {
-        readAndSave(Greenwich2000(), path("first.kqa"));
-        QVERIFY(WriteAll(path("other.kqa"), ChartBytes(kValidLines)));
+        Birth ray = Greenwich2000();
+        ray.name = QStringLiteral("Ray");
+        readAndSave(ray, path("ray.kqa"));
+        QVERIFY(QDir().mkpath(path("mira")));
+        QVERIFY(WriteAll(path("mira/other.kqa"), ChartBytes(kValidLines)));
+        const auto offered = [this] {
+            Click(*window, "cmdSave"); // cancelled
+            return dialogs->saveDialogs.last();
+        };
+
+        // Opened: the file itself, in its own folder.
         Click(*window, "cmdBack");
-        dialogs->openAnswers << path("other.kqa");
+        dialogs->openAnswers << path("mira/other.kqa");
         Click(*window, "cmdOpen");
         QVERIFY(ResultsInFront(*window));
-        QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.kqa - ")));
-        Click(*window, "cmdSave"); // cancelled
-        QCOMPARE(dialogs->saveDialogs.size(), 2);
-        const FileDialogSetup setup = dialogs->saveDialogs[1];
-        QCOMPARE(setup.startName, QStringLiteral("first.kqa"));
+        FileDialogSetup setup = offered();
+        QCOMPARE(setup.startName, QStringLiteral("other.kqa"));
+        QCOMPARE(setup.startFolder, path("mira"));
         QVERIFY(setup.folderMustExist);
         QVERIFY(setup.refuseReadOnly);
         QCOMPARE(dialogs->openDialogs[0].startName, QString());
         QVERIFY(dialogs->openDialogs[0].refuseReadOnly);
+
+        // Back and the same reading again, or the other rule: still that birth.
+        Click(*window, "cmdBack");
+        Click(*window, "cmdCalculate");
+        QCOMPARE(offered().startName, QStringLiteral("other.kqa"));
+        window->findChild<QAction*>(QStringLiteral("mnuClassicalRule"))->trigger();
+        QCOMPARE(offered().startName, QStringLiteral("other.kqa"));
+
+        // The birth changed: the person's name, in the folder last used.
+        Click(*window, "cmdBack");
+        Choose(*window, "cboMinute", QStringLiteral("46"));
+        Click(*window, "cmdCalculate");
+        setup = offered();
+        QCOMPARE(setup.startName, QStringLiteral("Mira.kqa"));
+        QCOMPARE(setup.startFolder, path("mira"));
+
+        // Another person typed in after a save: never the saved file.
+        Click(*window, "cmdBack");
+        readAndSave(ray, path("ray.kqa"));
+        QCOMPARE(offered().startName, QStringLiteral("ray.kqa"));
+        Click(*window, "cmdBack");
+        Birth ada = Greenwich2000();
+        EnterBirth(*window, ada);
+        Click(*window, "cmdCalculate");
+        setup = offered();
+        QCOMPARE(setup.startName, QStringLiteral("Ada Lovelace.kqa"));
+        QCOMPARE(setup.startFolder, dir->path());
+        QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join('|')));
+    }
+
+    // File › Recent Charts: a mnemonic of its own for each of the ten, the
+    // tenth's included; "&" in a name shown as itself and the file opened;
+    // a settings file holding more than ten (hand-edited, or from another
+    // version) shows ten, the newest.
+    void recentChartsMenu()
+    {
+        const auto menuActions = [this] {
+            QMenu* menu = window->findChild<QMenu*>(QStringLiteral("mnuRecent"));
+            emit menu->aboutToShow();
+            QList<QAction*> actions;
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    actions << action;
+            return actions;
+        };
+        QStringList files;
+        for (int i = 0; i < 12; ++i) {
+            files << path(i == 9 ? QStringLiteral("R&D %1.kqa").arg(i) : QStringLiteral("chart %1.kqa").arg(i));
+            QVERIFY(WriteAll(files.last(), ChartBytes(kValidLines)));
+        }
+        {
+            ProgramSettings settings;
+            settings.setValue(QStringLiteral("recentCharts"), files); // twelve, newest first
+        }
+        QList<QAction*> actions = menuActions();
+        QCOMPARE(actions.size(), 11); // ten charts and Clear
+        QSet<int> mnemonics;
+        for (int i = 0; i < actions.size(); ++i) {
+            const QKeySequence key = QKeySequence::mnemonic(actions[i]->text());
+            QVERIFY2(!key.isEmpty(), qPrintable(actions[i]->text()));
+            mnemonics.insert(key[0].toCombined());
+        }
+        QCOMPARE(mnemonics.size(), 11);
+        QCOMPARE(actions[0]->text(), QStringLiteral("&1 chart 0.kqa"));
+        QCOMPARE(actions[9]->text(), QStringLiteral("1&0 R&&D 9.kqa"));
+        QCOMPARE(QKeySequence::mnemonic(actions[9]->text()), QKeySequence(Qt::ALT | Qt::Key_0));
+        QCOMPARE(actions[10]->text(), QStringLiteral("&Clear Recent Charts"));
+        QCOMPARE(ProgramSettings().value(QStringLiteral("recentCharts")).toStringList(), files.mid(0, 10));
+
+        // The tenth opens its own file, "&" and all.
+        actions[9]->trigger();
+        QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join('|')));
+        QCOMPARE(window->chartFileName(), files[9]);
+        actions = menuActions();
+        QCOMPARE(actions[0]->text(), QStringLiteral("&1 R&&D 9.kqa"));
+        QCOMPARE(actions[9]->text(), QStringLiteral("1&0 chart 8.kqa"));
+        QCOMPARE(actions.size(), 11);
+
+        // A chart saved goes first; still ten.
+        dialogs->saveAnswers << path("new.kqa");
+        Click(*window, "cmdSave");
+        actions = menuActions();
+        QCOMPARE(actions.size(), 11);
+        QCOMPARE(actions[0]->text(), QStringLiteral("&1 new.kqa"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&2 R&&D 9.kqa"));
+        QCOMPARE(actions[9]->text(), QStringLiteral("1&0 chart 7.kqa"));
     }
 
     void saveDialogRefusesNames_data()
@@ -472,7 +572,7 @@ private slots:
         QCOMPARE(ReadAll(path("locked.kqa")), old);
         QVERIFY(QFileInfo(path("folder.kqa")).isDir());
         // No temporary file is left beside the charts.
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{"locked.kqa", "old.kqa"}));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"locked.kqa", "old.kqa"}));
     }
 };
 

@@ -108,12 +108,13 @@ private slots:
         QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboMinute"))->currentText(), QStringLiteral("31"));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
 
-        // Saved as the program's own chart file; the dialog offers only a
-        // name chosen in it before, none yet.
+        // Saved as the program's own chart file; the dialog offers the
+        // person's name in the folder last used, never a chart saved before.
         dialogs->saveAnswers << path("Pune Chart.kqa");
         Click(*window, "cmdSave");
         QCOMPARE(dialogs->saveDialogs.size(), 1);
-        QCOMPARE(dialogs->saveDialogs[0].startName, QString());
+        QCOMPARE(dialogs->saveDialogs[0].startName, QStringLiteral("Pune Chart.kqa"));
+        QCOMPARE(dialogs->saveDialogs[0].startFolder, dir->path());
         QVERIFY(QFile::exists(path("Pune Chart.kqa")));
 
         // Newest first: the saved chart, then the imported ones.

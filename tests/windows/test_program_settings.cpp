@@ -16,7 +16,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rashi;
 using namespace rashi::testing;
@@ -94,6 +99,62 @@ private slots:
         RecordingDialogs again;
         PrepareSettings(again);
         QVERIFY(again.messages.isEmpty());
+        QCOMPARE(ProgramSettings().value(QStringLiteral("Charts/LastFolder")).toString(), config_.path());
+    }
+
+    // The file turns into a FIFO while the program runs (another program, a
+    // user's mistake): the next reading of the settings must not open it, or
+    // the window would wait for a writer that never comes. A helper opens the
+    // FIFO's other end: it gets through only if something opened this one to
+    // read, and then lets the reader go on, so the test fails rather than hangs.
+    void aFileThatBecomesAFifoLaterIsNeverOpened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link";
+    }
+    void aFileThatBecomesAFifoLaterIsNeverOpened()
+    {
+        QFETCH(QString, kind);
+        QFile::remove(settingsFile());
+        RecordingDialogs dialogs;
+        PrepareSettings(dialogs);
+        QVERIFY(dialogs.messages.isEmpty());
+        ProgramSettings().setValue(QStringLiteral("Charts/LastFolder"), config_.path());
+        QVERIFY(QFileInfo(settingsFile()).isFile());
+
+        QVERIFY(QFile::remove(settingsFile()));
+        // The FIFO keeps a second name, for the helper, when the first is set aside.
+        const QTemporaryDir elsewhere;
+        const QString fifo = elsewhere.filePath(QStringLiteral("settings.fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(fifo, settingsFile()));
+        else
+            QCOMPARE(::link(QFile::encodeName(fifo).constData(), QFile::encodeName(settingsFile()).constData()), 0);
+        std::atomic<bool> finished = false;
+        std::atomic<bool> openedByTheProgram = false;
+        std::thread writer([&] {
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_CLOEXEC);
+            if (fd >= 0 && !finished)
+                openedByTheProgram = true;
+            if (fd >= 0)
+                ::close(fd);
+        });
+
+        const QString folder = ProgramSettings().value(QStringLiteral("Charts/LastFolder")).toString();
+        finished = true;
+        // Releases the helper when nothing else did.
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        writer.join();
+        if (reader >= 0)
+            ::close(reader);
+        QVERIFY2(!openedByTheProgram, "the settings were read from the FIFO");
+        QVERIFY(folder.isEmpty()); // the values went with the file
+        // The FIFO is set aside; settings are written to a plain file again.
+        QVERIFY(!setAside().isEmpty());
+        ProgramSettings().setValue(QStringLiteral("Charts/LastFolder"), config_.path());
+        QVERIFY(QFileInfo(settingsFile()).isFile() && !QFileInfo(settingsFile()).isSymLink());
         QCOMPARE(ProgramSettings().value(QStringLiteral("Charts/LastFolder")).toString(), config_.path());
     }
 

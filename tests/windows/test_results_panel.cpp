@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(dialogs->saveDialogs[0].startName, startName);
         QVERIFY(dialogs->messages.isEmpty());
         if (answer.isEmpty()) {
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         } else if (answer.endsWith(QLatin1String(".pdf"))) {
             if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
                 QSKIP("pdftotext (poppler-utils) is not installed");
@@ -351,7 +351,7 @@ private slots:
             QFile old(file);
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), QByteArray("old"));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         }
     }
 
