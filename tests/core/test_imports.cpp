@@ -532,6 +532,34 @@ TEST(ImportedFiles, ReadByTheirExtensionInAnyCase) {
     std::filesystem::remove(folder);
 }
 
+TEST(ImportedBirths, WhatAChartFileCannotKeepIsSaid) {
+    struct Case {
+        const char* what;
+        std::string zoneId;
+        std::optional<std::int32_t> offset;
+        int second;
+        const char* lost; // nullptr: nothing
+    };
+    const Case cases[] = {
+        {"a row's zone", "", std::nullopt, 0, nullptr},
+        {"a zone id's offset", "Asia/Kathmandu", 20700, 0, nullptr},
+        {"the file's own offset", "", 20700, 0, "the imported chart's own offset, UTC+05:45 is not kept"},
+        {"seconds", "", std::nullopt, 30, "the seconds of its clock time is not kept"},
+        {"both", "", 21200, 30, "the imported chart's own offset, UTC+05:53:20, and the seconds of its clock time are not kept"},
+    };
+    for (const Case& c : cases) {
+        BirthRecord b;
+        b.ZoneId = c.zoneId;
+        b.ExactOffsetSeconds = c.offset;
+        b.Second = static_cast<std::int16_t>(c.second);
+        const auto loss = ChartFileLoss(b);
+        ASSERT_EQ(loss.has_value(), c.lost != nullptr) << c.what;
+        if (loss) {
+            EXPECT_NE(loss->find(c.lost), std::string::npos) << *loss;
+        }
+    }
+}
+
 TEST(JhdFile, WrittenBirthsReadBackTheSame) {
     ImportedBirth b;
     b.Name = "Ada";

@@ -190,6 +190,15 @@ private slots:
         auto* note = Child<QLabel>(*window, QStringLiteral("lblZoneNote"));
         QVERIFY(note->isVisible());
         QVERIFY2(note->text().contains(QStringLiteral("UTC+05:45, is used exactly")), qPrintable(note->text()));
+        // Saved, the chart file keeps the row and minute, which the user is told.
+        Click(*window, "cmdCalculate");
+        dialogs->saveAnswers << path("Ravi.kqa");
+        Click(*window, "cmdSave");
+        QVERIFY(QFile::exists(path("Ravi.kqa")));
+        QCOMPARE(dialogs->messages.size(), 2);
+        QVERIFY2(dialogs->messages[1].text.contains(QStringLiteral("UTC+05:45, and the seconds of its clock time are not kept")),
+                 qPrintable(dialogs->messages[1].text));
+        Click(*window, "cmdBack");
         // Again unchanged: the same; another row chosen by hand wins, and the
         // seconds go with another minute.
         Click(*window, "cmdCalculate");
