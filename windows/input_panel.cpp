@@ -388,6 +388,7 @@ Entries InputPanel::entries() const
         if (e.ZoneId.empty() && e.ZoneRow == imported_->ZoneRow && e.DaylightSaving == imported_->DaylightSaving)
             e.ZoneOffsetSeconds = imported_->ZoneOffsetSeconds;
     }
+    e.Tagged = tagged_;
     return e;
 }
 
@@ -417,6 +418,7 @@ void InputPanel::applyEntries(const Entries& e)
     txtState->setText(FromUtf8(e.State));
     txtCountry->setText(FromUtf8(e.Country));
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
+    tagged_ = e.Tagged;
     boxDecides_ = true; // a chart file's row and box say which of a repeated hour
     imported_.reset();
     if (e.Second || (e.ZoneId.empty() && e.ZoneOffsetSeconds))

@@ -100,6 +100,7 @@ private:
     // An imported chart's seconds of the clock time and own offset, which no
     // box shows: kept while the boxes hold what the chart put in them.
     std::optional<Entries> imported_;
+    rashi::TaggedLines tagged_; // a chart file's further data, kept for saving it again
 
     FilteredLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;
