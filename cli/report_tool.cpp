@@ -266,10 +266,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setWithWindow(options.window);
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
-        if (options.save) {
-            SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
-            if (const auto loss = ChartFileLoss(driver.records().birth)) err << VisibleText(*loss) << '\n';
-        }
+        if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         WriteDrawings(options, driver.records());
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();

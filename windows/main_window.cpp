@@ -5,7 +5,6 @@
 #include "core/chart_files/chart_file_io.h"
 #include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
-#include "core/imports/imported_birth.h"
 #include "windows/about_box.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
@@ -306,8 +305,6 @@ void frmMain::saveChart()
     RememberRecentChart(settings, name);
     savedName_ = name;
     showChartFileName(name);
-    if (const auto loss = ChartFileLoss(driver_.records().birth))
-        dialogs_.message(FromUtf8(*loss), MessageIcon::Information);
     statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
 

@@ -278,17 +278,3 @@ std::optional<std::string> ImportedZoneNote(const Entries& e) {
 }
 
 } // namespace rashi
-
-namespace rashi {
-
-std::optional<std::string> ChartFileLoss(const BirthRecord& birth) {
-    const bool ownOffset = birth.ExactOffsetSeconds && birth.ZoneId.empty();
-    if (!ownOffset && !birth.Second) return std::nullopt;
-    std::string kept;
-    if (ownOffset) kept = "the imported chart's own offset, " + UtcOffsetText(*birth.ExactOffsetSeconds);
-    if (birth.Second) kept += std::string(kept.empty() ? "" : ", and ") + "the seconds of its clock time";
-    return "The chart file keeps the zone of the list and the time to the minute, as the boxes show them; " + kept +
-           (ownOffset && birth.Second ? " are" : " is") + " not kept in it. Import the chart again for its exact reading.";
-}
-
-} // namespace rashi

@@ -2,7 +2,6 @@
 // A birth as another program's chart file gives it, in whole seconds, and the
 // entries it fills: the same entries the birth typed in would give.
 
-#include "core/records/birth_record.h"
 #include "core/records/entries.h"
 
 #include <cstdint>
@@ -66,11 +65,6 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string
 // zone of the list gives it (the list shows the nearest, ...)". Nothing for
 // entries with a zone id or without an exact offset.
 std::optional<std::string> ImportedZoneNote(const Entries& entries);
-
-// What a chart file (.kqa) cannot keep of an imported birth: its own offset
-// (the file holds rows and zone ids only) and the seconds of its clock time.
-// Said to the user when such a birth is saved; nothing when all is kept.
-std::optional<std::string> ChartFileLoss(const BirthRecord& birth);
 
 // "UTC+05:45", "UTC-03:30", "UTC+05:53:20": an offset east of Greenwich.
 std::string UtcOffsetText(std::int64_t seconds);

@@ -82,6 +82,10 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     b.ZoneId = exact ? e.ZoneId : std::string();
     b.ExactOffsetSeconds = exact ? std::optional<std::int32_t>(*e.ZoneOffsetSeconds) : std::nullopt;
     b.Tagged = e.Tagged;
+    // What rows and zone ids cannot hold goes with the tagged lines of a
+    // chart file saved from the record.
+    SetTagged(b.Tagged, kOffsetTag, exact && b.ZoneId.empty() ? std::to_string(*b.ExactOffsetSeconds) : std::string());
+    SetTagged(b.Tagged, kSecondTag, b.Second ? std::to_string(b.Second) : std::string());
 }
 
 void RunEngines(ReadingRecords& records) {

@@ -1,4 +1,7 @@
+#include "core/chart_files/chart_file.h"
+#include "core/chart_files/stored_text.h"
 #include "core/imports/import_file_io.h"
+#include "tests/core/fixtures.h"
 #include "core/imports/import_numbers.h"
 #include "core/imports/jhd_file.h"
 #include "core/imports/mtx_file.h"
@@ -532,31 +535,57 @@ TEST(ImportedFiles, ReadByTheirExtensionInAnyCase) {
     std::filesystem::remove(folder);
 }
 
-TEST(ImportedBirths, WhatAChartFileCannotKeepIsSaid) {
+// Saved as a chart file of the program, an imported birth's own offset and
+// seconds come back in tagged lines, and the reading is the same.
+TEST(ImportedBirths, KeepTheirOffsetAndSecondsInAChartFile) {
     struct Case {
         const char* what;
-        std::string zoneId;
-        std::optional<std::int32_t> offset;
+        std::string line4, line5, line9;
+        std::optional<int> offset; // the entries' own offset, when no row gives it
         int second;
-        const char* lost; // nullptr: nothing
     };
     const Case cases[] = {
-        {"a row's zone", "", std::nullopt, 0, nullptr},
-        {"a zone id's offset", "Asia/Kathmandu", 20700, 0, nullptr},
-        {"the file's own offset", "", 20700, 0, "the imported chart's own offset, UTC+05:45 is not kept"},
-        {"seconds", "", std::nullopt, 30, "the seconds of its clock time is not kept"},
-        {"both", "", 21200, 30, "the imported chart's own offset, UTC+05:53:20, and the seconds of its clock time are not kept"},
+        {"Nepal at 23:11:30", "23.1130", "-5.45", "-5.75", 20700, 30},
+        {"Calcutta Time at 18:30", "18.30", "-5.53", "-5.888889", 21200, 0},
+        {"Indian Time at 10:30:30", "10.3030", "-5.30", "-5.5", std::nullopt, 30},
+        {"Indian Time at 10:30", "10.30", "-5.30", "-5.5", std::nullopt, 0},
     };
     for (const Case& c : cases) {
-        BirthRecord b;
-        b.ZoneId = c.zoneId;
-        b.ExactOffsetSeconds = c.offset;
-        b.Second = static_cast<std::int16_t>(c.second);
-        const auto loss = ChartFileLoss(b);
-        ASSERT_EQ(loss.has_value(), c.lost != nullptr) << c.what;
-        if (loss) {
-            EXPECT_NE(loss->find(c.lost), std::string::npos) << *loss;
-        }
+        std::vector<std::string> lines = PuneLines();
+        lines[3] = c.line4;
+        lines[4] = c.line5;
+        lines[8] = lines[9] = c.line9;
+        std::string problem;
+        const auto imported = ParseJhdFile(Jhd(lines), "Ravi", &problem);
+        ASSERT_TRUE(imported) << c.what << ": " << problem;
+        CalculationDriver driver;
+        ASSERT_FALSE(driver.Calculate(*imported)) << c.what;
+        const std::string file = FormatChartFile(driver.records().birth, imported->ZoneRow);
+        EXPECT_EQ(file.find(EncodeText("offset=")) != std::string::npos, c.offset.has_value()) << c.what;
+        const auto reopened = ParseChartFile(file, &problem);
+        ASSERT_TRUE(reopened) << c.what << ": " << problem;
+        EXPECT_EQ(reopened->ZoneOffsetSeconds, c.offset) << c.what;
+        EXPECT_EQ(reopened->Second, c.second) << c.what;
+        EXPECT_TRUE(reopened->Tagged.empty()) << c.what;
+        CalculationDriver again;
+        ASSERT_FALSE(again.Calculate(*reopened)) << c.what;
+        EXPECT_EQ(again.records().birth, driver.records().birth) << c.what;
+        EXPECT_EQ(again.report(), driver.report()) << c.what;
+        EXPECT_EQ(FormatChartFile(again.records().birth, reopened->ZoneRow), file) << c.what;
+    }
+    // Values those lines cannot hold are refused.
+    CalculationDriver greenwich;
+    ASSERT_FALSE(greenwich.Calculate(testing::GreenwichNoon()));
+    const BirthRecord& b = greenwich.records().birth;
+    for (const auto& [line, message] :
+         {std::pair<std::string, std::string>{"offset=54001", "The line \"offset\" holds \"54001\", not an offset in seconds of at most 15 hours."},
+          {"offset=5h", "The line \"offset\" holds \"5h\", not an offset in seconds of at most 15 hours."},
+          {"second=60", "The line \"second\" holds \"60\", not a second from 0 to 59."},
+          {"second=-1", "The line \"second\" holds \"-1\", not a second from 0 to 59."}}) {
+        const std::string file = FormatChartFile(b, 29) + "\r\n" + EncodeText(line) + "\r\n";
+        std::string problem;
+        EXPECT_FALSE(ParseChartFile(file, &problem)) << line;
+        EXPECT_EQ(problem, message);
     }
 }
 
