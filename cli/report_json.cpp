@@ -79,6 +79,7 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
         {"year", b.Year},
         {"hour", b.Hour},
         {"minute", b.Minute},
+        {"second", b.Second},
         {"zone_hours", b.ZoneHours},
         {"zone_minutes", b.ZoneMinutes},
         {"lon_degrees", b.LonDegrees},
@@ -96,6 +97,7 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
         {"zone_id", b.ZoneId.empty() ? Json(nullptr) : Json(b.ZoneId)},
         {"zone_note", zoneNote ? Json(*zoneNote) : Json(nullptr)},
         {"utc_offset_minutes", std::lround(UtcOffsetSeconds(b) / 60.0)},
+        {"utc_offset_seconds", UtcOffsetSeconds(b)},
     };
     Json positions = Json::array();
     for (int i = 0; i < kReportRows; ++i)

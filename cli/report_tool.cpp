@@ -9,6 +9,7 @@
 #include "core/entries/validation.h"
 #include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
+#include "core/imports/imported_birth.h"
 #include "core/time_window/window_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
@@ -273,6 +274,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         WriteDrawings(options, driver.records());
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
+        else zoneNote = ImportedZoneNote(entries);
         const std::string text = options.json ? ReportJson(driver.records(), zoneNote) : ToolText(driver.records());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {

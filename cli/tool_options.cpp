@@ -19,8 +19,9 @@ constexpr std::string_view kUsage =
     "South Node) four lines: its names, its sidereal position, the three signs it\n"
     "aspects, and the bodies standing in them -- 36 lines in all.\n\n"
     "The birth comes from a chart file saved by the program (its name must end in\n"
-    "\"kqa\"), from another program's chart file (\".jhd\" or \".mtx\"), or from the\n"
-    "birth options.\n";
+    "\"kqa\"), from another program's chart file (\".jhd\" or \".mtx\", in any letter\n"
+    "case: the clock's seconds are kept, and an offset no zone row gives is taken\n"
+    "exactly, as \"zone_note\" says), or from the birth options.\n";
 
 constexpr std::string_view kFooter =
     "--json prints the birth record, the ayanamsa, the Moon's position text, the\n"

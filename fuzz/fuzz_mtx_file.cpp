@@ -5,7 +5,8 @@
 // - written again as a .mtx and read back, it is the same birth to the second
 //   (six decimals of an hour are finer than a second);
 // - the bytes taken as a birth of their own (date, clock, zone, coordinates in
-//   seconds) and written as a .mtx read back as that birth.
+//   seconds) and written as a .mtx read back as that birth, also with every
+//   number printed through a double as other programs print them.
 
 #include "core/imports/mtx_file.h"
 #include "fuzz_imports.h"

@@ -96,9 +96,10 @@ const ZoneOffset* OffsetInForce(const ZoneMoment& moment, RepeatedTime repeated,
 // Sets the exact offset, and with `chooseRow` the row and box that give it.
 std::optional<QString> Apply(Entries& e, RepeatedTime repeated, bool chooseRow)
 {
-    e.ZoneOffsetSeconds.reset();
+    // Without a zone id an offset is an imported chart's own, kept as it is.
     if (e.ZoneId.empty())
         return std::nullopt;
+    e.ZoneOffsetSeconds.reset();
     const ZoneMoment moment = BirthZoneMoment(e);
     const ZoneOffset* offset = OffsetInForce(moment, repeated, e);
     if (!offset)

@@ -26,7 +26,7 @@ enum class RepeatedTime { Refuse, First, Second, ByChoice };
 // box (a chart file's). Returns the message for the user when that cannot be
 // done: an unknown zone, a clock time that never existed, or one that
 // happened twice when `repeated` is Refuse. Entries without a zone id are
-// left as they are.
+// left as they are (an imported chart's own offset with them).
 std::optional<QString> ApplyZoneOffset(Entries& entries, RepeatedTime repeated = RepeatedTime::Refuse);
 
 // The same, and the row and box that give that offset (the nearest standard

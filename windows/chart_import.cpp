@@ -39,4 +39,12 @@ QString ImportSummary(const ChartImport& import)
 
 QString ImportDetail(const ChartImport& import) { return import.refused.join(QLatin1Char('\n')); }
 
+QString NextImportQuestion(const ChartImport& import, qsizetype index)
+{
+    return QStringLiteral("Show the next imported chart, %1 (%2 of %3)?")
+        .arg(QString::fromStdString(VisibleText(QFileInfo(import.imported[index].file).fileName().toStdString())))
+        .arg(index + 1)
+        .arg(import.imported.size());
+}
+
 } // namespace rashi

@@ -28,5 +28,8 @@ ChartImport ImportCharts(const QStringList& files);
 QString ImportSummary(const ChartImport& import);
 // The refused files, each with the line and what it held; empty when none.
 QString ImportDetail(const ChartImport& import);
+// Asked before the imported chart at `index` (from 1) is shown:
+// "Show the next imported chart, london.mtx (2 of 3)?"
+QString NextImportQuestion(const ChartImport& import, qsizetype index);
 
 } // namespace rashi

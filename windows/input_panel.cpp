@@ -3,6 +3,7 @@
 
 #include "core/entries/entry_lists.h"
 #include "core/entries/key_filters.h"
+#include "core/imports/imported_birth.h"
 #include "core/zones/time_zones.h"
 #include "places/birth_zone.h"
 #include "windows/filtered_line_edit.h"
@@ -221,12 +222,17 @@ void InputPanel::connectAtlas()
         updateZoneNote();
     });
     // A zone or box chosen by hand wins over the atlas's.
+    // So does it over an imported chart's own offset, even for the row shown.
     connect(cboTimeZone, QOverload<int>::of(&QComboBox::activated), this, [this] {
         zoneId_.clear();
+        if (imported_)
+            imported_->ZoneOffsetSeconds.reset();
         updateZoneNote();
     });
     connect(chkDST, &QCheckBox::clicked, this, [this] {
         zoneId_.clear();
+        if (imported_)
+            imported_->ZoneOffsetSeconds.reset();
         updateZoneNote();
     });
 }
@@ -376,6 +382,12 @@ Entries InputPanel::entries() const
     e.State = ToUtf8(txtState->text());
     e.Country = ToUtf8(txtCountry->text());
     e.ZoneId = zoneId_.toStdString();
+    if (imported_) {
+        if (e.HourPosition == imported_->HourPosition && e.MinutePosition == imported_->MinutePosition)
+            e.Second = imported_->Second;
+        if (e.ZoneId.empty() && e.ZoneRow == imported_->ZoneRow && e.DaylightSaving == imported_->DaylightSaving)
+            e.ZoneOffsetSeconds = imported_->ZoneOffsetSeconds;
+    }
     e.Tagged = tagged_;
     return e;
 }
@@ -408,6 +420,9 @@ void InputPanel::applyEntries(const Entries& e)
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
     tagged_ = e.Tagged;
     boxDecides_ = true; // a chart file's row and box say which of a repeated hour
+    imported_.reset();
+    if (e.Second || (e.ZoneId.empty() && e.ZoneOffsetSeconds))
+        imported_ = e;
     updateZoneNote();
 }
 
@@ -436,7 +451,16 @@ void InputPanel::applyPlace(const places::Place& place)
 void InputPanel::updateZoneNote()
 {
     if (placeZoneId_.isEmpty()) {
-        lblZoneNote->hide();
+        // An imported chart's own offset, while the row and box are its.
+        const std::optional<std::string> imported = ImportedZoneNote(entries());
+        lblZoneNote->setVisible(imported.has_value());
+        lblZoneNote->setText(imported ? FromUtf8(*imported) : QString());
+        QFont font = lblZoneNote->font();
+        font.setBold(false);
+        lblZoneNote->setFont(font);
+        QPalette palette = lblZoneNote->palette();
+        palette.setColor(QPalette::WindowText, kNoteColour);
+        lblZoneNote->setPalette(palette);
         return;
     }
     Entries e = entries();

@@ -36,7 +36,8 @@ class InputPanel : public QGroupBox {
 public:
     explicit InputPanel(UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // What the controls hold right now.
+    // What the controls hold right now, with an imported chart's seconds and
+    // own offset while the time and zone boxes hold what it put there.
     Entries entries() const;
     // Puts the entries into the controls (a chart file being opened).
     void applyEntries(const Entries& entries);
@@ -96,6 +97,9 @@ private:
     QString zoneId_;      // the exact zone, while row and box are the atlas's
     QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
     bool boxDecides_ = false; // row and box came from a chart file, not from the atlas
+    // An imported chart's seconds of the clock time and own offset, which no
+    // box shows: kept while the boxes hold what the chart put in them.
+    std::optional<Entries> imported_;
     rashi::TaggedLines tagged_; // a chart file's further data, kept for saving it again
 
     FilteredLineEdit* txtName = nullptr;

@@ -384,12 +384,17 @@ void frmMain::importCharts()
                      ImportDetail(result));
     if (result.imported.isEmpty())
         return;
-    const ImportedChart& first = result.imported.front();
-    RememberChartFolder(settings, first.file);
-    showChartFileName(first.file);
-    applyEntries(first.entries);
-    calculate();
-    rememberOwnChart(first.file);
+    RememberChartFolder(settings, result.imported.front().file);
+    // Each chart in turn: its reading, then whether to go on to the next.
+    for (qsizetype i = 0; i < result.imported.size(); ++i) {
+        const ImportedChart& chart = result.imported[i];
+        if (i > 0 && !dialogs_.askYesNo(NextImportQuestion(result, i)))
+            return;
+        showChartFileName(chart.file);
+        applyEntries(chart.entries);
+        calculate();
+        rememberOwnChart(chart.file);
+    }
 }
 
 void frmMain::fillRecentCharts()

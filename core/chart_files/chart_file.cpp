@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <charconv>
 #include <istream>
 
 namespace rashi {
@@ -289,6 +290,41 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
     return lines;
 }
 
+namespace {
+
+// The tagged "offset" (seconds east, within 15 hours) and "second" (0 to 59)
+// into the entries' fields; false, with the problem, for other values.
+bool TakeOwnOffsetAndSecond(Entries& e, std::string* problem) {
+    const auto whole = [](const std::string& text, int least, int most) -> std::optional<int> {
+        int value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least || value > most)
+            return std::nullopt;
+        return value;
+    };
+    const struct {
+        std::string_view key;
+        int least, most;
+        const char* what;
+    } tags[] = {{kOffsetTag, -15 * 3600, 15 * 3600, "an offset in seconds of at most 15 hours"},
+                {kSecondTag, 0, 59, "a second from 0 to 59"}};
+    for (const auto& tag : tags) {
+        const auto text = FindTagged(e.Tagged, tag.key);
+        if (!text) continue;
+        const auto value = whole(*text, tag.least, tag.most);
+        if (!value) {
+            Refuse(problem, "The line \"" + std::string(tag.key) + "\" holds " + QuotedLine(*text) + ", not " + tag.what + ".");
+            return false;
+        }
+        if (tag.key == kOffsetTag) e.ZoneOffsetSeconds = *value;
+        else e.Second = *value;
+        SetTagged(e.Tagged, tag.key, std::string());
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem) {
     std::string zoneId;
     TaggedLines tagged;
@@ -297,6 +333,7 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     auto entries = EntriesFromChartLines(*lines, problem);
     if (!entries) return entries;
     entries->Tagged = std::move(tagged);
+    if (!TakeOwnOffsetAndSecond(*entries, problem)) return std::nullopt;
     if (zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + QuotedLine(zoneId) +

@@ -1,6 +1,7 @@
 #include "core/imports/import_numbers.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace rashi {
 namespace {
@@ -65,11 +66,25 @@ std::int64_t ScaledFraction(std::string_view fraction, std::int64_t scale) {
 std::optional<std::int64_t> ParseSexagesimalSeconds(std::string_view text) {
     const auto d = SplitDecimal(text);
     if (!d) return std::nullopt;
-    const std::int64_t minutes = DigitsPadded(d->fraction, 0, 2);
-    const std::int64_t seconds = DigitsPadded(d->fraction, 2, 2);
+    // The fraction in units of 10^-12, from its first twelve digits: a
+    // thousandth of a second is 10^5 of them, so the digits after the twelfth
+    // cannot move a value across that line by more than one unit.
+    constexpr std::int64_t kSecondDigit = 100'000'000; // 10^-4, the last digit of the seconds
+    constexpr std::int64_t kTolerance = 100'000;       // a thousandth of a second
+    const std::int64_t fraction = DigitsPadded(d->fraction, 0, 12);
+    // MMSS, the nearest whole second; 10000 carries into the whole number
+    // ("10.99999999999999" is 11.0000).
+    std::int64_t mmss = (fraction + kSecondDigit / 2) / kSecondDigit;
+    if (std::llabs(fraction - mmss * kSecondDigit) > kTolerance) return std::nullopt;
+    std::int64_t whole = Digits(d->whole);
+    if (mmss == 10000) {
+        ++whole;
+        mmss = 0;
+    }
+    const std::int64_t minutes = mmss / 100;
+    const std::int64_t seconds = mmss % 100;
     if (minutes >= 60 || seconds >= 60) return std::nullopt;
-    const std::string_view rest = d->fraction.size() > 4 ? d->fraction.substr(4) : std::string_view();
-    const std::int64_t value = Digits(d->whole) * 3600 + minutes * 60 + seconds + ScaledFraction(rest, 1);
+    const std::int64_t value = whole * 3600 + minutes * 60 + seconds;
     return d->negative ? -value : value;
 }
 

@@ -9,12 +9,15 @@
 
 namespace rashi {
 
-// "H.MMSS" (hours or degrees, then two digits of minutes, two of seconds, and
-// any further digits a decimal fraction of the second), with an optional sign
-// that holds for values under one as well ("-0.07" is minus seven minutes).
-// Missing digits are zeros ("10.3" is 10:30). The value in whole seconds,
-// rounded; nothing when the text is not such a number or its minutes or
-// seconds are 60 or more.
+// "H.MMSS" (hours or degrees, then two digits of minutes and two of seconds),
+// with an optional sign that holds for values under one as well ("-0.07" is
+// minus seven minutes). Missing digits are zeros ("10.3" is 10:30). Programs
+// that print these through floating point write a hair either side
+// ("17.449999999999999" for 17:45, "10.999999999999998" for 11:00): the value
+// is the whole second nearest to the text, when it lies within a thousandth
+// of a second of it. The value in whole seconds; nothing when the text is not
+// such a number, lies further from a whole second, or its minutes or seconds
+// are 60 or more.
 std::optional<std::int64_t> ParseSexagesimalSeconds(std::string_view text);
 
 // A decimal number of hours or degrees ("-5.500000") in whole seconds, rounded

@@ -6,6 +6,7 @@
 #include "core/zones/time_zones.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace rashi {
@@ -32,26 +33,97 @@ std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view bytes) {
     return codes;
 }
 
-// U+00C0 to U+00FF without their accents; '*' is not a letter.
-constexpr std::string_view kLatin1Letters = "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaaaaaaceeeeiiiidnooooo*ouuuuyty";
+// UTF-16 after its byte-order mark, as UTF-8; nothing when a surrogate is
+// not paired.
+std::optional<std::string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    if (bytes.size() % 2) return std::nullopt;
+    const auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
+    };
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t code = unit(i);
+        if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            if (i + 4 > bytes.size()) return std::nullopt;
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(text, code);
+    }
+    return text;
+}
+
+// Code points that are no letters of any script: controls, punctuation,
+// symbols, digits (ASCII's are handled apart), spaces, private use.
+struct CodeRange {
+    char32_t first, last;
+};
+constexpr CodeRange kNotLetters[] = {
+    {0x80, 0xBF},     {0xD7, 0xD7},     {0xF7, 0xF7},     {0x2C2, 0x2C5},  {0x2D2, 0x2DF},  {0x37E, 0x37E},
+    {0x387, 0x387},   {0x55A, 0x55F},   {0x589, 0x58A},   {0x5BE, 0x5BE},  {0x5C0, 0x5C0},  {0x5C3, 0x5C3},
+    {0x5F3, 0x5F4},   {0x600, 0x60F},   {0x61B, 0x61F},   {0x660, 0x66D},  {0x6D4, 0x6D4},  {0x6F0, 0x6F9},
+    {0x964, 0x970},   {0x9E6, 0x9EF},   {0x9F2, 0x9FB},   {0xA66, 0xA6F},  {0xAE6, 0xAF1},  {0xB66, 0xB6F},
+    {0xBE6, 0xBFA},   {0xC66, 0xC6F},   {0xCE6, 0xCEF},   {0xD66, 0xD79},  {0xDF4, 0xDF4},  {0xE3F, 0xE3F},
+    {0xE4F, 0xE5B},   {0xED0, 0xED9},   {0xF00, 0xF3F},   {0x1040, 0x104F}, {0x10FB, 0x10FB}, {0x1360, 0x137C},
+    {0x166D, 0x166E}, {0x17D4, 0x17DA}, {0x17E0, 0x17E9}, {0x1800, 0x180A}, {0x1810, 0x1819}, {0x2000, 0x2BFF},
+    {0x2E00, 0x2E7F}, {0x3000, 0x3004}, {0x3008, 0x3020}, {0x3030, 0x3030}, {0x303D, 0x303F}, {0x30FB, 0x30FB},
+    {0xA830, 0xA839}, {0xD800, 0xF8FF}, {0xFD3E, 0xFD3F}, {0xFE10, 0xFE6F}, {0xFEFF, 0xFEFF}, {0xFF00, 0xFF20},
+    {0xFF3B, 0xFF40}, {0xFF5B, 0xFF65}, {0xFFE0, 0xFFFF}, {0x1D000, 0x1D7FF}, {0x1F000, 0x1FAFF},
+    {0xE0000, 0x10FFFF},
+};
+
+bool IsLetter(char32_t code) {
+    if (code < 0x80) return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+    for (const CodeRange& r : kNotLetters)
+        if (code >= r.first && code <= r.last) return false;
+    return true;
+}
 
 } // namespace
 
-std::vector<std::string> ImportLines(std::string_view bytes) {
+void AppendUtf8(std::string& text, char32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | code >> 6);
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | code >> 12);
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | code >> 18);
+        text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::optional<std::string> ImportText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return DecodeUtf16(bytes.substr(2), bytes.front() == '\xFE');
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3); // a byte-order mark is no part of line 1
-    const std::string text = DecodeUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+    return DecodeUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+std::vector<std::string> ImportLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
         lines.emplace_back(text.substr(pos, end - pos));
         pos = end;
-        if (pos < text.size() && text[pos] == '\r') {
-            ++pos;
-            if (pos < text.size() && text[pos] == '\n') ++pos;
-        } else if (pos < text.size()) {
-            ++pos;
-        }
+        if (pos >= text.size()) break;
+        // LF, CR LF, and CR CR LF (a CR LF file that went through a text-mode
+        // writer once more) end one line; a CR alone ends one line too.
+        const std::size_t crs = std::min(text.find_first_not_of('\r', pos), text.size()) - pos;
+        if (crs <= 2 && pos + crs < text.size() && text[pos + crs] == '\n') pos += crs + 1;
+        else pos += 1;
     }
     return lines;
 }
@@ -62,21 +134,12 @@ std::string LettersForBox(std::string_view utf8) {
     if (auto decoded = DecodeUtf8(utf8)) codes = std::move(*decoded);
     bool space = false;
     for (const char32_t code : codes) {
-        char letter = 0;
-        if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z')) letter = static_cast<char>(code);
-        else if (code >= 0xC0 && code <= 0xFF && kLatin1Letters[code - 0xC0] != '*') letter = kLatin1Letters[code - 0xC0];
-        if (code == 0xDF) { // sharp s
-            if (space && !out.empty()) out += ' ';
-            out += "ss";
-            space = false;
-            continue;
-        }
-        if (!letter) {
+        if (!IsLetter(code)) {
             space = true;
             continue;
         }
         if (space && !out.empty()) out += ' ';
-        out += letter;
+        AppendUtf8(out, code);
         space = false;
     }
     return out;
@@ -93,34 +156,93 @@ std::string BaseName(std::string_view path) {
     return std::string(base);
 }
 
+std::string UtcOffsetText(std::int64_t seconds) {
+    const std::int64_t a = std::llabs(seconds);
+    char text[32];
+    std::snprintf(text, sizeof text, "UTC%c%02lld:%02lld", seconds < 0 ? '-' : '+', static_cast<long long>(a / 3600),
+                  static_cast<long long>(a / 60 % 60));
+    std::string out = text;
+    if (a % 60) {
+        std::snprintf(text, sizeof text, ":%02lld", static_cast<long long>(a % 60));
+        out += text;
+    }
+    return out;
+}
+
+namespace {
+
+// A row's offset east: minus what it adds to the clock.
+int RowOffsetSeconds(int row) {
+    const ReferenceTables& zones = TimeZones();
+    return -(zones.TimeZoneHours[row] * 3600 + zones.TimeZoneMinutes[row] * 60);
+}
+
+// Standard-time rows first, as the atlas's places take.
+bool StandardRow(int row) {
+    const std::string_view name = TimeZones().TimeZoneList[row];
+    return name.find("Daylight") == name.npos && name.find("Summer") == name.npos && name.find("War") == name.npos;
+}
+
+// The row that gives the offset, with the box ticked or not.
+std::optional<int> RowGiving(std::int64_t offsetSeconds, bool box) {
+    for (const bool standardOnly : {true, false})
+        for (int row = 0; row < kTimeZoneCount; ++row)
+            if ((!standardOnly || StandardRow(row)) && RowOffsetSeconds(row) + (box ? 3600 : 0) == offsetSeconds)
+                return row;
+    return std::nullopt;
+}
+
+// The standard row nearest to an offset, the first of the nearest.
+int NearestStandardRow(std::int64_t offsetSeconds) {
+    int best = 0;
+    for (int row = 0; row < kTimeZoneCount; ++row)
+        if (StandardRow(row) && std::llabs(RowOffsetSeconds(row) - offsetSeconds) <
+                                    std::llabs(RowOffsetSeconds(best) - offsetSeconds))
+            best = row;
+    return best;
+}
+
+bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && LeapYear(year) ? 29 : kDays[month - 1];
+}
+
+} // namespace
+
 std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem) {
-    const auto refuse = [&](std::string text) -> std::optional<Entries> {
-        if (problem) *problem = std::move(text);
+    const auto refuse = [&](const std::string& source, std::string_view why) -> std::optional<Entries> {
+        if (problem) *problem = source + ", " + std::string(why);
         return std::nullopt;
     };
     Entries e;
     e.Name = LettersForBox(b.Name);
+    if (e.Name.empty()) return refuse(b.Source.name, "no letters of a name.");
     e.City = LettersForBox(b.City);
+    if (e.City.empty()) return refuse(b.Source.place, "no letters of a city's name.");
     e.Country = LettersForBox(b.Country);
     e.State = LettersForBox(b.State);
-    // A place without a state takes its country's name, as atlas places do.
+    // A place without a state takes its country's name, as atlas places do;
+    // one without a country its city's.
+    if (e.Country.empty()) e.Country = e.State.empty() ? e.City : e.State;
     if (e.State.empty()) e.State = e.Country;
-    if (e.Country.empty()) e.Country = e.State;
 
-    if (!kYearList.contains(b.Year - kYearList.first))
-        return refuse("The year " + std::to_string(b.Year) + " is not one from 1901 to 2050.");
+    if (!kYearList.contains(b.Year - kYearList.first) || b.Month < 1 || b.Month > 12)
+        return refuse(b.Source.date, "not a date from 1901 to 2050.");
+    if (b.Day < 1 || b.Day > DaysInMonth(b.Year, b.Month)) return refuse(b.Source.date, "a day that month does not have.");
     e.YearPosition = b.Year - kYearList.first;
     e.MonthPosition = b.Month - 1;
     e.DatePosition = b.Day - 1;
 
-    // The boxes hold whole minutes: the nearest one.
-    const std::int64_t clockMinutes = (b.ClockSeconds + 30) / 60;
-    if (b.ClockSeconds < 0 || clockMinutes > 24 * 60) return refuse("The clock time is not one of the day.");
-    e.HourPosition = static_cast<int>(clockMinutes / 60);
-    e.MinutePosition = static_cast<int>(clockMinutes % 60);
+    // The boxes hold hours and minutes; the seconds go with the entries.
+    if (b.ClockSeconds < 0 || b.ClockSeconds > 24 * 3600) return refuse(b.Source.clock, "not a clock time of the day.");
+    e.HourPosition = static_cast<int>(b.ClockSeconds / 3600);
+    e.MinutePosition = static_cast<int>(b.ClockSeconds / 60 % 60);
+    e.Second = static_cast<int>(b.ClockSeconds % 60);
 
     const auto boxes = [](std::int64_t arcSeconds, std::string& degrees, std::string& minutes) {
-        const std::int64_t total = (std::abs(arcSeconds) + 30) / 60;
+        const std::int64_t total = (std::llabs(arcSeconds) + 30) / 60;
         degrees = std::to_string(total / 60);
         minutes = std::to_string(total % 60);
     };
@@ -131,34 +253,28 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
     e.West = b.LongitudeSeconds < 0;
     e.East = !e.West;
 
-    // A row's offset east is minus what it adds to the clock; the box adds an hour.
-    const ReferenceTables& zones = TimeZones();
-    const auto rowOffset = [&](int row) { return -(zones.TimeZoneHours[row] * 3600 + zones.TimeZoneMinutes[row] * 60); };
-    // A standard-time row first, as the atlas's places take.
-    const auto standard = [&](int row) {
-        const std::string_view name = zones.TimeZoneList[row];
-        return name.find("Daylight") == name.npos && name.find("Summer") == name.npos && name.find("War") == name.npos;
-    };
-    const auto rowWith = [&](bool box) -> std::optional<int> {
-        for (const bool standardOnly : {true, false})
-            for (int row = 0; row < kTimeZoneCount; ++row)
-                if ((!standardOnly || standard(row)) && rowOffset(row) + (box ? 3600 : 0) == b.OffsetSeconds)
-                    return row;
-        return std::nullopt;
-    };
     // The box as the file has it; then the other way (UTC+14 is the row of
     // UTC+13 with daylight saving): the same Universal Time.
-    if (const auto row = rowWith(b.DaylightSaving)) {
-        e.ZoneRow = *row;
-        e.DaylightSaving = b.DaylightSaving;
-        return e;
-    }
-    if (const auto row = rowWith(!b.DaylightSaving)) {
-        e.ZoneRow = *row;
-        e.DaylightSaving = !b.DaylightSaving;
-        return e;
-    }
-    return refuse(b.ZoneSource + ", an offset that no time zone of the list gives.");
+    for (const bool box : {b.DaylightSaving, !b.DaylightSaving})
+        if (const auto row = RowGiving(b.OffsetSeconds, box)) {
+            e.ZoneRow = *row;
+            e.DaylightSaving = box;
+            return e;
+        }
+    // No row gives it (Nepal's +5:45, a city's or a birthplace's own time):
+    // the offset itself, and the nearest row for the boxes.
+    e.ZoneOffsetSeconds = static_cast<int>(b.OffsetSeconds);
+    e.DaylightSaving = b.DaylightSaving;
+    e.ZoneRow = NearestStandardRow(b.OffsetSeconds - (b.DaylightSaving ? 3600 : 0));
+    return e;
+}
+
+std::optional<std::string> ImportedZoneNote(const Entries& e) {
+    if (!e.ZoneId.empty() || !e.ZoneOffsetSeconds || e.ZoneRow < 0 || e.ZoneRow >= kTimeZoneCount)
+        return std::nullopt;
+    return "The chart file's offset, " + UtcOffsetText(*e.ZoneOffsetSeconds) +
+           ", is used exactly: no zone of the list gives it (the list shows the nearest, " +
+           std::string(TimeZones().TimeZoneList[e.ZoneRow]) + (e.DaylightSaving ? ", with daylight saving)." : ").");
 }
 
 } // namespace rashi

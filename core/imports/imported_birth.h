@@ -24,27 +24,50 @@ struct ImportedBirth {
     std::int64_t LatitudeSeconds = 0;   // arc seconds, north positive
     std::int64_t LongitudeSeconds = 0;  // arc seconds, east positive
     std::string City, State, Country;   // UTF-8
-    // Where the zone came from, for a refusal: Line 5 (zone) holds "-5.45"
-    std::string ZoneSource;
+    // Where each part came from, for a refusal: `Line 5 (time zone) holds "-5.45"`.
+    struct Sources {
+        std::string name, date, clock, zone, place;
+    } Source;
 };
 
-// The lines of a text file: LF, CR LF or CR end a line; the bytes are UTF-8
-// when they are valid UTF-8, else Windows-1252, and come back as UTF-8.
-std::vector<std::string> ImportLines(std::string_view bytes);
+// The file's bytes as UTF-8 text: UTF-16 after its byte-order mark, UTF-8
+// (a byte-order mark passed over) when valid, else Windows-1252. Nothing for
+// UTF-16 that breaks off inside a character.
+std::optional<std::string> ImportText(std::string_view bytes);
 
-// A name as the letter boxes hold it: accented Latin letters lose their
-// accents, anything else that is not a letter becomes a space, runs of spaces
-// become one, and the ends are trimmed.
+// The lines of the text: LF, CR LF, CR CR LF or a lone CR end a line.
+std::vector<std::string> ImportLines(std::string_view text);
+
+// UTF-8 of one code point, appended.
+void AppendUtf8(std::string& text, char32_t code);
+
+// A name as the letter boxes hold it: letters of every script are kept as
+// they are (with the marks that belong to them); anything else (digits,
+// punctuation, symbols) becomes a space, runs of spaces become one, and the
+// ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
 // The start of a refusal: `Line 4 (clock time) holds "10.75"`.
 std::string LineHolds(int line, std::string_view name, std::string_view text);
 
-// The entries of the birth. The clock time and the coordinates are rounded to
-// the whole minute the boxes hold. The zone becomes the row and box that give
-// the offset, the box as the file has it where a row allows. Nothing, and the reason
-// in `problem`, when the birth does not fit the boxes or no zone gives it.
+// The entries of the birth. The boxes hold the clock time to the minute, the
+// entries' Second the rest of it; the coordinates are rounded to the whole
+// minute the boxes hold. The zone becomes the row and box that give the
+// offset (the box as the file has it where a row allows); where none does,
+// the offset is kept exactly (ZoneOffsetSeconds without a zone id) and the
+// row and box are the nearest standard row with the file's daylight saving.
+// Nothing, and the reason in `problem` naming the line, when the birth does
+// not fit the boxes: no letters for a name or city, a day the month lacks.
 std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem);
+
+// What was done with an imported chart's zone that no row gives, for the
+// line under the zone: "The chart file's offset UTC+05:45 is used exactly; no
+// zone of the list gives it (the list shows the nearest, ...)". Nothing for
+// entries with a zone id or without an exact offset.
+std::optional<std::string> ImportedZoneNote(const Entries& entries);
+
+// "UTC+05:45", "UTC-03:30", "UTC+05:53:20": an offset east of Greenwich.
+std::string UtcOffsetText(std::int64_t seconds);
 
 // The file's name without its folder and extension.
 std::string BaseName(std::string_view path);

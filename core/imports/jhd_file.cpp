@@ -56,10 +56,12 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
         if (problem) *problem = std::move(text);
         return std::nullopt;
     };
-    const std::vector<std::string> lines = ImportLines(bytes);
+    const std::optional<std::string> text = ImportText(bytes);
+    if (!text) return refuse("Line 1 holds UTF-16 that breaks off inside a character.");
+    const std::vector<std::string> lines = ImportLines(*text);
     if (lines.size() < static_cast<std::size_t>(kJhdFileLines))
-        return refuse("The file ends after " + std::to_string(lines.size()) + " of its " +
-                      std::to_string(kJhdFileLines) + " lines.");
+        return refuse("Line " + std::to_string(lines.size() + 1) + " is missing: the file ends after " +
+                      std::to_string(lines.size()) + " of its " + std::to_string(kJhdFileLines) + " lines.");
     const auto line = [&](int number) -> const std::string& { return lines[static_cast<std::size_t>(number - 1)]; };
 
     ImportedBirth b;
@@ -97,17 +99,26 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
             return refuse(Held(a.number, line(a.number)) + ", not " + a.what + ".");
         *a.field = a.sign ? -*value : *value;
     }
-    for (const int number : {8, 10, 11, 12, 15, 16, 17, 18})
+    for (const int number : {8, 11, 12, 15, 16, 17, 18})
         if (!IsDecimalNumber(line(number))) return refuse(Held(number, line(number)) + ", not a number.");
-    const auto hours = ParseDecimalSeconds(line(9));
-    if (!hours) return refuse(Held(9, line(9)) + ", not a number.");
-    if (std::abs(-*hours - zone) > 60)
-        return refuse(Held(9, line(9)) + ", not the zone of line 5 (" + QuotedLine(line(5)) + ").");
+    // Lines 9 and 10 give the zone again in decimal hours, which keeps the
+    // seconds of an offset that line 5 writes to the minute (Calcutta Time,
+    // 5.888889 hours, is 5:53:20); both must be line 5's zone.
+    std::int64_t offset = zone;
+    for (const int number : {9, 10}) {
+        const auto hours = ParseDecimalSeconds(line(number));
+        if (!hours) return refuse(Held(number, line(number)) + ", not a number.");
+        if (std::abs(-*hours - zone) >= 60)
+            return refuse(Held(number, line(number)) + ", not the zone of line 5 (" + QuotedLine(line(5)) + ").");
+        if (number == 9 && zone % 60 == 0) offset = -*hours;
+    }
 
-    b.OffsetSeconds = zone;
-    b.ZoneSource = Held(5, line(5));
+    b.OffsetSeconds = offset;
     b.City = line(13);
     b.Country = line(14);
+    b.Source = {"The file's name " + QuotedLine(name),
+                "Lines 1 to 3 (month, day, year) hold " + QuotedLine(line(1) + "/" + line(2) + "/" + line(3)),
+                Held(4, line(4)), Held(5, line(5)), Held(13, line(13))};
     return b;
 }
 

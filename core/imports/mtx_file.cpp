@@ -39,10 +39,12 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
         if (problem) *problem = std::move(text);
         return std::nullopt;
     };
-    const std::vector<std::string> lines = ImportLines(bytes);
+    const std::optional<std::string> text = ImportText(bytes);
+    if (!text) return refuse("Line 1 holds UTF-16 that breaks off inside a character.");
+    const std::vector<std::string> lines = ImportLines(*text);
     if (lines.size() < static_cast<std::size_t>(kMtxFileLines))
-        return refuse("The file ends after " + std::to_string(lines.size()) + " of its " +
-                      std::to_string(kMtxFileLines) + " lines.");
+        return refuse("Line " + std::to_string(lines.size() + 1) + " is missing: the file ends after " +
+                      std::to_string(lines.size()) + " of its " + std::to_string(kMtxFileLines) + " lines.");
     const auto line = [&](int number) -> const std::string& { return lines[static_cast<std::size_t>(number - 1)]; };
     if (line(1).empty() || line(1).front() != '#') return refuse(Held(1, line(1)) + ", not a header beginning with #.");
 
@@ -86,7 +88,10 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     b.OffsetSeconds = zone + daylight;
     b.DaylightSaving = daylight == 3600;
     b.DaylightSeconds = daylight;
-    b.ZoneSource = Held(7, line(7)) + " and line 8 (daylight saving) " + QuotedLine(line(8));
+    b.Source = {Trimmed(line(2)).empty() ? "The file's name " + QuotedLine(fileName) : Held(2, line(2)),
+                "Lines 3 to 5 (day, month, year) hold " + QuotedLine(line(3) + "/" + line(4) + "/" + line(5)),
+                Held(6, line(6)), Held(7, line(7)) + " and line 8 (daylight saving) " + QuotedLine(line(8)),
+                Held(9, line(9))};
 
     // "city", "city, country" or "city, state, country"; more parts go to the state.
     std::vector<std::string> parts;

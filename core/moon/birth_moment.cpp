@@ -14,7 +14,7 @@ int UtcOffsetSeconds(const BirthRecord& birth) {
 double ZoneOffsetHours(const BirthRecord& birth) { return -UtcOffsetSeconds(birth) / 3600.0; }
 
 double UniversalHours(const BirthRecord& birth) {
-    const double clock = birth.Hour + birth.Minute / 60.0;
+    const double clock = birth.Hour + birth.Minute / 60.0 + birth.Second / 3600.0;
     return clock + ZoneOffsetHours(birth);
 }
 

@@ -58,6 +58,8 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     Set(b.Day, FromList(kDayList, e.DatePosition));
     (void)(Set(b.Year, FromList(kYearList, e.YearPosition)) && Set(b.Hour, FromList(kHourList, e.HourPosition)) &&
         Set(b.Minute, FromList(kMinuteList, e.MinutePosition)));
+    // The seconds no box shows; the midnight that ends the day has none.
+    b.Second = static_cast<std::int16_t>(e.Second >= 0 && e.Second < 60 && b.Hour < 24 ? e.Second : 0);
     if (e.ZoneRow >= 0 && e.ZoneRow < kTimeZoneCount) {
         const std::int16_t hours = tables.TimeZoneHours[e.ZoneRow];
         const std::int16_t minutes = tables.TimeZoneMinutes[e.ZoneRow];
@@ -74,11 +76,16 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     b.City = TrimSpaces(e.City);
     b.State = TrimSpaces(e.State);
     b.Country = TrimSpaces(e.Country);
-    // An offset belongs to its zone id; one without the other is not used.
-    const bool exact = !e.ZoneId.empty() && e.ZoneOffsetSeconds;
+    // A zone id counts with its offset; an offset without an id is an
+    // imported chart's own.
+    const bool exact = e.ZoneOffsetSeconds.has_value();
     b.ZoneId = exact ? e.ZoneId : std::string();
     b.ExactOffsetSeconds = exact ? std::optional<std::int32_t>(*e.ZoneOffsetSeconds) : std::nullopt;
     b.Tagged = e.Tagged;
+    // What rows and zone ids cannot hold goes with the tagged lines of a
+    // chart file saved from the record.
+    SetTagged(b.Tagged, kOffsetTag, exact && b.ZoneId.empty() ? std::to_string(*b.ExactOffsetSeconds) : std::string());
+    SetTagged(b.Tagged, kSecondTag, b.Second ? std::to_string(b.Second) : std::string());
 }
 
 void RunEngines(ReadingRecords& records) {

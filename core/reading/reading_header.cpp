@@ -24,7 +24,8 @@ std::string TwoDigits(int value) {
 std::string Born(const BirthRecord& b) {
     std::string text = std::to_string(b.Day) + " ";
     if (b.Month >= 1 && b.Month <= 12) text.append(kMonthNames[b.Month - 1]).append(" ");
-    return text + std::to_string(b.Year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
+    text += std::to_string(b.Year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
+    return b.Second ? text + ":" + TwoDigits(b.Second) : text;
 }
 
 // The zone as an offset from UTC: the record keeps what is added to the clock
@@ -38,6 +39,7 @@ std::string Zone(const BirthRecord& b) {
     text += seconds < 0 ? "-" : "+";
     text += TwoDigits(std::abs(seconds) / 3600) + ":" + TwoDigits(std::abs(seconds) / 60 % 60);
     if (std::abs(seconds) % 60) text += ":" + TwoDigits(std::abs(seconds) % 60);
+    if (b.ExactOffsetSeconds && b.ZoneId.empty()) return text + " (the chart file's own offset)";
     if (b.ExactOffsetSeconds)
         return text + " (" + b.ZoneId + " at that moment" + (b.DaylightSaving ? ", daylight saving)" : ")");
     text += b.DaylightSaving ? ", daylight saving (clock one hour ahead)" : ", no daylight saving";

@@ -16,6 +16,7 @@ struct BirthRecord {
     std::int16_t Year = 0;            // 1901..2050
     std::int16_t Hour = 0;            // 0..24 (24 is the midnight that ends the day)
     std::int16_t Minute = 0;          // 0..59
+    std::int16_t Second = 0;          // 0..59, 0 at 24:00
     std::int16_t ZoneHours = 0;       // |TimeZoneHours[row]|
     std::int16_t ZoneMinutes = 0;     // |TimeZoneMinutes[row]|
     std::int16_t LonDegrees = 0;
@@ -32,7 +33,8 @@ struct BirthRecord {
     std::int16_t SignedZoneMinutes = 0; // minutes, same sign as the hours
     std::string ZoneId;                 // tz database id, or empty
     // The zone id's exact offset east of Greenwich (seconds) at the birth
-    // moment; when set, Universal Time comes from it, not from the row and box.
+    // moment, or without a zone id an imported chart's own; when set,
+    // Universal Time comes from it, not from the row and box.
     std::optional<std::int32_t> ExactOffsetSeconds;
     TaggedLines Tagged;                 // further data of a chart file, as the entries had it
 

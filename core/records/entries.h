@@ -17,6 +17,7 @@ struct Entries {
     int YearPosition = 0;        // cboYear: position 0 is "1901"
     int HourPosition = 0;        // cboHour: position 0 is "0", 24 is "24"
     int MinutePosition = 0;      // cboMinute
+    int Second = 0;              // seconds of the clock time, 0..59, which no box shows (an imported chart's)
     int ZoneRow = 0;             // cboTimeZone: a row of the time-zone table
     std::string LatDeg;          // txtLatDeg
     std::string LatMin;          // txtLatMin
@@ -34,8 +35,9 @@ struct Entries {
     // place came from the atlas or a chart file; empty otherwise.
     std::string ZoneId;
     // That zone's offset east of Greenwich at the birth's clock time, in
-    // seconds, as the caller found it in the tz database. With it the reading
-    // uses this offset instead of the row and box.
+    // seconds, as the caller found it in the tz database; without a zone id,
+    // the offset an imported chart gives that no row does (Nepal's +5:45).
+    // With it the reading uses this offset instead of the row and box.
     std::optional<int> ZoneOffsetSeconds;
     // Further birth data a chart file carries after its zone id.
     TaggedLines Tagged;

@@ -12,6 +12,11 @@
 
 namespace rashi {
 
+// An imported birth's own offset east of Greenwich in seconds, which no row
+// gives, and the seconds of its clock time, which no box holds.
+inline constexpr std::string_view kOffsetTag = "offset";
+inline constexpr std::string_view kSecondTag = "second";
+
 struct TaggedLine {
     std::string key;   // lower-case letters, digits, '-' and '_', a letter first
     std::string value; // any UTF-8

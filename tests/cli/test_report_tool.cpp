@@ -947,18 +947,82 @@ TEST(ReportTool, ImportedChartsGiveTheReadingOfTheBirthTypedIn) {
     std::filesystem::remove_all(dir);
 }
 
+// Files as other programs print them (through floating point, a hair either
+// side) with offsets no row gives: the same reading as the birth typed in
+// with the zone that gives the offset, Universal Time to the second, and a
+// zone note saying the file's offset was taken.
+TEST(ReportTool, ImportedOffsetsNoRowGivesAreTakenToTheSecond) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> typed;
+        std::string jhd; // lines 1 to 10, 13 and 14
+        int offsetSeconds;
+        std::string born;
+    };
+    const auto jhd = [](std::initializer_list<const char*> first, const char* city, const char* country) {
+        std::string text;
+        for (const char* line : first) text += std::string(line) + "\r\n";
+        return text + "0\r\n0\r\n" + city + "\r\n" + country + "\r\n1\r\n1013.250000\r\n20.000000\r\n1\r\n";
+    };
+    const Case cases[] = {
+        {"Kathmandu 2001, UTC+5:45",
+         {"--name", "Ravi", "--date", "2001-03-21", "--time", "17:45", "--zone-id", "Asia/Kathmandu", "--lat",
+          "27:43N", "--lon", "85:19E", "--city", "Kathmandu", "--state", "Nepal", "--country", "Nepal"},
+         jhd({"3", "21", "2001", "17.449999999999999", "-5.4500000000000002", "-85.189999999999998",
+              "27.430000000000003", "1400", "-5.75", "-5.75"},
+             "Kathmandu", "Nepal"),
+         20700, "\"hour\":17,\"minute\":45,\"second\":0"},
+        {"Calcutta Time 1921, UTC+5:53:20, at 18:30:30",
+         {"--name", "Ravi", "--date", "1921-05-02", "--time", "18:30", "--zone-id", "Asia/Kolkata", "--lat",
+          "22:34N", "--lon", "88:22E", "--city", "Kolkata", "--state", "West Bengal", "--country", "India"},
+         jhd({"5", "2", "1921", "18.302999999999997", "-5.5300000000000002", "-88.219999999999999", "22.34", "0",
+              "-5.8888888888888893", "-5.8888888888888893"},
+             "Kolkata", "India"),
+         21200, "\"hour\":18,\"minute\":30,\"second\":30"},
+    };
+    const auto dir = TempDir();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto path = (dir / "Ravi.JHD").string();
+        std::ofstream(path, std::ios::binary) << c.jhd;
+        const ToolRun run = Tool({"--json", path});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const nlohmann::json reading = nlohmann::json::parse(run.out);
+        const nlohmann::json& birth = reading.at("birth");
+        EXPECT_EQ(birth.at("utc_offset_seconds"), c.offsetSeconds);
+        EXPECT_TRUE(birth.at("zone_id").is_null());
+        EXPECT_NE(birth.at("zone_note").get<std::string>().find(", is used exactly"), std::string::npos);
+        EXPECT_NE(run.out.find(c.born), std::string::npos) << run.out;
+        // The typed birth at the whole minute: the same signs; the seconds
+        // move the ascendant by a few arc seconds at most.
+        auto typed = c.typed;
+        typed.push_back("--json");
+        const ToolRun same = Tool(typed);
+        ASSERT_EQ(same.status, 0) << same.err;
+        const nlohmann::json typedReading = nlohmann::json::parse(same.out);
+        EXPECT_EQ(typedReading.at("birth").at("utc_offset_seconds"), c.offsetSeconds);
+        EXPECT_EQ(reading.at("captions"), typedReading.at("captions"));
+        const double seconds = birth.at("second").get<int>();
+        EXPECT_NEAR(reading.at("ascendant").at("longitude").get<double>(),
+                    typedReading.at("ascendant").at("longitude").get<double>(), 0.5 / 60 + seconds * 0.005);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(ReportTool, DamagedImportsAreRefusedWithTheLine) {
     const auto dir = TempDir();
     const std::pair<const char*, std::string> cases[] = {
         {"short.jhd", "3\r\n21\r\n1985\r\n"},
         {"month.jhd", "13\r\n21\r\n1985\r\n10.30\r\n-5.30\r\n-73.51\r\n18.31\r\n0\r\n-5.5\r\n-5.5\r\n0\r\n0\r\n"
                       "Pune\r\nIndia\r\n1\r\n1013.25\r\n20\r\n1\r\n"},
-        {"zone.mtx", "# chart\nX\n1\n1\n2000\n9\n13.1\n0\nAuckland\n174\n-36\n"},
+        {"zone.mtx", "# chart\nX\n1\n1\n2000\n9\n15.1\n0\nAuckland\n174\n-36\n"},
+        {"February.MTX", "# chart\nX\n30\n2\n2000\n9\n13\n0\nAuckland\n174\n-36\n"},
         {"huge.mtx", std::string(100000, '#')},
     };
-    const char* details[] = {"The file ends after 3 of its 18 lines.",
+    const char* details[] = {"Line 4 is missing: the file ends after 3 of its 18 lines.",
                              "Line 1 (month) holds \"13\", not a month from 1 to 12.",
-                             "an offset that no time zone of the list gives.",
+                             "Line 7 (time zone) holds \"15.1\", not a time zone in hours of at most 15.",
+                             "Lines 3 to 5 (day, month, year) hold \"30/2/2000\", a day that month does not have.",
                              "The file is larger than a chart can be."};
     int n = 0;
     for (const auto& [name, bytes] : cases) {

@@ -159,27 +159,31 @@ TEST(CalculationDriver, ExactZoneOffsetTakesThePlaceOfTheRow) {
         const char* what;
         std::string zoneId;
         std::optional<int> offsetSeconds;
-        double universalHours; // of the clock's 12:00
+        double universalHours; // of the clock's 12:00 and `second`
+        int second = 0;
     };
     const Case cases[] = {
         {"Kathmandu +5:45, which no row gives", "Asia/Kathmandu", 20700, 6.25},
         {"Madras local mean time +5:21:10", "Asia/Kolkata", 19270, 12 - 19270 / 3600.0},
         {"west of Greenwich", "America/New_York", -4 * 3600, 16},
         {"a zone id without its offset: the row", "Asia/Kathmandu", std::nullopt, 12},
-        {"an offset without a zone id: the row", "", 20700, 12},
+        {"an imported chart's own offset, without a zone id", "", 20700, 6.25},
+        {"Calcutta Time and a clock's seconds, to the second", "", 21200, (12 * 3600 + 30 - 21200) / 3600.0, 30},
+        {"the row's offset and a clock's seconds", "", std::nullopt, 12 + 59 / 3600.0, 59},
     };
     for (const Case& c : cases) {
         Entries e = GreenwichNoon(); // row 29, Greenwich Mean Time
         e.ZoneId = c.zoneId;
         e.ZoneOffsetSeconds = c.offsetSeconds;
+        e.Second = c.second;
         for (const Ephemeris ephemeris : {Ephemeris::Formulas, Ephemeris::Precise}) {
             CalculationDriver driver;
             driver.setEphemeris(ephemeris);
             ASSERT_FALSE(driver.Calculate(e)) << c.what;
             EXPECT_NEAR(driver.records().moon.UniversalHours, c.universalHours, 1e-9) << c.what;
             EXPECT_NEAR(driver.records().chart.UniversalHours, c.universalHours, 1e-9) << c.what;
-            EXPECT_EQ(driver.records().birth.ExactOffsetSeconds.has_value(), !c.zoneId.empty() && c.offsetSeconds)
-                << c.what;
+            EXPECT_EQ(driver.records().birth.ExactOffsetSeconds, c.offsetSeconds) << c.what;
+            EXPECT_EQ(driver.records().birth.Second, c.second) << c.what;
         }
     }
 }

@@ -68,6 +68,15 @@ TEST(ReadingHeader, FieldsOfABirth) {
              e.ZoneOffsetSeconds = 19270;
          },
          "Zone", "UTC+05:21:10 (Asia/Kolkata at that moment)"},
+        {"an imported chart's own offset", [](Entries& e) { e.ZoneOffsetSeconds = 21200; },
+         "Zone", "UTC+05:53:20 (the chart file's own offset)"},
+        {"an imported chart's seconds", [](Entries& e) { e.Second = 7; }, "Born", "1 January 2000, 12:00:07"},
+        {"no seconds at the midnight that ends the day", [](Entries& e) {
+             e.HourPosition = 24;
+             e.MinutePosition = 0;
+             e.Second = 7;
+         },
+         "Born", "1 January 2000, 24:00"},
         {"rule", [](Entries&) {}, "Rule", "Our rule (each sign aspects the other three of its quality)"},
     };
     for (const Case& c : cases) {

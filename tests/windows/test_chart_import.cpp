@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +35,12 @@ bool WriteAll(const QString& path, const QByteArray& bytes)
 const QByteArray kPuneJhd = "3\r\n21\r\n1985\r\n10.303000000000000\r\n-5.300000\r\n-73.510000\r\n18.310000\r\n"
                             "560.000000\r\n-5.500000\r\n-5.500000\r\n0\r\n91\r\nPune\r\nIndia\r\n1\r\n1013.250000\r\n"
                             "20.000000\r\n1\r\n";
+// Nepal's +5:45, which no row gives, at 23:11:30, as a program printing
+// doubles writes it, the place in Devanagari.
+const QByteArray kKathmanduJhd = "3\r\n21\r\n2001\r\n23.112999999999999\r\n-5.4500000000000002\r\n"
+                                 "-85.189999999999998\r\n27.430000000000003\r\n1400\r\n-5.75\r\n-5.75\r\n0\r\n0\r\n"
+                                 "\xe0\xa4\x95\xe0\xa4\xbe\xe0\xa4\xa0\xe0\xa4\xae\xe0\xa4\xbe\xe0\xa4\xa1\xe0"
+                                 "\xa5\x8c\xe0\xa4\x82\r\nNepal\r\n1\r\n1013.250000\r\n20.000000\r\n1\r\n";
 const QByteArray kLondonMtx = "# chart\nJane Doe\n15\n7\n1990\n14.5\n0\n1\nLondon, England, United Kingdom\n"
                               "-0.116667\n51.5\n";
 
@@ -105,7 +112,9 @@ private slots:
         // The first imported chart's reading, its birth in the boxes.
         QVERIFY(ResultsInFront(*window));
         QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboTimeZone"))->currentIndex(), 34); // Indian Time
-        QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboMinute"))->currentText(), QStringLiteral("31"));
+        QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboMinute"))->currentText(), QStringLiteral("30"));
+        QCOMPARE(int(window->driver().records().birth.Second), 30); // 10:30:30
+        QCOMPARE(dialogs->questions, QStringList{QStringLiteral("Show the next imported chart, london.mtx (2 of 2)?")});
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
 
         // Saved as the program's own chart file; the dialog offers the
@@ -131,8 +140,98 @@ private slots:
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].icon, MessageIcon::Critical);
         QCOMPARE(dialogs->messages[0].text, QStringLiteral("No chart imported, 1 refused. Please Check The File."));
-        QVERIFY(dialogs->messages[0].detail.endsWith(QStringLiteral("The file ends after 2 of its 11 lines.")));
+        QCOMPARE(dialogs->messages[0].detail,
+                 path("short.mtx") + QStringLiteral(": Line 3 is missing: the file ends after 2 of its 11 lines."));
         QVERIFY(!ResultsInFront(*window));
+    }
+
+    void eachImportedChartInTurn()
+    {
+        QVERIFY(WriteAll(path("Pune Chart.jhd"), kPuneJhd));
+        QVERIFY(WriteAll(path("london.mtx"), kLondonMtx));
+        QVERIFY(WriteAll(path("Ravi.JHD"), kKathmanduJhd));
+        const QStringList files{path("Pune Chart.jhd"), path("london.mtx"), path("Ravi.JHD")};
+        // Going on: every chart's reading in the order chosen, the last one left.
+        dialogs->answerYes = true;
+        dialogs->openManyAnswers << files;
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("3 charts imported."));
+        QCOMPARE(dialogs->questions, (QStringList{QStringLiteral("Show the next imported chart, london.mtx (2 of 3)?"),
+                                                  QStringLiteral("Show the next imported chart, Ravi.JHD (3 of 3)?")}));
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Ravi.JHD")));
+        QCOMPARE(window->driver().records().birth.Name, std::string("Ravi"));
+        // Stopping: the chart on show stays.
+        dialogs->answerYes = false;
+        dialogs->questions.clear();
+        dialogs->openManyAnswers << files;
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(dialogs->questions.size(), 1);
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
+        QCOMPARE(window->driver().records().birth.Name, std::string("Pune Chart"));
+    }
+
+    void offsetNoRowGivesIsTakenExactly()
+    {
+        QVERIFY(WriteAll(path("Ravi.JHD"), kKathmanduJhd));
+        dialogs->openManyAnswers << QStringList{path("Ravi.JHD")};
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("1 chart imported."));
+        QVERIFY(ResultsInFront(*window));
+        // Nepal's +5:45 and the clock's seconds reach the reading.
+        const BirthRecord& birth = window->driver().records().birth;
+        QCOMPARE(birth.ExactOffsetSeconds, std::optional<std::int32_t>(5 * 3600 + 45 * 60));
+        QCOMPARE(int(birth.Second), 30);
+        QCOMPARE(birth.City, std::string("काठमाडौं"));
+        QVERIFY(qAbs(window->driver().records().chart.UniversalHours * 3600 - (23 * 3600 + 11 * 60 + 30 - 20700)) < 1e-6);
+        // The line under the zone says what was done.
+        Click(*window, "cmdBack");
+        auto* note = Child<QLabel>(*window, QStringLiteral("lblZoneNote"));
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->text().contains(QStringLiteral("UTC+05:45, is used exactly")), qPrintable(note->text()));
+        // Saved as the program's chart file and opened again: the same birth.
+        Click(*window, "cmdCalculate");
+        const BirthRecord imported = window->driver().records().birth;
+        dialogs->saveAnswers << path("Ravi.kqa");
+        Click(*window, "cmdSave");
+        QVERIFY(QFile::exists(path("Ravi.kqa")));
+        dialogs->openAnswers << path("Ravi.kqa");
+        Click(*window, "cmdBack");
+        Click(*window, "cmdOpen");
+        QVERIFY(ResultsInFront(*window));
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY(window->driver().records().birth == imported);
+        Click(*window, "cmdBack");
+        auto* zone = Child<QComboBox>(*window, QStringLiteral("cboTimeZone"));
+        zone->setCurrentIndex(34); // Indian Time
+        emit zone->activated(34);
+        Child<QComboBox>(*window, QStringLiteral("cboMinute"))->setCurrentIndex(12);
+        QVERIFY(!note->isVisible());
+        Click(*window, "cmdCalculate");
+        QVERIFY(!window->driver().records().birth.ExactOffsetSeconds);
+        QCOMPARE(int(window->driver().records().birth.Second), 0);
+    }
+
+    void refusalsNameTheFileAndLine()
+    {
+        QByteArray february = kPuneJhd;
+        february.replace("3\r\n21\r\n", "2\r\n30\r\n");
+        QVERIFY(WriteAll(path("february.jhd"), february));
+        QVERIFY(WriteAll(path("short.MTX"), "# chart\nX\n"));
+        dialogs->openManyAnswers << QStringList{path("february.jhd"), path("short.MTX")};
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QCOMPARE(dialogs->messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(dialogs->messages[0].text, QStringLiteral("No chart imported, 2 refused. Please Check The File."));
+        QCOMPARE(dialogs->messages[0].detail,
+                 path("february.jhd") +
+                     QStringLiteral(": Lines 1 to 3 (month, day, year) hold \"2/30/1985\", a day that month does not "
+                                    "have.\n") +
+                     path("short.MTX") + QStringLiteral(": Line 3 is missing: the file ends after 2 of its 11 lines."));
+        QVERIFY(!ResultsInFront(*window));
+        QCOMPARE(recentMenuTexts(), QStringList{QStringLiteral("(None)")});
     }
 
     void recentChartsOpenAsOpenDoesAndDropTheGone()
