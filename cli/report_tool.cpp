@@ -13,6 +13,7 @@
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
+#include "places/zone_clock.h"
 
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
@@ -263,6 +264,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         driver.SetRule(*RuleFromKey(options.rule));
         driver.setWithWindow(options.window);
+        driver.setZoneClock(&places::TheZoneClock());
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
