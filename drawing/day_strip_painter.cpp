@@ -98,6 +98,9 @@ std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const
 
 void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice) {
     painter.save();
+    // Too small a rectangle would have the hours and the given time's
+    // triangle drawn over what lies below it.
+    painter.setClipRect(rect, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont font = painter.font();
     const DayStripLayout layout = DayStripLayoutOf(rect, font);
