@@ -1,6 +1,9 @@
 #include "places/zone_clock.h"
 
 #include "places/birthplace_time.h"
+#include "places/city_times.h"
+
+#include "core/zones/zone_ids.h"
 
 #include <QTimeZone>
 
@@ -20,15 +23,27 @@ std::vector<ClockOffset> TzZoneClock::OffsetsAround(const BirthRecord& birth, lo
                                                     long long untilUtcSecond) const {
     const QString id = QString::fromStdString(birth.ZoneId);
     const QTimeZone zone(id.toUtf8());
-    if (id.isEmpty() || !zone.isValid()) return {};
+    if (id.isEmpty() || !IsKnownZoneId(birth.ZoneId) || !zone.isValid()) return {};
     Birthplace place;
     place.name = QString::fromStdString(birth.City);
     place.latitude = (birth.LatDegrees + birth.LatMinutes / 60.0) * (birth.LatSouth ? -1 : 1);
     place.longitudeMinutes = (birth.LonDegrees * 60 + birth.LonMinutes) * (birth.LonEast ? 1 : -1);
     // What the reading would take at a moment: the zone's offset, or the
     // birthplace's own time in its place.
+    // The zone's record alone (its offset and abbreviation) serves but where a
+    // city kept its own time, whose rules need the whole moment.
+    const bool cityTimes = KeepsCityTimes(id);
     const auto offsetAt = [&](const QDateTime& utc) -> std::optional<int> {
-        const ZoneMoment moment = AtBirthplace(ZoneAtUtc(id, utc), place);
+        ZoneMoment record;
+        if (cityTimes) {
+            record = ZoneAtUtc(id, utc);
+        } else {
+            record.zoneId = id;
+            record.clock = ClockTime::Normal;
+            record.offset.seconds = zone.offsetFromUtc(utc);
+            record.offset.abbreviation = zone.abbreviation(utc);
+        }
+        const ZoneMoment moment = AtBirthplace(record, place);
         if (moment.clock != ClockTime::Normal) return std::nullopt;
         return moment.offset.seconds;
     };
