@@ -34,6 +34,8 @@ std::vector<DayCase> Cases() {
         {"PunePrecise", testing::PuneBirth(3, 2, 2024, 23, 59), Ephemeris::Precise},
         {"Tromso69North", At(testing::PuneBirth(21, 6, 1960, 0, 0), "69"), Ephemeris::Formulas},
         {"South58Precise", At(testing::PuneBirth(1, 1, 1901, 12, 0), "58", true), Ephemeris::Precise},
+        // The Moon and the ascendant change sign in one minute, 13:31.
+        {"PuneTwoChangesInAMinute", testing::PuneBirth(21, 1, 1977, 12, 0), Ephemeris::Formulas},
     };
 }
 
