@@ -5,6 +5,8 @@
 #include "core/reading/calculation_driver.h"
 #include "cli/report_tool.h"
 #include "tests/core/fixtures.h"
+#include "places/birth_zone.h"
+#include "places/zone_clock.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
@@ -81,6 +83,41 @@ BENCHMARK(ReadingWithWindow<Ephemeris::Formulas>)->Name("ReadingWithWindow/formu
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise>)->Name("ReadingWithWindow/precise")->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Formulas, true>)->Name("ReadingWithWindowAndDay/formulas")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise, true>)->Name("ReadingWithWindowAndDay/precise")->Unit(benchmark::kMillisecond);
+
+// The same on London's clock (its zone id and the tz database's offsets
+// around each birth), births in the weeks of its spring and autumn changes.
+// Without the clock, the same births at their own offsets throughout.
+template <bool kClock>
+void ReadingWithWindowOnTheClock(benchmark::State& state) {
+    CalculationDriver driver;
+    driver.setWithWindow(true);
+    driver.setWithDay(true);
+    if (kClock) driver.setZoneClock(&places::TheZoneClock());
+    std::mt19937 random(17);
+    std::vector<Entries> births;
+    for (int i = 0; i < 64; ++i) {
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        const int year = pick(1972, 2050);
+        const bool spring = pick(0, 1) == 1;
+        Entries e = testing::GreenwichNoon();
+        e.YearPosition = year - 1901;
+        e.MonthPosition = spring ? 2 : 9;
+        e.DatePosition = pick(24, 30);
+        e.HourPosition = pick(3, 23);
+        e.MinutePosition = pick(0, 59);
+        e.ZoneId = "Europe/London";
+        places::ApplyZone(e, places::RepeatedTime::First);
+        births.push_back(e);
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(births[next]));
+        benchmark::DoNotOptimize(driver.records().window.chart.until.minutes);
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(ReadingWithWindowOnTheClock<true>)->Name("ReadingWithWindowAndDay/formulas/London's clock")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadingWithWindowOnTheClock<false>)->Name("ReadingWithWindowAndDay/formulas/London, no clock")->Unit(benchmark::kMicrosecond);
 
 ReadingRecords FilledRecords() {
     CalculationDriver driver;

@@ -8,6 +8,7 @@
 #include "core/chart_files/visible_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/birth_zone.h"
+#include "places/zone_clock.h"
 
 #include <cerrno>
 #include <cstring>
@@ -116,6 +117,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
              bool window) {
     CalculationDriver driver;
     driver.setWithWindow(window);
+    driver.setZoneClock(&places::TheZoneClock());
     driver.setEphemeris(ephemeris);
     driver.SetRule(rule);
     bool anyFailed = false;

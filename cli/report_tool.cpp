@@ -14,6 +14,7 @@
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
+#include "places/zone_clock.h"
 
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -96,14 +98,47 @@ places::Place FindPlace(const std::string& text) {
     return *place;
 }
 
+// "01:30 UTC-5:00": the clock time and the offset the window names a time
+// the clock showed twice by; the offset east in seconds, or nothing.
+std::optional<int> OffsetAfterTime(std::string& time) {
+    const auto mark = time.find(" UTC");
+    if (mark == std::string::npos) return std::nullopt;
+    const std::string text = time.substr(mark + 4);
+    time.resize(mark);
+    int hours = 0, minutes = 0, seconds = 0;
+    char sign = 0;
+    int used = 0;
+    const int fields = std::sscanf(text.c_str(), "%c%2d:%2d%n:%2d%n", &sign, &hours, &minutes, &used, &seconds, &used);
+    if (fields < 3 || (sign != '+' && sign != '-') || used != static_cast<int>(text.size()) || minutes > 59 ||
+        seconds > 59 || hours > 15)
+        throw InputError("--time takes HH:MM, or HH:MM UTC+H:MM for a time the clocks showed twice");
+    return (sign == '-' ? -1 : 1) * (hours * 3600 + minutes * 60 + seconds);
+}
+
 // The birth's zone from its zone id; a zone that cannot give the moment's
-// offset is refused with its reason.
-void ResolveZone(Entries& e, bool chooseRow) {
+// offset is refused with its reason. `offset` picks one of a repeated time's
+// two offsets, and must be the offset in force otherwise.
+void ResolveZone(Entries& e, bool chooseRow, std::optional<int> offset = std::nullopt) {
+    if (offset) {
+        const places::ZoneMoment moment = places::BirthZoneMoment(e);
+        const bool repeated = moment.clock == places::ClockTime::Repeated;
+        if (moment.clock == places::ClockTime::Normal || repeated) {
+            if (*offset != moment.offset.seconds && !(repeated && *offset == moment.later.seconds))
+                throw InputError("The clocks there showed that time at UTC" + places::OffsetText(moment.offset.seconds).toStdString() +
+                                 (repeated ? " and UTC" + places::OffsetText(moment.later.seconds).toStdString() : "") +
+                                 ", not at UTC" + places::OffsetText(*offset).toStdString());
+            const auto which = *offset == moment.offset.seconds ? places::RepeatedTime::First : places::RepeatedTime::Second;
+            const auto problem = chooseRow ? places::ApplyZone(e, which) : places::ApplyZoneOffset(e, which);
+            if (problem) throw InputError(problem->toStdString());
+            return;
+        }
+    }
     // Rows given (a chart file's, or --zone and --dst) say which of a repeated
     // time's offsets is meant.
     const auto problem = chooseRow ? places::ApplyZone(e) : places::ApplyZoneOffset(e, places::RepeatedTime::ByChoice);
     if (problem && places::BirthZoneMoment(e).clock == places::ClockTime::Repeated)
-        throw InputError(problem->toStdString() + " Give the zone row with --zone (and --dst) instead.");
+        throw InputError(problem->toStdString() +
+                         " Give the offset after the time (--time \"01:30 UTC-4:00\"), or the zone row with --zone (and --dst).");
     if (problem) throw InputError(problem->toStdString());
 }
 
@@ -124,7 +159,10 @@ Entries EntriesFromOptions(const ToolOptions& options) {
         e.MonthPosition = ListPosition(NumberList{1, 12}, date->substr(first + 1, second - first - 1), "The month");
         e.DatePosition = ListPosition(kDayList, date->substr(second + 1), "The day");
     }
-    if (const auto& time = options.time) {
+    if (options.time) {
+        std::string clock = *options.time;
+        OffsetAfterTime(clock);
+        const std::string* time = &clock;
         const auto colon = time->find(':');
         if (colon == std::string::npos) throw InputError("--time takes HH:MM");
         e.HourPosition = ListPosition(kHourList, time->substr(0, colon), "The hour");
@@ -258,16 +296,25 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         // The program's own checks first, then the zone of that moment.
         // The zone's offset for entries the reading's checks pass, so that
         // their message comes first.
+        if (options.files.empty() && options.time && options.time->find(" UTC") != std::string::npos &&
+            entries.ZoneId.empty())
+            throw InputError("An offset after the time needs the place's zone: give --place or --zone-id");
         if (!entries.ZoneId.empty()) {
             if (const auto refusal = ValidateInput(entries)) throw InputError(std::string(refusal->message));
             // Options without a row chosen by hand take the row that gives the zone's offset.
             const bool chooseRow = options.files.empty() && (options.place || options.zoneId) && !options.zone && !options.dst;
-            ResolveZone(entries, chooseRow);
+            std::optional<int> offset;
+            if (options.files.empty() && options.time) {
+                std::string clock = *options.time;
+                offset = OffsetAfterTime(clock);
+            }
+            ResolveZone(entries, chooseRow, offset);
         }
         CalculationDriver driver;
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         driver.SetRule(*RuleFromKey(options.rule));
         driver.setWithWindow(options.window);
+        driver.setZoneClock(&places::TheZoneClock());
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);

@@ -47,9 +47,13 @@ constexpr std::string_view kFooter =
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
     "--window adds two lines after the 36 captions: the first and last minute of\n"
-    "the birth's clock (same zone) with the same nine signs (the reading) and with\n"
+    "the birth's clock with the same nine signs (the reading) and with\n"
     "the same ascendant's sign too (the chart), and what changes a minute beyond\n"
-    "each, searching up to three days each way; --json adds them as \"window\" and\n"
+    "each, searching up to three days each way. With the place's zone (--place,\n"
+    "--zone-id, a chart file's 18th line) each time is the place's clock as it\n"
+    "ran, across a change of daylight saving; a time the clocks showed twice\n"
+    "carries its offset (\"2010-11-07 01:24 UTC-5:00\"), which --time takes back.\n"
+    "--json adds them as \"window\" and\n"
     "--batch as eight more columns (reading from, until, before, after, then the\n"
     "chart's).\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
@@ -84,7 +88,11 @@ void Describe(CLI::App& app, ToolOptions& o) {
     const std::string birth = "Birth";
     app.add_option("--name", o.name, "the person's name (letters and spaces, at most 32767)")->group(birth)->type_name("TEXT");
     app.add_option("--date", o.date, "date of birth, years 1901 to 2050")->group(birth)->type_name("YYYY-MM-DD");
-    app.add_option("--time", o.time, "local clock time, hours 0 to 24")->group(birth)->type_name("HH:MM");
+    app.add_option("--time", o.time,
+                   "local clock time, hours 0 to 24; a time the clocks showed twice takes its offset after it, "
+                   "as the window prints it (\"01:30 UTC-5:00\")")
+        ->group(birth)
+        ->type_name("HH:MM");
     app.add_option("--zone", o.zone, "time-zone row 0 to 70, as listed in the program")->group(birth)->type_name("ROW");
     app.add_flag("--dst", o.dst, "daylight saving was in force")->group(birth);
     app.add_option("--lat", o.lat, "latitude, e.g. 18:31N")->group(birth)->type_name("DEG:MIN{N|S}");

@@ -1,6 +1,7 @@
 #include "drawing/day_strip_painter.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/time_window/day_slices.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,11 +23,18 @@ const QColor kInk(0x33, 0x33, 0x33);
 const QColor kGiven(0xc0, 0x1c, 0x28);
 const QColor kPaper(255, 250, 240); // as the diagram's ground, so the texts read on any panel
 
-QString SignLabel(int sign, bool whole) {
-    if (sign < 0 || sign >= 12) return QStringLiteral("?");
+// Shorter names of the signs, each told apart from the others: the first
+// three letters, but Vrishabha and Vrischika apart; then the sign's number,
+// as the North Indian diagram shows it.
+constexpr std::array<const char*, 12> kShortSigns = {"Mes", "Vrs", "Mit", "Kat", "Sim", "Kan",
+                                                     "Thu", "Vrc", "Dha", "Mak", "Kum", "Mee"};
+
+// The sign's names from the longest to the shortest.
+std::array<QString, 3> SignLabels(int sign) {
+    if (sign < 0 || sign >= 12) return {QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
     const auto name = kSigns[sign].sanskrit;
-    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return whole ? text : text.left(3);
+    return {QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), QString::fromLatin1(kShortSigns[sign]),
+            QString::number(sign + 1)};
 }
 
 } // namespace
@@ -44,11 +52,14 @@ DayStripLayout DayStripLayoutOf(const QRectF& rect, const QFont& font) {
     return layout;
 }
 
-double DayStripX(const QRectF& bar, double minute) { return bar.left() + bar.width() * minute / 1440.0; }
+double DayStripX(const QRectF& bar, const DaySlicesRecord& day, double minute) {
+    return bar.left() + bar.width() * minute / std::max(1, day.length);
+}
 
-int DayStripMinuteAt(const QRectF& bar, double x) {
+int DayStripMinuteAt(const QRectF& bar, const DaySlicesRecord& day, double x) {
+    const int length = std::max(1, day.length);
     if (bar.width() <= 0) return 0;
-    return std::clamp(static_cast<int>(std::floor((x - bar.left()) * 1440.0 / bar.width())), 0, 1439);
+    return std::clamp(static_cast<int>(std::floor((x - bar.left()) * length / bar.width())), 0, length - 1);
 }
 
 std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
@@ -56,10 +67,9 @@ std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, cons
     std::vector<DayStripText> labels;
     for (std::size_t i = 0; i < day.slices.size(); ++i) {
         const DaySlice& slice = day.slices[i];
-        const double left = DayStripX(layout.bar, slice.first);
-        const double width = DayStripX(layout.bar, slice.last + 1) - left;
-        for (const bool whole : {true, false}) {
-            const QString text = SignLabel(slice.ascendantSign, whole);
+        const double left = DayStripX(layout.bar, day, slice.first);
+        const double width = DayStripX(layout.bar, day, slice.last + 1) - left;
+        for (const QString& text : SignLabels(slice.ascendantSign)) {
             const double w = metrics.horizontalAdvance(text);
             if (w + 2 * kPadding > width || metrics.height() > layout.bar.height()) continue;
             const QRectF box(left + (width - w) / 2, layout.bar.center().y() - metrics.height() / 2, w, metrics.height());
@@ -78,7 +88,7 @@ std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const
         const DayMark& mark = day.marks[i];
         const QString text = QString::fromLatin1(kShortNames[mark.body % kReportRows]);
         const double w = metrics.horizontalAdvance(text);
-        const double x = DayStripX(layout.bar, mark.minute) + 2;
+        const double x = DayStripX(layout.bar, day, mark.minute) + 2;
         if (x < freeFrom || x + w > layout.marks.right() + kPadding) continue;
         labels.push_back({static_cast<int>(i), text, QRectF(x, layout.marks.top(), w, metrics.height())});
         freeFrom = x + w + kPadding;
@@ -88,6 +98,9 @@ std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const
 
 void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice) {
     painter.save();
+    // Too small a rectangle would have the hours and the given time's
+    // triangle drawn over what lies below it.
+    painter.setClipRect(rect, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont font = painter.font();
     const DayStripLayout layout = DayStripLayoutOf(rect, font);
@@ -98,8 +111,8 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
     painter.setPen(Qt::NoPen);
     for (std::size_t i = 0; i < day.slices.size(); ++i) {
         const DaySlice& slice = day.slices[i];
-        const double left = DayStripX(bar, slice.first);
-        const QRectF block(left, bar.top(), DayStripX(bar, slice.last + 1) - left, bar.height());
+        const double left = DayStripX(bar, day, slice.first);
+        const QRectF block(left, bar.top(), DayStripX(bar, day, slice.last + 1) - left, bar.height());
         painter.setBrush(static_cast<int>(i) == chosenSlice ? kChosen : kTints[i % 2]);
         painter.drawRect(block);
     }
@@ -112,29 +125,29 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
     // The bodies' changes: a tick down into the bar, the name above.
     painter.setPen(QPen(kInk, 1));
     for (const DayMark& mark : day.marks) {
-        const double x = DayStripX(bar, mark.minute);
+        const double x = DayStripX(bar, day, mark.minute);
         painter.drawLine(QPointF(x, layout.marks.top() + 2), QPointF(x, bar.top() + bar.height() / 4));
     }
     for (const DayStripText& label : DayStripMarkLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
 
-    // The hours.
+    // The hours as the place's clock showed them: every sixth numbered, a
+    // repeated or a skipped hour where the clocks changed.
     const double tick = kPadding + 1;
-    for (int hour = 0; hour <= 24; hour += 6) {
-        const double x = DayStripX(bar, hour * 60);
+    for (const auto& [minute, hour] : DayHours(day)) {
+        const double x = DayStripX(bar, day, minute);
+        if (hour % 6 != 0) {
+            painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + tick / 2));
+            continue;
+        }
         painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + tick));
         const QString text = QString::number(hour);
         const double w = QFontMetricsF(font).horizontalAdvance(text);
         painter.drawText(QRectF(x - w / 2, bar.bottom() + tick, w, layout.hours.bottom() - bar.bottom() - tick),
                          Qt::AlignHCenter | Qt::AlignTop, text);
     }
-    for (int hour = 1; hour < 24; ++hour) {
-        if (hour % 6 == 0) continue;
-        const double x = DayStripX(bar, hour * 60);
-        painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + tick / 2));
-    }
 
     // The given time: a line through the bar and a triangle under it.
-    const double x = DayStripX(bar, day.birthMinute + 0.5);
+    const double x = DayStripX(bar, day, day.birthMinute + 0.5);
     painter.setPen(QPen(kGiven, 2));
     painter.drawLine(QPointF(x, bar.top() - 1), QPointF(x, bar.bottom() + 1));
     QPainterPath triangle;

@@ -25,9 +25,11 @@ struct DayStripLayout {
 // The strip's bands in `rect`, with texts in `font`.
 DayStripLayout DayStripLayoutOf(const QRectF& rect, const QFont& font);
 
-// Where a minute of the day (0 .. 1440) falls on the bar, and the other way.
-double DayStripX(const QRectF& bar, double minute);
-int DayStripMinuteAt(const QRectF& bar, double x);
+// Where a minute of the day (0 .. its length) falls on the bar, and the
+// other way: the bar is the day's time as it passed, 23 or 25 hours on a day
+// the clocks changed, its hours as the clock showed them.
+double DayStripX(const QRectF& bar, const DaySlicesRecord& day, double minute);
+int DayStripMinuteAt(const QRectF& bar, const DaySlicesRecord& day, double x);
 
 // A text placed on the strip.
 struct DayStripText {
@@ -37,7 +39,8 @@ struct DayStripText {
 };
 
 // The slices' sign names that fit their blocks (a short name when the whole
-// does not), and the marks' body names that do not overlap one another.
+// does not: three letters, Vrs and Vrc for Vrishabha and Vrischika, then the
+// sign's number), and the marks' body names that do not overlap one another.
 std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font);
 std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font);
 

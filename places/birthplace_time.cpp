@@ -33,10 +33,19 @@ int MeanTimeSeconds(int longitudeMinutes) {
     return longitudeMinutes * 4;
 }
 
+int MeanTimeBesideZone(int longitudeMinutes, int zoneSeconds) {
+    constexpr int kHalfDay = 12 * 3600;
+    int seconds = MeanTimeSeconds(longitudeMinutes);
+    // Nuku'alofa's zone kept the date of Asia, 175°12′ W notwithstanding.
+    if (zoneSeconds - seconds > kHalfDay) seconds += 2 * kHalfDay;
+    if (seconds - zoneSeconds > kHalfDay) seconds -= 2 * kHalfDay;
+    return seconds;
+}
+
 ZoneMoment AtBirthplace(ZoneMoment m, const Birthplace& place) {
     if (m.clock != ClockTime::Normal) return m;
     if (m.offset.abbreviation == QLatin1String("LMT")) {
-        const int seconds = MeanTimeSeconds(place.longitudeMinutes);
+        const int seconds = MeanTimeBesideZone(place.longitudeMinutes, m.offset.seconds);
         Replace(m, seconds, QStringLiteral("LMT"), QStringLiteral("local mean time"));
         m.local = LocalTime::MeanTime;
         const QString longitude = LongitudeText(place.longitudeMinutes);

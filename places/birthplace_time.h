@@ -25,4 +25,9 @@ ZoneMoment AtBirthplace(ZoneMoment moment, const Birthplace& place);
 // Longitude / 15 hours, in seconds of time: 4 seconds an arc minute.
 int MeanTimeSeconds(int longitudeMinutes);
 
+// The same on the zone's side of the date line: a day more or less where it
+// lies over twelve hours from the zone's own record (west longitudes that
+// kept the date of Asia, as Tonga, Chukotka and Fiji's Lau Islands did).
+int MeanTimeBesideZone(int longitudeMinutes, int zoneSeconds);
+
 } // namespace rashi::places

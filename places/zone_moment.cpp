@@ -184,7 +184,42 @@ QString ChoiceText(const ZoneChoice& choice) {
     return text;
 }
 
+// The system's zone of that id, or nothing (with the moment's message) when
+// it is not one: only the zones of the tz database, as Qt also makes up zones
+// from offsets ("UTC+57:00"), which no place ever had.
+std::optional<QTimeZone> KnownZone(ZoneMoment& m) {
+    const QTimeZone zone(m.zoneId.toUtf8());
+    if (IsKnownZoneId(m.zoneId.toStdString()) && zone.isValid()) return zone;
+    m.clock = ClockTime::UnknownZone;
+    const QString shown = QString::fromStdString(VisibleText(m.zoneId.toStdString()));
+    m.message = IsZoneOfNoPlace(m.zoneId.toStdString())
+                    ? QStringLiteral("The time zone \"%1\" names no place; give the zone of the birth's place, "
+                                     "such as Asia/Kolkata.")
+                          .arg(shown)
+                    : QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(shown);
+    return std::nullopt;
+}
+
 } // namespace
+
+ZoneMoment ZoneAtUtc(QStringView zoneId, const QDateTime& utc) {
+    ZoneMoment m;
+    m.zoneId = zoneId.toString();
+    if (!utc.isValid()) {
+        m.clock = ClockTime::BadInput;
+        m.message = QStringLiteral("The date or time is not valid.");
+        return m;
+    }
+    const std::optional<QTimeZone> zone = KnownZone(m);
+    if (!zone) return m;
+    const QDateTime at = utc.toUTC();
+    m.clock = ClockTime::Normal;
+    m.offset = OffsetAt(*zone, at);
+    const QDateTime local = at.addSecs(m.offset.seconds);
+    m.date = local.date();
+    m.time = local.time();
+    return m;
+}
 
 ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
     ZoneMoment m;
@@ -196,19 +231,9 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
         m.message = QStringLiteral("The date or time is not valid.");
         return m;
     }
-    // Only the zones of the system's tz database: Qt also makes up zones
-    // from offsets ("UTC+57:00"), which no place ever had.
-    const QTimeZone zone(m.zoneId.toUtf8());
-    if (!IsKnownZoneId(m.zoneId.toStdString()) || !zone.isValid()) {
-        m.clock = ClockTime::UnknownZone;
-        const QString shown = QString::fromStdString(VisibleText(m.zoneId.toStdString()));
-        m.message = IsZoneOfNoPlace(m.zoneId.toStdString())
-                        ? QStringLiteral("The time zone \"%1\" names no place; give the zone of the birth's place, "
-                                         "such as Asia/Kolkata.")
-                              .arg(shown)
-                        : QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(shown);
-        return m;
-    }
+    const std::optional<QTimeZone> known = KnownZone(m);
+    if (!known) return m;
+    const QTimeZone& zone = *known;
     // The clock reading as if it were UTC; local = utc + offset, so every
     // offset in force around it is tried, and those that map the clock
     // reading back onto themselves are the ones it had.

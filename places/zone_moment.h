@@ -4,6 +4,7 @@
 // in the program's list of 71 zones (core/zones/time_zones.h).
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
 #include <QTime>
@@ -74,6 +75,10 @@ struct ZoneMoment {
 // the end of 1945 daylight saving is called war time.
 // A birth at 24:00 is the next day at 00:00.
 ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time);
+
+// The zone at a moment of UTC: always one offset (clock Normal), its date
+// and time the zone's clock then; UnknownZone as ZoneAtMoment says it.
+ZoneMoment ZoneAtUtc(QStringView zoneId, const QDateTime& utc);
 
 // A row of the zone list with its daylight-saving box.
 struct ZoneChoice {

@@ -33,7 +33,7 @@ QString DayStripView::sliceText(int slice) const
 {
     if (slice < 0 || slice >= static_cast<int>(day_.slices.size()))
         return {};
-    return QString::fromStdString(DaySliceText(day_.slices[slice]));
+    return QString::fromStdString(DaySliceText(day_, day_.slices[slice]));
 }
 
 QRectF DayStripView::drawingRect() const
@@ -46,7 +46,7 @@ int DayStripView::sliceAt(const QPointF& point) const
     const DayStripLayout layout = DayStripLayoutOf(drawingRect(), font());
     if (point.x() < layout.bar.left() || point.x() > layout.bar.right())
         return -1;
-    return DaySliceAt(day_, DayStripMinuteAt(layout.bar, point.x()));
+    return DaySliceAt(day_, DayStripMinuteAt(layout.bar, day_, point.x()));
 }
 
 QSize DayStripView::sizeHint() const

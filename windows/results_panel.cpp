@@ -5,6 +5,7 @@
 
 #include "core/aspects/chart_description.h"
 #include "core/reading/reading_header.h"
+#include "places/zone_clock.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
 #include "drawing/reading_page.h"
@@ -61,6 +62,8 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     // The panel shows how far the birth time can move.
     driver_.setWithWindow(true);
     driver_.setWithDay(true);
+    // On the place's clock as it went, across a change of daylight saving.
+    driver_.setZoneClock(&places::TheZoneClock());
 }
 
 void ResultsPanel::loadSettings()

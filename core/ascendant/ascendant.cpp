@@ -4,8 +4,10 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace rashi {
 namespace {
@@ -88,12 +90,18 @@ double GreenwichApparentSidereal(double julianDayUt) {
     return NormalizedDegrees(GreenwichMeanSidereal(julianDayUt) + n.longitude * std::cos(epsilon));
 }
 
+double TanOfLatitude(double latitude) {
+    // Beyond the pole, or at it where the degree's constant (a hair above
+    // π/180) would carry it over, the tangent turns round and the ascendant
+    // with it.
+    return std::tan(std::clamp(latitude, -kInsidePoleLatitude, kInsidePoleLatitude) * (std::numbers::pi / 180));
+}
+
 double AscendantLongitude(double localSidereal, double obliquity, double latitude) {
     const double theta = localSidereal * kDegToRad;
     const double epsilon = obliquity * kDegToRad;
-    const double phi = latitude * kDegToRad;
     const double lambda = std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(epsilon) +
-                                                        std::tan(phi) * std::sin(epsilon)));
+                                                        TanOfLatitude(latitude) * std::sin(epsilon)));
     return NormalizedDegrees(lambda / kDegToRad);
 }
 

@@ -31,6 +31,14 @@ double GreenwichMeanSidereal(double julianDayUt);
 // Greenwich apparent sidereal time: mean plus the equation of the equinoxes.
 double GreenwichApparentSidereal(double julianDayUt);
 
+// A pole has no rising point: its ascendant is taken a millionth of a degree
+// inside, where it stays close to the equinox (0° Thula at the north pole,
+// 0° Mesha at the south), as at 89°59′.
+inline constexpr double kInsidePoleLatitude = 90 - 1e-6;
+
+// tan φ of a latitude in degrees, taken just inside at a pole.
+double TanOfLatitude(double latitude);
+
 // λ = atan2(cos θ, −(sin θ cos ε + tan φ sin ε)) in 0..360, for local
 // sidereal time θ, obliquity ε and latitude φ, all in degrees.
 double AscendantLongitude(double localSidereal, double obliquity, double latitude);

@@ -1,5 +1,7 @@
 #include "core/precise/precise_positions.h"
 
+#include "core/ascendant/ascendant.h"
+
 #include "core/records/angles.h"
 #include "core/precise/delta_t.h"
 #include "core/precise/lahiri_ayanamsa.h"
@@ -100,6 +102,12 @@ PreciseFrame FrameAtUniversalTime(int year, int month, int day, int hour, int mi
     return FrameAtJulianDate(mjd0 + mjd, (hour * 60 + minute) / 1440.0);
 }
 
+PreciseFrame FrameAtUniversalSeconds(int year, int month, int day, int seconds) {
+    double mjd0 = 0, mjd = 0;
+    eraCal2jd(year, month, day, &mjd0, &mjd);
+    return FrameAtJulianDate(mjd0 + mjd, seconds / 86400.0);
+}
+
 PreciseSky PrecisePositions(const PreciseFrame& frame) {
     std::array<double, kPreciseBodies> mean{};
     Observer earth = EarthAt(frame);
@@ -147,10 +155,10 @@ double PreciseAscendant(const PreciseFrame& frame, double eastLongitude, double 
         for (int j = 0; j < 3; ++j) equator[i][j] = frame.equatorOfDate[i][j];
     const double theta = eraGst06(frame.ut1, frame.ut2, frame.tt1, frame.tt2, equator) + eastLongitude / ERFA_DR2D;
     const double e = frame.trueObliquity / ERFA_DR2D;
-    const double phi = northLatitude / ERFA_DR2D;
-    // The ecliptic's rising point: λ = atan2(cos θ, −(sin θ cos ε + tan φ sin ε)).
+    // The ecliptic's rising point: λ = atan2(cos θ, −(sin θ cos ε + tan φ sin ε)),
+    // a pole taken just inside.
     const double tropical =
-        std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(e) + std::tan(phi) * std::sin(e)));
+        std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(e) + TanOfLatitude(northLatitude) * std::sin(e)));
     return NormalizedDegrees(tropical * ERFA_DR2D - frame.trueAyanamsa);
 }
 

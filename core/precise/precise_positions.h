@@ -31,6 +31,10 @@ struct PreciseFrame {
 // The frame of a moment of UT given as a calendar date and a time of day.
 PreciseFrame FrameAtUniversalTime(int year, int month, int day, int hour, int minute);
 
+// The same with the time as seconds from the date's 0h UT (below 0 or past a
+// day's worth for a moment on the day before or after).
+PreciseFrame FrameAtUniversalSeconds(int year, int month, int day, int seconds);
+
 // The frame of a Julian date of UT in two parts (e.g. the day's 0h and the fraction).
 PreciseFrame FrameAtJulianDate(double ut1, double ut2);
 

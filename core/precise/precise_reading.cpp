@@ -19,8 +19,11 @@ constexpr std::array<int, kTheoryBodies> kTheorySources = {
 } // namespace
 
 PreciseFrame FrameOfBirth(const BirthRecord& birth) {
-    const CivilMoment ut = PlanetMoment(birth);
-    return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    // The clock's date and its seconds less the offset, to the second: a
+    // local mean time's seconds move the ascendant by minutes of arc.
+    const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0);
+    const int seconds = local.hour * 3600 + local.minute * 60 - UtcOffsetSeconds(birth);
+    return FrameAtUniversalSeconds(local.year, local.month, local.day, seconds);
 }
 
 double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth) {

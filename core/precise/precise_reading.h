@@ -18,8 +18,8 @@ void ComputePrecisePositions(ReadingRecords& records);
 // marked), from the precise ephemeris.
 double PreciseBirthAscendant(const BirthRecord& birth);
 
-// The frame of the birth's moment: its UT to the whole minute, as every
-// precise position uses.
+// The frame of the birth's moment: its clock time less its offset, to the
+// second, as every precise position uses.
 PreciseFrame FrameOfBirth(const BirthRecord& birth);
 
 // The birth place's sidereal ascendant on a frame.

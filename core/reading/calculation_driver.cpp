@@ -50,6 +50,19 @@ void RunStep(Step step) {
     }
 }
 
+// The clock's reach each way from the birth: beyond the window's search.
+constexpr long long kClockReachSeconds = 4 * 86400LL;
+
+// The place's clock around the birth; nothing unless the birth has an exact
+// zone and the clock agrees with the birth's own offset at its moment.
+PlaceClockRecord ClockAround(const ZoneClock* zoneClock, const BirthRecord& birth) {
+    if (!zoneClock || birth.ZoneId.empty() || !birth.ExactOffsetSeconds) return {};
+    const long long at = BirthUtcSecond(birth);
+    PlaceClockRecord clock{zoneClock->OffsetsAround(birth, at - kClockReachSeconds, at + kClockReachSeconds)};
+    if (OffsetAt(clock, *birth.ExactOffsetSeconds, at) != *birth.ExactOffsetSeconds) return {};
+    return clock;
+}
+
 } // namespace
 
 void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecord& b) {
@@ -116,6 +129,8 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
     RunEngines(records_);
+    records_.clock = PlaceClockRecord{};
+    if (withWindow_ || withDay_) RunStep([&] { records_.clock = ClockAround(zoneClock_, records_.birth); });
     records_.window = TimeWindowRecord{};
     if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });
     records_.day = DaySlicesRecord{};

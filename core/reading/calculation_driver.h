@@ -6,6 +6,7 @@
 #include "core/records/entries.h"
 #include "core/records/reading_records.h"
 #include "core/entries/validation.h"
+#include "core/time_window/place_clock.h"
 
 #include <optional>
 #include <string>
@@ -41,6 +42,12 @@ public:
     void setWithDay(bool withDay) { withDay_ = withDay; }
     bool withDay() const { return withDay_; }
 
+    // Who knows the places' clocks: with one, a birth with an exact zone has
+    // its window's edges and its day's strip on the place's clock as it went
+    // (records().clock); without, at the birth's own offset throughout. The
+    // clock must outlive the driver's readings.
+    void setZoneClock(const ZoneClock* clock) { zoneClock_ = clock; }
+
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
     bool hasReading() const { return hasReading_; }
@@ -55,6 +62,7 @@ private:
     bool hasReading_ = false;
     bool withWindow_ = false;
     bool withDay_ = false;
+    const ZoneClock* zoneClock_ = nullptr;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

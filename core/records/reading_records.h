@@ -5,6 +5,7 @@
 
 #include "core/zones/time_zones.h"
 #include "core/records/birth_record.h"
+#include "core/records/place_clock.h"
 
 #include <array>
 #include <string>
@@ -86,11 +87,13 @@ enum class WindowLimit {
 // One end of a window: the last minute (as minutes from the birth and as
 // local clock time) with the birth's signs, and what differs one minute beyond.
 struct WindowEdge {
-    int minutes = 0;            // from the birth; negative before it
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0; // local clock time
+    int minutes = 0;            // from the birth, in Universal Time; negative before it
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0; // the place's clock then
     WindowLimit limit = WindowLimit::Change;
     std::vector<SignChange> changes;  // empty unless limit is Change
     std::vector<int> changedLines;    // report rows whose aspect or graha line differs beyond
+    int offsetSeconds = 0;      // the clock's offset east of Greenwich at the edge
+    bool repeated = false;      // the clock showed the edge's time twice (it went back over it)
     bool operator==(const WindowEdge&) const = default;
 };
 
@@ -109,7 +112,9 @@ struct TimeWindowRecord {
 
 // The birth's local calendar day cut into the chart's slices: each run of
 // minutes with one ascendant sign, and the minutes where a body changes sign.
-// Minutes count from 00:00 of the birth's clock (0 .. 1439).
+// Minutes count the time elapsed since the day's first clock minute (00:00,
+// or the first that existed), so a day whose clocks changed lasts 23 or 25
+// hours; its clock runs say what the clock read.
 struct DaySlice {
     int first = 0, last = 0;  // minutes of the day, both in the slice
     int ascendantSign = -1;
@@ -125,9 +130,20 @@ struct DayMark {
     bool operator==(const DayMark&) const = default;
 };
 
+// From elapsed minute `from` on, the clock read `clockMinute` minutes past
+// the day's 00:00, at `offsetSeconds` east of Greenwich.
+struct DayClockRun {
+    int from = 0;
+    int clockMinute = 0;
+    int offsetSeconds = 0;
+    bool operator==(const DayClockRun&) const = default;
+};
+
 struct DaySlicesRecord {
     bool computed = false;    // false when the reading was run without it
     int year = 0, month = 0, day = 0; // the birth's local date
+    int length = 1440;        // the day's minutes: 1380 or 1500 on a day the clocks changed
+    std::vector<DayClockRun> clock{DayClockRun{}}; // in order, the first from minute 0
     int birthMinute = 0;      // the given time, minutes of the day
     int firstMinute = 0, lastMinute = 1439; // the day's minutes within the program's years
     std::vector<DaySlice> slices;
@@ -143,6 +159,7 @@ enum class Ephemeris { Formulas, Precise };
 struct ReadingRecords {
     ReferenceTables tables;
     BirthRecord birth;
+    PlaceClockRecord clock;  // the place's clock around the birth, when the driver was handed one
     PlanetChart chart;
     MoonEphemeris moon;
     PositionTable positions;

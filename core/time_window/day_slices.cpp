@@ -5,6 +5,7 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/time_window/moment_positions.h"
+#include "core/time_window/place_clock.h"
 #include "core/time_window/sign_steps.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
@@ -37,17 +38,24 @@ std::array<int, N> Walk(int first, int last, const std::array<double, N>& bounds
     return signs;
 }
 
-std::string BodyPart(int body, const std::vector<std::pair<int, int>>& runs) {
+std::string BodyPart(const DaySlicesRecord& day, int body, const std::vector<std::pair<int, int>>& runs) {
     // runs: (first minute, sign) in order.
     std::string text = BodyInSentence(body) + " in " + SignName(runs[0].second);
     for (std::size_t r = 1; r < runs.size(); ++r)
-        text += (r == 1 ? " until " : ", until ") + DayClockText(runs[r].first - 1) + ", then " + SignName(runs[r].second);
+        text += (r == 1 ? " until " : ", until ") + DayClockText(day, runs[r].first - 1) + ", then " +
+                SignName(runs[r].second);
     return text;
+}
+
+// The clock minutes a run of the day's clock showed: [first, end).
+std::pair<int, int> RunClockMinutes(const DaySlicesRecord& day, std::size_t run) {
+    const int until = run + 1 < day.clock.size() ? day.clock[run + 1].from : day.length;
+    return {day.clock[run].clockMinute, day.clock[run].clockMinute + until - day.clock[run].from};
 }
 
 // What differs in a slice from the given chart: the ascendant, then each
 // body that stands elsewhere for any part of the slice.
-std::string Differs(const DaySlice& slice, int givenAscendant, const std::array<int, kReportRows>& given,
+std::string Differs(const DaySlicesRecord& day, const DaySlice& slice, int givenAscendant, const std::array<int, kReportRows>& given,
                     const std::array<int, kReportRows>& dayStart, const std::vector<DayMark>& marks) {
     std::vector<std::string> parts;
     if (slice.ascendantSign != givenAscendant)
@@ -63,7 +71,7 @@ std::string Differs(const DaySlice& slice, int givenAscendant, const std::array<
                 runs.push_back({m.minute, m.toSign});
                 differs = differs || m.toSign != given[body];
             }
-        if (differs) parts.push_back(BodyPart(body, runs));
+        if (differs) parts.push_back(BodyPart(day, body, runs));
     }
     if (parts.empty()) return "the same chart";
     std::string text;
@@ -73,14 +81,48 @@ std::string Differs(const DaySlice& slice, int givenAscendant, const std::array<
 
 } // namespace
 
-std::string DayClockText(int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 100, minute % 60);
-    return text;
+int DayClockMinute(const DaySlicesRecord& day, int minute) {
+    std::size_t run = 0;
+    while (run + 1 < day.clock.size() && day.clock[run + 1].from <= minute) ++run;
+    return day.clock[run].clockMinute + minute - day.clock[run].from;
 }
 
-std::string DaySliceText(const DaySlice& slice) {
-    return DayClockText(slice.first) + "\u2013" + DayClockText(slice.last) + ": " + slice.differs;
+int DayClockOffset(const DaySlicesRecord& day, int minute) {
+    std::size_t run = 0;
+    while (run + 1 < day.clock.size() && day.clock[run + 1].from <= minute) ++run;
+    return day.clock[run].offsetSeconds;
+}
+
+bool DayClockRepeats(const DaySlicesRecord& day, int clockMinute) {
+    int showing = 0;
+    for (std::size_t run = 0; run < day.clock.size(); ++run) {
+        const auto [first, end] = RunClockMinutes(day, run);
+        if (clockMinute >= first && clockMinute < end) ++showing;
+    }
+    return showing > 1;
+}
+
+std::string DayClockText(const DaySlicesRecord& day, int minute) {
+    const int clock = DayClockMinute(day, minute);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", clock / 60 % 100, clock % 60);
+    std::string shown = text;
+    if (DayClockRepeats(day, clock)) shown += " " + UtcOffsetText(DayClockOffset(day, minute));
+    return shown;
+}
+
+std::vector<std::pair<int, int>> DayHours(const DaySlicesRecord& day) {
+    std::vector<std::pair<int, int>> hours;
+    for (std::size_t run = 0; run < day.clock.size(); ++run) {
+        const auto [first, end] = RunClockMinutes(day, run);
+        for (int hour = (first + 59) / 60; hour * 60 < end || (run + 1 == day.clock.size() && hour * 60 == end); ++hour)
+            hours.push_back({day.clock[run].from + hour * 60 - first, hour});
+    }
+    return hours;
+}
+
+std::string DaySliceText(const DaySlicesRecord& day, const DaySlice& slice) {
+    return DayClockText(day, slice.first) + "\u2013" + DayClockText(day, slice.last) + ": " + slice.differs;
 }
 
 int DaySliceAt(const DaySlicesRecord& day, int minute) {
@@ -97,11 +139,30 @@ void ComputeDaySlices(ReadingRecords& records) {
     day.year = local.year;
     day.month = local.month;
     day.day = local.day;
-    day.birthMinute = local.hour * 60 + local.minute;
+
+    // The day as the place's clock ran: from the first moment it showed
+    // 00:00 (or later, where the clocks went forward over midnight) to the
+    // first it showed the next day.
+    const int own = UtcOffsetSeconds(birth);
+    const long long midnight = SecondOfMoment({local.year, local.month, local.day, 0, 0});
+    const long long start = FirstMomentShowing(records.clock, own, midnight);
+    const long long end = FirstMomentShowing(records.clock, own, midnight + 86400);
+    const auto minutesFrom = [start](long long second) { return static_cast<int>((second - start) / 60); };
+    day.length = minutesFrom(end);
+    day.clock = {{0, static_cast<int>((start + OffsetAt(records.clock, own, start) - midnight) / 60),
+                  OffsetAt(records.clock, own, start)}};
+    for (const ClockOffset& change : records.clock.offsets)
+        if (change.fromUtcSecond > start && change.fromUtcSecond < end)
+            day.clock.push_back({minutesFrom(change.fromUtcSecond + 59),
+                                 static_cast<int>((change.fromUtcSecond + change.offsetSeconds - midnight) / 60),
+                                 change.offsetSeconds});
+    day.birthMinute = minutesFrom(BirthUtcSecond(birth));
+
     // The day's minutes, within the program's years.
     const long long at = MinutesOfMoment(local);
     day.firstMinute = static_cast<int>(std::max<long long>(0, day.birthMinute - (at - MinutesOfMoment(kFirstOfferedMoment))));
-    day.lastMinute = static_cast<int>(std::min<long long>(1439, day.birthMinute + (MinutesOfMoment(kLastOfferedMoment) - at)));
+    day.lastMinute = static_cast<int>(
+        std::min<long long>(day.length - 1, day.birthMinute + (MinutesOfMoment(kLastOfferedMoment) - at)));
     const int first = day.firstMinute - day.birthMinute;
     const int last = day.lastMinute - day.birthMinute;
 
@@ -122,7 +183,7 @@ void ComputeDaySlices(ReadingRecords& records) {
              day.slices.back().last = m + day.birthMinute - 1;
              day.slices.push_back({m + day.birthMinute, day.lastMinute, to, {}});
          });
-    for (DaySlice& slice : day.slices) slice.differs = Differs(slice, givenAscendant, given, dayStart, day.marks);
+    for (DaySlice& slice : day.slices) slice.differs = Differs(day, slice, givenAscendant, given, dayStart, day.marks);
     day.computed = true;
 }
 

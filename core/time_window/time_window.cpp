@@ -5,6 +5,7 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/time_window/moment_positions.h"
+#include "core/time_window/place_clock.h"
 #include "core/time_window/sign_steps.h"
 
 #include <algorithm>
@@ -46,15 +47,24 @@ Found<N> Search(int direction, int reach, const std::array<double, N>& start, co
     return found;
 }
 
-WindowEdge MakeEdge(const BirthRecord& birth, int minutes, WindowLimit limit) {
+// The edge `minutes` of Universal Time from the birth, as the place's clock
+// showed it. Where the clock's seconds differ from the birth's (a local mean
+// time giving way to a zone's), the edge is the whole clock minute inside the
+// window: down for its last minute, up for its first.
+WindowEdge MakeEdge(const ReadingRecords& records, int minutes, WindowLimit limit) {
+    const BirthRecord& birth = records.birth;
+    const ClockReading clock =
+        ReadClock(records.clock, UtcOffsetSeconds(birth), BirthUtcSecond(birth) + minutes * 60LL);
     WindowEdge edge;
     edge.minutes = minutes;
-    const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, minutes);
+    const CivilMoment local = clock.second > 0 && minutes < 0 ? ShiftMoment(clock.local, 1) : clock.local;
     edge.year = local.year;
     edge.month = local.month;
     edge.day = local.day;
     edge.hour = local.hour;
     edge.minute = local.minute;
+    edge.offsetSeconds = clock.offsetSeconds;
+    edge.repeated = clock.repeated;
     edge.limit = limit;
     return edge;
 }
@@ -116,7 +126,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
     const auto after = Search(+1, ahead.minutes, bodies, bodyBounds, evaluateBodies);
 
     const auto readingEdge = [&](const Found<kReportRows>& found, int direction, WindowLimit limit) {
-        WindowEdge edge = MakeEdge(birth, direction * found.last, found.changed ? WindowLimit::Change : limit);
+        WindowEdge edge = MakeEdge(records, direction * found.last, found.changed ? WindowLimit::Change : limit);
         if (found.changed) {
             AddChanges(edge, bodies, found.beyond);
             edge.changedLines = ChangedLines(records, found.beyond);
@@ -141,7 +151,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
             if (found.changed) edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
             return edge;
         }
-        WindowEdge edge = MakeEdge(birth, direction * found.last, WindowLimit::Change);
+        WindowEdge edge = MakeEdge(records, direction * found.last, WindowLimit::Change);
         edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
         return edge;
     };

@@ -44,10 +44,23 @@ std::string BodyInSentence(int body) {
     return body >= 0 && body <= kReportRows ? std::string(kBodiesInSentence[body]) : std::string();
 }
 
+std::string UtcOffsetText(int seconds) {
+    const int magnitude = seconds < 0 ? -seconds : seconds;
+    char text[24];
+    if (magnitude % 60 != 0)
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d:%02d", seconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60, magnitude % 60);
+    else
+        std::snprintf(text, sizeof text, "UTC%c%d:%02d", seconds < 0 ? '-' : '+', magnitude / 3600, magnitude / 60 % 60);
+    return text;
+}
+
 std::string EdgeClockText(const WindowEdge& edge) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", edge.year, edge.month, edge.day, edge.hour, edge.minute);
-    return text;
+    std::string clock = text;
+    if (edge.repeated) clock += " " + UtcOffsetText(edge.offsetSeconds);
+    return clock;
 }
 
 std::string BeyondText(const WindowEdge& edge, bool before) {

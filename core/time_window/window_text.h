@@ -12,7 +12,11 @@ namespace rashi {
 // "the Moon", "Mars", "the ascendant": a body as it stands in a sentence.
 std::string BodyInSentence(int body);
 
-// "2024-03-09 14:05": an edge's local clock time.
+// "UTC+5:30", "UTC-4:00", "UTC+5:53:20".
+std::string UtcOffsetText(int seconds);
+
+// "2024-03-09 14:05": an edge as the place's clock showed it; a time the
+// clock showed twice adds its offset: "2010-11-07 01:30 UTC-4:00".
 std::string EdgeClockText(const WindowEdge& edge);
 
 // What differs one minute beyond an edge: "the Moon enters Mithuna" after the

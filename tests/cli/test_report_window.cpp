@@ -122,3 +122,71 @@ TEST(ReportWindow, TwoLinesAfterTheCaptionsAndEightColumnsInBatch) {
 
 } // namespace
 } // namespace rashi
+
+namespace rashi {
+namespace {
+
+// With the place's zone the window's edges are the place's clock across a
+// change of daylight saving, and the tool takes each back as --time (a time
+// the clocks showed twice with the offset it prints): the signs hold there,
+// and differ a minute beyond where the clock showed that minute.
+TEST(ReportWindow, EdgesOnThePlacesClockAcrossAChange) {
+    struct Row {
+        std::vector<std::string> place;
+        const char* date;
+        const char* time;
+    };
+    // The places as the atlas gives them (without loading it for every run);
+    // New York's zone at 60° W too, for edges in the repeated hour.
+    const auto at = [](const char* zone, const char* lat, const char* lon) {
+        return std::vector<std::string>{"--zone-id", zone, "--lat", lat, "--lon", lon,
+                                        "--city", "A", "--state", "B", "--country", "C"};
+    };
+    const Row rows[] = {
+        {at("Europe/London", "51:30N", "0:07W"), "1985-03-30", "23:00"},
+        {at("America/New_York", "40:42N", "74:00W"), "2010-03-14", "03:30"},
+        {at("America/New_York", "40:42N", "74:00W"), "2010-11-07", "00:30"},
+        {at("America/New_York", "40:43N", "60:00W"), "2010-11-07", "01:20 UTC-4:00"},
+        {at("Australia/Sydney", "33:52S", "151:12E"), "2010-04-04", "01:30"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.date) + " " + row.time);
+        const auto args = [&](const std::string& date, const std::string& time) {
+            std::vector<std::string> a = {"--name", "Ada", "--date", date, "--time", time, "--json"};
+            a.insert(a.end(), row.place.begin(), row.place.end());
+            return a;
+        };
+        auto withWindow = args(row.date, row.time);
+        withWindow.push_back("--window");
+        const Json birth = Json::parse(ToolOutput(withWindow));
+        const auto signs = Signs(birth);
+        for (const char* which : {"reading", "chart"}) {
+            const Json& w = birth["window"][which];
+            const auto count = static_cast<long>(std::string(which) == "chart" ? 10 : 9);
+            for (const auto& [key, step] : {std::pair{"from", -1}, std::pair{"until", 1}}) {
+                const std::string edge = w[key];
+                SCOPED_TRACE(edge);
+                const std::string date = edge.substr(0, 10), time = edge.substr(11);
+                const auto there = Signs(Json::parse(ToolOutput(args(date, time))));
+                EXPECT_TRUE(std::equal(signs.begin(), signs.begin() + count, there.begin())) << which;
+                if (w[std::string(key) == "from" ? "before_limit" : "after_limit"] != "change" || time.size() > 5) continue;
+                const auto [nextDate, nextTime] = Shift(edge, step);
+                std::istringstream in;
+                std::ostringstream out, err;
+                if (RunReportTool(args(nextDate, nextTime), in, out, err) != 0) continue; // skipped or repeated
+                const auto next = Signs(Json::parse(out.str()));
+                EXPECT_FALSE(std::equal(signs.begin(), signs.begin() + count, next.begin())) << which << " beyond";
+            }
+        }
+    }
+    // An offset the clocks did not show then is refused.
+    std::istringstream in;
+    std::ostringstream out, err;
+    std::vector<std::string> wrong = {"--name", "Ada", "--date", "2010-11-07", "--time", "01:20 UTC-6:00"};
+    const auto newYork = at("America/New_York", "40:42N", "74:00W");
+    wrong.insert(wrong.end(), newYork.begin(), newYork.end());
+    EXPECT_EQ(RunReportTool(wrong, in, out, err), 2);
+}
+
+} // namespace
+} // namespace rashi

@@ -39,6 +39,9 @@ cases = {
                                                 "--state", "RM", "--country", "Chile",
                                                 "--zone-id", "America/Santiago"],
     "a place of the atlas without a state": birth + ["--place", "Singapore"],
+    "the window's edge in a repeated hour": ["--name", "Ada", "--date", "2010-11-07", "--time", "01:20 UTC-4:00",
+                                             "--zone-id", "America/New_York", "--lat", "40:43N", "--lon", "60:00W",
+                                             "--city", "A", "--state", "B", "--country", "C", "--window"],
 }
 
 with open(schema_path, encoding="utf-8") as f:

@@ -1,4 +1,5 @@
 #include "core/ascendant/ascendant.h"
+#include "core/records/angles.h"
 
 #include "core/reading/calculation_driver.h"
 #include "core/moon/birth_moment.h"
@@ -150,6 +151,56 @@ TEST(Ascendant, RisesAboutOneDegreeEveryFourMinutes) {
         previous = now;
     }
     EXPECT_NEAR(total, 360, 1.5);
+}
+
+} // namespace
+} // namespace rashi
+
+namespace rashi {
+namespace {
+
+// At a pole no point rises; the ascendant is taken just inside, where it
+// stays by the equinox (0° Thula tropical at the north pole, 0° Mesha at the
+// south), as at 89°59′, never the opposite point. Both ephemerides; the
+// reference ephemeris (swetest) gives 156.155° sidereal at 89.99° N on
+// 1 January 2000 0h UT, 10° E.
+TEST(Ascendant, ThePoleIsTakenJustInside) {
+    for (const Ephemeris ephemeris : {Ephemeris::Formulas, Ephemeris::Precise}) {
+        for (const bool south : {false, true}) {
+            for (const int hour : {0, 6, 12, 18}) {
+                SCOPED_TRACE(::testing::Message() << (south ? "south" : "north") << " " << hour << "h "
+                                                  << (ephemeris == Ephemeris::Precise ? "precise" : "formulas"));
+                BirthRecord pole = testing::BirthAt(1, 1, 2000, hour, 0, 0, 0);
+                pole.LonDegrees = 10;
+                pole.LonEast = true;
+                pole.LatSouth = south;
+                pole.LatDegrees = 90;
+                BirthRecord inside = pole;
+                inside.LatDegrees = 89;
+                inside.LatMinutes = 59;
+                const auto ascendant = [ephemeris](const BirthRecord& b) {
+                    ReadingRecords records;
+                    records.birth = b;
+                    records.ephemeris = ephemeris;
+                    RunEngines(records);
+                    return records.ascendant;
+                };
+                const AscendantRecord atPole = ascendant(pole);
+                // Within a degree of the tropical equinox point, sidereal.
+                const double tropical = NormalizedDegrees(atPole.SiderealLongitude + 23.86);
+                EXPECT_LT(ArcsecondsApart(tropical, south ? 0 : 180), 3600) << atPole.SiderealLongitude;
+                EXPECT_LT(ArcsecondsApart(atPole.SiderealLongitude, ascendant(inside).SiderealLongitude), 3600);
+                EXPECT_TRUE(atPole.SomeSignsNeverRise);
+            }
+        }
+    }
+    // The formula itself, at 90° and just inside.
+    for (const double sidereal : {0.0, 45.0, 90.0, 135.0, 180.0, 270.0, 359.0}) {
+        EXPECT_LT(ArcsecondsApart(AscendantLongitude(sidereal, 23.44, 90), AscendantLongitude(sidereal, 23.44, 89.9999)), 60)
+            << sidereal;
+        EXPECT_LT(ArcsecondsApart(AscendantLongitude(sidereal, 23.44, -90), AscendantLongitude(sidereal, 23.44, -89.9999)), 60)
+            << sidereal;
+    }
 }
 
 } // namespace

@@ -4,9 +4,13 @@
 #include "core/reading/calculation_driver.h"
 #include "core/time_window/day_slices.h"
 #include "core/time_window/moment_positions.h"
+#include "core/time_window/window_text.h"
+#include "core/aspects/rashi_drishti.h"
 #include "tests/core/fixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace rashi {
 namespace {
@@ -30,6 +34,8 @@ std::vector<DayCase> Cases() {
         {"PunePrecise", testing::PuneBirth(3, 2, 2024, 23, 59), Ephemeris::Precise},
         {"Tromso69North", At(testing::PuneBirth(21, 6, 1960, 0, 0), "69"), Ephemeris::Formulas},
         {"South58Precise", At(testing::PuneBirth(1, 1, 1901, 12, 0), "58", true), Ephemeris::Precise},
+        // The Moon and the ascendant change sign in one minute, 13:31.
+        {"PuneTwoChangesInAMinute", testing::PuneBirth(21, 1, 1977, 12, 0), Ephemeris::Formulas},
     };
 }
 
@@ -103,20 +109,51 @@ TEST(DaySlices, TextsSayWhatDiffers) {
         {{0, 59, 4, "the same chart"}, "00:00\u201300:59: the same chart"},
         {{605, 1439, 5, "lagna Kanya instead of Simha"}, "10:05\u201323:59: lagna Kanya instead of Simha"},
     };
-    for (const auto& row : rows) EXPECT_EQ(DaySliceText(row.slice), row.text);
+    for (const auto& row : rows) EXPECT_EQ(DaySliceText(DaySlicesRecord{}, row.slice), row.text);
 }
 
-// A body that changes sign inside a slice is named with the minute it changes.
+// A body that changes sign inside a slice is named with the minute it
+// changes; on this day the Moon changes sign at 12:47.
 TEST(DaySlices, ABodyChangingInsideASliceSaysWhen) {
-    // Whatever changes in the day inside a slice, as it happens.
-    const ReadingRecords records = DayOf(Cases()[1]);
+    const ReadingRecords records = DayOf({"MoonChanges", testing::PuneBirth(17, 8, 1977, 6, 0), Ephemeris::Formulas});
+    int inside = 0;
     for (const DayMark& mark : records.day.marks) {
         const int at = DaySliceAt(records.day, mark.minute);
         ASSERT_GE(at, 0);
         const DaySlice& slice = records.day.slices[at];
         if (mark.minute == slice.first) continue;
-        const std::string until = "until " + DayClockText(mark.minute - 1) + ", then ";
+        ++inside;
+        const std::string until = "until " + DayClockText(records.day, mark.minute - 1) + ", then ";
         EXPECT_NE(slice.differs.find(until), std::string::npos) << slice.differs;
+    }
+    EXPECT_GT(inside, 0) << "the day has no change inside a slice";
+}
+
+// A body changing sign in the very minute the ascendant does starts the new
+// slice in its new sign: on 21 January 1977 at Pune the Moon and the
+// ascendant change at 13:31, on 16 September the Sun and the ascendant at 18:33.
+TEST(DaySlices, ABodyChangingAtASlicesFirstMinute) {
+    const struct {
+        Entries birth;
+        int minute, body;
+    } rows[] = {
+        {testing::PuneBirth(21, 1, 1977, 12, 0), 811, 1},
+        {testing::PuneBirth(16, 9, 1977, 12, 0), 1113, 0},
+    };
+    for (const auto& row : rows) {
+        const ReadingRecords records = DayOf({"coincident", row.birth, Ephemeris::Formulas});
+        const DaySlicesRecord& day = records.day;
+        const auto mark = std::find_if(day.marks.begin(), day.marks.end(), [&](const DayMark& m) { return m.minute == row.minute; });
+        ASSERT_NE(mark, day.marks.end());
+        ASSERT_EQ(mark->body, row.body);
+        const int at = DaySliceAt(day, row.minute);
+        ASSERT_GT(at, 0);
+        ASSERT_EQ(day.slices[at].first, row.minute);
+        const std::string in = BodyInSentence(row.body) + " in " + std::string(kSigns[mark->toSign].sanskrit);
+        EXPECT_EQ(day.slices[at].differs.find(in + " until"), std::string::npos) << day.slices[at].differs;
+        EXPECT_NE(day.slices[at].differs.find(in), std::string::npos) << day.slices[at].differs;
+        const std::string before = BodyInSentence(row.body) + " in " + std::string(kSigns[mark->fromSign].sanskrit);
+        EXPECT_EQ(day.slices[at].differs.find(before), std::string::npos) << day.slices[at].differs;
     }
 }
 

@@ -129,3 +129,45 @@ TEST(PreciseReading, FormulasStayTheDefaultAndComeBackUnchanged) {
 
 } // namespace
 } // namespace rashi
+
+namespace rashi {
+namespace {
+
+// Offsets with seconds (Calcutta Time, a local mean time) reach the precise
+// frame whole: the ascendant against the reference ephemeris (swetest, Lahiri,
+// at the birth's UT to the second), within 2″. Rounded to the minute, the
+// Kolkata birth read 20 Lib 26 (20 seconds of time, 5′ of arc).
+TEST(PreciseReading, OffsetsKeepTheirSeconds) {
+    struct Row {
+        const char* name;
+        int day, month, year, hour, minute;
+        int offsetSeconds;
+        int lonDegrees, lonMinutes, latDegrees, latMinutes;
+        double ascendant; // swetest -sid1 -house<lon>,<lat>,W at the UT below
+    };
+    const Row rows[] = {
+        // UT 12:36:40
+        {"Kolkata, Calcutta Time", 2, 5, 1921, 18, 30, 5 * 3600 + 53 * 60 + 20, 88, 22, 22, 34, 200.3629736},
+        // UT 09:23:16
+        {"Jeddah, local mean time", 1, 6, 1930, 12, 0, 2 * 3600 + 36 * 60 + 44, 39, 11, 21, 29, 137.7637640},
+    };
+    for (const Row& r : rows) {
+        BirthRecord b = testing::BirthAt(r.day, r.month, r.year, r.hour, r.minute, 0, 0);
+        b.ZoneId = "Asia/Kolkata";
+        b.ExactOffsetSeconds = r.offsetSeconds;
+        b.LonDegrees = static_cast<std::int16_t>(r.lonDegrees);
+        b.LonMinutes = static_cast<std::int16_t>(r.lonMinutes);
+        b.LonEast = true;
+        b.LatDegrees = static_cast<std::int16_t>(r.latDegrees);
+        b.LatMinutes = static_cast<std::int16_t>(r.latMinutes);
+        ReadingRecords records;
+        records.birth = b;
+        records.ephemeris = Ephemeris::Precise;
+        RunEngines(records);
+        EXPECT_NEAR(records.ascendant.SiderealLongitude, r.ascendant, 2.0 / 3600) << r.name;
+        EXPECT_NEAR(PreciseBirthAscendant(b), r.ascendant, 2.0 / 3600) << r.name;
+    }
+}
+
+} // namespace
+} // namespace rashi

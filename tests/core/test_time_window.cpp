@@ -197,6 +197,9 @@ TEST(TimeWindow, EdgesOfSignsYearsAndLatitudes) {
         {"midnight ending the day", 31, 12, 2050, 24, 0, "40", Ephemeris::Formulas},
         {"above the polar circle", 21, 6, 1980, 3, 0, "69", Ephemeris::Formulas},
         {"near the pole, precise", 21, 12, 2001, 12, 0, "78", Ephemeris::Precise},
+        // The Moon and the ascendant change sign in the same minute, 13:31.
+        {"two changes in one minute", 21, 1, 1977, 13, 0, "18", Ephemeris::Formulas},
+        {"two changes in one minute, after", 21, 1, 1977, 14, 0, "18", Ephemeris::Formulas},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -152,6 +152,74 @@ TEST(BirthplaceTime, TheNoteOffersIndianTimeAndAHandMadeIndianTimeIsNoFault) {
     EXPECT_TRUE(CheckZoneChoice(moment, {indian, true}).has_value());
 }
 
+// West of 180° but on Asia's date: Tonga before 1945, Chukotka before 1924
+// and Fiji's Lau Islands kept local mean time on their zone's side of the
+// date line, a day from longitude / 15 hours taken alone (Nuku'alofa 1930
+// read at UTC-11:40:48 instead of +12:19:12).
+TEST(BirthplaceTime, LocalMeanTimeOnTheZonesSideOfTheDateLine) {
+    const struct {
+        const char* place;
+        QDate date;
+    } rows[] = {
+        {"Nuku'alofa", {1930, 6, 1}},
+        {"Pangai", {1901, 1, 1}},
+        {"Provideniya", {1920, 3, 1}},
+        {"Tubou", {1910, 6, 1}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.place);
+        const Entries e = BirthAt(row.place, row.date);
+        const ZoneMoment moment = BirthZoneMoment(e);
+        ASSERT_EQ(moment.local, LocalTime::MeanTime);
+        EXPECT_EQ(moment.offset.seconds, LongitudeMinutes(e) * 4 + 24 * 3600);
+        EXPECT_LT(std::abs(moment.offset.seconds - moment.zoneOffset.seconds), 3600);
+    }
+    const struct {
+        int longitudeMinutes, zoneSeconds, seconds;
+    } units[] = {
+        {-175 * 60 - 12, 12 * 3600 + 19 * 60 + 12, 12 * 3600 + 19 * 60 + 12}, // Nuku'alofa, Tongatapu's record
+        {-175 * 60 - 12, -11 * 3600, -11 * 3600 - 40 * 60 - 48},              // the same longitude on America's side
+        {179 * 60, -11 * 3600 - 40 * 60, 11 * 3600 + 56 * 60 - 24 * 3600},     // east of 180° on America's date
+        {73 * 60 + 51, 5 * 3600 + 30 * 60, 4 * 3600 + 55 * 60 + 24},            // nowhere near: as it was
+        {-180 * 60, 12 * 3600, 12 * 3600},                                      // the line itself
+    };
+    for (const auto& unit : units)
+        EXPECT_EQ(MeanTimeBesideZone(unit.longitudeMinutes, unit.zoneSeconds), unit.seconds) << unit.longitudeMinutes;
+}
+
+// A clock time the zone skipped or repeated where its record leaves local
+// mean time stays as the zone's record has it (both offsets and the
+// message): the birthplace's mean time stands only for moments the zone's
+// clock showed once. Riyadh went back 6′52″ from its mean time to UTC+3 on
+// 14 March 1947; Nuku'alofa forward 48″ on 10 September 1945.
+TEST(BirthplaceTime, SkippedAndRepeatedMomentsKeepTheZonesRecord) {
+    const struct {
+        const char* zone;
+        QDate date;
+        QTime time;
+        ClockTime clock;
+        Birthplace place;
+    } rows[] = {
+        {"Asia/Riyadh", {1947, 3, 13}, {23, 55}, ClockTime::Repeated, {QStringLiteral("Jeddah"), 21.5, 39 * 60 + 11}},
+        {"Pacific/Tongatapu", {1945, 9, 10}, {0, 0}, ClockTime::Skipped, {QStringLiteral("Pangai"), -19.8, -174 * 60 - 21}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.zone);
+        const ZoneMoment zone = ZoneAtMoment(QString::fromLatin1(row.zone), row.date, row.time);
+        ASSERT_EQ(zone.clock, row.clock);
+        const ZoneMoment there = AtBirthplace(zone, row.place);
+        EXPECT_EQ(there.clock, row.clock);
+        EXPECT_EQ(there.local, LocalTime::Zone);
+        EXPECT_EQ(there.offset, zone.offset);
+        EXPECT_EQ(there.later, zone.later);
+        EXPECT_EQ(there.message, zone.message);
+        // A minute clear of the change the birthplace's own time stands.
+        const ZoneMoment clear = AtBirthplace(ZoneAtMoment(QString::fromLatin1(row.zone), row.date.addDays(-1), row.time),
+                                              row.place);
+        EXPECT_EQ(clear.local, LocalTime::MeanTime);
+    }
+}
+
 TEST(CityTimes, AreaAndLastDay) {
     EXPECT_TRUE(CityTimeAt(18.975, 72.826, QDate(1930, 1, 1)).has_value());
     EXPECT_FALSE(CityTimeAt(18.975, 72.826, QDate(1955, 1, 1)).has_value());

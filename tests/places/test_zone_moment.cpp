@@ -1,6 +1,9 @@
 #include "places/zone_moment.h"
 
 #include "qt_printing.h"
+#include "core/zones/zone_ids.h"
+
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +164,16 @@ TEST(ZoneAtMoment, UnknownZonesAndBadInputAreReported) {
     // "UTC+57:00" gave an offset of 57 hours).
     for (const char16_t* madeUp : {u"UTC+57:00", u"AmericaUTC+57:00", u"UTC+05:30", u"UTC-14:00"})
         EXPECT_EQ(ZoneAtMoment(madeUp, QDate(2000, 1, 1), QTime(12, 0)).clock, ClockTime::UnknownZone);
+    // Nor a path that climbs out of the zone folder, though the file it names is a zone.
+    for (const char16_t* path : {u"Europe/../Asia/Kolkata", u"../zoneinfo/Europe/London", u"Europe/London/..", u"..",
+                                 u"Asia/./Kolkata", u"/usr/share/zoneinfo/Asia/Kolkata"}) {
+        EXPECT_EQ(ZoneAtMoment(path, QDate(2000, 1, 1), QTime(12, 0)).clock, ClockTime::UnknownZone);
+        EXPECT_EQ(ZoneAtUtc(path, QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc())).clock, ClockTime::UnknownZone);
+        // Refused by its shape, before any list or file is looked at.
+        EXPECT_FALSE(IsZoneIdShape(QString::fromUtf16(path).toStdString())) << QString::fromUtf16(path).toStdString();
+    }
+    EXPECT_TRUE(IsZoneIdShape("America/Port-au-Prince"));
+    EXPECT_TRUE(IsZoneIdShape("Etc/GMT+5"));
     EXPECT_EQ(ZoneAtMoment(u"Asia/Kolkata", QDate(2000, 2, 30), QTime(12, 0)).clock, ClockTime::BadInput);
     EXPECT_EQ(ZoneAtMoment(u"Asia/Kolkata", QDate(2000, 2, 3), QTime()).clock, ClockTime::BadInput);
 }

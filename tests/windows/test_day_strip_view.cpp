@@ -54,10 +54,10 @@ private slots:
         const DayStripLayout layout = DayStripLayoutOf(QRectF(view.rect()).adjusted(1, 1, -1, -1), view.font());
         for (const int slice : {0, 3, int(day_.slices.size()) - 1}) {
             const DaySlice& s = day_.slices[slice];
-            const double x = DayStripX(layout.bar, (s.first + s.last + 1) / 2.0);
+            const double x = DayStripX(layout.bar, day_, (s.first + s.last + 1) / 2.0);
             QTest::mouseClick(&view, Qt::LeftButton, {}, QPointF(x, layout.bar.center().y()).toPoint());
             QCOMPARE(view.chosenSlice(), slice);
-            const QString text = QString::fromStdString(DaySliceText(s));
+            const QString text = QString::fromStdString(DaySliceText(day_, s));
             QCOMPARE(view.accessibleDescription(), text);
             QCOMPARE(said.last().at(0).toString(), text);
         }
