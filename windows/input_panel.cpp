@@ -6,6 +6,7 @@
 #include "core/zones/time_zones.h"
 #include "places/birth_zone.h"
 #include "windows/filtered_line_edit.h"
+#include "windows/number_list_box.h"
 #include "windows/panel_style.h"
 #include "windows/place_finder.h"
 #include "shared_ui/user_dialogs.h"
@@ -43,9 +44,10 @@ void AddBuddyShortcut(QWidget* shown, QWidget* target, Qt::Key key)
 const QColor kNoteColour(255, 236, 200);
 const QColor kWarningColour(255, 214, 102);
 
-QComboBox* DropDownList(const char* name, QWidget* parent)
+template <class List = QComboBox, class... Arguments>
+List* DropDownList(const char* name, QWidget* parent, const Arguments&... arguments)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new List(arguments..., parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
     // A scrolling list of about twenty rows, where some styles would
@@ -120,11 +122,12 @@ void InputPanel::createBoxes()
 
 void InputPanel::createLists()
 {
-    cboDate = DropDownList("cboDate", this);
+    // Digits typed into the number lists choose the number typed.
+    cboDate = DropDownList<NumberListBox>("cboDate", this, kDayList);
     cboMonth = DropDownList("cboMonth", this);
-    cboYear = DropDownList("cboYear", this);
-    cboHour = DropDownList("cboHour", this);
-    cboMinute = DropDownList("cboMinute", this);
+    cboYear = DropDownList<NumberListBox>("cboYear", this, kYearList);
+    cboHour = DropDownList<NumberListBox>("cboHour", this, kHourList);
+    cboMinute = DropDownList<NumberListBox>("cboMinute", this, kMinuteList);
     cboTimeZone = DropDownList("cboTimeZone", this);
     // Widths from a number of characters, so that no list measures every
     // entry at start-up; the time-zone list is stretched across the panel.

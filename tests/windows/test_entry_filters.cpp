@@ -1,6 +1,7 @@
 // The text boxes take only their characters, whichever way the text comes:
 // typed keys, Ctrl+V, Shift+Insert, the context menu's Paste, drag-and-drop
-// and input methods; control keys keep their usual meaning.
+// and input methods; control keys keep their usual meaning. Digits typed
+// into the number lists choose the number typed.
 
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
@@ -10,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -319,6 +322,60 @@ private slots:
         } else {
             QVERIFY(dialogs->messages.isEmpty());
         }
+    }
+
+    // "|" is a pause long enough to start a new number.
+    void digitsChooseTheNumberTyped_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("open"); // typed into the open list, then Enter
+        for (const bool open : {false, true}) {
+            const char* how = open ? "open" : "closed";
+            QTest::addRow("%s hour 19, 2", how) << "cboHour" << "19" << "2" << "2" << open;
+            QTest::addRow("%s hour 19, 20", how) << "cboHour" << "19" << "20" << "20" << open;
+            QTest::addRow("%s hour 2, pause, 0", how) << "cboHour" << "7" << "2|0" << "0" << open;
+            QTest::addRow("%s hour 25 is 5", how) << "cboHour" << "19" << "25" << "5" << open;
+            QTest::addRow("%s day 15, 1", how) << "cboDate" << "15" << "1" << "1" << open;
+            QTest::addRow("%s day 15, 16", how) << "cboDate" << "15" << "16" << "16" << open;
+            QTest::addRow("%s day 0 chooses nothing", how) << "cboDate" << "15" << "0" << "15" << open;
+            QTest::addRow("%s minute 05", how) << "cboMinute" << "30" << "05" << "5" << open;
+            QTest::addRow("%s minute 0", how) << "cboMinute" << "30" << "0" << "0" << open;
+            QTest::addRow("%s year 1985", how) << "cboYear" << "2001" << "1985" << "1985" << open;
+            QTest::addRow("%s year 19", how) << "cboYear" << "2001" << "19" << "1901" << open;
+            QTest::addRow("%s year 7 chooses nothing", how) << "cboYear" << "2001" << "7" << "2001" << open;
+        }
+    }
+    void digitsChooseTheNumberTyped()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, chosen);
+        QFETCH(bool, open);
+        auto* box = Child<QComboBox>(*window, list);
+        box->setCurrentIndex(box->findText(start));
+        QCOMPARE(box->currentText(), start);
+        box->setFocus();
+        if (open)
+            box->showPopup();
+        QWidget* target = open ? static_cast<QWidget*>(box->view()) : box;
+        const int interval = QApplication::keyboardInputInterval();
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('|')) {
+                QApplication::setKeyboardInputInterval(0); // the next digit starts anew
+                continue;
+            }
+            QTest::keyClick(target, key.toLatin1());
+            QApplication::setKeyboardInputInterval(1000000); // however slow the machine
+        }
+        QApplication::setKeyboardInputInterval(interval);
+        if (open)
+            QTest::keyClick(box->view(), Qt::Key_Return);
+        QCOMPARE(box->currentText(), chosen);
+        QVERIFY(dialogs->messages.isEmpty());
     }
 
     void characterCodes_data()
