@@ -29,6 +29,7 @@ class PlaceFinder;
 class UserDialogs;
 namespace places {
 struct Place;
+struct ZoneMoment;
 }
 
 class InputPanel : public QGroupBox {
@@ -88,6 +89,9 @@ private:
     // moment, and the row and box that give it; a warning when a choice made
     // by hand disagrees. Also sets row and box while the zone is the atlas's.
     void updateZoneNote();
+    // For a clock time that happened twice: the offset the user's answer (or
+    // an opened chart's row and box) gives, or nothing when still to be asked.
+    std::optional<bool> repeatedTakesSecond(const places::ZoneMoment& moment) const;
 
     UserDialogs& dialogs_;
     QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
@@ -96,6 +100,13 @@ private:
     QString zoneId_;      // the exact zone, while row and box are the atlas's
     QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
     bool boxDecides_ = false; // row and box came from a chart file, not from the atlas
+    // The answer to "which of the two?" and the moment it was asked about.
+    struct RepeatedAnswer {
+        QString zoneId;
+        QString moment; // date and clock time
+        bool second = false;
+    };
+    std::optional<RepeatedAnswer> repeatedAnswer_;
 
     FilteredLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;
