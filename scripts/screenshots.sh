@@ -44,7 +44,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   sleep 0.5
   import -window "$win" "$OUT/results-panel.png"
   # The Moon chosen by a click on its name in the chart, in both styles.
-  xdotool mousemove --window "$win" 258 464 click 1
+  xdotool mousemove --window "$win" 258 529 click 1
   sleep 0.3
   import -window "$win" "$OUT/chart-south.png"
   xdotool key alt+p

@@ -64,6 +64,13 @@ FilteredLineEdit::FilteredLineEdit(const KeyFilter& filter, UserDialogs& dialogs
 {
 }
 
+QString WithoutLineEnd(const QString& text)
+{
+    const std::string utf8 = text.toStdString();
+    const std::string_view kept = WithoutLineEnd(std::string_view(utf8));
+    return kept.size() == utf8.size() ? text : QString::fromUtf8(kept.data(), qsizetype(kept.size()));
+}
+
 bool FilteredLineEdit::acceptsInsertion(const QString& text) const
 {
     for (const char32_t code : text.toUcs4()) {
@@ -87,7 +94,7 @@ void FilteredLineEdit::pasteChecked(QClipboard::Mode mode)
 {
     if (isReadOnly())
         return;
-    const QString text = QGuiApplication::clipboard()->text(mode);
+    const QString text = WithoutLineEnd(QGuiApplication::clipboard()->text(mode));
     if (text.isEmpty())
         return;
     if (!acceptsInsertion(text)) {
@@ -129,27 +136,23 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
         event->ignore(); // the list's own
         return;
     }
+    // Ctrl+V, Shift+Insert: the clipboard's text is checked as a whole.
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        pasteChecked(QClipboard::Clipboard);
+        return;
+    }
+    // Keys that type nothing (arrows, Delete, Tab) and control keys (Enter,
+    // Escape, Backspace, Ctrl+A, Ctrl+C, Ctrl+Z...) keep their usual meaning.
     const int code = CharacterCode(*event);
-    if (code >= 0) {
-        if (!filter_.accepts(char32_t(code))) {
-            event->accept();
-            refuse();
-            return;
-        }
-        // A key that yields more than one character (a dead key followed by
-        // a letter, for one) must pass as a whole.
-        if (event->text().size() > 1 && code != 8 && code != 127 && !acceptsInsertion(event->text())) {
-            event->accept();
-            refuse();
-            return;
-        }
+    if (code < 0 || IsControlCode(char32_t(code))) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        // Shift+Insert: Ctrl+V never gets here, it is refused as character 22.
+    // A typed character, or several (a dead key and a letter): all or none.
+    if (!acceptsInsertion(event->text())) {
         event->accept();
-        pasteChecked(QClipboard::Clipboard);
+        refuse();
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -159,12 +162,21 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::MiddleButton && !isReadOnly()
         && QGuiApplication::clipboard()->supportsSelection()) {
-        const QString text = QGuiApplication::clipboard()->text(QClipboard::Selection);
-        if (!text.isEmpty() && !acceptsInsertion(text)) {
-            event->accept();
+        const QString text = WithoutLineEnd(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        if (text.isEmpty())
+            return QLineEdit::mouseReleaseEvent(event);
+        event->accept();
+        if (!acceptsInsertion(text)) {
             refuse();
             return;
         }
+        // Inserted here, as the box would at the cursor the press put, so
+        // that the line end left off stays off.
+        if (rect().contains(event->position().toPoint())) {
+            deselect();
+            insert(text);
+        }
+        return;
     }
     QLineEdit::mouseReleaseEvent(event);
 }
@@ -172,13 +184,22 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event)
 void FilteredLineEdit::dropEvent(QDropEvent* event)
 {
     const QMimeData* mime = event->mimeData();
-    if (mime && mime->hasText() && !acceptsInsertion(mime->text())) {
+    if (mime && mime->hasText() && !acceptsInsertion(WithoutLineEnd(mime->text()))) {
         // End the drag's cursor display as a cancelled drag would.
         QDragLeaveEvent leave;
         QLineEdit::dragLeaveEvent(&leave);
         event->setDropAction(Qt::IgnoreAction);
         event->ignore();
         refuse();
+        return;
+    }
+    if (mime && mime->hasText() && WithoutLineEnd(mime->text()) != mime->text() && !isReadOnly()) {
+        // A line dropped whole: without its line end.
+        QDragLeaveEvent leave;
+        QLineEdit::dragLeaveEvent(&leave);
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        insert(WithoutLineEnd(mime->text()));
+        event->acceptProposedAction();
         return;
     }
     QLineEdit::dropEvent(event);

@@ -1,9 +1,11 @@
 #pragma once
 // A text box that takes only the characters of its key filter, however the
-// text arrives: typed, pasted (Ctrl+V is itself a refused key, but Shift+Insert
-// and the context menu paste), middle-click selection, drag-and-drop or an
-// input method. Text holding any refused character is not inserted at all and
-// the box's message is shown once.
+// text arrives: typed, pasted (Ctrl+V, Shift+Insert, the context menu),
+// middle-click selection, drag-and-drop or an input method. Text holding any
+// refused character is not inserted at all and the box's message is shown
+// once; a line copied whole comes in without its line end. Control keys are
+// not characters: Enter, Escape, Ctrl+A, Ctrl+C, Ctrl+Z... keep their usual
+// meaning.
 
 #include "core/entries/key_filters.h"
 
@@ -24,6 +26,9 @@ class UserDialogs;
 // -1 for keys that produce no character (arrows, function keys, Tab, Delete,
 // Alt combinations, Ctrl with a digit).
 int CharacterCode(const QKeyEvent& event);
+
+// The text without the line end of a line copied whole.
+QString WithoutLineEnd(const QString& text);
 
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT

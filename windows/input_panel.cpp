@@ -7,6 +7,7 @@
 #include "core/zones/time_zones.h"
 #include "places/birth_zone.h"
 #include "windows/filtered_line_edit.h"
+#include "windows/number_list_box.h"
 #include "windows/panel_style.h"
 #include "windows/place_finder.h"
 #include "shared_ui/user_dialogs.h"
@@ -40,13 +41,20 @@ void AddBuddyShortcut(QWidget* shown, QWidget* target, Qt::Key key)
     shown->setToolTip(keys.toString(QKeySequence::NativeText));
 }
 
+// The date and clock time a repeated hour's answer belongs to.
+QString MomentKey(const places::ZoneMoment& moment)
+{
+    return QStringLiteral("%1 %2").arg(moment.date.toString(Qt::ISODate), moment.time.toString(Qt::ISODate));
+}
+
 // Colours of the note on the zone: calm, and a warning.
 const QColor kNoteColour(255, 236, 200);
 const QColor kWarningColour(255, 214, 102);
 
-QComboBox* DropDownList(const char* name, QWidget* parent)
+template <class List = QComboBox, class... Arguments>
+List* DropDownList(const char* name, QWidget* parent, const Arguments&... arguments)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new List(arguments..., parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
     // A scrolling list of about twenty rows, where some styles would
@@ -121,11 +129,12 @@ void InputPanel::createBoxes()
 
 void InputPanel::createLists()
 {
-    cboDate = DropDownList("cboDate", this);
+    // Digits typed into the number lists choose the number typed.
+    cboDate = DropDownList<NumberListBox>("cboDate", this, kDayList);
     cboMonth = DropDownList("cboMonth", this);
-    cboYear = DropDownList("cboYear", this);
-    cboHour = DropDownList("cboHour", this);
-    cboMinute = DropDownList("cboMinute", this);
+    cboYear = DropDownList<NumberListBox>("cboYear", this, kYearList);
+    cboHour = DropDownList<NumberListBox>("cboHour", this, kHourList);
+    cboMinute = DropDownList<NumberListBox>("cboMinute", this, kMinuteList);
     cboTimeZone = DropDownList("cboTimeZone", this);
     // Widths from a number of characters, so that no list measures every
     // entry at start-up; the time-zone list is stretched across the panel.
@@ -468,6 +477,15 @@ void InputPanel::updateZoneNote()
     const places::ZoneMoment moment = places::BirthZoneMoment(e);
     QString note = places::ExplainZone(moment);
     bool warn = !moment.IsExact() && moment.clock != places::ClockTime::Repeated;
+    if (const std::optional<bool> second = repeatedTakesSecond(moment)) {
+        // Answered: the note says which of the two the reading takes.
+        places::ZoneMoment taken = moment;
+        taken.clock = places::ClockTime::Normal;
+        taken.offset = *second ? moment.later : moment.offset;
+        note = places::ExplainZone(taken) +
+               (*second ? QStringLiteral(" (the second time: the clocks had gone back)")
+                        : QStringLiteral(" (the first time, before the clocks went back)"));
+    }
     if (!zoneId_.isEmpty()) {
         if (!places::ApplyZone(e)) {
             cboTimeZone->setCurrentIndex(e.ZoneRow);
@@ -488,6 +506,18 @@ void InputPanel::updateZoneNote()
     lblZoneNote->show();
 }
 
+std::optional<bool> InputPanel::repeatedTakesSecond(const places::ZoneMoment& moment) const
+{
+    if (moment.clock != places::ClockTime::Repeated)
+        return std::nullopt;
+    if (repeatedAnswer_ && repeatedAnswer_->zoneId == moment.zoneId && repeatedAnswer_->moment == MomentKey(moment))
+        return repeatedAnswer_->second;
+    if (boxDecides_) // an opened chart's row and box
+        return places::ChoiceOffsetSeconds({cboTimeZone->currentIndex(), chkDST->isChecked()}) == moment.later.seconds &&
+               moment.later.seconds != moment.offset.seconds;
+    return std::nullopt;
+}
+
 std::optional<Entries> InputPanel::entriesWithZone()
 {
     Entries e = entries();
@@ -495,8 +525,9 @@ std::optional<Entries> InputPanel::entriesWithZone()
         return e; // the reading's own checks speak first
     const places::ZoneMoment moment = places::BirthZoneMoment(e);
     places::RepeatedTime which = places::RepeatedTime::Refuse;
-    if (moment.clock == places::ClockTime::Repeated && boxDecides_) {
-        which = places::RepeatedTime::ByChoice; // an opened chart: its box decides, nothing is asked
+    if (repeatedTakesSecond(moment).has_value()) {
+        // Answered before, or an opened chart: the row and box decide, nothing is asked.
+        which = places::RepeatedTime::ByChoice;
     } else if (moment.clock == places::ClockTime::Repeated) {
         const auto label = [](const places::ZoneOffset& offset) {
             return QStringLiteral("UTC%1 (%2)")
@@ -519,6 +550,10 @@ std::optional<Entries> InputPanel::entriesWithZone()
         }
         cboTimeZone->setCurrentIndex(e.ZoneRow);
         chkDST->setChecked(e.DaylightSaving);
+        // Asked once for this moment: the note says the answer, the next
+        // reading takes it.
+        repeatedAnswer_ = RepeatedAnswer{moment.zoneId, MomentKey(moment), chosen == 1};
+        updateZoneNote();
     }
     if (const auto problem = places::ApplyZoneOffset(e, which)) {
         dialogs_.message(*problem, MessageIcon::Critical);

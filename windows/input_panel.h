@@ -29,6 +29,7 @@ class PlaceFinder;
 class UserDialogs;
 namespace places {
 struct Place;
+struct ZoneMoment;
 }
 
 class InputPanel : public QGroupBox {
@@ -89,6 +90,9 @@ private:
     // moment, and the row and box that give it; a warning when a choice made
     // by hand disagrees. Also sets row and box while the zone is the atlas's.
     void updateZoneNote();
+    // For a clock time that happened twice: the offset the user's answer (or
+    // an opened chart's row and box) gives, or nothing when still to be asked.
+    std::optional<bool> repeatedTakesSecond(const places::ZoneMoment& moment) const;
 
     UserDialogs& dialogs_;
     QPointer<QWidget> lastInput_; // the input box the user was in at the last reading
@@ -101,6 +105,13 @@ private:
     // box shows: kept while the boxes hold what the chart put in them.
     std::optional<Entries> imported_;
     rashi::TaggedLines tagged_; // a chart file's further data, kept for saving it again
+    // The answer to "which of the two?" and the moment it was asked about.
+    struct RepeatedAnswer {
+        QString zoneId;
+        QString moment; // date and clock time
+        bool second = false;
+    };
+    std::optional<RepeatedAnswer> repeatedAnswer_;
 
     FilteredLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;

@@ -10,6 +10,7 @@
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
+#include "windows/panel_scroll_area.h"
 #include "shared_ui/link_label.h"
 #include "shared_ui/links.h"
 #include "windows/recent_charts.h"
@@ -26,6 +27,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -78,7 +80,10 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
         dialogs_.message(QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."),
                          MessageIcon::Information, reason);
     });
-    panels_->addWidget(input_);
+    // Scrolled on a screen too small for it.
+    inputScroll_ = new PanelScrollArea(input_);
+    inputScroll_->setObjectName(QStringLiteral("inputScroll"));
+    panels_->addWidget(inputScroll_);
     // The results panel is an empty box until the first reading.
     results_ = new ResultsPanel(driver_, dialogs_);
     connect(results_, &ResultsPanel::saveRequested, this, &frmMain::saveChart);
@@ -96,9 +101,13 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     input_->focusFirstBox();
     // The atlas loads once the window is on the screen and painted (see
     // showEvent), or as soon as a city is typed, whichever comes first.
-    // Wide enough that a typical report fits without the window growing.
+    // Wide enough that a typical report fits without the window growing,
+    // within the screen.
     const QSize hint = sizeHint();
-    resize(qMax(hint.width(), 720), hint.height());
+    QSize size(qMax(hint.width(), 720), hint.height());
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 frmMain::~frmMain() = default;
@@ -232,7 +241,7 @@ bool frmMain::resultsInFront() const
 
 void frmMain::showPanel(Panel panel)
 {
-    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(results_) : static_cast<QWidget*>(input_));
+    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(results_) : static_cast<QWidget*>(inputScroll_));
     mnuSave->setEnabled(panel == Panel::Results);
 }
 
@@ -425,9 +434,23 @@ void frmMain::showAbout()
     about.exec();
 }
 
+void frmMain::fitToScreen()
+{
+    // The frame is known once the window is shown: frame and all within the
+    // screen's free area; what does not fit then scrolls.
+    const QScreen* shown = screen();
+    if (!shown || windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = (shown->availableGeometry().size() - frame).expandedTo(minimumSizeHint());
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room));
+}
+
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    fitToScreen();
     if (!event->spontaneous())
         input_->loadAtlasSoon();
 }

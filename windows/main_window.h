@@ -81,6 +81,8 @@ private:
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = QKeySequence());
     void showPanel(Panel panel);
+    // Shrinks the window, frame and all, into the screen's free area.
+    void fitToScreen();
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
     // Opens in the chart folder, offering no name.
@@ -110,6 +112,7 @@ private:
 
     QStackedWidget* panels_ = nullptr;
     InputPanel* input_ = nullptr;     // Frame1
+    QWidget* inputScroll_ = nullptr;  // holds the input panel
     ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
 };

@@ -27,6 +27,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -104,9 +106,9 @@ void ResultsPanel::buildHeader()
     static const char* const kFields[] = {"Name", "Born", "Zone", "Place", "Coordinates", "Ascendant", "Ayanamsa",
                                           "Rule"};
     for (int i = 0; i < 8; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kFields[i]), this);
+        auto* label = new QLabel(QString::fromLatin1(kFields[i]), content_);
         SetTextColour(label, kHeaderLabelColour);
-        auto* value = new WrappingLabel({}, this);
+        auto* value = new WrappingLabel({}, content_);
         value->setObjectName(QStringLiteral("header_%1").arg(QString::fromLatin1(kFields[i])));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         headerValues_[i] = value;
@@ -123,7 +125,7 @@ void ResultsPanel::buildHeader()
 void ResultsPanel::buildWindowLines()
 {
     auto makeWindowLine = [this](const QString& name) {
-        auto* label = new WrappingLabel({}, this);
+        auto* label = new WrappingLabel({}, content_);
         label->setObjectName(name);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         SetTextColour(label, kHeaderLabelColour);
@@ -136,8 +138,8 @@ void ResultsPanel::buildWindowLines()
 // Below the diagram: the birth's day, slice by slice, and what the chosen one would change.
 void ResultsPanel::buildDayStrip()
 {
-    dayStrip_ = new DayStripView(this);
-    daySlice_ = new QLabel(this);
+    dayStrip_ = new DayStripView(content_);
+    daySlice_ = new QLabel(content_);
     daySlice_->setObjectName(QStringLiteral("daySlice"));
     daySlice_->setTextFormat(Qt::PlainText);
     daySlice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -159,7 +161,7 @@ QGridLayout* ResultsPanel::buildCaptions()
     grid->setVerticalSpacing(1);
     // The names and positions stay whole; the sentences wrap when narrow.
     auto makeLabel = [this](const QString& caption, const QString& name, const QColor& colour, bool wraps) {
-        QLabel* label = new WrappingLabel(caption, this);
+        QLabel* label = new WrappingLabel(caption, content_);
         label->setWordWrap(wraps);
         label->setObjectName(name);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -219,9 +221,17 @@ void ResultsPanel::ensureBuilt()
     built_ = true;
     loadSettings();
 
+    // Everything but the buttons scrolls where the screen is too small for
+    // it; the buttons stay in sight.
+    content_ = new QWidget;
+    content_->setObjectName(QStringLiteral("resultsContent"));
+    // The chosen row's band is painted on it, and a click between a row's
+    // captions chooses the row.
+    content_->installEventFilter(this);
+
     buildHeader();
     buildWindowLines();
-    chart_ = new ChartView(this);
+    chart_ = new ChartView(content_);
     chart_->setDiagramStyle(style_);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::markChosenRow);
     connect(chart_, &ChartView::bodyChosen, this, &ResultsPanel::describeChart);
@@ -240,6 +250,7 @@ void ResultsPanel::ensureBuilt()
     diagram->addWidget(chart_, 1);
     diagram->addWidget(dayStrip_, 0);
     diagram->addWidget(daySlice_, 0);
+    diagram->addStretch(0);
     body->addLayout(diagram, 1);
     body->addLayout(captions, 0);
 
@@ -248,21 +259,107 @@ void ResultsPanel::ensureBuilt()
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
 
+    auto* column = new QVBoxLayout(content_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    column->addLayout(header_);
+    lines_ = new QVBoxLayout;
+    lines_->setSpacing(2);
+    lines_->addWidget(windowReading_);
+    lines_->addWidget(windowChart_);
+    column->addLayout(lines_);
+    column->addLayout(body, 1);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("resultsScroll"));
+    scroll_->setAccessibleName(QStringLiteral("Reading"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    // Sized here (fitContent), not by the scroll area: its height is the one
+    // its wrapped lines need at the width it gets.
+    scroll_->setWidgetResizable(false);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    // The panel's colours show through.
+    scroll_->viewport()->setAutoFillBackground(false);
+    content_->setAutoFillBackground(false);
+    scroll_->setWidget(content_);
+    scroll_->viewport()->installEventFilter(this);
+
     auto* panel = new QVBoxLayout(this);
     panel->setContentsMargins(12, 10, 12, 12);
     panel->setSpacing(10);
-    panel->addLayout(header_);
-    auto* windowLines = new QVBoxLayout;
-    windowLines->setSpacing(2);
-    windowLines->addWidget(windowReading_);
-    windowLines->addWidget(windowChart_);
-    panel->addLayout(windowLines);
-    panel->addLayout(body, 1);
+    panel->addWidget(scroll_, 1);
     panel->addLayout(buttons);
 
     QWidget::setTabOrder(chart_, dayStrip_);
     QWidget::setTabOrder(dayStrip_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
+}
+
+QLabel* ResultsPanel::addLine(const QString& name)
+{
+    ensureBuilt();
+    auto* label = new WrappingLabel({}, content_);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetTextColour(label, kHeaderLabelColour);
+    lines_->addWidget(label);
+    return label;
+}
+
+void ResultsPanel::fitContent()
+{
+    fitPending_ = false;
+    if (!built_)
+        return;
+    content_->layout()->activate();
+    // As wide as the view, or as the content's least width (then it scrolls
+    // sideways); as tall as its lines need at that width, or as the view.
+    const int least = content_->minimumSizeHint().width();
+    const QSize view = scroll_->maximumViewportSize();
+    int width = qMax(view.width(), least);
+    int height = content_->heightForWidth(width);
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    if (height > view.height()) { // the vertical scroll bar takes its room
+        width = qMax(view.width() - bar, least);
+        height = content_->heightForWidth(width);
+    }
+    int room = view.height();
+    if (width > view.width() - (height > view.height() ? bar : 0))
+        room -= scroll_->horizontalScrollBar()->sizeHint().height();
+    const QSize size(width, qMax(height, room));
+    if (content_->size() != size)
+        content_->resize(size);
+}
+
+QSize ResultsPanel::contentSize() const
+{
+    // The content's own width, and the height all its lines need at that width.
+    const QSize hint = content_->sizeHint();
+    const int height = content_->hasHeightForWidth() ? content_->heightForWidth(hint.width()) : hint.height();
+    return {hint.width(), qMax(height, hint.height())};
+}
+
+QSize ResultsPanel::sizeHint() const
+{
+    if (!built_)
+        return QGroupBox::sizeHint();
+    // All of it without scrolling: what the scroll area's own hint leaves out.
+    const QSize outer = QGroupBox::sizeHint();
+    const QSize scroll = scroll_->sizeHint();
+    const QSize content = contentSize();
+    return {qMax(outer.width(), outer.width() - scroll.width() + content.width()),
+            outer.height() - scroll.height() + content.height()};
+}
+
+QSize ResultsPanel::minimumSizeHint() const
+{
+    if (!built_)
+        return QGroupBox::minimumSizeHint();
+    // The buttons, and a few lines of the reading above them to scroll.
+    const QSize outer = QGroupBox::minimumSizeHint();
+    const QSize scroll = scroll_->minimumSizeHint();
+    const int lines = 8 * fontMetrics().lineSpacing();
+    return {outer.width(), outer.height() - scroll.height() + qMax(scroll.height(), lines)};
 }
 
 void ResultsPanel::showReading()
@@ -279,8 +376,11 @@ void ResultsPanel::showReading()
     daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
     describeChart();
+    // The nested layouts measure the new lines now, not when next shown.
+    content_->layout()->activate();
     if (first)
         makeRoom();
+    fitContent();
 }
 
 void ResultsPanel::makeRoom()
@@ -294,8 +394,10 @@ void ResultsPanel::makeRoom()
     // lacks is what its hint exceeds the place it stands in.
     const QSize place = parentWidget() ? parentWidget()->size() : size();
     QSize wanted = top->size() + (sizeHint() - place).expandedTo(QSize(0, 0));
+    // Within the screen, the window's frame included: what does not fit scrolls.
     if (const QScreen* screen = top->screen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size());
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - (top->frameGeometry().size() - top->size()));
+    wanted = wanted.expandedTo(top->minimumSizeHint());
     if (wanted != top->size())
         top->resize(wanted);
 }
@@ -350,7 +452,13 @@ void ResultsPanel::fillCaptions()
 
 void ResultsPanel::markChosenRow()
 {
-    update();
+    if (content_)
+        content_->update();
+    // The chosen row in sight.
+    if (const int body = chosenBody(); body >= 0 && scroll_) {
+        const QRect band = rowBand(body);
+        scroll_->ensureVisible(band.center().x(), band.center().y(), band.width() / 2, band.height() / 2);
+    }
 }
 
 QRect ResultsPanel::rowBand(int body) const
@@ -365,28 +473,8 @@ QRect ResultsPanel::rowBand(int body) const
 
 QRect ResultsPanel::chosenRowBand() const
 {
-    return rowBand(chosenBody());
-}
-
-void ResultsPanel::mousePressEvent(QMouseEvent* event)
-{
-    // A click between a row's captions chooses its body as a click on them does.
-    if (event->button() == Qt::LeftButton)
-        for (int i = 0; i < kReportRows; ++i)
-            if (rowBand(i).contains(event->position().toPoint()))
-                chooseBody(i);
-    QGroupBox::mousePressEvent(event);
-}
-
-void ResultsPanel::paintEvent(QPaintEvent* event)
-{
-    QGroupBox::paintEvent(event);
-    // The chosen body's row: one band behind its four captions.
-    const QRect band = chosenRowBand();
-    if (!band.isEmpty()) {
-        QPainter painter(this);
-        painter.fillRect(band, kChosenRowColour);
-    }
+    const QRect band = rowBand(chosenBody());
+    return band.isEmpty() ? band : band.translated(content_->mapTo(this, QPoint(0, 0)));
 }
 
 void ResultsPanel::focusFirstButton()
@@ -397,6 +485,33 @@ void ResultsPanel::focusFirstButton()
 
 bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (scroll_ && watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        fitContent();
+        return false;
+    }
+    if (watched == content_ && event->type() == QEvent::LayoutRequest && !fitPending_) {
+        // The lines changed: once the layout has taken them in.
+        fitPending_ = true;
+        QMetaObject::invokeMethod(this, &ResultsPanel::fitContent, Qt::QueuedConnection);
+        return false;
+    }
+    if (watched == content_ && event->type() == QEvent::Paint) {
+        // The chosen body's row: one band behind its four captions.
+        if (const QRect band = rowBand(chosenBody()); !band.isEmpty()) {
+            QPainter painter(content_);
+            painter.fillRect(band, kChosenRowColour);
+        }
+        return false;
+    }
+    if (watched == content_ && event->type() == QEvent::MouseButtonPress) {
+        // A click between a row's captions chooses its body as a click on them does.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton)
+            for (int i = 0; i < kReportRows; ++i)
+                if (rowBand(i).contains(press->position().toPoint()))
+                    chooseBody(i);
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < kReportRows; ++i) {
             if (watched == lblPlanets[i] || watched == lblPlanets_Position[i] || watched == lblAspects[i] ||

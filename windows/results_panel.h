@@ -18,6 +18,8 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
 
 namespace rashi {
 
@@ -43,6 +45,16 @@ public:
     QRect chosenRowBand() const;
     // The button that takes the focus when the panel comes to the front.
     void focusFirstButton();
+    // A line of its own under the two lines of how far the birth time can
+    // move, kept with the reading's other lines (wrapping, selectable,
+    // scrolled with them). Builds the panel if not yet built.
+    QLabel* addLine(const QString& name);
+
+    // All of the reading without scrolling, within the buttons and margins:
+    // the content at its own width and the height its wrapped lines need.
+    QSize sizeHint() const override;
+    // The buttons and a few lines of the reading; the rest scrolls.
+    QSize minimumSizeHint() const override;
 
     // Settings keys, under the program's organisation and name.
     static constexpr const char* kRuleKey = "chart/rule";
@@ -74,8 +86,6 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void loadSettings();
@@ -95,6 +105,9 @@ private:
     // Where a body's row is, its four captions and the space between them.
     QRect rowBand(int body) const;
     void makeRoom();
+    QSize contentSize() const;
+    // The scrolled content's size for the room the scroll area has.
+    void fitContent();
     bool hasReading() const;
     QString suggestedName(const QString& suffix) const;
     // The diagram as on screen: its style and the body chosen.
@@ -110,6 +123,10 @@ private:
     bool settingsLoaded_ = false;
     ChartStyle style_ = ChartStyle::South;
 
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr; // everything that scrolls
+    bool fitPending_ = false;
+    QVBoxLayout* lines_ = nullptr; // the lines under the header
     QGridLayout* header_ = nullptr;
     std::array<QLabel*, 8> headerValues_{};
     QLabel* windowReading_ = nullptr;

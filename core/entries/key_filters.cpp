@@ -19,4 +19,14 @@ bool KeyFilter::acceptsText(std::string_view utf8) const {
     return true;
 }
 
+bool IsControlCode(char32_t code) {
+    return code < 32 || (code >= 127 && code < 160);
+}
+
+std::string_view WithoutLineEnd(std::string_view text) {
+    if (text.ends_with('\n')) text.remove_suffix(1);
+    if (text.ends_with('\r')) text.remove_suffix(1);
+    return text;
+}
+
 } // namespace rashi

@@ -2,7 +2,9 @@
 // Which characters the eight text boxes take. The letter boxes (name, city,
 // state, country) take A-Z, a-z and space; the coordinate boxes take digits.
 // Backspace (8) and DEL (127) pass both. Anything else is refused with the
-// box's message, whether typed, pasted or dropped.
+// box's message, whether typed, pasted or dropped. Control keys (Enter,
+// Escape, Ctrl+A, Ctrl+C, Ctrl+V...) are not characters: a box leaves them
+// their usual meaning and never checks them against its filter.
 
 #include <string_view>
 
@@ -21,6 +23,14 @@ struct KeyFilter {
 
 inline constexpr KeyFilter kLetterFilter{"Please enter only letters", true, true};
 inline constexpr KeyFilter kDigitFilter{"Please enter only numbers", false, false};
+
+// Codes of keys that edit or command rather than type: C0 (below 32), DEL
+// and C1 (128-159).
+bool IsControlCode(char32_t code);
+
+// Pasted text without the line end that a line copied whole brings along
+// ("Pune\n", "Pune\r\n"); any other line break stays and is refused.
+std::string_view WithoutLineEnd(std::string_view text);
 
 // The coordinate boxes hold at most three characters.
 inline constexpr int kCoordinateBoxLength = 3;

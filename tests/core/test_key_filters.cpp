@@ -50,3 +50,39 @@ TEST(KeyFilters, Messages) {
 
 } // namespace
 } // namespace rashi
+
+namespace rashi {
+namespace {
+
+// Keys that command rather than type: never checked against a box's filter.
+TEST(KeyFilters, ControlCodesAreKeysNotCharacters) {
+    struct Row {
+        char32_t code;
+        bool control;
+    };
+    const Row rows[] = {
+        {0, true},    {1, true},     {3, true},   {8, true},   {9, true},    {13, true},
+        {22, true},   {24, true},    {26, true},  {27, true},  {31, true},   {127, true},
+        {0x85, true}, {0x9F, true},  {' ', false}, {'0', false}, {'a', false}, {'~', false},
+        {0xA0, false}, {0xE9, false}, {0x0915, false}};
+    for (const Row& row : rows) EXPECT_EQ(IsControlCode(row.code), row.control) << int(row.code);
+}
+
+TEST(KeyFilters, ALineCopiedWholeLosesItsLineEnd) {
+    struct Row {
+        std::string_view pasted, kept;
+    };
+    const Row rows[] = {
+        {"Pune\n", "Pune"},      {"Pune\r\n", "Pune"},   {"Pune\r", "Pune"},   {"Pune", "Pune"},
+        {"45\r\n", "45"},        {"\n", ""},             {"", ""},
+        {"Pune\n\n", "Pune\n"},  // only one line end: the rest is two lines
+        {"Maha\nrashtra", "Maha\nrashtra"}, {"Pune \n", "Pune "}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(WithoutLineEnd(row.pasted), row.kept) << row.pasted;
+    }
+    EXPECT_FALSE(kLetterFilter.acceptsText(WithoutLineEnd("Pune\n\n")));
+    EXPECT_TRUE(kLetterFilter.acceptsText(WithoutLineEnd("Pune\r\n")));
+}
+
+} // namespace
+} // namespace rashi

@@ -1,6 +1,7 @@
 // The text boxes take only their characters, whichever way the text comes:
-// typed keys (control characters included), Shift+Insert, the context menu's
-// Paste, drag-and-drop and input methods.
+// typed keys, Ctrl+V, Shift+Insert, the context menu's Paste, drag-and-drop
+// and input methods; control keys keep their usual meaning. Digits typed
+// into the number lists choose the number typed.
 
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
@@ -10,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -68,7 +71,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
 
         const Qt::KeyboardModifiers none = Qt::NoModifier;
-        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
         for (const char* name : {"txtName", "txtCity", "txtState", "txtCountry"}) {
             const QString n = QString::fromLatin1(name);
             QTest::addRow("%s letter a", name) << n << Key{Qt::Key_A, none, "a"} << true;
@@ -79,10 +81,6 @@ private slots:
             QTest::addRow("%s hyphen", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
             QTest::addRow("%s apostrophe", name) << n << Key{Qt::Key_Apostrophe, none, "'"} << false;
             QTest::addRow("%s e acute", name) << n << Key{Qt::Key_Eacute, none, QStringLiteral("é")} << false;
-            QTest::addRow("%s Ctrl+C", name) << n << Key{Qt::Key_C, ctrl, ""} << false;
-            QTest::addRow("%s Ctrl+V", name) << n << Key{Qt::Key_V, ctrl, ""} << false;
-            QTest::addRow("%s Ctrl+X", name) << n << Key{Qt::Key_X, ctrl, ""} << false;
-            QTest::addRow("%s Enter", name) << n << Key{Qt::Key_Return, none, "\r"} << false;
         }
         for (const char* name : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
             const QString n = QString::fromLatin1(name);
@@ -92,9 +90,6 @@ private slots:
             QTest::addRow("%s minus", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
             QTest::addRow("%s space", name) << n << Key{Qt::Key_Space, none, " "} << false;
             QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << false;
-            QTest::addRow("%s Ctrl+C", name) << n << Key{Qt::Key_C, ctrl, ""} << false;
-            QTest::addRow("%s Ctrl+V", name) << n << Key{Qt::Key_V, ctrl, ""} << false;
-            QTest::addRow("%s Ctrl+X", name) << n << Key{Qt::Key_X, ctrl, ""} << false;
         }
     }
     void keys()
@@ -106,7 +101,7 @@ private slots:
         const QString start = control.startsWith(QLatin1String("txtL")) ? QStringLiteral("1") : QStringLiteral("Ab");
         edit->setText(start);
         edit->setFocus();
-        edit->selectAll(); // a refused Ctrl+X or Ctrl+V must not cut or replace it
+        edit->selectAll(); // a refused character must not replace it
         QApplication::clipboard()->setText(QStringLiteral("Xy"));
 
         QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.text);
@@ -119,8 +114,91 @@ private slots:
             QCOMPARE(dialogs->texts(), QStringList{messageFor(control)});
             QCOMPARE(int(dialogs->messages[0].icon), int(MessageIcon::Critical));
             QCOMPARE(edit->text(), start);
-            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Xy")); // Ctrl+C copied nothing
         }
+    }
+
+    // Control keys are not typed characters: each does what it does in any
+    // text box, no message comes, and the next key typed lands.
+    void controlKeys_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Key>("key");
+        QTest::addColumn<QString>("clipboard"); // before the key
+        QTest::addColumn<QString>("text");      // the box's afterwards, the start all selected
+        QTest::addColumn<QString>("copied");    // the clipboard's afterwards
+        QTest::addColumn<bool>("refused");
+
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        struct Box {
+            const char* name;
+            const char* start;
+            const char* fits;  // a clipboard the box takes
+            const char* wrong; // one it refuses
+        };
+        for (const Box b : {Box{"txtName", "Ab", "Xy", "X1"}, Box{"txtCity", "Ab", "Pune", "St. Louis"},
+                            Box{"txtLatDeg", "12", "45", "4a"}, Box{"txtLonMin", "12", "7", "-7"}}) {
+            const QString n = QString::fromLatin1(b.name);
+            const QString start = QString::fromLatin1(b.start);
+            const QString fits = QString::fromLatin1(b.fits);
+            const QString wrong = QString::fromLatin1(b.wrong);
+            QTest::addRow("%s Ctrl+A", b.name) << n << Key{Qt::Key_A, ctrl, "\x01"} << fits << start << fits << false;
+            QTest::addRow("%s Ctrl+C", b.name) << n << Key{Qt::Key_C, ctrl, "\x03"} << fits << start << start << false;
+            QTest::addRow("%s Ctrl+X", b.name) << n << Key{Qt::Key_X, ctrl, "\x18"} << fits << "" << start << false;
+            QTest::addRow("%s Ctrl+V", b.name) << n << Key{Qt::Key_V, ctrl, "\x16"} << fits << fits << fits << false;
+            QTest::addRow("%s Ctrl+V a copied line", b.name)
+                << n << Key{Qt::Key_V, ctrl, "\x16"} << fits + "\r\n" << fits << fits + "\r\n" << false;
+            QTest::addRow("%s Ctrl+V refused whole", b.name)
+                << n << Key{Qt::Key_V, ctrl, "\x16"} << wrong << start << wrong << true;
+            QTest::addRow("%s Ctrl+V two lines", b.name)
+                << n << Key{Qt::Key_V, ctrl, "\x16"} << fits + "\n" + fits << start << fits + "\n" + fits << true;
+            QTest::addRow("%s Ctrl+Z", b.name) << n << Key{Qt::Key_Z, ctrl, "\x1a"} << fits << start << fits << false;
+            QTest::addRow("%s Enter", b.name) << n << Key{Qt::Key_Return, none, "\r"} << fits << start << fits << false;
+            QTest::addRow("%s keypad Enter", b.name)
+                << n << Key{Qt::Key_Enter, Qt::KeypadModifier, "\r"} << fits << start << fits << false;
+            QTest::addRow("%s Escape", b.name) << n << Key{Qt::Key_Escape, none, "\x1b"} << fits << start << fits << false;
+            QTest::addRow("%s Backspace", b.name) << n << Key{Qt::Key_Backspace, none, "\b"} << fits << "" << fits << false;
+        }
+    }
+    void controlKeys()
+    {
+        QFETCH(QString, control);
+        QFETCH(Key, key);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, text);
+        QFETCH(QString, copied);
+        QFETCH(bool, refused);
+        FilteredLineEdit* edit = box(control);
+        const bool digits = control.startsWith(QLatin1String("txtL"));
+        const QString start = digits ? QStringLiteral("12") : QStringLiteral("Ab");
+        edit->setFocus();
+        edit->setText(QString());
+        QTest::keyClicks(edit, start); // typed, so that Ctrl+Z has something to undo
+        edit->selectAll();
+        QApplication::clipboard()->setText(clipboard);
+
+        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.text);
+        QApplication::sendEvent(edit, &press);
+
+        if (key.key == Qt::Key_A) {
+            QCOMPARE(edit->selectedText(), start);
+        } else if (key.key == Qt::Key_Z) {
+            QCOMPARE(edit->text(), QString()); // the typing undone
+            edit->setText(start);
+        }
+        if (key.key != Qt::Key_Z)
+            QCOMPARE(edit->text(), text);
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QCOMPARE(dialogs->texts(), refused ? QStringList{messageFor(control)} : QStringList{});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit));
+
+        // The next key is typed as ever.
+        edit->end(false);
+        const QString before = edit->text();
+        QTest::keyClick(edit, digits ? Qt::Key_0 : Qt::Key_Q);
+        if (before.size() < edit->maxLength())
+            QCOMPARE(edit->text(), before + (digits ? QStringLiteral("0") : QStringLiteral("q")));
+        QCOMPARE(dialogs->texts().size(), refused ? 1 : 0);
     }
 
     void editingKeysPass()
@@ -174,10 +252,15 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result"); // box text afterwards; "" = refused, box unchanged
 
-        const QStringList ways = {"shift-insert", "context-menu", "drop", "input-method"};
+        const QStringList ways = {"ctrl-v", "shift-insert", "context-menu", "drop", "input-method"};
         for (const QString& way : ways) {
             const QByteArray w = way.toLatin1();
             QTest::addRow("%s name Pune", w.data()) << "txtName" << way << "Pune" << "xPune";
+            // Input methods commit what was composed, never a copied line.
+            if (way != QLatin1String("input-method")) {
+                QTest::addRow("%s name Pune, a copied line", w.data()) << "txtName" << way << "Pune\n" << "xPune";
+                QTest::addRow("%s latitude 45, a copied line", w.data()) << "txtLatDeg" << way << "45\r\n" << "x45";
+            }
             QTest::addRow("%s name José", w.data()) << "txtName" << way << QStringLiteral("José") << "";
             QTest::addRow("%s city O'Brien", w.data()) << "txtCity" << way << "O'Brien" << "";
             QTest::addRow("%s state two lines", w.data()) << "txtState" << way << "Maha\nrashtra" << "";
@@ -203,7 +286,10 @@ private slots:
         edit->end(false);
         const QString expected = result.isEmpty() ? start : QString(result).replace(0, 1, start);
 
-        if (way == QLatin1String("shift-insert")) {
+        if (way == QLatin1String("ctrl-v")) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == QLatin1String("shift-insert")) {
             QApplication::clipboard()->setText(text);
             QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
         } else if (way == QLatin1String("context-menu")) {
@@ -236,6 +322,60 @@ private slots:
         } else {
             QVERIFY(dialogs->messages.isEmpty());
         }
+    }
+
+    // "|" is a pause long enough to start a new number.
+    void digitsChooseTheNumberTyped_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("open"); // typed into the open list, then Enter
+        for (const bool open : {false, true}) {
+            const char* how = open ? "open" : "closed";
+            QTest::addRow("%s hour 19, 2", how) << "cboHour" << "19" << "2" << "2" << open;
+            QTest::addRow("%s hour 19, 20", how) << "cboHour" << "19" << "20" << "20" << open;
+            QTest::addRow("%s hour 2, pause, 0", how) << "cboHour" << "7" << "2|0" << "0" << open;
+            QTest::addRow("%s hour 25 is 5", how) << "cboHour" << "19" << "25" << "5" << open;
+            QTest::addRow("%s day 15, 1", how) << "cboDate" << "15" << "1" << "1" << open;
+            QTest::addRow("%s day 15, 16", how) << "cboDate" << "15" << "16" << "16" << open;
+            QTest::addRow("%s day 0 chooses nothing", how) << "cboDate" << "15" << "0" << "15" << open;
+            QTest::addRow("%s minute 05", how) << "cboMinute" << "30" << "05" << "5" << open;
+            QTest::addRow("%s minute 0", how) << "cboMinute" << "30" << "0" << "0" << open;
+            QTest::addRow("%s year 1985", how) << "cboYear" << "2001" << "1985" << "1985" << open;
+            QTest::addRow("%s year 19", how) << "cboYear" << "2001" << "19" << "1901" << open;
+            QTest::addRow("%s year 7 chooses nothing", how) << "cboYear" << "2001" << "7" << "2001" << open;
+        }
+    }
+    void digitsChooseTheNumberTyped()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, chosen);
+        QFETCH(bool, open);
+        auto* box = Child<QComboBox>(*window, list);
+        box->setCurrentIndex(box->findText(start));
+        QCOMPARE(box->currentText(), start);
+        box->setFocus();
+        if (open)
+            box->showPopup();
+        QWidget* target = open ? static_cast<QWidget*>(box->view()) : box;
+        const int interval = QApplication::keyboardInputInterval();
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('|')) {
+                QApplication::setKeyboardInputInterval(0); // the next digit starts anew
+                continue;
+            }
+            QTest::keyClick(target, key.toLatin1());
+            QApplication::setKeyboardInputInterval(1000000); // however slow the machine
+        }
+        QApplication::setKeyboardInputInterval(interval);
+        if (open)
+            QTest::keyClick(box->view(), Qt::Key_Return);
+        QCOMPARE(box->currentText(), chosen);
+        QVERIFY(dialogs->messages.isEmpty());
     }
 
     void characterCodes_data()

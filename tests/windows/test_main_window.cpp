@@ -21,6 +21,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTemporaryDir>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QtTest>
 
 #include <memory>
@@ -157,7 +159,12 @@ private slots:
         auto* frame2 = Child<QGroupBox>(*window, "Frame2");
         QCOMPARE(frame1->title(), QStringLiteral("Personal Details"));
         QCOMPARE(frame2->title(), QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"));
-        QCOMPARE(frame1->parentWidget(), frame2->parentWidget()); // stacked in one place
+        // Stacked in one place, the input panel in a scroll area of its own
+        // (the results panel scrolls its reading inside, its buttons in sight).
+        auto* panels = Child<QStackedWidget>(*window, "panels");
+        QVERIFY(panels->isAncestorOf(frame1));
+        QCOMPARE(frame2->parentWidget(), static_cast<QWidget*>(panels));
+        QCOMPARE(panels->indexOf(Child<QScrollArea>(*window, "inputScroll")), 0);
         for (QWidget* panel : {static_cast<QWidget*>(frame1), static_cast<QWidget*>(frame2)}) {
             QVERIFY(panel->autoFillBackground());
             QCOMPARE(panel->palette().color(QPalette::Window), QColor(137, 61, 35));
@@ -185,7 +192,7 @@ private slots:
                 auto* label = Child<QLabel>(*window, QString::fromLatin1(array.name) + QString::number(i));
                 QVERIFY(!label->text().isEmpty());
                 QCOMPARE(label->palette().color(QPalette::WindowText), array.colour);
-                QCOMPARE(label->parentWidget(), static_cast<QWidget*>(frame2));
+                QVERIFY(frame2->isAncestorOf(label));
             }
         }
         QVERIFY(!window->findChild<QLabel*>(QStringLiteral("lblPlanets_9")));
@@ -241,7 +248,8 @@ private slots:
             auto* save = Child<QPushButton>(*window, "cmdSave");
             auto* back = Child<QPushButton>(*window, "cmdBack");
             QVERIFY(save->geometry().right() < back->geometry().left());
-            QVERIFY(save->geometry().top() > previousBottom);
+            // The buttons under the scrolled reading, never over it.
+            QVERIFY(save->geometry().top() > Child<QWidget>(*window, "resultsScroll")->geometry().bottom());
             QVERIFY(Child<QWidget>(*window, "Frame2")->rect().contains(back->geometry()));
         }
     }

@@ -296,6 +296,24 @@ private slots:
             QCOMPARE(window->findChild<QCheckBox*>(QStringLiteral("chkDST"))->isChecked(), offsetHours == -4);
             QCOMPARE(window->driver().records().birth.DaylightSaving, offsetHours == -4);
         }
+        if (month == QLatin1String("November")) {
+            // Answered, the note says which, and the next reading asks no more
+            // and keeps the answer; cancelled, it still asks.
+            auto* note = Child<QLabel>(*window, "lblZoneNote");
+            QCOMPARE(note->text().contains(QStringLiteral("which was it?")), answer < 0);
+            if (answer >= 0)
+                QVERIFY2(note->text().contains(QStringLiteral("UTC%1:00").arg(offsetHours)), qPrintable(note->text()));
+            window->showInputPanel();
+            dialogs->choice = answer < 0 ? -1 : 1 - answer; // were it asked, the other answer
+            Click(*window, "cmdCalculate");
+            QCOMPARE(dialogs->questions.size(), answer < 0 ? 2 : 1);
+            if (offsetHours)
+                QCOMPARE(window->driver().records().birth.ExactOffsetSeconds.value_or(0), offsetHours * 3600);
+            // Another moment is asked about anew.
+            window->showInputPanel();
+            Choose(*window, "cboMinute", QStringLiteral("45"));
+            QVERIFY(note->text().contains(QStringLiteral("which was it?")));
+        }
     }
 };
 

@@ -18,6 +18,8 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -145,7 +147,7 @@ private slots:
             auto* label = Child<QLabel>(*panel, array + QString::number(i));
             QCOMPARE(label->text(), caption);
             QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-            QCOMPARE(label->parentWidget(), static_cast<QWidget*>(panel.get()));
+            QCOMPARE(label->parentWidget(), Child<QScrollArea>(*panel, "resultsScroll")->widget());
         }
         QVERIFY(!panel->findChild<QLabel*>(array + QStringLiteral("9")));
     }
@@ -191,9 +193,11 @@ private slots:
         } else if (how.startsWith(QLatin1String("between:"))) {
             // The gap between a row's name and its position, where no caption is.
             const int row = how.mid(8).toInt();
-            const QRect name = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(row))->geometry();
+            auto* nameLabel = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(row));
+            const QRect name = nameLabel->geometry();
             const QRect position = Child<QLabel>(*panel, QStringLiteral("lblPlanets_Position_%1").arg(row))->geometry();
-            QTest::mouseClick(panel.get(), Qt::LeftButton, {}, QPoint(name.left() + 2, (name.bottom() + position.top()) / 2));
+            QTest::mouseClick(nameLabel->parentWidget(), Qt::LeftButton, {},
+                              QPoint(name.left() + 2, (name.bottom() + position.top()) / 2));
         } else if (how.startsWith(QLatin1String("key:"))) {
             chart()->setFocus();
             const QString key = how.mid(4);
@@ -209,8 +213,10 @@ private slots:
         // between the name and the sentences; the other rows have none.
         const QImage shown = panel->grab().toImage();
         for (int i = 0; i < 9; ++i) {
-            const QRect name = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(i))->geometry();
-            const QRect aspects = Child<QLabel>(*panel, QStringLiteral("lblAspects_%1").arg(i))->geometry();
+            auto* nameLabel = Child<QLabel>(*panel, QStringLiteral("lblPlanets_%1").arg(i));
+            const QPoint offset = nameLabel->parentWidget()->mapTo(panel.get(), QPoint(0, 0));
+            const QRect name = nameLabel->geometry().translated(offset);
+            const QRect aspects = Child<QLabel>(*panel, QStringLiteral("lblAspects_%1").arg(i))->geometry().translated(offset);
             const QPoint between((name.right() + aspects.left()) / 2, name.center().y());
             QVERIFY(panel->chosenRowBand().contains(between) == (i == body));
             QCOMPARE(shown.pixelColor(between * panel->devicePixelRatio()) == QColor(96, 38, 20), i == body);
@@ -415,9 +421,12 @@ private slots:
 
     void readableAtEverySize()
     {
-        // Narrow, a small laptop's screen and maximised: every caption whole
-        // (a long one wraps), the chart square, never under 320 pixels, and
-        // growing with the room it has.
+        // The room the panel has in the window: its least, a window 760
+        // across, a small laptop's screen and a large one. Every caption
+        // whole (a long one wraps) in the scrolled content, none over
+        // another; the chart square, never under 320 pixels, and growing with
+        // the room it has. test_window_sizes does the same in the real window
+        // on real screen sizes.
         QFETCH(int, year);
         QFETCH(int, day);
         Birth birth = Greenwich2000();
@@ -426,22 +435,39 @@ private slots:
         birth.month = 2;
         reading(birth);
         int previousSide = 0;
-        const int narrowest = panel->minimumSizeHint().width();
-        // A screen 1366 by 768 leaves the panel about 1340 by 700.
-        const QSize sizes[] = {{narrowest, panel->heightForWidth(narrowest)}, {900, panel->heightForWidth(900)},
-                               {1340, 700}, {1900, 1040}};
+        const QSize least = panel->minimumSizeHint();
+        const QSize sizes[] = {least, {744, 560}, {1340, 700}, {1900, 1040}};
+        auto* scroll = Child<QScrollArea>(*panel, "resultsScroll");
+        QWidget* content = scroll->widget();
         for (const QSize size : sizes) {
-            panel->resize(size);
+            panel->resize(size.expandedTo(least));
             QApplication::processEvents();
-            for (QLabel* label : panel->findChildren<QLabel*>()) {
-                QVERIFY2(label->geometry().right() < panel->width(), qPrintable(label->objectName()));
+            const QString at = QStringLiteral("%1x%2").arg(panel->width()).arg(panel->height());
+            QVERIFY2(content->height() >= content->heightForWidth(content->width()), qPrintable(at));
+            QList<QRect> taken;
+            for (QLabel* label : content->findChildren<QLabel*>()) {
+                if (!label->isVisibleTo(panel.get()))
+                    continue;
+                const QRect rect(label->mapTo(content, QPoint(0, 0)), label->size());
+                const QString what = at + QStringLiteral(" ") + label->objectName();
+                QVERIFY2(content->rect().contains(rect), qPrintable(what));
+                for (const QRect& other : taken)
+                    QVERIFY2(label->text().isEmpty() || !rect.intersects(other), qPrintable(what));
+                if (!label->text().isEmpty())
+                    taken << rect;
                 // A wrapping line is whole when it has the height its width needs.
                 if (label->wordWrap()) {
-                    QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+                    QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(what));
                     continue;
                 }
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
-                QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(label->objectName()));
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(what));
+                QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(what));
+            }
+            // Save and Back in sight, whatever scrolls.
+            for (const char* name : {"cmdSave", "cmdBack"}) {
+                auto* button = Child<QPushButton>(*panel, QString::fromLatin1(name));
+                QVERIFY2(panel->rect().contains(QRect(button->mapTo(panel.get(), QPoint(0, 0)), button->size())),
+                         qPrintable(at + QStringLiteral(" ") + QString::fromLatin1(name)));
             }
             const QRectF square = chart()->currentLayout().square;
             QVERIFY2(square.width() >= 320 - 2, qPrintable(QString::number(square.width())));
@@ -449,11 +475,15 @@ private slots:
             previousSide = int(square.width());
         }
         QVERIFY(previousSide > 500);
-        // Where the sentences wrap, they do so beside the diagram, not under it.
-        panel->resize(900, panel->heightForWidth(900));
+        // Where the sentences wrap, they do so beside the diagram, not under
+        // it, and a window 760 across has nothing to scroll sideways.
+        panel->resize(744, 560);
         QApplication::processEvents();
         QLabel* longest = panel->findChild<QLabel*>(QStringLiteral("lblGrahas_7"));
         QVERIFY(longest->geometry().left() > chart()->geometry().right());
+        QVERIFY2(longest->height() >= 2 * longest->fontMetrics().lineSpacing(), "the longest sentence wraps");
+        QVERIFY2(content->width() <= scroll->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 in %2").arg(content->width()).arg(scroll->viewport()->width())));
     }
 
     void theFirstReadingMakesRoomForTheDiagram()
