@@ -1,5 +1,6 @@
 #include "core/precise/precise_reading.h"
 
+#include "core/ayanamsa/ayanamsa_of_date.h"
 #include "core/records/angles.h"
 #include "core/moon/birth_moment.h"
 #include "core/moon/moon_position.h"
@@ -20,7 +21,12 @@ constexpr std::array<int, kTheoryBodies> kTheorySources = {
 
 PreciseFrame FrameOfBirth(const BirthRecord& birth) {
     const CivilMoment ut = PlanetMoment(birth);
-    return FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    PreciseFrame frame = FrameAtUniversalTime(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    if (birth.Ayanamsa.named()) {
+        frame.meanAyanamsa = MeanAyanamsa(birth.Ayanamsa, frame.tt1, frame.tt2);
+        frame.trueAyanamsa = frame.meanAyanamsa + frame.nutationLongitude;
+    }
+    return frame;
 }
 
 double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth) {
@@ -42,6 +48,7 @@ void ComputePrecisePositions(ReadingRecords& records) {
     const PreciseFrame frame = FrameOfBirth(records.birth);
     const PreciseSky sky = PrecisePositions(frame);
     records.chart.ChartAyanamsa = -frame.trueAyanamsa;
+    records.chart.ApparentAyanamsa = -frame.trueAyanamsa;
 
     MoonEphemeris& moon = records.moon;
     moon.UniversalHours = UniversalHours(records.birth);

@@ -19,7 +19,7 @@ void ComputePrecisePositions(ReadingRecords& records);
 double PreciseBirthAscendant(const BirthRecord& birth);
 
 // The frame of the birth's moment: its UT to the whole minute, as every
-// precise position uses.
+// precise position uses; its ayanamsa the birth's named one, else Lahiri.
 PreciseFrame FrameOfBirth(const BirthRecord& birth);
 
 // The birth place's sidereal ascendant on a frame.

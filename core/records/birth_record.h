@@ -1,6 +1,8 @@
 #pragma once
 // The birth data of the last reading that passed validation.
 
+#include "core/records/ayanamsa_choice.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +34,8 @@ struct BirthRecord {
     // The zone id's exact offset east of Greenwich (seconds) at the birth
     // moment; when set, Universal Time comes from it, not from the row and box.
     std::optional<std::int32_t> ExactOffsetSeconds;
+    // The ayanamsa the reading takes off; the program's own by default.
+    AyanamsaChoice Ayanamsa;
 
     bool operator==(const BirthRecord&) const = default;
 };
