@@ -107,6 +107,7 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (auto refusal = ValidateInput(entries)) return refusal;
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
+    if (ayanamsa_) records_.birth.Ayanamsa = *ayanamsa_;
     RunEngines(records_);
     records_.window = TimeWindowRecord{};
     if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });

@@ -39,6 +39,8 @@ cases = {
                                                 "--state", "RM", "--country", "Chile",
                                                 "--zone-id", "America/Santiago"],
     "a place of the atlas without a state": birth + ["--place", "Singapore"],
+    "a named ayanamsa, precise": greenwich + ["--precise", "--ayanamsa", "true-citra"],
+    "the user's own ayanamsa": greenwich + ["--ayanamsa", "custom:-1.5,50.29"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
