@@ -6,6 +6,7 @@
 #include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
+#include "windows/ayanamsa_menu.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
@@ -194,6 +195,14 @@ void frmMain::buildOptionsMenu()
     });
     connect(mnuClassical, &QAction::toggled, results_, &ResultsPanel::useClassicalRule);
     connect(mnuNorth, &QAction::toggled, results_, &ResultsPanel::useNorthIndianStyle);
+    mnuOptions->addSeparator();
+    ayanamsa_ = new AyanamsaMenu(mnuOptions, dialogs_, this);
+    driver_.setAyanamsa(ayanamsa_->choice());
+    connect(ayanamsa_, &AyanamsaMenu::chosen, this, [this] {
+        driver_.setAyanamsa(ayanamsa_->choice());
+        if (resultsInFront())
+            calculate(); // the reading on show follows the choice
+    });
 }
 
 void frmMain::buildHelpMenu()

@@ -20,6 +20,7 @@ class QStackedWidget;
 
 namespace rashi {
 
+class AyanamsaMenu;
 class InputPanel;
 class LinkLabel;
 class ResultsPanel;
@@ -101,6 +102,7 @@ private:
     InputPanel* input_ = nullptr;     // Frame1
     ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
+    AyanamsaMenu* ayanamsa_ = nullptr; // Options > Ayanamsa
 };
 
 } // namespace rashi
