@@ -36,38 +36,76 @@ constexpr std::array<CatalogueStar, 4> kStars = {{
 
 constexpr double kMasToRad = ERFA_DAS2R / 1000;
 
+// The star's barycentric position (AU) and velocity (AU a day) at J2000.0,
+// from its catalogue entry; computed once.
+struct SpaceMotion {
+    double pv[2][3];
+};
+
+SpaceMotion MotionOf(const CatalogueStar& s) {
+    double ra = 0, dec = 0;
+    eraTf2a('+', s.raHours, s.raMinutes, s.raSeconds, &ra);
+    eraAf2a(s.decSign < 0 ? '-' : '+', s.decDegrees, s.decMinutes, s.decSeconds, &dec);
+    SpaceMotion m{};
+    // The catalogue's μα is μα cos δ.
+    eraStarpv(ra, dec, s.pmRaCosDec * kMasToRad / std::cos(dec), s.pmDec * kMasToRad, s.parallax / 1000,
+              s.radialVelocity, m.pv);
+    return m;
+}
+
 const CatalogueStar& Catalogue(AyanamsaStar star) {
     for (const CatalogueStar& s : kStars)
         if (s.star == star) return s;
     return kStars[0];
 }
 
+const SpaceMotion& Motion(AyanamsaStar star) {
+    static const std::array<SpaceMotion, 4> motions = [] {
+        std::array<SpaceMotion, 4> all{};
+        for (std::size_t i = 0; i < kStars.size(); ++i) all[i] = MotionOf(kStars[i]);
+        return all;
+    }();
+    for (std::size_t i = 0; i < kStars.size(); ++i)
+        if (kStars[i].star == star) return motions[i];
+    return motions[0];
+}
+
+// The annual aberration in ecliptic longitude, radians, of a direction at
+// (λ, β) of the mean ecliptic of date, from the Earth's elliptic motion about
+// the Sun: Δλ = κ (e cos(ϖ − λ) − cos(☉ − λ)) / cos β, κ = 20.49552", ☉ the
+// Sun's geometric longitude, e and ϖ the eccentricity and perihelion of the
+// Earth's orbit. The Sun's own motion about the barycentre (under 0.01") is
+// left out.
+double AberrationInLongitude(double T, double lambda, double beta) {
+    constexpr double kappa = 20.49552 * ERFA_DAS2R;
+    const double meanLongitude = (280.46646 + T * (36000.76983 + T * 0.0003032)) * ERFA_DD2R;
+    const double anomaly = (357.52911 + T * (35999.05029 - T * 0.0001537)) * ERFA_DD2R;
+    const double centre = ((1.914602 - T * (0.004817 + T * 0.000014)) * std::sin(anomaly) +
+                           (0.019993 - T * 0.000101) * std::sin(2 * anomaly) + 0.000289 * std::sin(3 * anomaly)) *
+                          ERFA_DD2R;
+    const double sun = meanLongitude + centre;
+    const double e = 0.016708634 - T * (0.000042037 + T * 0.0000001267);
+    const double perihelion = (102.93735 + T * (1.71946 + T * 0.00046)) * ERFA_DD2R;
+    return kappa * (e * std::cos(perihelion - lambda) - std::cos(sun - lambda)) / std::cos(beta);
+}
+
 } // namespace
 
 double StarAyanamsa(AyanamsaStar which, double tt1, double tt2) {
     const CatalogueStar& s = Catalogue(which);
-    double ra = 0, dec = 0;
-    eraTf2a('+', s.raHours, s.raMinutes, s.raSeconds, &ra);
-    eraAf2a(s.decSign < 0 ? '-' : '+', s.decDegrees, s.decMinutes, s.decSeconds, &dec);
+    const SpaceMotion& m = Motion(which);
 
-    // Space motion from J2000.0 to the date (the catalogue's μα is μα cos δ).
-    double raDate = 0, decDate = 0, pmr = 0, pmd = 0, px = 0, rv = 0;
-    eraPmsafe(ra, dec, s.pmRaCosDec * kMasToRad / std::cos(dec), s.pmDec * kMasToRad, s.parallax / 1000,
-              s.radialVelocity, ERFA_DJ00, 0, tt1, tt2, &raDate, &decDate, &pmr, &pmd, &px, &rv);
-    double direction[3];
-    eraS2c(raDate, decDate, direction);
+    // Straight-line space motion from J2000.0 to the date.
+    const double days = (tt1 - ERFA_DJ00) + tt2;
+    double position[3];
+    for (int k = 0; k < 3; ++k) position[k] = m.pv[0][k] + days * m.pv[1][k];
 
-    // Annual aberration from the Earth's barycentric velocity.
-    double heliocentric[2][3], barycentric[2][3], velocity[3], apparent[3];
-    eraEpv00(tt1, tt2, heliocentric, barycentric);
-    eraSxp(ERFA_AULT / ERFA_DAYSEC, barycentric[1], velocity);
-    eraAb(direction, velocity, eraPm(heliocentric[0]), std::sqrt(1 - eraPdp(velocity, velocity)), apparent);
-
-    // To the mean ecliptic and equinox of date.
+    // To the mean ecliptic and equinox of date, then the annual aberration.
     double toEcliptic[3][3], ecliptic[3], longitude = 0, latitude = 0;
     eraEcm06(tt1, tt2, toEcliptic);
-    eraRxp(toEcliptic, apparent, ecliptic);
+    eraRxp(toEcliptic, position, ecliptic);
     eraC2s(ecliptic, &longitude, &latitude);
+    longitude += AberrationInLongitude(days / ERFA_DJC, longitude, latitude);
     const double ayanamsa = eraAnp(longitude) * ERFA_DR2D - s.siderealLongitude;
     return ayanamsa - 360 * std::floor((ayanamsa + 180) / 360); // within ±180
 }
