@@ -51,11 +51,6 @@ AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent
     connect(group_, &QActionGroup::triggered, this, &AyanamsaMenu::take);
 }
 
-std::optional<AyanamsaChoice> AyanamsaMenu::choice() const
-{
-    return choice_.named() ? std::optional<AyanamsaChoice>(choice_) : std::nullopt;
-}
-
 void AyanamsaMenu::setChoice(const AyanamsaChoice& choice)
 {
     check(choice);

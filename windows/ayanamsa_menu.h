@@ -24,8 +24,8 @@ public:
     // Adds the submenu to `options` and reads the remembered choice.
     AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent = nullptr);
 
-    // The choice in force; none for the program's own.
-    std::optional<AyanamsaChoice> choice() const;
+    // The choice in force (the default kind for the program's own).
+    const AyanamsaChoice& choice() const { return choice_; }
     // Puts a choice in force (a chart file's): checked and remembered.
     void setChoice(const AyanamsaChoice& choice);
 

@@ -1,6 +1,7 @@
 #include "windows/main_window.h"
 #include "windows/utf8_text.h"
 
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/entries/validation.h"
@@ -340,9 +341,18 @@ void frmMain::openChartFile(const QString& name)
     // Cancelled at the zone's question, or refused there: the window stays as
     // it was before Open.
     const InputPanel::Snapshot before = input_->snapshot();
+    // A chart that keeps its ayanamsa puts it in force, as the menu shows.
+    const AyanamsaChoice ayanamsaBefore = ayanamsa_->choice();
+    if (const auto kept = FindTagged(restored->Tagged, kAyanamsaTag))
+        if (const auto choice = ParseAyanamsa(*kept)) {
+            ayanamsa_->setChoice(*choice);
+            driver_.setAyanamsa(*choice);
+        }
     applyEntries(*restored);
     if (!runReading()) {
         input_->restore(before);
+        ayanamsa_->setChoice(ayanamsaBefore);
+        driver_.setAyanamsa(ayanamsaBefore);
         return;
     }
     ProgramSettings settings;

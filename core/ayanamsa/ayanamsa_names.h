@@ -12,6 +12,10 @@
 
 namespace rashi {
 
+// The tagged line of a chart file that keeps a birth's named ayanamsa (its
+// key, as AyanamsaKey gives it); none for the program's own.
+inline constexpr std::string_view kAyanamsaTag = "ayanamsa";
+
 // The named ayanamsas in the order the menu and the help list them (Custom
 // last, Default not among them).
 const std::vector<AyanamsaKind>& NamedAyanamsas();

@@ -1,6 +1,7 @@
 #include "core/reading/calculation_driver.h"
 
 #include "core/ascendant/ascendant.h"
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/entries/entry_lists.h"
 #include "core/records/trim.h"
@@ -78,6 +79,9 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     const bool exact = !e.ZoneId.empty() && e.ZoneOffsetSeconds;
     b.ZoneId = exact ? e.ZoneId : std::string();
     b.ExactOffsetSeconds = exact ? std::optional<std::int32_t>(*e.ZoneOffsetSeconds) : std::nullopt;
+    b.Tagged = e.Tagged;
+    const auto ayanamsa = FindTagged(e.Tagged, kAyanamsaTag);
+    b.Ayanamsa = ayanamsa ? ParseAyanamsa(*ayanamsa).value_or(AyanamsaChoice{}) : AyanamsaChoice{};
 }
 
 void RunEngines(ReadingRecords& records) {
@@ -107,7 +111,11 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (auto refusal = ValidateInput(entries)) return refusal;
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
-    if (ayanamsa_) records_.birth.Ayanamsa = *ayanamsa_;
+    if (ayanamsa_) {
+        // The choice in force is the birth's: a chart saved from it keeps it.
+        records_.birth.Ayanamsa = *ayanamsa_;
+        SetTagged(records_.birth.Tagged, kAyanamsaTag, AyanamsaKey(*ayanamsa_));
+    }
     RunEngines(records_);
     records_.window = TimeWindowRecord{};
     if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });

@@ -34,7 +34,8 @@ public:
     Ephemeris ephemeris() const { return records_.ephemeris; }
 
     // The ayanamsa of the readings that follow, over the one the entries
-    // carry (a chart file's); none: the entries' own, else the program's.
+    // carry (a chart file's "ayanamsa" tagged line); none: the entries' own,
+    // else the program's. The birth record's tagged lines then name it.
     void setAyanamsa(std::optional<AyanamsaChoice> ayanamsa) { ayanamsa_ = ayanamsa; }
     const std::optional<AyanamsaChoice>& ayanamsa() const { return ayanamsa_; }
 

@@ -2,6 +2,7 @@
 // The birth data of the last reading that passed validation.
 
 #include "core/records/ayanamsa_choice.h"
+#include "core/records/tagged_lines.h"
 
 #include <cstdint>
 #include <optional>
@@ -34,7 +35,9 @@ struct BirthRecord {
     // The zone id's exact offset east of Greenwich (seconds) at the birth
     // moment; when set, Universal Time comes from it, not from the row and box.
     std::optional<std::int32_t> ExactOffsetSeconds;
-    // The ayanamsa the reading takes off; the program's own by default.
+    TaggedLines Tagged;                 // further data of a chart file, as the entries had it
+    // The ayanamsa the reading takes off (the "ayanamsa" tagged line's); the
+    // program's own by default.
     AyanamsaChoice Ayanamsa;
 
     bool operator==(const BirthRecord&) const = default;

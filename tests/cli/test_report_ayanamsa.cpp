@@ -6,6 +6,10 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace rashi {
@@ -106,6 +110,33 @@ TEST(ReportAyanamsa, HelpListsTheNames) {
     const ToolRun help = Tool({"--help"});
     for (const char* text : {"--ayanamsa", "fagan-bradley", "true-pushya", "custom:DEGREES,ARCSEC_PER_YEAR"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
+}
+
+} // namespace
+} // namespace rashi
+
+namespace rashi {
+namespace {
+
+TEST(ReportAyanamsa, SaveKeepsItAndTheFileBringsItBack) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("rashi-ayanamsa-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "ada.kqa").string();
+    ASSERT_EQ(Tool(Birth({"--ayanamsa", "true-revati", "--save", file})).status, 0);
+    const auto saved = Json({"--json", file});
+    ASSERT_TRUE(saved.contains("ayanamsa"));
+    EXPECT_EQ(saved["ayanamsa"]["name"], "true-revati");
+    EXPECT_EQ(saved["longitudes"], Json(Birth({"--json", "--ayanamsa", "true-revati"}))["longitudes"]);
+    // --ayanamsa wins over the file's own.
+    EXPECT_EQ(Json({"--json", "--ayanamsa", "raman", file})["ayanamsa"]["name"], "raman");
+    // Saved without the option, the file is as it always was: no ayanamsa line.
+    ASSERT_EQ(Tool(Birth({"--save", file})).status, 0);
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 17);
+    EXPECT_FALSE(Json({"--json", file}).contains("ayanamsa"));
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

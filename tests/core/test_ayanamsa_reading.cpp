@@ -2,6 +2,8 @@
 // at other minutes and the header follow the choice, with either ephemeris.
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/ayanamsa/ayanamsa_of_date.h"
+#include "core/chart_files/chart_file.h"
+#include "core/chart_files/stored_text.h"
 #include "core/reading/calculation_driver.h"
 #include "core/reading/reading_header.h"
 #include "core/time_window/moment_positions.h"
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -176,6 +179,57 @@ TEST(AyanamsaReading, TheHeaderNamesTheAyanamsaWithItsValueAtTheBirth) {
             if (field.label == "Ayanamsa") ayanamsa = field.value;
         EXPECT_EQ(ayanamsa.rfind(row.text, 0), 0u) << ayanamsa;
         EXPECT_NE(ayanamsa.find(row.ephemeris == Ephemeris::Precise ? "precise" : "formulas"), std::string::npos);
+    }
+}
+
+TEST(AyanamsaChartFile, ASavedChartKeepsItsAyanamsaAndOpeningItRestoresIt) {
+    for (const char* key : {"raman", "true-pushya", "custom:-1.5,50.29"}) {
+        SCOPED_TRACE(key);
+        CalculationDriver chosen;
+        chosen.setAyanamsa(*ParseAyanamsa(key));
+        ASSERT_FALSE(chosen.Calculate(testing::GreenwichNoon()));
+        const std::string bytes = FormatChartFile(chosen.records().birth, 29);
+        EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 19); // 17 lines, an empty 18th, the ayanamsa
+        std::string problem;
+        const auto entries = ParseChartFile(bytes, &problem);
+        ASSERT_TRUE(entries) << problem;
+        EXPECT_EQ(FindTagged(entries->Tagged, kAyanamsaTag), std::optional<std::string>(key));
+        // Opened by a driver with no choice of its own, the chart's is used.
+        CalculationDriver opened;
+        ASSERT_FALSE(opened.Calculate(*entries));
+        EXPECT_EQ(opened.records().birth.Ayanamsa, *ParseAyanamsa(key));
+        EXPECT_EQ(opened.report(), chosen.report());
+        // A choice made over it wins, and the birth record says so.
+        CalculationDriver own;
+        own.setAyanamsa(AyanamsaChoice{});
+        ASSERT_FALSE(own.Calculate(*entries));
+        EXPECT_FALSE(own.records().birth.Ayanamsa.named());
+        EXPECT_FALSE(FindTagged(own.records().birth.Tagged, kAyanamsaTag));
+    }
+    // The program's own adds nothing: the file is the 17 lines of before.
+    CalculationDriver plain;
+    ASSERT_FALSE(plain.Calculate(testing::GreenwichNoon()));
+    const std::string bytes = FormatChartFile(plain.records().birth, 29);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 17);
+}
+
+TEST(AyanamsaChartFile, AnAyanamsaLineThisProgramDoesNotKnowRefusesTheFile) {
+    CalculationDriver plain;
+    ASSERT_FALSE(plain.Calculate(testing::GreenwichNoon()));
+    const std::string base = FormatChartFile(plain.records().birth, 29) + "\r\n"; // an empty 18th line
+    const struct {
+        const char* value;
+        bool read;
+    } rows[] = {{"raman", true}, {"custom:24,50", true}, {"chitra", false}, {"Raman", false}, {"custom:24", false},
+                {"custom:999,1", false}, {"", false}};
+    for (const auto& row : rows) {
+        std::string problem;
+        const auto entries = ParseChartFile(base + EncodeText(std::string("ayanamsa=") + row.value) + "\r\n", &problem);
+        EXPECT_EQ(bool(entries), row.read) << row.value;
+        if (!row.read) {
+            EXPECT_EQ(problem, std::string("Line 19 (ayanamsa) holds \"") + row.value +
+                                   "\", not an ayanamsa this program knows.");
+        }
     }
 }
 

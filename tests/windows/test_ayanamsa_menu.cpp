@@ -6,6 +6,7 @@
 #include "recording_dialogs.h"
 
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/chart_files/chart_file.h"
 #include "core/reading/calculation_driver.h"
 #include "windows/main_window.h"
 #include "windows/program_settings.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -72,7 +74,7 @@ private slots:
         QVERIFY(items.contains(QStringLiteral("mnuAyanamsa_true_pushya")));
         QCOMPARE(items.last(), QStringLiteral("mnuAyanamsa_custom"));
         QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_own")});
-        QVERIFY(!window->driver().ayanamsa());
+        QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(AyanamsaChoice{}));
     }
 
     void theReadingOnShowFollowsTheChoiceAndItIsRemembered()
@@ -94,9 +96,9 @@ private slots:
         QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(raman));
 
         Child<QAction>(*window, "mnuAyanamsa_own")->trigger();
-        QVERIFY(!window->driver().ayanamsa());
+        QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(AyanamsaChoice{}));
         QVERIFY(ShowFreshWindow(dialogs, window));
-        QVERIFY(!window->driver().ayanamsa());
+        QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(AyanamsaChoice{}));
     }
 
     void theUsersOwnIsAskedForAndChecked()
@@ -128,6 +130,39 @@ private slots:
         QVERIFY2(dialogs->questions.last().endsWith(QStringLiteral("\n23.5,50.3")), qPrintable(dialogs->questions.last()));
         QVERIFY(ShowFreshWindow(dialogs, window));
         QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(own));
+    }
+
+    void openingAChartPutsItsAyanamsaInForce()
+    {
+        // A chart saved with Raman, opened while Lahiri is chosen.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("raman.kqa"));
+        CalculationDriver saving;
+        saving.setAyanamsa(AyanamsaChoice{AyanamsaKind::Raman});
+        QVERIFY(!saving.Calculate(EntriesOf(Greenwich2000())));
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray::fromStdString(FormatChartFile(saving.records().birth, 29)));
+        }
+        Child<QAction>(*window, "mnuAyanamsa_lahiri")->trigger();
+        window->openChartFile(file);
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_raman")});
+        QCOMPARE(ResultCaptions(*window), captionsWith(Greenwich2000(), AyanamsaChoice{AyanamsaKind::Raman}));
+        QVERIFY(Child<QLabel>(*window, "header_Ayanamsa")->text().startsWith(QStringLiteral("Raman ")));
+
+        // A chart without one leaves the choice in force.
+        CalculationDriver plain;
+        QVERIFY(!plain.Calculate(EntriesOf(Greenwich2000())));
+        const QString plainFile = dir.filePath(QStringLiteral("plain.kqa"));
+        {
+            QFile out(plainFile);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(QByteArray::fromStdString(FormatChartFile(plain.records().birth, 29)));
+        }
+        window->openChartFile(plainFile);
+        QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_raman")});
     }
 };
 
