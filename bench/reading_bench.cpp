@@ -54,6 +54,26 @@ void PreciseReading(benchmark::State& state) {
 }
 BENCHMARK(PreciseReading);
 
+// A reading with a named ayanamsa, beside the same with Lahiri: a fixed
+// ayanamsa costs the precession at two dates, a star-fixed one the star's
+// space motion, the Earth's velocity and the ecliptic of date once more.
+template <Ephemeris kEphemeris>
+void ReadingWithAyanamsa(benchmark::State& state) {
+    static constexpr AyanamsaKind kKinds[] = {AyanamsaKind::Lahiri, AyanamsaKind::Raman, AyanamsaKind::TrueCitra};
+    CalculationDriver driver;
+    driver.setEphemeris(kEphemeris);
+    driver.setAyanamsa(AyanamsaChoice{kKinds[state.range(0)]});
+    int year = 1901;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
+        benchmark::DoNotOptimize(driver.report().lblGrahas[8].data());
+        year = year == 2050 ? 1901 : year + 1;
+    }
+    state.SetLabel(state.range(0) == 0 ? "lahiri" : state.range(0) == 1 ? "raman" : "true-citra");
+}
+BENCHMARK(ReadingWithAyanamsa<Ephemeris::Precise>)->Name("PreciseReadingWithAyanamsa")->DenseRange(0, 2);
+BENCHMARK(ReadingWithAyanamsa<Ephemeris::Formulas>)->Name("ReadingWithAyanamsa")->DenseRange(0, 2);
+
 // The reading with its window (how far the birth time can move), beside the
 // plain reading above: births across the years and latitudes up to 60°, so
 // that the Moon, the planets and the ascendant all end windows.

@@ -114,8 +114,9 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
-             bool window) {
+             bool window, std::optional<AyanamsaChoice> ayanamsa) {
     CalculationDriver driver;
+    driver.setAyanamsa(ayanamsa);
     driver.setWithWindow(window);
     driver.setZoneClock(&places::TheZoneClock());
     driver.setEphemeris(ephemeris);

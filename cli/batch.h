@@ -4,6 +4,7 @@
 #include "core/reading/calculation_driver.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,7 @@ std::string FailureText(std::string_view what, int error);
 // each reading line ends with eight more columns: the reading's from, until,
 // before and after, then the chart's.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
-             AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false);
+             AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false,
+             std::optional<AyanamsaChoice> ayanamsa = std::nullopt);
 
 } // namespace rashi

@@ -1,6 +1,7 @@
 #include "cli/report_json.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/moon/birth_moment.h"
 #include "core/time_window/window_text.h"
 
@@ -122,6 +123,8 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
           {"aspects", r.lblAspects},
           {"grahas", r.lblGrahas}}},
     };
+    if (b.Ayanamsa.named())
+        reading["ayanamsa"] = {{"name", AyanamsaKey(b.Ayanamsa)}, {"degrees", -records.chart.ApparentAyanamsa}};
     if (records.window.computed) reading["window"] = WindowJson(records.window);
     // Texts from chart files are decoded to UTF-8; replace anything that is
     // not, rather than fail.

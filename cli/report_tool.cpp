@@ -2,6 +2,7 @@
 
 #include "cli/offscreen_gui.h"
 #include "cli/tool_options.h"
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/entries/entry_lists.h"
@@ -140,6 +141,11 @@ void ResolveZone(Entries& e, bool chooseRow, std::optional<int> offset = std::nu
         throw InputError(problem->toStdString() +
                          " Give the offset after the time (--time \"01:30 UTC-4:00\"), or the zone row with --zone (and --dst).");
     if (problem) throw InputError(problem->toStdString());
+}
+
+// --ayanamsa's choice (the options checked its name); none when not given.
+std::optional<AyanamsaChoice> ChosenAyanamsa(const ToolOptions& options) {
+    return options.ayanamsa ? ParseAyanamsa(*options.ayanamsa) : std::nullopt;
 }
 
 Entries EntriesFromOptions(const ToolOptions& options) {
@@ -284,7 +290,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                 options.svg)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
-                            *RuleFromKey(options.rule), options.window);
+                            *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options));
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -315,6 +321,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.SetRule(*RuleFromKey(options.rule));
         driver.setWithWindow(options.window);
         driver.setZoneClock(&places::TheZoneClock());
+        driver.setAyanamsa(ChosenAyanamsa(options));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);

@@ -1,5 +1,6 @@
 #include "cli/tool_options.h"
 
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/visible_text.h"
 
 #include <CLI/CLI.hpp>
@@ -46,6 +47,16 @@ constexpr std::string_view kFooter =
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
     "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
     "are the same. It works with --batch too.\n\n"
+    "--ayanamsa NAME takes that ayanamsa off the tropical longitudes instead of the\n"
+    "program's own (its formulas' one, or Lahiri with --precise), with either\n"
+    "ephemeris: lahiri, raman, krishnamurti, yukteshwar, fagan-bradley,\n"
+    "usha-shashi, jn-bhasin, suryasiddhanta, aryabhata, ss-revati, ss-citra,\n"
+    "true-citra, true-revati, true-pushya, true-mula (the true ones keep their star,\n"
+    "Spica, zeta Piscium, delta Cancri, lambda Scorpii, at a fixed sidereal place),\n"
+    "or custom:DEGREES,ARCSEC_PER_YEAR (its value at J2000.0 and its yearly rate,\n"
+    "e.g. custom:23.85,50.29). It wins over a chart file's own; --json adds\n"
+    "\"ayanamsa\" (its name and its value at the birth, in degrees), --save keeps it\n"
+    "in the chart file, and --batch takes it for every line.\n\n"
     "--window adds two lines after the 36 captions: the first and last minute of\n"
     "the birth's clock with the same nine signs (the reading) and with\n"
     "the same ascendant's sign too (the chart), and what changes a minute beyond\n"
@@ -110,6 +121,9 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->type_name("FILE");
     app.add_flag("--batch", o.batch, "read charts from standard input (see below)")->group(output);
     app.add_flag("--precise", o.precise, "positions from the precise ephemeris (ERFA)")->group(output);
+    app.add_option("--ayanamsa", o.ayanamsa, "the ayanamsa: lahiri, raman, ... (see below)")
+        ->group(output)
+        ->type_name("NAME");
     app.add_flag("--window", o.window, "how far the birth time can move with the same signs")->group(output);
     app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
         ->group(output)
@@ -158,6 +172,8 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
     for (const std::string& extra : app.remaining())
         if (extra.starts_with("-"))
             throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
+    if (options.ayanamsa && !ParseAyanamsa(*options.ayanamsa))
+        throw InputError("Unknown ayanamsa \"" + VisibleText(*options.ayanamsa) + "\"; give one of " + AyanamsaKeyList());
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

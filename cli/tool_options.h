@@ -24,6 +24,7 @@ struct ToolOptions {
     bool json = false;
     bool precise = false;
     bool window = false;                 // the window of clock time in which the signs stay
+    std::optional<std::string> ayanamsa; // a key of core/ayanamsa/ayanamsa_names.h, checked when parsed
     std::string rule = "ours";           // the rule of sign aspects: ours or classical
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
     std::optional<std::string> pdf;      // one A4 page: header, diagram, reading

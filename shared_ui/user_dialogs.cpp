@@ -2,6 +2,8 @@
 
 #include "core/chart_files/visible_text.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -139,6 +141,18 @@ bool WidgetDialogs::openUrl(const QUrl& url)
 void WidgetDialogs::showManual(const QUrl& page)
 {
     openUrl(page);
+}
+
+std::optional<QString> UserDialogs::askText(const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> WidgetDialogs::askText(const QString& text, const QString& start)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent_, kApplicationTitle, text, QLineEdit::Normal, start, &ok);
+    return ok ? std::optional<QString>(answer) : std::nullopt;
 }
 
 bool UserDialogs::choosePrinter(QPrinter&)

@@ -61,6 +61,9 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
     // Shows the program's manual (an HTML file) in a window of its own.
     virtual void showManual(const QUrl& page) = 0;
+    // A modal box asking for one line of text, offering `start`; nothing when
+    // cancelled. Without such a box nothing is asked.
+    virtual std::optional<QString> askText(const QString& text, const QString& start);
     // Lets the user choose a printer and its settings; false when cancelled.
     // Without a print dialog nothing is printed.
     virtual bool choosePrinter(QPrinter& printer);
@@ -83,6 +86,7 @@ public:
     bool openUrl(const QUrl& url) override;
     void showManual(const QUrl& page) override;
     bool choosePrinter(QPrinter& printer) override;
+    std::optional<QString> askText(const QString& text, const QString& start) override;
 
 private:
     QWidget* parent_;

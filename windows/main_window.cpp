@@ -1,12 +1,14 @@
 #include "windows/main_window.h"
 #include "windows/utf8_text.h"
 
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/chart_files/chart_file_name.h"
 #include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
+#include "windows/ayanamsa_menu.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
@@ -204,6 +206,14 @@ void frmMain::buildOptionsMenu()
     });
     connect(mnuClassical, &QAction::toggled, results_, &ResultsPanel::useClassicalRule);
     connect(mnuNorth, &QAction::toggled, results_, &ResultsPanel::useNorthIndianStyle);
+    mnuOptions->addSeparator();
+    ayanamsa_ = new AyanamsaMenu(mnuOptions, dialogs_, this);
+    driver_.setAyanamsa(ayanamsa_->choice());
+    connect(ayanamsa_, &AyanamsaMenu::chosen, this, [this] {
+        driver_.setAyanamsa(ayanamsa_->choice());
+        if (resultsInFront())
+            calculate(); // the reading on show follows the choice
+    });
 }
 
 void frmMain::buildHelpMenu()
@@ -366,9 +376,18 @@ void frmMain::openChartFile(const QString& name)
     // Cancelled at the zone's question, or refused there: the window stays as
     // it was before Open.
     const InputPanel::Snapshot before = input_->snapshot();
+    // A chart that keeps its ayanamsa puts it in force, as the menu shows.
+    const AyanamsaChoice ayanamsaBefore = ayanamsa_->choice();
+    if (const auto kept = FindTagged(restored->Tagged, kAyanamsaTag))
+        if (const auto choice = ParseAyanamsa(*kept)) {
+            ayanamsa_->setChoice(*choice);
+            driver_.setAyanamsa(*choice);
+        }
     applyEntries(*restored);
     if (!runReading()) {
         input_->restore(before);
+        ayanamsa_->setChoice(ayanamsaBefore);
+        driver_.setAyanamsa(ayanamsaBefore);
         return;
     }
     ProgramSettings settings;

@@ -21,6 +21,7 @@ class QStackedWidget;
 
 namespace rashi {
 
+class AyanamsaMenu;
 class InputPanel;
 class LinkLabel;
 class ResultsPanel;
@@ -115,6 +116,7 @@ private:
     QWidget* inputScroll_ = nullptr;  // holds the input panel
     ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
     LinkLabel* Label8 = nullptr;
+    AyanamsaMenu* ayanamsa_ = nullptr; // Options > Ayanamsa
 };
 
 } // namespace rashi

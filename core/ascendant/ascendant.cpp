@@ -131,14 +131,18 @@ AscendantRecord AscendantAt(const BirthRecord& birth, double universalHours, dou
     asc.TrueObliquity = MeanObliquity(T) + NutationOfDate(T).obliquity;
     asc.LocalSiderealDegrees = NormalizedDegrees(GreenwichApparentSidereal(jd) + EastLongitude(birth));
     asc.TropicalLongitude = AscendantLongitude(asc.LocalSiderealDegrees, asc.TrueObliquity, latitude);
-    asc.SiderealLongitude = NormalizedDegrees(asc.TropicalLongitude - std::fabs(chartAyanamsa));
+    asc.SiderealLongitude = NormalizedDegrees(asc.TropicalLongitude + chartAyanamsa);
     asc.SomeSignsNeverRise = std::fabs(latitude) > kPolarCircleLatitude;
     return asc;
 }
 
+double AscendantAyanamsa(const BirthRecord& birth, const PlanetChart& chart) {
+    return birth.Ayanamsa.named() ? chart.ApparentAyanamsa : chart.ChartAyanamsa;
+}
+
 void ComputeAscendant(ReadingRecords& records) {
     AscendantRecord& asc = records.ascendant;
-    asc = AscendantAt(records.birth, records.chart.UniversalHours, records.chart.ChartAyanamsa);
+    asc = AscendantAt(records.birth, records.chart.UniversalHours, AscendantAyanamsa(records.birth, records.chart));
     asc.PositionText = ShortPositionText(SignPositionText(asc.SiderealLongitude));
 }
 

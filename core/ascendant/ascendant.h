@@ -55,6 +55,10 @@ double NorthLatitude(const BirthRecord& birth);
 // `universalHours` on its civil date, sidereal with the chart's ayanamsa.
 AscendantRecord AscendantAt(const BirthRecord& birth, double universalHours, double chartAyanamsa);
 
+// The ayanamsa the ascendant loses (negative degrees): the chart's own with
+// the program's formula, the apparent one (with nutation) with a named one.
+double AscendantAyanamsa(const BirthRecord& birth, const PlanetChart& chart);
+
 // Reads records.birth and records.chart; writes records.ascendant.
 void ComputeAscendant(ReadingRecords& records);
 

@@ -1,5 +1,7 @@
 #include "core/chart_files/chart_file.h"
 
+#include "core/ayanamsa/ayanamsa_names.h"
+
 #include "core/zones/time_zones.h"
 #include "core/zones/zone_ids.h"
 #include "core/entries/entry_lists.h"
@@ -279,6 +281,11 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
         if (!value) {
             Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") holds " +
                                 QuotedLine(Windows1252ToUtf8(line)) + ", not text in UTF-8.");
+            return std::nullopt;
+        }
+        if (key == kAyanamsaTag && !ParseAyanamsa(*value)) {
+            Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") holds " + QuotedLine(*value) +
+                                ", not an ayanamsa this program knows.");
             return std::nullopt;
         }
         if (FindTagged(*tagged, key)) {

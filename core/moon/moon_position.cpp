@@ -64,11 +64,20 @@ double MoonSiderealLongitude(double T) {
     return lambda;
 }
 
+double MoonSiderealLongitude(double T, const AyanamsaChoice& choice, double chartAyanamsa) {
+    if (!choice.named()) return MoonSiderealLongitude(T);
+    double lambda = MoonTropicalLongitude(T) + chartAyanamsa;
+    while (lambda < 0) lambda += 360;
+    while (lambda >= 360) lambda -= 360;
+    return lambda;
+}
+
 void ComputeMoonPosition(ReadingRecords& records) {
     MoonEphemeris& moon = records.moon;
     moon.UniversalHours = UniversalHours(records.birth);
     moon.JulianCenturies = JulianCenturies(records.birth);
-    moon.SiderealLongitude = MoonSiderealLongitude(moon.JulianCenturies);
+    moon.SiderealLongitude =
+        MoonSiderealLongitude(moon.JulianCenturies, records.birth.Ayanamsa, records.chart.ChartAyanamsa);
     moon.MoonPositionText = SignPositionText(moon.SiderealLongitude);
 }
 

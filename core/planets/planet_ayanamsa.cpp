@@ -1,5 +1,6 @@
 #include "core/planets/planet_ayanamsa.h"
 
+#include "core/ayanamsa/ayanamsa_of_date.h"
 #include "core/moon/birth_moment.h"
 
 #include <cmath>
@@ -19,7 +20,17 @@ PlanetChart ChartOfBirth(const BirthRecord& birth) {
     chart.UniversalHours = UniversalHours(birth);
     const double j = JulianDayNumber(birth.Month, birth.Day, birth.Year);
     chart.Centuries1900 = ((j - 2415020) + chart.UniversalHours / 24 - 0.5) / 36525;
-    chart.ChartAyanamsa = PlanetAyanamsaCorrection(chart.Centuries1900);
+    if (!birth.Ayanamsa.named()) {
+        chart.ChartAyanamsa = PlanetAyanamsaCorrection(chart.Centuries1900);
+        chart.ApparentAyanamsa = chart.ChartAyanamsa;
+        return chart;
+    }
+    // A named ayanamsa: the formulas' longitudes are of the mean equinox of
+    // date and lose the mean value; the ascendant's, of the true equinox,
+    // lose it with nutation.
+    const AyanamsaOfDate named = AyanamsaAtUniversalTime(birth.Ayanamsa, j - 0.5, chart.UniversalHours / 24);
+    chart.ChartAyanamsa = -named.mean;
+    chart.ApparentAyanamsa = -named.apparent();
     return chart;
 }
 

@@ -50,8 +50,10 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
     y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
+// The ayanamsa is negative degrees; a user's own may be positive (a
+// sidereal zodiac ahead of the tropical one) and is added as it is.
 double Sidereal(double tropical, double ayanamsa) {
-    double lambda = tropical - std::fabs(ayanamsa);
+    double lambda = tropical + ayanamsa;
     while (lambda < 0) lambda += 360;
     while (lambda >= 360) lambda -= 360;
     return lambda;
@@ -142,8 +144,9 @@ double NorthNodeLongitude(double d, double ayanamsa) {
     double north = ReduceRadians((125.1228 - 0.0529538083 * d) * DegToRad);
     north = north * (180 / 3.1416);
     north = north - 1;
-    north = north - std::fabs(ayanamsa);
+    north = north + ayanamsa;
     while (north < 0) north += 360;
+    while (north >= 360) north -= 360;
     return north;
 }
 

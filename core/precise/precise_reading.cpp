@@ -1,5 +1,6 @@
 #include "core/precise/precise_reading.h"
 
+#include "core/ayanamsa/ayanamsa_of_date.h"
 #include "core/records/angles.h"
 #include "core/moon/birth_moment.h"
 #include "core/moon/moon_position.h"
@@ -19,11 +20,17 @@ constexpr std::array<int, kTheoryBodies> kTheorySources = {
 } // namespace
 
 PreciseFrame FrameOfBirth(const BirthRecord& birth) {
-    // The clock's date and its seconds less the offset, to the second: a
-    // local mean time's seconds move the ascendant by minutes of arc.
+    // The clock's date and its seconds (an imported chart's own among them)
+    // less the offset, to the second: a local mean time's seconds move the
+    // ascendant by minutes of arc.
     const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0);
-    const int seconds = local.hour * 3600 + local.minute * 60 - UtcOffsetSeconds(birth);
-    return FrameAtUniversalSeconds(local.year, local.month, local.day, seconds);
+    const int seconds = local.hour * 3600 + local.minute * 60 + birth.Second - UtcOffsetSeconds(birth);
+    PreciseFrame frame = FrameAtUniversalSeconds(local.year, local.month, local.day, seconds);
+    if (birth.Ayanamsa.named()) {
+        frame.meanAyanamsa = MeanAyanamsa(birth.Ayanamsa, frame.tt1, frame.tt2);
+        frame.trueAyanamsa = frame.meanAyanamsa + frame.nutationLongitude;
+    }
+    return frame;
 }
 
 double AscendantInFrame(const PreciseFrame& frame, const BirthRecord& birth) {
@@ -45,6 +52,7 @@ void ComputePrecisePositions(ReadingRecords& records) {
     const PreciseFrame frame = FrameOfBirth(records.birth);
     const PreciseSky sky = PrecisePositions(frame);
     records.chart.ChartAyanamsa = -frame.trueAyanamsa;
+    records.chart.ApparentAyanamsa = -frame.trueAyanamsa;
 
     MoonEphemeris& moon = records.moon;
     moon.UniversalHours = UniversalHours(records.birth);

@@ -19,7 +19,8 @@ void ComputePrecisePositions(ReadingRecords& records);
 double PreciseBirthAscendant(const BirthRecord& birth);
 
 // The frame of the birth's moment: its clock time less its offset, to the
-// second, as every precise position uses.
+// second, as every precise position uses; its ayanamsa the birth's named one,
+// else Lahiri.
 PreciseFrame FrameOfBirth(const BirthRecord& birth);
 
 // The birth place's sidereal ascendant on a frame.

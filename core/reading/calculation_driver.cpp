@@ -1,6 +1,7 @@
 #include "core/reading/calculation_driver.h"
 
 #include "core/ascendant/ascendant.h"
+#include "core/ayanamsa/ayanamsa_names.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/entries/entry_lists.h"
 #include "core/records/trim.h"
@@ -99,6 +100,8 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     // chart file saved from the record.
     SetTagged(b.Tagged, kOffsetTag, exact && b.ZoneId.empty() ? std::to_string(*b.ExactOffsetSeconds) : std::string());
     SetTagged(b.Tagged, kSecondTag, b.Second ? std::to_string(b.Second) : std::string());
+    const auto ayanamsa = FindTagged(e.Tagged, kAyanamsaTag);
+    b.Ayanamsa = ayanamsa ? ParseAyanamsa(*ayanamsa).value_or(AyanamsaChoice{}) : AyanamsaChoice{};
 }
 
 void RunEngines(ReadingRecords& records) {
@@ -128,6 +131,11 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (auto refusal = ValidateInput(entries)) return refusal;
     LoadReferenceTables(records_.tables);
     FillBirthRecord(entries, records_.tables, records_.birth);
+    if (ayanamsa_) {
+        // The choice in force is the birth's: a chart saved from it keeps it.
+        records_.birth.Ayanamsa = *ayanamsa_;
+        SetTagged(records_.birth.Tagged, kAyanamsaTag, AyanamsaKey(*ayanamsa_));
+    }
     RunEngines(records_);
     records_.clock = PlaceClockRecord{};
     if (withWindow_ || withDay_) RunStep([&] { records_.clock = ClockAround(zoneClock_, records_.birth); });

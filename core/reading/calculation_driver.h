@@ -3,6 +3,7 @@
 // four engines, in that order. The window (and the report tool) hold one
 // driver for the whole run; its records keep the last reading between runs.
 
+#include "core/records/ayanamsa_choice.h"
 #include "core/records/entries.h"
 #include "core/records/reading_records.h"
 #include "core/entries/validation.h"
@@ -32,6 +33,12 @@ public:
     // The ephemeris of the readings that follow; Formulas until chosen.
     void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = ephemeris; }
     Ephemeris ephemeris() const { return records_.ephemeris; }
+
+    // The ayanamsa of the readings that follow, over the one the entries
+    // carry (a chart file's "ayanamsa" tagged line); none: the entries' own,
+    // else the program's. The birth record's tagged lines then name it.
+    void setAyanamsa(std::optional<AyanamsaChoice> ayanamsa) { ayanamsa_ = ayanamsa; }
+    const std::optional<AyanamsaChoice>& ayanamsa() const { return ayanamsa_; }
 
     // Whether readings also find the window of clock time in which their signs
     // stay (records().window); off until asked, as it costs a little more.
@@ -63,6 +70,7 @@ private:
     bool withWindow_ = false;
     bool withDay_ = false;
     const ZoneClock* zoneClock_ = nullptr;
+    std::optional<AyanamsaChoice> ayanamsa_;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

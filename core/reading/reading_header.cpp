@@ -2,6 +2,8 @@
 
 #include "core/time_window/window_text.h"
 
+#include "core/ayanamsa/ayanamsa_names.h"
+
 #include "core/aspects/rashi_drishti.h"
 #include "core/ascendant/ascendant.h"
 #include "core/reading/calculation_driver.h"
@@ -61,6 +63,18 @@ std::string Coordinates(const BirthRecord& b) {
            ", " + std::to_string(b.LonDegrees) + "\u00B0" + TwoDigits(b.LonMinutes) + "' " + (b.LonEast ? "E" : "W");
 }
 
+// The program's own: its value and where it comes from. A named one: its
+// name first, then its value with nutation at the birth ("Raman 22°24'07\"").
+std::string AyanamsaText(const ReadingRecords& records) {
+    const bool precise = records.ephemeris == Ephemeris::Precise;
+    if (!records.birth.Ayanamsa.named())
+        return DegreesMinutesSeconds(records.chart.ChartAyanamsa) +
+               (precise ? " Lahiri (precise positions, IAU models)" : " (the program's formulas)");
+    const double value = -records.chart.ApparentAyanamsa;
+    return AyanamsaTitle(records.birth.Ayanamsa) + " " + (value < 0 ? "-" : "") + DegreesMinutesSeconds(value) +
+           (precise ? " (precise positions, IAU models)" : " (the program's formulas)");
+}
+
 } // namespace
 
 std::string DegreesMinutesSeconds(double degrees) {
@@ -80,9 +94,7 @@ std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
         {"Place", Place(b)},
         {"Coordinates", Coordinates(b)},
         {"Ascendant", ascendant},
-        {"Ayanamsa", DegreesMinutesSeconds(records.chart.ChartAyanamsa) +
-                         (records.ephemeris == Ephemeris::Precise ? " Lahiri (precise positions, IAU models)"
-                                                                   : " (the program's formulas)")},
+        {"Ayanamsa", AyanamsaText(records)},
         {"Rule", std::string(RuleTitle(records.rule))},
     };
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The birth data of the last reading that passed validation.
 
+#include "core/records/ayanamsa_choice.h"
 #include "core/records/tagged_lines.h"
 
 #include <cstdint>
@@ -37,6 +38,9 @@ struct BirthRecord {
     // Universal Time comes from it, not from the row and box.
     std::optional<std::int32_t> ExactOffsetSeconds;
     TaggedLines Tagged;                 // further data of a chart file, as the entries had it
+    // The ayanamsa the reading takes off (the "ayanamsa" tagged line's); the
+    // program's own by default.
+    AyanamsaChoice Ayanamsa;
 
     bool operator==(const BirthRecord&) const = default;
 };

@@ -27,7 +27,11 @@ struct MoonEphemeris {
 struct PlanetChart {
     double UniversalHours = 0;
     double Centuries1900 = 0;    // T0, from JD 2415020.0
-    double ChartAyanamsa = 0;    // negative degrees
+    double ChartAyanamsa = 0;    // negative degrees: what the bodies lose
+    // Negative degrees: what longitudes of the true equinox (the ascendant)
+    // lose, the ayanamsa with nutation. The program's own formula has one
+    // value for both.
+    double ApparentAyanamsa = 0;
 };
 
 // The position table: sidereal positions of the report bodies.

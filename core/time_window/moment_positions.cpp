@@ -48,7 +48,7 @@ std::array<double, kReportRows> MomentPositions::Bodies(int minutes) {
     if (ephemeris_ == Ephemeris::Precise) return PreciseReportLongitudes(PrecisePositions(Frame(minutes)));
     const BirthRecord b = Shifted(minutes);
     const PlanetChart chart = ChartOfBirth(b);
-    const double moon = MoonSiderealLongitude(JulianCenturies(b));
+    const double moon = MoonSiderealLongitude(JulianCenturies(b), b.Ayanamsa, chart.ChartAyanamsa);
     const CivilMoment ut = PlanetMoment(b);
     const double d = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
     return ReportRowLongitudes(TheorySiderealLongitudes(d, chart.ChartAyanamsa), moon,
@@ -60,7 +60,7 @@ double MomentPositions::Ascendant(int minutes) {
     if (ephemeris_ == Ephemeris::Precise) return AscendantInFrame(Frame(minutes), Shifted(minutes));
     const BirthRecord b = Shifted(minutes);
     const PlanetChart chart = ChartOfBirth(b);
-    return AscendantAt(b, chart.UniversalHours, chart.ChartAyanamsa).SiderealLongitude;
+    return AscendantAt(b, chart.UniversalHours, AscendantAyanamsa(b, chart)).SiderealLongitude;
 }
 
 } // namespace rashi

@@ -42,6 +42,8 @@ cases = {
     "the window's edge in a repeated hour": ["--name", "Ada", "--date", "2010-11-07", "--time", "01:20 UTC-4:00",
                                              "--zone-id", "America/New_York", "--lat", "40:43N", "--lon", "60:00W",
                                              "--city", "A", "--state", "B", "--country", "C", "--window"],
+    "a named ayanamsa, precise": greenwich + ["--precise", "--ayanamsa", "true-citra"],
+    "the user's own ayanamsa": greenwich + ["--ayanamsa", "custom:-1.5,50.29"],
 }
 
 with open(schema_path, encoding="utf-8") as f:

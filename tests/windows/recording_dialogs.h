@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 namespace rashi::testing {
 
@@ -75,6 +76,14 @@ public:
         return browserAvailable;
     }
     void showManual(const QUrl& page) override { manualPages.append(page); }
+    // askText: each question recorded; the answers taken from the front,
+    // none (cancel) when the queue is empty.
+    QList<std::optional<QString>> textAnswers;
+    std::optional<QString> askText(const QString& text, const QString& start) override
+    {
+        questions.append(text + QLatin1Char('\n') + start);
+        return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
+    }
 
     QStringList texts() const
     {

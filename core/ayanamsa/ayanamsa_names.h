@@ -1,0 +1,43 @@
+#pragma once
+// The ayanamsas by name: the report tool's and the chart file's keys
+// ("raman", "custom:23.85,50.29"), the titles the reading shows ("Raman"),
+// and the menu's order.
+
+#include "core/records/ayanamsa_choice.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rashi {
+
+// The tagged line of a chart file that keeps a birth's named ayanamsa (its
+// key, as AyanamsaKey gives it); none for the program's own.
+inline constexpr std::string_view kAyanamsaTag = "ayanamsa";
+
+// The named ayanamsas in the order the menu and the help list them (Custom
+// last, Default not among them).
+const std::vector<AyanamsaKind>& NamedAyanamsas();
+
+// "lahiri", "true-citra", ...; "custom:DEGREES,ARCSEC_PER_YEAR" for a custom
+// one (numbers as short as they read back exactly); empty for the default.
+std::string AyanamsaKey(const AyanamsaChoice& choice);
+
+// "Lahiri", "True Citra", "Custom (24° at J2000, 50.29\" a year)"; the
+// program's own for the default.
+std::string AyanamsaTitle(const AyanamsaChoice& choice);
+
+// The key of a kind alone ("custom" for Custom).
+std::string_view AyanamsaKindKey(AyanamsaKind kind);
+
+// A key back into a choice. A custom one takes two decimal numbers, the
+// degrees within ±180 and the rate within ±200" a year; anything else (an
+// unknown name, spaces, a missing or extra number) gives nothing.
+std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key);
+
+// "lahiri, raman, ..., true-mula, custom:DEGREES,ARCSEC_PER_YEAR", for
+// messages that refuse an unknown name.
+std::string AyanamsaKeyList();
+
+} // namespace rashi

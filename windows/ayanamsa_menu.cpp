@@ -1,0 +1,107 @@
+#include "windows/ayanamsa_menu.h"
+
+#include "core/ayanamsa/ayanamsa_names.h"
+#include "shared_ui/user_dialogs.h"
+#include "windows/program_settings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+namespace rashi {
+namespace {
+
+const QString kAyanamsaKey = QStringLiteral("Reading/Ayanamsa");
+const QString kKeyProperty = QStringLiteral("ayanamsaKey");
+
+QString CustomCaption(const AyanamsaChoice& choice) {
+    if (choice.kind != AyanamsaKind::Custom) return QStringLiteral("Your &Own...");
+    return QStringLiteral("Your &Own: ") + QString::fromStdString(AyanamsaTitle(choice)) + QStringLiteral("...");
+}
+
+} // namespace
+
+AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent)
+    : QObject(parent), dialogs_(dialogs)
+{
+    QMenu* menu = options->addMenu(QStringLiteral("&Ayanamsa"));
+    menu->setObjectName(QStringLiteral("mnuAyanamsaList"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuAyanamsa"));
+    group_ = new QActionGroup(this);
+    const auto add = [&](const QString& caption, const QString& key) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuAyanamsa_") + QString(key).replace(QLatin1Char('-'), QLatin1Char('_')));
+        action->setProperty(kKeyProperty.toLatin1(), key);
+        action->setCheckable(true);
+        group_->addAction(action);
+        return action;
+    };
+    own_ = add(QStringLiteral("The Program's &Own (Formulas' or Lahiri)"), QStringLiteral("own"));
+    menu->addSeparator();
+    for (AyanamsaKind kind : NamedAyanamsas()) {
+        if (kind == AyanamsaKind::Custom) continue;
+        const AyanamsaChoice named{kind};
+        add(QString::fromStdString(AyanamsaTitle(named)), QString::fromStdString(AyanamsaKey(named)));
+    }
+    menu->addSeparator();
+    custom_ = add(CustomCaption({}), QStringLiteral("custom"));
+
+    const auto remembered = ParseAyanamsa(ProgramSettings().value(kAyanamsaKey).toString().toStdString());
+    check(remembered ? *remembered : AyanamsaChoice{});
+    connect(group_, &QActionGroup::triggered, this, &AyanamsaMenu::take);
+}
+
+void AyanamsaMenu::setChoice(const AyanamsaChoice& choice)
+{
+    check(choice);
+    remember();
+}
+
+void AyanamsaMenu::check(const AyanamsaChoice& choice)
+{
+    choice_ = choice;
+    custom_->setText(CustomCaption(choice));
+    const QString key = choice.kind == AyanamsaKind::Default   ? QStringLiteral("own")
+                        : choice.kind == AyanamsaKind::Custom ? QStringLiteral("custom")
+                                                              : QString::fromStdString(AyanamsaKey(choice));
+    for (QAction* action : group_->actions())
+        if (action->property(kKeyProperty.toLatin1()).toString() == key) action->setChecked(true);
+}
+
+void AyanamsaMenu::remember() const
+{
+    ProgramSettings().setValue(kAyanamsaKey, QString::fromStdString(AyanamsaKey(choice_)));
+}
+
+void AyanamsaMenu::take(QAction* action)
+{
+    const QString key = action->property(kKeyProperty.toLatin1()).toString();
+    AyanamsaChoice picked;
+    if (action == custom_) {
+        const QString start = choice_.kind == AyanamsaKind::Custom
+                                  ? QString::fromStdString(AyanamsaKey(choice_)).mid(7)
+                                  : QStringLiteral("23.85,50.29");
+        const auto text = dialogs_.askText(
+            QStringLiteral("Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in "
+                           "arcseconds, separated by a comma (e.g. 23.85,50.29)."),
+            start);
+        const auto custom = text ? ParseAyanamsa("custom:" + text->trimmed().toStdString()) : std::nullopt;
+        if (text && !custom)
+            dialogs_.message(QStringLiteral("Please Check The Ayanamsa."), MessageIcon::Critical,
+                             QStringLiteral("Give two numbers separated by a comma: degrees within 180 either way, "
+                                            "then arcseconds a year within 200 either way, e.g. 23.85,50.29. You gave \"") +
+                                 Visible(*text) + QStringLiteral("\"."));
+        if (!custom) {
+            check(choice_); // cancelled or refused: the choice in force stays
+            return;
+        }
+        picked = *custom;
+    } else if (action != own_) {
+        picked = ParseAyanamsa(key.toStdString()).value_or(AyanamsaChoice{});
+    }
+    check(picked);
+    remember();
+    emit chosen();
+}
+
+} // namespace rashi
