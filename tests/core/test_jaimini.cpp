@@ -194,6 +194,9 @@ TEST(ArudhaPadas, TheStrongerLordOfTwoSigns) {
          BySigns({Gemini, Gemini, Gemini, Cancer, Leo, Gemini, Gemini, Libra, Cancer}), row::Ketu},
         {"(c) Jupiter and Mercury aspect Rahu in Kanya", Aquarius,
          BySigns({Cancer, Leo, Gemini, Leo, Taurus, Pisces, Aries, Virgo, Scorpio}), row::Rahu},
+        // Saturn's dual sign would win at (e); the supporters decide first.
+        {"(c) Jupiter and Mercury aspect Rahu in Kataka", Aquarius,
+         BySigns({Leo, Leo, Libra, Leo, Taurus, Capricorn, Pisces, Cancer, Capricorn}), row::Rahu},
         {"(d) Rahu exalted in Vrishabha", Aquarius,
          BySigns({Gemini, Gemini, Gemini, Gemini, Gemini, Gemini, Aries, Taurus, Scorpio}), row::Rahu},
         {"(d) Mars exalted in Makara", Scorpio,
