@@ -10,6 +10,7 @@
 #include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
 #include "core/jaimini/jaimini_text.h"
+#include "core/jaimini/navamsa_view.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
 #include "core/zones/zone_ids.h"
@@ -284,7 +285,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
-        WriteDrawings(options, driver.records());
+        // --navamsa draws the navamsa chart and its reading.
+        WriteDrawings(options, options.navamsa ? NavamsaView(driver.records()) : driver.records());
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
         const std::string text = options.json ? ReportJson(driver.records(), zoneNote)

@@ -44,6 +44,31 @@ std::string HousesLine(const AspectedHouses& houses, int lagna, const std::array
     return line + ".";
 }
 
+std::string KarakaTag(const ReadingRecords& records, int row) {
+    if (!records.jaimini.computed || row < 0 || row >= kReportRows) return {};
+    const KarakaRecord& k = records.jaimini.karakas;
+    return std::string(KarakaLabel(k.karakaOf[row], k.scheme));
+}
+
+std::string HousesNote(const ReadingRecords& records, int row) {
+    if (!records.jaimini.computed || row < 0 || row >= kReportRows) return {};
+    const std::string houses = HousesText(records.jaimini.houses[row]);
+    return houses.empty() ? houses : "houses " + houses;
+}
+
+std::vector<std::string> JaiminiPanelLines(const ReadingRecords& records) {
+    std::vector<std::string> lines = JaiminiLines(records);
+    if (lines.empty()) return lines;
+    lines.pop_back(); // the houses, shown beside each row
+    if (records.jaimini.navamsaShown) {
+        lines.erase(lines.end() - 1); // the arudha padas are the birth chart's
+        lines.insert(lines.begin(), "Navamsa (D9) chart: lagna " + SignName(records.jaimini.lagna) +
+                                        ", each body at nine times its longitude; the karakamsa is " +
+                                        SignName(records.jaimini.karakas.karakamsa) + ".");
+    }
+    return lines;
+}
+
 std::vector<std::string> JaiminiLines(const ReadingRecords& records) {
     const JaiminiRecord& j = records.jaimini;
     if (!j.computed) return {};

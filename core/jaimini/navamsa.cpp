@@ -21,6 +21,26 @@ int NavamsaSign(double longitude) {
     return sign >= 0 && sign < 12 ? sign : -1;
 }
 
+namespace {
+
+// "05 Ari 17" for a longitude in [0, 360): what ShortPositionText makes of
+// SignPositionText, written in place (a reading's texts are rebuilt in their
+// own buffers).
+void WriteShortPosition(double longitude, std::string& text) {
+    const double d = std::floor(longitude);
+    const int minutes = static_cast<int>(std::floor(60 * (longitude - d)));
+    const int sign = static_cast<int>(std::floor(d / 30));
+    const int degrees = static_cast<int>(d) - 30 * sign;
+    text.assign(9, ' ');
+    text[0] = static_cast<char>('0' + degrees / 10);
+    text[1] = static_cast<char>('0' + degrees % 10);
+    text.replace(3, 3, SignAbbreviations.substr(3 * static_cast<std::size_t>(sign), 3));
+    text[7] = static_cast<char>('0' + minutes / 10);
+    text[8] = static_cast<char>('0' + minutes % 10);
+}
+
+} // namespace
+
 void ComputeNavamsa(ReadingRecords& records) {
     const PositionTable& birth = records.positions;
     NavamsaRecord& navamsa = records.jaimini.navamsa;
@@ -30,7 +50,10 @@ void ComputeNavamsa(ReadingRecords& records) {
     for (int i = 0; i < kReportRows; ++i) {
         const double longitude = NavamsaLongitude(birth.SiderealLongitudes[i]);
         table.SiderealLongitudes[i] = longitude;
-        table.PlanetPositions[i] = ShortPositionText(SignPositionText(longitude));
+        if (std::isfinite(longitude))
+            WriteShortPosition(longitude, table.PlanetPositions[i]);
+        else
+            table.PlanetPositions[i].clear();
     }
     navamsa.signs = BodySigns(table);
     navamsa.lagna = NavamsaSign(records.ascendant.SiderealLongitude);

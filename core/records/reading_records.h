@@ -174,6 +174,7 @@ struct JaiminiRecord {
     KarakaRecord karakas;
     std::array<int, 12> arudhaPadas{}; // the sign of A1 (the arudha lagna) .. A12 (the upapada)
     NavamsaRecord navamsa;
+    bool navamsaShown = false; // records made to show the navamsa chart (NavamsaView)
 };
 
 // How far the birth time can move with the same order of karakas and the same
