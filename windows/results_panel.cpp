@@ -618,8 +618,19 @@ void ResultsPanel::fillJaimini()
     jaiminiLines_->setText(lines.join(QLatin1Char('\n')));
     jaiminiLines_->setVisible(!lines.isEmpty());
     const std::vector<std::string> window = JaiminiWindowLines(driver_.records().jaiminiWindow);
-    windowKarakas_->setText(window.size() > 0 ? FromUtf8(window[0]) : QString());
-    windowNavamsa_->setText(window.size() > 1 ? FromUtf8(window[1]) : QString());
+    // As the lines above: the span on one line, what changes beyond it on the next.
+    const auto twoLines = [&window](std::size_t index) {
+        if (index >= window.size())
+            return QString();
+        const QString line = FromUtf8(window[index]);
+        const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
+        if (notes < 0 || !line.endsWith(QStringLiteral(").")))
+            return line;
+        return line.left(notes) + QStringLiteral("\n    ") + line.mid(notes + 2).chopped(2);
+    };
+    windowKarakas_->setText(twoLines(0));
+    windowNavamsa_->setText(twoLines(1));
+    windowKarakas_->setToolTip(window.size() > 0 ? FromUtf8(window[0]) : QString());
     windowKarakas_->setVisible(window.size() > 0);
     windowNavamsa_->setVisible(window.size() > 1);
 }
