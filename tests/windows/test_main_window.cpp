@@ -337,7 +337,7 @@ private slots:
                                                      "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
-                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian"}));
+                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuSevenKarakas", "mnuArudhaExceptions"}));
         QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }
