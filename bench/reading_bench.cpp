@@ -37,6 +37,20 @@ void WholeReading(benchmark::State& state) {
 }
 BENCHMARK(WholeReading);
 
+// The same reading with the Jaimini engines (houses, karakas, arudha padas
+// and the navamsa with its 36 captions), beside WholeReading.
+void JaiminiReading(benchmark::State& state) {
+    CalculationDriver driver;
+    driver.setWithJaimini(true);
+    int year = 1901;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
+        benchmark::DoNotOptimize(driver.records().jaimini.navamsa.report.lblGrahas[8].data());
+        year = year == 2050 ? 1901 : year + 1;
+    }
+}
+BENCHMARK(JaiminiReading);
+
 // A precise reading is almost all ERFA: the IAU 2000A nutation series
 // (eraNut00a, about 1,365 terms) and the Earth's series (eraEpv00) take over
 // four fifths of it, nearly all in sin/cos; the Moon, the seven planets and the
@@ -78,12 +92,14 @@ BENCHMARK(ReadingWithAyanamsa<Ephemeris::Formulas>)->Name("ReadingWithAyanamsa")
 // plain reading above: births across the years and latitudes up to 60°, so
 // that the Moon, the planets and the ascendant all end windows.
 // With `kDay`, also the birth's day in the chart's slices, as the results panel asks.
-template <Ephemeris kEphemeris, bool kDay = false>
+// With `kJaimini`, also how long the karakas and the navamsa hold.
+template <Ephemeris kEphemeris, bool kDay = false, bool kJaimini = false>
 void ReadingWithWindow(benchmark::State& state) {
     CalculationDriver driver;
     driver.setEphemeris(kEphemeris);
     driver.setWithWindow(true);
     driver.setWithDay(kDay);
+    driver.setWithJaimini(kJaimini);
     std::mt19937 random(17);
     std::vector<Entries> births;
     for (int i = 0; i < 64; ++i) {
@@ -103,6 +119,8 @@ BENCHMARK(ReadingWithWindow<Ephemeris::Formulas>)->Name("ReadingWithWindow/formu
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise>)->Name("ReadingWithWindow/precise")->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Formulas, true>)->Name("ReadingWithWindowAndDay/formulas")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise, true>)->Name("ReadingWithWindowAndDay/precise")->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadingWithWindow<Ephemeris::Formulas, false, true>)->Name("ReadingWithJaiminiWindow/formulas")->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadingWithWindow<Ephemeris::Precise, false, true>)->Name("ReadingWithJaiminiWindow/precise")->Unit(benchmark::kMillisecond);
 
 // The same on London's clock (its zone id and the tz database's offsets
 // around each birth), births in the weeks of its spring and autumn changes.

@@ -1,5 +1,7 @@
 #include "cli/batch.h"
 
+#include "core/aspects/rashi_drishti.h"
+#include "core/jaimini/chara_karakas.h"
 #include "core/time_window/window_text.h"
 
 #include "core/chart_files/chart_file.h"
@@ -44,6 +46,36 @@ LineRead ReadBoundedLine(std::istream& in, std::string& line, std::size_t limit)
         if (!sawEnd && got == 0 && line.empty() && !tooLong) return LineRead::End;
         return tooLong ? LineRead::TooLong : LineRead::Line;
     }
+}
+
+std::string SignList(std::initializer_list<int> first, const int* signs, std::size_t count) {
+    std::string text;
+    const auto add = [&text](int sign) {
+        if (!text.empty()) text += ", ";
+        text += sign >= 0 && sign < 12 ? kSigns[sign].sanskrit : "-";
+    };
+    for (int sign : first) add(sign);
+    for (std::size_t i = 0; i < count; ++i) add(signs[i]);
+    return text;
+}
+
+// The Jaimini columns of a reading line.
+void AppendJaimini(std::string& result, const ReadingRecords& records) {
+    const JaiminiRecord& j = records.jaimini;
+    if (!j.computed) return;
+    result += '\t';
+    for (std::size_t rank = 0; rank < j.karakas.order.size(); ++rank) {
+        if (rank > 0) result += ", ";
+        result.append(KarakaLabel(static_cast<int>(rank), j.karakas.scheme)).append(" ")
+            .append(records.positions.PlanetNames[j.karakas.order[rank]]);
+    }
+    result.append("\t").append(SignList({j.karakas.karakamsa}, nullptr, 0));
+    result.append("\t").append(SignList({}, j.arudhaPadas.data(), j.arudhaPadas.size()));
+    result.append("\t").append(SignList({j.navamsa.lagna}, j.navamsa.signs.data(), j.navamsa.signs.size()));
+    const JaiminiWindowRecord& w = records.jaiminiWindow;
+    if (w.computed)
+        for (const HoldingWindow* h : {&w.karakas, &w.navamsa})
+            result.append("\t").append(EdgeClockText(h->from)).append("\t").append(EdgeClockText(h->until));
 }
 
 // Writes what is held; false when the output failed, with the system's
@@ -110,15 +142,18 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
         for (const HoldingWindow* w : {&window.reading, &window.chart})
             result.append("\t").append(EdgeClockText(w->from)).append("\t").append(EdgeClockText(w->until))
                 .append("\t").append(BeyondText(w->from, true)).append("\t").append(BeyondText(w->until, false));
+    AppendJaimini(result, driver.records());
     return result;
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
-             bool window, std::optional<AyanamsaChoice> ayanamsa) {
+             bool window, std::optional<AyanamsaChoice> ayanamsa, std::optional<JaiminiChoices> jaimini) {
     CalculationDriver driver;
     driver.setAyanamsa(ayanamsa);
     driver.setWithWindow(window);
     driver.setZoneClock(&places::TheZoneClock());
+    driver.setWithJaimini(jaimini.has_value());
+    if (jaimini) driver.SetJaiminiChoices(*jaimini);
     driver.setEphemeris(ephemeris);
     driver.SetRule(rule);
     bool anyFailed = false;

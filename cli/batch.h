@@ -27,9 +27,14 @@ std::string FailureText(std::string_view what, int error);
 // the exit status: 0 all read, 1 a line failed, 3 the input could not be read
 // or the output not written (the reason then goes to `err`). With `window`,
 // each reading line ends with eight more columns: the reading's from, until,
-// before and after, then the chart's.
+// before and after, then the chart's. With `jaimini`, four more: the karakas
+// ("AK Moon, AmK Saturn, …"), the karakamsa, the arudha padas A1 .. A12 and
+// the navamsa signs (the lagna's, then the nine bodies'), comma-separated;
+// with both, four more after those: the karakas' and the navamsa's from and
+// until.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
              AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false,
-             std::optional<AyanamsaChoice> ayanamsa = std::nullopt);
+             std::optional<AyanamsaChoice> ayanamsa = std::nullopt,
+             std::optional<JaiminiChoices> jaimini = std::nullopt);
 
 } // namespace rashi

@@ -1,5 +1,8 @@
 #include "cli/report_json.h"
 
+#include "cli/jaimini_json.h"
+#include "cli/window_json.h"
+
 #include "core/aspects/rashi_drishti.h"
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/moon/birth_moment.h"
@@ -44,6 +47,8 @@ std::string_view LimitKey(WindowLimit limit) {
     return "change";
 }
 
+} // namespace
+
 Json HoldingJson(const HoldingWindow& w) {
     return {
         {"from", EdgeClockText(w.from)},
@@ -60,6 +65,8 @@ Json HoldingJson(const HoldingWindow& w) {
         {"after_lines_changed", LinesJson(w.until)},
     };
 }
+
+namespace {
 
 // "window": the reading's and the chart's first and last minute and what
 // changes one minute beyond each.
@@ -125,7 +132,9 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
     };
     if (b.Ayanamsa.named())
         reading["ayanamsa"] = {{"name", AyanamsaKey(b.Ayanamsa)}, {"degrees", -records.chart.ApparentAyanamsa}};
+    AddJaiminiJson(reading, records);
     if (records.window.computed) reading["window"] = WindowJson(records.window);
+    if (records.window.computed && records.jaiminiWindow.computed) AddJaiminiWindowJson(reading["window"], records.jaiminiWindow);
     // Texts from chart files are decoded to UTF-8; replace anything that is
     // not, rather than fail.
     return reading.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";

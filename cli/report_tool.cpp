@@ -11,6 +11,9 @@
 #include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
 #include "core/imports/imported_birth.h"
+#include "core/jaimini/jaimini_text.h"
+#include "core/jaimini/navamsa_view.h"
+#include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
@@ -258,6 +261,13 @@ std::string PlaceList(const std::string& text) {
     return lines;
 }
 
+JaiminiChoices JaiminiChoicesOf(const ToolOptions& options) {
+    JaiminiChoices choices;
+    choices.karakaScheme = options.karakas == "7" ? 7 : 8;
+    choices.arudhaExceptions = options.arudhaExceptions != "off";
+    return choices;
+}
+
 } // namespace
 
 std::string ReportText(const Report& report) {
@@ -269,9 +279,13 @@ std::string ReportText(const Report& report) {
     return text;
 }
 
-std::string ToolText(const ReadingRecords& records) {
-    std::string text = ReportText(records.report);
+std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) {
+    const bool haveNavamsa = navamsa && records.jaimini.computed;
+    std::string text = ReportText(haveNavamsa ? records.jaimini.navamsa.report : records.report);
+    if (jaimini)
+        for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
     return text;
 }
 
@@ -290,7 +304,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                 options.svg)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
-                            *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options));
+                            *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options),
+                            options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt);
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -322,14 +337,20 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setWithWindow(options.window);
         driver.setZoneClock(&places::TheZoneClock());
         driver.setAyanamsa(ChosenAyanamsa(options));
+        // The JSON object always carries the Jaimini reading.
+        const bool jaimini = options.jaimini || options.navamsa || options.json;
+        driver.setWithJaimini(jaimini);
+        driver.SetJaiminiChoices(JaiminiChoicesOf(options));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
-        WriteDrawings(options, driver.records());
+        // --navamsa draws the navamsa chart and its reading.
+        WriteDrawings(options, options.navamsa ? NavamsaView(driver.records()) : driver.records());
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
         else zoneNote = ImportedZoneNote(entries);
-        const std::string text = options.json ? ReportJson(driver.records(), zoneNote) : ToolText(driver.records());
+        const std::string text = options.json ? ReportJson(driver.records(), zoneNote)
+                                              : ToolText(driver.records(), options.navamsa, options.jaimini);
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';

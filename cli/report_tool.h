@@ -19,7 +19,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 // The 36 captions, one per line, in report order.
 std::string ReportText(const Report& report);
 
-// The 36 captions, then the window's two lines when it was computed.
-std::string ToolText(const ReadingRecords& records);
+// The 36 captions (the navamsa's with `navamsa`), the Jaimini lines with
+// `jaimini` when they were computed, then the window's lines when it was.
+std::string ToolText(const ReadingRecords& records, bool navamsa = false, bool jaimini = false);
 
 } // namespace rashi

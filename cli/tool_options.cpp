@@ -67,6 +67,17 @@ constexpr std::string_view kFooter =
     "--json adds them as \"window\" and\n"
     "--batch as eight more columns (reading from, until, before, after, then the\n"
     "chart's).\n\n"
+    "--jaimini adds lines after the 36 captions: the chara karakas (the bodies\n"
+    "ranked by the degrees travelled in their signs, Rahu's counted backwards;\n"
+    "--karakas 7 leaves Rahu out), the karakamsa (the Atmakaraka's navamsa sign),\n"
+    "how the Atmakaraka and Amatyakaraka stand, the arudha padas AL, A2 .. A11, UL\n"
+    "(--arudha-exceptions off counts without the 10th and 4th), and the houses\n"
+    "each body aspects counted from the lagna. --navamsa prints the 36 captions of\n"
+    "the navamsa (D9) chart instead of the birth chart's. With --window both add\n"
+    "how long the karakas and the navamsa hold. --json always carries\n"
+    "\"aspected_houses\", \"karakas\", \"karakamsa\", \"arudha_padas\" and\n"
+    "\"navamsa\"; --batch --jaimini adds four columns (karakas, karakamsa, arudha\n"
+    "padas, navamsa signs with its lagna first), and with --window four more.\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -125,6 +136,16 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("NAME");
     app.add_flag("--window", o.window, "how far the birth time can move with the same signs")->group(output);
+    app.add_flag("--jaimini", o.jaimini, "add the karakas, the karakamsa, A1-A12 and the houses")->group(output);
+    app.add_flag("--navamsa", o.navamsa, "the navamsa (D9) chart's reading instead of the birth chart's")->group(output);
+    app.add_option("--karakas", o.karakas, "chara karakas: 8 (default, with Rahu) or 7")
+        ->group(output)
+        ->type_name("N")
+        ->check(CLI::IsMember({"8", "7"}));
+    app.add_option("--arudha-exceptions", o.arudhaExceptions, "the arudhas' two exceptions: on (default) or off")
+        ->group(output)
+        ->type_name("ON|OFF")
+        ->check(CLI::IsMember({"on", "off"}));
     app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
         ->group(output)
         ->type_name("RULE")

@@ -25,6 +25,10 @@ struct ToolOptions {
     bool precise = false;
     bool window = false;                 // the window of clock time in which the signs stay
     std::optional<std::string> ayanamsa; // a key of core/ayanamsa/ayanamsa_names.h, checked when parsed
+    bool jaimini = false;                // the karakas, the karakamsa, the arudha padas and the houses after the captions
+    bool navamsa = false;                // the navamsa's reading instead of the birth chart's
+    std::string karakas = "8";           // the karaka scheme: 8 (with Rahu) or 7
+    std::string arudhaExceptions = "on"; // the arudhas' two exceptions: on or off
     std::string rule = "ours";           // the rule of sign aspects: ours or classical
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
     std::optional<std::string> pdf;      // one A4 page: header, diagram, reading

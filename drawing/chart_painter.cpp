@@ -1,5 +1,7 @@
 #include "drawing/chart_painter.h"
 
+#include "core/jaimini/jaimini_text.h"
+
 #include "core/reading/reading_header.h"
 
 #include <QFontMetricsF>
@@ -218,6 +220,15 @@ ChartModel ChartModelOf(const ReadingRecords& records)
         body.name = FromUtf8(records.positions.PlanetNames[i]);
         body.degreeText = DegreeText(position);
         body.sign = SignOfPosition(position);
+        body.karaka = FromUtf8(KarakaTag(records, i));
+    }
+    if (records.jaimini.computed) {
+        model.arudhaLagna = records.jaimini.arudhaPadas[0];
+        model.upapada = records.jaimini.arudhaPadas[11];
+        if (records.jaimini.navamsaShown) {
+            model.chartName = QStringLiteral("Navamsa (D9)");
+            model.karakamsa = records.jaimini.karakas.karakamsa;
+        }
     }
     model.ascendantSign = SignOfPosition(records.ascendant.PositionText);
     model.ascendantText = DegreeText(records.ascendant.PositionText);
@@ -278,13 +289,24 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         if (sign == model.ascendantSign)
             lines.push_back({PlacedText::Ascendant, -1, QStringLiteral("Asc ") + model.ascendantText,
                              colours.ascendant, true});
+        // The arudha lagna, the upapada and the karakamsa, where they fall.
+        QStringList marks;
+        if (sign == model.arudhaLagna)
+            marks << QStringLiteral("AL");
+        if (sign == model.upapada)
+            marks << QStringLiteral("UL");
+        if (sign == model.karakamsa)
+            marks << QStringLiteral("Karakamsa");
+        if (!marks.isEmpty())
+            lines.push_back({PlacedText::Ascendant, -1, marks.join(QLatin1Char(' ')), colours.signLabel, true});
         for (int i = 0; i < kReportRows; ++i) {
             const ChartBody& body = model.bodies[i];
             if (body.sign != sign)
                 continue;
             const bool chosen = i == options.chosenBody;
             const bool standsAspected = (aspected >> sign) & 1u;
-            lines.push_back({PlacedText::Body, i, body.shortName + QLatin1Char(' ') + body.degreeText,
+            const QString name = body.karaka.isEmpty() ? body.shortName : body.shortName + QLatin1Char(' ') + body.karaka;
+            lines.push_back({PlacedText::Body, i, name + QLatin1Char(' ') + body.degreeText,
                              chosen ? colours.arrow : standsAspected ? colours.highlighted : colours.text,
                              chosen || standsAspected});
         }
@@ -297,7 +319,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         std::vector<CellLine> lines;
         if (!model.personName.isEmpty())
             lines.push_back({PlacedText::Title, -1, model.personName, colours.text, true});
-        lines.push_back({PlacedText::Title, -1, QStringLiteral("Rashi chart"), colours.lines, false});
+        lines.push_back({PlacedText::Title, -1, model.chartName, colours.lines, false});
         if (model.ascendantSign >= 0)
             lines.push_back({PlacedText::Title, -1,
                              QStringLiteral("Lagna ") +
@@ -308,6 +330,8 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         PlaceLines(lines, middle.adjusted(inset, inset, -inset, -inset), int(base * 1.15), options, layout.texts);
     } else {
         QString title = RuleCaption(model);
+        if (model.karakamsa >= 0 || model.chartName != QStringLiteral("Rashi chart"))
+            title = model.chartName + QStringLiteral(" \u00B7 ") + title;
         if (!model.personName.isEmpty())
             title = model.personName + QStringLiteral(" \u00B7 ") + title;
         PlaceLines({{PlacedText::Title, -1, title, colours.signLabel, false}},

@@ -25,6 +25,7 @@ struct ChartBody {
     QString name;       // "Sun"
     QString degreeText; // "16°31′", within the sign
     int sign = -1;      // 0 Aries .. 11 Pisces; -1 unknown
+    QString karaka;     // "AK" .. "DK", or empty
 };
 
 struct ChartModel {
@@ -34,6 +35,10 @@ struct ChartModel {
     AspectRule rule = kSameQualityRule;
     QString ruleTitle;
     QString personName;
+    QString chartName = QStringLiteral("Rashi chart"); // or "Navamsa (D9)"
+    int arudhaLagna = -1; // AL's sign, or -1
+    int upapada = -1;     // UL's sign, or -1
+    int karakamsa = -1;   // marked in the navamsa chart
 };
 
 ChartModel ChartModelOf(const ReadingRecords& records);

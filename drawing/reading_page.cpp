@@ -1,5 +1,8 @@
 #include "drawing/reading_page.h"
 
+#include "core/jaimini/jaimini_text.h"
+#include "core/time_window/jaimini_window_text.h"
+
 #include "core/reading/calculation_driver.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/reading/reading_header.h"
@@ -97,7 +100,9 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
                       FromUtf8(field.value), PageFont(options, 9), colours.text) + 1;
     }
     // How far the birth time can move, when the reading found it.
-    const std::vector<std::string> window = WindowLines(records.window);
+    std::vector<std::string> window = WindowLines(records.window);
+    for (std::string& line : JaiminiWindowLines(records.jaiminiWindow))
+        window.push_back(std::move(line));
     if (!window.empty())
         y += 4;
     for (std::size_t i = 0; i < window.size(); ++i) {
@@ -115,10 +120,19 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         y += DrawWrapped(painter, QRectF(page.left(), y, page.width(), 0), line.left(notes), font, colour);
         y += DrawWrapped(painter, QRectF(page.left() + 12, y, page.width() - 12, 0), line.mid(notes + 1), font, colour) + 1;
     }
+    // The Jaimini lines: the karakas, the karakamsa and the arudha padas.
+    const std::vector<std::string> jaimini = JaiminiPanelLines(records);
+    if (!jaimini.empty())
+        y += 4;
+    for (const std::string& line : jaimini)
+        y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), FromUtf8(line), PageFont(options, 8),
+                      colours.text) + 1;
     y += 10;
 
     // The diagram, centred.
-    const double side = std::min(page.width() * 0.58, 300.0);
+    // Smaller when the lines above leave the rows below too little room.
+    const double rowsNeed = kReportRows * 4 * QFontMetricsF(PageFont(options, 8)).lineSpacing();
+    const double side = std::max(160.0, std::min({page.width() * 0.58, 300.0, page.bottom() - y - 14 - rowsNeed}));
     PaintChart(painter, QRectF(page.center().x() - side / 2, y, side, side), ChartModelOf(records), options);
     y += side + 14;
 
@@ -131,10 +145,15 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         const double nameWidth = QFontMetricsF(bold).horizontalAdvance(FromUtf8(report.lblPlanets[i])) + 12;
         DrawLine(painter, QRectF(page.left(), line, nameWidth, 0), FromUtf8(report.lblPlanets[i]), bold,
                  colours.lines);
+        // The karaka beside the position, the houses beside the aspect line.
+        const std::string karaka = KarakaTag(records, i);
+        const std::string houses = HousesNote(records, i);
         line += DrawLine(painter, QRectF(page.left() + nameWidth, line, page.width() - nameWidth, 0),
-                         FromUtf8(report.lblPlanets_Position[i]), bold, colours.ascendant);
+                         FromUtf8(report.lblPlanets_Position[i] + (karaka.empty() ? "" : "   " + karaka)), bold,
+                         colours.ascendant);
         line += DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0),
-                         FromUtf8(report.lblAspects[i]), PageFont(options, 8), colours.text);
+                         FromUtf8(report.lblAspects[i] + (houses.empty() ? "" : "  (" + houses + ")")),
+                         PageFont(options, 8), colours.text);
         DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0), FromUtf8(report.lblGrahas[i]),
                  PageFont(options, 8), colours.text);
         y += rowStep;

@@ -214,6 +214,21 @@ void frmMain::buildOptionsMenu()
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
+    // The Jaimini reading's two choices.
+    mnuOptions->addSeparator();
+    QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", QStringLiteral("Seven Chara &Karakas (without Rahu)"));
+    QAction* mnuExceptions =
+        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("&Arudha Padas with the 10th and 4th Exceptions"));
+    for (QAction* choice : {mnuSeven, mnuExceptions})
+        choice->setCheckable(true);
+    connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuSeven, mnuExceptions] {
+        const QSignalBlocker blockSeven(mnuSeven);
+        const QSignalBlocker blockExceptions(mnuExceptions);
+        mnuSeven->setChecked(results_->jaiminiChoices().karakaScheme == 7);
+        mnuExceptions->setChecked(results_->jaiminiChoices().arudhaExceptions);
+    });
+    connect(mnuSeven, &QAction::toggled, results_, &ResultsPanel::useSevenKarakas);
+    connect(mnuExceptions, &QAction::toggled, results_, &ResultsPanel::useArudhaExceptions);
 }
 
 void frmMain::buildHelpMenu()

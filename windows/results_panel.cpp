@@ -4,6 +4,9 @@
 #include "windows/chart_folder.h"
 
 #include "core/aspects/chart_description.h"
+#include "core/jaimini/jaimini_text.h"
+#include "core/jaimini/navamsa_view.h"
+#include "core/time_window/jaimini_window_text.h"
 #include "core/reading/reading_header.h"
 #include "places/zone_clock.h"
 #include "core/time_window/time_window.h"
@@ -16,6 +19,7 @@
 #include "windows/program_settings.h"
 #include "windows/wrapping_label.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QGridLayout>
@@ -66,6 +70,7 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     driver_.setWithDay(true);
     // On the place's clock as it went, across a change of daylight saving.
     driver_.setZoneClock(&places::TheZoneClock());
+    driver_.setWithJaimini(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -78,6 +83,17 @@ void ResultsPanel::loadSettings()
     if (const auto stored = RuleFromKey(rule); stored && *stored != driver_.rule())
         driver_.SetRule(*stored);
     style_ = ChartStyleFromKey(settings.value(QLatin1String(kStyleKey)).toString());
+    JaiminiChoices choices;
+    choices.karakaScheme = settings.value(QLatin1String(kKarakasKey)).toInt() == 7 ? 7 : 8;
+    choices.arudhaExceptions = settings.value(QLatin1String(kArudhaExceptionsKey), true).toBool();
+    if (choices != driver_.jaiminiChoices())
+        driver_.SetJaiminiChoices(choices);
+}
+
+JaiminiChoices ResultsPanel::jaiminiChoices()
+{
+    loadSettings();
+    return driver_.jaiminiChoices();
 }
 
 AspectRuleChoice ResultsPanel::rule()
@@ -133,6 +149,8 @@ void ResultsPanel::buildWindowLines()
     };
     windowReading_ = makeWindowLine(QStringLiteral("windowReading"));
     windowChart_ = makeWindowLine(QStringLiteral("windowChart"));
+    windowKarakas_ = makeWindowLine(QStringLiteral("windowKarakas"));
+    windowNavamsa_ = makeWindowLine(QStringLiteral("windowNavamsa"));
 }
 
 // Below the diagram: the birth's day, slice by slice, and what the chosen one would change.
@@ -185,10 +203,22 @@ QGridLayout* ResultsPanel::buildCaptions()
         auto* sentences = new QVBoxLayout;
         for (QVBoxLayout* column : {names, sentences})
             column->setSpacing(1);
+        // The karaka beside the name's position, the houses beside the aspect line.
+        lblKarakas[i] = makeLabel({}, QStringLiteral("lblKarakas_%1").arg(i), kPositionColour, false);
+        lblHouses[i] = makeLabel({}, QStringLiteral("lblHouses_%1").arg(i), kGrahaColour, false);
+        auto* positionLine = new QHBoxLayout;
+        positionLine->setSpacing(6);
+        positionLine->addWidget(lblPlanets_Position[i]);
+        positionLine->addWidget(lblKarakas[i]);
+        positionLine->addStretch(1);
+        auto* aspectLine = new QHBoxLayout;
+        aspectLine->setSpacing(8);
+        aspectLine->addWidget(lblAspects[i], 1);
+        aspectLine->addWidget(lblHouses[i], 0, Qt::AlignTop);
         names->addWidget(lblPlanets[i]);
-        names->addWidget(lblPlanets_Position[i]);
+        names->addLayout(positionLine);
         names->addStretch(1);
-        sentences->addWidget(lblAspects[i]);
+        sentences->addLayout(aspectLine);
         sentences->addWidget(lblGrahas[i]);
         sentences->addStretch(1);
         grid->addLayout(names, 2 * i, 0);
@@ -242,6 +272,14 @@ void ResultsPanel::ensureBuilt()
 
     auto* captions = new QVBoxLayout;
     captions->addLayout(grid);
+    // Under the rows: the karakas, the karakamsa, the arudha padas.
+    jaiminiLines_ = new WrappingLabel({}, this);
+    jaiminiLines_->setObjectName(QStringLiteral("jaiminiLines"));
+    jaiminiLines_->setAccessibleName(QStringLiteral("Karakas and arudha padas"));
+    jaiminiLines_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetTextColour(jaiminiLines_, kHeaderLabelColour);
+    captions->addSpacing(6);
+    captions->addWidget(jaiminiLines_);
     captions->addStretch(1);
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
@@ -255,6 +293,15 @@ void ResultsPanel::ensureBuilt()
     body->addLayout(captions, 0);
 
     auto* buttons = new QHBoxLayout;
+    chkNavamsa_ = new QCheckBox(QStringLiteral("Navamsa (D&9)"), this);
+    chkNavamsa_->setObjectName(QStringLiteral("chkNavamsa"));
+    chkNavamsa_->setAccessibleName(QStringLiteral("Show the navamsa chart"));
+    chkNavamsa_->setToolTip(QStringLiteral("The navamsa (D9) chart and its whole Rashi Drishti reading"));
+    QPalette palette = chkNavamsa_->palette();
+    palette.setColor(QPalette::WindowText, kHeaderLabelColour);
+    chkNavamsa_->setPalette(palette);
+    connect(chkNavamsa_, &QCheckBox::toggled, this, &ResultsPanel::showNavamsa);
+    buttons->addWidget(chkNavamsa_);
     buttons->addStretch(1);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
@@ -267,6 +314,8 @@ void ResultsPanel::ensureBuilt()
     lines_->setSpacing(2);
     lines_->addWidget(windowReading_);
     lines_->addWidget(windowChart_);
+    lines_->addWidget(windowKarakas_);
+    lines_->addWidget(windowNavamsa_);
     column->addLayout(lines_);
     column->addLayout(body, 1);
 
@@ -291,7 +340,8 @@ void ResultsPanel::ensureBuilt()
     panel->addLayout(buttons);
 
     QWidget::setTabOrder(chart_, dayStrip_);
-    QWidget::setTabOrder(dayStrip_, cmdSave);
+    QWidget::setTabOrder(dayStrip_, chkNavamsa_);
+    QWidget::setTabOrder(chkNavamsa_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -366,10 +416,12 @@ void ResultsPanel::showReading()
 {
     const bool first = !built_;
     ensureBuilt();
+    if (navamsa_)
+        navamsaView_ = NavamsaView(driver_.records());
     fillHeader();
     fillWindowLines();
     fillCaptions();
-    chart_->setModel(ChartModelOf(driver_.records()));
+    chart_->setModel(ChartModelOf(shown()));
     chart_->chooseBody(-1);
     dayStrip_->setDay(driver_.records().day);
     dayStrip_->setVisible(driver_.records().day.computed);
@@ -441,7 +493,8 @@ void ResultsPanel::fillWindowLines()
 
 void ResultsPanel::fillCaptions()
 {
-    const Report& report = driver_.report();
+    const Report& report = shown().report;
+    fillJaimini();
     for (int i = 0; i < kReportRows; ++i) {
         lblPlanets[i]->setText(FromUtf8(report.lblPlanets[i]));
         lblPlanets_Position[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
@@ -466,7 +519,8 @@ QRect ResultsPanel::rowBand(int body) const
     if (!built_ || body < 0 || body >= kReportRows)
         return {};
     QRect band;
-    for (QLabel* label : {lblPlanets[body], lblPlanets_Position[body], lblAspects[body], lblGrahas[body]})
+    for (QLabel* label : {lblPlanets[body], lblPlanets_Position[body], lblAspects[body], lblGrahas[body], lblKarakas[body],
+                          lblHouses[body]})
         band |= label->geometry();
     return band.adjusted(-6, -2, 6, 2);
 }
@@ -526,7 +580,7 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
 
 void ResultsPanel::describeChart()
 {
-    const std::string text = DescribeChosenBody(driver_.records(), chosenBody());
+    const std::string text = DescribeChosenBody(shown(), chosenBody());
     chart_->setAccessibleDescription(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
@@ -545,10 +599,12 @@ void ResultsPanel::setRule(AspectRuleChoice rule)
     driver_.SetRule(rule);
     if (built_ && hasReading()) {
         const int chosen = chosenBody();
+        if (navamsa_)
+            navamsaView_ = NavamsaView(driver_.records());
         fillHeader();
         fillWindowLines();
         fillCaptions();
-        chart_->setModel(ChartModelOf(driver_.records()));
+        chart_->setModel(ChartModelOf(shown()));
         chart_->chooseBody(chosen);
         describeChart();
     }
@@ -604,7 +660,7 @@ void ResultsPanel::print()
         dialogs_.message(QStringLiteral("The reading could not be printed."), MessageIcon::Critical);
         return;
     }
-    PaintPageOnDevice(painter, printer, printer.resolution(), driver_.records(), shownOptions());
+    PaintPageOnDevice(painter, printer, printer.resolution(), shown(), shownOptions());
     painter.end();
 }
 
@@ -639,7 +695,7 @@ void ResultsPanel::exportPdf()
 {
     keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
            QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
-               return WriteReadingPdf(FileSystemName(name), driver_.records(), options);
+               return WriteReadingPdf(FileSystemName(name), shown(), options);
            });
 }
 
@@ -650,8 +706,8 @@ void ResultsPanel::saveChartPicture()
            QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
                const std::string path = FileSystemName(name);
                return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
-                          ? WriteChartSvg(path, driver_.records(), options)
-                          : WriteChartPng(path, driver_.records(), options);
+                          ? WriteChartSvg(path, shown(), options)
+                          : WriteChartPng(path, shown(), options);
            });
 }
 
@@ -659,7 +715,91 @@ void ResultsPanel::copyReading()
 {
     if (!hasReading())
         return;
-    QGuiApplication::clipboard()->setText(FromUtf8(ReadingText(driver_.records())));
+    QGuiApplication::clipboard()->setText(FromUtf8(ReadingText(shown())));
+}
+
+const ReadingRecords& ResultsPanel::shown() const
+{
+    return navamsa_ && navamsaView_.jaimini.navamsaShown ? navamsaView_ : driver_.records();
+}
+
+void ResultsPanel::fillJaimini()
+{
+    const ReadingRecords& records = shown();
+    for (int i = 0; i < kReportRows; ++i) {
+        lblKarakas[i]->setText(FromUtf8(KarakaTag(records, i)));
+        lblHouses[i]->setText(FromUtf8(HousesNote(records, i)));
+    }
+    QStringList lines;
+    for (const std::string& line : JaiminiPanelLines(records))
+        lines << FromUtf8(line);
+    jaiminiLines_->setText(lines.join(QLatin1Char('\n')));
+    jaiminiLines_->setVisible(!lines.isEmpty());
+    const std::vector<std::string> window = JaiminiWindowLines(driver_.records().jaiminiWindow);
+    // As the lines above: the span on one line, what changes beyond it on the next.
+    const auto twoLines = [&window](std::size_t index) {
+        if (index >= window.size())
+            return QString();
+        const QString line = FromUtf8(window[index]);
+        const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
+        if (notes < 0 || !line.endsWith(QStringLiteral(").")))
+            return line;
+        return line.left(notes) + QStringLiteral("\n    ") + line.mid(notes + 2).chopped(2);
+    };
+    windowKarakas_->setText(twoLines(0));
+    windowNavamsa_->setText(twoLines(1));
+    windowKarakas_->setToolTip(window.size() > 0 ? FromUtf8(window[0]) : QString());
+    windowKarakas_->setVisible(window.size() > 0);
+    windowNavamsa_->setVisible(window.size() > 1);
+}
+
+void ResultsPanel::refill()
+{
+    if (!built_ || !hasReading())
+        return;
+    const int chosen = chosenBody();
+    if (navamsa_)
+        navamsaView_ = NavamsaView(driver_.records());
+    fillCaptions();
+    chart_->setModel(ChartModelOf(shown()));
+    chart_->chooseBody(chosen);
+    describeChart();
+}
+
+void ResultsPanel::setJaiminiChoices(const JaiminiChoices& choices)
+{
+    loadSettings();
+    ProgramSettings settings;
+    settings.setValue(QLatin1String(kKarakasKey), choices.karakaScheme);
+    settings.setValue(QLatin1String(kArudhaExceptionsKey), choices.arudhaExceptions);
+    if (choices == driver_.jaiminiChoices())
+        return;
+    driver_.SetJaiminiChoices(choices);
+    refill();
+}
+
+void ResultsPanel::useSevenKarakas(bool seven)
+{
+    JaiminiChoices choices = jaiminiChoices();
+    choices.karakaScheme = seven ? 7 : 8;
+    setJaiminiChoices(choices);
+}
+
+void ResultsPanel::useArudhaExceptions(bool exceptions)
+{
+    JaiminiChoices choices = jaiminiChoices();
+    choices.arudhaExceptions = exceptions;
+    setJaiminiChoices(choices);
+}
+
+void ResultsPanel::showNavamsa(bool navamsa)
+{
+    if (navamsa == navamsa_)
+        return;
+    navamsa_ = navamsa;
+    if (chkNavamsa_ && chkNavamsa_->isChecked() != navamsa)
+        chkNavamsa_->setChecked(navamsa);
+    refill();
 }
 
 } // namespace rashi

@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -39,6 +40,9 @@ public:
     bool isBuilt() const { return built_; }
 
     AspectRuleChoice rule();
+    JaiminiChoices jaiminiChoices();
+    // Whether the navamsa chart is shown instead of the birth chart.
+    bool navamsaShown() const { return navamsa_; }
     ChartStyle diagramStyle();
     int chosenBody() const;
     // Where the chosen body's row is marked; empty when none is chosen.
@@ -59,6 +63,8 @@ public:
     // Settings keys, under the program's organisation and name.
     static constexpr const char* kRuleKey = "chart/rule";
     static constexpr const char* kStyleKey = "chart/style";
+    static constexpr const char* kKarakasKey = "jaimini/karakas";                   // 7 or 8
+    static constexpr const char* kArudhaExceptionsKey = "jaimini/arudhaExceptions"; // true or false
 
 public slots:
     // File › Print…: one page through the printer the user chooses.
@@ -75,6 +81,12 @@ public slots:
     // South or North Indian diagram. Remembered.
     void setDiagramStyle(rashi::ChartStyle style);
     void useNorthIndianStyle(bool north);
+    // Seven karakas (without Rahu) or eight; the arudhas with or without
+    // their two exceptions. Remembered.
+    void useSevenKarakas(bool seven);
+    void useArudhaExceptions(bool exceptions);
+    // The navamsa chart and its reading instead of the birth chart's.
+    void showNavamsa(bool navamsa);
     // A report row, or -1: shades its sign and the signs it aspects.
     void chooseBody(int body);
 
@@ -96,6 +108,14 @@ private:
     QGridLayout* buildCaptions();
     void buildButtons();
     void fillCaptions();
+    // The karakas beside the names, the houses beside the aspect lines, the
+    // Jaimini lines under the rows and the karakas' and navamsa's windows.
+    void fillJaimini();
+    void setJaiminiChoices(const JaiminiChoices& choices);
+    // The reading on show: the driver's, or its navamsa view.
+    const ReadingRecords& shown() const;
+    // Everything that shows the reading, again (after a choice changed it).
+    void refill();
     void fillHeader();
     // The two lines of how far the birth time can move.
     void fillWindowLines();
@@ -140,6 +160,14 @@ private:
     std::array<QLabel*, kReportRows> lblPlanets_Position{};
     std::array<QLabel*, kReportRows> lblAspects{};
     std::array<QLabel*, kReportRows> lblGrahas{};
+    std::array<QLabel*, kReportRows> lblKarakas{};
+    std::array<QLabel*, kReportRows> lblHouses{};
+    QLabel* jaiminiLines_ = nullptr;
+    QLabel* windowKarakas_ = nullptr;
+    QLabel* windowNavamsa_ = nullptr;
+    QCheckBox* chkNavamsa_ = nullptr;
+    bool navamsa_ = false;
+    ReadingRecords navamsaView_;
 };
 
 } // namespace rashi

@@ -39,14 +39,12 @@ int SignOfPosition(std::string_view position) {
     return -1;
 }
 
-void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
-    const PositionTable& table = records.positions;
+void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, Report& report) {
     std::array<int, kReportRows> signOf{};
     for (int i = 0; i < kReportRows; ++i) signOf[i] = SignOfPosition(table.PlanetPositions[i]);
 
     // Captions are rebuilt in place: a driver that runs many readings keeps
     // their buffers.
-    Report& report = records.report;
     std::string signs;
     std::string planets;
     for (int i = 0; i < kReportRows; ++i) {
@@ -71,6 +69,10 @@ void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
         else
             grahas.append(" has Rashi Drishti with ").append(planets).append(".");
     }
+}
+
+void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
+    EvaluateRashiDrishti(records.positions, rule, records.report);
     records.front = Panel::Results;
 }
 

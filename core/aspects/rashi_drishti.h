@@ -93,6 +93,10 @@ std::string_view RuleTitle(AspectRuleChoice rule);
 // or -1 when it names no sign.
 int SignOfPosition(std::string_view position);
 
+// The 36 captions of a table of positions: the birth chart's, or another
+// chart's (the navamsa) made the same way.
+void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, Report& report);
+
 // Reads records.positions; writes records.report and brings the results to the front.
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule = kSameQualityRule);
 

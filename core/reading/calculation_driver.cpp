@@ -4,12 +4,17 @@
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/entries/entry_lists.h"
+#include "core/jaimini/arudha_padas.h"
+#include "core/jaimini/aspected_houses.h"
+#include "core/jaimini/chara_karakas.h"
+#include "core/jaimini/navamsa.h"
 #include "core/records/trim.h"
 #include "core/moon/moon_position.h"
 #include "core/planets/planet_ayanamsa.h"
 #include "core/planets/position_table.h"
 #include "core/precise/precise_reading.h"
 #include "core/time_window/day_slices.h"
+#include "core/time_window/jaimini_window.h"
 #include "core/time_window/time_window.h"
 
 #include <charconv>
@@ -119,12 +124,32 @@ void RunEngines(ReadingRecords& records) {
     RunStep([&] { EvaluateRashiDrishti(records, RuleTable(records.rule)); });
 }
 
+void RunJaiminiEngines(ReadingRecords& records) {
+    JaiminiRecord& jaimini = records.jaimini;
+    jaimini.computed = false;
+    jaimini.choices = records.jaiminiChoices;
+    RunStep([&] { ComputeAspectedHouses(records); });
+    RunStep([&] { ComputeCharaKarakas(records); });
+    RunStep([&] { ComputeArudhaPadas(records); });
+    RunStep([&] { ComputeNavamsa(records); });
+    jaimini.computed = true;
+}
+
 void CalculationDriver::SetRule(AspectRuleChoice rule) {
     records_.rule = rule;
     if (!hasReading_) return;
     EvaluateRashiDrishti(records_, RuleTable(rule));
-    // The rule decides which lines a change alters.
+    // The rule decides which lines a change alters, the houses aspected and
+    // which lord of two signs is the stronger.
     if (records_.window.computed) RunStep([&] { ComputeTimeWindow(records_); });
+    if (records_.jaimini.computed) RunJaiminiEngines(records_);
+}
+
+void CalculationDriver::SetJaiminiChoices(const JaiminiChoices& choices) {
+    records_.jaiminiChoices = choices;
+    if (!hasReading_ || !records_.jaimini.computed) return;
+    RunJaiminiEngines(records_);
+    if (records_.jaiminiWindow.computed) RunStep([&] { ComputeJaiminiWindow(records_); });
 }
 
 std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
@@ -143,6 +168,12 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (withWindow_) RunStep([&] { ComputeTimeWindow(records_); });
     records_.day = DaySlicesRecord{};
     if (withDay_) RunStep([&] { ComputeDaySlices(records_); });
+    // Kept in place when not asked for, so that a driver running many
+    // readings keeps their buffers; `computed` says whether they are current.
+    records_.jaimini.computed = false;
+    records_.jaiminiWindow.computed = false;
+    if (withJaimini_) RunJaiminiEngines(records_);
+    if (withJaimini_ && withWindow_) RunStep([&] { ComputeJaiminiWindow(records_); });
     hasReading_ = true;
     return std::nullopt;
 }

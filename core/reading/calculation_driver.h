@@ -24,6 +24,11 @@ void FillBirthRecord(const Entries& entries, const ReferenceTables& tables, Birt
 // from the ephemeris that records.ephemeris names.
 void RunEngines(ReadingRecords& records);
 
+// Runs the Jaimini engines on records whose positions and ascendant are
+// computed: the houses from the lagna, the karakas, the arudha padas and the
+// navamsa, with records.jaiminiChoices and records.rule.
+void RunJaiminiEngines(ReadingRecords& records);
+
 class CalculationDriver {
 public:
     // Validates the entries; on success runs the whole reading and returns
@@ -54,6 +59,16 @@ public:
     // (records().clock); without, at the birth's own offset throughout. The
     // clock must outlive the driver's readings.
     void setZoneClock(const ZoneClock* clock) { zoneClock_ = clock; }
+    // Whether readings also compute the Jaimini reading (records().jaimini)
+    // and, with the window, how long its karakas and navamsa hold
+    // (records().jaiminiWindow); off until asked.
+    void setWithJaimini(bool withJaimini) { withJaimini_ = withJaimini; }
+    bool withJaimini() const { return withJaimini_; }
+
+    // The karaka scheme and the arudhas' exceptions for this and later
+    // readings; the reading on show, if any, is evaluated again with them.
+    void SetJaiminiChoices(const JaiminiChoices& choices);
+    const JaiminiChoices& jaiminiChoices() const { return records_.jaiminiChoices; }
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
@@ -71,6 +86,7 @@ private:
     bool withDay_ = false;
     const ZoneClock* zoneClock_ = nullptr;
     std::optional<AyanamsaChoice> ayanamsa_;
+    bool withJaimini_ = false;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

@@ -1,5 +1,8 @@
 #include "core/reading/reading_header.h"
 
+#include "core/jaimini/jaimini_text.h"
+#include "core/time_window/jaimini_window_text.h"
+
 #include "core/time_window/window_text.h"
 
 #include "core/ayanamsa/ayanamsa_names.h"
@@ -109,8 +112,20 @@ std::string ReadingText(const ReadingRecords& records) {
     std::string text;
     for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
     text += "\n";
-    for (const std::string& line : ReportLines(records.report)) text.append(line).append("\n");
+    const std::vector<std::string> lines = ReportLines(records.report);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text.append(lines[i]);
+        // The houses beside each aspect line, the karaka beside each name.
+        const int row = static_cast<int>(i / 4);
+        const std::string beside = i % 4 == 0 ? KarakaTag(records, row) : i % 4 == 2 ? HousesNote(records, row) : "";
+        if (!beside.empty()) text.append(" (").append(beside).append(")");
+        text.append("\n");
+    }
+    const std::vector<std::string> jaimini = JaiminiPanelLines(records);
+    if (!jaimini.empty()) text += "\n";
+    for (const std::string& line : jaimini) text.append(line).append("\n");
     return text;
 }
 

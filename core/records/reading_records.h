@@ -154,6 +154,62 @@ struct DaySlicesRecord {
     std::vector<DayMark> marks;
 };
 
+// The Jaimini reading: the houses each body aspects counted from the lagna,
+// the chara karakas, the arudha padas, the navamsa chart and its reading, and
+// how long the karakas and the navamsa hold when the birth time moves.
+inline constexpr int kMaxKarakas = 8;
+
+// The two choices of the Jaimini reading, set before a reading runs.
+struct JaiminiChoices {
+    int karakaScheme = 8;         // 8: Sun to Saturn and Rahu; 7: without Rahu
+    bool arudhaExceptions = true; // the 10th when the count lands on the house, the 4th when on its 7th
+    bool operator==(const JaiminiChoices&) const = default;
+};
+
+// The three houses (1..12, counted from the lagna's sign as house 1) of the
+// signs each report row aspects, in the order of the caption's signs
+// (Mesha first); 0 where the body's sign is not known.
+using AspectedHouses = std::array<std::array<int, 3>, kReportRows>;
+
+struct KarakaRecord {
+    int scheme = 8;
+    std::vector<int> order;                 // report rows, the Atmakaraka first
+    std::array<int, kReportRows> karakaOf{}; // the rank (0 = AK) of each report row, -1 for none
+    int karakamsa = -1;                     // the navamsa sign of the Atmakaraka
+};
+
+struct NavamsaRecord {
+    int lagna = -1;                     // the ascendant's navamsa sign
+    std::array<int, kReportRows> signs{}; // each report row's navamsa sign
+    PositionTable positions;            // nine times each longitude, as the birth chart's table
+    Report report;                      // the 36 captions of the navamsa signs
+    AspectedHouses houses;              // counted from the navamsa lagna
+};
+
+struct JaiminiRecord {
+    bool computed = false;  // false when the reading was run without it
+    JaiminiChoices choices; // the choices it was computed with
+    int lagna = -1;         // the ascendant's sign
+    AspectedHouses houses;
+    KarakaRecord karakas;
+    std::array<int, 12> arudhaPadas{}; // the sign of A1 (the arudha lagna) .. A12 (the upapada)
+    NavamsaRecord navamsa;
+    bool navamsaShown = false; // records made to show the navamsa chart (NavamsaView)
+};
+
+// How far the birth time can move with the same order of karakas and the same
+// navamsa signs (the nine bodies' and the lagna's).
+struct JaiminiWindowRecord {
+    bool computed = false;
+    int scheme = 8;
+    std::vector<int> karakaOrder;   // at the birth, the Atmakaraka first
+    int navamsaLagna = -1;          // at the birth
+    HoldingWindow karakas;
+    std::vector<int> karakasBefore; // the order one minute before the window, when it changes there
+    std::vector<int> karakasAfter;  // the order one minute after it
+    HoldingWindow navamsa;          // its edges' changes name navamsa signs
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -172,6 +228,9 @@ struct ReadingRecords {
     Report report;
     TimeWindowRecord window; // written only when the window is asked for
     DaySlicesRecord day;     // written only when the day's slices are asked for
+    JaiminiChoices jaiminiChoices; // chosen before the reading
+    JaiminiRecord jaimini;         // written only when the Jaimini reading is asked for
+    JaiminiWindowRecord jaiminiWindow; // written only when both it and the window are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
 };

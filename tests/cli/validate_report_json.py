@@ -29,6 +29,8 @@ cases = {
                                                     "--zone", "29", "--lat", "70:00N", "--lon", "0:0E", "--city", "A",
                                                     "--state", "B", "--country", "C", "--window"],
     "the classical rule": greenwich + ["--rule", "classical"],
+    "the Jaimini options": greenwich + ["--jaimini", "--karakas", "7", "--arudha-exceptions", "off", "--window"],
+    "the navamsa, precise, with the window": greenwich + ["--navamsa", "--precise", "--window", "--rule", "classical"],
     "the north chart style": greenwich + ["--chart", "north"],
     "a place of the atlas, war time": birth + ["--place", "Kolkata"],
     "a place with a row by hand": birth + ["--place", "Pune", "--zone", "34"],

@@ -345,7 +345,8 @@ private slots:
                                                      "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
-                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa"}));
+                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "-",
+                              "mnuSevenKarakas", "mnuArudhaExceptions"}));
         QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }

@@ -1,0 +1,39 @@
+#include "core/jaimini/aspected_houses.h"
+
+#include "core/jaimini/chart_signs.h"
+
+namespace rashi {
+
+AspectedHouses HousesFromLagna(const std::array<int, kReportRows>& signs, int lagna, const AspectRule& rule) {
+    AspectedHouses houses{};
+    for (int i = 0; i < kReportRows; ++i) {
+        if (signs[i] < 0 || lagna < 0) continue;
+        int n = 0;
+        for (int s = 0; s < 12 && n < 3; ++s)
+            if (rule[signs[i]] & (1u << s)) houses[i][n++] = HouseFrom(lagna, s);
+    }
+    return houses;
+}
+
+std::string HouseOrdinal(int house) {
+    const char* suffix = house == 1 ? "st" : house == 2 ? "nd" : house == 3 ? "rd" : "th";
+    return std::to_string(house) + suffix;
+}
+
+std::string HousesText(const std::array<int, 3>& houses) {
+    std::string text;
+    for (int house : houses) {
+        if (house <= 0) continue;
+        if (!text.empty()) text += ", ";
+        text += HouseOrdinal(house);
+    }
+    return text;
+}
+
+void ComputeAspectedHouses(ReadingRecords& records) {
+    JaiminiRecord& jaimini = records.jaimini;
+    jaimini.lagna = LagnaSign(records.ascendant);
+    jaimini.houses = HousesFromLagna(BodySigns(records.positions), jaimini.lagna, RuleTable(records.rule));
+}
+
+} // namespace rashi

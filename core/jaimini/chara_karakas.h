@@ -1,0 +1,35 @@
+#pragma once
+// The chara karakas: the bodies ranked by the degrees they have travelled in
+// their signs, highest first. Eight by default (Sun to Saturn and Rahu, Rahu's
+// degrees counted backwards); seven without Rahu. Ketu is never a karaka. An
+// exact tie goes by the report order.
+
+#include "core/aspects/rashi_drishti.h"
+#include "core/records/reading_records.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rashi {
+
+// "AK", "AmK", …: the label of a rank (0 = the Atmakaraka) in a scheme of 7 or 8.
+std::string_view KarakaLabel(int rank, int scheme);
+// "Atmakaraka", …: the same in full.
+std::string_view KarakaTitle(int rank, int scheme);
+
+// The report rows of a scheme's bodies ranked, the Atmakaraka first, from the
+// bodies' longitudes and signs (-1 for none: such a body is left out).
+std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
+                             const std::array<int, kReportRows>& signs, int scheme);
+
+// One sentence on how the Atmakaraka and the Amatyakaraka stand: in mutual
+// Rashi Drishti by the rule, in one sign, or neither.
+std::string AtmaAmatyaSentence(const KarakaRecord& karakas, const std::array<int, kReportRows>& signs,
+                               const std::array<std::string, kReportRows>& names, AspectRuleChoice rule);
+
+// Reads records.positions and records.jaiminiChoices; writes records.jaimini.karakas.
+void ComputeCharaKarakas(ReadingRecords& records);
+
+} // namespace rashi

@@ -1,0 +1,25 @@
+#include "core/jaimini/chart_signs.h"
+
+#include "core/aspects/rashi_drishti.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rashi {
+
+std::array<int, kReportRows> BodySigns(const PositionTable& table) {
+    std::array<int, kReportRows> signs{};
+    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfPosition(table.PlanetPositions[i]);
+    return signs;
+}
+
+int LagnaSign(const AscendantRecord& ascendant) { return SignOfPosition(ascendant.PositionText); }
+
+double DegreesTravelled(int reportRow, double longitude, int sign) {
+    // Within [0, 30) even where the text's sign and the number disagree by a
+    // rounding at the sign's edge.
+    const double within = std::clamp(longitude - 30.0 * sign, 0.0, std::nextafter(30.0, 0.0));
+    return reportRow == row::Rahu || reportRow == row::Ketu ? 30 - within : within;
+}
+
+} // namespace rashi

@@ -1,0 +1,34 @@
+#pragma once
+// The signs and degrees the Jaimini engines count with, read from the
+// records as the captions read them: a body's sign is the sign its position
+// text names, its degrees are its longitude less that sign's start.
+
+#include "core/records/reading_records.h"
+
+#include <array>
+
+namespace rashi {
+
+// Report rows by name, for the rules written down in this folder.
+namespace row {
+enum : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu };
+}
+
+// Each report row's sign, 0 (Mesha) .. 11 (Meena), -1 where its text names none.
+std::array<int, kReportRows> BodySigns(const PositionTable& table);
+
+// The ascendant's sign, -1 where its text names none.
+int LagnaSign(const AscendantRecord& ascendant);
+
+// Degrees a body has travelled in its sign, 0 <= d < 30: its longitude less
+// the start of `sign`; for the nodes, which move backwards, 30 less that.
+double DegreesTravelled(int reportRow, double longitude, int sign);
+
+// The whole-sign house (1..12) of `sign` counted from `lagna` as house 1; 0
+// when either is unknown.
+inline int HouseFrom(int lagna, int sign) {
+    if (lagna < 0 || sign < 0) return 0;
+    return (sign - lagna + 12) % 12 + 1;
+}
+
+} // namespace rashi

@@ -1,0 +1,166 @@
+// The Jaimini parts of the results panel: the karaka beside each name, the
+// houses beside each aspect line, the lines under the rows and under the
+// header, the navamsa switch, and the two choices kept between runs.
+
+#include "ui_helpers.h"
+#include "recording_dialogs.h"
+
+#include "core/jaimini/jaimini_text.h"
+#include "core/reading/calculation_driver.h"
+#include "core/reading/reading_header.h"
+#include "core/time_window/jaimini_window_text.h"
+#include "windows/chart_view.h"
+#include "windows/program_settings.h"
+#include "windows/results_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rashi;
+using namespace rashi::testing;
+
+namespace {
+
+QStringList Lines(const std::vector<std::string>& lines)
+{
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
+} // namespace
+
+class TestResultsJaimini : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<UiRecorder> dialogs;
+    std::unique_ptr<CalculationDriver> driver;
+    std::unique_ptr<ResultsPanel> panel;
+
+    void freshPanel()
+    {
+        panel.reset();
+        driver = std::make_unique<CalculationDriver>();
+        panel = std::make_unique<ResultsPanel>(*driver, *dialogs);
+        panel->resize(1100, 720);
+        panel->show();
+    }
+    void reading(const Birth& birth = Greenwich2000())
+    {
+        QVERIFY(!driver->Calculate(EntriesOf(birth)));
+        panel->showReading();
+        QApplication::processEvents();
+    }
+    QString text(const QString& name) const { return Child<QLabel>(*panel, name)->text(); }
+    ChartView* chart() const { return Child<ChartView>(*panel, "chartView"); }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
+        QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti Jaimini panel test"));
+    }
+    void init()
+    {
+        ProgramSettings().clear();
+        dialogs = std::make_unique<UiRecorder>();
+        freshPanel();
+    }
+    void cleanup()
+    {
+        panel.reset();
+        driver.reset();
+        dialogs.reset();
+        ProgramSettings().clear();
+    }
+
+    void karakasAndHousesBesideTheUnchangedCaptions()
+    {
+        reading();
+        const ReadingRecords& r = driver->records();
+        QVERIFY(r.jaimini.computed);
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(r.report)));
+        for (int i = 0; i < kReportRows; ++i) {
+            QCOMPARE(text(QStringLiteral("lblKarakas_%1").arg(i)), QString::fromStdString(KarakaTag(r, i)));
+            QCOMPARE(text(QStringLiteral("lblHouses_%1").arg(i)), QString::fromStdString(HousesNote(r, i)));
+            QCOMPARE(chart()->model().bodies[i].karaka, QString::fromStdString(KarakaTag(r, i)));
+        }
+        // The Sun at 16°31' Dhanus with Mesha rising: Mithuna, Kanya, Meena.
+        QCOMPARE(text("lblHouses_0"), QStringLiteral("houses 3rd, 6th, 12th"));
+        QCOMPARE(text("lblKarakas_7"), QStringLiteral("AK"));
+        QVERIFY(text("jaiminiLines").contains(QStringLiteral("Arudha padas: AL Dhanus, ")));
+        QCOMPARE(chart()->model().arudhaLagna, r.jaimini.arudhaPadas[0]);
+        QCOMPARE(chart()->model().upapada, r.jaimini.arudhaPadas[11]);
+        const QStringList window = Lines(JaiminiWindowLines(r.jaiminiWindow));
+        QCOMPARE(window.size(), 2);
+        QVERIFY(text("windowKarakas").startsWith(window[0].section(QStringLiteral(" (before: "), 0, 0) + "\n    before: "));
+        QVERIFY(text("windowNavamsa").startsWith(window[1].section(QStringLiteral(" (before: "), 0, 0) + "\n    before: "));
+        QVERIFY(text("windowNavamsa").endsWith(QStringLiteral("navamsa becomes Vrishabha")));
+        // Copy Reading: the houses beside the aspect line, the karaka beside the name.
+        panel->copyReading();
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY(copied.contains(QStringLiteral("Planet Sun aspects or has Rashi Drishti with Mithuna, Kanya, Meena. "
+                                               "(houses 3rd, 6th, 12th)\n")));
+        QVERIFY(copied.contains(QStringLiteral("North Node / Rahu (AK)\n")));
+        QVERIFY(copied.contains(window[0]));
+    }
+
+    void theNavamsaSwitch()
+    {
+        reading();
+        const QStringList birth = ResultCaptions(*panel);
+        auto* box = Child<QCheckBox>(*panel, "chkNavamsa");
+        QVERIFY(!box->accessibleName().isEmpty());
+        panel->chooseBody(1);
+        box->setChecked(true);
+        QVERIFY(panel->navamsaShown());
+        const NavamsaRecord& navamsa = driver->records().jaimini.navamsa;
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(navamsa.report)));
+        QCOMPARE(chart()->model().chartName, QStringLiteral("Navamsa (D9)"));
+        QCOMPARE(chart()->model().ascendantSign, navamsa.lagna);
+        QCOMPARE(chart()->model().karakamsa, driver->records().jaimini.karakas.karakamsa);
+        QCOMPARE(panel->chosenBody(), 1);
+        for (int i = 0; i < kReportRows; ++i)
+            QCOMPARE(chart()->model().bodies[i].sign, navamsa.signs[i]);
+        panel->copyReading();
+        QVERIFY(QApplication::clipboard()->text().contains(QString::fromStdString(navamsa.report.lblAspects[0])));
+        // The rule in force applies to the navamsa too.
+        panel->useClassicalRule(true);
+        QCOMPARE(ResultCaptions(*panel), Lines(ReportLines(driver->records().jaimini.navamsa.report)));
+        panel->useClassicalRule(false);
+        box->setChecked(false);
+        QCOMPARE(ResultCaptions(*panel), birth);
+        QCOMPARE(chart()->model().chartName, QStringLiteral("Rashi chart"));
+    }
+
+    void theChoicesAreAppliedAndRemembered()
+    {
+        reading();
+        const QString padas = text("jaiminiLines");
+        panel->useSevenKarakas(true);
+        QCOMPARE(driver->records().jaimini.karakas.scheme, 7);
+        QCOMPARE(text("lblKarakas_7"), QString()); // Rahu is no karaka of seven
+        QVERIFY(text("jaiminiLines").startsWith(QStringLiteral("Chara karakas (7): ")));
+        panel->useArudhaExceptions(false);
+        QVERIFY(text("jaiminiLines") != padas);
+        QCOMPARE(ProgramSettings().value(QLatin1String(ResultsPanel::kKarakasKey)).toInt(), 7);
+        QCOMPARE(ProgramSettings().value(QLatin1String(ResultsPanel::kArudhaExceptionsKey)).toBool(), false);
+
+        // The next run starts with them.
+        freshPanel();
+        reading();
+        QCOMPARE(panel->jaiminiChoices(), (JaiminiChoices{7, false}));
+        QCOMPARE(driver->records().jaimini.choices, (JaiminiChoices{7, false}));
+        QVERIFY(text("jaiminiLines").startsWith(QStringLiteral("Chara karakas (7): ")));
+    }
+};
+
+QTEST_MAIN(TestResultsJaimini)
+#include "test_results_jaimini.moc"
