@@ -40,7 +40,7 @@ public:
 
     const CalculationDriver& driver() const { return driver_; }
     // The results panel: print, export, picture, copy, rule and style slots.
-    ResultsPanel* resultsPanel() const { return results_; }
+    ResultsPanel* resultsPanel() const { return results(); }
     BrowserLauncher& launcher() { return launcher_; }
     // The chart file last opened or saved; the dialogs offer its name next.
     const QString& chartFileName() const { return chartFileName_; }
@@ -99,7 +99,8 @@ private:
 
     QStackedWidget* panels_ = nullptr;
     InputPanel* input_ = nullptr;     // Frame1
-    ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
+    ResultsPanel* results() const;
+    mutable ResultsPanel* results_ = nullptr; // Frame2: made when first needed
     LinkLabel* Label8 = nullptr;
 };
 
