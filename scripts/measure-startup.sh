@@ -110,7 +110,7 @@ echo "  all runs (ms): $(sort -n "$work/offer-paint-ms" | tr '\n' ' ')"
 echo "  from the first key typed: $(median "$work/offer-key-ms") ms (all: $(sort -n "$work/offer-key-ms" | tr '\n' ' '))"
 echo "memory 4 s after start: $(tr -s ' \t' ' ' <"$work/memory" | tr '\n' ' ')"
 echo "  one-label window: $(tr -s ' \t' ' ' <"$work/baseline-memory" | tr '\n' ' ')"
-kb() { sed -n "s/^$1: *\([0-9]*\).*/\1/p" "$2"; }
+kb() { sed -n "s/^$1:[[:space:]]*\([0-9]*\).*/\1/p" "$2"; }
 echo "  ratios program / one-label window: resident $(echo "$(kb VmRSS "$work/memory") $(kb VmRSS "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }'), peak $(echo "$(kb VmHWM "$work/memory") $(kb VmHWM "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }')"
 echo "click to report (median of $(wc -l <"$work/reading-ms") runs): $(median "$work/reading-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/reading-ms" | tr '\n' ' ')"
