@@ -1,6 +1,7 @@
 #include "cli/report_tool.h"
 
 #include "cli/offscreen_gui.h"
+#include "cli/own_place_options.h"
 #include "cli/tool_options.h"
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/chart_file.h"
@@ -19,6 +20,7 @@
 #include "places/atlas.h"
 #include "places/birth_zone.h"
 #include "places/zone_clock.h"
+#include "places/place_search.h"
 
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
@@ -96,8 +98,11 @@ places::Atlas LoadAtlas() {
     return *atlas;
 }
 
+// The atlas's place, or one of the user's own.
 places::Place FindPlace(const std::string& text) {
-    const auto place = LoadAtlas().Find(QString::fromStdString(text));
+    const places::Atlas atlas = LoadAtlas();
+    const places::OwnPlaces own;
+    const auto place = places::FindPlace(&atlas, &own, QString::fromStdString(text));
     if (!place) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
     return *place;
 }
@@ -244,10 +249,12 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
     return false;
 }
 
-// --find-place: up to ten places, tab-separated, one a line.
+// --find-place: up to ten places, tab-separated, one a line; the user's own
+// first, "own" where the atlas gives the population.
 std::string PlaceList(const std::string& text) {
     const places::Atlas atlas = LoadAtlas();
-    const auto found = atlas.Search(QString::fromStdString(text), 10);
+    const places::OwnPlaces own;
+    const auto found = places::SearchPlaces(&atlas, &own, QString::fromStdString(text), 10);
     if (found.empty()) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
     std::string lines;
     for (const places::Place& p : found)
@@ -256,7 +263,7 @@ std::string PlaceList(const std::string& text) {
                      .arg(p.latitude, 0, 'f', 4)
                      .arg(p.longitude, 0, 'f', 4)
                      .arg(p.zoneId)
-                     .arg(p.population)
+                     .arg(p.own ? QStringLiteral("own") : QString::number(p.population))
                      .toStdString();
     return lines;
 }
@@ -293,6 +300,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
     try {
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;
+        if (options.addPlace || options.removePlace)
+            return Write(out, err, RunOwnPlaceOption(options)) ? 0 : kWriteFailed;
         if (options.findPlace) {
             if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json ||
                 options.pdf || options.svg)

@@ -38,6 +38,12 @@ constexpr std::string_view kFooter =
     "name, state, country, latitude and longitude (decimal degrees, north and east\n"
     "positive), zone id and population, tab-separated, a place a line. Atlas data:\n"
     "GeoNames (CC BY 4.0).\n\n"
+    "--add-place \"Name, State, Country\" (or \"Name, Country\") with --lat, --lon and\n"
+    "--zone-id keeps a place the atlas lacks among your own places\n"
+    "($XDG_DATA_HOME/rashi-drishti/own-places.sqlite, shared with the window);\n"
+    "--remove-place \"Name, State, Country\" takes it out. --place and --find-place\n"
+    "find your places too (a whole name of yours first); --find-place shows \"own\"\n"
+    "for their population.\n\n"
     "--rule classical uses the classical rule of sign aspects (a movable sign\n"
     "aspects the fixed signs but the one next to it, a fixed sign the movable signs\n"
     "but the one next to it, a dual sign the other duals) instead of ours (each sign\n"
@@ -158,6 +164,10 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->check(CLI::IsMember({"south", "north"}));
     app.add_option("--find-place", o.findPlace, "list up to 10 places of the atlas")->group(output)->type_name("TEXT");
     app.add_flag("--help", o.help, "show this text")->group(output);
+
+    const std::string own = "Your places";
+    app.add_option("--add-place", o.addPlace, "keep a place of your own (see below)")->group(own)->type_name("PLACE");
+    app.add_option("--remove-place", o.removePlace, "remove a place of your own")->group(own)->type_name("PLACE");
 
     app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
 }

@@ -20,6 +20,8 @@ struct ToolOptions {
     std::optional<std::string> place;   // an atlas search: city, state, country, coordinates and zone
     std::optional<std::string> zoneId;  // the tz database zone of the birth
     std::optional<std::string> findPlace;
+    std::optional<std::string> addPlace;    // "Name, State, Country" into the user's places, with --lat, --lon, --zone-id
+    std::optional<std::string> removePlace; // "Name, State, Country" out of them
     std::optional<std::string> save;
     bool json = false;
     bool precise = false;

@@ -1,6 +1,8 @@
 #include "places/atlas.h"
 
-#include "core/zones/zone_ids.h"
+#include "places/atlas_tables.h"
+#include "places/atlas_text.h"
+#include "places/sqlite_handle.h"
 #include "places/text_fold.h"
 
 #include "core/chart_files/visible_text.h"
@@ -12,9 +14,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
-#include <charconv>
-#include <cstdint>
+#include <mutex>
 #include <string_view>
 
 #include <fcntl.h>
@@ -33,276 +35,154 @@ struct Atlas::Data {
         QString name;
         std::string key;     // SearchKey(name)
         std::string codeKey; // the code in lower case
-        int country = -1;    // states only
-    };
-    struct Record {
-        std::uint32_t nameOffset = 0; // into strings, UTF-8
-        std::uint32_t nameLength = 0;
-        std::int32_t latitude = 0;    // 1e-4 degree
-        std::int32_t longitude = 0;
-        std::uint32_t population = 0;
-        std::int32_t state = -1;
-        std::uint16_t country = 0;
-        std::uint16_t zone = 0;
-    };
-    struct Key {
-        std::uint32_t offset = 0; // into strings, ASCII a-z and space
-        std::uint32_t length = 0;
-        std::uint32_t place = 0;
     };
 
-    // Names and keys back to back: the unpacked file's text less its numbers
-    // and tables, about half its size.
-    std::string strings;
+    Connection db;
+    // One search at a time on the shared connection and its statements.
+    mutable std::mutex lock;
+    Statement names; // the places whose key starts with ?1 (below ?2), best first
+    Statement place; // one place by its id
+    Statement band;  // the places in a band of latitude
+
     QString inputs;
+    qint64 sourceBytes = -1;
+    int placeCount = 0;
+    int nameCount = 0;
     std::vector<Region> countries;
     std::vector<Region> states;
     std::vector<QString> zones;
-    std::vector<Record> places;
-    std::vector<Key> keys; // sorted by their text
-
-    std::string_view KeyText(const Key& key) const {
-        return {strings.data() + key.offset, key.length};
-    }
 };
 
 namespace {
 
-constexpr std::string_view kMagic = "RDATLAS1";
-constexpr int kFormat = 1;
-// The payload is about 14 MB; anything claiming far more is not ours.
-constexpr std::uint32_t kMaxPayload = 64u << 20;
-// The file is the payload compressed: never larger than it.
-constexpr qint64 kMaxFileBytes = kMaxPayload;
+// The file is a zlib-packed text of about 14 MB, or a database of about 40.
+constexpr qint64 kMaxFileBytes = 64 << 20;
+constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-        if (tab == std::string_view::npos) return fields;
-        start = tab + 1;
-    }
-}
-
-template <typename Int>
-bool ParseInt(std::string_view text, Int& value, Int low, Int high) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
-}
-
-bool IsKeyText(std::string_view key) {
-    if (key.empty() || key.front() == ' ' || key.back() == ' ') return false;
-    return std::all_of(key.begin(), key.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == ' '; });
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// Places whose key starts with the name, each once at its best rank: a whole
+// name first, then most populous, then in the atlas file's order.
+constexpr std::string_view kNamesQuery =
+    "SELECT place, MAX(key = ?1) AS whole, population FROM names WHERE key >= ?1 AND key < ?2%1"
+    " GROUP BY place ORDER BY whole DESC, population DESC, place LIMIT ?3";
 
 std::string LowerAscii(QStringView text) {
-    std::string out = text.toString().toLower().toStdString();
-    return out;
+    return text.toString().toLower().toStdString();
 }
-
-// A place is named "Name, State, Country" and found again by that label, so
-// no part of it may be empty or hold a comma of its own.
-bool IsLabelPart(std::string_view text) {
-    return !text.empty() && text.find(',') == std::string_view::npos;
-}
-
-// Reads the unpacked text line by line; every failure names its line.
-class Parser {
-public:
-    Parser(std::string_view text, Atlas::Data& data) : m_data(data), m_text(text) {}
-
-    bool Run(QString* error) {
-        std::vector<std::string_view> f;
-        int counts[4] = {};
-        if (!Next(f) || f.size() != 2 || f[0] != "rashi-atlas") return Fail(error, "it does not start with its name");
-        int format = 0;
-        if (!ParseInt(f[1], format, 1, 1000000)) return Fail(error, "its format number is not a number");
-        if (format != kFormat) {
-            if (error) *error = QStringLiteral("The atlas file has format %1; this program reads format %2.").arg(format).arg(kFormat);
-            return false;
-        }
-        if (!Next(f) || f.size() != 2 || f[0] != "inputs") return Fail(error, "the line naming its inputs is missing");
-        m_data.inputs = FromUtf8(f[1]);
-        if (!Next(f) || f.size() != 5 || f[0] != "counts") return Fail(error, "the line of counts is missing");
-        for (int i = 0; i < 4; ++i) {
-            if (!ParseInt(f[i + 1], counts[i], 0, 10000000)) return Fail(error, "a count is not a number");
-        }
-        if (counts[0] > 65535 || counts[2] > 65535) return Fail(error, "it counts too many countries or zones");
-
-        for (int i = 0; i < counts[0]; ++i) {
-            if (!Next(f) || f.size() != 3 || f[0] != "C" || f[1].empty() || !IsLabelPart(f[2]))
-                return Fail(error, "a country is malformed");
-            Atlas::Data::Region country;
-            country.code = FromUtf8(f[1]);
-            country.name = FromUtf8(f[2]);
-            country.key = SearchKey(country.name);
-            country.codeKey = LowerAscii(country.code);
-            m_data.countries.push_back(std::move(country));
-        }
-        for (int i = 0; i < counts[1]; ++i) {
-            Atlas::Data::Region state;
-            if (!Next(f) || f.size() != 4 || f[0] != "S" || !ParseInt(f[1], state.country, 0, counts[0] - 1) ||
-                !IsLabelPart(f[3]))
-                return Fail(error, "a state is malformed");
-            state.code = FromUtf8(f[2]);
-            state.name = FromUtf8(f[3]);
-            state.key = SearchKey(state.name);
-            state.codeKey = LowerAscii(state.code);
-            m_data.states.push_back(std::move(state));
-        }
-        for (int i = 0; i < counts[2]; ++i) {
-            // Only a zone id that names a place: the zone is looked up by it and
-            // written into charts.
-            if (!Next(f) || f.size() != 2 || f[0] != "Z" || !NamesAPlace(f[1])) return Fail(error, "a zone is malformed");
-            m_data.zones.push_back(FromUtf8(f[1]));
-        }
-        m_data.strings.reserve(m_text.size() / 2);
-        m_data.places.reserve(counts[3]);
-        m_data.keys.reserve(static_cast<std::size_t>(counts[3]) * 5 / 2);
-        for (int i = 0; i < counts[3]; ++i) {
-            if (!Next(f) || !ReadPlace(f)) return Fail(error, "a place is malformed");
-        }
-        if (!Next(f) || f.size() != 1 || f[0] != "end") return Fail(error, "its last line is missing");
-        if (m_pos != m_text.size()) return Fail(error, "there is text after its last line");
-        return true;
-    }
-
-private:
-    bool Next(std::vector<std::string_view>& fields) {
-        if (m_pos >= m_text.size()) return false;
-        const std::size_t end = m_text.find('\n', m_pos);
-        if (end == std::string_view::npos) return false;
-        fields = SplitFields(m_text.substr(m_pos, end - m_pos));
-        m_pos = end + 1;
-        ++m_line;
-        return true;
-    }
-
-    std::uint32_t Keep(std::string_view field) {
-        const auto offset = static_cast<std::uint32_t>(m_data.strings.size());
-        m_data.strings.append(field);
-        return offset;
-    }
-
-    bool ReadPlace(const std::vector<std::string_view>& f) {
-        Atlas::Data::Record r;
-        int country = 0, zone = 0;
-        if (f.size() != 9 || f[0] != "P" || !IsLabelPart(f[1]) || f[8].empty()) return false;
-        if (!ParseInt(f[2], country, 0, static_cast<int>(m_data.countries.size()) - 1)) return false;
-        if (!ParseInt(f[3], r.state, -1, static_cast<std::int32_t>(m_data.states.size()) - 1)) return false;
-        if (!ParseInt(f[4], r.latitude, -900000, 900000)) return false;
-        if (!ParseInt(f[5], r.longitude, -1800000, 1800000)) return false;
-        if (!ParseInt(f[6], zone, 0, static_cast<int>(m_data.zones.size()) - 1)) return false;
-        if (!ParseInt(f[7], r.population, 0u, 4000000000u)) return false;
-        r.country = static_cast<std::uint16_t>(country);
-        r.zone = static_cast<std::uint16_t>(zone);
-        r.nameOffset = Keep(f[1]);
-        r.nameLength = static_cast<std::uint32_t>(f[1].size());
-        const auto place = static_cast<std::uint32_t>(m_data.places.size());
-        std::string_view keys = f[8];
-        while (true) {
-            const std::size_t bar = keys.find('|');
-            const std::string_view key = keys.substr(0, bar);
-            if (!IsKeyText(key)) return false;
-            m_data.keys.push_back({Keep(key), static_cast<std::uint32_t>(key.size()), place});
-            if (bar == std::string_view::npos) break;
-            keys.remove_prefix(bar + 1);
-        }
-        m_data.places.push_back(r);
-        return true;
-    }
-
-    bool Fail(QString* error, const char* what) const {
-        if (error) *error = QStringLiteral("The atlas file is damaged: %1 (line %2).").arg(QLatin1String(what)).arg(m_line);
-        return false;
-    }
-
-    Atlas::Data& m_data;
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-    int m_line = 0;
-};
 
 bool SetError(QString* error, const QString& text) {
     if (error) *error = text;
     return false;
 }
 
-// Whether a part typed after the name ("Maharashtra", "in") fits the place.
+// Whether a part typed after the name ("Maharashtra", "in") fits a region.
 bool RegionMatches(const Atlas::Data::Region& region, std::string_view part, std::string_view partLower) {
     return region.key.starts_with(part) || region.codeKey == partLower;
 }
 
-// Sorts the keys by their text, then by place. Most keys differ in their
-// first eight letters, so those are compared as one number first; that
-// halves the load time.
-void SortKeys(Atlas::Data& d) {
-    struct Sortable {
-        std::uint64_t head; // the first eight bytes, big-endian, zero-padded
-        std::uint32_t index;
-    };
-    std::vector<Sortable> order(d.keys.size());
-    for (std::size_t i = 0; i < d.keys.size(); ++i) {
-        const std::string_view text = d.KeyText(d.keys[i]);
-        std::uint64_t head = 0;
-        for (std::size_t b = 0; b < 8; ++b) head = (head << 8) | (b < text.size() ? std::uint8_t(text[b]) : 0u);
-        order[i] = {head, static_cast<std::uint32_t>(i)};
-    }
-    std::sort(order.begin(), order.end(), [&d](const Sortable& a, const Sortable& b) {
-        if (a.head != b.head) return a.head < b.head;
-        const Atlas::Data::Key& x = d.keys[a.index];
-        const Atlas::Data::Key& y = d.keys[b.index];
-        const std::string_view xt = d.KeyText(x), yt = d.KeyText(y);
-        return xt != yt ? xt < yt : x.place < y.place;
-    });
-    std::vector<Atlas::Data::Key> sorted;
-    sorted.reserve(d.keys.size());
-    for (const Sortable& s : order) sorted.push_back(d.keys[s.index]);
-    d.keys = std::move(sorted);
+// " IN (1,2,3)" of the regions a part fits; empty when none does.
+QString FittingIds(const std::vector<Atlas::Data::Region>& regions, std::string_view part, std::string_view lower) {
+    QString ids;
+    for (std::size_t i = 0; i < regions.size(); ++i)
+        if (RegionMatches(regions[i], part, lower)) {
+            if (!ids.isEmpty()) ids += QLatin1Char(',');
+            ids += QString::number(i);
+        }
+    return ids;
+}
+
+QString Shown(const QString& path) {
+    return QString::fromStdString(VisibleText(QDir::toNativeSeparators(path).toStdString()));
 }
 
 } // namespace
 
 Atlas::Atlas(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
 
-std::optional<Atlas> Atlas::FromBytes(QByteArrayView bytes, QString* error) {
-    const std::string_view magic(bytes.data(), std::min<std::size_t>(bytes.size(), kMagic.size()));
-    if (magic != kMagic) {
-        SetError(error, QStringLiteral("The atlas file is not an atlas of this program."));
-        return std::nullopt;
-    }
-    if (bytes.size() < static_cast<qsizetype>(kMagic.size()) + 4 + 8) {
-        SetError(error, QStringLiteral("The atlas file is cut short."));
-        return std::nullopt;
-    }
-    const auto* size = reinterpret_cast<const unsigned char*>(bytes.data()) + kMagic.size();
-    const std::uint32_t declared = (std::uint32_t(size[0]) << 24) | (std::uint32_t(size[1]) << 16) |
-                                   (std::uint32_t(size[2]) << 8) | std::uint32_t(size[3]);
-    if (declared == 0 || declared > kMaxPayload) {
-        SetError(error, QStringLiteral("The atlas file is damaged: its stated size is impossible."));
-        return std::nullopt;
-    }
-    const QByteArray text = qUncompress(reinterpret_cast<const uchar*>(size), bytes.size() - static_cast<qsizetype>(kMagic.size()));
-    if (text.size() != static_cast<qsizetype>(declared)) {
-        SetError(error, QStringLiteral("The atlas file is damaged or cut short: its data do not unpack."));
-        return std::nullopt;
-    }
+std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     auto data = std::make_shared<Data>();
-    Parser parser(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *data);
-    if (!parser.Run(error)) return std::nullopt;
-    data->strings.shrink_to_fit();
-    SortKeys(*data);
+    data->db.reset(raw);
+    sqlite3* db = data->db.get();
+    const auto damaged = [&](const QString& why) {
+        SetError(error, QStringLiteral("The atlas database is damaged: %1.").arg(why));
+        return std::nullopt;
+    };
+    {
+        Statement stamp = Prepare(db, "PRAGMA application_id");
+        Statement version = Prepare(db, "PRAGMA user_version");
+        if (!stamp || !version || sqlite3_step(stamp.get()) != SQLITE_ROW || sqlite3_step(version.get()) != SQLITE_ROW)
+            return damaged(LastError(db));
+        if (sqlite3_column_int(stamp.get(), 0) != kAtlasApplicationId) {
+            SetError(error, QStringLiteral("The atlas database is not an atlas of this program."));
+            return std::nullopt;
+        }
+        if (const int v = sqlite3_column_int(version.get(), 0); v != kAtlasTablesVersion) {
+            SetError(error, QStringLiteral("The atlas database has format %1; this program reads format %2.")
+                                .arg(v)
+                                .arg(kAtlasTablesVersion));
+            return std::nullopt;
+        }
+    }
+    Statement facts = Prepare(db, "SELECT name, value FROM facts");
+    Statement regions = Prepare(db, "SELECT kind, code, name, key, code_key FROM regions ORDER BY id");
+    Statement zones = Prepare(db, "SELECT zone FROM zones ORDER BY id");
+    data->names = Prepare(db, QString::fromLatin1(kNamesQuery).arg(QString()).toStdString());
+    data->place = Prepare(db, "SELECT name, state, country, latitude, longitude, zone, population FROM places WHERE id = ?1");
+    data->band = Prepare(db, "SELECT id, latitude, longitude FROM places WHERE latitude BETWEEN ?1 AND ?2");
+    if (!facts || !regions || !zones || !data->names || !data->place || !data->band) return damaged(LastError(db));
+    int result;
+    while ((result = sqlite3_step(facts.get())) == SQLITE_ROW) {
+        const QString name = ColumnText(facts.get(), 0);
+        if (name == u"inputs") data->inputs = ColumnText(facts.get(), 1);
+        else if (name == u"source_bytes") data->sourceBytes = sqlite3_column_int64(facts.get(), 1);
+        else if (name == u"place_count") data->placeCount = sqlite3_column_int(facts.get(), 1);
+        else if (name == u"name_count") data->nameCount = sqlite3_column_int(facts.get(), 1);
+    }
+    if (result != SQLITE_DONE) return damaged(LastError(db));
+    while ((result = sqlite3_step(regions.get())) == SQLITE_ROW) {
+        Data::Region r{ColumnText(regions.get(), 1), ColumnText(regions.get(), 2),
+                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 3)),
+                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 4))};
+        (ColumnText(regions.get(), 0) == u"C" ? data->countries : data->states).push_back(std::move(r));
+    }
+    if (result != SQLITE_DONE) return damaged(LastError(db));
+    while ((result = sqlite3_step(zones.get())) == SQLITE_ROW) data->zones.push_back(ColumnText(zones.get(), 0));
+    if (result != SQLITE_DONE) return damaged(LastError(db));
     return Atlas(std::move(data));
 }
 
+std::optional<Atlas> Atlas::FromBytes(QByteArrayView bytes, QString* error) {
+    const std::optional<AtlasSource> source = ReadAtlasText(bytes, error);
+    if (!source) return std::nullopt;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK ||
+        !WriteAtlasTables(db, *source, error)) {
+        if (error && error->isEmpty()) *error = QStringLiteral("The atlas cannot be kept: %1.").arg(LastError(db));
+        sqlite3_close_v2(db);
+        return std::nullopt;
+    }
+    return Open(db, error);
+}
+
+std::optional<Atlas> Atlas::LoadDatabase(const QString& path, QString* error) {
+    sqlite3* db = nullptr;
+    // Read-only and unchanging while open: no locks, no journal looked for,
+    // so it works from read-only media and beside a running copy alike.
+    const QByteArray uri = FileUri(path, "mode=ro&immutable=1");
+    if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
+        SetError(error, QStringLiteral("The atlas database %1 cannot be opened: %2.").arg(Shown(path), LastError(db)));
+        sqlite3_close_v2(db);
+        return std::nullopt;
+    }
+    QString why;
+    std::optional<Atlas> atlas = Open(db, &why);
+    if (!atlas) SetError(error, QStringLiteral("%1 (%2)").arg(why, Shown(path)));
+    return atlas;
+}
+
 std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
-    const QString shown = QString::fromStdString(VisibleText(QDir::toNativeSeparators(path).toStdString()));
+    const QString shown = Shown(path);
     const auto refuse = [&](const QString& why) {
         SetError(error, QStringLiteral("The atlas file %1 cannot be read: %2.").arg(shown, why));
         return std::nullopt;
@@ -329,6 +209,11 @@ std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
         ::close(fd);
         return refuse(why ? *why : QStringLiteral("it changed while it was opened"));
     }
+    const QByteArray head = file.peek(qint64(kSqliteMagic.size()));
+    if (std::string_view(head.constData(), std::size_t(head.size())) == kSqliteMagic) {
+        file.close();
+        return LoadDatabase(path, error);
+    }
     // No more than the file's size allows, even should it grow meanwhile.
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
@@ -337,7 +222,16 @@ std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
 }
 
 std::optional<Atlas> Atlas::LoadDefault(QString* error) {
-    return LoadFile(DefaultPath(), error);
+    const QString path = DefaultPath();
+    const QString database = DatabasePath(path);
+    if (QFileInfo(database).isFile()) {
+        // Used when it was made from the atlas file beside it (a build made
+        // both); a stale or damaged one is passed over for the file itself.
+        std::optional<Atlas> atlas = LoadDatabase(database);
+        const QFileInfo source(path);
+        if (atlas && (!source.exists() || source.size() == atlas->m_data->sourceBytes)) return atlas;
+    }
+    return LoadFile(path, error);
 }
 
 QString Atlas::DefaultPath() {
@@ -350,95 +244,112 @@ QString Atlas::DefaultPath() {
     return QDir::cleanPath(programDir + QLatin1Char('/') + QStringLiteral(RASHI_ATLAS_RELATIVE_PATH));
 }
 
-Place Atlas::MakePlace(int index) const {
+QString Atlas::DatabasePath(const QString& atlasPath) {
+    const QString suffix = QStringLiteral(".atlas");
+    const QString stem = atlasPath.endsWith(suffix) ? atlasPath.chopped(suffix.size()) : atlasPath;
+    return stem + QStringLiteral(".sqlite");
+}
+
+bool Atlas::SaveDatabase(const QString& path, QString* error) const {
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    std::lock_guard guard(m_data->lock);
+    sqlite3* db = m_data->db.get();
+    Statement vacuum = Prepare(db, "VACUUM INTO ?1");
+    if (vacuum) BindText(vacuum.get(), 1, QString::fromLocal8Bit(QFile::encodeName(part)));
+    if (!vacuum || sqlite3_step(vacuum.get()) != SQLITE_DONE) {
+        QFile::remove(part);
+        return SetError(error, QStringLiteral("The atlas database %1 cannot be written: %2.").arg(Shown(path), LastError(db)));
+    }
+    QFile::remove(path);
+    if (!QFile::rename(part, path))
+        return SetError(error, QStringLiteral("The atlas database %1 cannot be put in place.").arg(Shown(path)));
+    return true;
+}
+
+Place Atlas::MakePlace(long long id) const {
     const Data& d = *m_data;
-    const Data::Record& r = d.places[index];
+    sqlite3_stmt* s = d.place.get();
+    sqlite3_bind_int64(s, 1, id);
     Place place;
-    place.name = FromUtf8({d.strings.data() + r.nameOffset, r.nameLength});
-    if (r.state >= 0) place.state = d.states[r.state].name;
-    place.country = d.countries[r.country].name;
-    place.countryCode = d.countries[r.country].code;
-    place.latitude = r.latitude / 1e4;
-    place.longitude = r.longitude / 1e4;
-    place.zoneId = d.zones[r.zone];
-    place.population = r.population;
+    if (sqlite3_step(s) == SQLITE_ROW) {
+        place.name = ColumnText(s, 0);
+        const int state = sqlite3_column_int(s, 1);
+        const int country = sqlite3_column_int(s, 2);
+        if (state >= 0 && state < int(d.states.size())) place.state = d.states[std::size_t(state)].name;
+        if (country >= 0 && country < int(d.countries.size())) {
+            place.country = d.countries[std::size_t(country)].name;
+            place.countryCode = d.countries[std::size_t(country)].code;
+        }
+        place.latitude = sqlite3_column_int(s, 3) / 1e4;
+        place.longitude = sqlite3_column_int(s, 4) / 1e4;
+        const int zone = sqlite3_column_int(s, 5);
+        if (zone >= 0 && zone < int(d.zones.size())) place.zoneId = d.zones[std::size_t(zone)];
+        place.population = sqlite3_column_int64(s, 6);
+    }
+    sqlite3_reset(s);
     return place;
 }
 
 std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
-    const Data& d = *m_data;
+    Data& d = const_cast<Data&>(*m_data);
     if (maxResults <= 0) return {};
     const QList<QStringView> parts = text.split(QLatin1Char(','));
     const std::string name = SearchKey(parts.front());
     if (name.empty()) return {};
-    std::vector<std::pair<std::string, std::string>> narrowing; // folded key, the part in lower case
+    // Each part after the name must fit the place's state or its country.
+    QString narrowing;
     for (qsizetype i = 1; i < parts.size(); ++i) {
-        std::string key = SearchKey(parts[i]);
-        if (!key.empty()) narrowing.emplace_back(std::move(key), LowerAscii(parts[i].trimmed()));
+        const std::string key = SearchKey(parts[i]);
+        if (key.empty()) continue;
+        const std::string lower = LowerAscii(parts[i].trimmed());
+        const QString states = FittingIds(d.states, key, lower);
+        const QString countries = FittingIds(d.countries, key, lower);
+        if (states.isEmpty() && countries.isEmpty()) return {};
+        QStringList either;
+        if (!states.isEmpty()) either << QStringLiteral("state IN (%1)").arg(states);
+        if (!countries.isEmpty()) either << QStringLiteral("country IN (%1)").arg(countries);
+        narrowing += QStringLiteral(" AND (%1)").arg(either.join(QStringLiteral(" OR ")));
     }
 
+    std::lock_guard guard(d.lock);
+    Statement narrowed;
+    if (!narrowing.isEmpty()) narrowed = Prepare(d.db.get(), QString::fromLatin1(kNamesQuery).arg(narrowing).toStdString());
+    sqlite3_stmt* s = narrowing.isEmpty() ? d.names.get() : narrowed.get();
+    if (!s) return {};
     // Keys hold only a-z and space, so every key starting with the name lies
     // below the name followed by '{'.
-    const auto byText = [&d](const Data::Key& k, std::string_view s) { return d.KeyText(k) < s; };
-    const auto first = std::lower_bound(d.keys.begin(), d.keys.end(), std::string_view(name), byText);
-    const auto last = std::lower_bound(first, d.keys.end(), std::string_view(name + '{'), byText);
-
-    struct Hit {
-        bool exact;
-        std::uint32_t population;
-        std::uint32_t place;
-    };
-    std::vector<Hit> hits;
-    for (auto k = first; k != last; ++k) {
-        const Data::Record& r = d.places[k->place];
-        const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const auto& part) {
-            return (r.state >= 0 && RegionMatches(d.states[r.state], part.first, part.second)) ||
-                   RegionMatches(d.countries[r.country], part.first, part.second);
-        });
-        if (fits) hits.push_back({k->length == name.size(), r.population, k->place});
-    }
-    const auto better = [](const Hit& a, const Hit& b) {
-        if (a.exact != b.exact) return a.exact;
-        if (a.population != b.population) return a.population > b.population;
-        return a.place < b.place;
-    };
-    // A place found by several of its names counts once, at its best rank;
-    // ranking a few more than asked for is usually enough to fill the list,
-    // and when it is not, four times as many.
-    std::size_t ranked = std::min(hits.size(), static_cast<std::size_t>(maxResults) * 4 + 16);
+    BindText(s, 1, std::string_view(name));
+    BindText(s, 2, name + '{');
+    sqlite3_bind_int(s, 3, maxResults);
+    std::vector<long long> ids;
+    while (sqlite3_step(s) == SQLITE_ROW) ids.push_back(sqlite3_column_int64(s, 0));
+    sqlite3_reset(s);
     std::vector<Place> results;
-    while (true) {
-        std::partial_sort(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(ranked), hits.end(), better);
-        std::vector<std::uint32_t> taken;
-        for (std::size_t i = 0; i < ranked && static_cast<int>(taken.size()) < maxResults; ++i) {
-            if (std::find(taken.begin(), taken.end(), hits[i].place) == taken.end()) taken.push_back(hits[i].place);
-        }
-        if (static_cast<int>(taken.size()) == maxResults || ranked == hits.size()) {
-            for (std::uint32_t place : taken) results.push_back(MakePlace(static_cast<int>(place)));
-            return results;
-        }
-        ranked = std::min(hits.size(), ranked * 4);
-    }
+    results.reserve(ids.size());
+    for (long long id : ids) results.push_back(MakePlace(id));
+    return results;
+}
+
+bool Atlas::NamesRegion(QStringView words) const {
+    const Data& d = *m_data;
+    const std::string key = SearchKey(words);
+    const std::string lower = LowerAscii(words);
+    const auto whole = [&](const Data::Region& r) { return r.key == key || r.codeKey == lower; };
+    return !key.empty() && (std::any_of(d.states.begin(), d.states.end(), whole) ||
+                            std::any_of(d.countries.begin(), d.countries.end(), whole));
 }
 
 std::vector<Place> Atlas::Offer(QStringView city, QStringView state, QStringView country, int maxResults) const {
-    const Data& d = *m_data;
     QString boxes;
     for (QStringView box : {state, country})
         if (!SearchKey(box).empty()) boxes += QStringLiteral(", ") + box.trimmed().toString();
-    const auto namesRegion = [&d](const QString& words) {
-        const std::string key = SearchKey(words);
-        const std::string lower = LowerAscii(words);
-        const auto whole = [&](const Data::Region& r) { return r.key == key || r.codeKey == lower; };
-        return !key.empty() && (std::any_of(d.states.begin(), d.states.end(), whole) ||
-                                std::any_of(d.countries.begin(), d.countries.end(), whole));
-    };
     const QString typed = city.toString().simplified();
     const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList queries;
     for (qsizetype k = words.size() - 1; k >= 1; --k) { // the name, then a state or country
         const QString region = words.mid(k).join(QLatin1Char(' '));
-        if (namesRegion(region)) queries << words.mid(0, k).join(QLatin1Char(' ')) + QStringLiteral(", ") + region;
+        if (NamesRegion(region)) queries << words.mid(0, k).join(QLatin1Char(' ')) + QStringLiteral(", ") + region;
     }
     queries << typed;
     for (const QString& narrowing : {boxes, QString()}) {
@@ -459,12 +370,43 @@ std::optional<Place> Atlas::Find(QStringView text) const {
     return found.front();
 }
 
+std::optional<Place> Atlas::Nearest(double latitude, double longitude) const {
+    Data& d = const_cast<Data&>(*m_data);
+    if (!std::isfinite(latitude) || !std::isfinite(longitude)) return std::nullopt;
+    constexpr double kReachDegrees = 3; // about 330 km north and south
+    long long best = -1;
+    double bestDistance = 0;
+    {
+        std::lock_guard guard(d.lock);
+        sqlite3_stmt* s = d.band.get();
+        sqlite3_bind_int(s, 1, int(std::lround((latitude - kReachDegrees) * 1e4)));
+        sqlite3_bind_int(s, 2, int(std::lround((latitude + kReachDegrees) * 1e4)));
+        const double toRadians = M_PI / 180;
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const double lat = sqlite3_column_int(s, 1) / 1e4, lon = sqlite3_column_int(s, 2) / 1e4;
+            // The angle between the two points (haversine).
+            const double dLat = (lat - latitude) * toRadians, dLon = (lon - longitude) * toRadians;
+            const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                             std::cos(lat * toRadians) * std::cos(latitude * toRadians) * std::sin(dLon / 2) * std::sin(dLon / 2);
+            const double distance = 2 * std::asin(std::min(1.0, std::sqrt(h)));
+            if (distance <= kReachDegrees * toRadians && (best < 0 || distance < bestDistance)) {
+                best = sqlite3_column_int64(s, 0);
+                bestDistance = distance;
+            }
+        }
+        sqlite3_reset(s);
+    }
+    if (best < 0) return std::nullopt;
+    std::lock_guard guard(d.lock);
+    return MakePlace(best);
+}
+
 int Atlas::PlaceCount() const {
-    return static_cast<int>(m_data->places.size());
+    return m_data->placeCount;
 }
 
 int Atlas::NameCount() const {
-    return static_cast<int>(m_data->keys.size());
+    return m_data->nameCount;
 }
 
 QString Atlas::Inputs() const {

@@ -1,9 +1,12 @@
 #pragma once
 // The offline city atlas: every place of 500 people or more, searched by
-// name or alternate name. Loading takes a moment (see bench/places_bench),
-// so the window loads it on a worker thread; an Atlas is immutable once
-// made, and its copies share one set of data, so it can be handed between
-// threads freely.
+// name or alternate name. The build keeps it in an SQLite database beside
+// the atlas file (share/rashi-drishti/places.sqlite), which opens in a
+// moment and is searched by its index without being read whole; an atlas
+// read from its text file is kept in an SQLite database in memory and
+// searched the same way. An Atlas never changes once made, and its copies
+// share one connection (used by one search at a time), so it can be handed
+// between threads freely.
 
 #include "places/place.h"
 
@@ -15,6 +18,8 @@
 #include <optional>
 #include <vector>
 
+struct sqlite3;
+
 namespace rashi::places {
 
 class Atlas {
@@ -23,14 +28,26 @@ public:
     // nothing and, in *error, one sentence saying what was wrong.
     static std::optional<Atlas> FromBytes(QByteArrayView bytes, QString* error = nullptr);
 
-    // Reads the file at DefaultPath(). Safe to call on a worker thread.
+    // Opens the database beside DefaultPath() when it was made from that
+    // file, else reads the file itself. Safe to call on any thread.
     static std::optional<Atlas> LoadDefault(QString* error = nullptr);
+    // An atlas file, or an atlas database (told apart by their first bytes).
     static std::optional<Atlas> LoadFile(const QString& path, QString* error = nullptr);
+    // An atlas database the build made: opened read-only, nothing read ahead
+    // but the states, countries and zones.
+    static std::optional<Atlas> LoadDatabase(const QString& path, QString* error = nullptr);
 
     // $RASHI_ATLAS when set; otherwise share/rashi-drishti/places.atlas beside
     // the program's bin/ folder, which is where the build tree and
     // `cmake --install` both put it.
     static QString DefaultPath();
+    // The database made from the atlas file at `atlasPath`: places.sqlite
+    // beside places.atlas.
+    static QString DatabasePath(const QString& atlasPath);
+
+    // Writes this atlas as a database (what the build's generator does): to
+    // a new file beside `path`, put in its place when complete.
+    bool SaveDatabase(const QString& path, QString* error = nullptr) const;
 
     // At most maxResults places for what the user typed: "Name", "Name, State",
     // "Name, Country" or "Name, State, Country". Case and accents do not
@@ -52,6 +69,14 @@ public:
     // The first place Search gives: "Pune" alone is the most populous Pune.
     std::optional<Place> Find(QStringView text) const;
 
+    // The place nearest to a point (within about 300 km), e.g. to offer the
+    // zone of a place the atlas lacks.
+    std::optional<Place> Nearest(double latitude, double longitude) const;
+
+    // Whether a state or country is wholly named by `words` (or its code):
+    // "Illinois", "IL", "in".
+    bool NamesRegion(QStringView words) const;
+
     int PlaceCount() const;
     int NameCount() const; // search keys: main and alternate names
     // The input versions recorded in the file.
@@ -61,7 +86,9 @@ public:
 
 private:
     explicit Atlas(std::shared_ptr<const Data> data);
-    Place MakePlace(int index) const;
+    // Takes the connection over, closing it on failure.
+    static std::optional<Atlas> Open(sqlite3* db, QString* error);
+    Place MakePlace(long long id) const;
 
     std::shared_ptr<const Data> m_data;
 };

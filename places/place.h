@@ -17,6 +17,7 @@ struct Place {
     double longitude = 0; // degrees, east positive
     QString zoneId;       // IANA, e.g. "Asia/Kolkata"
     std::int64_t population = 0;
+    bool own = false;     // one of the user's own places, not the atlas's
 
     // "Name, State, Country", or "Name, Country" without a state.
     QString Label() const;

@@ -24,6 +24,7 @@ for path in \
   usr/share/icons/hicolor/scalable/apps/rashi-drishti.svg \
   usr/share/rashi-drishti/manual/index.html \
   usr/share/rashi-drishti/places.atlas \
+  usr/share/rashi-drishti/places.sqlite \
   usr/share/rashi-drishti/NOTICE \
   usr/share/doc/rashi-drishti/copyright \
   usr/share/doc/rashi-drishti/changelog.gz \

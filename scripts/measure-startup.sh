@@ -3,8 +3,8 @@
 #   - start to first paint: from just before exec to the moment the window's
 #     first paint has been flushed, median of 10 runs (and the part of it
 #     spent inside the program, after the libraries are loaded);
-#   - peak memory (VmHWM) and resident memory while idle, 2 s after the window
-#     is shown, the browser window not opened;
+#   - peak memory (VmHWM) and resident memory 4 s after the start, of the
+#     program and of the one-label window, and their ratios;
 #   - click to report: from the release of the mouse button on the reading
 #     button to the first paint of the results panel, median of 5 runs;
 #   - the first offer of places: "Pu" typed into the City box (Alt+C) the
@@ -68,11 +68,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     sed -n "s/^key-to-offer-ms //p" "$WORK/offer.out" >>"$WORK/offer-key-ms"
   done
 
+  # Memory 4 s after the start, the program and the one-label window alike.
   "$PROGRAM" &
   pid=$!
-  xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" >/dev/null
-  sleep 2
+  sleep 4
   grep -E "^(VmHWM|VmRSS)" /proc/$pid/status >"$WORK/memory"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  "$BASELINE" &
+  pid=$!
+  sleep 4
+  grep -E "^(VmHWM|VmRSS)" /proc/$pid/status >"$WORK/baseline-memory"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 
   for i in 1 2 3 4 5; do
@@ -103,6 +108,9 @@ fi
 echo "first paint to the atlas's offer for the first keys (median of $(wc -l <"$work/offer-paint-ms") runs): $(median "$work/offer-paint-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/offer-paint-ms" | tr '\n' ' ')"
 echo "  from the first key typed: $(median "$work/offer-key-ms") ms (all: $(sort -n "$work/offer-key-ms" | tr '\n' ' '))"
-echo "idle memory: $(tr -s ' \t' ' ' <"$work/memory" | tr '\n' ' ')"
+echo "memory 4 s after start: $(tr -s ' \t' ' ' <"$work/memory" | tr '\n' ' ')"
+echo "  one-label window: $(tr -s ' \t' ' ' <"$work/baseline-memory" | tr '\n' ' ')"
+kb() { sed -n "s/^$1:[[:space:]]*\([0-9]*\).*/\1/p" "$2"; }
+echo "  ratios program / one-label window: resident $(echo "$(kb VmRSS "$work/memory") $(kb VmRSS "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }'), peak $(echo "$(kb VmHWM "$work/memory") $(kb VmHWM "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }')"
 echo "click to report (median of $(wc -l <"$work/reading-ms") runs): $(median "$work/reading-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/reading-ms" | tr '\n' ' ')"

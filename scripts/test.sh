@@ -9,7 +9,7 @@ bash scripts/setup.sh
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QT_LOGGING_RULES="qt.webenginecontext.info=false"
 export XDG_RUNTIME_DIR="$(mktemp -d)"
-export XDG_CACHE_HOME="$PWD/build/.cache" XDG_CONFIG_HOME="$PWD/build/.config"
+export XDG_CACHE_HOME="$PWD/build/.cache" XDG_CONFIG_HOME="$PWD/build/.config" XDG_DATA_HOME="$PWD/build/.local/share"
 export MESA_SHADER_CACHE_DISABLE=true
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 

@@ -86,11 +86,7 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     inputScroll_ = new PanelScrollArea(input_);
     inputScroll_->setObjectName(QStringLiteral("inputScroll"));
     panels_->addWidget(inputScroll_);
-    // The results panel is an empty box until the first reading.
-    results_ = new ResultsPanel(driver_, dialogs_);
-    connect(results_, &ResultsPanel::saveRequested, this, &frmMain::saveChart);
-    connect(results_, &ResultsPanel::backRequested, this, &frmMain::showInputPanel);
-    panels_->addWidget(results_);
+    // The results panel is made when first needed (see results()).
     column->addWidget(panels_, 1);
     setCentralWidget(central);
 
@@ -152,7 +148,7 @@ void frmMain::buildFileMenu()
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
         action->setEnabled(false);
-        connect(action, &QAction::triggered, results_, slot);
+        connect(action, &QAction::triggered, this, [this, slot = slot] { (results()->*slot)(); });
     }
     mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
@@ -164,7 +160,7 @@ void frmMain::buildEditMenu()
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     QAction* mnuCopyReading =
         addItem(mnuEdit, "mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(mnuCopyReading, &QAction::triggered, results_, &ResultsPanel::copyReading);
+    connect(mnuCopyReading, &QAction::triggered, this, [this] { results()->copyReading(); });
     mnuCopyReading->setEnabled(false);
     keepActions_.push_back(mnuCopyReading);
 }
@@ -201,11 +197,11 @@ void frmMain::buildOptionsMenu()
     connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuClassical, mnuNorth] {
         const QSignalBlocker blockRule(mnuClassical);
         const QSignalBlocker blockStyle(mnuNorth);
-        mnuClassical->setChecked(results_->rule() == AspectRuleChoice::Classical);
-        mnuNorth->setChecked(results_->diagramStyle() == ChartStyle::North);
+        mnuClassical->setChecked(results()->rule() == AspectRuleChoice::Classical);
+        mnuNorth->setChecked(results()->diagramStyle() == ChartStyle::North);
     });
-    connect(mnuClassical, &QAction::toggled, results_, &ResultsPanel::useClassicalRule);
-    connect(mnuNorth, &QAction::toggled, results_, &ResultsPanel::useNorthIndianStyle);
+    connect(mnuClassical, &QAction::toggled, this, [this](bool on) { results()->useClassicalRule(on); });
+    connect(mnuNorth, &QAction::toggled, this, [this](bool on) { results()->useNorthIndianStyle(on); });
     mnuOptions->addSeparator();
     ayanamsa_ = new AyanamsaMenu(mnuOptions, dialogs_, this);
     driver_.setAyanamsa(ayanamsa_->choice());
@@ -224,11 +220,11 @@ void frmMain::buildOptionsMenu()
     connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuSeven, mnuExceptions] {
         const QSignalBlocker blockSeven(mnuSeven);
         const QSignalBlocker blockExceptions(mnuExceptions);
-        mnuSeven->setChecked(results_->jaiminiChoices().karakaScheme == 7);
-        mnuExceptions->setChecked(results_->jaiminiChoices().arudhaExceptions);
+        mnuSeven->setChecked(results()->jaiminiChoices().karakaScheme == 7);
+        mnuExceptions->setChecked(results()->jaiminiChoices().arudhaExceptions);
     });
-    connect(mnuSeven, &QAction::toggled, results_, &ResultsPanel::useSevenKarakas);
-    connect(mnuExceptions, &QAction::toggled, results_, &ResultsPanel::useArudhaExceptions);
+    connect(mnuSeven, &QAction::toggled, this, [this](bool on) { results()->useSevenKarakas(on); });
+    connect(mnuExceptions, &QAction::toggled, this, [this](bool on) { results()->useArudhaExceptions(on); });
 }
 
 void frmMain::buildHelpMenu()
@@ -259,14 +255,29 @@ void frmMain::applyEntries(const Entries& entries)
     input_->applyEntries(entries);
 }
 
+ResultsPanel* frmMain::results() const
+{
+    // Made on first use: the first screen shows the input panel only, and the
+    // results panel (chart view, day strip, their fonts) is most of the
+    // window's start-up otherwise.
+    if (!results_) {
+        auto* self = const_cast<frmMain*>(this);
+        results_ = new ResultsPanel(self->driver_, self->dialogs_);
+        connect(results_, &ResultsPanel::saveRequested, self, &frmMain::saveChart);
+        connect(results_, &ResultsPanel::backRequested, self, &frmMain::showInputPanel);
+        panels_->addWidget(results_);
+    }
+    return results_;
+}
+
 bool frmMain::resultsInFront() const
 {
-    return panels_->currentWidget() == results_;
+    return results_ && panels_->currentWidget() == results_;
 }
 
 void frmMain::showPanel(Panel panel)
 {
-    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(results_) : static_cast<QWidget*>(inputScroll_));
+    panels_->setCurrentWidget(panel == Panel::Results ? static_cast<QWidget*>(results()) : static_cast<QWidget*>(inputScroll_));
     mnuSave->setEnabled(panel == Panel::Results);
 }
 
@@ -287,7 +298,7 @@ bool frmMain::runReading()
         input_->refuse(*refusal);
         return true;
     }
-    results_->showReading();
+    results()->showReading();
     for (QAction* action : keepActions_)
         action->setEnabled(true);
     showPanel(driver_.records().front);

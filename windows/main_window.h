@@ -42,7 +42,7 @@ public:
 
     const CalculationDriver& driver() const { return driver_; }
     // The results panel: print, export, picture, copy, rule and style slots.
-    ResultsPanel* resultsPanel() const { return results_; }
+    ResultsPanel* resultsPanel() const { return results(); }
     BrowserLauncher& launcher() { return launcher_; }
     // The chart file last opened, imported or saved: the title shows its name.
     const QString& chartFileName() const { return chartFileName_; }
@@ -114,7 +114,8 @@ private:
     QStackedWidget* panels_ = nullptr;
     InputPanel* input_ = nullptr;     // Frame1
     QWidget* inputScroll_ = nullptr;  // holds the input panel
-    ResultsPanel* results_ = nullptr; // Frame2: built on the first reading
+    ResultsPanel* results() const;
+    mutable ResultsPanel* results_ = nullptr; // Frame2: made when first needed
     LinkLabel* Label8 = nullptr;
     AyanamsaMenu* ayanamsa_ = nullptr; // Options > Ayanamsa
 };

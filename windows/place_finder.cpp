@@ -2,6 +2,8 @@
 
 #include "windows/filtered_line_edit.h"
 
+#include "places/place_search.h"
+
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QCompleter>
@@ -98,13 +100,14 @@ void PlaceFinder::offer(const QString& text)
     waiting_ = !atlas_;
     offered_.clear();
     if (atlas_ && text.trimmed().size() >= 2)
-        offered_ = atlas_->Offer(text, stateBox_ ? stateBox_->text() : QString(),
-                                 countryBox_ ? countryBox_->text() : QString(), 10);
+        offered_ = places::OfferPlaces(&*atlas_, &own_, text, stateBox_ ? stateBox_->text() : QString(),
+                                       countryBox_ ? countryBox_->text() : QString(), 10);
     if (!completer_)
         return;
     QStringList labels;
+    // The user's own places are marked as theirs.
     for (const places::Place& place : offered_)
-        labels << place.Label();
+        labels << (place.own ? tr("%1 (your place)").arg(place.Label()) : place.Label());
     model_->setStringList(labels);
     if (labels.isEmpty()) {
         completer_->popup()->hide();

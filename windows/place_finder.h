@@ -1,9 +1,10 @@
 #pragma once
-// Offers the atlas's places as the user types a city: the list under the
-// City box. The atlas loads on a worker thread once the window is up; until
+// Offers the atlas's places, and the user's own first, as the user types a
+// city: the list under the City box. The atlas loads on a worker thread once the window is up; until
 // then, and without it, the box works as a plain box.
 
 #include "places/atlas.h"
+#include "places/own_places.h"
 #include "places/place.h"
 
 #include <QObject>
@@ -53,6 +54,7 @@ private:
     QCompleter* completer_ = nullptr;
     QStringListModel* model_ = nullptr;
     std::optional<places::Atlas> atlas_;
+    places::OwnPlaces own_; // read at each offer, so places added elsewhere show at once
     std::vector<places::Place> offered_;
     bool loading_ = false;
     bool waiting_ = false; // typed into while the atlas was loading

@@ -156,6 +156,9 @@ private slots:
     void panelsAndLabels()
     {
         auto* frame1 = Child<QGroupBox>(*window, "Frame1");
+        // The results panel is not made before it is needed.
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Frame2")));
+        window->resultsPanel();
         auto* frame2 = Child<QGroupBox>(*window, "Frame2");
         QCOMPARE(frame1->title(), QStringLiteral("Personal Details"));
         QCOMPARE(frame2->title(), QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"));

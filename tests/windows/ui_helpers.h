@@ -151,8 +151,9 @@ inline QStringList ResultCaptions(const QWidget& window)
 
 inline bool ResultsInFront(const QWidget& window)
 {
-    return Child<QWidget>(window, QStringLiteral("Frame2"))->isVisible()
-        && !Child<QWidget>(window, QStringLiteral("Frame1"))->isVisible();
+    // The results panel is made on the first reading: none yet is not in front.
+    const auto* results = window.findChild<QWidget*>(QStringLiteral("Frame2"));
+    return results && results->isVisible() && !Child<QWidget>(window, QStringLiteral("Frame1"))->isVisible();
 }
 
 // A birth that passes validation: 1 January 2000, 12:00 GMT, longitude 0.

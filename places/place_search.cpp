@@ -1,0 +1,59 @@
+#include "places/place_search.h"
+
+#include "places/text_fold.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace rashi::places {
+namespace {
+
+// The user's places first, then the atlas's not already there, up to max.
+std::vector<Place> Merge(std::vector<Place> own, std::vector<Place> atlas, int maxResults) {
+    std::vector<Place> merged;
+    for (std::vector<Place>* from : {&own, &atlas})
+        for (Place& place : *from)
+            if (static_cast<int>(merged.size()) < maxResults) merged.push_back(std::move(place));
+    return merged;
+}
+
+bool WholeName(const Place& place, QStringView text) {
+    return SearchKey(place.name) == SearchKey(text.split(QLatin1Char(',')).front());
+}
+
+} // namespace
+
+std::vector<Place> SearchPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView text, int maxResults,
+                                QString* ownError) {
+    return Merge(own ? own->Search(text, maxResults, ownError) : std::vector<Place>{},
+                 atlas ? atlas->Search(text, maxResults) : std::vector<Place>{}, maxResults);
+}
+
+std::vector<Place> OfferPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView city, QStringView state,
+                               QStringView country, int maxResults, QString* ownError) {
+    std::vector<Place> mine;
+    if (own) {
+        // The boxes narrow the user's places as they narrow the atlas's, unless
+        // nothing fits them.
+        QString narrowing;
+        for (QStringView box : {state, country})
+            if (!SearchKey(box).empty()) narrowing += QStringLiteral(", ") + box.trimmed().toString();
+        const QString typed = city.toString().simplified();
+        mine = own->Search(QString(typed + narrowing), maxResults, ownError);
+        if (mine.empty() && !narrowing.isEmpty()) mine = own->Search(typed, maxResults, ownError);
+    }
+    return Merge(std::move(mine), atlas ? atlas->Offer(city, state, country, maxResults) : std::vector<Place>{},
+                 maxResults);
+}
+
+std::optional<Place> FindPlace(const Atlas* atlas, const OwnPlaces* own, QStringView text, QString* ownError) {
+    const std::vector<Place> mine = own ? own->Search(text, 1, ownError) : std::vector<Place>{};
+    if (!mine.empty() && WholeName(mine.front(), text)) return mine.front();
+    if (atlas)
+        if (std::optional<Place> found = atlas->Find(text)) return found;
+    if (!mine.empty()) return mine.front();
+    return std::nullopt;
+}
+
+} // namespace rashi::places
