@@ -5,6 +5,7 @@
 
 #include "core/zones/time_zones.h"
 #include "core/records/birth_record.h"
+#include "core/records/language.h"
 
 #include <array>
 #include <string>
@@ -153,6 +154,7 @@ struct ReadingRecords {
     DaySlicesRecord day;     // written only when the day's slices are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
+    Language language = Language::English;     // of the captions and texts; chosen before the reading
 };
 
 } // namespace rashi
