@@ -1,12 +1,16 @@
 #include "core/imports/imported_birth.h"
 
 #include "core/entries/entry_lists.h"
+#include "core/entries/key_filters.h"
 #include "core/chart_files/visible_text.h"
 #include "core/chart_files/windows1252.h"
 #include "core/zones/time_zones.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+
+#include <unicode/utf8.h>
 
 namespace rashi {
 namespace {
@@ -32,8 +36,6 @@ std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view bytes) {
     return codes;
 }
 
-// U+00C0 to U+00FF without their accents; '*' is not a letter.
-constexpr std::string_view kLatin1Letters = "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaaaaaaceeeeiiiidnooooo*ouuuuyty";
 
 } // namespace
 
@@ -62,21 +64,15 @@ std::string LettersForBox(std::string_view utf8) {
     if (auto decoded = DecodeUtf8(utf8)) codes = std::move(*decoded);
     bool space = false;
     for (const char32_t code : codes) {
-        char letter = 0;
-        if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z')) letter = static_cast<char>(code);
-        else if (code >= 0xC0 && code <= 0xFF && kLatin1Letters[code - 0xC0] != '*') letter = kLatin1Letters[code - 0xC0];
-        if (code == 0xDF) { // sharp s
-            if (space && !out.empty()) out += ' ';
-            out += "ss";
-            space = false;
-            continue;
-        }
-        if (!letter) {
+        if (code == ' ' || !IsLetterOfAnyScript(code)) {
             space = true;
             continue;
         }
         if (space && !out.empty()) out += ' ';
-        out += letter;
+        char bytes[4];
+        std::int32_t length = 0;
+        U8_APPEND_UNSAFE(bytes, length, static_cast<UChar32>(code));
+        out.append(bytes, static_cast<std::size_t>(length));
         space = false;
     }
     return out;

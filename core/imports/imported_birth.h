@@ -32,9 +32,9 @@ struct ImportedBirth {
 // when they are valid UTF-8, else Windows-1252, and come back as UTF-8.
 std::vector<std::string> ImportLines(std::string_view bytes);
 
-// A name as the letter boxes hold it: accented Latin letters lose their
-// accents, anything else that is not a letter becomes a space, runs of spaces
-// become one, and the ends are trimmed.
+// A name as the letter boxes hold it: letters of every script stay as they
+// are (Zürich, पुणे), anything else that is not a letter becomes a space,
+// runs of spaces become one, and the ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
 // The start of a refusal: `Line 4 (clock time) holds "10.75"`.
