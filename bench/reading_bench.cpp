@@ -24,8 +24,10 @@ using namespace rashi;
 
 Entries Pune(int year) { return testing::PuneBirth(15, 8, year, 17, 45); }
 
-void WholeReading(benchmark::State& state) {
+// The whole reading in a language: Hindi must cost what English costs.
+void WholeReading(benchmark::State& state, Language language) {
     CalculationDriver driver;
+    driver.SetLanguage(language);
     int year = 1901;
     for (auto _ : state) {
         benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
@@ -33,7 +35,8 @@ void WholeReading(benchmark::State& state) {
         year = year == 2050 ? 1901 : year + 1;
     }
 }
-BENCHMARK(WholeReading);
+BENCHMARK_CAPTURE(WholeReading, english, Language::English);
+BENCHMARK_CAPTURE(WholeReading, hindi, Language::Hindi);
 
 // A precise reading is almost all ERFA: the IAU 2000A nutation series
 // (eraNut00a, about 1,365 terms) and the Earth's series (eraEpv00) take over
@@ -101,6 +104,11 @@ BENCHMARK(OneEngine<ComputeMoonPosition>)->Name("ComputeMoonPosition");
 BENCHMARK(OneEngine<BuildPositionTable>)->Name("BuildPositionTable");
 void Evaluate(ReadingRecords& r) { EvaluateRashiDrishti(r); }
 BENCHMARK(OneEngine<Evaluate>)->Name("EvaluateRashiDrishti");
+void EvaluateInHindi(ReadingRecords& r) {
+    r.language = Language::Hindi;
+    EvaluateRashiDrishti(r);
+}
+BENCHMARK(OneEngine<EvaluateInHindi>)->Name("EvaluateRashiDrishti/hindi");
 BENCHMARK(OneEngine<ComputePrecisePositions>)->Name("ComputePrecisePositions");
 
 // The precise engine's parts: the frame (ΔT, precession-nutation, ayanamsa),

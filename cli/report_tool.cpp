@@ -10,6 +10,7 @@
 #include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
 #include "core/time_window/window_text.h"
+#include "core/words/language_keys.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
@@ -222,7 +223,7 @@ std::string ReportText(const Report& report) {
 
 std::string ToolText(const ReadingRecords& records) {
     std::string text = ReportText(records.report);
-    for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     return text;
 }
 
@@ -263,12 +264,15 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setEphemeris(options.precise ? Ephemeris::Precise : Ephemeris::Formulas);
         driver.SetRule(*RuleFromKey(options.rule));
         driver.setWithWindow(options.window);
+        driver.SetLanguage(*LanguageFromKey(options.lang));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         WriteDrawings(options, driver.records());
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
+        // The JSON is for scripts: its captions are English whatever --lang says.
+        if (options.json) driver.SetLanguage(Language::English);
         const std::string text = options.json ? ReportJson(driver.records(), zoneNote) : ToolText(driver.records());
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {

@@ -25,6 +25,7 @@ struct ToolOptions {
     bool precise = false;
     bool window = false;                 // the window of clock time in which the signs stay
     std::string rule = "ours";           // the rule of sign aspects: ours or classical
+    std::string lang = "en";             // the language of the text, --pdf and --svg: en or hi
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
     std::optional<std::string> pdf;      // one A4 page: header, diagram, reading
     std::optional<std::string> svg;      // the diagram alone

@@ -53,6 +53,19 @@ extern const ReadingWords kEnglishWords = {
     .yearsEnd = "the program's years end",
     .noSign = "no sign",
 
+    .sliceLagna = {"lagna ", " instead of ", ""},
+    .sliceBodyIn = {"", " in ", ""},
+    .sliceUntilFirst = " until ",
+    .sliceUntilNext = ", until ",
+    .sliceThen = ", then ",
+    .sameChart = "the same chart",
+
+    .chosenIn = {"", " in ", " aspects "},
+    .chosenAfterSigns = "",
+    .oneStands = {"; ", " stands there", ""},
+    .manyStand = {"; ", " stand there", ""},
+    .noneStands = "; no body stands there",
+
     .ascendantMark = "Asc ",
     .chartTitle = "Rashi chart",
     .lagnaTitle = "Lagna ",

@@ -51,6 +51,19 @@ extern const ReadingWords kHindiWords = {
     .yearsEnd = "प्रोग्राम के वर्ष समाप्त होते हैं",
     .noSign = "कोई राशि नहीं",
 
+    .sliceLagna = {"लग्न ", ", ", " के स्थान पर"},
+    .sliceBodyIn = {"", " ", " में"},
+    .sliceUntilFirst = " ",
+    .sliceUntilNext = " ",
+    .sliceThen = " तक, फिर ",
+    .sameChart = "वही कुंडली",
+
+    .chosenIn = {"", " ", " में है और "},
+    .chosenAfterSigns = " को देखता है",
+    .oneStands = {"; वहाँ ", " है", ""},
+    .manyStand = {"; वहाँ ", " हैं", ""},
+    .noneStands = "; वहाँ कोई ग्रह नहीं है",
+
     .ascendantMark = "लग्न ",
     .chartTitle = "राशि चक्र",
     .lagnaTitle = "लग्न ",

@@ -75,6 +75,22 @@ struct ReadingWords {
     std::string_view yearsEnd;           // "the program's years end"
     std::string_view noSign;             // "no sign"
 
+    // The day's slices: what differs from the given chart in each.
+    Sentence sliceLagna;          // "lagna ", sign, " instead of ", given sign
+    Sentence sliceBodyIn;         // body, " in ", sign
+    std::string_view sliceUntilFirst; // " until " before the first change's time
+    std::string_view sliceUntilNext;  // ", until " before a later one's
+    std::string_view sliceThen;       // ", then " before the sign after it
+    std::string_view sameChart;       // "the same chart"
+
+    // The chosen body for screen readers: "Moon in Thula aspects Mesha,
+    // Kataka, Makara; Jupiter and Saturn stand there".
+    Sentence chosenIn;        // body, sign, then the signs it aspects
+    std::string_view chosenAfterSigns;
+    Sentence oneStands;       // "; ", body, " stands there"
+    Sentence manyStand;       // "; ", bodies, " stand there"
+    std::string_view noneStands; // "; no body stands there"
+
     // The diagram and the page.
     std::string_view ascendantMark; // "Asc " before the ascendant's degree
     std::string_view chartTitle;    // "Rashi chart"
