@@ -34,6 +34,7 @@ struct ChartModel {
     AspectRule rule = kSameQualityRule;
     QString ruleTitle;
     QString personName;
+    Language language = Language::English; // of the labels and titles
 };
 
 ChartModel ChartModelOf(const ReadingRecords& records);
@@ -54,7 +55,9 @@ struct ChartOptions {
     ChartStyle style = ChartStyle::South;
     int chosenBody = -1; // a report row, or -1 for none
     ChartColours colours;
-    QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    // Latin from the first that has it; Devanagari from Lohit or Noto.
+    QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                             QStringLiteral("Lohit Devanagari"), QStringLiteral("Noto Sans Devanagari")};
 };
 
 // One piece of text in the diagram and where it goes.

@@ -1,6 +1,7 @@
 #include "drawing/day_strip_painter.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/words/reading_words.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,7 +14,6 @@
 namespace rashi {
 namespace {
 
-constexpr std::array<const char*, kReportRows> kShortNames = {"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke"};
 constexpr double kPadding = 3;
 
 const QColor kTints[2] = {QColor(0xdc, 0xe8, 0xf5), QColor(0xf3, 0xe9, 0xd2)};
@@ -22,11 +22,14 @@ const QColor kInk(0x33, 0x33, 0x33);
 const QColor kGiven(0xc0, 0x1c, 0x28);
 const QColor kPaper(255, 250, 240); // as the diagram's ground, so the texts read on any panel
 
-QString SignLabel(int sign, bool whole) {
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A slice's sign, whole or as its first three letters; a name in Devanagari
+// is never cut, as three characters may end inside a conjunct.
+QString SignLabel(int sign, bool whole, const ReadingWords& words) {
     if (sign < 0 || sign >= 12) return QStringLiteral("?");
-    const auto name = kSigns[sign].sanskrit;
-    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return whole ? text : text.left(3);
+    const QString text = FromUtf8(words.signs[sign]);
+    return whole || words.language != Language::English ? text : text.left(3);
 }
 
 } // namespace
@@ -51,7 +54,9 @@ int DayStripMinuteAt(const QRectF& bar, double x) {
     return std::clamp(static_cast<int>(std::floor((x - bar.left()) * 1440.0 / bar.width())), 0, 1439);
 }
 
-std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                              Language language) {
+    const ReadingWords& words = WordsOf(language);
     const QFontMetricsF metrics(font);
     std::vector<DayStripText> labels;
     for (std::size_t i = 0; i < day.slices.size(); ++i) {
@@ -59,7 +64,7 @@ std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, cons
         const double left = DayStripX(layout.bar, slice.first);
         const double width = DayStripX(layout.bar, slice.last + 1) - left;
         for (const bool whole : {true, false}) {
-            const QString text = SignLabel(slice.ascendantSign, whole);
+            const QString text = SignLabel(slice.ascendantSign, whole, words);
             const double w = metrics.horizontalAdvance(text);
             if (w + 2 * kPadding > width || metrics.height() > layout.bar.height()) continue;
             const QRectF box(left + (width - w) / 2, layout.bar.center().y() - metrics.height() / 2, w, metrics.height());
@@ -70,13 +75,15 @@ std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, cons
     return labels;
 }
 
-std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                             Language language) {
+    const ReadingWords& words = WordsOf(language);
     const QFontMetricsF metrics(font);
     std::vector<DayStripText> labels;
     double freeFrom = -1e9;
     for (std::size_t i = 0; i < day.marks.size(); ++i) {
         const DayMark& mark = day.marks[i];
-        const QString text = QString::fromLatin1(kShortNames[mark.body % kReportRows]);
+        const QString text = FromUtf8(words.shortBodies[mark.body % kReportRows]);
         const double w = metrics.horizontalAdvance(text);
         const double x = DayStripX(layout.bar, mark.minute) + 2;
         if (x < freeFrom || x + w > layout.marks.right() + kPadding) continue;
@@ -86,7 +93,8 @@ std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const
     return labels;
 }
 
-void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice) {
+void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice,
+                   Language language) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont font = painter.font();
@@ -107,7 +115,7 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kInk, 1));
     painter.drawRect(bar);
-    for (const DayStripText& label : DayStripSliceLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignCenter, label.text);
+    for (const DayStripText& label : DayStripSliceLabels(layout, day, font, language)) painter.drawText(label.box, Qt::AlignCenter, label.text);
 
     // The bodies' changes: a tick down into the bar, the name above.
     painter.setPen(QPen(kInk, 1));
@@ -115,7 +123,7 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
         const double x = DayStripX(bar, mark.minute);
         painter.drawLine(QPointF(x, layout.marks.top() + 2), QPointF(x, bar.top() + bar.height() / 4));
     }
-    for (const DayStripText& label : DayStripMarkLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
+    for (const DayStripText& label : DayStripMarkLabels(layout, day, font, language)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
 
     // The hours.
     const double tick = kPadding + 1;
