@@ -22,9 +22,10 @@ DayStripView::DayStripView(QWidget* parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("Chart through the day"));
 }
 
-void DayStripView::setDay(const DaySlicesRecord& day)
+void DayStripView::setDay(const DaySlicesRecord& day, Language language)
 {
     day_ = day;
+    language_ = language;
     chosen_ = -2; // so that choosing none below always says so
     chooseSlice(-1);
 }
@@ -91,7 +92,7 @@ void DayStripView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    PaintDayStrip(painter, drawingRect(), day_, chosen_);
+    PaintDayStrip(painter, drawingRect(), day_, chosen_, language_);
     if (hasFocus()) {
         painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

@@ -1,4 +1,7 @@
 #include "windows/input_panel.h"
+#include "windows/core_messages.h"
+#include "windows/program_language.h"
+#include "core/words/reading_words.h"
 #include "windows/utf8_text.h"
 
 #include "core/entries/entry_lists.h"
@@ -322,7 +325,8 @@ void InputPanel::fillLists()
 {
     AddNumbers(cboDate, kDayList);
     QStringList months;
-    for (std::string_view month : kMonthNames)
+    // The months in the language the window speaks; the list's position is the entry.
+    for (std::string_view month : WordsOf(InstalledLanguage()).months)
         months << FromUtf8(month);
     cboMonth->addItems(months);
     AddNumbers(cboYear, kYearList);
@@ -503,7 +507,7 @@ std::optional<Entries> InputPanel::entriesWithZone()
 
 void InputPanel::refuse(const Refusal& refusal)
 {
-    dialogs_.message(FromUtf8(refusal.message), refusal.icon);
+    dialogs_.message(CoreMessage(refusal.message), refusal.icon);
     switch (refusal.target) {
     case Field::None: break;
     case Field::Name: txtName->setFocus(Qt::OtherFocusReason); break;

@@ -1,4 +1,5 @@
 #include "windows/main_window.h"
+#include "windows/core_messages.h"
 #include "windows/utf8_text.h"
 
 #include "core/chart_files/chart_file.h"
@@ -14,7 +15,9 @@
 #include "windows/recent_charts.h"
 #include "shared_ui/user_dialogs.h"
 #include "windows/results_panel.h"
+#include "windows/program_language.h"
 #include "windows/program_settings.h"
+#include "core/words/language_keys.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,11 +52,25 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(kApplicationTitle);
 
     QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Latin from Verdana or DejaVu, Devanagari from Lohit or Noto.
+    windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari"),
+                            QStringLiteral("Noto Sans Devanagari")});
     windowFont.setStyleHint(QFont::SansSerif);
     windowFont.setPointSize(9);
     setFont(windowFont);
 
+    driver_.SetLanguage(InstalledLanguage());
+    buildWindow();
+    input_->focusFirstBox();
+    // The atlas loads once the window is on the screen and painted (see
+    // showEvent), or as soon as a city is typed, whichever comes first.
+    // Wide enough that a typical report fits without the window growing.
+    const QSize hint = sizeHint();
+    resize(qMax(hint.width(), 720), hint.height());
+}
+
+void frmMain::buildWindow()
+{
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(8, 6, 8, 8);
@@ -84,20 +101,46 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     connect(results_, &ResultsPanel::backRequested, this, &frmMain::showInputPanel);
     panels_->addWidget(results_);
     column->addWidget(panels_, 1);
-    setCentralWidget(central);
+    setCentralWidget(central); // the panels of another language before, if any, go
 
+    // The menus of another language before, if any, go with their actions.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        delete menu;
+    menuBar()->clear();
+    keepActions_.clear();
     buildFileMenu();
     buildEditMenu();
     buildOptionsMenu();
     buildHelpMenu();
     QWidget::setTabOrder(input_->lastInTabChain(), Label8);
     showPanel(Panel::Input);
-    input_->focusFirstBox();
-    // The atlas loads once the window is on the screen and painted (see
-    // showEvent), or as soon as a city is typed, whichever comes first.
-    // Wide enough that a typical report fits without the window growing.
-    const QSize hint = sizeHint();
-    resize(qMax(hint.width(), 720), hint.height());
+}
+
+void frmMain::setLanguage(Language language)
+{
+    if (language == InstalledLanguage() && language == driver_.language())
+        return;
+    RememberLanguage(language);
+    InstallLanguage(language);
+    driver_.SetLanguage(InstalledLanguage());
+    // The window is built again in the new language with what it held: the
+    // entries as typed, the place's zone, the reading on show.
+    const InputPanel::Snapshot typed = input_->snapshot();
+    const bool showingResults = resultsInFront();
+    buildWindow();
+    input_->restore(typed);
+    if (isVisible())
+        input_->loadAtlasSoon();
+    if (driver_.hasReading()) {
+        results_->showReading();
+        for (QAction* action : keepActions_)
+            action->setEnabled(true);
+    }
+    showPanel(showingResults && driver_.hasReading() ? Panel::Results : Panel::Input);
+    if (resultsInFront())
+        results_->focusFirstButton();
+    else
+        input_->focusFirstBox();
 }
 
 frmMain::~frmMain() = default;
@@ -163,7 +206,7 @@ void frmMain::buildOptionsMenu()
     // Alt+O is the Open button's.
     QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("O&ptions"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    auto* ephemerides = new QActionGroup(this);
+    auto* ephemerides = new QActionGroup(mnuOptions);
     QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", QStringLiteral("Positions from the Program's &Formulas"));
     QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", QStringLiteral("&Precise Positions (IAU Models, Lahiri)"));
     for (QAction* choice : {mnuFormulas, mnuPrecise}) {
@@ -194,6 +237,25 @@ void frmMain::buildOptionsMenu()
     });
     connect(mnuClassical, &QAction::toggled, results_, &ResultsPanel::useClassicalRule);
     connect(mnuNorth, &QAction::toggled, results_, &ResultsPanel::useNorthIndianStyle);
+
+    // Each language named in its own words, so it can be found in any.
+    mnuOptions->addSeparator();
+    QMenu* mnuLanguage = mnuOptions->addMenu(QStringLiteral("&Language"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* languages = new QActionGroup(mnuLanguage);
+    for (const Language language : kLanguages) {
+        const std::string_view key = LanguageKey(language);
+        const std::string_view name = LanguageOwnName(language);
+        QAction* choice = mnuLanguage->addAction(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        choice->setObjectName(QStringLiteral("mnuLanguage_") + QString::fromLatin1(key.data(), qsizetype(key.size())));
+        choice->setCheckable(true);
+        choice->setChecked(language == InstalledLanguage());
+        languages->addAction(choice);
+        // Queued: the menu that holds the choice is rebuilt with the window.
+        connect(choice, &QAction::triggered, this, [this, language] {
+            QMetaObject::invokeMethod(this, [this, language] { setLanguage(language); }, Qt::QueuedConnection);
+        });
+    }
 }
 
 void frmMain::buildHelpMenu()
@@ -324,7 +386,7 @@ void frmMain::openChartFile(const QString& name)
     else if (HasChartExtension(ToUtf8(name)))
         restored = LoadChartFile(FileSystemName(name), problem);
     if (!restored) {
-        dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
+        dialogs_.message(CoreMessage(kChartFileRefused), MessageIcon::Critical,
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }

@@ -101,7 +101,8 @@ void ResultsPanel::buildHeader()
     static const char* const kFields[] = {"Name", "Born", "Zone", "Place", "Coordinates", "Ascendant", "Ayanamsa",
                                           "Rule"};
     for (int i = 0; i < 8; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kFields[i]), this);
+        // The label in the reading's words; the name of the value stays English.
+        auto* label = new QLabel(FromUtf8(WordsOf(driver_.language()).headerLabels[std::size_t(i)]), this);
         SetTextColour(label, kHeaderLabelColour);
         auto* value = new WrappingLabel({}, this);
         value->setObjectName(QStringLiteral("header_%1").arg(QString::fromLatin1(kFields[i])));
@@ -271,7 +272,7 @@ void ResultsPanel::showReading()
     fillCaptions();
     chart_->setModel(ChartModelOf(driver_.records()));
     chart_->chooseBody(-1);
-    dayStrip_->setDay(driver_.records().day);
+    dayStrip_->setDay(driver_.records().day, driver_.records().language);
     dayStrip_->setVisible(driver_.records().day.computed);
     daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
@@ -307,7 +308,8 @@ void ResultsPanel::fillHeader()
 void ResultsPanel::fillWindowLines()
 {
     const TimeWindowRecord& window = driver_.records().window;
-    const std::vector<std::string> lines = WindowLines(window);
+    const ReadingWords& words = WordsOf(driver_.records().language);
+    const std::vector<std::string> lines = WindowLines(window, words);
     // The span on one line, what changes beyond it on the next; the lines
     // each change alters in the tooltip, with the whole sentence.
     const auto show = [&](QLabel* label, std::size_t index, const HoldingWindow& held) {
@@ -317,9 +319,11 @@ void ResultsPanel::fillWindowLines()
             return;
         }
         const QString line = FromUtf8(lines[index]);
-        label->setText(line.section(QStringLiteral(" (before: "), 0, 0) + QStringLiteral("\n    before: ") +
-                       FromUtf8(BeyondText(held.from, true)) + QStringLiteral("; after: ") +
-                       FromUtf8(BeyondText(held.until, false)));
+        // " (before: " opens the notes; "before: " starts the second line.
+        const QString opening = FromUtf8(std::string(words.notes.before));
+        label->setText(line.section(opening, 0, 0) + QStringLiteral("\n    ") + opening.mid(2) +
+                       FromUtf8(BeyondText(held.from, true, words)) + FromUtf8(std::string(words.notes.between)) +
+                       FromUtf8(BeyondText(held.until, false, words)));
         label->setToolTip(line);
     };
     show(windowReading_, 0, window.reading);
