@@ -52,7 +52,7 @@ def main():
         with tempfile.TemporaryDirectory() as work:
             copy = Path(work) / Path(catalogue).name
             shutil.copyfile(catalogue, copy)
-            subprocess.run([lupdate, "-silent", "-locations", "none", *[str(root / f) for f in FOLDERS],
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-I", str(root), *[str(root / f) for f in FOLDERS],
                             "-ts", str(copy)], check=True)
             found = problems_of(copy)
         for line in found:
