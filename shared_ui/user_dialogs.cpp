@@ -2,6 +2,7 @@
 
 #include "core/chart_files/visible_text.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -71,11 +72,11 @@ std::optional<QString> SaveNameProblem(const QString& file, const FileDialogSetu
 {
     const QFileInfo info(file);
     if (setup.folderMustExist && !info.absoluteDir().exists())
-        return QStringLiteral("The folder \"%1\" does not exist.")
+        return QCoreApplication::translate("rashi::UserDialogs", "The folder \"%1\" does not exist.")
             .arg(Visible(QDir::toNativeSeparators(info.absolutePath())));
     if (setup.refuseReadOnly && info.exists() && !info.isDir() &&
         (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))) // read-only even to an administrator
-        return QStringLiteral("\"%1\" is read-only; choose another name.").arg(Visible(info.fileName()));
+        return QCoreApplication::translate("rashi::UserDialogs", "\"%1\" is read-only; choose another name.").arg(Visible(info.fileName()));
     return std::nullopt;
 }
 

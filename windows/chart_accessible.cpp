@@ -4,6 +4,7 @@
 #include "core/words/reading_words.h"
 #include "windows/chart_view.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -35,7 +36,7 @@ public:
             if (body.sign < 0 || body.sign >= 12)
                 return body.name;
             const std::string_view sign = WordsOf(view_->model().language).signs[std::size_t(body.sign)];
-            return QStringLiteral("%1 in %2, %3")
+            return QCoreApplication::translate("rashi::ChartAccessible", "%1 in %2, %3")
                 .arg(body.name, QString::fromUtf8(sign.data(), qsizetype(sign.size())), body.degreeText);
         }
         // The chosen body's sentence: the signs it aspects, who stands there.

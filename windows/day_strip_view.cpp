@@ -19,7 +19,7 @@ DayStripView::DayStripView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Chart through the day"));
+    setAccessibleName(tr("Chart through the day"));
 }
 
 void DayStripView::setDay(const DaySlicesRecord& day, Language language)
@@ -68,7 +68,7 @@ void DayStripView::chooseSlice(int slice)
         return;
     chosen_ = slice;
     const QString text = sliceText(slice);
-    setAccessibleDescription(text.isEmpty() ? QStringLiteral("Click a slice, or use Left and Right, to see what would differ")
+    setAccessibleDescription(text.isEmpty() ? tr("Click a slice, or use Left and Right, to see what would differ")
                                             : text);
     update();
     emit sliceChosen(text);

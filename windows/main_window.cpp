@@ -39,8 +39,8 @@ namespace rashi {
 
 namespace {
 
-const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)");
-const QString kOpenTitle = QStringLiteral("Select the source file");
+const char* const kChartFilter = QT_TRANSLATE_NOOP("rashi::frmMain", "Tarvek Vedic Rashi Drishti (*.kqa)");
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("rashi::frmMain", "Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
 
 } // namespace
@@ -77,7 +77,7 @@ void frmMain::buildWindow()
     column->setSpacing(6);
 
     // The strip above the panels: a link to the maker's site and forum.
-    Label8 = new LinkLabel(QStringLiteral("Visit our website and forum for more on Vedic astrology"), central);
+    Label8 = new LinkLabel(tr("Visit our website and forum for more on Vedic astrology"), central);
     Label8->setObjectName(QStringLiteral("Label8"));
     connect(Label8, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
     Label8->setVisible(HasHomePage());
@@ -91,7 +91,7 @@ void frmMain::buildWindow()
     connect(input_, &InputPanel::findPlaceRequested, this, &frmMain::findPlace);
     // Said whole, once: a status-bar line would cut it off.
     connect(input_, &InputPanel::atlasUnavailable, this, [this](const QString& reason) {
-        dialogs_.message(QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."),
+        dialogs_.message(tr("The atlas of places could not be loaded. Places can still be typed by hand."),
                          MessageIcon::Information, reason);
     });
     panels_->addWidget(input_);
@@ -155,19 +155,19 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
 
 void frmMain::buildFileMenu()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(mnuFile, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuCalculate", tr("Get My &Rasi Chart")), &QAction::triggered, this,
             &frmMain::calculate);
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuOpen", QStringLiteral("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuOpen", tr("&Open..."), QKeySequence::Open), &QAction::triggered, this,
             &frmMain::openChart);
-    mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("&Save..."), QKeySequence::Save);
+    mnuSave = addItem(mnuFile, "mnuSave", tr("&Save..."), QKeySequence::Save);
     mnuSave->setEnabled(false); // while a reading is shown
     connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
-    connect(addItem(mnuFile, "mnuImport", QStringLiteral("&Import Chart...")), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuImport", tr("&Import Chart...")), &QAction::triggered, this,
             &frmMain::importCharts);
-    mnuRecent_ = mnuFile->addMenu(QStringLiteral("Recent &Charts"));
+    mnuRecent_ = mnuFile->addMenu(tr("Recent &Charts"));
     mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
     mnuRecent_->menuAction()->setObjectName(QStringLiteral("mnuRecentCharts"));
     connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
@@ -175,10 +175,10 @@ void frmMain::buildFileMenu()
     mnuFile->addSeparator();
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
-        {addItem(mnuFile, "mnuPrint", QStringLiteral("&Print..."), QKeySequence::Print), &ResultsPanel::print},
-        {addItem(mnuFile, "mnuExportPdf", QStringLiteral("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
+        {addItem(mnuFile, "mnuPrint", tr("&Print..."), QKeySequence::Print), &ResultsPanel::print},
+        {addItem(mnuFile, "mnuExportPdf", tr("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
          &ResultsPanel::exportPdf},
-        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
+        {addItem(mnuFile, "mnuSavePicture", tr("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
     };
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
@@ -186,15 +186,15 @@ void frmMain::buildFileMenu()
         connect(action, &QAction::triggered, results_, slot);
     }
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addItem(mnuFile, "mnuExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 }
 
 void frmMain::buildEditMenu()
 {
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     QAction* mnuCopyReading =
-        addItem(mnuEdit, "mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        addItem(mnuEdit, "mnuCopyReading", tr("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(mnuCopyReading, &QAction::triggered, results_, &ResultsPanel::copyReading);
     mnuCopyReading->setEnabled(false);
     keepActions_.push_back(mnuCopyReading);
@@ -204,11 +204,11 @@ void frmMain::buildOptionsMenu()
 {
     // How the reading is computed and shown; each choice is remembered.
     // Alt+O is the Open button's.
-    QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("O&ptions"));
+    QMenu* mnuOptions = menuBar()->addMenu(tr("O&ptions"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     auto* ephemerides = new QActionGroup(mnuOptions);
-    QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", QStringLiteral("Positions from the Program's &Formulas"));
-    QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", QStringLiteral("&Precise Positions (IAU Models, Lahiri)"));
+    QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", tr("Positions from the Program's &Formulas"));
+    QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", tr("&Precise Positions (IAU Models, Lahiri)"));
     for (QAction* choice : {mnuFormulas, mnuPrecise}) {
         choice->setCheckable(true);
         ephemerides->addAction(choice);
@@ -224,8 +224,8 @@ void frmMain::buildOptionsMenu()
             calculate(); // the reading on show follows the choice
     });
     mnuOptions->addSeparator();
-    QAction* mnuClassical = addItem(mnuOptions, "mnuClassicalRule", QStringLiteral("&Classical Rule of Sign Aspects"));
-    QAction* mnuNorth = addItem(mnuOptions, "mnuNorthIndian", QStringLiteral("&North Indian Chart"));
+    QAction* mnuClassical = addItem(mnuOptions, "mnuClassicalRule", tr("&Classical Rule of Sign Aspects"));
+    QAction* mnuNorth = addItem(mnuOptions, "mnuNorthIndian", tr("&North Indian Chart"));
     for (QAction* choice : {mnuClassical, mnuNorth})
         choice->setCheckable(true);
     // The remembered choices are read when the menu first opens, not at start-up.
@@ -240,7 +240,7 @@ void frmMain::buildOptionsMenu()
 
     // Each language named in its own words, so it can be found in any.
     mnuOptions->addSeparator();
-    QMenu* mnuLanguage = mnuOptions->addMenu(QStringLiteral("&Language"));
+    QMenu* mnuLanguage = mnuOptions->addMenu(tr("&Language"));
     mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
     auto* languages = new QActionGroup(mnuLanguage);
     for (const Language language : kLanguages) {
@@ -260,19 +260,19 @@ void frmMain::buildOptionsMenu()
 
 void frmMain::buildHelpMenu()
 {
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), QKeySequence::HelpContents),
+    connect(addItem(mnuHelp, "mnuOnline", tr("&Online Help"), QKeySequence::HelpContents),
             &QAction::triggered, this, [this] { OpenManual(dialogs_); });
-    QAction* mnuVisit = addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    QAction* mnuVisit = addItem(mnuHelp, "mnuVisit", tr("&Visit Us Online"));
     mnuVisit->setVisible(HasHomePage());
     connect(mnuVisit, &QAction::triggered, this, [this] { OpenHomePage(dialogs_); });
     mnuHelp->addSeparator()->setVisible(HasDownloadPage());
-    QAction* mnuUpdate = addItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    QAction* mnuUpdate = addItem(mnuHelp, "mnuUpdate", tr("Check for Software &Update"));
     mnuUpdate->setVisible(HasDownloadPage());
     connect(mnuUpdate, &QAction::triggered, this, [this] { OpenDownloadPage(dialogs_); });
     mnuHelp->addSeparator();
-    connect(addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+    connect(addItem(mnuHelp, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
             &frmMain::showAbout);
 }
 
@@ -339,7 +339,7 @@ void frmMain::showChartFileName(const QString& file)
 FileDialogSetup frmMain::chartDialog(const QString& title, bool offerName) const
 {
     ProgramSettings settings;
-    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"),
+    FileDialogSetup setup{title, tr(kChartFilter), QStringLiteral("kqa"),
                           offerName ? QFileInfo(savedName_).fileName() : QString(), ChartFolder(settings)};
     setup.folderMustExist = offerName;
     setup.refuseReadOnly = true;
@@ -357,7 +357,7 @@ void frmMain::saveChart()
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
     if (const auto reason = WriteFileAtomically(FileSystemName(name), bytes)) {
-        dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
+        dialogs_.message(tr("The reading could not be saved to \"%1\": %2")
                              .arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(*reason)),
                          MessageIcon::Critical);
         return;
@@ -367,12 +367,12 @@ void frmMain::saveChart()
     RememberRecentChart(settings, name);
     savedName_ = name;
     showChartFileName(name);
-    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
+    statusBar()->showMessage(tr("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
 
 void frmMain::openChart()
 {
-    const QString name = dialogs_.openFileName(chartDialog(kOpenTitle, false));
+    const QString name = dialogs_.openFileName(chartDialog(tr(kOpenTitle), false));
     if (!name.isEmpty())
         openChartFile(name);
 }
@@ -408,7 +408,7 @@ void frmMain::importCharts()
 {
     ProgramSettings settings;
     const QStringList names = dialogs_.openFileNames(
-        {QStringLiteral("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
+        {tr("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
     if (names.isEmpty())
         return;
     const ChartImport result = ImportCharts(names);

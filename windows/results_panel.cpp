@@ -40,8 +40,8 @@ const QColor kChosenRowColour(96, 38, 20);
 const QColor kHeaderLabelColour(255, 220, 190);
 const QColor kNearChangeColour(255, 255, 96);
 
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-const QString kPictureFilter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
+const char* const kPdfFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PDF document (*.pdf)");
+const char* const kPictureFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PNG picture (*.png);;SVG picture (*.svg)");
 
 void SetTextColour(QLabel* label, const QColor& colour)
 {
@@ -53,7 +53,7 @@ void SetTextColour(QLabel* label, const QColor& colour)
 } // namespace
 
 ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"), parent), driver_(driver),
+    : QGroupBox(tr("Tarvek Rashi Drishti (Sign Aspects) Results"), parent), driver_(driver),
       dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Frame2"));
@@ -145,7 +145,7 @@ void ResultsPanel::buildDayStrip()
     SetTextColour(daySlice_, kHeaderLabelColour);
     connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
         daySlice_->setText(text.isEmpty()
-                               ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                               ? tr("Through the birth's day: point at or choose a slice to see what would differ.")
                                : text);
     });
 }
@@ -198,9 +198,9 @@ QGridLayout* ResultsPanel::buildCaptions()
 
 void ResultsPanel::buildButtons()
 {
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave = new QPushButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    cmdBack = new QPushButton(tr("&Back"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton* button : {cmdSave, cmdBack}) {
         button->setAutoDefault(true); // Enter, like Space, presses it
@@ -487,7 +487,7 @@ void ResultsPanel::print()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        dialogs_.message(QStringLiteral("The reading could not be printed."), MessageIcon::Critical);
+        dialogs_.message(tr("The reading could not be printed."), MessageIcon::Critical);
         return;
     }
     PaintPageOnDevice(painter, printer, printer.resolution(), driver_.records(), shownOptions());
@@ -514,7 +514,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
     if (name.isEmpty())
         return;
     if (const WriteError error = write(name, shownOptions()); !error.isEmpty()) {
-        dialogs_.message(QStringLiteral("The %1 could not be written to \"%2\".").arg(what, Visible(QDir::toNativeSeparators(name))),
+        dialogs_.message(tr("The %1 could not be written to \"%2\".").arg(what, Visible(QDir::toNativeSeparators(name))),
                          MessageIcon::Critical, error);
         return;
     }
@@ -523,7 +523,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
 
 void ResultsPanel::exportPdf()
 {
-    keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
+    keepAs({tr("Export PDF"), tr(kPdfFilter), QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
            QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
                return WriteReadingPdf(FileSystemName(name), driver_.records(), options);
            });
@@ -531,9 +531,9 @@ void ResultsPanel::exportPdf()
 
 void ResultsPanel::saveChartPicture()
 {
-    keepAs({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
+    keepAs({tr("Save Chart Picture"), tr(kPictureFilter), QStringLiteral("png"),
             suggestedName(QStringLiteral(" chart.png")), {}},
-           QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
+           tr("picture"), [this](const QString& name, const ChartOptions& options) {
                const std::string path = FileSystemName(name);
                return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
                           ? WriteChartSvg(path, driver_.records(), options)
