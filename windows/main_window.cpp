@@ -18,6 +18,7 @@
 #include "windows/program_language.h"
 #include "windows/program_settings.h"
 #include "core/words/language_keys.h"
+#include "drawing/copyable_text.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,6 +44,18 @@ const char* const kChartFilter = QT_TRANSLATE_NOOP("rashi::frmMain", "Tarvek Ved
 const char* const kOpenTitle = QT_TRANSLATE_NOOP("rashi::frmMain", "Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
 
+// Latin from Verdana or DejaVu, Devanagari from Lohit or Noto; the fonts of
+// the language's own script first.
+QFont WindowFont(QFont font, Language language)
+{
+    font.setFamilies(FamiliesFor({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                  QStringLiteral("Lohit Devanagari"), QStringLiteral("Noto Sans Devanagari")},
+                                 language));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(9);
+    return font;
+}
+
 } // namespace
 
 frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
@@ -51,13 +64,7 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
 
-    QFont windowFont = font();
-    // Latin from Verdana or DejaVu, Devanagari from Lohit or Noto.
-    windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Lohit Devanagari"),
-                            QStringLiteral("Noto Sans Devanagari")});
-    windowFont.setStyleHint(QFont::SansSerif);
-    windowFont.setPointSize(9);
-    setFont(windowFont);
+    setFont(WindowFont(font(), InstalledLanguage()));
 
     driver_.SetLanguage(InstalledLanguage());
     buildWindow();
@@ -123,6 +130,7 @@ void frmMain::setLanguage(Language language)
     RememberLanguage(language);
     InstallLanguage(language);
     driver_.SetLanguage(InstalledLanguage());
+    setFont(WindowFont(font(), InstalledLanguage()));
     // The window is built again in the new language with what it held: the
     // entries as typed, the place's zone, the reading on show.
     const InputPanel::Snapshot typed = input_->snapshot();
