@@ -28,13 +28,17 @@ mkdir -m 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
 export RASHI_DRISHTI_LOCK="$work/instance.lock" PROGRAM="$program" CHECK="$here/scripts/atspi-check.py" PYTHON="$python"
 export DRIVE="$here/scripts/type-birth.sh" HINDI="$hindi"
-if [ -n "$hindi" ]; then export LANG=hi_IN.UTF-8; unset LC_ALL LC_MESSAGES; fi
+# The program alone is started on a Hindi system (the machine need not have
+# the locale: Qt reads the name).
+program_lang=
+if [ -n "$hindi" ]; then program_lang=hi_IN.UTF-8; fi
+export PROGRAM_LANG="$program_lang"
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   bus=$!
   sleep 1
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$PROGRAM" &
+  env ${PROGRAM_LANG:+LANG=$PROGRAM_LANG LC_ALL= LC_MESSAGES=} QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$PROGRAM" &
   program=$!
   status=0
   "$PYTHON" "$CHECK" $HINDI "Rashi Drishti" || status=$?
