@@ -65,8 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream stream{std::string(bytes)};
     FUZZ_CHECK(ReadChartFile(stream) == entries);
     std::string eighteenth;
-    const auto lines = SplitChartFile(bytes, nullptr, &eighteenth);
+    TaggedLines tagged;
+    const auto lines = SplitChartFile(bytes, nullptr, &eighteenth, &tagged);
     std::optional<Entries> split = lines ? EntriesFromChartLines(*lines) : std::nullopt;
+    if (split) split->Tagged = tagged;
     if (split && !eighteenth.empty()) {
         if (IsKnownZoneId(eighteenth)) split->ZoneId = eighteenth;
         else split.reset();

@@ -381,6 +381,7 @@ Entries InputPanel::entries() const
     e.State = ToUtf8(txtState->text());
     e.Country = ToUtf8(txtCountry->text());
     e.ZoneId = zoneId_.toStdString();
+    e.Tagged = tagged_;
     return e;
 }
 
@@ -410,6 +411,7 @@ void InputPanel::applyEntries(const Entries& e)
     txtState->setText(FromUtf8(e.State));
     txtCountry->setText(FromUtf8(e.Country));
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
+    tagged_ = e.Tagged;
     boxDecides_ = true; // a chart file's row and box say which of a repeated hour
     updateZoneNote();
 }

@@ -96,6 +96,7 @@ private:
     QString zoneId_;      // the exact zone, while row and box are the atlas's
     QString placeZoneId_; // the zone of the place picked, kept to check a hand-made choice
     bool boxDecides_ = false; // row and box came from a chart file, not from the atlas
+    rashi::TaggedLines tagged_; // a chart file's further data, kept for saving it again
 
     FilteredLineEdit* txtName = nullptr;
     QComboBox* cboDate = nullptr;

@@ -61,6 +61,60 @@ bool RefuseLine(std::string* problem, int line, std::string_view held, std::stri
                                ") holds " + QuotedLine(held) + ", not " + std::string(expected) + ".");
 }
 
+// "key=" at the start of a tagged line: the key's length, or 0.
+std::size_t TagKeyLength(std::string_view line) {
+    constexpr std::size_t kLongestKey = 32;
+    if (line.empty() || line[0] < 'a' || line[0] > 'z') return 0;
+    for (std::size_t i = 1; i < line.size() && i <= kLongestKey; ++i) {
+        const char c = line[i];
+        if (c == '=') return i;
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_')) return 0;
+    }
+    return 0;
+}
+
+bool StoredPlainly(unsigned char byte) { return byte > 0x20 && byte < 0x7f && byte != '%'; }
+
+std::string EscapeTaggedValue(std::string_view value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (StoredPlainly(byte)) {
+            text += c;
+        } else {
+            text += '%';
+            text += kHex[byte >> 4];
+            text += kHex[byte & 15];
+        }
+    }
+    return text;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> UnescapeTaggedValue(std::string_view text) {
+    std::string value;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            value += text[i];
+            continue;
+        }
+        const int high = i + 2 < text.size() ? HexDigit(text[i + 1]) : -1;
+        const int low = i + 2 < text.size() ? HexDigit(text[i + 2]) : -1;
+        if (high < 0 || low < 0) return std::nullopt;
+        value += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    if (!IsUtf8(value)) return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 const std::array<std::string_view, kChartFileLines> kChartLineNames = {
@@ -94,7 +148,9 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
         bytes += EncodeText(Utf8ToWindows1252(line));
         bytes += "\r\n";
     }
-    if (!birth.ZoneId.empty()) bytes += EncodeText(birth.ZoneId) + "\r\n";
+    if (!birth.ZoneId.empty() || !birth.Tagged.empty()) bytes += EncodeText(birth.ZoneId) + "\r\n";
+    for (const TaggedLine& line : birth.Tagged)
+        bytes += EncodeText(line.key + "=" + EscapeTaggedValue(line.value)) + "\r\n";
     return bytes;
 }
 
@@ -166,7 +222,8 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* p
     return e;
 }
 
-std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem, std::string* eighteenth) {
+std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem, std::string* eighteenth,
+                                         TaggedLines* tagged) {
     ChartLines lines;
     std::size_t pos = 0;
     // The line from `pos`, decoded, or nothing when it is longer than a box holds.
@@ -199,15 +256,48 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
             *eighteenth = TrimSpaces(*line);
         }
     }
+    if (!tagged) return lines;
+    tagged->clear();
+    if (!eighteenth) {
+        // The 18th line is passed over to reach the tagged ones.
+        std::string zoneId;
+        return SplitChartFile(bytes, problem, &zoneId, tagged);
+    }
+    for (int number = kChartFileLines + 2; number < kChartFileLines + 2 + kMaxTaggedLines && pos < bytes.size();
+         ++number) {
+        const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
+        // A line longer than a tagged line can be is none, nor is anything after it.
+        if (end - pos > kMaxTaggedLineBytes) break;
+        const std::string line = DecodeText(bytes.substr(pos, end - pos));
+        pos = end + 1;
+        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+        const std::size_t keyLength = TagKeyLength(line);
+        if (keyLength == 0) continue;
+        std::string key = line.substr(0, keyLength);
+        const auto value = UnescapeTaggedValue(std::string_view(line).substr(keyLength + 1));
+        if (!value) {
+            Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") holds " +
+                                QuotedLine(Windows1252ToUtf8(line)) + ", not text in UTF-8.");
+            return std::nullopt;
+        }
+        if (FindTagged(*tagged, key)) {
+            Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") names " + key + " a second time.");
+            return std::nullopt;
+        }
+        tagged->push_back({std::move(key), *value});
+    }
     return lines;
 }
 
 std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem) {
     std::string zoneId;
-    const auto lines = SplitChartFile(bytes, problem, &zoneId);
+    TaggedLines tagged;
+    const auto lines = SplitChartFile(bytes, problem, &zoneId, &tagged);
     if (!lines) return std::nullopt;
     auto entries = EntriesFromChartLines(*lines, problem);
-    if (!entries || zoneId.empty()) return entries;
+    if (!entries) return entries;
+    entries->Tagged = std::move(tagged);
+    if (zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + QuotedLine(zoneId) +
                             (IsZoneOfNoPlace(zoneId) ? ", not the time zone of a place."
@@ -219,15 +309,16 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
 }
 
 std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem) {
-    // Read until the 17th line end, never past the most 17 lines can hold.
+    // Read until the end of the last tagged line a chart may have, never
+    // past the most its lines can hold.
     std::string bytes;
     char chunk[4096];
     int lineEnds = 0;
-    // One more line end than the 17 lines: the end of an 18th line.
-    while (lineEnds < kChartFileLines + 1 && bytes.size() <= kMaxChartFileBytes && in) {
+    constexpr int kLastLine = kChartFileLines + 1 + kMaxTaggedLines;
+    while (lineEnds < kLastLine && bytes.size() <= kMaxChartFileBytes && in) {
         in.read(chunk, sizeof chunk);
         const auto got = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < got && lineEnds < kChartFileLines + 1; ++i)
+        for (std::size_t i = 0; i < got && lineEnds < kLastLine; ++i)
             if (chunk[i] == '\r') ++lineEnds;
         bytes.append(chunk, got);
     }

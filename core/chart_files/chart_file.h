@@ -4,7 +4,9 @@
 // minute, zone row, longitude degrees and minutes, latitude degrees and
 // minutes, east, south, daylight saving, city, state, country. A birth whose
 // place has a tz database zone id carries it as an 18th line, written the same
-// way; readers of 17 lines pass over it.
+// way; readers of 17 lines pass over it. Further birth data follow as tagged
+// lines ("key=value", see core/records/tagged_lines.h), the 18th line then
+// written empty when there is no zone id.
 
 #include "core/records/birth_record.h"
 #include "core/records/entries.h"
@@ -23,8 +25,13 @@ inline constexpr std::string_view kChartExtension = "kqa";
 inline constexpr std::string_view kChartFileRefused = "Please Check The File.";
 // The longest line read back: what a text box can hold.
 inline constexpr std::size_t kMaxChartLineBytes = 32767;
-// The most a reader takes from a file: 18 full lines with their ends.
-inline constexpr std::size_t kMaxChartFileBytes = (kChartFileLines + 1) * (kMaxChartLineBytes + 2);
+// Tagged lines: at most this many are read, each at most this long; a value
+// stores each byte outside printable ASCII, and '%', as %XX.
+inline constexpr int kMaxTaggedLines = 8;
+inline constexpr std::size_t kMaxTaggedLineBytes = 16 * kMaxChartLineBytes;
+// The most a reader takes from a file: 18 full lines and the tagged lines, with their ends.
+inline constexpr std::size_t kMaxChartFileBytes =
+    (kChartFileLines + 1) * (kMaxChartLineBytes + 2) + kMaxTaggedLines * (kMaxTaggedLineBytes + 2);
 
 // The plain (decoded, UTF-8) text of the 17 lines.
 using ChartLines = std::array<std::string, kChartFileLines>;
@@ -32,7 +39,7 @@ using ChartLines = std::array<std::string, kChartFileLines>;
 ChartLines ChartLinesOf(const BirthRecord& birth, int zoneRow);
 
 // The file's bytes: every line trimmed, encoded, ended by CR LF; the 18th
-// line only for a birth with a zone id.
+// line only for a birth with a zone id or tagged lines, which follow it.
 std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
 
 // What each line holds, for messages: "month", "latitude degrees"...
@@ -51,15 +58,18 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& lines, std::strin
 // Splits the first 17 lines (CR ends a line, an LF right after it belongs to
 // the end) and decodes them. Fewer than 17 lines, or a line longer than a box
 // holds: nothing. When `eighteenth` is given, the 18th line, if any, goes there
-// (decoded, trimmed of spaces), and is held to the same length.
+// (decoded, trimmed of spaces), and is held to the same length. When `tagged`
+// is given, the tagged lines after it go there: a line of another shape is
+// passed over, a tagged line whose value is not escaped UTF-8, or whose key
+// came before, refuses the file.
 std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* problem = nullptr,
-                                         std::string* eighteenth = nullptr);
+                                         std::string* eighteenth = nullptr, TaggedLines* tagged = nullptr);
 
-// The whole file: 17 lines, and an 18th that is empty or a zone id the
-// system's tz database knows. Lines after the 18th are not read.
+// The whole file: 17 lines, an 18th that is empty or a zone id the system's
+// tz database knows, and the tagged lines after it.
 std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* problem = nullptr);
 
-// Reads no more than 17 lines need, and never more than kMaxChartFileBytes.
+// Reads no more than the lines a chart has need, and never more than kMaxChartFileBytes.
 std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem = nullptr);
 
 // The open dialog's check: the last three characters are exactly "kqa".

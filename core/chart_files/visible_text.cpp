@@ -59,6 +59,19 @@ std::string VisibleText(std::string_view text, bool keepLineEnds) {
     return out;
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string QuotedLine(std::string_view text) {
     constexpr std::size_t kShown = 40;
     std::size_t cut = text.size();

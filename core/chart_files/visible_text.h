@@ -14,6 +14,9 @@ namespace rashi {
 // feeds stay, for messages of several lines.
 std::string VisibleText(std::string_view text, bool keepLineEnds = false);
 
+// Whether the bytes are UTF-8 throughout (no overlong forms, no surrogates).
+bool IsUtf8(std::string_view text);
+
 // A line of a file as a refusal quotes it: visible, in quotes, shortened to
 // 40 bytes of whole characters with an ellipsis when longer.
 std::string QuotedLine(std::string_view text);

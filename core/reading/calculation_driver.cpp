@@ -78,6 +78,7 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     const bool exact = !e.ZoneId.empty() && e.ZoneOffsetSeconds;
     b.ZoneId = exact ? e.ZoneId : std::string();
     b.ExactOffsetSeconds = exact ? std::optional<std::int32_t>(*e.ZoneOffsetSeconds) : std::nullopt;
+    b.Tagged = e.Tagged;
 }
 
 void RunEngines(ReadingRecords& records) {

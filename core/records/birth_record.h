@@ -1,6 +1,8 @@
 #pragma once
 // The birth data of the last reading that passed validation.
 
+#include "core/records/tagged_lines.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +34,7 @@ struct BirthRecord {
     // The zone id's exact offset east of Greenwich (seconds) at the birth
     // moment; when set, Universal Time comes from it, not from the row and box.
     std::optional<std::int32_t> ExactOffsetSeconds;
+    TaggedLines Tagged;                 // further data of a chart file, as the entries had it
 
     bool operator==(const BirthRecord&) const = default;
 };

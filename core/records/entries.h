@@ -3,6 +3,8 @@
 // lists and the states of its options. The window copies its controls into
 // this record; a chart file and the report tool's options produce one too.
 
+#include "core/records/tagged_lines.h"
+
 #include <optional>
 #include <string>
 
@@ -35,6 +37,8 @@ struct Entries {
     // seconds, as the caller found it in the tz database. With it the reading
     // uses this offset instead of the row and box.
     std::optional<int> ZoneOffsetSeconds;
+    // Further birth data a chart file carries after its zone id.
+    TaggedLines Tagged;
 
     bool operator==(const Entries&) const = default;
 };

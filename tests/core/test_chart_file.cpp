@@ -11,11 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 namespace rashi {
 namespace {
@@ -211,11 +213,16 @@ TEST(ChartFile, LineEnds) {
     EXPECT_FALSE(ParseChartFile(""));
 }
 
-TEST(ChartFile, ReaderStopsAtTheEighteenthLineAndRefusesHugeLines) {
+TEST(ChartFile, ReaderStopsAtTheLastLineAChartHasAndRefusesHugeLines) {
     const std::string good = FileOf(GoodLines());
     std::istringstream withTail(good + "\r\n" + std::string(10'000'000, 'x'));
     EXPECT_TRUE(ReadChartFile(withTail));
-    EXPECT_LT(withTail.tellg(), static_cast<std::streamoff>(good.size() + 8192));
+    EXPECT_LE(withTail.tellg(), static_cast<std::streamoff>(kMaxChartFileBytes + 8192));
+    std::string lineEnds = good + "\r\n";
+    for (int i = 0; i < kMaxTaggedLines; ++i) lineEnds += EncodeText("-") + "\r\n";
+    std::istringstream withManyLines(lineEnds + std::string(10'000'000, 'x'));
+    EXPECT_TRUE(ReadChartFile(withManyLines));
+    EXPECT_LT(withManyLines.tellg(), static_cast<std::streamoff>(lineEnds.size() + 8192));
     // A huge 18th line is no zone id, and is not read to its end.
     std::istringstream hugeEighteenth(good + std::string(10'000'000, 'x'));
     EXPECT_FALSE(ReadChartFile(hugeEighteenth));
@@ -305,6 +312,74 @@ TEST(ChartFile, NonAsciiTextsTravelInWindows1252) {
     ASSERT_TRUE(lines);
     EXPECT_EQ((*lines)[0], b.Name);
     EXPECT_EQ((*lines)[14], "Kln");
+}
+
+// Tagged lines after the zone id: any UTF-8 value comes back as it went,
+// and a chart without them is written as before.
+TEST(ChartFile, TaggedLinesComeBackAsTheyWent) {
+    BirthRecord b;
+    b.Month = b.Day = 1;
+    b.Year = 1950;
+    const std::string plain = FormatChartFile(b, 34);
+    const std::string values[] = {"raman", "custom:23.5,50.2", "\u0930\u093E\u092E|\u092A\u0941\u0923\u0947",
+                                  "50% off = 100%25", " spaced  ", "tab\tand\r\nline ends", "Zo\u00EB \u0141\u00F3d\u017A"};
+    for (const std::string& value : values) {
+        for (const std::string zoneId : {"", "Asia/Kolkata"}) {
+            b.ZoneId = zoneId;
+            b.Tagged = {{"names", value}, {"x-later_2", "kept"}};
+            const std::string bytes = FormatChartFile(b, 34);
+            EXPECT_EQ(bytes.substr(0, plain.size()), plain);
+            EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 20) << value;
+            std::string problem;
+            const auto e = ParseChartFile(bytes, &problem);
+            ASSERT_TRUE(e) << value << ": " << problem;
+            EXPECT_EQ(e->Tagged, b.Tagged) << value;
+            EXPECT_EQ(e->ZoneId, zoneId);
+            std::istringstream in(bytes);
+            EXPECT_EQ(ReadChartFile(in), e) << value;
+            // A reader of 17 lines finds its lines unchanged.
+            EXPECT_EQ(SplitChartFile(bytes), SplitChartFile(plain));
+        }
+    }
+    b.Tagged.clear();
+    b.ZoneId.clear();
+    EXPECT_EQ(FormatChartFile(b, 34), plain);
+}
+
+TEST(ChartFile, TaggedLinesOfAnotherShapeArePassedOverAndBadValuesRefused) {
+    const std::string good = FileOf(GoodLines()) + "\r\n"; // an empty 18th line
+    struct Case {
+        std::vector<std::string> lines;
+        TaggedLines tagged;  // what is read
+        const char* problem; // the start of the refusal; empty: read
+    };
+    const Case cases[] = {
+        {{"more", "Key=x", "=x", "9a=x", "a b=x", "ayanamsa = raman"}, {}, ""},
+        {{"ayanamsa=raman", "", "junk", "names=A%7Cb"}, {{"ayanamsa", "raman"}, {"names", "A|b"}}, ""},
+        {{"names=%E0%A4%B0"}, {{"names", "\u0930"}}, ""},
+        {{"k=", "m=%41%62"}, {{"k", ""}, {"m", "Ab"}}, ""},
+        {{"names=%E0%A4"}, {}, "Line 19 (names) holds \"names=%E0%A4\", not text in UTF-8."},
+        {{"x", "names=%G1"}, {}, "Line 20 (names) holds"},
+        {{"names=50%"}, {}, "Line 19 (names) holds"},
+        {{"names=%C0%80"}, {}, "Line 19 (names) holds"}, // an overlong NUL
+        {{"a=1", "b=2", "a=3"}, {}, "Line 21 (a) names a a second time."},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = good;
+        for (const std::string& line : c.lines) bytes += EncodeText(line) + "\r\n";
+        std::string problem;
+        const auto e = ParseChartFile(bytes, &problem);
+        EXPECT_EQ(bool(e), !*c.problem) << c.lines.front();
+        EXPECT_EQ(e ? e->Tagged : TaggedLines{}, c.tagged) << c.lines.front();
+        EXPECT_EQ(problem.substr(0, std::string_view(c.problem).size()), c.problem);
+    }
+    // Past the most a chart has, lines are not read at all.
+    std::string many = good;
+    for (int i = 0; i < kMaxTaggedLines; ++i) many += EncodeText("k" + std::to_string(i) + "=v") + "\r\n";
+    const auto e = ParseChartFile(many + EncodeText("last=v") + "\r\n" + EncodeText("x=%") + "\r\n");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Tagged.size(), std::size_t(kMaxTaggedLines));
+    EXPECT_FALSE(FindTagged(e->Tagged, "last"));
 }
 
 TEST(ChartFile, ExtensionIsCaseSensitive) {
