@@ -326,7 +326,7 @@ TEST(ChartFile, TaggedLinesComeBackAsTheyWent) {
     for (const std::string& value : values) {
         for (const std::string zoneId : {"", "Asia/Kolkata"}) {
             b.ZoneId = zoneId;
-            b.Tagged = {{"names", value}, {"x-later_2", "kept"}};
+            b.Tagged = {{"x-note", value}, {"x-later_2", "kept"}};
             const std::string bytes = FormatChartFile(b, 34);
             EXPECT_EQ(bytes.substr(0, plain.size()), plain);
             EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 20) << value;
