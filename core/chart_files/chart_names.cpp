@@ -1,5 +1,6 @@
 #include "core/chart_files/chart_names.h"
 
+#include "core/chart_files/stored_text.h"
 #include "core/chart_files/visible_text.h"
 #include "core/chart_files/windows1252.h"
 #include "core/entries/key_filters.h"
@@ -12,7 +13,11 @@ namespace {
 
 constexpr char kSeparator = '|'; // never a letter nor a space
 
-bool CodePageHolds(std::string_view text) { return Windows1252ToUtf8(Utf8ToWindows1252(text)) == text; }
+// Whether the 17 lines hold the text whole: in Windows-1252 and within the
+// codes the stored-text shift leaves (ë, ü and most accented letters are not).
+bool CodePageHolds(std::string_view text) {
+    return Windows1252ToUtf8(DecodeText(EncodeText(Utf8ToWindows1252(text)))) == text;
+}
 
 } // namespace
 

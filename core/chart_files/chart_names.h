@@ -15,7 +15,7 @@ namespace rashi {
 inline constexpr std::string_view kNamesKey = "names";
 
 // "name|city|state|country" (the places trimmed as the chart file writes
-// them), or empty when Windows-1252 holds all four as they are.
+// them), or empty when the 17 lines hold all four as they are.
 std::string NamesValue(const BirthRecord& birth);
 
 // Puts the four names of a names line into the entries. False, with the

@@ -355,8 +355,8 @@ TEST(ChartFile, TaggedLinesOfAnotherShapeArePassedOverAndBadValuesRefused) {
     };
     const Case cases[] = {
         {{"more", "Key=x", "=x", "9a=x", "a b=x", "ayanamsa = raman"}, {}, ""},
-        {{"ayanamsa=raman", "", "junk", "names=A%7Cb"}, {{"ayanamsa", "raman"}, {"names", "A|b"}}, ""},
-        {{"names=%E0%A4%B0"}, {{"names", "\u0930"}}, ""},
+        {{"ayanamsa=raman", "", "junk", "x-note=A%7Cb"}, {{"ayanamsa", "raman"}, {"x-note", "A|b"}}, ""},
+        {{"x-note=%E0%A4%B0"}, {{"x-note", "\u0930"}}, ""},
         {{"k=", "m=%41%62"}, {{"k", ""}, {"m", "Ab"}}, ""},
         {{"names=%E0%A4"}, {}, "Line 19 (names) holds \"names=%E0%A4\", not text in UTF-8."},
         {{"x", "names=%G1"}, {}, "Line 20 (names) holds"},
