@@ -44,7 +44,8 @@ bool ApplyNamesValue(std::string_view value, Entries& entries, std::string* prob
         start = i + 1;
     }
     bool letters = field == names.size();
-    for (const std::string& name : names) letters = letters && kLetterFilter.acceptsText(name);
+    for (const std::string& name : names)
+        letters = letters && !TrimSpaces(name).empty() && kLetterFilter.acceptsText(name);
     if (!letters) {
         if (problem)
             *problem = "The names line holds " + QuotedLine(value) + ", not a name, city, state and country of letters.";

@@ -19,7 +19,8 @@ inline constexpr std::string_view kNamesKey = "names";
 std::string NamesValue(const BirthRecord& birth);
 
 // Puts the four names of a names line into the entries. False, with the
-// problem, for a value that is not four names of letters and spaces.
+// problem, for a value that is not four names of letters and spaces, none
+// of them empty.
 bool ApplyNamesValue(std::string_view value, Entries& entries, std::string* problem);
 
 } // namespace rashi

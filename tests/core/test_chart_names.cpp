@@ -71,8 +71,10 @@ TEST(ChartNames, BadNamesLinesAreRefusedAndStaleOnesDropped) {
     const std::string good = FormatChartFile(birth, entries.ZoneRow);
     ASSERT_NE(good.find(EncodeText("names=")), std::string::npos);
     const std::string head = good.substr(0, good.find(EncodeText("names=")));
-    for (const std::string value : {"राम|Pune|Maharashtra", "राम|Pune|Maharashtra|India|More", "राम1|Pune|Maharashtra|India",
-                                    "राम|Pune.|Maharashtra|India", "|||"}) {
+    const std::string ram = "%E0%A4%B0%E0%A4%BE%E0%A4%AE"; // राम, as the file escapes it
+    for (const std::string value : {ram + "|Pune|Maharashtra", ram + "|Pune|Maharashtra|India|More",
+                                    ram + "1|Pune|Maharashtra|India", ram + "|Pune.|Maharashtra|India", std::string("|||"),
+                                    ram + "|Pune||India"}) {
         std::string problem;
         const std::string bytes = head + EncodeText("names=" + value) + "\r\n";
         EXPECT_FALSE(ParseChartFile(bytes, &problem)) << value;
