@@ -26,8 +26,10 @@ using namespace rashi;
 
 Entries Pune(int year) { return testing::PuneBirth(15, 8, year, 17, 45); }
 
-void WholeReading(benchmark::State& state) {
+// The whole reading in a language: Hindi must cost what English costs.
+void WholeReading(benchmark::State& state, Language language) {
     CalculationDriver driver;
+    driver.SetLanguage(language);
     int year = 1901;
     for (auto _ : state) {
         benchmark::DoNotOptimize(driver.Calculate(Pune(year)));
@@ -35,7 +37,8 @@ void WholeReading(benchmark::State& state) {
         year = year == 2050 ? 1901 : year + 1;
     }
 }
-BENCHMARK(WholeReading);
+BENCHMARK_CAPTURE(WholeReading, english, Language::English);
+BENCHMARK_CAPTURE(WholeReading, hindi, Language::Hindi);
 
 // The same reading with the Jaimini engines (houses, karakas, arudha padas
 // and the navamsa with its 36 captions), beside WholeReading.
@@ -176,6 +179,11 @@ BENCHMARK(OneEngine<ComputeMoonPosition>)->Name("ComputeMoonPosition");
 BENCHMARK(OneEngine<BuildPositionTable>)->Name("BuildPositionTable");
 void Evaluate(ReadingRecords& r) { EvaluateRashiDrishti(r); }
 BENCHMARK(OneEngine<Evaluate>)->Name("EvaluateRashiDrishti");
+void EvaluateInHindi(ReadingRecords& r) {
+    r.language = Language::Hindi;
+    EvaluateRashiDrishti(r);
+}
+BENCHMARK(OneEngine<EvaluateInHindi>)->Name("EvaluateRashiDrishti/hindi");
 BENCHMARK(OneEngine<ComputePrecisePositions>)->Name("ComputePrecisePositions");
 
 // The precise engine's parts: the frame (ΔT, precession-nutation, ayanamsa),

@@ -16,6 +16,7 @@
 #include "core/jaimini/navamsa_view.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
+#include "core/words/language_keys.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
 #include "places/birth_zone.h"
@@ -291,7 +292,7 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) 
     std::string text = ReportText(haveNavamsa ? records.jaimini.navamsa.report : records.report);
     if (jaimini)
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
-    for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
     return text;
 }
@@ -350,6 +351,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         const bool jaimini = options.jaimini || options.navamsa || options.json;
         driver.setWithJaimini(jaimini);
         driver.SetJaiminiChoices(JaiminiChoicesOf(options));
+        driver.SetLanguage(*LanguageFromKey(options.lang));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
@@ -358,6 +360,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         std::optional<std::string> zoneNote;
         if (!entries.ZoneId.empty()) zoneNote = places::ExplainZone(places::BirthZoneMoment(entries)).toStdString();
         else zoneNote = ImportedZoneNote(entries);
+        // The JSON is for scripts: its captions are English whatever --lang says.
+        if (options.json) driver.SetLanguage(Language::English);
         const std::string text = options.json ? ReportJson(driver.records(), zoneNote)
                                               : ToolText(driver.records(), options.navamsa, options.jaimini);
         return Write(out, err, text) ? 0 : kWriteFailed;

@@ -48,6 +48,8 @@ constexpr std::string_view kFooter =
     "aspects the fixed signs but the one next to it, a fixed sign the movable signs\n"
     "but the one next to it, a dual sign the other duals) instead of ours (each sign\n"
     "aspects the other three of its quality); the reading and its files name it.\n"
+    "--lang hi writes the reading, --pdf and --svg in Hindi (signs, bodies and\n"
+    "sentences in Devanagari); --json and --batch stay in English for scripts.\n"
     "--pdf and --svg need no display; --json adds the ascendant, the nine sidereal\n"
     "longitudes in degrees and the rule.\n\n"
     "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
@@ -156,6 +158,10 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("RULE")
         ->check(CLI::IsMember({"ours", "classical"}));
+    app.add_option("--lang", o.lang, "the reading's language: en (default) or hi (Hindi)")
+        ->group(output)
+        ->type_name("LANG")
+        ->check(CLI::IsMember({"en", "hi"}));
     app.add_option("--pdf", o.pdf, "also write the reading as one A4 page of PDF")->group(output)->type_name("FILE");
     app.add_option("--svg", o.svg, "also write the chart diagram as an SVG picture")->group(output)->type_name("FILE");
     app.add_option("--chart", o.chart, "the diagram's style: south (default) or north")

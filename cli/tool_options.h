@@ -32,6 +32,7 @@ struct ToolOptions {
     std::string karakas = "8";           // the karaka scheme: 8 (with Rahu) or 7
     std::string arudhaExceptions = "on"; // the arudhas' two exceptions: on or off
     std::string rule = "ours";           // the rule of sign aspects: ours or classical
+    std::string lang = "en";             // the language of the text, --pdf and --svg: en or hi
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
     std::optional<std::string> pdf;      // one A4 page: header, diagram, reading
     std::optional<std::string> svg;      // the diagram alone

@@ -3,6 +3,8 @@
 #include "core/jaimini/jaimini_text.h"
 
 #include "core/reading/reading_header.h"
+#include "core/words/reading_words.h"
+#include "drawing/copyable_text.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -16,11 +18,10 @@
 namespace rashi {
 namespace {
 
-constexpr std::array<const char*, kReportRows> kShortNames = {"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke"};
 constexpr int kSmallestText = 5;  // pixels: text that must fit a crowded cell
 constexpr int kReadableText = 10; // pixels: the size text starts from at least
 
-QString FromUtf8(const std::string& text)
+QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -31,6 +32,14 @@ QString DegreeText(const std::string& position)
     if (position.size() < 9)
         return {};
     return FromUtf8(position.substr(0, 2)) + QChar(0x00B0) + FromUtf8(position.substr(7, 2)) + QChar(0x2032);
+}
+
+// The options with the fonts of the language's script first.
+ChartOptions InLanguage(const ChartOptions& options, Language language)
+{
+    ChartOptions in = options;
+    in.fontFamilies = FamiliesFor(options.fontFamilies, language);
+    return in;
 }
 
 QFont FontOf(const ChartOptions& options, int pixelSize, bool bold)
@@ -205,7 +214,7 @@ bool InsideSquare(const Curve& curve, const QRectF& square)
 
 QString RuleCaption(const ChartModel& model)
 {
-    return model.rule == kClassicalRule ? QStringLiteral("classical rule") : QStringLiteral("our rule");
+    return FromUtf8(WordsOf(model.language).ruleCaptions[model.rule == kClassicalRule ? 1 : 0]);
 }
 
 } // namespace
@@ -213,11 +222,14 @@ QString RuleCaption(const ChartModel& model)
 ChartModel ChartModelOf(const ReadingRecords& records)
 {
     ChartModel model;
+    const ReadingWords& words = WordsOf(records.language);
+    model.language = records.language;
+    model.chartName = FromUtf8(words.chartTitle);
     for (int i = 0; i < kReportRows; ++i) {
         ChartBody& body = model.bodies[i];
         const std::string& position = records.positions.PlanetPositions[i];
-        body.shortName = QString::fromLatin1(kShortNames[i]);
-        body.name = FromUtf8(records.positions.PlanetNames[i]);
+        body.shortName = FromUtf8(words.shortBodies[i]);
+        body.name = FromUtf8(words.bodies[i]);
         body.degreeText = DegreeText(position);
         body.sign = SignOfPosition(position);
         body.karaka = FromUtf8(KarakaTag(records, i));
@@ -226,14 +238,14 @@ ChartModel ChartModelOf(const ReadingRecords& records)
         model.arudhaLagna = records.jaimini.arudhaPadas[0];
         model.upapada = records.jaimini.arudhaPadas[11];
         if (records.jaimini.navamsaShown) {
-            model.chartName = QStringLiteral("Navamsa (D9)");
+            model.chartName = FromUtf8(words.navamsaTitle);
             model.karakamsa = records.jaimini.karakas.karakamsa;
         }
     }
     model.ascendantSign = SignOfPosition(records.ascendant.PositionText);
     model.ascendantText = DegreeText(records.ascendant.PositionText);
     model.rule = RuleTable(records.rule);
-    model.ruleTitle = FromUtf8(std::string(RuleTitle(records.rule)));
+    model.ruleTitle = FromUtf8(words.ruleTitles[records.rule == AspectRuleChoice::Classical ? 1 : 0]);
     model.personName = FromUtf8(records.birth.Name).trimmed();
     return model;
 }
@@ -246,8 +258,9 @@ unsigned AspectedSigns(const ChartModel& model, int body)
     return sign >= 0 && sign < 12 ? model.rule[sign] : 0;
 }
 
-ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& options)
+ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& given)
 {
+    const ChartOptions options = InLanguage(given, model.language);
     ChartLayout layout;
     // The North Indian diagram has no middle field for its title: a strip
     // under it names the person and the rule.
@@ -261,6 +274,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
     const int base = std::max(kReadableText, int(side / 24));
     const ChartColours& colours = options.colours;
     const unsigned aspected = AspectedSigns(model, options.chosenBody);
+    const ReadingWords& words = WordsOf(model.language);
 
     for (int sign = 0; sign < 12; ++sign) {
         layout.cells[sign] = SignCell(options.style, sign, model.ascendantSign, square);
@@ -274,7 +288,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         label.colour = colours.signLabel;
         const QFontMetricsF labelMetrics(FontOf(options, label.pixelSize, false));
         if (options.style == ChartStyle::South) {
-            label.text = FromUtf8(std::string(kSigns[sign].english.substr(0, 3)));
+            label.text = FromUtf8(words.signLabels[sign]);
             label.box = QRectF(box.topLeft(), QSizeF(labelMetrics.horizontalAdvance(label.text), labelMetrics.height()));
             box.setTop(box.top() + labelMetrics.height());
         } else {
@@ -287,7 +301,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
 
         std::vector<CellLine> lines;
         if (sign == model.ascendantSign)
-            lines.push_back({PlacedText::Ascendant, -1, QStringLiteral("Asc ") + model.ascendantText,
+            lines.push_back({PlacedText::Ascendant, -1, FromUtf8(words.ascendantMark) + model.ascendantText,
                              colours.ascendant, true});
         // The arudha lagna, the upapada and the karakamsa, where they fall.
         QStringList marks;
@@ -322,15 +336,14 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
         lines.push_back({PlacedText::Title, -1, model.chartName, colours.lines, false});
         if (model.ascendantSign >= 0)
             lines.push_back({PlacedText::Title, -1,
-                             QStringLiteral("Lagna ") +
-                                 FromUtf8(std::string(kSigns[model.ascendantSign].sanskrit)),
+                             FromUtf8(words.lagnaTitle) + FromUtf8(words.signs[model.ascendantSign]),
                              colours.ascendant, false});
         lines.push_back({PlacedText::Title, -1, RuleCaption(model), colours.signLabel, false});
         const double inset = side * 0.04;
         PlaceLines(lines, middle.adjusted(inset, inset, -inset, -inset), int(base * 1.15), options, layout.texts);
     } else {
         QString title = RuleCaption(model);
-        if (model.karakamsa >= 0 || model.chartName != QStringLiteral("Rashi chart"))
+        if (model.karakamsa >= 0 || model.chartName != FromUtf8(words.chartTitle))
             title = model.chartName + QStringLiteral(" \u00B7 ") + title;
         if (!model.personName.isEmpty())
             title = model.personName + QStringLiteral(" \u00B7 ") + title;
@@ -420,8 +433,9 @@ std::vector<ArrowRoute> RouteArrows(const ChartLayout& layout, const ChartModel&
     return routes;
 }
 
-void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, const ChartOptions& options)
+void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, const ChartOptions& given)
 {
+    const ChartOptions options = InLanguage(given, model.language);
     const ChartLayout layout = LayoutChart(rect, model, options);
     const QRectF& square = layout.square;
     const double side = square.width();
@@ -500,7 +514,7 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
     for (const PlacedText& text : layout.texts) {
         painter.setFont(FontOf(options, text.pixelSize, text.bold));
         painter.setPen(text.colour);
-        painter.drawText(text.box, Qt::AlignCenter | Qt::TextDontClip, text.text);
+        DrawCopyableText(painter, text.box, Qt::AlignCenter | Qt::TextDontClip, text.text);
     }
     painter.restore();
 }

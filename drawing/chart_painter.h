@@ -35,10 +35,11 @@ struct ChartModel {
     AspectRule rule = kSameQualityRule;
     QString ruleTitle;
     QString personName;
-    QString chartName = QStringLiteral("Rashi chart"); // or "Navamsa (D9)"
+    QString chartName = QStringLiteral("Rashi chart"); // or "Navamsa (D9)", in the model's language
     int arudhaLagna = -1; // AL's sign, or -1
     int upapada = -1;     // UL's sign, or -1
     int karakamsa = -1;   // marked in the navamsa chart
+    Language language = Language::English; // of the labels and titles
 };
 
 ChartModel ChartModelOf(const ReadingRecords& records);
@@ -59,7 +60,9 @@ struct ChartOptions {
     ChartStyle style = ChartStyle::South;
     int chosenBody = -1; // a report row, or -1 for none
     ChartColours colours;
-    QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    // Latin from the first that has it; Devanagari from Lohit or Noto.
+    QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                             QStringLiteral("Lohit Devanagari"), QStringLiteral("Noto Sans Devanagari")};
 };
 
 // One piece of text in the diagram and where it goes.

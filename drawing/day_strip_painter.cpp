@@ -2,6 +2,7 @@
 
 #include "core/aspects/rashi_drishti.h"
 #include "core/time_window/day_slices.h"
+#include "core/words/reading_words.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,7 +15,6 @@
 namespace rashi {
 namespace {
 
-constexpr std::array<const char*, kReportRows> kShortNames = {"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke"};
 constexpr double kPadding = 3;
 
 const QColor kTints[2] = {QColor(0xdc, 0xe8, 0xf5), QColor(0xf3, 0xe9, 0xd2)};
@@ -23,18 +23,21 @@ const QColor kInk(0x33, 0x33, 0x33);
 const QColor kGiven(0xc0, 0x1c, 0x28);
 const QColor kPaper(255, 250, 240); // as the diagram's ground, so the texts read on any panel
 
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // Shorter names of the signs, each told apart from the others: the first
 // three letters, but Vrishabha and Vrischika apart; then the sign's number,
 // as the North Indian diagram shows it.
 constexpr std::array<const char*, 12> kShortSigns = {"Mes", "Vrs", "Mit", "Kat", "Sim", "Kan",
                                                      "Thu", "Vrc", "Dha", "Mak", "Kum", "Mee"};
 
-// The sign's names from the longest to the shortest.
-std::array<QString, 3> SignLabels(int sign) {
+// The sign's names from the longest to the shortest; a name in Devanagari is
+// never cut, as a few characters may end inside a conjunct.
+std::array<QString, 3> SignLabels(int sign, const ReadingWords& words) {
     if (sign < 0 || sign >= 12) return {QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
-    const auto name = kSigns[sign].sanskrit;
-    return {QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), QString::fromLatin1(kShortSigns[sign]),
-            QString::number(sign + 1)};
+    const QString number = QString::number(sign + 1);
+    const QString name = FromUtf8(words.signs[sign]);
+    return {name, words.language == Language::English ? QString::fromLatin1(kShortSigns[sign]) : number, number};
 }
 
 } // namespace
@@ -62,14 +65,16 @@ int DayStripMinuteAt(const QRectF& bar, const DaySlicesRecord& day, double x) {
     return std::clamp(static_cast<int>(std::floor((x - bar.left()) * length / bar.width())), 0, length - 1);
 }
 
-std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                              Language language) {
+    const ReadingWords& words = WordsOf(language);
     const QFontMetricsF metrics(font);
     std::vector<DayStripText> labels;
     for (std::size_t i = 0; i < day.slices.size(); ++i) {
         const DaySlice& slice = day.slices[i];
         const double left = DayStripX(layout.bar, day, slice.first);
         const double width = DayStripX(layout.bar, day, slice.last + 1) - left;
-        for (const QString& text : SignLabels(slice.ascendantSign)) {
+        for (const QString& text : SignLabels(slice.ascendantSign, words)) {
             const double w = metrics.horizontalAdvance(text);
             if (w + 2 * kPadding > width || metrics.height() > layout.bar.height()) continue;
             const QRectF box(left + (width - w) / 2, layout.bar.center().y() - metrics.height() / 2, w, metrics.height());
@@ -80,13 +85,15 @@ std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, cons
     return labels;
 }
 
-std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font) {
+std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                             Language language) {
+    const ReadingWords& words = WordsOf(language);
     const QFontMetricsF metrics(font);
     std::vector<DayStripText> labels;
     double freeFrom = -1e9;
     for (std::size_t i = 0; i < day.marks.size(); ++i) {
         const DayMark& mark = day.marks[i];
-        const QString text = QString::fromLatin1(kShortNames[mark.body % kReportRows]);
+        const QString text = FromUtf8(words.shortBodies[mark.body % kReportRows]);
         const double w = metrics.horizontalAdvance(text);
         const double x = DayStripX(layout.bar, day, mark.minute) + 2;
         if (x < freeFrom || x + w > layout.marks.right() + kPadding) continue;
@@ -96,7 +103,8 @@ std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const
     return labels;
 }
 
-void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice) {
+void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice,
+                   Language language) {
     painter.save();
     // Too small a rectangle would have the hours and the given time's
     // triangle drawn over what lies below it.
@@ -120,7 +128,7 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kInk, 1));
     painter.drawRect(bar);
-    for (const DayStripText& label : DayStripSliceLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignCenter, label.text);
+    for (const DayStripText& label : DayStripSliceLabels(layout, day, font, language)) painter.drawText(label.box, Qt::AlignCenter, label.text);
 
     // The bodies' changes: a tick down into the bar, the name above.
     painter.setPen(QPen(kInk, 1));
@@ -128,7 +136,7 @@ void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord&
         const double x = DayStripX(bar, day, mark.minute);
         painter.drawLine(QPointF(x, layout.marks.top() + 2), QPointF(x, bar.top() + bar.height() / 4));
     }
-    for (const DayStripText& label : DayStripMarkLabels(layout, day, font)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
+    for (const DayStripText& label : DayStripMarkLabels(layout, day, font, language)) painter.drawText(label.box, Qt::AlignLeft | Qt::AlignTop, label.text);
 
     // The hours as the place's clock showed them: every sixth numbered, a
     // repeated or a skipped hour where the clocks changed.

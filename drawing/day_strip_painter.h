@@ -40,11 +40,15 @@ struct DayStripText {
 
 // The slices' sign names that fit their blocks (a short name when the whole
 // does not: three letters, Vrs and Vrc for Vrishabha and Vrischika, then the
-// sign's number), and the marks' body names that do not overlap one another.
-std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font);
-std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font);
+// sign's number; a name in Devanagari is never cut), and the marks' body names
+// that do not overlap one another.
+std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                              Language language = Language::English);
+std::vector<DayStripText> DayStripMarkLabels(const DayStripLayout& layout, const DaySlicesRecord& day, const QFont& font,
+                                             Language language = Language::English);
 
 // Draws the strip; `chosenSlice` (or -1) stands out.
-void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice = -1);
+void PaintDayStrip(QPainter& painter, const QRectF& rect, const DaySlicesRecord& day, int chosenSlice = -1,
+                   Language language = Language::English);
 
 } // namespace rashi

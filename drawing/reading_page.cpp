@@ -8,6 +8,8 @@
 #include "core/reading/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
+#include "core/words/reading_words.h"
+#include "drawing/copyable_text.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -26,7 +28,7 @@ namespace {
 
 constexpr int kPdfResolution = 300;
 
-QString FromUtf8(const std::string& text)
+QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -50,7 +52,8 @@ double DrawLine(QPainter& painter, const QRectF& line, const QString& text, QFon
     painter.setFont(font);
     painter.setPen(colour);
     const double height = QFontMetricsF(font).height();
-    painter.drawText(QRectF(line.left(), line.top(), line.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+    DrawCopyableText(painter, QRectF(line.left(), line.top(), line.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                     text);
     return height;
 }
 
@@ -78,15 +81,18 @@ double DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, c
 
 } // namespace
 
-void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& options)
+void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& records, const ChartOptions& given)
 {
+    ChartOptions options = given;
+    options.fontFamilies = FamiliesFor(given.fontFamilies, records.language);
     const ChartColours& colours = options.colours;
+    const ReadingWords& words = WordsOf(records.language);
     painter.save();
     double y = page.top();
 
     // Title and header.
     y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0),
-                  QStringLiteral("Rashi Drishti (Sign Aspects) Reading"), PageFont(options, 16, true), colours.lines);
+                  FromUtf8(words.pageTitle), PageFont(options, 16, true), colours.lines);
     y += 6;
     const std::vector<HeaderField> header = ReadingHeader(records);
     const QFont labelFont = PageFont(options, 9, true);
@@ -100,7 +106,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
                       FromUtf8(field.value), PageFont(options, 9), colours.text) + 1;
     }
     // How far the birth time can move, when the reading found it.
-    std::vector<std::string> window = WindowLines(records.window);
+    std::vector<std::string> window = WindowLines(records.window, words);
     for (std::string& line : JaiminiWindowLines(records.jaiminiWindow))
         window.push_back(std::move(line));
     if (!window.empty())
@@ -112,7 +118,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         const QString line = FromUtf8(window[i]);
         // A line too long for the page: its notes go on below, indented,
         // wrapped as often as they need, in the same type.
-        const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
+        const qsizetype notes = line.indexOf(FromUtf8(words.notes.before));
         if (QFontMetricsF(font).horizontalAdvance(line) <= page.width() || notes < 0) {
             y += DrawWrapped(painter, QRectF(page.left(), y, page.width(), 0), line, font, colour) + 1;
             continue;
@@ -196,7 +202,10 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(ReadingPageLayout());
-        writer.setTitle(QStringLiteral("Rashi Drishti reading of ") + FromUtf8(records.birth.Name).trimmed());
+        const QString name = FromUtf8(records.birth.Name).trimmed();
+        writer.setTitle(records.language == Language::English ? QStringLiteral("Rashi Drishti reading of ") + name
+                                                              : FromUtf8(WordsOf(records.language).pageTitle) +
+                                                                    QStringLiteral(": ") + name);
         writer.setCreator(QStringLiteral("Rashi Drishti"));
         QPainter painter;
         if (!painter.begin(&writer))

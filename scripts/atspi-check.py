@@ -8,6 +8,8 @@ item chosen by a screen reader's action.
 Run inside scripts/atspi-check.sh (Xvfb, a private D-Bus session and the
 accessibility bus). A combo box counts as named by its label relation only,
 and a name borrowed from the group box ("Personal Details") does not count.
+With --hindi (the program started with LANG=hi_IN.UTF-8) every control's
+name must be written in Devanagari, and the chart is read in Hindi.
 """
 import sys
 import time
@@ -21,7 +23,15 @@ NEEDS_NAME = {
     Atspi.Role.TEXT, Atspi.Role.ENTRY, Atspi.Role.COMBO_BOX, Atspi.Role.LIST,
     Atspi.Role.PUSH_BUTTON, Atspi.Role.CHECK_BOX, Atspi.Role.RADIO_BUTTON,
 }
-GROUP_TITLE = "Personal Details"
+GROUP_TITLES = ("Personal Details", "व्यक्तिगत विवरण")
+HINDI = "--hindi" in sys.argv[1:]
+CHART_NAME = "राशि चक्र" if HINDI else "Rashi chart"
+# A body in the chart's list: "Moon in Thula, 19°27′", "चंद्र तुला में, 19°27′".
+IN_SIGN = " में, " if HINDI else " in "
+
+
+def devanagari(text):
+    return any("\u0900" <= c <= "\u097f" for c in text)
 
 
 def find_program(name, seconds):
@@ -54,7 +64,7 @@ def own_name(node):
     if role == Atspi.Role.COMBO_BOX:
         # Qt names a combo box by its current text; the label relation counts.
         return (label_names(node) or [""])[0]
-    if name and name != GROUP_TITLE:
+    if name and name not in GROUP_TITLES:
         return name
     return (label_names(node) or [""])[0]
 
@@ -77,7 +87,7 @@ def walk(node, found):
 
 def find_chart(node):
     try:
-        if node.get_role() == Atspi.Role.LIST and node.get_name() == "Rashi chart":
+        if node.get_role() == Atspi.Role.LIST and node.get_name() == CHART_NAME:
             return node
         for i in range(node.get_child_count()):
             child = node.get_child_at_index(i)
@@ -93,11 +103,11 @@ def check_chart(app):
     """The problems found with the chart's list of bodies."""
     chart = find_chart(app)
     if chart is None:
-        return ["no list named 'Rashi chart'"]
+        return [f"no list named {CHART_NAME!r}"]
     items = [chart.get_child_at_index(i) for i in range(chart.get_child_count())]
     names = [item.get_name() or "" for item in items]
     problems = []
-    if len(items) != 9 or any(" in " not in name for name in names):
+    if len(items) != 9 or any(IN_SIGN not in name for name in names):
         problems.append(f"the chart lists {names!r}, not the nine bodies in their signs")
         return problems
     for body in (2, 6):
@@ -106,7 +116,8 @@ def check_chart(app):
         selected = [i for i, item in enumerate(items)
                     if item.get_state_set().contains(Atspi.StateType.SELECTED)]
         description = chart.get_description() or ""
-        if selected != [body] or not description.startswith(names[body].split(" in ")[0] + " in "):
+        body_name = names[body].split(" ")[0] + " "
+        if selected != [body] or not description.startswith(body_name):
             problems.append(f"after choosing {names[body]!r}: selected {selected}, chart says {description!r}")
     print(f"atspi-check: the chart lists {len(items)} bodies, first {names[0]!r}")
     return problems
@@ -114,7 +125,7 @@ def check_chart(app):
 
 def main():
     results = "--results" in sys.argv[1:]
-    args = [a for a in sys.argv[1:] if a != "--results"]
+    args = [a for a in sys.argv[1:] if a not in ("--results", "--hindi")]
     app = find_program(args[0] if args else "Rashi Drishti", 30)
     if app is None:
         desktop = Atspi.get_desktop(0)
@@ -127,6 +138,11 @@ def main():
     unnamed = [(r, n) for r, n, own in found if not own]
     for role, name in unnamed:
         print(f"unnamed: {role.value_nick} (reads as {name!r})")
+    if HINDI:
+        english = [(r, own) for r, n, own in found if own and not devanagari(own)]
+        for role, name in english:
+            print(f"not in Hindi: {role.value_nick} named {name!r}")
+        unnamed += english
     print(f"atspi-check: {len(found)} controls, {len(unnamed)} without a name of their own")
     if results:
         problems = check_chart(app)

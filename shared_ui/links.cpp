@@ -48,8 +48,8 @@ void OpenManual(UserDialogs& dialogs)
 {
     const QUrl page = ManualPage();
     if (page.isEmpty()) {
-        dialogs.message(QStringLiteral("The manual could not be found."), MessageIcon::Critical,
-                        QStringLiteral("It belongs in share/%1 beside the program's folder.").arg(kManualFile));
+        dialogs.message(QCoreApplication::translate("rashi::Links", "The manual could not be found."), MessageIcon::Critical,
+                        QCoreApplication::translate("rashi::Links", "It belongs in share/%1 beside the program's folder.").arg(kManualFile));
         return;
     }
     dialogs.showManual(page);
@@ -60,8 +60,8 @@ void OpenWebAddress(UserDialogs& dialogs, const QString& address)
     if (address.isEmpty())
         return;
     if (!dialogs.openUrl(QUrl(address)))
-        dialogs.message(QStringLiteral("No web browser could be started for this page."), MessageIcon::Information,
-                        QStringLiteral("Copy the address into a browser:\n%1").arg(address));
+        dialogs.message(QCoreApplication::translate("rashi::Links", "No web browser could be started for this page."), MessageIcon::Information,
+                        QCoreApplication::translate("rashi::Links", "Copy the address into a browser:\n%1").arg(address));
 }
 
 void OpenHomePage(UserDialogs& dialogs) { OpenWebAddress(dialogs, ProgramAddresses().home); }

@@ -4,6 +4,7 @@
 
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -73,11 +74,11 @@ std::optional<QString> SaveNameProblem(const QString& file, const FileDialogSetu
 {
     const QFileInfo info(file);
     if (setup.folderMustExist && !info.absoluteDir().exists())
-        return QStringLiteral("The folder \"%1\" does not exist.")
+        return QCoreApplication::translate("rashi::UserDialogs", "The folder \"%1\" does not exist.")
             .arg(Visible(QDir::toNativeSeparators(info.absolutePath())));
     if (setup.refuseReadOnly && info.exists() && !info.isDir() &&
         (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))) // read-only even to an administrator
-        return QStringLiteral("\"%1\" is read-only; choose another name.").arg(Visible(info.fileName()));
+        return QCoreApplication::translate("rashi::UserDialogs", "\"%1\" is read-only; choose another name.").arg(Visible(info.fileName()));
     return std::nullopt;
 }
 

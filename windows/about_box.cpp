@@ -15,7 +15,7 @@ namespace rashi {
 
 namespace {
 
-const QString kDescription = QStringLiteral(
+const char* const kDescription = QT_TRANSLATE_NOOP("rashi::frmAbout",
     "Tarvek Rashi Drishti (Sign Aspects) calculates the sign aspects according to Vedic Astrology. "
     "Rashi Drishtis are of a more permanent nature and they represent the knowledge aspect. Rashi "
     "Drishti implies signs that are aspected by this sign and the signs that aspect this sign.");
@@ -43,14 +43,14 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     Label2->setFont(titleFont);
 
-    auto* Label1 = new QLabel(kDescription, this);
+    auto* Label1 = new QLabel(tr(kDescription), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(400);
 
     // The atlas's data are not ours: their makers and licence.
-    auto* lblCredits = new QLabel(QStringLiteral("The atlas of places uses data from GeoNames (geonames.org), "
+    auto* lblCredits = new QLabel(tr("The atlas of places uses data from GeoNames (geonames.org), "
                                                  "licensed under CC BY 4.0 (creativecommons.org/licenses/by/4.0); "
                                                  "the data were filtered and re-encoded for this program."),
                                   this);
@@ -66,12 +66,12 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + ProgramAddresses().home, this);
+    auto* lblHomePage = new LinkLabel(tr("Click here to visit ") + ProgramAddresses().home, this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     lblHomePage->setVisible(HasHomePage());
     connect(lblHomePage, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

@@ -1,8 +1,10 @@
 #include "windows/chart_accessible.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/words/reading_words.h"
 #include "windows/chart_view.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 
@@ -33,9 +35,9 @@ public:
         if (kind == QAccessible::Name) {
             if (body.sign < 0 || body.sign >= 12)
                 return body.name;
-            const std::string_view sign = kSigns[std::size_t(body.sign)].sanskrit;
-            return QStringLiteral("%1 in %2, %3")
-                .arg(body.name, QString::fromLatin1(sign.data(), qsizetype(sign.size())), body.degreeText);
+            const std::string_view sign = WordsOf(view_->model().language).signs[std::size_t(body.sign)];
+            return QCoreApplication::translate("rashi::ChartAccessible", "%1 in %2, %3")
+                .arg(body.name, QString::fromUtf8(sign.data(), qsizetype(sign.size())), body.degreeText);
         }
         // The chosen body's sentence: the signs it aspects, who stands there.
         if (kind == QAccessible::Description && chosen())

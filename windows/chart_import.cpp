@@ -4,6 +4,7 @@
 #include "core/chart_files/visible_text.h"
 #include "core/imports/import_file_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,13 +29,13 @@ ChartImport ImportCharts(const QStringList& files)
 QString ImportSummary(const ChartImport& import)
 {
     const auto charts = [](qsizetype n) {
-        return n == 1 ? QStringLiteral("1 chart") : QStringLiteral("%1 charts").arg(n);
+        return n == 1 ? QCoreApplication::translate("rashi::ChartImport", "1 chart") : QCoreApplication::translate("rashi::ChartImport", "%1 charts").arg(n);
     };
     const QString imported =
-        import.imported.isEmpty() ? QStringLiteral("No chart") : charts(import.imported.size());
+        import.imported.isEmpty() ? QCoreApplication::translate("rashi::ChartImport", "No chart") : charts(import.imported.size());
     if (import.refused.isEmpty())
-        return imported + QStringLiteral(" imported.");
-    return QStringLiteral("%1 imported, %2 refused. Please Check The File.").arg(imported).arg(import.refused.size());
+        return imported + QCoreApplication::translate("rashi::ChartImport", " imported.");
+    return QCoreApplication::translate("rashi::ChartImport", "%1 imported, %2 refused. Please Check The File.").arg(imported).arg(import.refused.size());
 }
 
 QString ImportDetail(const ChartImport& import) { return import.refused.join(QLatin1Char('\n')); }

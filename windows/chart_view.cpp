@@ -17,8 +17,8 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    setAccessibleName(QStringLiteral("Rashi chart"));
-    setToolTip(QStringLiteral("Click a body, or use the arrow keys or 1 to 9, to see the signs it aspects"));
+    setAccessibleName(tr("Rashi chart"));
+    setToolTip(tr("Click a body, or use the arrow keys or 1 to 9, to see the signs it aspects"));
 }
 
 void ChartView::setModel(const ChartModel& model)

@@ -19,12 +19,13 @@ DayStripView::DayStripView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Chart through the day"));
+    setAccessibleName(tr("Chart through the day"));
 }
 
-void DayStripView::setDay(const DaySlicesRecord& day)
+void DayStripView::setDay(const DaySlicesRecord& day, Language language)
 {
     day_ = day;
+    language_ = language;
     chosen_ = -2; // so that choosing none below always says so
     chooseSlice(-1);
 }
@@ -67,7 +68,7 @@ void DayStripView::chooseSlice(int slice)
         return;
     chosen_ = slice;
     const QString text = sliceText(slice);
-    setAccessibleDescription(text.isEmpty() ? QStringLiteral("Click a slice, or use Left and Right, to see what would differ")
+    setAccessibleDescription(text.isEmpty() ? tr("Click a slice, or use Left and Right, to see what would differ")
                                             : text);
     update();
     emit sliceChosen(text);
@@ -91,7 +92,7 @@ void DayStripView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    PaintDayStrip(painter, drawingRect(), day_, chosen_);
+    PaintDayStrip(painter, drawingRect(), day_, chosen_, language_);
     if (hasFocus()) {
         painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

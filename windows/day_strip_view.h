@@ -15,7 +15,8 @@ class DayStripView : public QWidget {
 public:
     explicit DayStripView(QWidget* parent = nullptr);
 
-    void setDay(const DaySlicesRecord& day);
+    // The day's slices, labelled in the reading's language.
+    void setDay(const DaySlicesRecord& day, Language language = Language::English);
     const DaySlicesRecord& day() const { return day_; }
     int chosenSlice() const { return chosen_; }
     // "05:12–07:03: lagna Simha instead of Kanya", or empty.
@@ -43,6 +44,7 @@ private:
     QRectF drawingRect() const;
 
     DaySlicesRecord day_;
+    Language language_ = Language::English;
     int chosen_ = -1;
 };
 

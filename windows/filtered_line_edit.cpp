@@ -1,4 +1,5 @@
 #include "windows/filtered_line_edit.h"
+#include "windows/core_messages.h"
 
 #include "shared_ui/user_dialogs.h"
 
@@ -84,7 +85,7 @@ bool FilteredLineEdit::acceptsInsertion(const QString& text) const
 void FilteredLineEdit::refuse()
 {
     QPointer<FilteredLineEdit> self(this);
-    dialogs_.message(QString::fromUtf8(filter_.message.data(), qsizetype(filter_.message.size())),
+    dialogs_.message(CoreMessage(filter_.message),
                      MessageIcon::Critical);
     if (self && filter_.refocus)
         setFocus(Qt::OtherFocusReason);

@@ -1,4 +1,7 @@
 #include "windows/input_panel.h"
+#include "windows/core_messages.h"
+#include "windows/program_language.h"
+#include "core/words/reading_words.h"
 #include "windows/utf8_text.h"
 
 #include "core/entries/entry_lists.h"
@@ -86,7 +89,7 @@ QHBoxLayout* RowOf(std::initializer_list<QWidget*> widgets)
 } // namespace
 
 InputPanel::InputPanel(UserDialogs& dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Personal Details"), parent), dialogs_(dialogs)
+    : QGroupBox(tr("Personal Details"), parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Frame1"));
     PaintPanel(this);
@@ -123,8 +126,8 @@ void InputPanel::createBoxes()
         box->setMaxLength(kCoordinateBoxLength);
         box->setFixedWidth(coordinateWidth);
     }
-    txtLatMin->setAccessibleName(QStringLiteral("Latitude minutes"));
-    txtLonMin->setAccessibleName(QStringLiteral("Longitude minutes"));
+    txtLatMin->setAccessibleName(tr("Latitude minutes"));
+    txtLonMin->setAccessibleName(tr("Longitude minutes"));
 }
 
 void InputPanel::createLists()
@@ -147,14 +150,15 @@ void InputPanel::createLists()
     // The lists after the first of a row have no caption on the screen. A
     // screen reader names a list by the caption that labels it (its own name
     // is its current entry), so each has one that is never shown.
-    const std::pair<QComboBox*, const char*> unseen[] = {{cboMonth, "Month"}, {cboYear, "Year"}, {cboMinute, "Minute"}};
+    const std::pair<QComboBox*, const char*> unseen[] = {
+        {cboMonth, QT_TR_NOOP("Month")}, {cboYear, QT_TR_NOOP("Year")}, {cboMinute, QT_TR_NOOP("Minute")}};
     for (const auto& [box, caption] : unseen) {
-        box->setAccessibleName(QString::fromLatin1(caption));
-        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        box->setAccessibleName(tr(caption));
+        auto* label = new QLabel(tr(caption), this);
         label->setBuddy(box);
         label->hide();
     }
-    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
+    chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
 }
 
@@ -162,14 +166,14 @@ void InputPanel::createOptions()
 {
     Frame3 = new QWidget(this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    optLat[0] = new QRadioButton(QStringLiteral("North"), Frame3);
-    optLat[1] = new QRadioButton(QStringLiteral("South"), Frame3);
+    optLat[0] = new QRadioButton(tr("North"), Frame3);
+    optLat[1] = new QRadioButton(tr("South"), Frame3);
     Frame4 = new QWidget(this);
     Frame4->setObjectName(QStringLiteral("Frame4"));
-    optLong[0] = new QRadioButton(QStringLiteral("East"), Frame4);
-    optLong[1] = new QRadioButton(QStringLiteral("West"), Frame4);
-    Frame3->setAccessibleName(QStringLiteral("Latitude direction"));
-    Frame4->setAccessibleName(QStringLiteral("Longitude direction"));
+    optLong[0] = new QRadioButton(tr("East"), Frame4);
+    optLong[1] = new QRadioButton(tr("West"), Frame4);
+    Frame3->setAccessibleName(tr("Latitude direction"));
+    Frame4->setAccessibleName(tr("Longitude direction"));
     for (int member = 0; member < 2; ++member) {
         optLat[member]->setObjectName(QStringLiteral("optLat_%1").arg(member));
         optLong[member]->setObjectName(QStringLiteral("optLong_%1").arg(member));
@@ -197,11 +201,11 @@ void InputPanel::createOptions()
 
 void InputPanel::createButtons()
 {
-    cmdCalculate = new QPushButton(QStringLiteral("&Get My Rashi Drishti (Sign Aspects) Reading"), this);
+    cmdCalculate = new QPushButton(tr("&Get My Rashi Drishti (Sign Aspects) Reading"), this);
     cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), this);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
+    Command1 = new QPushButton(tr("Click here to find Latitude && Longitude"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     // Enter, like Space, presses the button that has the focus.
     for (QPushButton* button : {cmdCalculate, cmdOpen, Command1})
@@ -266,34 +270,34 @@ QGridLayout* InputPanel::layOutEntries()
         return label;
     };
 
-    addCaption(QStringLiteral("Name"), txtName, Qt::Key_N);
+    addCaption(tr("Name"), txtName, Qt::Key_N);
     grid->addWidget(txtName, row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Date of Birth"), cboDate, Qt::Key_D);
+    addCaption(tr("Date of Birth"), cboDate, Qt::Key_D);
     grid->addLayout(RowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Time of Birth"), cboHour, Qt::Key_T);
-    grid->addLayout(RowOf({cboHour, cboMinute, hint(QStringLiteral("HH/MM"))}), row, 1);
+    addCaption(tr("Time of Birth"), cboHour, Qt::Key_T);
+    grid->addLayout(RowOf({cboHour, cboMinute, hint(tr("HH/MM"))}), row, 1);
     grid->addWidget(chkDST, row++, 2);
     AddBuddyShortcut(chkDST, chkDST, Qt::Key_Y);
 
-    addCaption(QStringLiteral("Time Zone"), cboTimeZone, Qt::Key_Z);
+    addCaption(tr("Time Zone"), cboTimeZone, Qt::Key_Z);
     grid->addWidget(cboTimeZone, row++, 1, 1, 2);
     grid->addWidget(lblZoneNote, row++, 1, 1, 2);
 
-    addCaption(QStringLiteral("Latitude"), txtLatDeg, Qt::Key_L);
-    grid->addLayout(RowOf({txtLatDeg, txtLatMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    addCaption(tr("Latitude"), txtLatDeg, Qt::Key_L);
+    grid->addLayout(RowOf({txtLatDeg, txtLatMin, hint(tr("DEG/MIN"))}), row, 1);
     grid->addWidget(Frame3, row++, 2);
 
-    addCaption(QStringLiteral("Longitude"), txtLonDeg, Qt::Key_U);
-    grid->addLayout(RowOf({txtLonDeg, txtLonMin, hint(QStringLiteral("DEG/MIN"))}), row, 1);
+    addCaption(tr("Longitude"), txtLonDeg, Qt::Key_U);
+    grid->addLayout(RowOf({txtLonDeg, txtLonMin, hint(tr("DEG/MIN"))}), row, 1);
     grid->addWidget(Frame4, row++, 2);
 
-    addCaption(QStringLiteral("City"), txtCity, Qt::Key_C);
+    addCaption(tr("City"), txtCity, Qt::Key_C);
     grid->addWidget(txtCity, row++, 1, 1, 2);
-    addCaption(QStringLiteral("State"), txtState, Qt::Key_S);
+    addCaption(tr("State"), txtState, Qt::Key_S);
     grid->addWidget(txtState, row++, 1, 1, 2);
-    addCaption(QStringLiteral("Country"), txtCountry, Qt::Key_R);
+    addCaption(tr("Country"), txtCountry, Qt::Key_R);
     grid->addWidget(txtCountry, row++, 1, 1, 2);
     grid->addLayout(RowOf({Command1}), row++, 1, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -304,11 +308,11 @@ QGridLayout* InputPanel::layOutEntries()
 void InputPanel::layOut()
 {
     auto* about1 = new QLabel(
-        QStringLiteral("Rashi Drishti implies signs that are aspected by this sign and the signs that "
+        tr("Rashi Drishti implies signs that are aspected by this sign and the signs that "
                        "aspect this sign."),
         this);
     auto* about2 = new QLabel(
-        QStringLiteral("Drishti means sight or aspects. This is something that is visible or keeping an eye "
+        tr("Drishti means sight or aspects. This is something that is visible or keeping an eye "
                        "on someone (aspects). Rashi Drishtis are of a more permanent nature and they "
                        "represent the knowledge aspect."),
         this);
@@ -337,7 +341,8 @@ void InputPanel::fillLists()
 {
     AddNumbers(cboDate, kDayList);
     QStringList months;
-    for (std::string_view month : kMonthNames)
+    // The months in the language the window speaks; the list's position is the entry.
+    for (std::string_view month : WordsOf(InstalledLanguage()).months)
         months << FromUtf8(month);
     cboMonth->addItems(months);
     AddNumbers(cboYear, kYearList);
@@ -530,9 +535,9 @@ std::optional<Entries> InputPanel::entriesWithZone()
         which = places::RepeatedTime::ByChoice;
     } else if (moment.clock == places::ClockTime::Repeated) {
         const auto label = [](const places::ZoneOffset& offset) {
-            return QStringLiteral("UTC%1 (%2)")
+            return tr("UTC%1 (%2)")
                 .arg(places::OffsetText(offset.seconds),
-                     offset.daylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("standard time"));
+                     offset.daylightSaving ? tr("daylight saving") : tr("standard time"));
         };
         const int chosen = dialogs_.choose(moment.message, {label(moment.offset), label(moment.later)});
         if (chosen < 0)
@@ -564,7 +569,7 @@ std::optional<Entries> InputPanel::entriesWithZone()
 
 void InputPanel::refuse(const Refusal& refusal)
 {
-    dialogs_.message(FromUtf8(refusal.message), refusal.icon);
+    dialogs_.message(CoreMessage(refusal.message), refusal.icon);
     switch (refusal.target) {
     case Field::None: break;
     case Field::Name: txtName->setFocus(Qt::OtherFocusReason); break;

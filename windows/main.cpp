@@ -7,6 +7,7 @@
 #include "windows/main_window.h"
 #include "shared_ui/program_icon.h"
 #include "windows/update_reminder.h"
+#include "windows/program_language.h"
 #include "windows/program_settings.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
     // Before the lock: a settings file that would hang the start must never
     // leave a hung copy holding it.
     rashi::PrepareSettings(dialogs);
+    // The language chosen before, else the system's; every text from here on
+    // is in it.
+    rashi::InstallLanguage(rashi::ChosenLanguage());
     rashi::SingleInstance instance(rashi::InstanceLockPath());
     if (!rashi::CheckSingleInstance(instance, dialogs))
         return rashi::CloseAllAndEnd();

@@ -1,4 +1,5 @@
 #include "windows/main_window.h"
+#include "windows/core_messages.h"
 #include "windows/utf8_text.h"
 
 #include "core/ayanamsa/ayanamsa_names.h"
@@ -18,7 +19,10 @@
 #include "windows/recent_charts.h"
 #include "shared_ui/user_dialogs.h"
 #include "windows/results_panel.h"
+#include "windows/program_language.h"
 #include "windows/program_settings.h"
+#include "core/words/language_keys.h"
+#include "drawing/copyable_text.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -41,9 +45,21 @@ namespace rashi {
 
 namespace {
 
-const QString kChartFilter = QStringLiteral("Tarvek Vedic Rashi Drishti (*.kqa)");
-const QString kOpenTitle = QStringLiteral("Select the source file");
+const char* const kChartFilter = QT_TRANSLATE_NOOP("rashi::frmMain", "Tarvek Vedic Rashi Drishti (*.kqa)");
+const char* const kOpenTitle = QT_TRANSLATE_NOOP("rashi::frmMain", "Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
+
+// Latin from Verdana or DejaVu, Devanagari from Lohit or Noto; the fonts of
+// the language's own script first.
+QFont WindowFont(QFont font, Language language)
+{
+    font.setFamilies(FamiliesFor({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                  QStringLiteral("Lohit Devanagari"), QStringLiteral("Noto Sans Devanagari")},
+                                 language));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(9);
+    return font;
+}
 
 } // namespace
 
@@ -53,19 +69,31 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
 
-    QFont windowFont = font();
-    windowFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    windowFont.setStyleHint(QFont::SansSerif);
-    windowFont.setPointSize(9);
-    setFont(windowFont);
+    setFont(WindowFont(font(), InstalledLanguage()));
 
+    driver_.SetLanguage(InstalledLanguage());
+    buildWindow();
+    input_->focusFirstBox();
+    // The atlas loads once the window is on the screen and painted (see
+    // showEvent), or as soon as a city is typed, whichever comes first.
+    // Wide enough that a typical report fits without the window growing,
+    // within the screen.
+    const QSize hint = sizeHint();
+    QSize size(qMax(hint.width(), 720), hint.height());
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void frmMain::buildWindow()
+{
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(6);
 
     // The strip above the panels: a link to the maker's site and forum.
-    Label8 = new LinkLabel(QStringLiteral("Visit our website and forum for more on Vedic astrology"), central);
+    Label8 = new LinkLabel(tr("Visit our website and forum for more on Vedic astrology"), central);
     Label8->setObjectName(QStringLiteral("Label8"));
     connect(Label8, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
     Label8->setVisible(HasHomePage());
@@ -79,33 +107,58 @@ frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     connect(input_, &InputPanel::findPlaceRequested, this, &frmMain::findPlace);
     // Said whole, once: a status-bar line would cut it off.
     connect(input_, &InputPanel::atlasUnavailable, this, [this](const QString& reason) {
-        dialogs_.message(QStringLiteral("The atlas of places could not be loaded. Places can still be typed by hand."),
+        dialogs_.message(tr("The atlas of places could not be loaded. Places can still be typed by hand."),
                          MessageIcon::Information, reason);
     });
     // Scrolled on a screen too small for it.
     inputScroll_ = new PanelScrollArea(input_);
     inputScroll_->setObjectName(QStringLiteral("inputScroll"));
     panels_->addWidget(inputScroll_);
-    // The results panel is made when first needed (see results()).
+    // The results panel is made when first needed (see results()); one of
+    // another language before goes with the panels.
+    results_ = nullptr;
     column->addWidget(panels_, 1);
-    setCentralWidget(central);
+    setCentralWidget(central); // the panels of another language before, if any, go
 
+    // The menus of another language before, if any, go with their actions.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        delete menu;
+    menuBar()->clear();
+    keepActions_.clear();
     buildFileMenu();
     buildEditMenu();
     buildOptionsMenu();
     buildHelpMenu();
     QWidget::setTabOrder(input_->lastInTabChain(), Label8);
     showPanel(Panel::Input);
-    input_->focusFirstBox();
-    // The atlas loads once the window is on the screen and painted (see
-    // showEvent), or as soon as a city is typed, whichever comes first.
-    // Wide enough that a typical report fits without the window growing,
-    // within the screen.
-    const QSize hint = sizeHint();
-    QSize size(qMax(hint.width(), 720), hint.height());
-    if (const QScreen* shown = screen())
-        size = size.boundedTo(shown->availableGeometry().size());
-    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void frmMain::setLanguage(Language language)
+{
+    if (language == InstalledLanguage() && language == driver_.language())
+        return;
+    RememberLanguage(language);
+    InstallLanguage(language);
+    driver_.SetLanguage(InstalledLanguage());
+    setFont(WindowFont(font(), InstalledLanguage()));
+    // The window is built again in the new language with what it held: the
+    // entries as typed, the place's zone, the reading on show.
+    const InputPanel::Snapshot typed = input_->snapshot();
+    const bool showingResults = resultsInFront();
+    buildWindow();
+    input_->restore(typed);
+    if (isVisible())
+        input_->loadAtlasSoon();
+    if (driver_.hasReading()) {
+        results()->showReading();
+        for (QAction* action : keepActions_)
+            action->setEnabled(true);
+    }
+    showPanel(showingResults && driver_.hasReading() ? Panel::Results : Panel::Input);
+    if (resultsInFront())
+        results()->focusFirstButton();
+    else
+        input_->focusFirstBox();
 }
 
 frmMain::~frmMain() = default;
@@ -120,19 +173,19 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
 
 void frmMain::buildFileMenu()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(addItem(mnuFile, "mnuCalculate", QStringLiteral("Get My &Rasi Chart")), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuCalculate", tr("Get My &Rasi Chart")), &QAction::triggered, this,
             &frmMain::calculate);
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuOpen", QStringLiteral("&Open..."), QKeySequence::Open), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuOpen", tr("&Open..."), QKeySequence::Open), &QAction::triggered, this,
             &frmMain::openChart);
-    mnuSave = addItem(mnuFile, "mnuSave", QStringLiteral("&Save..."), QKeySequence::Save);
+    mnuSave = addItem(mnuFile, "mnuSave", tr("&Save..."), QKeySequence::Save);
     mnuSave->setEnabled(false); // while a reading is shown
     connect(mnuSave, &QAction::triggered, this, &frmMain::saveChart);
-    connect(addItem(mnuFile, "mnuImport", QStringLiteral("&Import Chart...")), &QAction::triggered, this,
+    connect(addItem(mnuFile, "mnuImport", tr("&Import Chart...")), &QAction::triggered, this,
             &frmMain::importCharts);
-    mnuRecent_ = mnuFile->addMenu(QStringLiteral("Recent &Charts"));
+    mnuRecent_ = mnuFile->addMenu(tr("Recent &Charts"));
     mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
     mnuRecent_->menuAction()->setObjectName(QStringLiteral("mnuRecentCharts"));
     connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
@@ -140,10 +193,10 @@ void frmMain::buildFileMenu()
     mnuFile->addSeparator();
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
-        {addItem(mnuFile, "mnuPrint", QStringLiteral("&Print..."), QKeySequence::Print), &ResultsPanel::print},
-        {addItem(mnuFile, "mnuExportPdf", QStringLiteral("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
+        {addItem(mnuFile, "mnuPrint", tr("&Print..."), QKeySequence::Print), &ResultsPanel::print},
+        {addItem(mnuFile, "mnuExportPdf", tr("Export P&DF..."), QKeySequence(Qt::CTRL | Qt::Key_E)),
          &ResultsPanel::exportPdf},
-        {addItem(mnuFile, "mnuSavePicture", QStringLiteral("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
+        {addItem(mnuFile, "mnuSavePicture", tr("Save Chart Pic&ture...")), &ResultsPanel::saveChartPicture},
     };
     for (const auto& [action, slot] : keeping) {
         keepActions_.push_back(action);
@@ -151,15 +204,15 @@ void frmMain::buildFileMenu()
         connect(action, &QAction::triggered, this, [this, slot = slot] { (results()->*slot)(); });
     }
     mnuFile->addSeparator();
-    connect(addItem(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(addItem(mnuFile, "mnuExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 }
 
 void frmMain::buildEditMenu()
 {
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     QAction* mnuCopyReading =
-        addItem(mnuEdit, "mnuCopyReading", QStringLiteral("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        addItem(mnuEdit, "mnuCopyReading", tr("&Copy Reading"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(mnuCopyReading, &QAction::triggered, this, [this] { results()->copyReading(); });
     mnuCopyReading->setEnabled(false);
     keepActions_.push_back(mnuCopyReading);
@@ -169,11 +222,11 @@ void frmMain::buildOptionsMenu()
 {
     // How the reading is computed and shown; each choice is remembered.
     // Alt+O is the Open button's.
-    QMenu* mnuOptions = menuBar()->addMenu(QStringLiteral("O&ptions"));
+    QMenu* mnuOptions = menuBar()->addMenu(tr("O&ptions"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    auto* ephemerides = new QActionGroup(this);
-    QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", QStringLiteral("Positions from the Program's &Formulas"));
-    QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", QStringLiteral("&Precise Positions (IAU Models, Lahiri)"));
+    auto* ephemerides = new QActionGroup(mnuOptions);
+    QAction* mnuFormulas = addItem(mnuOptions, "mnuFormulas", tr("Positions from the Program's &Formulas"));
+    QAction* mnuPrecise = addItem(mnuOptions, "mnuPrecise", tr("&Precise Positions (IAU Models, Lahiri)"));
     for (QAction* choice : {mnuFormulas, mnuPrecise}) {
         choice->setCheckable(true);
         ephemerides->addAction(choice);
@@ -189,8 +242,8 @@ void frmMain::buildOptionsMenu()
             calculate(); // the reading on show follows the choice
     });
     mnuOptions->addSeparator();
-    QAction* mnuClassical = addItem(mnuOptions, "mnuClassicalRule", QStringLiteral("&Classical Rule of Sign Aspects"));
-    QAction* mnuNorth = addItem(mnuOptions, "mnuNorthIndian", QStringLiteral("&North Indian Chart"));
+    QAction* mnuClassical = addItem(mnuOptions, "mnuClassicalRule", tr("&Classical Rule of Sign Aspects"));
+    QAction* mnuNorth = addItem(mnuOptions, "mnuNorthIndian", tr("&North Indian Chart"));
     for (QAction* choice : {mnuClassical, mnuNorth})
         choice->setCheckable(true);
     // The remembered choices are read when the menu first opens, not at start-up.
@@ -203,6 +256,7 @@ void frmMain::buildOptionsMenu()
     connect(mnuClassical, &QAction::toggled, this, [this](bool on) { results()->useClassicalRule(on); });
     connect(mnuNorth, &QAction::toggled, this, [this](bool on) { results()->useNorthIndianStyle(on); });
     mnuOptions->addSeparator();
+    delete ayanamsa_; // the one of the menus of another language before
     ayanamsa_ = new AyanamsaMenu(mnuOptions, dialogs_, this);
     driver_.setAyanamsa(ayanamsa_->choice());
     connect(ayanamsa_, &AyanamsaMenu::chosen, this, [this] {
@@ -214,7 +268,7 @@ void frmMain::buildOptionsMenu()
     mnuOptions->addSeparator();
     QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", QStringLiteral("Seven Chara &Karakas (without Rahu)"));
     QAction* mnuExceptions =
-        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("&Arudha Padas with the 10th and 4th Exceptions"));
+        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("Arudha Padas with the 10th and 4th QStringLiteral("&Arudha Padas with the 10th and 4th Exceptions")Exceptions"));
     for (QAction* choice : {mnuSeven, mnuExceptions})
         choice->setCheckable(true);
     connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuSeven, mnuExceptions] {
@@ -225,23 +279,41 @@ void frmMain::buildOptionsMenu()
     });
     connect(mnuSeven, &QAction::toggled, this, [this](bool on) { results()->useSevenKarakas(on); });
     connect(mnuExceptions, &QAction::toggled, this, [this](bool on) { results()->useArudhaExceptions(on); });
+    // Each language named in its own words, so it can be found in any.
+    mnuOptions->addSeparator();
+    QMenu* mnuLanguage = mnuOptions->addMenu(tr("&Language"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* languages = new QActionGroup(mnuLanguage);
+    for (const Language language : kLanguages) {
+        const std::string_view key = LanguageKey(language);
+        const std::string_view name = LanguageOwnName(language);
+        QAction* choice = mnuLanguage->addAction(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        choice->setObjectName(QStringLiteral("mnuLanguage_") + QString::fromLatin1(key.data(), qsizetype(key.size())));
+        choice->setCheckable(true);
+        choice->setChecked(language == InstalledLanguage());
+        languages->addAction(choice);
+        // Queued: the menu that holds the choice is rebuilt with the window.
+        connect(choice, &QAction::triggered, this, [this, language] {
+            QMetaObject::invokeMethod(this, [this, language] { setLanguage(language); }, Qt::QueuedConnection);
+        });
+    }
 }
 
 void frmMain::buildHelpMenu()
 {
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), QKeySequence::HelpContents),
+    connect(addItem(mnuHelp, "mnuOnline", tr("&Online Help"), QKeySequence::HelpContents),
             &QAction::triggered, this, [this] { OpenManual(dialogs_); });
-    QAction* mnuVisit = addItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    QAction* mnuVisit = addItem(mnuHelp, "mnuVisit", tr("&Visit Us Online"));
     mnuVisit->setVisible(HasHomePage());
     connect(mnuVisit, &QAction::triggered, this, [this] { OpenHomePage(dialogs_); });
     mnuHelp->addSeparator()->setVisible(HasDownloadPage());
-    QAction* mnuUpdate = addItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    QAction* mnuUpdate = addItem(mnuHelp, "mnuUpdate", tr("Check for Software &Update"));
     mnuUpdate->setVisible(HasDownloadPage());
     connect(mnuUpdate, &QAction::triggered, this, [this] { OpenDownloadPage(dialogs_); });
     mnuHelp->addSeparator();
-    connect(addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+    connect(addItem(mnuHelp, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
             &frmMain::showAbout);
 }
 
@@ -323,7 +395,7 @@ void frmMain::showChartFileName(const QString& file)
 FileDialogSetup frmMain::chartDialog(const QString& title) const
 {
     ProgramSettings settings;
-    FileDialogSetup setup{title, kChartFilter, QStringLiteral("kqa"), QString(), ChartFolder(settings)};
+    FileDialogSetup setup{title, tr(kChartFilter), QStringLiteral("kqa"), QString(), ChartFolder(settings)};
     setup.refuseReadOnly = true;
     return setup;
 }
@@ -366,7 +438,7 @@ void frmMain::saveChart()
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
     if (const auto reason = WriteFileAtomically(FileSystemName(name), bytes)) {
-        dialogs_.message(QStringLiteral("The reading could not be saved to \"%1\": %2")
+        dialogs_.message(tr("The reading could not be saved to \"%1\": %2")
                              .arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(*reason)),
                          MessageIcon::Critical);
         return;
@@ -376,12 +448,12 @@ void frmMain::saveChart()
     RememberRecentChart(settings, name);
     rememberOwnChart(name);
     showChartFileName(name);
-    statusBar()->showMessage(QStringLiteral("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
+    statusBar()->showMessage(tr("Saved to %1").arg(Visible(QDir::toNativeSeparators(name))), 5000);
 }
 
 void frmMain::openChart()
 {
-    const QString name = dialogs_.openFileName(chartDialog(kOpenTitle));
+    const QString name = dialogs_.openFileName(chartDialog(tr(kOpenTitle)));
     if (!name.isEmpty())
         openChartFile(name);
 }
@@ -395,7 +467,7 @@ void frmMain::openChartFile(const QString& name)
     else if (HasChartExtension(ToUtf8(name)))
         restored = LoadChartFile(FileSystemName(name), problem);
     if (!restored) {
-        dialogs_.message(FromUtf8(kChartFileRefused), MessageIcon::Critical,
+        dialogs_.message(CoreMessage(kChartFileRefused), MessageIcon::Critical,
                          QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)));
         return;
     }
@@ -427,7 +499,7 @@ void frmMain::importCharts()
 {
     ProgramSettings settings;
     const QStringList names = dialogs_.openFileNames(
-        {QStringLiteral("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
+        {tr("Import charts of other programs"), kImportFilter, QString(), QString(), ChartFolder(settings)});
     if (names.isEmpty())
         return;
     const ChartImport result = ImportCharts(names);

@@ -65,12 +65,17 @@ public slots:
     // Command1: looks up the place's coordinates in the browser window.
     void findPlace();
     void showAbout();
+    // Options > Language: the window speaks the language from now on and at
+    // the next start, keeping what is typed and the reading on show.
+    void setLanguage(rashi::Language language);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The panels and the menus, in the language installed.
+    void buildWindow();
     void buildFileMenu();
     // The reading of the entries; false when it stopped at the zone (the
     // user cancelled its question, or the time never existed).

@@ -73,16 +73,16 @@ void PrepareSettings(UserDialogs& dialogs)
     const QString what = QString::fromStdString(check.what);
     QString detail;
     if (check.state == SettingsFileCheck::State::SetAside) {
-        detail = QStringLiteral("%1 was %2; it is kept as %3.")
+        detail = QCoreApplication::translate("rashi::ProgramSettings", "%1 was %2; it is kept as %3.")
                      .arg(QDir::toNativeSeparators(path), what,
                           QDir::toNativeSeparators(QFile::decodeName(check.setAsideAs.c_str())));
     } else {
         // Left where it is, and never read: settings live in memory this time.
         SettingsFile() = InMemory();
-        detail = QStringLiteral("%1 is %2 and cannot be set aside: %3.")
+        detail = QCoreApplication::translate("rashi::ProgramSettings", "%1 is %2 and cannot be set aside: %3.")
                      .arg(QDir::toNativeSeparators(path), what, QString::fromLocal8Bit(check.reason.c_str()));
     }
-    dialogs.message(QStringLiteral("The settings file could not be used, so the program starts with its default "
+    dialogs.message(QCoreApplication::translate("rashi::ProgramSettings", "The settings file could not be used, so the program starts with its default "
                                    "settings."),
                     MessageIcon::Information, detail);
 }

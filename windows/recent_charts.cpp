@@ -1,5 +1,6 @@
 #include "windows/recent_charts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -42,7 +43,7 @@ void FillRecentChartsMenu(QMenu* menu, const QStringList& files, const std::func
 {
     menu->clear();
     if (files.isEmpty()) {
-        menu->addAction(QStringLiteral("(None)"))->setEnabled(false);
+        menu->addAction(QCoreApplication::translate("rashi::RecentCharts", "(None)"))->setEnabled(false);
         return;
     }
     for (int i = 0; i < files.size(); ++i) {
@@ -57,7 +58,7 @@ void FillRecentChartsMenu(QMenu* menu, const QStringList& files, const std::func
         QObject::connect(action, &QAction::triggered, menu, [open, file] { open(file); });
     }
     menu->addSeparator();
-    QAction* clearAction = menu->addAction(QStringLiteral("&Clear Recent Charts"));
+    QAction* clearAction = menu->addAction(QCoreApplication::translate("rashi::RecentCharts", "&Clear Recent Charts"));
     clearAction->setObjectName(QStringLiteral("mnuClearRecent"));
     QObject::connect(clearAction, &QAction::triggered, menu, [clear] { clear(); });
 }

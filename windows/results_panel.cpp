@@ -47,8 +47,8 @@ const QColor kChosenRowColour(96, 38, 20);
 const QColor kHeaderLabelColour(255, 220, 190);
 const QColor kNearChangeColour(255, 255, 96);
 
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-const QString kPictureFilter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
+const char* const kPdfFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PDF document (*.pdf)");
+const char* const kPictureFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PNG picture (*.png);;SVG picture (*.svg)");
 
 void SetTextColour(QLabel* label, const QColor& colour)
 {
@@ -60,7 +60,7 @@ void SetTextColour(QLabel* label, const QColor& colour)
 } // namespace
 
 ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) Results"), parent), driver_(driver),
+    : QGroupBox(tr("Tarvek Rashi Drishti (Sign Aspects) Results"), parent), driver_(driver),
       dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("Frame2"));
@@ -122,7 +122,8 @@ void ResultsPanel::buildHeader()
     static const char* const kFields[] = {"Name", "Born", "Zone", "Place", "Coordinates", "Ascendant", "Ayanamsa",
                                           "Rule"};
     for (int i = 0; i < 8; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kFields[i]), content_);
+        // The label in the reading's words; the name of the value stays English.
+        auto* label = new QLabel(FromUtf8(WordsOf(driver_.language()).headerLabels[std::size_t(i)]), content_);
         SetTextColour(label, kHeaderLabelColour);
         auto* value = new WrappingLabel({}, content_);
         value->setObjectName(QStringLiteral("header_%1").arg(QString::fromLatin1(kFields[i])));
@@ -167,7 +168,7 @@ void ResultsPanel::buildDayStrip()
     SetTextColour(daySlice_, kHeaderLabelColour);
     connect(dayStrip_, &DayStripView::sliceChosen, this, [this](const QString& text) {
         daySlice_->setText(text.isEmpty()
-                               ? QStringLiteral("Through the birth's day: point at or choose a slice to see what would differ.")
+                               ? tr("Through the birth's day: point at or choose a slice to see what would differ.")
                                : text);
     });
 }
@@ -232,9 +233,9 @@ QGridLayout* ResultsPanel::buildCaptions()
 
 void ResultsPanel::buildButtons()
 {
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
+    cmdSave = new QPushButton(tr("&Save"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    cmdBack = new QPushButton(tr("&Back"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     for (QPushButton* button : {cmdSave, cmdBack}) {
         button->setAutoDefault(true); // Enter, like Space, presses it
@@ -423,7 +424,7 @@ void ResultsPanel::showReading()
     fillCaptions();
     chart_->setModel(ChartModelOf(shown()));
     chart_->chooseBody(-1);
-    dayStrip_->setDay(driver_.records().day);
+    dayStrip_->setDay(driver_.records().day, driver_.records().language);
     dayStrip_->setVisible(driver_.records().day.computed);
     daySlice_->setVisible(driver_.records().day.computed);
     markChosenRow();
@@ -464,7 +465,8 @@ void ResultsPanel::fillHeader()
 void ResultsPanel::fillWindowLines()
 {
     const TimeWindowRecord& window = driver_.records().window;
-    const std::vector<std::string> lines = WindowLines(window);
+    const ReadingWords& words = WordsOf(driver_.records().language);
+    const std::vector<std::string> lines = WindowLines(window, words);
     // The span on one line, what changes beyond it on the next; the lines
     // each change alters in the tooltip, with the whole sentence.
     const auto show = [&](QLabel* label, std::size_t index, const HoldingWindow& held) {
@@ -474,9 +476,11 @@ void ResultsPanel::fillWindowLines()
             return;
         }
         const QString line = FromUtf8(lines[index]);
-        label->setText(line.section(QStringLiteral(" (before: "), 0, 0) + QStringLiteral("\n    before: ") +
-                       FromUtf8(BeyondText(held.from, true)) + QStringLiteral("; after: ") +
-                       FromUtf8(BeyondText(held.until, false)));
+        // " (before: " opens the notes; "before: " starts the second line.
+        const QString opening = FromUtf8(std::string(words.notes.before));
+        label->setText(line.section(opening, 0, 0) + QStringLiteral("\n    ") + opening.mid(2) +
+                       FromUtf8(BeyondText(held.from, true, words)) + FromUtf8(std::string(words.notes.between)) +
+                       FromUtf8(BeyondText(held.until, false, words)));
         label->setToolTip(line);
     };
     show(windowReading_, 0, window.reading);
@@ -657,7 +661,7 @@ void ResultsPanel::print()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        dialogs_.message(QStringLiteral("The reading could not be printed."), MessageIcon::Critical);
+        dialogs_.message(tr("The reading could not be printed."), MessageIcon::Critical);
         return;
     }
     PaintPageOnDevice(painter, printer, printer.resolution(), shown(), shownOptions());
@@ -684,7 +688,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
     if (name.isEmpty())
         return;
     if (const WriteError error = write(name, shownOptions()); !error.isEmpty()) {
-        dialogs_.message(QStringLiteral("The %1 could not be written to \"%2\".").arg(what, Visible(QDir::toNativeSeparators(name))),
+        dialogs_.message(tr("The %1 could not be written to \"%2\".").arg(what, Visible(QDir::toNativeSeparators(name))),
                          MessageIcon::Critical, error);
         return;
     }
@@ -693,7 +697,7 @@ void ResultsPanel::keepAs(const FileDialogSetup& dialog, const QString& what,
 
 void ResultsPanel::exportPdf()
 {
-    keepAs({QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
+    keepAs({tr("Export PDF"), tr(kPdfFilter), QStringLiteral("pdf"), suggestedName(QStringLiteral(".pdf")), {}},
            QStringLiteral("PDF"), [this](const QString& name, const ChartOptions& options) {
                return WriteReadingPdf(FileSystemName(name), shown(), options);
            });
@@ -701,9 +705,9 @@ void ResultsPanel::exportPdf()
 
 void ResultsPanel::saveChartPicture()
 {
-    keepAs({QStringLiteral("Save Chart Picture"), kPictureFilter, QStringLiteral("png"),
+    keepAs({tr("Save Chart Picture"), tr(kPictureFilter), QStringLiteral("png"),
             suggestedName(QStringLiteral(" chart.png")), {}},
-           QStringLiteral("picture"), [this](const QString& name, const ChartOptions& options) {
+           tr("picture"), [this](const QString& name, const ChartOptions& options) {
                const std::string path = FileSystemName(name);
                return name.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)
                           ? WriteChartSvg(path, shown(), options)

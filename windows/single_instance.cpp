@@ -4,6 +4,7 @@
 #include "shared_ui/user_dialogs.h"
 #include "core/files/lock_holder.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -99,7 +100,7 @@ SingleInstance::State SingleInstance::acquire()
     // it, so nothing but a file (or a folder, told below) is tried.
     const QFileInfo existing(path_);
     if (existing.exists() && !existing.isFile() && !existing.isDir()) {
-        problem_ = QStringLiteral("Something that is not a file stands where the lock file belongs.");
+        problem_ = QCoreApplication::translate("rashi::SingleInstance", "Something that is not a file stands where the lock file belongs.");
         return State::Unlocked;
     }
     if (lock_.tryLock(0))
@@ -119,13 +120,13 @@ SingleInstance::State SingleInstance::acquire()
     }
     const QFileInfo info(path_);
     if (info.isDir())
-        problem_ = QStringLiteral("A folder stands where the lock file belongs.");
+        problem_ = QCoreApplication::translate("rashi::SingleInstance", "A folder stands where the lock file belongs.");
     else if (!QFileInfo(info.absolutePath()).isDir())
-        problem_ = QStringLiteral("Its folder does not exist.");
+        problem_ = QCoreApplication::translate("rashi::SingleInstance", "Its folder does not exist.");
     else if (!QFileInfo(info.absolutePath()).isWritable())
-        problem_ = QStringLiteral("Its folder cannot be written to.");
+        problem_ = QCoreApplication::translate("rashi::SingleInstance", "Its folder cannot be written to.");
     else
-        problem_ = QStringLiteral("The lock file cannot be written.");
+        problem_ = QCoreApplication::translate("rashi::SingleInstance", "The lock file cannot be written.");
     return State::Unlocked;
 }
 
@@ -136,10 +137,10 @@ bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs)
         return true;
     case SingleInstance::State::AlreadyRunning:
         RequestRaise(instance.runningProcess());
-        dialogs.message(QStringLiteral("Application is already running"), MessageIcon::Information);
+        dialogs.message(QCoreApplication::translate("rashi::SingleInstance", "Application is already running"), MessageIcon::Information);
         return false;
     case SingleInstance::State::Unlocked:
-        dialogs.message(QStringLiteral("The program cannot tell whether another copy of it is running, so it "
+        dialogs.message(QCoreApplication::translate("rashi::SingleInstance", "The program cannot tell whether another copy of it is running, so it "
                                        "starts anyway."),
                         MessageIcon::Information,
                         QStringLiteral("%1\n%2").arg(Visible(QDir::toNativeSeparators(InstanceLockPath())), instance.problem()));

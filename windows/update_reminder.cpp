@@ -5,6 +5,7 @@
 #include "core/chart_files/windows1252.h"
 #include "shared_ui/links.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 
@@ -15,8 +16,8 @@ namespace {
 constexpr qint64 kReminderDays = 14;
 
 const QString kReminderSetting = QStringLiteral("LastReminderDate");
-const QString kUpdateQuestion = QStringLiteral("There maybe an update to this software available\r"
-                                               "Do you want to check for an update?");
+const char* const kUpdateQuestion = QT_TRANSLATE_NOOP("rashi::UpdateReminder", "There maybe an update to this software available\r"
+                                                         "Do you want to check for an update?");
 
 // Texts go into the settings store shifted, like the lines of a chart file:
 // UTF-8 -> Windows-1252 -> EncodeText, and the shifted bytes are kept as the
@@ -83,7 +84,7 @@ void ShowUpdateReminder(UserDialogs& dialogs, QSettings& settings, const QDate& 
     if (days >= -kReminderDays && days <= kReminderDays)
         return;
 
-    const bool check = dialogs.askYesNo(kUpdateQuestion);
+    const bool check = dialogs.askYesNo(QCoreApplication::translate("rashi::UpdateReminder", kUpdateQuestion));
     storeToday();
     if (check)
         OpenDownloadPage(dialogs);

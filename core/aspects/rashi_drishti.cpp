@@ -1,16 +1,10 @@
 #include "core/aspects/rashi_drishti.h"
 
+#include "core/words/reading_words.h"
+
 #include <string>
 
 namespace rashi {
-namespace {
-
-void AppendToList(std::string& list, std::string_view item) {
-    if (!list.empty()) list += ", ";
-    list += item;
-}
-
-} // namespace
 
 const AspectRule& RuleTable(AspectRuleChoice rule) {
     return rule == AspectRuleChoice::Classical ? kClassicalRule : kSameQualityRule;
@@ -39,7 +33,8 @@ int SignOfPosition(std::string_view position) {
     return -1;
 }
 
-void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, Report& report) {
+void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
+                          Report& report) {
     std::array<int, kReportRows> signOf{};
     for (int i = 0; i < kReportRows; ++i) signOf[i] = SignOfPosition(table.PlanetPositions[i]);
 
@@ -51,28 +46,30 @@ void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, Re
         signs.clear();
         planets.clear();
         if (signOf[i] >= 0) {
+            const unsigned aspected = rule[signOf[i]];
+            int bodiesLeft = 0;
+            for (int k = 0; k < kReportRows; ++k) bodiesLeft += signOf[k] >= 0 && (aspected & (1u << signOf[k]));
+            unsigned signsLeft = aspected;
             for (int j = 0; j < 12; ++j) {
-                if (!(rule[signOf[i]] & (1u << j))) continue;
-                AppendToList(signs, kSigns[j].sanskrit);
+                if (!(aspected & (1u << j))) continue;
+                signsLeft &= ~(1u << j);
+                AppendListed(signs, words.signs[j], signsLeft == 0, words);
                 for (int k = 0; k < kReportRows; ++k)
-                    if (signOf[k] == j) AppendToList(planets, table.PlanetNames[k]);
+                    if (signOf[k] == j) AppendListed(planets, words.bodies[k], --bodiesLeft == 0, words);
             }
         }
-        const std::string& name = table.PlanetNames[i];
-        report.lblPlanets[i].assign(name).append(" / ").append(table.PlanetNamesSanskrit[i]);
-        report.lblPlanets_Position[i] = table.PlanetPositions[i];
-        report.lblAspects[i].assign("Planet ").append(name).append(" aspects or has Rashi Drishti with ").append(signs).append(".");
-        std::string& grahas = report.lblGrahas[i];
-        grahas.assign("Planet ").append(name);
-        if (planets.empty())
-            grahas.append(" has no Rashi Drishti.");
-        else
-            grahas.append(" has Rashi Drishti with ").append(planets).append(".");
+        const std::string_view name = words.bodies[i];
+        report.lblPlanets[i].assign(words.bodyTitles[i]);
+        report.lblPlanets_Position[i] = PositionCaption(table.PlanetPositions[i], words);
+        const Sentence& aspects = words.aspects;
+        report.lblAspects[i].assign(aspects.before).append(name).append(aspects.between).append(signs).append(aspects.after);
+        const Sentence& grahas = planets.empty() ? words.noGrahas : words.grahas;
+        report.lblGrahas[i].assign(grahas.before).append(name).append(grahas.between).append(planets).append(grahas.after);
     }
 }
 
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
-    EvaluateRashiDrishti(records.positions, rule, records.report);
+    EvaluateRashiDrishti(records.positions, rule, WordsOf(records.language), records.report);
     records.front = Panel::Results;
 }
 

@@ -1,6 +1,7 @@
 #include "core/chart_files/chart_file.h"
 
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/chart_files/chart_names.h"
 
 #include "core/zones/time_zones.h"
 #include "core/zones/zone_ids.h"
@@ -151,8 +152,11 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
         bytes += EncodeText(Utf8ToWindows1252(line));
         bytes += "\r\n";
     }
-    if (!birth.ZoneId.empty() || !birth.Tagged.empty()) bytes += EncodeText(birth.ZoneId) + "\r\n";
-    for (const TaggedLine& line : birth.Tagged)
+    // Names the code page cannot hold go whole on the names line.
+    TaggedLines tagged = birth.Tagged;
+    SetTagged(tagged, kNamesKey, NamesValue(birth));
+    if (!birth.ZoneId.empty() || !tagged.empty()) bytes += EncodeText(birth.ZoneId) + "\r\n";
+    for (const TaggedLine& line : tagged)
         bytes += EncodeText(line.key + "=" + EscapeTaggedValue(line.value)) + "\r\n";
     return bytes;
 }
@@ -341,6 +345,8 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     if (!entries) return entries;
     entries->Tagged = std::move(tagged);
     if (!TakeOwnOffsetAndSecond(*entries, problem)) return std::nullopt;
+    if (const auto names = FindTagged(entries->Tagged, kNamesKey))
+        if (!ApplyNamesValue(*names, *entries, problem)) return std::nullopt;
     if (zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + QuotedLine(zoneId) +

@@ -1,20 +1,34 @@
 #include "core/entries/key_filters.h"
 
+#include <cstdint>
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 namespace rashi {
+
+bool IsLetterOfAnyScript(char32_t code) {
+    // Zero width non-joiner and joiner choose how an Indian conjunct is drawn.
+    if (code == 0x200C || code == 0x200D) return true;
+    const UChar32 c = static_cast<UChar32>(code);
+    return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+}
 
 bool KeyFilter::accepts(char32_t code) const {
     if (code == 8 || code == 127) return true;
-    if (letters) return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ';
+    if (letters) return code == ' ' || IsLetterOfAnyScript(code);
     return code >= '0' && code <= '9';
 }
 
 bool KeyFilter::acceptsText(std::string_view utf8) const {
-    // Every accepted character is ASCII, so any byte of a longer UTF-8
-    // sequence is refused on its own. Backspace and DEL edit a box as keys;
-    // as text they are not characters a box can hold.
-    for (const char c : utf8) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code == 8 || code == 127 || !accepts(code)) return false;
+    // Backspace and DEL edit a box as keys; as text they are not characters
+    // a box can hold. A byte that begins no character is refused.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const auto length = static_cast<std::int32_t>(utf8.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0 || c == 8 || c == 127 || !accepts(static_cast<char32_t>(c))) return false;
     }
     return true;
 }

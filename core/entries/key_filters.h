@@ -1,6 +1,8 @@
 #pragma once
 // Which characters the eight text boxes take. The letter boxes (name, city,
-// state, country) take A-Z, a-z and space; the coordinate boxes take digits.
+// state, country) take the letters of every script with their marks (Zoë,
+// Łódź, राम, पुणे) and the space; the coordinate boxes take the digits 0-9.
+// Digits of any script and punctuation stay out of the letter boxes.
 // Backspace (8) and DEL (127) pass both. Anything else is refused with the
 // box's message, whether typed, pasted or dropped. Control keys (Enter,
 // Escape, Ctrl+A, Ctrl+C, Ctrl+V...) are not characters: a box leaves them
@@ -16,8 +18,8 @@ struct KeyFilter {
     bool letters;               // letter box (else digit box)
 
     bool accepts(char32_t code) const;
-    // True when the UTF-8 text could stand in the box: every character is
-    // accepted and none is an editing key (Backspace, DEL).
+    // True when the UTF-8 text could stand in the box: it is valid UTF-8,
+    // every character is accepted and none is an editing key (Backspace, DEL).
     bool acceptsText(std::string_view utf8) const;
 };
 
@@ -31,6 +33,9 @@ bool IsControlCode(char32_t code);
 // Pasted text without the line end that a line copied whole brings along
 // ("Pune\n", "Pune\r\n"); any other line break stays and is refused.
 std::string_view WithoutLineEnd(std::string_view text);
+// A letter of any script, a mark that belongs to one (a Devanagari vowel sign
+// or virama, a combining accent), or the joiners that shape Indian scripts.
+bool IsLetterOfAnyScript(char32_t code);
 
 // The coordinate boxes hold at most three characters.
 inline constexpr int kCoordinateBoxLength = 3;

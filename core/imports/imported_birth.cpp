@@ -1,13 +1,16 @@
 #include "core/imports/imported_birth.h"
 
 #include "core/entries/entry_lists.h"
+#include "core/entries/key_filters.h"
 #include "core/chart_files/visible_text.h"
 #include "core/chart_files/windows1252.h"
 #include "core/zones/time_zones.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+
 
 namespace rashi {
 namespace {
@@ -58,31 +61,6 @@ std::optional<std::string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
     return text;
 }
 
-// Code points that are no letters of any script: controls, punctuation,
-// symbols, digits (ASCII's are handled apart), spaces, private use.
-struct CodeRange {
-    char32_t first, last;
-};
-constexpr CodeRange kNotLetters[] = {
-    {0x80, 0xBF},     {0xD7, 0xD7},     {0xF7, 0xF7},     {0x2C2, 0x2C5},  {0x2D2, 0x2DF},  {0x37E, 0x37E},
-    {0x387, 0x387},   {0x55A, 0x55F},   {0x589, 0x58A},   {0x5BE, 0x5BE},  {0x5C0, 0x5C0},  {0x5C3, 0x5C3},
-    {0x5F3, 0x5F4},   {0x600, 0x60F},   {0x61B, 0x61F},   {0x660, 0x66D},  {0x6D4, 0x6D4},  {0x6F0, 0x6F9},
-    {0x964, 0x970},   {0x9E6, 0x9EF},   {0x9F2, 0x9FB},   {0xA66, 0xA6F},  {0xAE6, 0xAF1},  {0xB66, 0xB6F},
-    {0xBE6, 0xBFA},   {0xC66, 0xC6F},   {0xCE6, 0xCEF},   {0xD66, 0xD79},  {0xDF4, 0xDF4},  {0xE3F, 0xE3F},
-    {0xE4F, 0xE5B},   {0xED0, 0xED9},   {0xF00, 0xF3F},   {0x1040, 0x104F}, {0x10FB, 0x10FB}, {0x1360, 0x137C},
-    {0x166D, 0x166E}, {0x17D4, 0x17DA}, {0x17E0, 0x17E9}, {0x1800, 0x180A}, {0x1810, 0x1819}, {0x2000, 0x2BFF},
-    {0x2E00, 0x2E7F}, {0x3000, 0x3004}, {0x3008, 0x3020}, {0x3030, 0x3030}, {0x303D, 0x303F}, {0x30FB, 0x30FB},
-    {0xA830, 0xA839}, {0xD800, 0xF8FF}, {0xFD3E, 0xFD3F}, {0xFE10, 0xFE6F}, {0xFEFF, 0xFEFF}, {0xFF00, 0xFF20},
-    {0xFF3B, 0xFF40}, {0xFF5B, 0xFF65}, {0xFFE0, 0xFFFF}, {0x1D000, 0x1D7FF}, {0x1F000, 0x1FAFF},
-    {0xE0000, 0x10FFFF},
-};
-
-bool IsLetter(char32_t code) {
-    if (code < 0x80) return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-    for (const CodeRange& r : kNotLetters)
-        if (code >= r.first && code <= r.last) return false;
-    return true;
-}
 
 } // namespace
 
@@ -134,7 +112,7 @@ std::string LettersForBox(std::string_view utf8) {
     if (auto decoded = DecodeUtf8(utf8)) codes = std::move(*decoded);
     bool space = false;
     for (const char32_t code : codes) {
-        if (!IsLetter(code)) {
+        if (code == ' ' || !IsLetterOfAnyScript(code)) {
             space = true;
             continue;
         }

@@ -41,10 +41,9 @@ std::vector<std::string> ImportLines(std::string_view text);
 // UTF-8 of one code point, appended.
 void AppendUtf8(std::string& text, char32_t code);
 
-// A name as the letter boxes hold it: letters of every script are kept as
-// they are (with the marks that belong to them); anything else (digits,
-// punctuation, symbols) becomes a space, runs of spaces become one, and the
-// ends are trimmed.
+// A name as the letter boxes hold it: letters of every script stay as they
+// are (Zürich, पुणे), anything else that is not a letter becomes a space,
+// runs of spaces become one, and the ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
 // The start of a refusal: `Line 4 (clock time) holds "10.75"`.

@@ -152,6 +152,14 @@ void CalculationDriver::SetJaiminiChoices(const JaiminiChoices& choices) {
     if (records_.jaiminiWindow.computed) RunStep([&] { ComputeJaiminiWindow(records_); });
 }
 
+void CalculationDriver::SetLanguage(Language language) {
+    records_.language = language;
+    if (!hasReading_) return;
+    EvaluateRashiDrishti(records_, RuleTable(records_.rule));
+    // The day's slices say in words what differs in each.
+    if (records_.day.computed) RunStep([&] { ComputeDaySlices(records_); });
+}
+
 std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (auto refusal = ValidateInput(entries)) return refusal;
     LoadReferenceTables(records_.tables);

@@ -79,6 +79,11 @@ public:
     void SetRule(AspectRuleChoice rule);
     AspectRuleChoice rule() const { return records_.rule; }
 
+    // The language of the captions of this and later readings; the reading
+    // on show, if any, is written again in it. Its signs and bodies stay.
+    void SetLanguage(Language language);
+    Language language() const { return records_.language; }
+
 private:
     ReadingRecords records_;
     bool hasReading_ = false;

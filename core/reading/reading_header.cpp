@@ -12,7 +12,9 @@
 #include "core/reading/calculation_driver.h"
 #include "core/entries/entry_lists.h"
 #include "core/moon/birth_moment.h"
+#include "core/words/reading_words.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,16 +28,16 @@ std::string TwoDigits(int value) {
     return text;
 }
 
-std::string Born(const BirthRecord& b) {
+std::string Born(const BirthRecord& b, const ReadingWords& words) {
     std::string text = std::to_string(b.Day) + " ";
-    if (b.Month >= 1 && b.Month <= 12) text.append(kMonthNames[b.Month - 1]).append(" ");
+    if (b.Month >= 1 && b.Month <= 12) text.append(words.months[b.Month - 1]).append(" ");
     text += std::to_string(b.Year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
     return b.Second ? text + ":" + TwoDigits(b.Second) : text;
 }
 
 // The zone as an offset from UTC: the record keeps what is added to the clock
 // to give UT, so the sign turns round.
-std::string Zone(const BirthRecord& b) {
+std::string Zone(const BirthRecord& b, const ReadingWords& words) {
     // A row shows its own offset, with daylight saving named after it; an
     // exact offset is the one in force and keeps its seconds (local mean time).
     int seconds = UtcOffsetSeconds(b);
@@ -46,8 +48,8 @@ std::string Zone(const BirthRecord& b) {
     if (std::abs(seconds) % 60) text += ":" + TwoDigits(std::abs(seconds) % 60);
     if (b.ExactOffsetSeconds && b.ZoneId.empty()) return text + " (the chart file's own offset)";
     if (b.ExactOffsetSeconds)
-        return text + " (" + b.ZoneId + " at that moment" + (b.DaylightSaving ? ", daylight saving)" : ")");
-    text += b.DaylightSaving ? ", daylight saving (clock one hour ahead)" : ", no daylight saving";
+        return text + Fill(words.zoneExact, b.ZoneId, b.DaylightSaving ? words.zoneExactDaylight : "");
+    text += b.DaylightSaving ? words.zoneRowDaylight : words.zoneRowNoDaylight;
     return text;
 }
 
@@ -61,21 +63,26 @@ std::string Place(const BirthRecord& b) {
     return text;
 }
 
-std::string Coordinates(const BirthRecord& b) {
-    return std::to_string(b.LatDegrees) + "\u00B0" + TwoDigits(b.LatMinutes) + "' " + (b.LatSouth ? "S" : "N") +
-           ", " + std::to_string(b.LonDegrees) + "\u00B0" + TwoDigits(b.LonMinutes) + "' " + (b.LonEast ? "E" : "W");
+std::string Coordinates(const BirthRecord& b, const ReadingWords& words) {
+    return std::to_string(b.LatDegrees) + "\u00B0" + TwoDigits(b.LatMinutes) + "' " +
+           std::string(words.compass[b.LatSouth ? 1 : 0]) + ", " + std::to_string(b.LonDegrees) + "\u00B0" +
+           TwoDigits(b.LonMinutes) + "' " + std::string(words.compass[b.LonEast ? 2 : 3]);
 }
 
 // The program's own: its value and where it comes from. A named one: its
 // name first, then its value with nutation at the birth ("Raman 22°24'07\"").
-std::string AyanamsaText(const ReadingRecords& records) {
+std::string AyanamsaText(const ReadingRecords& records, const ReadingWords& words) {
     const bool precise = records.ephemeris == Ephemeris::Precise;
     if (!records.birth.Ayanamsa.named())
         return DegreesMinutesSeconds(records.chart.ChartAyanamsa) +
-               (precise ? " Lahiri (precise positions, IAU models)" : " (the program's formulas)");
+               std::string(precise ? words.ayanamsaPrecise : words.ayanamsaFormulas);
+    // A named one says where its value comes from, not whose it is.
+    const std::string_view preciseWords = words.ayanamsaPrecise;
+    const std::string_view source = precise ? preciseWords.substr(std::min(preciseWords.find(" ("), preciseWords.size()))
+                                            : words.ayanamsaFormulas;
     const double value = -records.chart.ApparentAyanamsa;
     return AyanamsaTitle(records.birth.Ayanamsa) + " " + (value < 0 ? "-" : "") + DegreesMinutesSeconds(value) +
-           (precise ? " (precise positions, IAU models)" : " (the program's formulas)");
+           std::string(source);
 }
 
 } // namespace
@@ -88,17 +95,20 @@ std::string DegreesMinutesSeconds(double degrees) {
 
 std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
     const BirthRecord& b = records.birth;
+    const ReadingWords& words = WordsOf(records.language);
     std::string ascendant = records.ascendant.PositionText;
-    if (records.ascendant.SomeSignsNeverRise) ascendant += " (beyond 66.5\u00B0 latitude some signs never rise)";
+    if (words.signInPosition) ascendant = PositionCaption(ascendant, words);
+    if (records.ascendant.SomeSignsNeverRise) ascendant += words.neverRise;
+    const auto& label = words.headerLabels;
     return {
-        {"Name", b.Name},
-        {"Born", Born(b)},
-        {"Zone", Zone(b)},
-        {"Place", Place(b)},
-        {"Coordinates", Coordinates(b)},
-        {"Ascendant", ascendant},
-        {"Ayanamsa", AyanamsaText(records)},
-        {"Rule", std::string(RuleTitle(records.rule))},
+        {std::string(label[0]), b.Name},
+        {std::string(label[1]), Born(b, words)},
+        {std::string(label[2]), Zone(b, words)},
+        {std::string(label[3]), Place(b)},
+        {std::string(label[4]), Coordinates(b, words)},
+        {std::string(label[5]), ascendant},
+        {std::string(label[6]), AyanamsaText(records, words)},
+        {std::string(label[7]), std::string(words.ruleTitles[records.rule == AspectRuleChoice::Classical ? 1 : 0])},
     };
 }
 
@@ -111,7 +121,7 @@ std::vector<std::string> HeaderLines(const ReadingRecords& records) {
 std::string ReadingText(const ReadingRecords& records) {
     std::string text;
     for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
-    for (const std::string& line : WindowLines(records.window)) text.append(line).append("\n");
+    for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
     text += "\n";
     const std::vector<std::string> lines = ReportLines(records.report);

@@ -6,6 +6,7 @@
 #include "core/zones/time_zones.h"
 #include "core/records/birth_record.h"
 #include "core/records/place_clock.h"
+#include "core/records/language.h"
 
 #include <array>
 #include <string>
@@ -233,6 +234,7 @@ struct ReadingRecords {
     JaiminiWindowRecord jaiminiWindow; // written only when both it and the window are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
+    Language language = Language::English;     // of the captions and texts; chosen before the reading
 };
 
 } // namespace rashi

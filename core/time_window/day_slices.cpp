@@ -18,7 +18,6 @@
 namespace rashi {
 namespace {
 
-std::string SignName(int sign) { return sign >= 0 && sign < 12 ? std::string(kSigns[sign].sanskrit) : "no sign"; }
 
 // Walks minutes `first`..`last` (relative to the birth) and calls
 // `changed(minute, index, from, to)` for each longitude whose sign differs from
@@ -38,12 +37,15 @@ std::array<int, N> Walk(int first, int last, const std::array<double, N>& bounds
     return signs;
 }
 
-std::string BodyPart(const DaySlicesRecord& day, int body, const std::vector<std::pair<int, int>>& runs) {
+std::string BodyPart(const DaySlicesRecord& day, int body, const std::vector<std::pair<int, int>>& runs,
+                     const ReadingWords& words) {
     // runs: (first minute, sign) in order.
-    std::string text = BodyInSentence(body) + " in " + SignName(runs[0].second);
+    std::string text = Fill(words.sliceBodyIn, BodyInSentence(body, words), SignWord(runs[0].second, words));
     for (std::size_t r = 1; r < runs.size(); ++r)
-        text += (r == 1 ? " until " : ", until ") + DayClockText(day, runs[r].first - 1) + ", then " +
-                SignName(runs[r].second);
+        text.append(r == 1 ? words.sliceUntilFirst : words.sliceUntilNext)
+            .append(DayClockText(day, runs[r].first - 1))
+            .append(words.sliceThen)
+            .append(SignWord(runs[r].second, words));
     return text;
 }
 
@@ -55,11 +57,12 @@ std::pair<int, int> RunClockMinutes(const DaySlicesRecord& day, std::size_t run)
 
 // What differs in a slice from the given chart: the ascendant, then each
 // body that stands elsewhere for any part of the slice.
-std::string Differs(const DaySlicesRecord& day, const DaySlice& slice, int givenAscendant, const std::array<int, kReportRows>& given,
-                    const std::array<int, kReportRows>& dayStart, const std::vector<DayMark>& marks) {
+std::string Differs(const DaySlicesRecord& day, const DaySlice& slice, int givenAscendant,
+                    const std::array<int, kReportRows>& given, const std::array<int, kReportRows>& dayStart,
+                    const std::vector<DayMark>& marks, const ReadingWords& words) {
     std::vector<std::string> parts;
     if (slice.ascendantSign != givenAscendant)
-        parts.push_back("lagna " + SignName(slice.ascendantSign) + " instead of " + SignName(givenAscendant));
+        parts.push_back(Fill(words.sliceLagna, SignWord(slice.ascendantSign, words), SignWord(givenAscendant, words)));
     for (int body = 0; body < kReportRows; ++body) {
         int sign = dayStart[body];
         for (const DayMark& m : marks)
@@ -71,9 +74,9 @@ std::string Differs(const DaySlicesRecord& day, const DaySlice& slice, int given
                 runs.push_back({m.minute, m.toSign});
                 differs = differs || m.toSign != given[body];
             }
-        if (differs) parts.push_back(BodyPart(day, body, runs));
+        if (differs) parts.push_back(BodyPart(day, body, runs, words));
     }
-    if (parts.empty()) return "the same chart";
+    if (parts.empty()) return std::string(words.sameChart);
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i ? "; " : "") + parts[i];
     return text;
@@ -183,7 +186,8 @@ void ComputeDaySlices(ReadingRecords& records) {
              day.slices.back().last = m + day.birthMinute - 1;
              day.slices.push_back({m + day.birthMinute, day.lastMinute, to, {}});
          });
-    for (DaySlice& slice : day.slices) slice.differs = Differs(day, slice, givenAscendant, given, dayStart, day.marks);
+    for (DaySlice& slice : day.slices)
+        slice.differs = Differs(day, slice, givenAscendant, given, dayStart, day.marks, WordsOf(records.language));
     day.computed = true;
 }
 

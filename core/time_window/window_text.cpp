@@ -1,47 +1,28 @@
 #include "core/time_window/window_text.h"
 
-#include "core/aspects/rashi_drishti.h"
-
-#include <array>
 #include <cstdio>
 #include <string_view>
 
 namespace rashi {
 namespace {
 
-constexpr std::array<std::string_view, kReportRows + 1> kBodiesInSentence = {
-    "the Sun", "the Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "the North Node", "the South Node",
-    "the ascendant",
-};
-
-std::string_view SignName(int sign) { return sign >= 0 && sign < 12 ? kSigns[sign].sanskrit : "no sign"; }
-
-// "a", "a and b", "a, b and c".
-std::string JoinedList(const std::vector<std::string>& parts) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0) text += i + 1 == parts.size() ? " and " : ", ";
-        text += parts[i];
-    }
+std::string EdgeNote(const WindowEdge& edge, bool before, const ReadingWords& words) {
+    std::string text = BeyondText(edge, before, words);
+    const std::string lines = ChangedLinesText(edge, words);
+    if (!lines.empty()) text.append(words.noteSeparator).append(lines);
     return text;
 }
 
-std::string EdgeNote(const WindowEdge& edge, bool before) {
-    std::string text = BeyondText(edge, before);
-    const std::string lines = ChangedLinesText(edge);
-    if (!lines.empty()) text += ", " + lines;
-    return text;
-}
-
-std::string WindowSpan(const HoldingWindow& window) {
-    return "from " + EdgeClockText(window.from) + " to " + EdgeClockText(window.until) + " (before: " +
-           EdgeNote(window.from, true) + "; after: " + EdgeNote(window.until, false) + ").";
+// "from … to … (before: …; after: …)." in the table's order.
+std::string WindowSpan(const HoldingWindow& window, std::string_view afterSpan, const ReadingWords& words) {
+    return Fill(words.span, EdgeClockText(window.from), EdgeClockText(window.until)) + std::string(afterSpan) +
+           Fill(words.notes, EdgeNote(window.from, true, words), EdgeNote(window.until, false, words));
 }
 
 } // namespace
 
-std::string BodyInSentence(int body) {
-    return body >= 0 && body <= kReportRows ? std::string(kBodiesInSentence[body]) : std::string();
+std::string BodyInSentence(int body, const ReadingWords& words) {
+    return body >= 0 && body <= kReportRows ? std::string(words.bodiesInSentence[body]) : std::string();
 }
 
 std::string UtcOffsetText(int seconds) {
@@ -63,36 +44,39 @@ std::string EdgeClockText(const WindowEdge& edge) {
     return clock;
 }
 
-std::string BeyondText(const WindowEdge& edge, bool before) {
+std::string BeyondText(const WindowEdge& edge, bool before, const ReadingWords& words) {
     switch (edge.limit) {
-    case WindowLimit::Search: return "nothing changes within three days";
-    case WindowLimit::Years: return "the program's years end";
+    case WindowLimit::Search: return std::string(words.nothingWithinSearch);
+    case WindowLimit::Years: return std::string(words.yearsEnd);
     case WindowLimit::Change: break;
     }
     std::vector<std::string> parts;
     for (const SignChange& change : edge.changes)
-        parts.push_back(BodyInSentence(change.body) + (before ? " is in " : " enters ") + std::string(SignName(change.toSign)));
-    return JoinedList(parts);
+        parts.push_back(Fill(before ? words.isIn : words.enters, BodyInSentence(change.body, words),
+                             SignWord(change.toSign, words)));
+    return JoinedInSentence(parts, words);
 }
 
-std::string ChangedLinesText(const WindowEdge& edge) {
+std::string ChangedLinesText(const WindowEdge& edge, const ReadingWords& words) {
     if (edge.changedLines.empty()) return {};
     std::vector<std::string> names;
-    for (int row : edge.changedLines) names.push_back(BodyInSentence(row));
-    return "the lines of " + JoinedList(names) + " change";
+    for (int row : edge.changedLines) names.push_back(BodyInSentence(row, words));
+    return Fill(words.linesChange, JoinedInSentence(names, words));
 }
 
-std::string ReadingWindowLine(const TimeWindowRecord& window) {
-    return "The reading holds for births " + WindowSpan(window.reading);
+std::string ReadingWindowLine(const TimeWindowRecord& window, const ReadingWords& words) {
+    return std::string(words.readingHolds.before) + WindowSpan(window.reading, words.readingHolds.after, words);
 }
 
-std::string ChartWindowLine(const TimeWindowRecord& window) {
-    return "The chart (lagna " + std::string(SignName(window.ascendantSign)) + ") holds " + WindowSpan(window.chart);
+std::string ChartWindowLine(const TimeWindowRecord& window, const ReadingWords& words) {
+    const Sentence& holds = words.chartHolds;
+    return std::string(holds.before).append(SignWord(window.ascendantSign, words)).append(holds.between) +
+           WindowSpan(window.chart, holds.after, words);
 }
 
-std::vector<std::string> WindowLines(const TimeWindowRecord& window) {
+std::vector<std::string> WindowLines(const TimeWindowRecord& window, const ReadingWords& words) {
     if (!window.computed) return {};
-    return {ReadingWindowLine(window), ChartWindowLine(window)};
+    return {ReadingWindowLine(window, words), ChartWindowLine(window, words)};
 }
 
 } // namespace rashi

@@ -3,6 +3,7 @@
 // Copy Reading and after the report tool's 36 captions, and their parts.
 
 #include "core/records/reading_records.h"
+#include "core/words/reading_words.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@
 namespace rashi {
 
 // "the Moon", "Mars", "the ascendant": a body as it stands in a sentence.
-std::string BodyInSentence(int body);
+std::string BodyInSentence(int body, const ReadingWords& words = WordsOf(Language::English));
 
 // "UTC+5:30", "UTC-4:00", "UTC+5:53:20".
 std::string UtcOffsetText(int seconds);
@@ -22,17 +23,18 @@ std::string EdgeClockText(const WindowEdge& edge);
 // What differs one minute beyond an edge: "the Moon enters Mithuna" after the
 // window, "the Moon is in Vrishabha" before it; several changes joined by
 // "and"; a window cut by the search or the years says so.
-std::string BeyondText(const WindowEdge& edge, bool before);
+std::string BeyondText(const WindowEdge& edge, bool before, const ReadingWords& words = WordsOf(Language::English));
 
 // "the lines of the Moon and Mars change", or empty when no line changes.
-std::string ChangedLinesText(const WindowEdge& edge);
+std::string ChangedLinesText(const WindowEdge& edge, const ReadingWords& words = WordsOf(Language::English));
 
 // "The reading holds for births from … to … (before: …; after: …)."
-std::string ReadingWindowLine(const TimeWindowRecord& window);
+std::string ReadingWindowLine(const TimeWindowRecord& window, const ReadingWords& words = WordsOf(Language::English));
 // "The chart (lagna Simha) holds from … to … (before: …; after: …)."
-std::string ChartWindowLine(const TimeWindowRecord& window);
+std::string ChartWindowLine(const TimeWindowRecord& window, const ReadingWords& words = WordsOf(Language::English));
 
 // Both lines, or none when the window was not computed.
-std::vector<std::string> WindowLines(const TimeWindowRecord& window);
+std::vector<std::string> WindowLines(const TimeWindowRecord& window,
+                                     const ReadingWords& words = WordsOf(Language::English));
 
 } // namespace rashi

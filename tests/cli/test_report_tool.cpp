@@ -4,6 +4,8 @@
 #include "core/chart_files/stored_text.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include <cerrno>
@@ -62,6 +64,42 @@ TEST(ReportTool, SampleChartFilePrintsTheWorkedReading) {
     EXPECT_EQ(captions[6], "Planet Moon aspects or has Rashi Drishti with Mesha, Kataka, Makara.");
     EXPECT_EQ(captions[33], "10 Cap 16");
     EXPECT_EQ(run.err, "");
+}
+
+bool HasLatinLetter(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+// --lang hi: the 36 lines in Hindi, each aspect line naming its body and its
+// signs in Devanagari alone; the birth-time lines too. The JSON and --batch
+// stay English for scripts, and a language without a table is refused.
+TEST(ReportTool, HindiReading) {
+    const ToolRun run = Tool({"--lang", "hi", "--window", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::vector<std::string> captions;
+    for (std::string line; std::getline(lines, line);) captions.push_back(line);
+    ASSERT_EQ(captions.size(), 38u);
+    EXPECT_EQ(captions[0], "सूर्य");
+    EXPECT_EQ(captions[1], "16° धनु 31′");
+    EXPECT_EQ(captions[2], "सूर्य की राशि दृष्टि मिथुन, कन्या और मीन पर है।");
+    EXPECT_EQ(captions[6], "चंद्र की राशि दृष्टि मेष, कर्क और मकर पर है।");
+    EXPECT_EQ(captions[7], "चंद्र की राशि दृष्टि गुरु, शनि, राहु और केतु पर है।");
+    EXPECT_EQ(captions[33], "10° मकर 16′");
+    for (const std::string& line : captions) {
+        if (line.find("20") == 0) continue;
+        EXPECT_FALSE(HasLatinLetter(line)) << line;
+    }
+    EXPECT_TRUE(captions[36].starts_with("यह फल ")) << captions[36];
+    EXPECT_TRUE(captions[37].starts_with("कुंडली (लग्न मेष) ")) << captions[37];
+
+    const std::string english = Tool({"--json", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}).out;
+    EXPECT_EQ(Tool({"--json", "--lang", "hi", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}).out, english);
+    const std::string chart = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    EXPECT_EQ(Tool({"--batch", "--lang", "hi"}, chart).out, Tool({"--batch"}, chart).out);
+    const ToolRun wrong = Tool({"--lang", "ta", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.out, "");
 }
 
 TEST(ReportTool, OptionsGiveTheSameReadingAsTheFile) {

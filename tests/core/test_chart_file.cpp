@@ -327,7 +327,7 @@ TEST(ChartFile, TaggedLinesComeBackAsTheyWent) {
     for (const std::string& value : values) {
         for (const std::string zoneId : {"", "Asia/Kolkata"}) {
             b.ZoneId = zoneId;
-            b.Tagged = {{"names", value}, {"x-later_2", "kept"}};
+            b.Tagged = {{"x-note", value}, {"x-later_2", "kept"}};
             const std::string bytes = FormatChartFile(b, 34);
             EXPECT_EQ(bytes.substr(0, plain.size()), plain);
             EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 20) << value;
@@ -356,8 +356,8 @@ TEST(ChartFile, TaggedLinesOfAnotherShapeArePassedOverAndBadValuesRefused) {
     };
     const Case cases[] = {
         {{"more", "Key=x", "=x", "9a=x", "a b=x", "ayanamsa = raman"}, {}, ""},
-        {{"ayanamsa=raman", "", "junk", "names=A%7Cb"}, {{"ayanamsa", "raman"}, {"names", "A|b"}}, ""},
-        {{"names=%E0%A4%B0"}, {{"names", "\u0930"}}, ""},
+        {{"ayanamsa=raman", "", "junk", "x-note=A%7Cb"}, {{"ayanamsa", "raman"}, {"x-note", "A|b"}}, ""},
+        {{"x-note=%E0%A4%B0"}, {{"x-note", "\u0930"}}, ""},
         {{"k=", "m=%41%62"}, {{"k", ""}, {"m", "Ab"}}, ""},
         {{"names=%E0%A4"}, {}, "Line 19 (names) holds \"names=%E0%A4\", not text in UTF-8."},
         {{"x", "names=%G1"}, {}, "Line 20 (names) holds"},

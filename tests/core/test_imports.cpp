@@ -394,6 +394,7 @@ TEST(ImportedNames, KeepTheLettersOfEveryScript) {
         {"Zürich", "Zürich"}, {"St. John's", "St John s"}, {"Pune 1985", "Pune"}, {"  São  Paulo ", "São Paulo"},
         {"Łódź", "Łódź"}, {"東京", "東京"}, {"पुणे", "पुणे"}, {"राम १९८५।", "राम"}, {"Αθήνα, Ελλάδα", "Αθήνα Ελλάδα"},
         {"Ada\u00A0Lovelace\u2019s", "Ada Lovelace s"}, {"\xF0\x9F\x98\x80 Ada", "Ada"}, {"\xC3", ""},
+        {"Straße", "Straße"}, {"श्री राम, 1985", "श्री राम"}, {"राम१२", "राम"}, {"Łódź.", "Łódź"}, {"\xFF\xFE", ""},
     };
     for (const auto& [text, kept] : cases) EXPECT_EQ(LettersForBox(text), kept) << text;
 }

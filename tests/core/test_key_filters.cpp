@@ -6,15 +6,59 @@ namespace rashi {
 namespace {
 
 TEST(KeyFilters, CodesEachBoxTakes) {
-    for (char32_t code = 0; code < 256; ++code) {
+    for (char32_t code = 0; code < 128; ++code) {
         const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ';
         const bool digit = code >= '0' && code <= '9';
         const bool editing = code == 8 || code == 127;
         EXPECT_EQ(kLetterFilter.accepts(code), letter || editing) << int(code);
         EXPECT_EQ(kDigitFilter.accepts(code), digit || editing) << int(code);
     }
-    EXPECT_FALSE(kLetterFilter.accepts(U'\u00E9'));
     EXPECT_FALSE(kDigitFilter.accepts(U'\u0663')); // Arabic-Indic three
+    EXPECT_FALSE(kDigitFilter.accepts(U'\u0967')); // Devanagari one
+}
+
+// The letter boxes beyond ASCII: letters and marks of every script, never
+// digits, punctuation or symbols of any.
+TEST(KeyFilters, LettersOfEveryScript) {
+    const struct {
+        char32_t code;
+        bool letter;
+        const char* what;
+    } cases[] = {
+        {U'\u00E9', true, "e acute"},
+        {U'\u00EB', true, "e diaeresis"},
+        {U'\u0141', true, "L stroke"},
+        {U'\u017A', true, "z acute"},
+        {U'\u0930', true, "Devanagari RA"},
+        {U'\u093E', true, "Devanagari vowel sign AA (a spacing mark)"},
+        {U'\u0941', true, "Devanagari vowel sign U (a non-spacing mark)"},
+        {U'\u094D', true, "Devanagari virama"},
+        {U'\u0902', true, "Devanagari anusvara"},
+        {U'\u0BA4', true, "Tamil TA"},
+        {U'\u0C24', true, "Telugu TA"},
+        {U'\u0CA4', true, "Kannada TA"},
+        {U'\u0627', true, "Arabic alef"},
+        {U'\u4E2D', true, "CJK ideograph"},
+        {U'\u0301', true, "combining acute"},
+        {U'\u200D', true, "zero width joiner"},
+        {U'\u200C', true, "zero width non-joiner"},
+        {U'\u0966', false, "Devanagari digit zero"},
+        {U'\u0964', false, "Devanagari danda"},
+        {U'\u0965', false, "Devanagari double danda"},
+        {U'\u00B2', false, "superscript two"},
+        {U'\u00A0', false, "no-break space"},
+        {U'\u2019', false, "right single quote"},
+        {U'\u20B9', false, "rupee sign"},
+        {U'\u00D7', false, "multiplication sign"},
+        {U'\U0001F600', false, "emoji"},
+        {U'\u202E', false, "right-to-left override"},
+        {U'\uFEFF', false, "byte order mark"},
+        {char32_t(0xD800), false, "lone surrogate"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(kLetterFilter.accepts(c.code), c.letter) << c.what;
+        EXPECT_FALSE(kDigitFilter.accepts(c.code)) << c.what;
+    }
 }
 
 TEST(KeyFilters, ControlKeysAreRefused) {
@@ -27,7 +71,12 @@ TEST(KeyFilters, ControlKeysAreRefused) {
 TEST(KeyFilters, PastedText) {
     EXPECT_TRUE(kLetterFilter.acceptsText("Pune Maharashtra"));
     EXPECT_TRUE(kLetterFilter.acceptsText(""));
-    EXPECT_FALSE(kLetterFilter.acceptsText("Jos\u00E9"));
+    for (const char* name : {"Jos\u00E9", "Zo\u00EB", "\u0141\u00F3d\u017A", "राम", "पुणे", "महाराष्ट्र", "भारत",
+                             "श्री कृष्ण", "சென்னை", "Jose\u0301"})
+        EXPECT_TRUE(kLetterFilter.acceptsText(name)) << name;
+    for (const char* text : {"राम१", "राम।", "\xE0\xA4", "\xFF", "\xC3\xA9\xC3", "\xED\xA0\x80", "Zo\u00EB!"})
+        EXPECT_FALSE(kLetterFilter.acceptsText(text)) << text;
+    EXPECT_FALSE(kDigitFilter.acceptsText("१२"));
     EXPECT_FALSE(kLetterFilter.acceptsText("O'Brien"));
     EXPECT_FALSE(kLetterFilter.acceptsText("St. Louis"));
     EXPECT_FALSE(kLetterFilter.acceptsText("line\nbreak"));

@@ -432,6 +432,45 @@ TEST(ReadingFiles, TheTimeWindowsLinesComeOutWholeInTheirType)
     }
 }
 
+// The Hindi page: its Devanagari font embedded, and every line of the
+// reading given back by a PDF reader as it was written, conjuncts (दृष्टि,
+// जन्म) and vowel signs drawn before their consonants (ि) included.
+TEST(ReadingFiles, TheHindiPdfGivesItsTextBack)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
+    if (pdftotext.isEmpty() || pdffonts.isEmpty())
+        GTEST_SKIP() << "pdftotext and pdffonts (poppler-utils) are not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("hindi.pdf"));
+    CalculationDriver driver;
+    driver.setWithWindow(true);
+    driver.SetLanguage(Language::Hindi);
+    ASSERT_FALSE(driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30)));
+    ASSERT_EQ(WriteReadingPdf(pdf.toStdString(), driver.records(), ChartOptions{}), QString());
+
+    QProcess fonts;
+    fonts.start(pdffonts, {pdf});
+    ASSERT_TRUE(fonts.waitForFinished(30000));
+    const QString fontList = QString::fromUtf8(fonts.readAllStandardOutput());
+    bool embedded = false;
+    for (const QString& row : fontList.split(QLatin1Char('\n')))
+        if (row.contains(QLatin1String("Devanagari")) && row.contains(QLatin1String(" yes ")))
+            embedded = true;
+    EXPECT_TRUE(embedded) << fontList.toStdString();
+
+    QProcess process;
+    process.start(pdftotext, {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    for (const std::string& line : ReportLines(driver.report()))
+        EXPECT_TRUE(text.contains(QString::fromStdString(line).simplified())) << line << "\n" << text.toStdString();
+    for (const HeaderField& field : ReadingHeader(driver.records()))
+        EXPECT_TRUE(text.contains(QString::fromStdString(field.label))) << field.label;
+    EXPECT_TRUE(text.contains(QStringLiteral("राशि दृष्टि फल")));
+    EXPECT_TRUE(text.contains(QStringLiteral("जनवरी")) || text.contains(QStringLiteral("जून")));
+}
+
 TEST(ReadingFiles, TheSvgParsesAndShowsTheBodies)
 {
     QTemporaryDir dir;

@@ -80,7 +80,13 @@ private slots:
             QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << false;
             QTest::addRow("%s hyphen", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
             QTest::addRow("%s apostrophe", name) << n << Key{Qt::Key_Apostrophe, none, "'"} << false;
-            QTest::addRow("%s e acute", name) << n << Key{Qt::Key_Eacute, none, QStringLiteral("é")} << false;
+            // Letters of every script with their vowel signs; no digit nor
+            // punctuation of any.
+            QTest::addRow("%s e acute", name) << n << Key{Qt::Key_Eacute, none, QStringLiteral("é")} << true;
+            QTest::addRow("%s Devanagari ra", name) << n << Key{Qt::Key_unknown, none, QStringLiteral("र")} << true;
+            QTest::addRow("%s vowel sign i", name) << n << Key{Qt::Key_unknown, none, QStringLiteral("ि")} << true;
+            QTest::addRow("%s Devanagari one", name) << n << Key{Qt::Key_unknown, none, QStringLiteral("१")} << false;
+            QTest::addRow("%s danda", name) << n << Key{Qt::Key_unknown, none, QStringLiteral("।")} << false;
         }
         for (const char* name : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"}) {
             const QString n = QString::fromLatin1(name);
@@ -261,7 +267,10 @@ private slots:
                 QTest::addRow("%s name Pune, a copied line", w.data()) << "txtName" << way << "Pune\n" << "xPune";
                 QTest::addRow("%s latitude 45, a copied line", w.data()) << "txtLatDeg" << way << "45\r\n" << "x45";
             }
-            QTest::addRow("%s name José", w.data()) << "txtName" << way << QStringLiteral("José") << "";
+            QTest::addRow("%s name José", w.data()) << "txtName" << way << QStringLiteral("José") << QStringLiteral("xJosé");
+            QTest::addRow("%s city Pune in Devanagari", w.data()) << "txtCity" << way << QStringLiteral("पुणे")
+                                                                  << QStringLiteral("xपुणे");
+            QTest::addRow("%s state Devanagari digit", w.data()) << "txtState" << way << QStringLiteral("राज्य२") << "";
             QTest::addRow("%s city O'Brien", w.data()) << "txtCity" << way << "O'Brien" << "";
             QTest::addRow("%s state two lines", w.data()) << "txtState" << way << "Maha\nrashtra" << "";
             QTest::addRow("%s country tab", w.data()) << "txtCountry" << way << "In\tdia" << "";

@@ -1,0 +1,118 @@
+#pragma once
+// The words of a reading in one language: one table per language, every
+// caption, header line and diagram label built from it. A sentence is kept
+// as the pieces between the names it takes ("before", "between", "after"),
+// so each language orders its words as it must and nothing is parsed while
+// a reading is written.
+//
+// A new language is a new table (core/words/<language>_words.cpp) and a row
+// in WordsOf; a new word is a new member here and a row in every table.
+
+#include "core/records/language.h"
+#include "core/records/reading_records.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rashi {
+
+// "A{first}B{second}C": a sentence around two names or lists.
+struct Sentence {
+    std::string_view before;
+    std::string_view between;
+    std::string_view after;
+};
+
+struct ReadingWords {
+    Language language;
+
+    // Signs and bodies.
+    std::array<std::string_view, 12> signs;          // in sentences: "Mithuna", "मिथुन"
+    std::array<std::string_view, 12> signLabels;     // in the South Indian diagram's corners: "Gem", "मिथुन"
+    std::array<std::string_view, kReportRows> bodies;      // in captions: "Sun", "सूर्य"
+    std::array<std::string_view, kReportRows> bodyTitles;  // the name caption: "Sun / Surya", "सूर्य"
+    std::array<std::string_view, kReportRows> shortBodies; // in the diagram: "Su", "सू"
+    // In the birth-time lines, with the ascendant last: "the Sun", "लग्न".
+    std::array<std::string_view, kReportRows + 1> bodiesInSentence;
+
+    // The captions. A position caption names its sign when signInPosition
+    // ("16° धनु 31′"); otherwise it is the position as computed ("16 Sag 31").
+    bool signInPosition;
+    Sentence aspects;  // body, signs
+    Sentence grahas;   // body, bodies
+    Sentence noGrahas; // body
+    std::string_view listSeparator;     // between the names of a caption's list
+    std::string_view lastSeparator;     // before its last name
+    std::string_view sentenceSeparator; // between names in running text: ", "
+    std::string_view sentenceLast;      // and before the last: " and "
+
+    // The header.
+    std::array<std::string_view, 8> headerLabels; // Name, Born, Zone, Place, Coordinates, Ascendant, Ayanamsa, Rule
+    std::array<std::string_view, 12> months;
+    std::string_view zoneRowDaylight;    // ", daylight saving (clock one hour ahead)"
+    std::string_view zoneRowNoDaylight;  // ", no daylight saving"
+    Sentence zoneExact;                  // " (", zone id, " at that moment" ... ")"
+    std::string_view zoneExactDaylight;  // ", daylight saving"
+    std::array<std::string_view, 4> compass; // N, S, E, W
+    std::string_view neverRise;          // after the ascendant beyond 66.5° latitude
+    std::string_view ayanamsaPrecise;    // after the ayanamsa: " Lahiri (precise positions, IAU models)"
+    std::string_view ayanamsaFormulas;   // " (the program's formulas)"
+    std::array<std::string_view, 2> ruleTitles;   // ours, classical
+    std::array<std::string_view, 2> ruleCaptions; // in the diagram: "our rule", "classical rule"
+
+    // The birth-time lines.
+    Sentence readingHolds; // "The reading holds for births ", span, ""
+    Sentence chartHolds;   // "The chart (lagna ", sign, ") holds " ... span
+    Sentence span;         // "from ", first, " to " ... last, then the notes
+    Sentence notes;        // " (before: ", before, "; after: " ... after, ")."
+    Sentence enters;       // body, sign: "the Moon enters Mithuna"
+    Sentence isIn;         // body, sign: "the Moon is in Vrishabha"
+    Sentence linesChange;  // "the lines of ", bodies, " change"
+    std::string_view noteSeparator;      // between what changes and the lines that change: ", "
+    std::string_view nothingWithinSearch; // "nothing changes within three days"
+    std::string_view yearsEnd;           // "the program's years end"
+    std::string_view noSign;             // "no sign"
+
+    // The day's slices: what differs from the given chart in each.
+    Sentence sliceLagna;          // "lagna ", sign, " instead of ", given sign
+    Sentence sliceBodyIn;         // body, " in ", sign
+    std::string_view sliceUntilFirst; // " until " before the first change's time
+    std::string_view sliceUntilNext;  // ", until " before a later one's
+    std::string_view sliceThen;       // ", then " before the sign after it
+    std::string_view sameChart;       // "the same chart"
+
+    // The chosen body for screen readers: "Moon in Thula aspects Mesha,
+    // Kataka, Makara; Jupiter and Saturn stand there".
+    Sentence chosenIn;        // body, sign, then the signs it aspects
+    std::string_view chosenAfterSigns;
+    Sentence oneStands;       // "; ", body, " stands there"
+    Sentence manyStand;       // "; ", bodies, " stand there"
+    std::string_view noneStands; // "; no body stands there"
+
+    // The diagram and the page.
+    std::string_view ascendantMark; // "Asc " before the ascendant's degree
+    std::string_view chartTitle;    // "Rashi chart"
+    std::string_view lagnaTitle;    // "Lagna " before the ascendant's sign
+    std::string_view pageTitle;     // "Rashi Drishti (Sign Aspects) Reading"
+    std::string_view programName;   // "Rashi Drishti"
+};
+
+// The table of a language; English for any language without one.
+const ReadingWords& WordsOf(Language language);
+
+// The names joined as a caption lists them: "a, b, c" (English) or "a, b और c".
+void AppendListed(std::string& list, std::string_view name, bool last, const ReadingWords& words);
+// The names joined in running text: "a", "a and b", "a, b and c".
+std::string JoinedInSentence(const std::vector<std::string>& names, const ReadingWords& words);
+// The sentence around one or two texts.
+std::string Fill(const Sentence& sentence, std::string_view first, std::string_view second = {});
+
+// A position caption from a computed position such as "16 Sag 31".
+std::string PositionCaption(const std::string& position, const ReadingWords& words);
+
+// A sign in sentences; the table's "no sign" for anything but 0..11.
+std::string_view SignWord(int sign, const ReadingWords& words);
+
+} // namespace rashi

@@ -1,0 +1,135 @@
+#include "drawing/copyable_text.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+
+#include <vector>
+
+namespace rashi {
+namespace {
+
+bool OnPdfPage(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Pdf;
+}
+
+// The fonts of the painter's families, for looking characters up one by one.
+std::vector<QRawFont> RawFontsOf(const QFont& font)
+{
+    std::vector<QRawFont> fonts;
+    for (const QString& family : font.families()) {
+        QFont one = font;
+        one.setFamilies({family});
+        const QRawFont raw = QRawFont::fromFont(one);
+        if (raw.isValid() && QFontInfo(one).family() == family)
+            fonts.push_back(raw);
+    }
+    const QRawFont fallback = QRawFont::fromFont(font);
+    if (fallback.isValid())
+        fonts.push_back(fallback);
+    return fonts;
+}
+
+// Each character of the text in its font's own glyph, one after another
+// from `origin`, squeezed or spread to `width`.
+void DrawCharactersUnseen(QPainter& painter, QPointF origin, double width, const QString& text)
+{
+    const std::vector<QRawFont> fonts = RawFontsOf(painter.font());
+    struct Piece {
+        const QRawFont* font;
+        quint32 glyph;
+        double advance;
+    };
+    std::vector<Piece> pieces;
+    double natural = 0;
+    for (const char32_t code : text.toUcs4()) {
+        for (const QRawFont& font : fonts) {
+            if (!font.supportsCharacter(code))
+                continue;
+            const QString one = QString::fromUcs4(&code, 1);
+            const QList<quint32> glyphs = font.glyphIndexesForString(one);
+            if (glyphs.isEmpty() || glyphs.front() == 0)
+                continue;
+            const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
+            const double advance = advances.isEmpty() ? 0 : advances.front().x();
+            pieces.push_back({&font, glyphs.front(), advance});
+            natural += advance;
+            break;
+        }
+    }
+    const double scale = natural > 0 ? width / natural : 1;
+    painter.save();
+    QColor unseen = painter.pen().color();
+    unseen.setAlpha(0);
+    painter.setPen(unseen);
+    double x = origin.x();
+    for (const Piece& piece : pieces) {
+        QGlyphRun run;
+        run.setRawFont(*piece.font);
+        run.setGlyphIndexes({piece.glyph});
+        run.setPositions({QPointF(0, 0)});
+        painter.drawGlyphRun(QPointF(x, origin.y()), run);
+        x += piece.advance * scale;
+    }
+    painter.restore();
+}
+
+} // namespace
+
+bool NeedsShaping(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x0900 && c.unicode() <= 0x0DFF)
+            return true;
+    return false;
+}
+
+void DrawCopyableText(QPainter& painter, const QRectF& box, int flags, const QString& text)
+{
+    if (!OnPdfPage(painter) || !NeedsShaping(text)) {
+        painter.drawText(box, flags, text);
+        return;
+    }
+    const QFontMetricsF metrics(painter.font());
+    const double width = metrics.horizontalAdvance(text);
+    double x = box.left();
+    if (flags & Qt::AlignHCenter)
+        x = box.center().x() - width / 2;
+    else if (flags & Qt::AlignRight)
+        x = box.right() - width;
+    double top = box.top();
+    if (flags & Qt::AlignVCenter)
+        top = box.center().y() - metrics.height() / 2;
+    else if (flags & Qt::AlignBottom)
+        top = box.bottom() - metrics.height();
+    const QPointF baseline(x, top + metrics.ascent());
+
+    QPainterPath outlines;
+    outlines.addText(baseline, painter.font(), text);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(outlines, painter.pen().color());
+    painter.restore();
+    DrawCharactersUnseen(painter, baseline, width, text);
+}
+
+QStringList FamiliesFor(const QStringList& families, Language language)
+{
+    if (language == Language::English)
+        return families;
+    QStringList ordered;
+    for (const QString& family : families)
+        if (family.contains(QLatin1String("Devanagari")))
+            ordered << family;
+    for (const QString& family : families)
+        if (!ordered.contains(family))
+            ordered << family;
+    return ordered;
+}
+
+} // namespace rashi

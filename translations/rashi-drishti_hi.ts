@@ -1,0 +1,570 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN">
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ (&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::ChartAccessible</name>
+    <message>
+        <source>%1 in %2, %3</source>
+        <translation>%1 %2 में, %3</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::ChartImport</name>
+    <message>
+        <source>1 chart</source>
+        <translation>1 कुंडली</translation>
+    </message>
+    <message>
+        <source>%1 charts</source>
+        <translation>%1 कुंडलियाँ</translation>
+    </message>
+    <message>
+        <source>No chart</source>
+        <translation>कोई कुंडली नहीं</translation>
+    </message>
+    <message>
+        <source> imported.</source>
+        <translation> आयात हुई।</translation>
+    </message>
+    <message>
+        <source>%1 imported, %2 refused. Please Check The File.</source>
+        <translation>%1 आयात हुईं, %2 अस्वीकार। कृपया फ़ाइल जाँचें।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::ChartView</name>
+    <message>
+        <source>Rashi chart</source>
+        <translation>राशि चक्र</translation>
+    </message>
+    <message>
+        <source>Click a body, or use the arrow keys or 1 to 9, to see the signs it aspects</source>
+        <translation>कोई ग्रह क्लिक करें, या तीर कुंजियाँ या 1 से 9 दबाएँ, तो उसकी दृष्टि वाली राशियाँ दिखेंगी</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::CoreMessages</name>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>कृपया अक्षांश के मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>कृपया देशांतर के मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>कृपया अपने शहर का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>कृपया अपने राज्य का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>कृपया अपने देश का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>कृपया अक्षांश की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>कृपया देशांतर की दिशा चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Degree of Latitude</source>
+        <translation>कृपया अक्षांश के सही अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Minutes of Latitude</source>
+        <translation>कृपया अक्षांश के सही मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Degree of Longitude</source>
+        <translation>कृपया देशांतर के सही अंश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Minute of Longitude</source>
+        <translation>कृपया देशांतर के सही मिनट लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया सही तिथि या महीना लिखें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया सही तिथि या महीना लिखें !</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::DayStripView</name>
+    <message>
+        <source>Chart through the day</source>
+        <translation>दिन भर की कुंडली</translation>
+    </message>
+    <message>
+        <source>Click a slice, or use Left and Right, to see what would differ</source>
+        <translation>कोई भाग क्लिक करें, या बाएँ और दाएँ तीर दबाएँ, तो दिखेगा कि क्या बदलता</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::InputPanel</name>
+    <message>
+        <source>Personal Details</source>
+        <translation>व्यक्तिगत विवरण</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश के मिनट</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशांतर के मिनट</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>महीना</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>मिनट</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Latitude direction</source>
+        <translation>अक्षांश की दिशा</translation>
+    </message>
+    <message>
+        <source>Longitude direction</source>
+        <translation>देशांतर की दिशा</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Rashi Drishti (Sign Aspects) Reading</source>
+        <translation>मेरा राशि दृष्टि फल देखें (&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>पहले सहेजा गया फल खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशांतर खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation>घंटा/मिनट</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Rashi Drishti implies signs that are aspected by this sign and the signs that aspect this sign.</source>
+        <translation>राशि दृष्टि का अर्थ है वे राशियाँ जिन पर यह राशि दृष्टि डालती है और वे राशियाँ जो इस राशि पर दृष्टि डालती हैं।</translation>
+    </message>
+    <message>
+        <source>Drishti means sight or aspects. This is something that is visible or keeping an eye on someone (aspects). Rashi Drishtis are of a more permanent nature and they represent the knowledge aspect.</source>
+        <translation>दृष्टि का अर्थ है देखना। यह वह है जो दिखाई देता है या किसी पर नज़र रखता है। राशि दृष्टियाँ अधिक स्थायी होती हैं और ज्ञान के पक्ष को दर्शाती हैं।</translation>
+    </message>
+    <message>
+        <source>UTC%1 (%2)</source>
+        <translation>UTC%1 (%2)</translation>
+    </message>
+    <message>
+        <source>daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>मानक समय</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::Links</name>
+    <message>
+        <source>The manual could not be found.</source>
+        <translation>सहायता पुस्तिका नहीं मिली।</translation>
+    </message>
+    <message>
+        <source>It belongs in share/%1 beside the program's folder.</source>
+        <translation>वह प्रोग्राम के फ़ोल्डर के पास share/%1 में होनी चाहिए।</translation>
+    </message>
+    <message>
+        <source>No web browser could be started for this page.</source>
+        <translation>इस पेज के लिए कोई वेब ब्राउज़र शुरू नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>Copy the address into a browser:
+%1</source>
+        <translation>यह पता किसी ब्राउज़र में कॉपी करें:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::ProgramSettings</name>
+    <message>
+        <source>%1 was %2; it is kept as %3.</source>
+        <translation>%1 %2 थी; उसे %3 के रूप में रखा गया है।</translation>
+    </message>
+    <message>
+        <source>%1 is %2 and cannot be set aside: %3.</source>
+        <translation>%1 %2 है और उसे अलग नहीं रखा जा सकता: %3।</translation>
+    </message>
+    <message>
+        <source>The settings file could not be used, so the program starts with its default settings.</source>
+        <translation>सेटिंग्स फ़ाइल काम में नहीं ली जा सकी, इसलिए प्रोग्राम अपनी मूल सेटिंग्स से शुरू हो रहा है।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::RecentCharts</name>
+    <message>
+        <source>(None)</source>
+        <translation>(कोई नहीं)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Charts</source>
+        <translation>हाल की कुंडलियों की सूची मिटाएँ (&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::ResultsPanel</name>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tarvek Rashi Drishti (Sign Aspects) Results</source>
+        <translation>राशि दृष्टि फल</translation>
+    </message>
+    <message>
+        <source>Through the birth's day: point at or choose a slice to see what would differ.</source>
+        <translation>जन्म का पूरा दिन: कोई भाग चुनें या उस पर पॉइंटर रखें, तो दिखेगा कि क्या बदलता।</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed.</source>
+        <translation>फल छापा नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to "%2".</source>
+        <translation>%1 "%2" में नहीं लिखा जा सका।</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF निर्यात करें</translation>
+    </message>
+    <message>
+        <source>Save Chart Picture</source>
+        <translation>कुंडली का चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>चित्र</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::SingleInstance</name>
+    <message>
+        <source>Something that is not a file stands where the lock file belongs.</source>
+        <translation>लॉक फ़ाइल की जगह कुछ ऐसा है जो फ़ाइल नहीं है।</translation>
+    </message>
+    <message>
+        <source>A folder stands where the lock file belongs.</source>
+        <translation>लॉक फ़ाइल की जगह एक फ़ोल्डर है।</translation>
+    </message>
+    <message>
+        <source>Its folder does not exist.</source>
+        <translation>उसका फ़ोल्डर मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written to.</source>
+        <translation>उसके फ़ोल्डर में लिखा नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>The lock file cannot be written.</source>
+        <translation>लॉक फ़ाइल लिखी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+    <message>
+        <source>The program cannot tell whether another copy of it is running, so it starts anyway.</source>
+        <translation>प्रोग्राम यह नहीं जान सकता कि उसकी कोई और प्रति चल रही है या नहीं, इसलिए वह फिर भी शुरू हो रहा है।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd" />क्या आप अपडेट देखना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::UserDialogs</name>
+    <message>
+        <source>The folder "%1" does not exist.</source>
+        <translation>फ़ोल्डर "%1" मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>"%1" is read-only; choose another name.</source>
+        <translation>"%1" केवल पढ़ने के लिए है; कोई और नाम चुनें।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::frmAbout</name>
+    <message>
+        <source>Tarvek Rashi Drishti (Sign Aspects) calculates the sign aspects according to Vedic Astrology. Rashi Drishtis are of a more permanent nature and they represent the knowledge aspect. Rashi Drishti implies signs that are aspected by this sign and the signs that aspect this sign.</source>
+        <translation>राशि दृष्टि वैदिक ज्योतिष के अनुसार राशियों की दृष्टि की गणना करता है। राशि दृष्टियाँ अधिक स्थायी होती हैं और ज्ञान के पक्ष को दर्शाती हैं। राशि दृष्टि का अर्थ है वे राशियाँ जिन पर यह राशि दृष्टि डालती है और वे राशियाँ जो इस राशि पर दृष्टि डालती हैं।</translation>
+    </message>
+    <message>
+        <source>The atlas of places uses data from GeoNames (geonames.org), licensed under CC BY 4.0 (creativecommons.org/licenses/by/4.0); the data were filtered and re-encoded for this program.</source>
+        <translation>स्थानों का एटलस GeoNames (geonames.org) के आँकड़ों पर आधारित है, जो CC BY 4.0 (creativecommons.org/licenses/by/4.0) लाइसेंस के अधीन हैं; ये आँकड़े इस प्रोग्राम के लिए छाँटे और नए रूप में लिखे गए हैं।</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>देखने के लिए यहाँ क्लिक करें: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::frmMain</name>
+    <message>
+        <source>Tarvek Vedic Rashi Drishti (*.kqa)</source>
+        <translation>राशि दृष्टि कुंडली (*.kqa)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
+    <message>
+        <source>Visit our website and forum for more on Vedic astrology</source>
+        <translation>वैदिक ज्योतिष पर और जानकारी के लिए हमारी वेबसाइट और फ़ोरम देखें</translation>
+    </message>
+    <message>
+        <source>The atlas of places could not be loaded. Places can still be typed by hand.</source>
+        <translation>स्थानों का एटलस लोड नहीं हो सका। स्थान अब भी हाथ से लिखे जा सकते हैं।</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation>मेरी राशि कुंडली (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>खोलें... (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>सहेजें... (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Chart...</source>
+        <translation>कुंडली आयात करें... (&amp;I)</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Charts</source>
+        <translation>हाल की कुंडलियाँ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>छापें... (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>PDF निर्यात करें... (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Save Chart Pic&amp;ture...</source>
+        <translation>कुंडली का चित्र सहेजें... (&amp;T)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>संपादन (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>फल कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>O&amp;ptions</source>
+        <translation>विकल्प (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Positions from the Program's &amp;Formulas</source>
+        <translation>प्रोग्राम के अपने सूत्रों से स्थितियाँ (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions (IAU Models, Lahiri)</source>
+        <translation>सटीक स्थितियाँ (IAU मॉडल, लाहिड़ी) (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Classical Rule of Sign Aspects</source>
+        <translation>राशि दृष्टि का शास्त्रीय नियम (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;North Indian Chart</source>
+        <translation>उत्तर भारतीय कुंडली (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>सहायता पुस्तिका (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to "%1": %2</source>
+        <translation>फल "%1" में सहेजा नहीं जा सका: %2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 में सहेजा गया</translation>
+    </message>
+    <message>
+        <source>Import charts of other programs</source>
+        <translation>दूसरे प्रोग्रामों की कुंडलियाँ आयात करें</translation>
+    </message>
+</context>
+</TS>
