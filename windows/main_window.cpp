@@ -268,7 +268,7 @@ void frmMain::buildOptionsMenu()
     mnuOptions->addSeparator();
     QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", QStringLiteral("Seven Chara &Karakas (without Rahu)"));
     QAction* mnuExceptions =
-        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("Arudha Padas with the 10th and 4th QStringLiteral("&Arudha Padas with the 10th and 4th Exceptions")Exceptions"));
+        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("Arudha Padas with the 10th and 4th &Exceptions"));
     for (QAction* choice : {mnuSeven, mnuExceptions})
         choice->setCheckable(true);
     connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuSeven, mnuExceptions] {

@@ -3,6 +3,7 @@
 // there, and the four report lines of every body.
 
 #include "core/records/reading_records.h"
+#include "core/words/reading_words.h"
 
 #include <array>
 #include <initializer_list>
@@ -95,7 +96,8 @@ int SignOfPosition(std::string_view position);
 
 // The 36 captions of a table of positions: the birth chart's, or another
 // chart's (the navamsa) made the same way.
-void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, Report& report);
+void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
+                          Report& report);
 
 // Reads records.positions; writes records.report and brings the results to the front.
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule = kSameQualityRule);

@@ -57,7 +57,7 @@ void ComputeNavamsa(ReadingRecords& records) {
     }
     navamsa.signs = BodySigns(table);
     navamsa.lagna = NavamsaSign(records.ascendant.SiderealLongitude);
-    EvaluateRashiDrishti(table, RuleTable(records.rule), navamsa.report);
+    EvaluateRashiDrishti(table, RuleTable(records.rule), WordsOf(records.language), navamsa.report);
     navamsa.houses = HousesFromLagna(navamsa.signs, navamsa.lagna, RuleTable(records.rule));
 }
 

@@ -68,6 +68,7 @@ extern const ReadingWords kEnglishWords = {
 
     .ascendantMark = "Asc ",
     .chartTitle = "Rashi chart",
+    .navamsaTitle = "Navamsa (D9)",
     .lagnaTitle = "Lagna ",
     .pageTitle = "Rashi Drishti (Sign Aspects) Reading",
     .programName = "Rashi Drishti",

@@ -66,6 +66,7 @@ extern const ReadingWords kHindiWords = {
 
     .ascendantMark = "लग्न ",
     .chartTitle = "राशि चक्र",
+    .navamsaTitle = "नवांश (D9)",
     .lagnaTitle = "लग्न ",
     .pageTitle = "राशि दृष्टि फल",
     .programName = "राशि दृष्टि",

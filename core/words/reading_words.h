@@ -94,6 +94,7 @@ struct ReadingWords {
     // The diagram and the page.
     std::string_view ascendantMark; // "Asc " before the ascendant's degree
     std::string_view chartTitle;    // "Rashi chart"
+    std::string_view navamsaTitle;  // "Navamsa (D9)"
     std::string_view lagnaTitle;    // "Lagna " before the ascendant's sign
     std::string_view pageTitle;     // "Rashi Drishti (Sign Aspects) Reading"
     std::string_view programName;   // "Rashi Drishti"

@@ -1,6 +1,7 @@
 // The report tool's --ayanamsa: a named ayanamsa for one reading, for every
 // line of --batch, in --json, and refused with the list when unknown.
 #include "cli/report_tool.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,19 +16,8 @@
 namespace rashi {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunReportTool(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Tool;
+using testing::ToolRun;
 
 std::vector<std::string> Birth(std::vector<std::string> more) {
     std::vector<std::string> args = {"--name", "Ada",    "--date", "1985-03-07", "--time", "17:45",

@@ -1,6 +1,7 @@
 // The report tool's Jaimini options, lines, JSON keys and batch columns.
 
 #include "cli/report_tool.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -10,19 +11,8 @@
 namespace rashi {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunReportTool(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Tool;
+using testing::ToolRun;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

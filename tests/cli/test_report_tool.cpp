@@ -1,4 +1,5 @@
 #include "cli/report_tool.h"
+#include "tool_run.h"
 
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/stored_text.h"
@@ -21,19 +22,8 @@
 namespace rashi {
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunReportTool(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Tool;
+using testing::ToolRun;
 
 std::string LastLine(const std::string& text) {
     const auto end = text.find_last_not_of('\n');
