@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>rashi::AyanamsaMenu</name>
+    <message>
+        <source>Your &amp;Own...</source>
+        <translation>आपका अपना (&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Your &amp;Own: %1...</source>
+        <translation>आपका अपना (&amp;O): %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation>अयनांश (&amp;A)</translation>
+    </message>
+    <message>
+        <source>The Program&apos;s &amp;Own (Formulas&apos; or Lahiri)</source>
+        <translation>प्रोग्राम का अपना (&amp;O) (सूत्रों का या लाहिड़ी)</translation>
+    </message>
+    <message>
+        <source>Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in arcseconds, separated by a comma (e.g. 23.85,50.29).</source>
+        <translation>आपका अपना अयनांश: J2000.0 पर उसका मान अंशों में और एक वर्ष में उसकी वृद्धि आर्कसेकंड में, अल्पविराम से अलग (जैसे 23.85,50.29)।</translation>
+    </message>
+    <message>
+        <source>Please Check The Ayanamsa.</source>
+        <translation>कृपया अयनांश जाँचें।</translation>
+    </message>
+    <message>
+        <source>Give two numbers separated by a comma: degrees within 180 either way, then arcseconds a year within 200 either way, e.g. 23.85,50.29. You gave &quot;%1&quot;.</source>
+        <translation>अल्पविराम से अलग दो संख्याएँ दें: दोनों ओर 180 के भीतर अंश, फिर दोनों ओर 200 के भीतर प्रति वर्ष आर्कसेकंड, जैसे 23.85,50.29। आपने &quot;%1&quot; दिया।</translation>
+    </message>
+</context>
+<context>
     <name>rashi::ChartAccessible</name>
     <message>
         <source>%1 in %2, %3</source>
@@ -289,7 +320,7 @@
         <translation>सहायता पुस्तिका नहीं मिली।</translation>
     </message>
     <message>
-        <source>It belongs in share/%1 beside the program's folder.</source>
+        <source>It belongs in share/%1 beside the program&apos;s folder.</source>
         <translation>वह प्रोग्राम के फ़ोल्डर के पास share/%1 में होनी चाहिए।</translation>
     </message>
     <message>
@@ -301,6 +332,13 @@
 %1</source>
         <translation>यह पता किसी ब्राउज़र में कॉपी करें:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::PlaceFinder</name>
+    <message>
+        <source>%1 (your place)</source>
+        <translation>%1 (आपका स्थान)</translation>
     </message>
 </context>
 <context>
@@ -344,7 +382,7 @@
         <translation>राशि दृष्टि फल</translation>
     </message>
     <message>
-        <source>Through the birth's day: point at or choose a slice to see what would differ.</source>
+        <source>Through the birth&apos;s day: point at or choose a slice to see what would differ.</source>
         <translation>जन्म का पूरा दिन: कोई भाग चुनें या उस पर पॉइंटर रखें, तो दिखेगा कि क्या बदलता।</translation>
     </message>
     <message>
@@ -360,8 +398,8 @@
         <translation>फल छापा नहीं जा सका।</translation>
     </message>
     <message>
-        <source>The %1 could not be written to "%2".</source>
-        <translation>%1 "%2" में नहीं लिखा जा सका।</translation>
+        <source>The %1 could not be written to &quot;%2&quot;.</source>
+        <translation>%1 &quot;%2&quot; में नहीं लिखा जा सका।</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -374,6 +412,22 @@
     <message>
         <source>picture</source>
         <translation>चित्र</translation>
+    </message>
+    <message>
+        <source>Karakas and arudha padas</source>
+        <translation>कारक और आरूढ़ पद</translation>
+    </message>
+    <message>
+        <source>Navamsa (D&amp;9)</source>
+        <translation>नवांश (D&amp;9)</translation>
+    </message>
+    <message>
+        <source>Show the navamsa chart</source>
+        <translation>नवांश चक्र दिखाएँ</translation>
+    </message>
+    <message>
+        <source>The navamsa (D9) chart and its whole Rashi Drishti reading</source>
+        <translation>नवांश (D9) चक्र और उसका पूरा राशि दृष्टि फल</translation>
     </message>
 </context>
 <context>
@@ -410,19 +464,19 @@
 <context>
     <name>rashi::UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
-        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd" />क्या आप अपडेट देखना चाहते हैं?</translation>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट देखना चाहते हैं?</translation>
     </message>
 </context>
 <context>
     <name>rashi::UserDialogs</name>
     <message>
-        <source>The folder "%1" does not exist.</source>
-        <translation>फ़ोल्डर "%1" मौजूद नहीं है।</translation>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>फ़ोल्डर &quot;%1&quot; मौजूद नहीं है।</translation>
     </message>
     <message>
-        <source>"%1" is read-only; choose another name.</source>
-        <translation>"%1" केवल पढ़ने के लिए है; कोई और नाम चुनें।</translation>
+        <source>&quot;%1&quot; is read-only; choose another name.</source>
+        <translation>&quot;%1&quot; केवल पढ़ने के लिए है; कोई और नाम चुनें।</translation>
     </message>
 </context>
 <context>
@@ -515,7 +569,7 @@
         <translation>विकल्प (&amp;P)</translation>
     </message>
     <message>
-        <source>Positions from the Program's &amp;Formulas</source>
+        <source>Positions from the Program&apos;s &amp;Formulas</source>
         <translation>प्रोग्राम के अपने सूत्रों से स्थितियाँ (&amp;F)</translation>
     </message>
     <message>
@@ -555,8 +609,8 @@
         <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
     <message>
-        <source>The reading could not be saved to "%1": %2</source>
-        <translation>फल "%1" में सहेजा नहीं जा सका: %2</translation>
+        <source>The reading could not be saved to &quot;%1&quot;: %2</source>
+        <translation>फल &quot;%1&quot; में सहेजा नहीं जा सका: %2</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -565,6 +619,14 @@
     <message>
         <source>Import charts of other programs</source>
         <translation>दूसरे प्रोग्रामों की कुंडलियाँ आयात करें</translation>
+    </message>
+    <message>
+        <source>Seven Chara &amp;Karakas (without Rahu)</source>
+        <translation>सात चर कारक (&amp;K) (राहु के बिना)</translation>
+    </message>
+    <message>
+        <source>Arudha Padas with the 10th and 4th &amp;Exceptions</source>
+        <translation>10वें और 4थे अपवादों सहित आरूढ़ पद (&amp;E)</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace rashi {
@@ -15,8 +16,9 @@ const QString kAyanamsaKey = QStringLiteral("Reading/Ayanamsa");
 const QString kKeyProperty = QStringLiteral("ayanamsaKey");
 
 QString CustomCaption(const AyanamsaChoice& choice) {
-    if (choice.kind != AyanamsaKind::Custom) return QStringLiteral("Your &Own...");
-    return QStringLiteral("Your &Own: ") + QString::fromStdString(AyanamsaTitle(choice)) + QStringLiteral("...");
+    if (choice.kind != AyanamsaKind::Custom) return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own...");
+    return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own: %1...")
+        .arg(QString::fromStdString(AyanamsaTitle(choice)));
 }
 
 } // namespace
@@ -24,7 +26,7 @@ QString CustomCaption(const AyanamsaChoice& choice) {
 AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent)
     : QObject(parent), dialogs_(dialogs)
 {
-    QMenu* menu = options->addMenu(QStringLiteral("&Ayanamsa"));
+    QMenu* menu = options->addMenu(tr("&Ayanamsa"));
     menu->setObjectName(QStringLiteral("mnuAyanamsaList"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuAyanamsa"));
     group_ = new QActionGroup(this);
@@ -36,7 +38,7 @@ AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent
         group_->addAction(action);
         return action;
     };
-    own_ = add(QStringLiteral("The Program's &Own (Formulas' or Lahiri)"), QStringLiteral("own"));
+    own_ = add(tr("The Program's &Own (Formulas' or Lahiri)"), QStringLiteral("own"));
     menu->addSeparator();
     for (AyanamsaKind kind : NamedAyanamsas()) {
         if (kind == AyanamsaKind::Custom) continue;
@@ -82,15 +84,15 @@ void AyanamsaMenu::take(QAction* action)
                                   ? QString::fromStdString(AyanamsaKey(choice_)).mid(7)
                                   : QStringLiteral("23.85,50.29");
         const auto text = dialogs_.askText(
-            QStringLiteral("Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in "
-                           "arcseconds, separated by a comma (e.g. 23.85,50.29)."),
+            tr("Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in "
+               "arcseconds, separated by a comma (e.g. 23.85,50.29)."),
             start);
         const auto custom = text ? ParseAyanamsa("custom:" + text->trimmed().toStdString()) : std::nullopt;
         if (text && !custom)
-            dialogs_.message(QStringLiteral("Please Check The Ayanamsa."), MessageIcon::Critical,
-                             QStringLiteral("Give two numbers separated by a comma: degrees within 180 either way, "
-                                            "then arcseconds a year within 200 either way, e.g. 23.85,50.29. You gave \"") +
-                                 Visible(*text) + QStringLiteral("\"."));
+            dialogs_.message(tr("Please Check The Ayanamsa."), MessageIcon::Critical,
+                             tr("Give two numbers separated by a comma: degrees within 180 either way, "
+                                "then arcseconds a year within 200 either way, e.g. 23.85,50.29. You gave \"%1\".")
+                                 .arg(Visible(*text)));
         if (!custom) {
             check(choice_); // cancelled or refused: the choice in force stays
             return;

@@ -266,9 +266,9 @@ void frmMain::buildOptionsMenu()
     });
     // The Jaimini reading's two choices.
     mnuOptions->addSeparator();
-    QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", QStringLiteral("Seven Chara &Karakas (without Rahu)"));
+    QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", tr("Seven Chara &Karakas (without Rahu)"));
     QAction* mnuExceptions =
-        addItem(mnuOptions, "mnuArudhaExceptions", QStringLiteral("Arudha Padas with the 10th and 4th &Exceptions"));
+        addItem(mnuOptions, "mnuArudhaExceptions", tr("Arudha Padas with the 10th and 4th &Exceptions"));
     for (QAction* choice : {mnuSeven, mnuExceptions})
         choice->setCheckable(true);
     connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuSeven, mnuExceptions] {
@@ -282,7 +282,8 @@ void frmMain::buildOptionsMenu()
     // Each language named in its own words, so it can be found in any.
     mnuOptions->addSeparator();
     QMenu* mnuLanguage = mnuOptions->addMenu(tr("&Language"));
-    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguageList"));
+    mnuLanguage->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
     auto* languages = new QActionGroup(mnuLanguage);
     for (const Language language : kLanguages) {
         const std::string_view key = LanguageKey(language);

@@ -276,7 +276,7 @@ void ResultsPanel::ensureBuilt()
     // Under the rows: the karakas, the karakamsa, the arudha padas.
     jaiminiLines_ = new WrappingLabel({}, this);
     jaiminiLines_->setObjectName(QStringLiteral("jaiminiLines"));
-    jaiminiLines_->setAccessibleName(QStringLiteral("Karakas and arudha padas"));
+    jaiminiLines_->setAccessibleName(tr("Karakas and arudha padas"));
     jaiminiLines_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     SetTextColour(jaiminiLines_, kHeaderLabelColour);
     captions->addSpacing(6);
@@ -294,10 +294,10 @@ void ResultsPanel::ensureBuilt()
     body->addLayout(captions, 0);
 
     auto* buttons = new QHBoxLayout;
-    chkNavamsa_ = new QCheckBox(QStringLiteral("Navamsa (D&9)"), this);
+    chkNavamsa_ = new QCheckBox(tr("Navamsa (D&9)"), this);
     chkNavamsa_->setObjectName(QStringLiteral("chkNavamsa"));
-    chkNavamsa_->setAccessibleName(QStringLiteral("Show the navamsa chart"));
-    chkNavamsa_->setToolTip(QStringLiteral("The navamsa (D9) chart and its whole Rashi Drishti reading"));
+    chkNavamsa_->setAccessibleName(tr("Show the navamsa chart"));
+    chkNavamsa_->setToolTip(tr("The navamsa (D9) chart and its whole Rashi Drishti reading"));
     QPalette palette = chkNavamsa_->palette();
     palette.setColor(QPalette::WindowText, kHeaderLabelColour);
     chkNavamsa_->setPalette(palette);

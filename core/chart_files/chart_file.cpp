@@ -345,8 +345,12 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
     if (!entries) return entries;
     entries->Tagged = std::move(tagged);
     if (!TakeOwnOffsetAndSecond(*entries, problem)) return std::nullopt;
-    if (const auto names = FindTagged(entries->Tagged, kNamesKey))
+    // The names go into the entries, as the offset and second do; saving
+    // writes the line again when the code page still cannot hold them.
+    if (const auto names = FindTagged(entries->Tagged, kNamesKey)) {
         if (!ApplyNamesValue(*names, *entries, problem)) return std::nullopt;
+        SetTagged(entries->Tagged, kNamesKey, std::string());
+    }
     if (zoneId.empty()) return entries;
     if (!IsKnownZoneId(zoneId)) {
         Refuse(problem, "Line 18 (" + std::string(kZoneIdLineName) + ") holds " + QuotedLine(zoneId) +

@@ -156,6 +156,8 @@ void CalculationDriver::SetLanguage(Language language) {
     records_.language = language;
     if (!hasReading_) return;
     EvaluateRashiDrishti(records_, RuleTable(records_.rule));
+    // The navamsa's captions too.
+    if (records_.jaimini.computed) RunJaiminiEngines(records_);
     // The day's slices say in words what differs in each.
     if (records_.day.computed) RunStep([&] { ComputeDaySlices(records_); });
 }
