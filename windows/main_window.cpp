@@ -366,6 +366,9 @@ bool frmMain::runReading()
     const std::optional<Entries> withZone = input_->entriesWithZone();
     if (!withZone)
         return false;
+    // The results panel, made before the first reading, tells the driver
+    // what it shows besides the captions.
+    results();
     if (const std::optional<Refusal> refusal = driver_.Calculate(*withZone)) {
         showPanel(Panel::Input);
         input_->refuse(*refusal);

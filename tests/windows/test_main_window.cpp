@@ -573,6 +573,11 @@ private slots:
 
         QVERIFY(dialogs->messages.isEmpty());
         QVERIFY(ResultsInFront(*window));
+        // The window's first reading has all the panel shows beside the
+        // captions, though the panel is made only for it.
+        QVERIFY(window->driver().records().window.computed);
+        QVERIFY(window->driver().records().day.computed);
+        QVERIFY(window->driver().records().jaimini.computed);
         const QStringList captions = ResultCaptions(*window);
         QCOMPARE(captions, expectedCaptions(birth));
         for (int i = 0; i + 1 < known.size(); i += 2)
