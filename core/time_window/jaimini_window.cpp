@@ -21,11 +21,6 @@ constexpr int kNavamsaWatched = kReportRows + 1;                    // the bodie
 using KarakaWatch = std::array<double, kKarakaWatched>;
 using NavamsaWatch = std::array<double, kNavamsaWatched>;
 
-struct Reach {
-    int minutes;
-    WindowLimit limit;
-};
-
 WindowEdge MakeEdge(const BirthRecord& birth, int minutes, WindowLimit limit) {
     WindowEdge edge;
     edge.minutes = minutes;
@@ -97,13 +92,7 @@ void ComputeJaiminiWindow(ReadingRecords& records) {
     MomentPositions positions(birth, records.ephemeris);
     const int scheme = records.jaimini.karakas.scheme;
 
-    const long long at = MinutesOfMoment(ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0));
-    const auto reach = [](long long yearsAllow) {
-        if (yearsAllow < kWindowSearchMinutes) return Reach{static_cast<int>(std::max(0LL, yearsAllow)), WindowLimit::Years};
-        return Reach{kWindowSearchMinutes, WindowLimit::Search};
-    };
-    const Reach back = reach(at - MinutesOfMoment(kFirstOfferedMoment));
-    const Reach ahead = reach(MinutesOfMoment(kLastOfferedMoment) - at);
+    const auto [back, ahead] = SearchReaches(birth);
 
     // The karakas.
     const auto bodies = positions.Bodies(0);

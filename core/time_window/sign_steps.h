@@ -21,6 +21,23 @@ namespace rashi {
 inline constexpr CivilMoment kFirstOfferedMoment{1901, 1, 1, 0, 0};
 inline constexpr CivilMoment kLastOfferedMoment{2050, 12, 31, 23, 59};
 
+// The reach of one direction: how many minutes a window's search may go, and why it stops there.
+struct Reach {
+    int minutes;
+    WindowLimit limit;
+};
+
+// Back and ahead from the birth: three days, or to the first or last minute
+// of the years the program offers.
+inline std::array<Reach, 2> SearchReaches(const BirthRecord& birth) {
+    const long long at = MinutesOfMoment(ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0));
+    const auto reach = [](long long yearsAllow) {
+        if (yearsAllow < kWindowSearchMinutes) return Reach{static_cast<int>(std::max(0LL, yearsAllow)), WindowLimit::Years};
+        return Reach{kWindowSearchMinutes, WindowLimit::Search};
+    };
+    return {reach(at - MinutesOfMoment(kFirstOfferedMoment)), reach(MinutesOfMoment(kLastOfferedMoment) - at)};
+}
+
 // Degrees to the nearer sign edge.
 inline double EdgeDistance(double longitude) {
     const double within = std::fmod(std::fabs(longitude), 30.0);

@@ -19,12 +19,6 @@ constexpr double kSiderealDegreesPerMinute = 360.98565 / 1440;
 constexpr double kLargestObliquity = 24.0 * kDegToRad; // above any ε of date here
 constexpr double kSlowestDenominator = 0.05;
 
-// The reach of one direction: how many minutes the search may go, and why it stops there.
-struct Reach {
-    int minutes;
-    WindowLimit limit;
-};
-
 // What one direction's search found: the last minute with the birth's signs,
 // and the longitudes one minute beyond when something changed there.
 template <std::size_t N>
@@ -110,13 +104,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
     window = TimeWindowRecord{};
     MomentPositions positions(birth, records.ephemeris);
 
-    const long long at = MinutesOfMoment(ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, 0));
-    const auto reach = [](long long yearsAllow) {
-        if (yearsAllow < kWindowSearchMinutes) return Reach{static_cast<int>(std::max(0LL, yearsAllow)), WindowLimit::Years};
-        return Reach{kWindowSearchMinutes, WindowLimit::Search};
-    };
-    const Reach back = reach(at - MinutesOfMoment(kFirstOfferedMoment));
-    const Reach ahead = reach(MinutesOfMoment(kLastOfferedMoment) - at);
+    const auto [back, ahead] = SearchReaches(birth);
 
     // The reading: the nine bodies.
     const auto bodies = positions.Bodies(0);
