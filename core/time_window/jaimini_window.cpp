@@ -21,19 +21,6 @@ constexpr int kNavamsaWatched = kReportRows + 1;                    // the bodie
 using KarakaWatch = std::array<double, kKarakaWatched>;
 using NavamsaWatch = std::array<double, kNavamsaWatched>;
 
-WindowEdge MakeEdge(const BirthRecord& birth, int minutes, WindowLimit limit) {
-    WindowEdge edge;
-    edge.minutes = minutes;
-    const CivilMoment local = ShiftMoment({birth.Year, birth.Month, birth.Day, birth.Hour, birth.Minute}, minutes);
-    edge.year = local.year;
-    edge.month = local.month;
-    edge.day = local.day;
-    edge.hour = local.hour;
-    edge.minute = local.minute;
-    edge.limit = limit;
-    return edge;
-}
-
 std::array<int, kReportRows> Signs(const std::array<double, kReportRows>& longitudes) {
     std::array<int, kReportRows> signs{};
     for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfLongitude(longitudes[i]);
@@ -103,7 +90,7 @@ void ComputeJaiminiWindow(ReadingRecords& records) {
     const KarakaWatch karakaBounds = KarakaBounds();
     const auto karakaEdge = [&](int direction, const Reach& r, std::vector<int>& orderBeyond) {
         std::array<double, kReportRows> now = bodies;
-        WindowEdge edge = MakeEdge(birth, direction * r.minutes, r.limit);
+        WindowEdge edge = EdgeOnPlaceClock(records, direction * r.minutes, r.limit);
         StepThroughSigns(0, direction * r.minutes, karakaBounds, KarakaWatched(bodies),
                          [&](int minutes) {
                              now = positions.Bodies(minutes);
@@ -113,7 +100,7 @@ void ComputeJaiminiWindow(ReadingRecords& records) {
                              const auto signs = Signs(now);
                              std::vector<int> order = KarakaOrder(now, signs, scheme);
                              if (order == birthOrder) return false;
-                             edge = MakeEdge(birth, minutes - direction, WindowLimit::Change);
+                             edge = EdgeOnPlaceClock(records, minutes - direction, WindowLimit::Change);
                              for (int i = 0; i < kKarakaBodies; ++i)
                                  if (signs[i] != birthSigns[i]) edge.changes.push_back({i, birthSigns[i], signs[i]});
                              orderBeyond = std::move(order);
@@ -132,11 +119,11 @@ void ComputeJaiminiWindow(ReadingRecords& records) {
     window.navamsaLagna = birthNavamsa[kReportRows];
     const NavamsaWatch navamsaBounds = NavamsaBounds(birth);
     const auto navamsaEdge = [&](int direction, const Reach& r) {
-        WindowEdge edge = MakeEdge(birth, direction * r.minutes, r.limit);
+        WindowEdge edge = EdgeOnPlaceClock(records, direction * r.minutes, r.limit);
         StepThroughSigns(0, direction * r.minutes, navamsaBounds, NavamsaWatched(bodies, ascendant),
                          [&](int minutes) { return NavamsaWatched(positions.Bodies(minutes), positions.Ascendant(minutes)); },
                          [&](int minutes, const auto&, const NavamsaWatch& now) {
-                             edge = MakeEdge(birth, minutes - direction, WindowLimit::Change);
+                             edge = EdgeOnPlaceClock(records, minutes - direction, WindowLimit::Change);
                              for (int i = 0; i < kNavamsaWatched; ++i) {
                                  const int sign = SignOfLongitude(now[i]);
                                  if (sign != birthNavamsa[i]) edge.changes.push_back({i, birthNavamsa[i], sign});

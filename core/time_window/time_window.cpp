@@ -41,27 +41,6 @@ Found<N> Search(int direction, int reach, const std::array<double, N>& start, co
     return found;
 }
 
-// The edge `minutes` of Universal Time from the birth, as the place's clock
-// showed it. Where the clock's seconds differ from the birth's (a local mean
-// time giving way to a zone's), the edge is the whole clock minute inside the
-// window: down for its last minute, up for its first.
-WindowEdge MakeEdge(const ReadingRecords& records, int minutes, WindowLimit limit) {
-    const BirthRecord& birth = records.birth;
-    const ClockReading clock =
-        ReadClock(records.clock, UtcOffsetSeconds(birth), BirthUtcSecond(birth) + minutes * 60LL);
-    WindowEdge edge;
-    edge.minutes = minutes;
-    const CivilMoment local = clock.second > 0 && minutes < 0 ? ShiftMoment(clock.local, 1) : clock.local;
-    edge.year = local.year;
-    edge.month = local.month;
-    edge.day = local.day;
-    edge.hour = local.hour;
-    edge.minute = local.minute;
-    edge.offsetSeconds = clock.offsetSeconds;
-    edge.repeated = clock.repeated;
-    edge.limit = limit;
-    return edge;
-}
 
 // The report rows whose aspect or graha line differs with the bodies at `beyond`.
 std::vector<int> ChangedLines(const ReadingRecords& records, const std::array<double, kReportRows>& beyond) {
@@ -90,6 +69,28 @@ void AddChanges(WindowEdge& edge, const std::array<double, kReportRows>& birth,
 
 } // namespace
 
+// The edge `minutes` of Universal Time from the birth, as the place's clock
+// showed it. Where the clock's seconds differ from the birth's (a local mean
+// time giving way to a zone's), the edge is the whole clock minute inside the
+// window: down for its last minute, up for its first.
+WindowEdge EdgeOnPlaceClock(const ReadingRecords& records, int minutes, WindowLimit limit) {
+    const BirthRecord& birth = records.birth;
+    const ClockReading clock =
+        ReadClock(records.clock, UtcOffsetSeconds(birth), BirthUtcSecond(birth) + minutes * 60LL);
+    WindowEdge edge;
+    edge.minutes = minutes;
+    const CivilMoment local = clock.second > 0 && minutes < 0 ? ShiftMoment(clock.local, 1) : clock.local;
+    edge.year = local.year;
+    edge.month = local.month;
+    edge.day = local.day;
+    edge.hour = local.hour;
+    edge.minute = local.minute;
+    edge.offsetSeconds = clock.offsetSeconds;
+    edge.repeated = clock.repeated;
+    edge.limit = limit;
+    return edge;
+}
+
 std::optional<double> AscendantSpeedBound(double northLatitude) {
     const double tanPhi = std::fabs(std::tan(northLatitude * kDegToRad));
     const double denominator = std::cos(kLargestObliquity) - tanPhi * std::sin(kLargestObliquity);
@@ -114,7 +115,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
     const auto after = Search(+1, ahead.minutes, bodies, bodyBounds, evaluateBodies);
 
     const auto readingEdge = [&](const Found<kReportRows>& found, int direction, WindowLimit limit) {
-        WindowEdge edge = MakeEdge(records, direction * found.last, found.changed ? WindowLimit::Change : limit);
+        WindowEdge edge = EdgeOnPlaceClock(records, direction * found.last, found.changed ? WindowLimit::Change : limit);
         if (found.changed) {
             AddChanges(edge, bodies, found.beyond);
             edge.changedLines = ChangedLines(records, found.beyond);
@@ -139,7 +140,7 @@ void ComputeTimeWindow(ReadingRecords& records) {
             if (found.changed) edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
             return edge;
         }
-        WindowEdge edge = MakeEdge(records, direction * found.last, WindowLimit::Change);
+        WindowEdge edge = EdgeOnPlaceClock(records, direction * found.last, WindowLimit::Change);
         edge.changes.push_back({kAscendantBody, window.ascendantSign, SignOfLongitude(found.beyond[0])});
         return edge;
     };

@@ -41,6 +41,10 @@ std::optional<double> AscendantSpeedBound(double northLatitude);
 // writes records.window.
 void ComputeTimeWindow(ReadingRecords& records);
 
+// The edge `minutes` of Universal Time from the birth, as the place's clock
+// (records.clock) showed it; every window of the reading gives its edges so.
+WindowEdge EdgeOnPlaceClock(const ReadingRecords& records, int minutes, WindowLimit limit);
+
 // True when the chart's window ends within `minutes` of the birth on either side.
 bool ChartChangesNear(const TimeWindowRecord& window, int minutes = 5);
 

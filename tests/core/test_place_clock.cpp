@@ -71,11 +71,12 @@ Entries EntriesAt(const ChangeCase& c, const CivilMoment& local, int offset) {
     return e;
 }
 
-ReadingRecords Reading(const Entries& e, const ZoneClock* clock, bool window, bool day = false) {
+ReadingRecords Reading(const Entries& e, const ZoneClock* clock, bool window, bool day = false, bool jaimini = false) {
     CalculationDriver driver;
     driver.setZoneClock(clock);
     driver.setWithWindow(window);
     driver.setWithDay(day);
+    driver.setWithJaimini(jaimini);
     EXPECT_FALSE(driver.Calculate(e));
     return driver.records();
 }
@@ -146,6 +147,29 @@ TEST(PlaceClock, WindowEdgesAreThePlacesClockAcrossChanges) {
             across += crosses(records.window.chart.from) || crosses(records.window.chart.until);
         }
         EXPECT_GT(across, 3) << "too few windows reach over the change to tell";
+    }
+}
+
+// The karakas' and the navamsa's windows give their edges on the same clock:
+// each a time the place showed, at the moment the edge stands for.
+TEST(PlaceClock, JaiminiWindowEdgesAreThePlacesClock) {
+    for (const ChangeCase& c : kChanges) {
+        SCOPED_TRACE(c.name);
+        const OneChange clock(c.changeUtc, c.before, c.after);
+        for (int minutes = -600; minutes <= 600; minutes += 61) {
+            const int offset = minutes < 0 ? c.before : c.after;
+            const CivilMoment local = ShiftMoment(c.changeUtc, minutes + offset / 60);
+            const ReadingRecords records = Reading(EntriesAt(c, local, offset), &clock, true, false, true);
+            const JaiminiWindowRecord& w = records.jaiminiWindow;
+            ASSERT_TRUE(w.computed);
+            for (const WindowEdge* edge : {&w.karakas.from, &w.karakas.until, &w.navamsa.from, &w.navamsa.until}) {
+                SCOPED_TRACE(EdgeClockText(*edge));
+                const CivilMoment shown{edge->year, edge->month, edge->day, edge->hour, edge->minute};
+                const auto moments = MomentsOfClock(records.clock, offset, SecondOfMoment(shown));
+                const long long edgeUtc = BirthUtcSecond(records.birth) + edge->minutes * 60LL;
+                EXPECT_NE(std::find(moments.begin(), moments.end(), edgeUtc), moments.end());
+            }
+        }
     }
 }
 
