@@ -2,6 +2,8 @@
 
 #include "core/words/reading_words.h"
 
+#include <bit>
+#include <cstdint>
 #include <string>
 
 namespace rashi {
@@ -33,39 +35,58 @@ int SignOfPosition(std::string_view position) {
     return -1;
 }
 
-void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
-                          Report& report) {
-    std::array<int, kReportRows> signOf{};
-    for (int i = 0; i < kReportRows; ++i) signOf[i] = SignOfPosition(table.PlanetPositions[i]);
+std::array<int, kReportRows> SignsOfPositions(const PositionTable& table) {
+    std::array<int, kReportRows> signs{};
+    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfPosition(table.PlanetPositions[i]);
+    return signs;
+}
 
-    // Captions are rebuilt in place: a driver that runs many readings keeps
-    // their buffers.
-    std::string signs;
-    std::string planets;
+void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kReportRows>& signOf,
+                          const AspectRule& rule, const ReadingWords& words, Report& report) {
+    // The bodies standing in each sign, in report order.
+    std::array<std::array<std::uint8_t, kReportRows>, 12> standing{};
+    std::array<int, 12> count{};
+    for (int k = 0; k < kReportRows; ++k)
+        if (signOf[k] >= 0) standing[signOf[k]][count[signOf[k]]++] = static_cast<std::uint8_t>(k);
+
+    // The captions are written straight into the report's strings, which a
+    // driver running many readings keeps with their buffers.
     for (int i = 0; i < kReportRows; ++i) {
-        signs.clear();
-        planets.clear();
-        if (signOf[i] >= 0) {
-            const unsigned aspected = rule[signOf[i]];
-            int bodiesLeft = 0;
-            for (int k = 0; k < kReportRows; ++k) bodiesLeft += signOf[k] >= 0 && (aspected & (1u << signOf[k]));
-            unsigned signsLeft = aspected;
-            for (int j = 0; j < 12; ++j) {
-                if (!(aspected & (1u << j))) continue;
-                signsLeft &= ~(1u << j);
-                AppendListed(signs, words.signs[j], signsLeft == 0, words);
-                for (int k = 0; k < kReportRows; ++k)
-                    if (signOf[k] == j) AppendListed(planets, words.bodies[k], --bodiesLeft == 0, words);
-            }
-        }
+        const unsigned aspected = signOf[i] >= 0 ? rule[signOf[i]] : 0u;
+        int bodies = 0;
+        for (unsigned m = aspected; m != 0; m &= m - 1) bodies += count[std::countr_zero(m)];
+
         const std::string_view name = words.bodies[i];
         report.lblPlanets[i].assign(words.bodyTitles[i]);
         report.lblPlanets_Position[i] = PositionCaption(table.PlanetPositions[i], words);
-        const Sentence& aspects = words.aspects;
-        report.lblAspects[i].assign(aspects.before).append(name).append(aspects.between).append(signs).append(aspects.after);
-        const Sentence& grahas = planets.empty() ? words.noGrahas : words.grahas;
-        report.lblGrahas[i].assign(grahas.before).append(name).append(grahas.between).append(planets).append(grahas.after);
+
+        std::string& signs = report.lblAspects[i];
+        signs.assign(words.aspects.before).append(name).append(words.aspects.between);
+        const Sentence& grahas = bodies == 0 ? words.noGrahas : words.grahas;
+        std::string& planets = report.lblGrahas[i];
+        planets.assign(grahas.before).append(name).append(grahas.between);
+        bool firstSign = true;
+        bool firstBody = true;
+        for (unsigned m = aspected; m != 0; m &= m - 1) {
+            const int j = std::countr_zero(m);
+            if (!firstSign) signs.append((m & (m - 1)) == 0 ? words.lastSeparator : words.listSeparator);
+            signs.append(words.signs[j]);
+            firstSign = false;
+            for (int b = 0; b < count[j]; ++b) {
+                const bool last = --bodies == 0;
+                if (!firstBody) planets.append(last ? words.lastSeparator : words.listSeparator);
+                planets.append(words.bodies[standing[j][b]]);
+                firstBody = false;
+            }
+        }
+        signs.append(words.aspects.after);
+        planets.append(grahas.after);
     }
+}
+
+void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
+                          Report& report) {
+    EvaluateRashiDrishti(table, SignsOfPositions(table), rule, words, report);
 }
 
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {

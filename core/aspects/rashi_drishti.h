@@ -94,10 +94,17 @@ std::string_view RuleTitle(AspectRuleChoice rule);
 // or -1 when it names no sign.
 int SignOfPosition(std::string_view position);
 
+// Each row's sign as its position text names it (SignOfPosition).
+std::array<int, kReportRows> SignsOfPositions(const PositionTable& table);
+
 // The 36 captions of a table of positions: the birth chart's, or another
 // chart's (the navamsa) made the same way.
 void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
                           Report& report);
+
+// The same with the rows' signs given (SignsOfPositions of the table).
+void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kReportRows>& signs,
+                          const AspectRule& rule, const ReadingWords& words, Report& report);
 
 // Reads records.positions; writes records.report and brings the results to the front.
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule = kSameQualityRule);

@@ -119,10 +119,10 @@ std::string ArudhaLabel(int house) {
 
 void ComputeArudhaPadas(ReadingRecords& records) {
     ArudhaChart chart;
-    chart.signs = BodySigns(records.positions);
+    chart.signs = records.jaimini.signs;
     for (int i = 0; i < kReportRows; ++i)
         chart.degrees[i] = chart.signs[i] < 0 ? 0 : DegreesTravelled(i, records.positions.SiderealLongitudes[i], chart.signs[i]);
-    records.jaimini.arudhaPadas = ArudhaPadas(LagnaSign(records.ascendant), chart, RuleTable(records.rule),
+    records.jaimini.arudhaPadas = ArudhaPadas(records.jaimini.lagna, chart, RuleTable(records.rule),
                                               records.jaiminiChoices.arudhaExceptions);
 }
 

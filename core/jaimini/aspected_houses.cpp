@@ -32,8 +32,7 @@ std::string HousesText(const std::array<int, 3>& houses) {
 
 void ComputeAspectedHouses(ReadingRecords& records) {
     JaiminiRecord& jaimini = records.jaimini;
-    jaimini.lagna = LagnaSign(records.ascendant);
-    jaimini.houses = HousesFromLagna(BodySigns(records.positions), jaimini.lagna, RuleTable(records.rule));
+    jaimini.houses = HousesFromLagna(jaimini.signs, jaimini.lagna, RuleTable(records.rule));
 }
 
 } // namespace rashi

@@ -71,7 +71,7 @@ void ComputeCharaKarakas(ReadingRecords& records) {
     KarakaRecord& karakas = records.jaimini.karakas;
     const PositionTable& table = records.positions;
     karakas.scheme = records.jaiminiChoices.karakaScheme == 7 ? 7 : 8;
-    karakas.order = KarakaOrder(table.SiderealLongitudes, BodySigns(table), karakas.scheme);
+    karakas.order = KarakaOrder(table.SiderealLongitudes, records.jaimini.signs, karakas.scheme);
     karakas.karakaOf.fill(-1);
     for (std::size_t rank = 0; rank < karakas.order.size(); ++rank)
         karakas.karakaOf[karakas.order[rank]] = static_cast<int>(rank);

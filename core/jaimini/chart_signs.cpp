@@ -7,13 +7,12 @@
 
 namespace rashi {
 
-std::array<int, kReportRows> BodySigns(const PositionTable& table) {
-    std::array<int, kReportRows> signs{};
-    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfPosition(table.PlanetPositions[i]);
-    return signs;
-}
-
 int LagnaSign(const AscendantRecord& ascendant) { return SignOfPosition(ascendant.PositionText); }
+
+void ReadChartSigns(ReadingRecords& records) {
+    records.jaimini.signs = SignsOfPositions(records.positions);
+    records.jaimini.lagna = LagnaSign(records.ascendant);
+}
 
 double DegreesTravelled(int reportRow, double longitude, int sign) {
     // Within [0, 30) even where the text's sign and the number disagree by a

@@ -14,11 +14,13 @@ namespace row {
 enum : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu };
 }
 
-// Each report row's sign, 0 (Mesha) .. 11 (Meena), -1 where its text names none.
-std::array<int, kReportRows> BodySigns(const PositionTable& table);
-
 // The ascendant's sign, -1 where its text names none.
 int LagnaSign(const AscendantRecord& ascendant);
+
+// Reads the bodies' and the lagna's signs once for the engines of this
+// folder (records.jaimini.signs and .lagna): 0 (Mesha) .. 11 (Meena), -1
+// where a text names none.
+void ReadChartSigns(ReadingRecords& records);
 
 // Degrees a body has travelled in its sign, 0 <= d < 30: its longitude less
 // the start of `sign`; for the nodes, which move backwards, 30 less that.

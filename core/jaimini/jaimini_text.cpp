@@ -74,7 +74,7 @@ std::vector<std::string> JaiminiLines(const ReadingRecords& records) {
     if (!j.computed) return {};
     const auto& names = records.positions.PlanetNames;
     std::vector<std::string> lines = {KarakasLine(j.karakas, names), KarakamsaLine(j.karakas)};
-    const std::string sentence = AtmaAmatyaSentence(j.karakas, BodySigns(records.positions), names, records.rule);
+    const std::string sentence = AtmaAmatyaSentence(j.karakas, j.signs, names, records.rule);
     if (!sentence.empty()) lines.push_back(sentence);
     lines.push_back(ArudhaLine(j.arudhaPadas));
     lines.push_back(HousesLine(j.houses, j.lagna, names));

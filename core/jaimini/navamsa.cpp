@@ -26,7 +26,8 @@ namespace {
 // "05 Ari 17" for a longitude in [0, 360): what ShortPositionText makes of
 // SignPositionText, written in place (a reading's texts are rebuilt in their
 // own buffers).
-void WriteShortPosition(double longitude, std::string& text) {
+// Gives the sign written.
+int WriteShortPosition(double longitude, std::string& text) {
     const double d = std::floor(longitude);
     const int minutes = static_cast<int>(std::floor(60 * (longitude - d)));
     const int sign = static_cast<int>(std::floor(d / 30));
@@ -37,6 +38,7 @@ void WriteShortPosition(double longitude, std::string& text) {
     text.replace(3, 3, SignAbbreviations.substr(3 * static_cast<std::size_t>(sign), 3));
     text[7] = static_cast<char>('0' + minutes / 10);
     text[8] = static_cast<char>('0' + minutes % 10);
+    return sign;
 }
 
 } // namespace
@@ -50,14 +52,15 @@ void ComputeNavamsa(ReadingRecords& records) {
     for (int i = 0; i < kReportRows; ++i) {
         const double longitude = NavamsaLongitude(birth.SiderealLongitudes[i]);
         table.SiderealLongitudes[i] = longitude;
-        if (std::isfinite(longitude))
-            WriteShortPosition(longitude, table.PlanetPositions[i]);
-        else
+        if (std::isfinite(longitude)) {
+            navamsa.signs[i] = WriteShortPosition(longitude, table.PlanetPositions[i]);
+        } else {
             table.PlanetPositions[i].clear();
+            navamsa.signs[i] = -1;
+        }
     }
-    navamsa.signs = BodySigns(table);
     navamsa.lagna = NavamsaSign(records.ascendant.SiderealLongitude);
-    EvaluateRashiDrishti(table, RuleTable(records.rule), WordsOf(records.language), navamsa.report);
+    EvaluateRashiDrishti(table, navamsa.signs, RuleTable(records.rule), WordsOf(records.language), navamsa.report);
     navamsa.houses = HousesFromLagna(navamsa.signs, navamsa.lagna, RuleTable(records.rule));
 }
 

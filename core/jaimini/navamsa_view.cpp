@@ -16,6 +16,7 @@ ReadingRecords NavamsaView(const ReadingRecords& records) {
     view.ascendant.SiderealLongitude = lagna;
     view.ascendant.PositionText = ShortPositionText(SignPositionText(lagna));
     view.jaimini.lagna = navamsa.lagna;
+    view.jaimini.signs = navamsa.signs;
     view.jaimini.houses = navamsa.houses;
     // The arudha padas belong to the birth chart's houses.
     view.jaimini.arudhaPadas.fill(-1);

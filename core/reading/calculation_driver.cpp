@@ -7,6 +7,7 @@
 #include "core/jaimini/arudha_padas.h"
 #include "core/jaimini/aspected_houses.h"
 #include "core/jaimini/chara_karakas.h"
+#include "core/jaimini/chart_signs.h"
 #include "core/jaimini/navamsa.h"
 #include "core/records/trim.h"
 #include "core/moon/moon_position.h"
@@ -128,6 +129,7 @@ void RunJaiminiEngines(ReadingRecords& records) {
     JaiminiRecord& jaimini = records.jaimini;
     jaimini.computed = false;
     jaimini.choices = records.jaiminiChoices;
+    ReadChartSigns(records);
     RunStep([&] { ComputeAspectedHouses(records); });
     RunStep([&] { ComputeCharaKarakas(records); });
     RunStep([&] { ComputeArudhaPadas(records); });

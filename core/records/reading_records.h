@@ -191,6 +191,7 @@ struct JaiminiRecord {
     bool computed = false;  // false when the reading was run without it
     JaiminiChoices choices; // the choices it was computed with
     int lagna = -1;         // the ascendant's sign
+    std::array<int, kReportRows> signs{}; // each body's sign as its position names it, -1 for none
     AspectedHouses houses;
     KarakaRecord karakas;
     std::array<int, 12> arudhaPadas{}; // the sign of A1 (the arudha lagna) .. A12 (the upapada)
