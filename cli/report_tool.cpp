@@ -293,7 +293,7 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) 
     if (jaimini)
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
-    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
+    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
     return text;
 }
 

@@ -305,12 +305,10 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
                              colours.ascendant, true});
         // The arudha lagna, the upapada and the karakamsa, where they fall.
         QStringList marks;
-        if (sign == model.arudhaLagna)
-            marks << QStringLiteral("AL");
-        if (sign == model.upapada)
-            marks << QStringLiteral("UL");
-        if (sign == model.karakamsa)
-            marks << QStringLiteral("Karakamsa");
+        const std::array<int, 3> marked = {model.arudhaLagna, model.upapada, model.karakamsa};
+        for (std::size_t m = 0; m < marked.size(); ++m)
+            if (sign == marked[m])
+                marks << FromUtf8(words.jaimini.chartMarks[m]);
         if (!marks.isEmpty())
             lines.push_back({PlacedText::Ascendant, -1, marks.join(QLatin1Char(' ')), colours.signLabel, true});
         for (int i = 0; i < kReportRows; ++i) {

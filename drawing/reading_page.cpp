@@ -107,7 +107,7 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
     }
     // How far the birth time can move, when the reading found it.
     std::vector<std::string> window = WindowLines(records.window, words);
-    for (std::string& line : JaiminiWindowLines(records.jaiminiWindow))
+    for (std::string& line : JaiminiWindowLines(records.jaiminiWindow, words))
         window.push_back(std::move(line));
     if (!window.empty())
         y += 4;

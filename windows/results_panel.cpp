@@ -739,7 +739,7 @@ void ResultsPanel::fillJaimini()
         lines << FromUtf8(line);
     jaiminiLines_->setText(lines.join(QLatin1Char('\n')));
     jaiminiLines_->setVisible(!lines.isEmpty());
-    const std::vector<std::string> window = JaiminiWindowLines(driver_.records().jaiminiWindow);
+    const std::vector<std::string> window = JaiminiWindowLines(driver_.records().jaiminiWindow, WordsOf(driver_.records().language));
     // As the lines above: the span on one line, what changes beyond it on the next.
     const auto twoLines = [&window](std::size_t index) {
         if (index >= window.size())

@@ -111,10 +111,9 @@ std::array<int, 12> ArudhaPadas(int lagna, const ArudhaChart& chart, const Aspec
     return padas;
 }
 
-std::string ArudhaLabel(int house) {
-    if (house == 1) return "AL";
-    if (house == 12) return "UL";
-    return "A" + std::to_string(house);
+std::string_view ArudhaLabel(int house, const ReadingWords& words) {
+    return house >= 1 && house <= 12 ? words.jaimini.arudhaLabels[static_cast<std::size_t>(house - 1)]
+                                     : std::string_view();
 }
 
 void ComputeArudhaPadas(ReadingRecords& records) {

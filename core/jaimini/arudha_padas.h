@@ -40,7 +40,7 @@ int ArudhaOfSign(int sign, const ArudhaChart& chart, const AspectRule& rule, boo
 std::array<int, 12> ArudhaPadas(int lagna, const ArudhaChart& chart, const AspectRule& rule, bool exceptions);
 
 // "AL" and "UL" for A1 and A12, "A2" .. "A11" between.
-std::string ArudhaLabel(int house);
+std::string_view ArudhaLabel(int house, const ReadingWords& words = WordsOf(Language::English));
 
 // Reads records.positions, records.ascendant, records.rule and
 // records.jaiminiChoices; writes records.jaimini.arudhaPadas.

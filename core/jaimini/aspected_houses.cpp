@@ -15,17 +15,12 @@ AspectedHouses HousesFromLagna(const std::array<int, kReportRows>& signs, int la
     return houses;
 }
 
-std::string HouseOrdinal(int house) {
-    const char* suffix = house == 1 ? "st" : house == 2 ? "nd" : house == 3 ? "rd" : "th";
-    return std::to_string(house) + suffix;
-}
-
-std::string HousesText(const std::array<int, 3>& houses) {
+std::string HousesText(const std::array<int, 3>& houses, const ReadingWords& words) {
     std::string text;
     for (int house : houses) {
-        if (house <= 0) continue;
-        if (!text.empty()) text += ", ";
-        text += HouseOrdinal(house);
+        if (house < 1 || house > 12) continue;
+        if (!text.empty()) text += words.listSeparator;
+        text += words.jaimini.houses[static_cast<std::size_t>(house - 1)];
     }
     return text;
 }

@@ -13,11 +13,8 @@ namespace rashi {
 // From the bodies' signs (-1 for none) and the lagna's sign.
 AspectedHouses HousesFromLagna(const std::array<int, kReportRows>& signs, int lagna, const AspectRule& rule);
 
-// "9th, 12th, 3rd"; empty for a row without houses.
-std::string HousesText(const std::array<int, 3>& houses);
-
-// "12th": a house's ordinal.
-std::string HouseOrdinal(int house);
+// "9th, 12th, 3rd" ("9, 12, 3" in Hindi); empty for a row without houses.
+std::string HousesText(const std::array<int, 3>& houses, const ReadingWords& words = WordsOf(Language::English));
 
 // Reads records.positions, records.ascendant and records.rule; writes
 // records.jaimini.lagna and records.jaimini.houses.

@@ -4,35 +4,21 @@
 #include "core/jaimini/navamsa.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace rashi {
 namespace {
 
-constexpr std::array<std::string_view, 8> kLabels8 = {"AK", "AmK", "BK", "MK", "PiK", "PK", "GK", "DK"};
-constexpr std::array<std::string_view, 7> kLabels7 = {"AK", "AmK", "BK", "MK", "PK", "GK", "DK"};
-constexpr std::array<std::string_view, 8> kTitles8 = {"Atmakaraka",   "Amatyakaraka", "Bhratrikaraka", "Matrikaraka",
-                                                      "Pitrikaraka",  "Putrakaraka",  "Gnatikaraka",   "Darakaraka"};
-constexpr std::array<std::string_view, 7> kTitles7 = {"Atmakaraka",  "Amatyakaraka", "Bhratrikaraka", "Matrikaraka",
-                                                      "Putrakaraka", "Gnatikaraka",  "Darakaraka"};
-
-// "the Moon", "Saturn".
-std::string InSentence(const std::string& name) {
-    return name == "Sun" || name == "Moon" || name == "North Node" || name == "South Node" ? "the " + name : name;
-}
+constexpr std::array<std::string_view, 8> kTitles = {"Atmakaraka",  "Amatyakaraka", "Bhratrikaraka", "Matrikaraka",
+                                                     "Pitrikaraka", "Putrakaraka",  "Gnatikaraka",   "Darakaraka"};
 
 } // namespace
 
 std::string_view KarakaLabel(int rank, int scheme) {
-    if (rank < 0) return {};
-    if (scheme == 7) return rank < 7 ? kLabels7[rank] : std::string_view();
-    return rank < 8 ? kLabels8[rank] : std::string_view();
+    return KarakaWord(WordsOf(Language::English).jaimini.karakaTags, rank, scheme);
 }
 
-std::string_view KarakaTitle(int rank, int scheme) {
-    if (rank < 0) return {};
-    if (scheme == 7) return rank < 7 ? kTitles7[rank] : std::string_view();
-    return rank < 8 ? kTitles8[rank] : std::string_view();
-}
+std::string_view KarakaTitle(int rank, int scheme) { return KarakaWord(kTitles, rank, scheme); }
 
 std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
                              const std::array<int, kReportRows>& signs, int scheme) {
@@ -49,22 +35,29 @@ std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
     return order;
 }
 
+std::string_view KarakaWord(const std::array<std::string_view, 8>& eight, int rank, int scheme) {
+    if (rank < 0 || rank >= (scheme == 7 ? 7 : 8)) return {};
+    // The seven have no Pitrikaraka: the ranks from the fifth on take the next word.
+    return eight[static_cast<std::size_t>(scheme == 7 && rank >= 4 ? rank + 1 : rank)];
+}
+
 std::string AtmaAmatyaSentence(const KarakaRecord& karakas, const std::array<int, kReportRows>& signs,
-                               const std::array<std::string, kReportRows>& names, AspectRuleChoice rule) {
+                               AspectRuleChoice rule, const ReadingWords& words) {
     if (karakas.order.size() < 2) return {};
     const int ak = karakas.order[0];
     const int amk = karakas.order[1];
     const int a = signs[ak];
     const int b = signs[amk];
     if (a < 0 || b < 0) return {};
-    const std::string pair = "The Atmakaraka (" + InSentence(names[ak]) + ", in " + std::string(kSigns[a].sanskrit) +
-                             ") and the Amatyakaraka (" + InSentence(names[amk]) + ", in " +
-                             std::string(kSigns[b].sanskrit) + ")";
-    const std::string byRule = rule == AspectRuleChoice::Classical ? "by the classical rule" : "by our rule";
-    if (a == b) return pair + " stand in one sign: the first test of a Jaimini raja yoga is met.";
-    if (RuleTable(rule)[a] & (1u << b))
-        return pair + " are in mutual Rashi Drishti " + byRule + ": the first test of a Jaimini raja yoga is met.";
-    return pair + " are neither in mutual Rashi Drishti " + byRule + " nor in one sign.";
+    const JaiminiWords& w = words.jaimini;
+    std::string text;
+    for (const auto& [sentence, body, sign] : {std::tuple{w.atmakaraka, ak, a}, std::tuple{w.amatyakaraka, amk, b}})
+        text.append(sentence.before).append(words.bodiesInSentence[body]).append(sentence.between)
+            .append(words.signs[sign]).append(sentence.after);
+    const std::string_view byRule = w.byRule[rule == AspectRuleChoice::Classical ? 1 : 0];
+    if (a == b) return text.append(w.oneSign);
+    const Sentence& stand = RuleTable(rule)[a] & (1u << b) ? w.mutual : w.neither;
+    return text.append(stand.before).append(byRule).append(stand.between);
 }
 
 void ComputeCharaKarakas(ReadingRecords& records) {

@@ -18,6 +18,9 @@ namespace rashi {
 std::string_view KarakaLabel(int rank, int scheme);
 // "Atmakaraka", …: the same in full.
 std::string_view KarakaTitle(int rank, int scheme);
+// A rank's word from one of a language's lists of the eight
+// (JaiminiWords::karakaTags or karakaNames).
+std::string_view KarakaWord(const std::array<std::string_view, 8>& eight, int rank, int scheme);
 
 // The report rows of a scheme's bodies ranked, the Atmakaraka first, from the
 // bodies' longitudes and signs (-1 for none: such a body is left out).
@@ -27,7 +30,7 @@ std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
 // One sentence on how the Atmakaraka and the Amatyakaraka stand: in mutual
 // Rashi Drishti by the rule, in one sign, or neither.
 std::string AtmaAmatyaSentence(const KarakaRecord& karakas, const std::array<int, kReportRows>& signs,
-                               const std::array<std::string, kReportRows>& names, AspectRuleChoice rule);
+                               AspectRuleChoice rule, const ReadingWords& words = WordsOf(Language::English));
 
 // Reads records.positions and records.jaiminiChoices; writes records.jaimini.karakas.
 void ComputeCharaKarakas(ReadingRecords& records);

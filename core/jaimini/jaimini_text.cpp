@@ -7,53 +7,53 @@
 #include "core/jaimini/chart_signs.h"
 
 namespace rashi {
-namespace {
 
-std::string SignName(int sign) { return sign >= 0 && sign < 12 ? std::string(kSigns[sign].sanskrit) : "no sign"; }
-
-} // namespace
-
-std::string KarakasLine(const KarakaRecord& karakas, const std::array<std::string, kReportRows>& names) {
-    std::string line = "Chara karakas (" + std::to_string(karakas.scheme) + "): ";
+std::string KarakasLine(const KarakaRecord& karakas, const ReadingWords& words) {
+    const Sentence& line = words.jaimini.karakasLine;
+    std::string text = std::string(line.before) + std::to_string(karakas.scheme) + std::string(line.between);
     for (std::size_t rank = 0; rank < karakas.order.size(); ++rank) {
-        if (rank > 0) line += ", ";
-        line.append(KarakaLabel(static_cast<int>(rank), karakas.scheme)).append(" ").append(names[karakas.order[rank]]);
+        if (rank > 0) text += words.listSeparator;
+        text.append(KarakaWord(words.jaimini.karakaNames, static_cast<int>(rank), karakas.scheme))
+            .append(" ")
+            .append(words.bodies[karakas.order[rank]]);
     }
-    return line + ".";
+    return text.append(line.after);
 }
 
-std::string KarakamsaLine(const KarakaRecord& karakas) {
-    return "Karakamsa (the Atmakaraka's navamsa sign): " + SignName(karakas.karakamsa) + ".";
+std::string KarakamsaLine(const KarakaRecord& karakas, const ReadingWords& words) {
+    return Fill(words.jaimini.karakamsaLine, SignWord(karakas.karakamsa, words));
 }
 
-std::string ArudhaLine(const std::array<int, 12>& padas) {
-    std::string line = "Arudha padas: ";
+std::string ArudhaLine(const std::array<int, 12>& padas, const ReadingWords& words) {
+    std::string text(words.jaimini.arudhaLine.before);
     for (int house = 1; house <= 12; ++house) {
-        if (house > 1) line += ", ";
-        line += ArudhaLabel(house) + " " + SignName(padas[house - 1]);
+        if (house > 1) text += words.listSeparator;
+        text.append(ArudhaLabel(house, words)).append(" ").append(SignWord(padas[house - 1], words));
     }
-    return line + ".";
+    return text.append(words.jaimini.arudhaLine.after);
 }
 
-std::string HousesLine(const AspectedHouses& houses, int lagna, const std::array<std::string, kReportRows>& names) {
-    std::string line = "Houses aspected from the lagna (" + SignName(lagna) + "): ";
+std::string HousesLine(const AspectedHouses& houses, int lagna, const ReadingWords& words) {
+    const Sentence& line = words.jaimini.housesLine;
+    std::string text = std::string(line.before).append(SignWord(lagna, words)).append(line.between);
     for (int i = 0; i < kReportRows; ++i) {
-        if (i > 0) line += "; ";
-        line += names[i] + " " + HousesText(houses[i]);
+        if (i > 0) text += "; ";
+        text.append(words.bodies[i]).append(" ").append(HousesText(houses[i], words));
     }
-    return line + ".";
+    return text.append(line.after);
 }
 
 std::string KarakaTag(const ReadingRecords& records, int row) {
     if (!records.jaimini.computed || row < 0 || row >= kReportRows) return {};
     const KarakaRecord& k = records.jaimini.karakas;
-    return std::string(KarakaLabel(k.karakaOf[row], k.scheme));
+    return std::string(KarakaWord(WordsOf(records.language).jaimini.karakaTags, k.karakaOf[row], k.scheme));
 }
 
 std::string HousesNote(const ReadingRecords& records, int row) {
     if (!records.jaimini.computed || row < 0 || row >= kReportRows) return {};
-    const std::string houses = HousesText(records.jaimini.houses[row]);
-    return houses.empty() ? houses : "houses " + houses;
+    const ReadingWords& words = WordsOf(records.language);
+    const std::string houses = HousesText(records.jaimini.houses[row], words);
+    return houses.empty() ? houses : std::string(words.jaimini.housesNote) + houses;
 }
 
 std::vector<std::string> JaiminiPanelLines(const ReadingRecords& records) {
@@ -61,10 +61,10 @@ std::vector<std::string> JaiminiPanelLines(const ReadingRecords& records) {
     if (lines.empty()) return lines;
     lines.pop_back(); // the houses, shown beside each row
     if (records.jaimini.navamsaShown) {
+        const ReadingWords& words = WordsOf(records.language);
         lines.erase(lines.end() - 1); // the arudha padas are the birth chart's
-        lines.insert(lines.begin(), "Navamsa (D9) chart: lagna " + SignName(records.jaimini.lagna) +
-                                        ", each body at nine times its longitude; the karakamsa is " +
-                                        SignName(records.jaimini.karakas.karakamsa) + ".");
+        lines.insert(lines.begin(), Fill(words.jaimini.navamsaChart, SignWord(records.jaimini.lagna, words),
+                                         SignWord(records.jaimini.karakas.karakamsa, words)));
     }
     return lines;
 }
@@ -72,12 +72,12 @@ std::vector<std::string> JaiminiPanelLines(const ReadingRecords& records) {
 std::vector<std::string> JaiminiLines(const ReadingRecords& records) {
     const JaiminiRecord& j = records.jaimini;
     if (!j.computed) return {};
-    const auto& names = records.positions.PlanetNames;
-    std::vector<std::string> lines = {KarakasLine(j.karakas, names), KarakamsaLine(j.karakas)};
-    const std::string sentence = AtmaAmatyaSentence(j.karakas, j.signs, names, records.rule);
+    const ReadingWords& words = WordsOf(records.language);
+    std::vector<std::string> lines = {KarakasLine(j.karakas, words), KarakamsaLine(j.karakas, words)};
+    const std::string sentence = AtmaAmatyaSentence(j.karakas, j.signs, records.rule, words);
     if (!sentence.empty()) lines.push_back(sentence);
-    lines.push_back(ArudhaLine(j.arudhaPadas));
-    lines.push_back(HousesLine(j.houses, j.lagna, names));
+    lines.push_back(ArudhaLine(j.arudhaPadas, words));
+    lines.push_back(HousesLine(j.houses, j.lagna, words));
     return lines;
 }
 

@@ -3,20 +3,25 @@
 // captions, and their parts for the window, the page and Copy Reading.
 
 #include "core/records/reading_records.h"
+#include "core/words/reading_words.h"
 
 #include <string>
 #include <vector>
 
 namespace rashi {
 
+// The lines in a language's words, English by default.
 // "Chara karakas (8): AK Moon, AmK Saturn, …, DK Mercury."
-std::string KarakasLine(const KarakaRecord& karakas, const std::array<std::string, kReportRows>& names);
+std::string KarakasLine(const KarakaRecord& karakas, const ReadingWords& words = WordsOf(Language::English));
 // "Karakamsa (the Atmakaraka's navamsa sign): Mesha."
-std::string KarakamsaLine(const KarakaRecord& karakas);
+std::string KarakamsaLine(const KarakaRecord& karakas, const ReadingWords& words = WordsOf(Language::English));
 // "Arudha padas: AL Simha, A2 Kanya, …, UL Mesha."
-std::string ArudhaLine(const std::array<int, 12>& padas);
+std::string ArudhaLine(const std::array<int, 12>& padas, const ReadingWords& words = WordsOf(Language::English));
 // "Houses aspected from the lagna (Simha): Sun 9th, 12th, 3rd; Moon …."
-std::string HousesLine(const AspectedHouses& houses, int lagna, const std::array<std::string, kReportRows>& names);
+std::string HousesLine(const AspectedHouses& houses, int lagna,
+                       const ReadingWords& words = WordsOf(Language::English));
+
+// The lines below are in the reading's language.
 
 // "AK": a report row's karaka, or empty.
 std::string KarakaTag(const ReadingRecords& records, int row);

@@ -122,7 +122,7 @@ std::string ReadingText(const ReadingRecords& records) {
     std::string text;
     for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
-    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow)) text.append(line).append("\n");
+    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
     text += "\n";
     const std::vector<std::string> lines = ReportLines(records.report);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -7,8 +7,6 @@
 namespace rashi {
 namespace {
 
-std::string SignName(int sign) { return sign >= 0 && sign < 12 ? std::string(kSigns[sign].sanskrit) : "no sign"; }
-
 // The one pair of neighbours that changed places, or -1 for another change.
 int SwappedRank(const std::vector<int>& birth, const std::vector<int>& beyond) {
     if (birth.size() != beyond.size()) return -1;
@@ -20,67 +18,75 @@ int SwappedRank(const std::vector<int>& birth, const std::vector<int>& beyond) {
     return static_cast<int>(first);
 }
 
-std::string LimitText(const WindowEdge& edge) {
-    return edge.limit == WindowLimit::Search ? "nothing changes within three days" : "the program's years end";
+std::string LimitText(const WindowEdge& edge, const ReadingWords& words) {
+    return std::string(edge.limit == WindowLimit::Search ? words.nothingWithinSearch : words.yearsEnd);
+}
+
+// "from … to … (before: …; after: …)." around what holds.
+std::string HoldingLine(const Sentence& holds, std::string_view what, const HoldingWindow& window,
+                        const std::string& before, const std::string& after, const ReadingWords& words) {
+    return std::string(holds.before).append(what).append(holds.between) +
+           Fill(words.span, EdgeClockText(window.from), EdgeClockText(window.until)) + std::string(holds.after) +
+           Fill(words.notes, before, after);
 }
 
 } // namespace
 
-std::string KarakaOrderText(const std::vector<int>& order, int scheme) {
+std::string KarakaOrderText(const std::vector<int>& order, int scheme, const ReadingWords& words) {
     std::string text;
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
-        if (rank > 0) text += ", ";
-        text.append(KarakaLabel(static_cast<int>(rank), scheme)).append(" ").append(BodyInSentence(order[rank]));
+        if (rank > 0) text += words.listSeparator;
+        text.append(KarakaWord(words.jaimini.karakaNames, static_cast<int>(rank), scheme))
+            .append(" ")
+            .append(BodyInSentence(order[rank], words));
     }
     return text;
 }
 
-std::string KarakaBeyondText(const JaiminiWindowRecord& window, bool before) {
+std::string KarakaBeyondText(const JaiminiWindowRecord& window, bool before, const ReadingWords& words) {
     const WindowEdge& edge = before ? window.karakas.from : window.karakas.until;
-    if (edge.limit != WindowLimit::Change) return LimitText(edge);
+    if (edge.limit != WindowLimit::Change) return LimitText(edge, words);
+    const JaiminiWords& w = words.jaimini;
     const std::vector<int>& beyond = before ? window.karakasBefore : window.karakasAfter;
     std::string text;
     for (const SignChange& change : edge.changes) {
-        if (!text.empty()) text += " and ";
-        text += BodyInSentence(change.body) + (before ? " is in " : " enters ") + SignName(change.toSign);
+        if (!text.empty()) text += words.sentenceLast;
+        text += Fill(before ? words.isIn : words.enters, BodyInSentence(change.body, words),
+                     SignWord(change.toSign, words));
     }
     if (!text.empty()) text += ": ";
     const int rank = SwappedRank(window.karakaOrder, beyond);
-    if (rank < 0) return text + "the order becomes " + KarakaOrderText(beyond, window.scheme);
-    const std::string upper = BodyInSentence(beyond[rank]);
-    const std::string lower = BodyInSentence(beyond[rank + 1]);
-    text += before ? upper + " is ahead of " + lower : upper + " passes " + lower;
-    return text + ": " + std::string(KarakaLabel(rank, window.scheme)) + " and " +
-           std::string(KarakaLabel(rank + 1, window.scheme)) + " change places";
+    if (rank < 0) return text + Fill(w.orderBecomes, KarakaOrderText(beyond, window.scheme, words));
+    text += Fill(before ? w.aheadOf : w.passes, BodyInSentence(beyond[rank], words),
+                 BodyInSentence(beyond[rank + 1], words));
+    return text + Fill(w.changePlaces, KarakaWord(w.karakaNames, rank, window.scheme),
+                       KarakaWord(w.karakaNames, rank + 1, window.scheme));
 }
 
-std::string NavamsaBeyondText(const WindowEdge& edge, bool before) {
-    if (edge.limit != WindowLimit::Change) return LimitText(edge);
-    std::string text;
-    for (std::size_t i = 0; i < edge.changes.size(); ++i) {
-        if (i > 0) text += i + 1 == edge.changes.size() ? " and " : ", ";
-        text += BodyInSentence(edge.changes[i].body) + "'s navamsa " + (before ? "is " : "becomes ") +
-                SignName(edge.changes[i].toSign);
-    }
-    return text;
+std::string NavamsaBeyondText(const WindowEdge& edge, bool before, const ReadingWords& words) {
+    if (edge.limit != WindowLimit::Change) return LimitText(edge, words);
+    std::vector<std::string> parts;
+    for (const SignChange& change : edge.changes)
+        parts.push_back(Fill(before ? words.jaimini.navamsaIs : words.jaimini.navamsaBecomes,
+                             BodyInSentence(change.body, words), SignWord(change.toSign, words)));
+    return JoinedInSentence(parts, words);
 }
 
-std::string KarakaWindowLine(const JaiminiWindowRecord& window) {
-    return "The karakas (" + KarakaOrderText(window.karakaOrder, window.scheme) + ") hold from " +
-           EdgeClockText(window.karakas.from) + " to " + EdgeClockText(window.karakas.until) +
-           " (before: " + KarakaBeyondText(window, true) + "; after: " + KarakaBeyondText(window, false) + ").";
+std::string KarakaWindowLine(const JaiminiWindowRecord& window, const ReadingWords& words) {
+    return HoldingLine(words.jaimini.karakasHold, KarakaOrderText(window.karakaOrder, window.scheme, words),
+                       window.karakas, KarakaBeyondText(window, true, words), KarakaBeyondText(window, false, words),
+                       words);
 }
 
-std::string NavamsaWindowLine(const JaiminiWindowRecord& window) {
-    return "The navamsa (lagna " + SignName(window.navamsaLagna) + ") holds from " +
-           EdgeClockText(window.navamsa.from) + " to " + EdgeClockText(window.navamsa.until) +
-           " (before: " + NavamsaBeyondText(window.navamsa.from, true) +
-           "; after: " + NavamsaBeyondText(window.navamsa.until, false) + ").";
+std::string NavamsaWindowLine(const JaiminiWindowRecord& window, const ReadingWords& words) {
+    return HoldingLine(words.jaimini.navamsaHolds, SignWord(window.navamsaLagna, words), window.navamsa,
+                       NavamsaBeyondText(window.navamsa.from, true, words),
+                       NavamsaBeyondText(window.navamsa.until, false, words), words);
 }
 
-std::vector<std::string> JaiminiWindowLines(const JaiminiWindowRecord& window) {
+std::vector<std::string> JaiminiWindowLines(const JaiminiWindowRecord& window, const ReadingWords& words) {
     if (!window.computed) return {};
-    return {KarakaWindowLine(window), NavamsaWindowLine(window)};
+    return {KarakaWindowLine(window, words), NavamsaWindowLine(window, words)};
 }
 
 } // namespace rashi

@@ -72,6 +72,35 @@ extern const ReadingWords kEnglishWords = {
     .lagnaTitle = "Lagna ",
     .pageTitle = "Rashi Drishti (Sign Aspects) Reading",
     .programName = "Rashi Drishti",
+
+    .jaimini = {
+        .karakaTags = {"AK", "AmK", "BK", "MK", "PiK", "PK", "GK", "DK"},
+        .karakaNames = {"AK", "AmK", "BK", "MK", "PiK", "PK", "GK", "DK"},
+        .karakasLine = {"Chara karakas (", "): ", "."},
+        .karakamsaLine = {"Karakamsa (the Atmakaraka's navamsa sign): ", ".", ""},
+        .atmakaraka = {"The Atmakaraka (", ", in ", ")"},
+        .amatyakaraka = {" and the Amatyakaraka (", ", in ", ")"},
+        .oneSign = " stand in one sign: the first test of a Jaimini raja yoga is met.",
+        .mutual = {" are in mutual Rashi Drishti ", ": the first test of a Jaimini raja yoga is met.", ""},
+        .neither = {" are neither in mutual Rashi Drishti ", " nor in one sign.", ""},
+        .byRule = {"by our rule", "by the classical rule"},
+        .arudhaLine = {"Arudha padas: ", "", "."},
+        .arudhaLabels = {"AL", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10", "A11", "UL"},
+        .chartMarks = {"AL", "UL", "Karakamsa"},
+        .housesLine = {"Houses aspected from the lagna (", "): ", "."},
+        .houses = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"},
+        .housesNote = "houses ",
+        .navamsaChart = {"Navamsa (D9) chart: lagna ", ", each body at nine times its longitude; the karakamsa is ", "."},
+
+        .karakasHold = {"The karakas (", ") hold ", ""},
+        .navamsaHolds = {"The navamsa (lagna ", ") holds ", ""},
+        .orderBecomes = {"the order becomes ", "", ""},
+        .aheadOf = {"", " is ahead of ", ""},
+        .passes = {"", " passes ", ""},
+        .changePlaces = {": ", " and ", " change places"},
+        .navamsaIs = {"", "'s navamsa is ", ""},
+        .navamsaBecomes = {"", "'s navamsa becomes ", ""},
+    },
 };
 
 } // namespace rashi

@@ -25,6 +25,38 @@ struct Sentence {
     std::string_view after;
 };
 
+// The Jaimini reading's words. The seven karakas are the eight without
+// the Pitrikaraka (the fifth).
+struct JaiminiWords {
+    std::array<std::string_view, 8> karakaTags;  // beside a body and in the diagram: "AK", "आत्म"
+    std::array<std::string_view, 8> karakaNames; // in the lines: "AK", "आत्मकारक"
+    Sentence karakasLine;   // "Chara karakas (", scheme, "): " ... the karakas ... "."
+    Sentence karakamsaLine; // "Karakamsa (the Atmakaraka's navamsa sign): ", sign, "."
+    Sentence atmakaraka;    // "The Atmakaraka (", body, ", in " ... sign ... ")"
+    Sentence amatyakaraka;  // " and the Amatyakaraka (", body, ", in " ... sign ... ")"
+    std::string_view oneSign;  // " stand in one sign: the first test … is met."
+    Sentence mutual;           // " are in mutual Rashi Drishti ", by the rule, ": the first test … is met."
+    Sentence neither;          // " are neither in mutual Rashi Drishti ", by the rule, " nor in one sign."
+    std::array<std::string_view, 2> byRule; // ours, classical: "by our rule"
+    Sentence arudhaLine;                     // "Arudha padas: ", A1 .. A12, "."
+    std::array<std::string_view, 12> arudhaLabels; // "AL", "A2" .. "A11", "UL"
+    std::array<std::string_view, 3> chartMarks;    // in the diagram: the arudha lagna, the upapada, the karakamsa
+    Sentence housesLine;                     // "Houses aspected from the lagna (", sign, "): " ... "."
+    std::array<std::string_view, 12> houses; // "1st" .. "12th"
+    std::string_view housesNote;             // "houses " before a body's three
+    Sentence navamsaChart; // "Navamsa (D9) chart: lagna ", sign, ", … the karakamsa is ", sign, "."
+
+    // How long they hold, around the span and notes of the birth-time lines.
+    Sentence karakasHold;    // "The karakas (", the order, ") hold " ... span
+    Sentence navamsaHolds;   // "The navamsa (lagna ", sign, ") holds " ... span
+    Sentence orderBecomes;   // "the order becomes ", the order
+    Sentence aheadOf;        // body, " is ahead of ", body
+    Sentence passes;         // body, " passes ", body
+    Sentence changePlaces;   // ": ", karaka, " and ", karaka, " change places" (before, between, after)
+    Sentence navamsaIs;      // body, "'s navamsa is ", sign
+    Sentence navamsaBecomes; // body, "'s navamsa becomes ", sign
+};
+
 struct ReadingWords {
     Language language;
 
@@ -98,6 +130,8 @@ struct ReadingWords {
     std::string_view lagnaTitle;    // "Lagna " before the ascendant's sign
     std::string_view pageTitle;     // "Rashi Drishti (Sign Aspects) Reading"
     std::string_view programName;   // "Rashi Drishti"
+
+    JaiminiWords jaimini;
 };
 
 // The table of a language; English for any language without one.

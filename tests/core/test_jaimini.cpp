@@ -9,14 +9,17 @@
 #include "core/jaimini/chart_signs.h"
 #include "core/jaimini/jaimini_text.h"
 #include "core/jaimini/navamsa.h"
+#include "core/jaimini/navamsa_view.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/reading/calculation_driver.h"
+#include "core/time_window/jaimini_window_text.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -327,20 +330,53 @@ TEST(JaiminiReading, LinesOfTheReportTool) {
     EXPECT_EQ(lines[4].rfind("Houses aspected from the lagna (Mesha): Sun 3rd, 6th, 12th; Moon 1st, 4th, 10th;", 0), 0u);
 }
 
+// The same lines in Hindi, and for births across the years no Latin letter
+// left in any of them (but the "D9" of the navamsa's name).
+TEST(JaiminiReading, LinesInHindi) {
+    CalculationDriver driver;
+    driver.SetLanguage(Language::Hindi);
+    const ReadingRecords& r = JaiminiReading(driver, testing::GreenwichNoon());
+    const auto lines = JaiminiLines(r);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "चर कारक (8): आत्मकारक राहु, अमात्यकारक चंद्र, भ्रातृकारक सूर्य, मातृकारक शनि, पितृकारक बुध, "
+                        "पुत्रकारक शुक्र, ज्ञातिकारक मंगल, दाराकारक गुरु।");
+    EXPECT_EQ(lines[1], "कारकांश (आत्मकारक की नवांश राशि): तुला।");
+    EXPECT_EQ(lines[2], "आत्मकारक (राहु, कर्क में) और अमात्यकारक (चंद्र, तुला में) हमारे नियम से परस्पर राशि दृष्टि में "
+                        "हैं: जैमिनी राजयोग की पहली शर्त पूरी होती है।");
+    EXPECT_TRUE(lines[3].starts_with("आरूढ़ पद: आरूढ़ लग्न ")) << lines[3];
+    EXPECT_TRUE(lines[4].starts_with("लग्न (मेष) से देखे गए भाव: सूर्य 3, 6, 12; चंद्र 1, 4, 10;")) << lines[4];
+    EXPECT_EQ(KarakaTag(r, row::Rahu), "आत्म");
+    EXPECT_EQ(HousesNote(r, row::Moon), "भाव 1, 4, 10");
+
+    driver.setWithWindow(true);
+    for (int year = 1905; year <= 2045; year += 20) {
+        ASSERT_FALSE(driver.Calculate(testing::PuneBirth(9, 5, year, 14, 10)));
+        std::vector<std::string> all = JaiminiLines(driver.records());
+        for (const std::string& line : JaiminiPanelLines(NavamsaView(driver.records()))) all.push_back(line);
+        for (const std::string& line : JaiminiWindowLines(driver.records().jaiminiWindow, WordsOf(Language::Hindi)))
+            all.push_back(line);
+        for (int i = 0; i < kReportRows; ++i) all.push_back(KarakaTag(driver.records(), i));
+        for (std::string line : all) {
+            if (const auto d9 = line.find("(D9)"); d9 != std::string::npos) line.erase(d9, 4);
+            EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](unsigned char c) { return std::isalpha(c); }))
+                << year << ": " << line;
+        }
+    }
+}
+
 TEST(JaiminiReading, HowTheAtmakarakaAndAmatyakarakaStand) {
-    const std::array<std::string, kReportRows> names = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "North Node", "South Node"};
     KarakaRecord k;
     k.order = {row::Moon, row::Saturn};
     std::array<int, kReportRows> signs{};
     signs[row::Moon] = Aries;
     signs[row::Saturn] = Aries;
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, names, AspectRuleChoice::Ours).find("stand in one sign"), std::string::npos);
+    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Ours).find("stand in one sign"), std::string::npos);
     signs[row::Saturn] = Leo; // movable and fixed, not next to each other
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, names, AspectRuleChoice::Classical).find("are in mutual Rashi Drishti by the classical rule"),
+    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Classical).find("are in mutual Rashi Drishti by the classical rule"),
               std::string::npos);
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, names, AspectRuleChoice::Ours).find("are neither"), std::string::npos);
+    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Ours).find("are neither"), std::string::npos);
     signs[row::Saturn] = Taurus; // next to each other: no aspect by either rule
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, names, AspectRuleChoice::Classical).find("are neither"), std::string::npos);
+    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Classical).find("are neither"), std::string::npos);
 }
 
 } // namespace

@@ -141,6 +141,22 @@ TEST(JaiminiWindowText, SaysWhoPassesWhom) {
     w.karakasAfter = {1, 3, 6, 2, 4, 5, 7, 0};
     EXPECT_EQ(KarakaBeyondText(w, false), "the Sun enters Kumbha: the order becomes AK the Moon, AmK Venus, BK Saturn, "
                                           "MK Mercury, PiK Mars, PK Jupiter, GK the North Node, DK the Sun");
+
+    // The same in Hindi, the seven karakas named without the Pitrikaraka.
+    const ReadingWords& hi = WordsOf(Language::Hindi);
+    w.scheme = 7;
+    w.karakaOrder = {1, 3, 0, 6, 2, 4, 5};
+    w.karakasBefore = {3, 1, 0, 6, 2, 4, 5};
+    w.karakasAfter = {1, 0, 3, 6, 2, 4, 5};
+    w.karakas.until.changes = {};
+    const auto hindi = JaiminiWindowLines(w, hi);
+    ASSERT_EQ(hindi.size(), 2u);
+    EXPECT_EQ(hindi[0], "कारक (आत्मकारक चंद्र, अमात्यकारक शुक्र, भ्रातृकारक सूर्य, मातृकारक शनि, पुत्रकारक बुध, "
+                        "ज्ञातिकारक मंगल, दाराकारक गुरु) 2000-01-01 11:30 से 2000-01-01 13:00 तक बने रहते हैं "
+                        "(पहले: शुक्र चंद्र से आगे है: आत्मकारक और अमात्यकारक आपस में स्थान बदलते हैं; "
+                        "बाद में: सूर्य शुक्र से आगे निकलता है: अमात्यकारक और भ्रातृकारक आपस में स्थान बदलते हैं)।");
+    EXPECT_EQ(hindi[1], "नवांश (लग्न तुला) 2000-01-01 11:57 से 2000-01-04 12:00 तक बना रहता है (पहले: लग्न का "
+                        "नवांश कन्या है; बाद में: तीन दिन के भीतर कुछ नहीं बदलता)।");
 }
 
 } // namespace

@@ -66,7 +66,13 @@ TEST(ReadingWords, NoTableLeavesAWordOut) {
                           std::vector<std::string_view>(w.months.begin(), w.months.end()),
                           std::vector<std::string_view>(w.compass.begin(), w.compass.end()),
                           std::vector<std::string_view>(w.ruleTitles.begin(), w.ruleTitles.end()),
-                          std::vector<std::string_view>(w.ruleCaptions.begin(), w.ruleCaptions.end())})
+                          std::vector<std::string_view>(w.ruleCaptions.begin(), w.ruleCaptions.end()),
+                          std::vector<std::string_view>(w.jaimini.karakaTags.begin(), w.jaimini.karakaTags.end()),
+                          std::vector<std::string_view>(w.jaimini.karakaNames.begin(), w.jaimini.karakaNames.end()),
+                          std::vector<std::string_view>(w.jaimini.byRule.begin(), w.jaimini.byRule.end()),
+                          std::vector<std::string_view>(w.jaimini.arudhaLabels.begin(), w.jaimini.arudhaLabels.end()),
+                          std::vector<std::string_view>(w.jaimini.chartMarks.begin(), w.jaimini.chartMarks.end()),
+                          std::vector<std::string_view>(w.jaimini.houses.begin(), w.jaimini.houses.end())})
             for (std::string_view word : list) EXPECT_FALSE(word.empty()) << key;
         for (std::string_view word : {w.noSign, w.nothingWithinSearch, w.yearsEnd, w.chartTitle, w.pageTitle,
                                       w.programName, w.ascendantMark, w.lagnaTitle, w.listSeparator, w.lastSeparator})

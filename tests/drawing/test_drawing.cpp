@@ -4,6 +4,7 @@
 
 #include "drawing/reading_page.h"
 
+#include "core/jaimini/navamsa_view.h"
 #include "core/reading/calculation_driver.h"
 #include "core/reading/reading_header.h"
 #include "core/time_window/window_text.h"
@@ -26,6 +27,7 @@
 
 #include <bit>
 #include <cmath>
+#include <tuple>
 
 namespace rashi {
 namespace {
@@ -216,6 +218,35 @@ TEST(ChartLayout, EveryBodyOnceInItsSignHighlightedWhereTheChosenOneLooks)
                 EXPECT_GE(seen[i], 1) << what << " body " << i;
             EXPECT_EQ(ascendants, 1) << what;
             EXPECT_EQ(BodyAt(layout, QPointF(-5, -5)), -1);
+        }
+    }
+}
+
+// The arudha lagna and the upapada stand in their signs' cells in the
+// chart's language, and the karakamsa in the navamsa chart.
+TEST(ChartLayout, JaiminiMarksInTheirSignsInEachLanguage)
+{
+    struct Case { Language language; const char* lagna; const char* upapada; const char* karakamsa; };
+    for (const Case& c : {Case{Language::English, "AL", "UL", "Karakamsa"},
+                          Case{Language::Hindi, "आ.ल.", "उ.प.", "कारकांश"}}) {
+        CalculationDriver driver;
+        driver.setWithJaimini(true);
+        driver.SetLanguage(c.language);
+        ASSERT_FALSE(driver.Calculate(testing::PuneBirth(4, 2, 1962, 8, 0)));
+        const ReadingRecords& r = driver.records();
+        const ReadingRecords navamsa = NavamsaView(r);
+        for (const auto& [records, mark, sign] :
+             {std::tuple{&r, c.lagna, r.jaimini.arudhaPadas[0]}, std::tuple{&r, c.upapada, r.jaimini.arudhaPadas[11]},
+              std::tuple{&navamsa, c.karakamsa, r.jaimini.karakas.karakamsa}}) {
+            const ChartModel model = ChartModelOf(*records);
+            const ChartLayout layout = LayoutChart(QRectF(0, 0, 600, 600), model, ChartOptions{});
+            int found = 0;
+            for (const PlacedText& text : layout.texts)
+                if (text.text.split(QLatin1Char(' ')).contains(QString::fromUtf8(mark))) {
+                    ++found;
+                    EXPECT_TRUE(layout.cells[sign].containsPoint(text.box.center(), Qt::OddEvenFill)) << mark;
+                }
+            EXPECT_EQ(found, 1) << mark;
         }
     }
 }
