@@ -9,10 +9,14 @@
 
 int main(int argc, char* argv[])
 {
+    rashi::MarkStartup("main");
     QApplication app(argc, argv);
+    rashi::MarkStartup("application");
     QLabel window(QStringLiteral("Tarvek Rashi Drishti"));
     window.setWindowTitle(QStringLiteral("Tarvek Rashi Drishti baseline"));
     rashi::InstallStartupProbe(window);
+    rashi::MarkStartup("window-built");
     window.show();
+    rashi::MarkStartup("shown");
     return app.exec();
 }

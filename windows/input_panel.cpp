@@ -54,15 +54,13 @@ QString MomentKey(const places::ZoneMoment& moment)
 const QColor kNoteColour(255, 236, 200);
 const QColor kWarningColour(255, 214, 102);
 
-template <class List = QComboBox, class... Arguments>
+template <class List = ListBox, class... Arguments>
 List* DropDownList(const char* name, QWidget* parent, const Arguments&... arguments)
 {
     auto* box = new List(arguments..., parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
-    // A scrolling list of about twenty rows, where some styles would
-    // otherwise cover the screen's height with the whole list.
-    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    // A scrolling list of about twenty rows (see ProgramStyle).
     box->setMaxVisibleItems(20);
     return box;
 }
@@ -141,12 +139,10 @@ void InputPanel::createLists()
     cboTimeZone = DropDownList("cboTimeZone", this);
     // Widths from a number of characters, so that no list measures every
     // entry at start-up; the time-zone list is stretched across the panel.
-    const std::pair<QComboBox*, int> widths[] = {{cboDate, 3},  {cboMonth, 10}, {cboYear, 5},
-                                                 {cboHour, 3},  {cboMinute, 3}, {cboTimeZone, 44}};
-    for (const auto& [box, characters] : widths) {
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(characters);
-    }
+    const std::pair<ListBox*, int> widths[] = {{cboDate, 3},  {cboMonth, 10}, {cboYear, 5},
+                                               {cboHour, 3},  {cboMinute, 3}, {cboTimeZone, 44}};
+    for (const auto& [box, characters] : widths)
+        box->setWidthInCharacters(characters);
     // The lists after the first of a row have no caption on the screen. A
     // screen reader names a list by the caption that labels it (its own name
     // is its current entry), so each has one that is never shown.

@@ -25,6 +25,7 @@ class QWidget;
 namespace rashi {
 
 class FilteredLineEdit;
+class ListBox;
 class PlaceFinder;
 class UserDialogs;
 namespace places {
@@ -114,12 +115,12 @@ private:
     std::optional<RepeatedAnswer> repeatedAnswer_;
 
     FilteredLineEdit* txtName = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHour = nullptr;
-    QComboBox* cboMinute = nullptr;
-    QComboBox* cboTimeZone = nullptr;
+    ListBox* cboDate = nullptr;
+    ListBox* cboMonth = nullptr;
+    ListBox* cboYear = nullptr;
+    ListBox* cboHour = nullptr;
+    ListBox* cboMinute = nullptr;
+    ListBox* cboTimeZone = nullptr;
     FilteredLineEdit* txtLatDeg = nullptr;
     FilteredLineEdit* txtLatMin = nullptr;
     FilteredLineEdit* txtLonDeg = nullptr;

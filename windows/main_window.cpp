@@ -10,6 +10,7 @@
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
 #include "windows/ayanamsa_menu.h"
+#include "windows/program_style.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
@@ -66,6 +67,8 @@ QFont WindowFont(QFont font, Language language)
 frmMain::frmMain(UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs)
 {
+    // Before the first box: the lists drop down as the program's style has them.
+    InstallProgramStyle();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
 
@@ -101,7 +104,12 @@ void frmMain::buildWindow()
 
     panels_ = new QStackedWidget(central);
     panels_->setObjectName(QStringLiteral("panels"));
-    input_ = new InputPanel(dialogs_);
+    // Made in its place: a panel moved there would pass the window's font and
+    // colours to every box once more.
+    auto* inputScroll = new PanelScrollArea(nullptr, panels_);
+    inputScroll->setObjectName(QStringLiteral("inputScroll"));
+    inputScroll_ = inputScroll;
+    input_ = new InputPanel(dialogs_, inputScroll->viewport());
     connect(input_, &InputPanel::calculateRequested, this, &frmMain::calculate);
     connect(input_, &InputPanel::openRequested, this, &frmMain::openChart);
     connect(input_, &InputPanel::findPlaceRequested, this, &frmMain::findPlace);
@@ -111,8 +119,7 @@ void frmMain::buildWindow()
                          MessageIcon::Information, reason);
     });
     // Scrolled on a screen too small for it.
-    inputScroll_ = new PanelScrollArea(input_);
-    inputScroll_->setObjectName(QStringLiteral("inputScroll"));
+    inputScroll->setWidget(input_);
     panels_->addWidget(inputScroll_);
     // The results panel is made when first needed (see results()); one of
     // another language before goes with the panels.

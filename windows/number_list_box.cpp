@@ -18,10 +18,14 @@ bool IsDigitKey(const QKeyEvent& event)
 
 } // namespace
 
-NumberListBox::NumberListBox(const NumberList& list, QWidget* parent) : QComboBox(parent), list_(list)
+NumberListBox::NumberListBox(const NumberList& list, QWidget* parent) : ListBox(parent), list_(list) {}
+
+void NumberListBox::showPopup()
 {
-    // The open list's keys come here first.
+    // The open list's keys come here first. Its view is made when first
+    // asked for, so not before the list first opens.
     view()->installEventFilter(this);
+    QComboBox::showPopup();
 }
 
 int NumberListBox::typedPosition(const QKeyEvent& event)

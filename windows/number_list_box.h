@@ -8,20 +8,22 @@
 #include "core/entries/entry_lists.h"
 #include "core/entries/typed_number.h"
 
-#include <QComboBox>
+#include "windows/list_box.h"
+
 #include <QElapsedTimer>
 
 class QKeyEvent;
 
 namespace rashi {
 
-class NumberListBox : public QComboBox {
+class NumberListBox : public ListBox {
     Q_OBJECT
 public:
     NumberListBox(const NumberList& list, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showPopup() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,7 +1,9 @@
 #pragma once
 // A frameless scroll area holding one panel, for screens too small for it:
 // it asks for the whole panel (a plain scroll area asks for a fixed few
-// dozen lines) and scrolls only when the window cannot give that.
+// dozen lines) and scrolls only when the window cannot give that. A panel
+// made on its viewport (viewport()) and then given to setWidget is made
+// once in its place, not moved there with all its boxes.
 
 #include <QScrollArea>
 
@@ -14,7 +16,8 @@ public:
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         setFocusPolicy(Qt::NoFocus);
-        setWidget(panel);
+        if (panel)
+            setWidget(panel);
     }
 
     QSize sizeHint() const override

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 namespace rashi {
 
@@ -20,6 +21,23 @@ struct ProgramClock {
     ProgramClock() { timer.start(); }
 };
 const ProgramClock programClock;
+
+struct Stage {
+    const char* name;
+    double ms;
+};
+
+std::vector<Stage>& Stages()
+{
+    static std::vector<Stage> stages;
+    return stages;
+}
+
+bool Probing()
+{
+    static const bool probing = qEnvironmentVariableIsSet("RASHI_DRISHTI_PROBE");
+    return probing;
+}
 
 long long RealtimeNs()
 {
@@ -59,9 +77,13 @@ public:
         QTimer::singleShot(0, this, [this] {
             if (mode_ == ProbeMode::Reading)
                 std::printf("click-to-report-ms %.3f\n", double(clicked_.nsecsElapsed()) / 1e6);
-            else
+            else {
+                MarkStartup("painted");
+                for (const Stage& stage : Stages())
+                    std::printf("stage-ms %s %.3f\n", stage.name, stage.ms);
                 std::printf("first-paint-ns %lld\nmain-to-paint-ms %.3f\n", RealtimeNs(),
                             double(programClock.timer.nsecsElapsed()) / 1e6);
+            }
             std::fflush(stdout);
             QCoreApplication::quit();
         });
@@ -101,6 +123,12 @@ private:
 };
 
 } // namespace
+
+void MarkStartup(const char* stage)
+{
+    if (Probing())
+        Stages().push_back({stage, double(programClock.timer.nsecsElapsed()) / 1e6});
+}
 
 void InstallStartupProbe(QWidget& window)
 {

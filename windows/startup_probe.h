@@ -9,6 +9,8 @@
 //                atlas has offered places for what was typed into the City
 //                box, "paint-to-offer-ms" and "key-to-offer-ms" (from the
 //                first key typed there), then ends.
+// With first-paint, the moments MarkStartup noted come before, as
+// "stage-ms <name> <ms from the start-up code>".
 // Without the variable nothing is installed.
 
 class QWidget;
@@ -16,5 +18,8 @@ class QWidget;
 namespace rashi {
 
 void InstallStartupProbe(QWidget& window);
+
+// Notes a moment of the start for the first-paint probe; nothing without it.
+void MarkStartup(const char* stage);
 
 } // namespace rashi

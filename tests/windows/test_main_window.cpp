@@ -19,6 +19,9 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
 #include <QShortcut>
 #include <QTemporaryDir>
 #include <QScrollArea>
@@ -500,6 +503,46 @@ private slots:
             QVERIFY2(rows >= 15 && rows <= 22, qPrintable(QStringLiteral("%1: %2 rows").arg(name).arg(rows)));
             list->hidePopup();
         }
+    }
+
+    // Every entry of every list fits its box: the boxes are sized from the
+    // font, never by measuring the entries.
+    void listsShowTheirEntriesWhole()
+    {
+        for (const char* name : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"}) {
+            auto* list = Child<QComboBox>(*window, name);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.rect = QRect(QPoint(), list->sizeHint());
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            for (int i = 0; i < list->count(); ++i)
+                QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field.width(),
+                         qPrintable(QStringLiteral("%1: \"%2\" in %3 px").arg(name, list->itemText(i)).arg(field.width())));
+        }
+    }
+
+    // The style's overflow arrows of the menu bar, made when first drawn,
+    // are the platform style's own; the group box still has a frame.
+    void programStyleDrawsWhatItsBaseDraws()
+    {
+        auto* style = dynamic_cast<QProxyStyle*>(QApplication::style());
+        QVERIFY(style);
+        for (QStyle::StandardPixmap which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QImage ours = style->standardIcon(which).pixmap(16).toImage();
+            QVERIFY(!ours.isNull());
+            QCOMPARE(ours, style->baseStyle()->standardIcon(which).pixmap(16).toImage());
+        }
+        QImage frame(40, 40, QImage::Format_ARGB32);
+        const QColor window(120, 50, 30);
+        frame.fill(window);
+        QStyleOptionFrame option;
+        option.rect = frame.rect();
+        option.palette.setColor(QPalette::Window, window);
+        QPainter painter(&frame);
+        style->drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter);
+        painter.end();
+        QVERIFY(frame.pixelColor(20, 0) != window);
+        QCOMPARE(frame.pixelColor(20, 20), window);
     }
 
     void tabOrder()
