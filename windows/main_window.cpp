@@ -13,6 +13,7 @@
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
+#include "windows/own_places_dialog.h"
 #include "windows/panel_scroll_area.h"
 #include "shared_ui/link_label.h"
 #include "shared_ui/links.h"
@@ -125,6 +126,8 @@ void frmMain::buildWindow()
         delete menu;
     menuBar()->clear();
     keepActions_.clear();
+    // The places dialog of another language before goes; made again when asked for.
+    delete placesDialog_;
     buildFileMenu();
     buildEditMenu();
     buildOptionsMenu();
@@ -191,6 +194,8 @@ void frmMain::buildFileMenu()
     connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
     fillRecentCharts();
     mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuPlaces", tr("P&laces...")), &QAction::triggered, this, &frmMain::showOwnPlaces);
+    mnuFile->addSeparator();
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
         {addItem(mnuFile, "mnuPrint", tr("&Print..."), QKeySequence::Print), &ResultsPanel::print},
@@ -205,6 +210,15 @@ void frmMain::buildFileMenu()
     }
     mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
+}
+
+void frmMain::showOwnPlaces()
+{
+    // Made when first asked for, so start-up stays light.
+    if (!placesDialog_)
+        placesDialog_ = new OwnPlacesDialog(dialogs_, this);
+    placesDialog_->reload();
+    placesDialog_->open();
 }
 
 void frmMain::buildEditMenu()
