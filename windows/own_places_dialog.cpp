@@ -164,8 +164,11 @@ void OwnPlaceForm::layOut()
     form->addRow(QString(), lblPlaceZoneNote);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    // The buttons' words in the program's language, which Qt's own may lack.
     buttons->button(QDialogButtonBox::Save)->setObjectName(QStringLiteral("cmdSavePlace"));
+    buttons->button(QDialogButtonBox::Save)->setText(tr("&Save"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancelPlace"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &OwnPlaceForm::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -291,6 +294,7 @@ OwnPlacesDialog::OwnPlacesDialog(UserDialogs& dialogs, QWidget* parent) : QDialo
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClosePlaces"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     const std::pair<QPushButton**, std::pair<const char*, QString>> actions[] = {
         {&cmdAddPlace, {"cmdAddPlace", tr("&Add...")}},
