@@ -361,10 +361,6 @@
         <translation>अपना एक स्थान जोड़ें</translation>
     </message>
     <message>
-        <source>degrees, e.g. 18.5204</source>
-        <translation>अंश, जैसे 18.5204</translation>
-    </message>
-    <message>
         <source>North</source>
         <translation>उत्तर</translation>
     </message>
@@ -451,6 +447,10 @@
     <message>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>degrees, e.g. %1</source>
+        <translation>अंश, जैसे %1</translation>
     </message>
 </context>
 <context>

@@ -217,8 +217,9 @@ void frmMain::showOwnPlaces()
     // Made when first asked for, so start-up stays light.
     if (!placesDialog_)
         placesDialog_ = new OwnPlacesDialog(dialogs_, this);
-    placesDialog_->reload();
+    // Read once shown, so the list is measured in the window's own font.
     placesDialog_->open();
+    placesDialog_->reload();
 }
 
 void frmMain::buildEditMenu()

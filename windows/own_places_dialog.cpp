@@ -14,10 +14,13 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimeZone>
 #include <QVBoxLayout>
@@ -53,10 +56,14 @@ std::optional<double> Degrees(const QLineEdit* box)
     return number ? std::optional<double>(degrees) : std::nullopt;
 }
 
-// Degrees as the boxes and the list show them: no more figures than needed.
-QString DegreesText(double degrees)
+// Degrees without their sign, to `decimals` places, no zeros trailing: the
+// form keeps six (a tenth of a metre), the list shows four.
+QString DegreesText(double degrees, int decimals)
 {
-    return QString::number(std::fabs(degrees), 'f', QLocale::FloatingPointShortest);
+    QString text = QString::number(std::fabs(degrees), 'f', decimals);
+    while (text.contains(QLatin1Char('.')) && (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.'))))
+        text.chop(1);
+    return text;
 }
 
 // A list with its caption kept for screen readers: the caption a combo box is
@@ -98,16 +105,16 @@ void OwnPlaceForm::createBoxes()
 
     // Decimal degrees, as maps give them: 18.5204.
     auto* degrees = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}([.,]\\d{0,8})?")), this);
-    auto makeCoordinate = [this, degrees](const char* name) {
+    auto makeCoordinate = [this, degrees](const char* name, const QString& example) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setValidator(degrees);
-        box->setPlaceholderText(tr("degrees, e.g. 18.5204"));
+        box->setPlaceholderText(tr("degrees, e.g. %1").arg(example));
         connect(box, &QLineEdit::textEdited, this, &OwnPlaceForm::offerNearestZone);
         return box;
     };
-    txtPlaceLatitude = makeCoordinate("txtPlaceLatitude");
-    txtPlaceLongitude = makeCoordinate("txtPlaceLongitude");
+    txtPlaceLatitude = makeCoordinate("txtPlaceLatitude", QStringLiteral("18.5204"));
+    txtPlaceLongitude = makeCoordinate("txtPlaceLongitude", QStringLiteral("73.8567"));
     auto makeDirection = [this](const char* name, const QString& positive, const QString& negative) {
         auto* list = new QComboBox(this);
         list->setObjectName(QString::fromLatin1(name));
@@ -120,6 +127,10 @@ void OwnPlaceForm::createBoxes()
     cboPlaceLonDirection = makeDirection("cboPlaceLonDirection", tr("East"), tr("West"));
     NameList(cboPlaceLatDirection, tr("Latitude direction"));
     NameList(cboPlaceLonDirection, tr("Longitude direction"));
+    // The two lists as wide as each other, so the boxes line up.
+    const int directionWidth = qMax(cboPlaceLatDirection->sizeHint().width(), cboPlaceLonDirection->sizeHint().width());
+    for (QComboBox* list : {cboPlaceLatDirection, cboPlaceLonDirection})
+        list->setMinimumWidth(directionWidth);
 
     // Typed or picked: the list completes any part of a zone's name.
     cboPlaceZone = new QComboBox(this);
@@ -135,11 +146,15 @@ void OwnPlaceForm::createBoxes()
     cboPlaceZone->lineEdit()->setPlaceholderText(tr("e.g. Asia/Kolkata"));
     cboPlaceZone->lineEdit()->setAccessibleName(tr("Time zone"));
     cboPlaceZone->setMinimumContentsLength(24);
+    txtPlaceName->setMinimumWidth(txtPlaceName->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
 
     lblPlaceZoneNote = new QLabel(this);
     lblPlaceZoneNote->setObjectName(QStringLiteral("lblPlaceZoneNote"));
     lblPlaceZoneNote->setTextFormat(Qt::PlainText);
     lblPlaceZoneNote->setWordWrap(true);
+    // Room for the note from the start: the form does not grow when it comes.
+    lblPlaceZoneNote->setMinimumHeight(lblPlaceZoneNote->fontMetrics().lineSpacing() * 2);
+    lblPlaceZoneNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void OwnPlaceForm::layOut()
@@ -161,7 +176,7 @@ void OwnPlaceForm::layOut()
         form->addRow(label, row);
     }
     form->addRow(tr("Time &zone:"), cboPlaceZone);
-    form->addRow(QString(), lblPlaceZoneNote);
+    form->addRow(lblPlaceZoneNote);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     // The buttons' words in the program's language, which Qt's own may lack.
@@ -176,6 +191,13 @@ void OwnPlaceForm::layOut()
     column->addLayout(form);
     column->addStretch(1);
     column->addWidget(buttons);
+
+    // Each coordinate, then its direction.
+    QWidget* chain[] = {txtPlaceName,          txtPlaceState,     txtPlaceCountry,      txtPlaceLatitude,
+                        cboPlaceLatDirection,  txtPlaceLongitude, cboPlaceLonDirection, cboPlaceZone,
+                        buttons->button(QDialogButtonBox::Save), buttons->button(QDialogButtonBox::Cancel)};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void OwnPlaceForm::fill(const places::Place& place)
@@ -183,8 +205,8 @@ void OwnPlaceForm::fill(const places::Place& place)
     txtPlaceName->setText(place.name);
     txtPlaceState->setText(place.state);
     txtPlaceCountry->setText(place.country);
-    txtPlaceLatitude->setText(DegreesText(place.latitude));
-    txtPlaceLongitude->setText(DegreesText(place.longitude));
+    txtPlaceLatitude->setText(DegreesText(place.latitude, 6));
+    txtPlaceLongitude->setText(DegreesText(place.longitude, 6));
     cboPlaceLatDirection->setCurrentIndex(place.latitude < 0 ? 1 : 0);
     cboPlaceLonDirection->setCurrentIndex(place.longitude < 0 ? 1 : 0);
     cboPlaceZone->setCurrentText(place.zoneId);
@@ -283,6 +305,7 @@ OwnPlacesDialog::OwnPlacesDialog(UserDialogs& dialogs, QWidget* parent) : QDialo
     lstPlaces->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstPlaces->setTabKeyNavigation(false);
     lstPlaces->verticalHeader()->hide();
+    lstPlaces->setWordWrap(false);
     lstPlaces->horizontalHeader()->setStretchLastSection(true);
     lstPlaces->setMinimumWidth(lstPlaces->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 90);
     connect(lstPlaces, &QTableWidget::itemSelectionChanged, this, &OwnPlacesDialog::updateButtons);
@@ -295,6 +318,7 @@ OwnPlacesDialog::OwnPlacesDialog(UserDialogs& dialogs, QWidget* parent) : QDialo
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClosePlaces"));
     buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
+    buttons->button(QDialogButtonBox::Close)->setIcon(QIcon()); // as plain as Add, Edit and Remove
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     const std::pair<QPushButton**, std::pair<const char*, QString>> actions[] = {
         {&cmdAddPlace, {"cmdAddPlace", tr("&Add...")}},
@@ -336,8 +360,8 @@ void OwnPlacesDialog::reload(const QString& choose)
             place.name,
             place.state,
             place.country,
-            tr("%1° %2").arg(DegreesText(place.latitude), place.latitude < 0 ? tr("S") : tr("N")),
-            tr("%1° %2").arg(DegreesText(place.longitude), place.longitude < 0 ? tr("W") : tr("E")),
+            tr("%1° %2").arg(DegreesText(place.latitude, 4), place.latitude < 0 ? tr("S") : tr("N")),
+            tr("%1° %2").arg(DegreesText(place.longitude, 4), place.longitude < 0 ? tr("W") : tr("E")),
             place.zoneId,
         };
         for (int column = 0; column < 6; ++column)
@@ -345,7 +369,19 @@ void OwnPlacesDialog::reload(const QString& choose)
         if (place.Label() == chosen)
             lstPlaces->selectRow(row);
     }
+    // Each column as wide as its contents, the list wide enough for them all
+    // within the screen, the last column then stretched to the list's edge.
+    QHeaderView* header = lstPlaces->horizontalHeader();
+    header->setStretchLastSection(false);
     lstPlaces->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = header->length() + 2 * lstPlaces->frameWidth() +
+                       lstPlaces->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
+    int width = qMax(this->width(), wanted);
+    if (const QScreen* shown = screen())
+        width = qMin(width, shown->availableGeometry().width());
+    resize(width, height());
+    header->setStretchLastSection(true);
     lblNoPlaces->setVisible(places_.empty() && error.isEmpty());
     updateButtons();
 }

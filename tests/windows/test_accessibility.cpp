@@ -234,6 +234,18 @@ private slots:
         QVERIFY(form && form->isVisible());
         unnamed = Unnamed(*form);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+        // Tab goes down the form, each coordinate followed by its direction.
+        QStringList chain;
+        QWidget* at = Child<QWidget>(*form, QStringLiteral("txtPlaceName"));
+        for (int step = 0; step < 10; ++step, at = at->nextInFocusChain()) {
+            while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(form) || at->focusProxy())
+                at = at->nextInFocusChain();
+            chain << at->objectName();
+        }
+        QCOMPARE(chain, (QStringList{"txtPlaceName", "txtPlaceState", "txtPlaceCountry", "txtPlaceLatitude",
+                                     "cboPlaceLatDirection", "txtPlaceLongitude", "cboPlaceLonDirection",
+                                     "cboPlaceZone", "cmdSavePlace", "cmdCancelPlace"}));
     }
 };
 
