@@ -170,6 +170,22 @@
         <source>Please Check The File.</source>
         <translation>कृपया फ़ाइल जाँचें।</translation>
     </message>
+    <message>
+        <source>Please Enter The City</source>
+        <translation>कृपया शहर या गाँव का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter The Country</source>
+        <translation>कृपया देश का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between 90 degrees south and 90 degrees north</source>
+        <translation>अक्षांश 90 अंश दक्षिण और 90 अंश उत्तर के बीच होना चाहिए</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between 180 degrees west and 180 degrees east</source>
+        <translation>देशांतर 180 अंश पश्चिम और 180 अंश पूर्व के बीच होना चाहिए</translation>
+    </message>
 </context>
 <context>
     <name>rashi::DayStripView</name>
@@ -332,6 +348,200 @@
 %1</source>
         <translation>यह पता किसी ब्राउज़र में कॉपी करें:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::OwnPlaceForm</name>
+    <message>
+        <source>Edit Your Place</source>
+        <translation>अपना स्थान बदलें</translation>
+    </message>
+    <message>
+        <source>Add a Place of Your Own</source>
+        <translation>अपना एक स्थान जोड़ें</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>Latitude direction</source>
+        <translation>अक्षांश की दिशा</translation>
+    </message>
+    <message>
+        <source>Longitude direction</source>
+        <translation>देशांतर की दिशा</translation>
+    </message>
+    <message>
+        <source>e.g. Asia/Kolkata</source>
+        <translation>जैसे Asia/Kolkata</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>&amp;City or village:</source>
+        <translation>शहर या गाँव (&amp;C):</translation>
+    </message>
+    <message>
+        <source>S&amp;tate:</source>
+        <translation>राज्य (&amp;T):</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry:</source>
+        <translation>देश (&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>अक्षांश (&amp;L):</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>देशांतर (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone:</source>
+        <translation>समय क्षेत्र (&amp;Z):</translation>
+    </message>
+    <message>
+        <source>No place of the atlas lies near: choose the zone yourself.</source>
+        <translation>एटलस का कोई स्थान पास में नहीं है: समय क्षेत्र स्वयं चुनें।</translation>
+    </message>
+    <message>
+        <source>The zone of %1, the nearest place in the atlas.</source>
+        <translation>एटलस में सबसे निकट के स्थान %1 का समय क्षेत्र।</translation>
+    </message>
+    <message>
+        <source>Please enter the latitude in degrees, for example 18.5204.</source>
+        <translation>कृपया अक्षांश अंशों में लिखें, जैसे 18.5204।</translation>
+    </message>
+    <message>
+        <source>Please enter the longitude in degrees, for example 73.8567.</source>
+        <translation>कृपया देशांतर अंशों में लिखें, जैसे 73.8567।</translation>
+    </message>
+    <message>
+        <source>Please choose the time zone from the list.</source>
+        <translation>कृपया सूची से समय क्षेत्र चुनें।</translation>
+    </message>
+    <message>
+        <source>The place was not saved.</source>
+        <translation>स्थान सहेजा नहीं गया।</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>degrees, e.g. %1</source>
+        <translation>अंश, जैसे %1</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::OwnPlacesDialog</name>
+    <message>
+        <source>Your Places</source>
+        <translation>आपके स्थान</translation>
+    </message>
+    <message>
+        <source>Villages and towns the atlas lacks, kept with their coordinates and time zone. The City box offers them first.</source>
+        <translation>वे गाँव और कस्बे जो एटलस में नहीं हैं, अपने अक्षांश-देशांतर और समय क्षेत्र के साथ रखे जाते हैं। शहर वाला बॉक्स इन्हें सबसे पहले सुझाता है।</translation>
+    </message>
+    <message>
+        <source>Your places</source>
+        <translation>आपके स्थान</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशांतर</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>You have no places of your own yet. Add one, and the City box offers it.</source>
+        <translation>अभी आपका अपना कोई स्थान नहीं है। एक जोड़ें, और शहर वाला बॉक्स उसे सुझाएगा।</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>जोड़ें... (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>बदलें... (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>हटाएँ (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Your places could not be read.</source>
+        <translation>आपके स्थान पढ़े नहीं जा सके।</translation>
+    </message>
+    <message>
+        <source>%1° %2</source>
+        <translation>%1° %2</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>प</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>Remove %1 from your places?</source>
+        <translation>%1 को अपने स्थानों से हटाएँ?</translation>
+    </message>
+    <message>
+        <source>The place was not removed.</source>
+        <translation>स्थान हटाया नहीं गया।</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -627,6 +837,10 @@
     <message>
         <source>Arudha Padas with the 10th and 4th &amp;Exceptions</source>
         <translation>10वें और 4थे अपवादों सहित आरूढ़ पद (&amp;E)</translation>
+    </message>
+    <message>
+        <source>P&amp;laces...</source>
+        <translation>स्थान... (&amp;L)</translation>
     </message>
 </context>
 </TS>

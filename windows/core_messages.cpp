@@ -7,7 +7,8 @@ namespace {
 
 // The messages the core gives, for the translators' catalogue: each must be
 // written here as the core writes it (core/entries/validation.cpp,
-// core/entries/key_filters.h, core/chart_files/chart_file.h).
+// core/entries/key_filters.h, core/chart_files/chart_file.h,
+// places/own_places.cpp).
 [[maybe_unused]] constexpr const char* kCoreMessages[] = {
     QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please enter only letters"),
     QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please enter only numbers"),
@@ -31,6 +32,11 @@ namespace {
     QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please Enter Correct Date Or Month!"),
     QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please Enter Correct Date Or Month !"),
     QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please Check The File."),
+    // places/own_places.cpp: a place the user's places file may not hold.
+    QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please Enter The City"),
+    QT_TRANSLATE_NOOP("rashi::CoreMessages", "Please Enter The Country"),
+    QT_TRANSLATE_NOOP("rashi::CoreMessages", "The latitude must lie between 90 degrees south and 90 degrees north"),
+    QT_TRANSLATE_NOOP("rashi::CoreMessages", "The longitude must lie between 180 degrees west and 180 degrees east"),
 };
 
 } // namespace

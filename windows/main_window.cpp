@@ -14,6 +14,7 @@
 #include "windows/chart_folder.h"
 #include "windows/chart_import.h"
 #include "windows/input_panel.h"
+#include "windows/own_places_dialog.h"
 #include "windows/panel_scroll_area.h"
 #include "shared_ui/link_label.h"
 #include "shared_ui/links.h"
@@ -132,6 +133,8 @@ void frmMain::buildWindow()
         delete menu;
     menuBar()->clear();
     keepActions_.clear();
+    // The places dialog of another language before goes; made again when asked for.
+    delete placesDialog_;
     buildFileMenu();
     buildEditMenu();
     buildOptionsMenu();
@@ -198,6 +201,8 @@ void frmMain::buildFileMenu()
     connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentCharts);
     fillRecentCharts();
     mnuFile->addSeparator();
+    connect(addItem(mnuFile, "mnuPlaces", tr("P&laces...")), &QAction::triggered, this, &frmMain::showOwnPlaces);
+    mnuFile->addSeparator();
     // Keeping a reading: once there is one.
     const std::pair<QAction*, void (ResultsPanel::*)()> keeping[] = {
         {addItem(mnuFile, "mnuPrint", tr("&Print..."), QKeySequence::Print), &ResultsPanel::print},
@@ -212,6 +217,16 @@ void frmMain::buildFileMenu()
     }
     mnuFile->addSeparator();
     connect(addItem(mnuFile, "mnuExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
+}
+
+void frmMain::showOwnPlaces()
+{
+    // Made when first asked for, so start-up stays light.
+    if (!placesDialog_)
+        placesDialog_ = new OwnPlacesDialog(dialogs_, this);
+    // Read once shown, so the list is measured in the window's own font.
+    placesDialog_->open();
+    placesDialog_->reload();
 }
 
 void frmMain::buildEditMenu()

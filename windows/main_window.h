@@ -9,6 +9,7 @@
 #include "windows/browser_launcher.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <string>
@@ -24,6 +25,7 @@ namespace rashi {
 class AyanamsaMenu;
 class InputPanel;
 class LinkLabel;
+class OwnPlacesDialog;
 class ResultsPanel;
 class UserDialogs;
 struct FileDialogSetup;
@@ -65,6 +67,8 @@ public slots:
     // Command1: looks up the place's coordinates in the browser window.
     void findPlace();
     void showAbout();
+    // File > Places...: the user's own places, added, edited and removed.
+    void showOwnPlaces();
     // Options > Language: the window speaks the language from now on and at
     // the next start, keeping what is typed and the reading on show.
     void setLanguage(rashi::Language language);
@@ -123,6 +127,7 @@ private:
     mutable ResultsPanel* results_ = nullptr; // Frame2: made when first needed
     LinkLabel* Label8 = nullptr;
     AyanamsaMenu* ayanamsa_ = nullptr; // Options > Ayanamsa
+    QPointer<OwnPlacesDialog> placesDialog_; // File > Places...: made when first opened
 };
 
 } // namespace rashi

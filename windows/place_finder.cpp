@@ -24,6 +24,11 @@ std::optional<places::Atlas>& LoadedAtlas()
 
 } // namespace
 
+const places::Atlas* SharedAtlas()
+{
+    return LoadedAtlas() ? &*LoadedAtlas() : nullptr;
+}
+
 PlaceFinder::PlaceFinder(QLineEdit* cityBox) : QObject(cityBox), box_(cityBox)
 {
     connect(box_, &QLineEdit::textEdited, this, &PlaceFinder::offer);

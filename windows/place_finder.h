@@ -19,6 +19,10 @@ class QStringListModel;
 
 namespace rashi {
 
+// The atlas every window shares, once a finder has loaded it; null before
+// then and when it could not be loaded.
+const places::Atlas* SharedAtlas();
+
 class PlaceFinder : public QObject {
     Q_OBJECT
 public:

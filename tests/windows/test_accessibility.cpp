@@ -9,9 +9,11 @@
 #include "windows/chart_view.h"
 #include "windows/input_panel.h"
 #include "windows/main_window.h"
+#include "windows/own_places_dialog.h"
 #include "windows/results_panel.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
@@ -214,6 +216,36 @@ private slots:
         // A screen reader's "press" chooses the body.
         list->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(chart->chosenBody(), 5);
+    }
+
+    // File > Places... and its Add form: every control named, the zone's
+    // line, the unlabelled direction lists and the list of places included.
+    void everyControlOfThePlacesDialogHasANameOfItsOwn()
+    {
+        Child<QAction>(*window, QStringLiteral("mnuPlaces"))->trigger();
+        auto* places = window->findChild<OwnPlacesDialog*>();
+        QVERIFY(places && places->isVisible());
+        QStringList unnamed = Unnamed(*places);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        QCOMPARE(Child<QWidget>(*places, QStringLiteral("lstPlaces"))->accessibleName(), QStringLiteral("Your places"));
+
+        Click(*places, "cmdAddPlace");
+        auto* form = places->findChild<OwnPlaceForm*>();
+        QVERIFY(form && form->isVisible());
+        unnamed = Unnamed(*form);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+        // Tab goes down the form, each coordinate followed by its direction.
+        QStringList chain;
+        QWidget* at = Child<QWidget>(*form, QStringLiteral("txtPlaceName"));
+        for (int step = 0; step < 10; ++step, at = at->nextInFocusChain()) {
+            while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(form) || at->focusProxy())
+                at = at->nextInFocusChain();
+            chain << at->objectName();
+        }
+        QCOMPARE(chain, (QStringList{"txtPlaceName", "txtPlaceState", "txtPlaceCountry", "txtPlaceLatitude",
+                                     "cboPlaceLatDirection", "txtPlaceLongitude", "cboPlaceLonDirection",
+                                     "cboPlaceZone", "cmdSavePlace", "cmdCancelPlace"}));
     }
 };
 

@@ -347,8 +347,9 @@ private slots:
                 list << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
             return list;
         };
-        QCOMPARE(names(top[0]->menu()), QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "mnuImport", "mnuRecentCharts", "-", "mnuPrint",
-                                                     "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
+        QCOMPARE(names(top[0]->menu()),
+                 QStringList({"mnuCalculate", "-", "mnuOpen", "mnuSave", "mnuImport", "mnuRecentCharts", "-", "mnuPlaces",
+                              "-", "mnuPrint", "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
                  QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "-",
