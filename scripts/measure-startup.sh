@@ -12,8 +12,12 @@
 #     from that first key, until the atlas's places show under the box,
 #     median of 5 runs;
 #   - the same start to first paint of the smallest Qt window (one label,
-#     bench/startup_baseline) and of another build of the program when one
-#     is given, their runs taking turns with the program's, and the ratios.
+#     bench/startup_baseline), of the program started in Hindi
+#     (LANG=hi_IN.UTF-8) and of another build of the program when one is
+#     given, their runs taking turns with the program's, and the ratios;
+#   - where the program's time to first paint goes: the median moment of
+#     each step of its start (the probe's "stage-ms" lines), beside the
+#     one-label window's.
 # The program reports its own moments when RASHI_DRISHTI_PROBE is set.
 #
 #   scripts/measure-startup.sh [path/to/rashi-drishti [path/to/other/rashi-drishti]]
@@ -45,14 +49,17 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
     # moment of the last exit waits ~35 ms on the server, which is not ours.
     sleep 1
     start=$(date +%s%N)
-    RASHI_DRISHTI_PROBE=first-paint "$2" >"$WORK/paint.out"
+    env ${3:-} RASHI_DRISHTI_PROBE=first-paint "$2" >"$WORK/paint.out"
     painted=$(sed -n "s/^first-paint-ns //p" "$WORK/paint.out")
     echo $(( (painted - start) / 1000 )) >>"$WORK/$1-us"
     sed -n "s/^main-to-paint-ms //p" "$WORK/paint.out" >>"$WORK/$1-ms"
+    sed -n "s/^stage-ms //p" "$WORK/paint.out" >>"$WORK/$1-stages"
   }
+  RASHI_DRISHTI_PROBE=first-paint LANG=hi_IN.UTF-8 "$PROGRAM" >/dev/null
   for i in 1 2 3 4 5 6 7 8 9 10; do
     paint paint "$PROGRAM"
     paint baseline "$BASELINE"
+    paint hindi "$PROGRAM" LANG=hi_IN.UTF-8
     [ -z "$OTHER" ] || paint other "$OTHER"
   done
 
@@ -101,6 +108,18 @@ report() {
 report "start to first paint" paint
 report "one-label Qt window, same measure" baseline
 echo "  ratio program / one-label window: $(echo "$(median "$work/paint-us") $(median "$work/baseline-us")" | awk '{ printf "%.2f", $1 / $2 }')"
+report "the program started in Hindi, same measure" hindi
+echo "  ratio Hindi / English: $(echo "$(median "$work/hindi-us") $(median "$work/paint-us")" | awk '{ printf "%.2f", $1 / $2 }')"
+# The steps of the start: each one's median moment, in ms from the start-up code.
+stages() {
+  for stage in $(awk '!seen[$1]++ { print $1 }' "$work/$1-stages"); do
+    awk -v s="$stage" '$1 == s { print $2 }' "$work/$1-stages" >"$work/stage"
+    printf "    %-24s %6.1f ms\n" "$stage" "$(median "$work/stage")"
+  done
+}
+echo "  where the time goes (median moment of each step, from the start-up code):"
+echo "   the program:"; stages paint
+echo "   the one-label window:"; stages baseline
 if [ -n "$other" ]; then
   report "the other build ($other)" other
   echo "  ratio program / other build: $(echo "$(median "$work/paint-us") $(median "$work/other-us")" | awk '{ printf "%.2f", $1 / $2 }')"
