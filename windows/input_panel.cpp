@@ -598,11 +598,9 @@ void InputPanel::focusFirstBox()
     txtName->setFocus(Qt::OtherFocusReason);
 }
 
-void InputPanel::loadAtlasSoon()
+void InputPanel::loadAtlas()
 {
-    // Loading takes a core for a fifth of a second: not while the window is
-    // still painting itself for the first time.
-    QTimer::singleShot(400, placeFinder_, &PlaceFinder::load);
+    placeFinder_->load();
 }
 
 } // namespace rashi

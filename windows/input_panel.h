@@ -65,8 +65,8 @@ public:
     void focusFirstBox();
     // The last control of the panel's Tab chain; the window goes on from it.
     QWidget* lastInTabChain() const;
-    // Loads the atlas a little later, once the window has painted itself.
-    void loadAtlasSoon();
+    // Starts loading the atlas now, not when the City box is first entered.
+    void loadAtlas();
 
 signals:
     void calculateRequested(); // cmdCalculate

@@ -157,8 +157,6 @@ void frmMain::setLanguage(Language language)
     const bool showingResults = resultsInFront();
     buildWindow();
     input_->restore(typed);
-    if (isVisible())
-        input_->loadAtlasSoon();
     if (driver_.hasReading()) {
         results()->showReading();
         for (QAction* action : keepActions_)
@@ -221,6 +219,8 @@ void frmMain::buildFileMenu()
 
 void frmMain::showOwnPlaces()
 {
+    // The nearest place's zone is offered from the atlas.
+    input_->loadAtlas();
     // Made when first asked for, so start-up stays light.
     if (!placesDialog_)
         placesDialog_ = new OwnPlacesDialog(dialogs_, this);
@@ -594,8 +594,6 @@ void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     fitToScreen();
-    if (!event->spontaneous())
-        input_->loadAtlasSoon();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QCompleter>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStringListModel>
@@ -32,6 +33,14 @@ const places::Atlas* SharedAtlas()
 PlaceFinder::PlaceFinder(QLineEdit* cityBox) : QObject(cityBox), box_(cityBox)
 {
     connect(box_, &QLineEdit::textEdited, this, &PlaceFinder::offer);
+    box_->installEventFilter(this);
+}
+
+bool PlaceFinder::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == box_ && event->type() == QEvent::FocusIn)
+        load();
+    return QObject::eventFilter(watched, event);
 }
 
 PlaceFinder::~PlaceFinder() = default;

@@ -33,7 +33,9 @@ public:
     // The State and Country boxes whose contents narrow the offer when filled.
     void narrowBy(QLineEdit* stateBox, QLineEdit* countryBox);
 
-    // Starts loading the atlas in the background (once).
+    // Starts loading the atlas in the background (once). The City box's
+    // first focus or key does it: the atlas costs a window that is never
+    // asked for a place nothing.
     void load();
     bool ready() const { return atlas_.has_value(); }
 
@@ -47,6 +49,9 @@ signals:
     // The atlas could not be loaded; the reason, for the user.
     void unavailable(const QString& reason);
     void loaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setAtlas(places::Atlas atlas);

@@ -49,6 +49,7 @@ class TestPlaceFinder : public QObject {
     // Types into the City box and picks the offered place whose label is `label`.
     void pickPlace(const QString& typed, const QString& label)
     {
+        finder()->load(); // as entering the City box does
         QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
         TypeInto(*window, "txtCity", typed);
         auto* completer = finder()->findChild<QCompleter*>();
@@ -104,12 +105,24 @@ private slots:
     // offered once it is there, without waiting for another key.
     void aCityTypedWhileTheAtlasLoadsIsOfferedWhenItIsThere()
     {
+        // A window at rest never loads it.
+        QTest::qWait(600);
         QVERIFY(!finder()->ready());
         TypeInto(*window, "txtCity", QStringLiteral("Pune"));
         auto* city = Child<QLineEdit>(*window, "txtCity");
         QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
         QTRY_VERIFY(city->findChild<QCompleter*>() && city->findChild<QCompleter*>()->popup()->isVisible());
         QCOMPARE(finder()->offered().front().Label(), QStringLiteral("Pune, Maharashtra, India"));
+    }
+
+    // Entering the City box starts the loading, before the first key.
+    void enteringTheCityBoxLoadsTheAtlas()
+    {
+        auto* city = Child<QLineEdit>(*window, "txtCity");
+        window->activateWindow();
+        city->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
+        QVERIFY(SharedAtlas());
     }
 
     void aCityStateFillsTheStateBoxWithItsCountry()
@@ -125,6 +138,7 @@ private slots:
 
     void theOfferNarrowsByTheStateBoxAndAStateAfterASpace()
     {
+        finder()->load();
         QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
         TypeInto(*window, "txtCity", QStringLiteral("Springfield"));
         QVERIFY(!finder()->offered().empty());
