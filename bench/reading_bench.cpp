@@ -185,6 +185,9 @@ void EvaluateInHindi(ReadingRecords& r) {
 }
 BENCHMARK(OneEngine<EvaluateInHindi>)->Name("EvaluateRashiDrishti/hindi");
 BENCHMARK(OneEngine<ComputePrecisePositions>)->Name("ComputePrecisePositions");
+// The Jaimini engines together (houses, karakas, arudha padas, the navamsa
+// with its captions): what JaiminiReading adds to WholeReading.
+BENCHMARK(OneEngine<RunJaiminiEngines>)->Name("JaiminiEngines");
 
 // The precise engine's parts: the frame (ΔT, precession-nutation, ayanamsa),
 // the bodies, and the ascendant on a frame.
