@@ -82,5 +82,36 @@ crowded() { # SCREEN SCALE PICTURE
 }
 crowded 1366x768 1 results-1366x768.png
 crowded 2732x1536 2 results-scale-200.png
+
+# The results in Hindi, as a system in Hindi starts the program, and the
+# user's own places (File, Places...) with one place added by the report tool.
+rm -f "$RASHI_DRISHTI_LOCK"
+export RASHI_OWN_PLACES="$work/own-places.sqlite"
+"$(dirname "$program")/rashi-drishti-report" --add-place "Ozarkhed, Maharashtra, India" --lat 20:05N --lon 73:58E \
+  --zone-id Asia/Kolkata >/dev/null
+XDG_CONFIG_HOME="$work/config-hindi" LANG=hi_IN.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+  "$PROGRAM" &
+  pid=$!
+  win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti")
+  "$DRIVE" "$win"
+  "$DRIVE" --click "$win"
+  sleep 1
+  import -window "$win" "$OUT/results-hindi.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+'
+rm -f "$RASHI_DRISHTI_LOCK"
+XDG_CONFIG_HOME="$work/config-places" xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+  "$PROGRAM" &
+  pid=$!
+  win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti")
+  xdotool windowfocus --sync "$win" key alt+f
+  sleep 0.3
+  xdotool key l
+  sleep 1
+  import -window root -crop 900x520+0+0 "$OUT/own-places.png"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+'
 echo "wrote atlas-offer.png, input-panel.png, results-panel.png, chart-south.png, chart-north.png," \
-     "results-1366x768.png and results-scale-200.png in $out"
+     "results-1366x768.png, results-scale-200.png, results-hindi.png and own-places.png in $out"
