@@ -1,6 +1,7 @@
 #include "places/birthplace_time.h"
 
 #include "places/city_times.h"
+#include "places/zone_words.h"
 
 #include <cstdlib>
 
@@ -46,29 +47,29 @@ ZoneMoment AtBirthplace(ZoneMoment m, const Birthplace& place) {
     if (m.clock != ClockTime::Normal) return m;
     if (m.offset.abbreviation == QLatin1String("LMT")) {
         const int seconds = MeanTimeBesideZone(place.longitudeMinutes, m.offset.seconds);
-        Replace(m, seconds, QStringLiteral("LMT"), QStringLiteral("local mean time"));
+        Replace(m, seconds, QStringLiteral("LMT"), ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "local mean time")));
         m.local = LocalTime::MeanTime;
         const QString longitude = LongitudeText(place.longitudeMinutes);
-        m.localNote = place.name.isEmpty() ? QStringLiteral("local mean time at %1").arg(longitude)
-                                           : QStringLiteral("local mean time of %1, %2").arg(place.name, longitude);
+        m.localNote = place.name.isEmpty() ? ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "local mean time at %1")).arg(longitude)
+                                           : ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "local mean time of %1, %2")).arg(place.name, longitude);
         return m;
     }
     if (!KeepsCityTimes(m.zoneId)) return m;
     const std::optional<CityTime> city = CityTimeAt(place.latitude, place.longitudeMinutes / 60.0, m.date);
     if (!city) return m;
-    const QString kept = QStringLiteral("%1 kept %2, UTC%3, until %4")
+    const QString kept = ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 kept %2, UTC%3, until %4"))
                              .arg(city->city, city->timeName, OffsetText(city->offsetSeconds), city->untilText);
     // The war time was India's, in the cities too: the database's stands,
     // and the note says why the city's own time is not used.
     if (m.offset.daylightSaving) {
-        m.localNote = kept + QStringLiteral(", but India's war time in the war years");
+        m.localNote = kept + ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", ", but India's war time in the war years"));
         return m;
     }
     // Indian standard time, or before 1906 the database's Madras time.
     if (m.offset.seconds != kIndianTimeSeconds && m.date >= kIndianTimeBegins) return m;
     Replace(m, city->offsetSeconds, city->timeName, city->timeName);
     m.local = LocalTime::CityTime;
-    m.localNote = kept + QStringLiteral("; a time recorded in Indian time: choose Indian Time");
+    m.localNote = kept + ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "; a time recorded in Indian time: choose Indian Time"));
     return m;
 }
 

@@ -1,6 +1,7 @@
 #include "places/zone_moment.h"
 
 #include "core/zones/time_zones.h"
+#include "places/zone_words.h"
 #include "core/chart_files/visible_text.h"
 #include "core/zones/zone_ids.h"
 
@@ -156,11 +157,12 @@ ZoneOffset OffsetAt(const QTimeZone& zone, const QDateTime& utc) {
 }
 
 QString DateText(QDate date) {
-    return QLocale::c().toString(date, QStringLiteral("d MMM yyyy"));
+    // The format is a word of its own: Hindi notes give the date in digits.
+    return QLocale::c().toString(date, ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "d MMM yyyy")));
 }
 
 QString MomentText(const ZoneMoment& m) {
-    return QStringLiteral("%1 on %2 %3").arg(m.zoneId, DateText(m.date), m.time.toString(QStringLiteral("HH:mm")));
+    return ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 on %2 %3")).arg(m.zoneId, DateText(m.date), m.time.toString(QStringLiteral("HH:mm")));
 }
 
 bool IsWarTime(QDate date) {
@@ -169,9 +171,9 @@ bool IsWarTime(QDate date) {
 
 QString KindText(const ZoneOffset& offset, QDate date) {
     if (!offset.kindName.isEmpty()) return offset.kindName;
-    if (offset.seconds % 60 != 0 || offset.abbreviation == QLatin1String("LMT")) return QStringLiteral("local mean time");
-    if (!offset.daylightSaving) return QStringLiteral("standard time");
-    return IsWarTime(date) ? QStringLiteral("war time") : QStringLiteral("daylight saving");
+    if (offset.seconds % 60 != 0 || offset.abbreviation == QLatin1String("LMT")) return ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "local mean time"));
+    if (!offset.daylightSaving) return ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "standard time"));
+    return IsWarTime(date) ? ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "war time")) : ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "daylight saving"));
 }
 
 QString OffsetWithKind(const ZoneOffset& offset, QDate date) {
@@ -180,7 +182,7 @@ QString OffsetWithKind(const ZoneOffset& offset, QDate date) {
 
 QString ChoiceText(const ZoneChoice& choice) {
     QString text = ZoneRowName(choice.row);
-    if (choice.daylightSaving) text += QStringLiteral(" with daylight saving");
+    if (choice.daylightSaving) text += ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", " with daylight saving"));
     return text;
 }
 
@@ -193,10 +195,10 @@ std::optional<QTimeZone> KnownZone(ZoneMoment& m) {
     m.clock = ClockTime::UnknownZone;
     const QString shown = QString::fromStdString(VisibleText(m.zoneId.toStdString()));
     m.message = IsZoneOfNoPlace(m.zoneId.toStdString())
-                    ? QStringLiteral("The time zone \"%1\" names no place; give the zone of the birth's place, "
-                                     "such as Asia/Kolkata.")
+                    ? ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "The time zone \"%1\" names no place; give the zone of the "
+                                                             "birth's place, such as Asia/Kolkata."))
                           .arg(shown)
-                    : QStringLiteral("The time zone \"%1\" is not known to this computer.").arg(shown);
+                    : ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "The time zone \"%1\" is not known to this computer.")).arg(shown);
     return std::nullopt;
 }
 
@@ -207,7 +209,7 @@ ZoneMoment ZoneAtUtc(QStringView zoneId, const QDateTime& utc) {
     m.zoneId = zoneId.toString();
     if (!utc.isValid()) {
         m.clock = ClockTime::BadInput;
-        m.message = QStringLiteral("The date or time is not valid.");
+        m.message = ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "The date or time is not valid."));
         return m;
     }
     const std::optional<QTimeZone> zone = KnownZone(m);
@@ -228,7 +230,7 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
     m.time = time;
     if (!date.isValid() || !time.isValid()) {
         m.clock = ClockTime::BadInput;
-        m.message = QStringLiteral("The date or time is not valid.");
+        m.message = ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "The date or time is not valid."));
         return m;
     }
     const std::optional<QTimeZone> known = KnownZone(m);
@@ -260,14 +262,14 @@ ZoneMoment ZoneAtMoment(QStringView zoneId, QDate date, QTime time) {
         m.clock = ClockTime::Skipped;
         m.offset = OffsetAt(zone, clock.addDays(-1).addSecs(-before));
         m.later = OffsetAt(zone, clock.addDays(1).addSecs(-after));
-        m.message = QStringLiteral("%1 never happened: the clocks went forward from UTC%2 to UTC%3.")
+        m.message = ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 never happened: the clocks went forward from UTC%2 to UTC%3."))
                         .arg(MomentText(m), OffsetText(m.offset.seconds), OffsetText(m.later.seconds));
         return m;
     }
     m.clock = ClockTime::Repeated;
     m.offset = OffsetAt(zone, clock.addSecs(-held.front()));
     m.later = OffsetAt(zone, clock.addSecs(-held.back()));
-    m.message = QStringLiteral("%1 happened twice: the clocks went back. First at %2, then at %3; which was it?")
+    m.message = ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 happened twice: the clocks went back. First at %2, then at %3; which was it?"))
                     .arg(MomentText(m), OffsetWithKind(m.offset, date), OffsetWithKind(m.later, date));
     return m;
 }
@@ -327,7 +329,7 @@ QString ExplainZone(const ZoneMoment& moment) {
     if (const std::optional<ZoneChoice> choice = ChooseZoneRow(moment.offset, moment.zoneId)) {
         line += ChoiceText(*choice);
     } else {
-        line += QStringLiteral("no zone in the list gives it; the reading uses the exact offset");
+        line += ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "no zone in the list gives it; the reading uses the exact offset"));
     }
     if (moment.local == LocalTime::Zone && !moment.localNote.isEmpty()) line += QStringLiteral(". ") + moment.localNote;
     return line;
@@ -340,11 +342,11 @@ std::optional<QString> CheckZoneChoice(const ZoneMoment& moment, const ZoneChoic
     case ClockTime::Normal:
         if (given == moment.offset.seconds) return std::nullopt;
         if (moment.local == LocalTime::CityTime && given == moment.zoneOffset.seconds) return std::nullopt;
-        return QStringLiteral("%1 was %2, but %3 gives UTC%4.")
+        return ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 was %2, but %3 gives UTC%4."))
             .arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date), ChoiceText(choice), OffsetText(given));
     case ClockTime::Repeated:
         if (given == moment.offset.seconds || given == moment.later.seconds) return std::nullopt;
-        return QStringLiteral("%1 was %2 or %3, but %4 gives UTC%5.")
+        return ZoneWords(QT_TRANSLATE_NOOP("ZoneNote", "%1 was %2 or %3, but %4 gives UTC%5."))
             .arg(MomentText(moment), OffsetWithKind(moment.offset, moment.date),
                  OffsetWithKind(moment.later, moment.date), ChoiceText(choice), OffsetText(given));
     case ClockTime::Skipped:

@@ -9,6 +9,89 @@
     </message>
 </context>
 <context>
+    <name>ZoneNote</name>
+    <message>
+        <source>local mean time</source>
+        <translation>स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>local mean time at %1</source>
+        <translation>%1 का स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>local mean time of %1, %2</source>
+        <translation>%1 (%2) का स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>%1 kept %2, UTC%3, until %4</source>
+        <translation>%1 में %4 तक %2 (UTC%3) चलता था</translation>
+    </message>
+    <message>
+        <source>, but India&apos;s war time in the war years</source>
+        <translation>, पर युद्ध के वर्षों में भारत का युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>; a time recorded in Indian time: choose Indian Time</source>
+        <translation>; भारतीय समय में लिखा गया समय हो तो Indian Time चुनें</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3</source>
+        <translation>%1, %2 %3</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>मानक समय</translation>
+    </message>
+    <message>
+        <source>war time</source>
+        <translation>युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source> with daylight saving</source>
+        <translation> डेलाइट सेविंग के साथ</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; names no place; give the zone of the birth&apos;s place, such as Asia/Kolkata.</source>
+        <translation>समय क्षेत्र &quot;%1&quot; किसी स्थान का नहीं है; जन्म स्थान का समय क्षेत्र दें, जैसे Asia/Kolkata।</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not known to this computer.</source>
+        <translation>समय क्षेत्र &quot;%1&quot; इस कंप्यूटर को ज्ञात नहीं है।</translation>
+    </message>
+    <message>
+        <source>The date or time is not valid.</source>
+        <translation>तिथि या समय सही नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1 never happened: the clocks went forward from UTC%2 to UTC%3.</source>
+        <translation>%1 कभी आया ही नहीं: घड़ियाँ UTC%2 से UTC%3 पर आगे बढ़ गईं।</translation>
+    </message>
+    <message>
+        <source>%1 happened twice: the clocks went back. First at %2, then at %3; which was it?</source>
+        <translation>%1 दो बार आया: घड़ियाँ पीछे हुईं। पहले %2 पर, फिर %3 पर; जन्म किस बार हुआ?</translation>
+    </message>
+    <message>
+        <source>no zone in the list gives it; the reading uses the exact offset</source>
+        <translation>सूची का कोई समय क्षेत्र यह नहीं देता; फल ठीक यही अंतर लेता है</translation>
+    </message>
+    <message>
+        <source>%1 was %2, but %3 gives UTC%4.</source>
+        <translation>%1 पर %2 था, पर %3 से UTC%4 मिलता है।</translation>
+    </message>
+    <message>
+        <source>%1 was %2 or %3, but %4 gives UTC%5.</source>
+        <translation>%1 पर %2 या %3 था, पर %4 से UTC%5 मिलता है।</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>rashi::AyanamsaMenu</name>
     <message>
         <source>Your &amp;Own...</source>
@@ -327,6 +410,14 @@
     <message>
         <source>standard time</source>
         <translation>मानक समय</translation>
+    </message>
+    <message>
+        <source> (the second time: the clocks had gone back)</source>
+        <translation> (दूसरी बार: घड़ियाँ पीछे हो चुकी थीं)</translation>
+    </message>
+    <message>
+        <source> (the first time, before the clocks went back)</source>
+        <translation> (पहली बार, घड़ियाँ पीछे होने से पहले)</translation>
     </message>
 </context>
 <context>

@@ -484,8 +484,8 @@ void InputPanel::updateZoneNote()
         taken.clock = places::ClockTime::Normal;
         taken.offset = *second ? moment.later : moment.offset;
         note = places::ExplainZone(taken) +
-               (*second ? QStringLiteral(" (the second time: the clocks had gone back)")
-                        : QStringLiteral(" (the first time, before the clocks went back)"));
+               (*second ? tr(" (the second time: the clocks had gone back)")
+                        : tr(" (the first time, before the clocks went back)"));
     }
     if (!zoneId_.isEmpty()) {
         if (!places::ApplyZone(e)) {

@@ -12,7 +12,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-FOLDERS = ["windows", "shared_ui", "browser"]
+# Folders and files: the zone notes of places/ are marked for translation too.
+FOLDERS = ["windows", "shared_ui", "browser", "places/zone_moment.cpp", "places/birthplace_time.cpp"]
 
 
 def accelerators(text):

@@ -7,6 +7,9 @@
 #include "core/entries/validation.h"
 #include "core/chart_files/chart_file.h"
 #include "core/words/language_keys.h"
+#include "core/zones/time_zones.h"
+#include "places/birthplace_time.h"
+#include "places/zone_moment.h"
 #include "tests/core/fixtures.h"
 #include "windows/core_messages.h"
 #include "ui_helpers.h"
@@ -21,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,6 +174,45 @@ private slots:
             QVERIFY2(HasDevanagari(CoreMessage(message)), message.data());
         InstallLanguage(Language::English);
         QCOMPARE(CoreMessage(kChartFileRefused), QStringLiteral("Please Check The File."));
+    }
+
+    // The notes on a birth's zone in Hindi: every kind of moment, and the
+    // zone list's own row names (English in the list) the only Latin left
+    // but the zone ids and offsets.
+    void zoneNotesInHindi()
+    {
+        using namespace rashi::places;
+        struct Case {
+            const char* zone;
+            QDate date;
+            QTime time;
+            int longitudeMinutes;
+        };
+        const Case cases[] = {
+            {"Asia/Kolkata", QDate(2000, 1, 1), QTime(12, 0), 73 * 60 + 51},  // standard time
+            {"Asia/Kolkata", QDate(1943, 6, 1), QTime(12, 0), 88 * 60 + 22},  // war time
+            {"Asia/Kathmandu", QDate(1910, 6, 1), QTime(12, 0), 85 * 60 + 19}, // local mean time
+            {"America/New_York", QDate(2010, 11, 7), QTime(1, 30), -74 * 60},  // twice
+            {"America/New_York", QDate(2010, 3, 14), QTime(2, 30), -74 * 60},  // never
+            {"Etc/GMT+5", QDate(2000, 1, 1), QTime(12, 0), 0},                 // no place
+        };
+        for (const Language language : {Language::Hindi, Language::English}) {
+            InstallLanguage(language);
+            for (const Case& c : cases) {
+                const ZoneMoment moment = AtBirthplace(ZoneAtMoment(QString::fromLatin1(c.zone), c.date, c.time),
+                                                       {QString(), 0.0, c.longitudeMinutes});
+                QString note = ExplainZone(moment);
+                QVERIFY2(!note.isEmpty(), c.zone);
+                QCOMPARE(HasDevanagari(note), language == Language::Hindi);
+                // What may stay Latin: the zone id, the offsets, the list's rows.
+                note.remove(QString::fromLatin1(c.zone)).remove(QRegularExpression(QStringLiteral("UTC[-+0-9:]*")));
+                for (int row = 0; row < kTimeZoneCount; ++row)
+                    note.remove(ZoneRowName(row));
+                if (language == Language::Hindi)
+                    for (const char* english : {"time", "on ", "never", "twice", "clock", "saving", "zone", "list", "Jun", "Nov", "Mar"})
+                        QVERIFY2(!note.contains(QLatin1String(english)), qPrintable(note));
+            }
+        }
     }
 
     // Started in Hindi: menus and the controls' names for screen readers
