@@ -17,7 +17,10 @@
 #     given, their runs taking turns with the program's, and the ratios;
 #   - where the program's time to first paint goes: the median moment of
 #     each step of its start (the probe's "stage-ms" lines), beside the
-#     one-label window's.
+#     one-label window's;
+#   - the report tool's whole-process CPU time (user and system) of a typed
+#     reading, of a reading by --place and of --find-place, median of 10
+#     runs taking turns, and the ratios to the typed reading.
 # The program reports its own moments when RASHI_DRISHTI_PROBE is set.
 #
 #   scripts/measure-startup.sh [path/to/rashi-drishti [path/to/other/rashi-drishti]]
@@ -98,6 +101,27 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   done
 '
 
+# The report tool, without a display: typed, by the atlas, and a search.
+report_tool=$(dirname "$program")/rashi-drishti-report
+if [ -x "$report_tool" ]; then
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    for kind in typed place find; do
+      case $kind in
+        typed) set -- --name Ada --date 1990-05-12 --time 06:30 --zone 22 --lat 18:31N --lon 73:51E \
+                      --city Pune --state Maharashtra --country India ;;
+        place) set -- --name Ada --date 1990-05-12 --time 06:30 --place Pune ;;
+        find)  set -- --find-place Pune ;;
+      esac
+      # The child's own user and system time, to the microsecond (the
+      # system's Python: a wrapper of another would count its own children).
+      /usr/bin/python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, check=True)
+u = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(f"{(u.ru_utime + u.ru_stime) * 1000:.1f}")' "$report_tool" "$@" >>"$work/tool-$kind"
+    done
+  done
+fi
+
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 echo "load average: $(cut -d" " -f1-3 /proc/loadavg), $(nproc) cores"
 report() {
@@ -133,3 +157,8 @@ kb() { sed -n "s/^$1:[[:space:]]*\([0-9]*\).*/\1/p" "$2"; }
 echo "  ratios program / one-label window: resident $(echo "$(kb VmRSS "$work/memory") $(kb VmRSS "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }'), peak $(echo "$(kb VmHWM "$work/memory") $(kb VmHWM "$work/baseline-memory")" | awk '{ printf "%.2f", $1 / $2 }')"
 echo "click to report (median of $(wc -l <"$work/reading-ms") runs): $(median "$work/reading-ms") ms"
 echo "  all runs (ms): $(sort -n "$work/reading-ms" | tr '\n' ' ')"
+if [ -s "$work/tool-typed" ]; then
+  echo "report tool, whole-process CPU time (user + system, median of 10 runs):"
+  echo "  typed reading $(median "$work/tool-typed") ms, by --place $(median "$work/tool-place") ms, --find-place $(median "$work/tool-find") ms"
+  echo "  ratios to the typed reading: --place $(echo "$(median "$work/tool-place") $(median "$work/tool-typed")" | awk '{ printf "%.2f", $1 / $2 }'), --find-place $(echo "$(median "$work/tool-find") $(median "$work/tool-typed")" | awk '{ printf "%.2f", $1 / $2 }')"
+fi

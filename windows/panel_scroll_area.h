@@ -16,6 +16,8 @@ public:
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
         setFocusPolicy(Qt::NoFocus);
+        // The panel fills the viewport and paints its own background.
+        viewport()->setAutoFillBackground(false);
         if (panel)
             setWidget(panel);
     }
