@@ -86,6 +86,16 @@ class TestOwnPlacesDialog : public QObject {
         return dialog && dialog->isVisible() ? dialog : nullptr;
     }
 
+    // The Add form opened from the dialog and filled in; null when it did not open.
+    static OwnPlaceForm* addForm(const OwnPlacesDialog& dialog, const Typed& typed)
+    {
+        Click(dialog, "cmdAddPlace");
+        OwnPlaceForm* form = openForm(dialog);
+        if (form)
+            fill(*form, typed);
+        return form;
+    }
+
     // The Add or Edit form now open over the dialog.
     static OwnPlaceForm* openForm(const OwnPlacesDialog& dialog)
     {
@@ -147,10 +157,8 @@ private slots:
         OwnPlacesDialog* dialog = openPlaces();
         QVERIFY(dialog);
         QVERIFY(Child<QLabel>(*dialog, QStringLiteral("lblNoPlaces"))->isVisibleTo(dialog));
-        Click(*dialog, "cmdAddPlace");
-        OwnPlaceForm* form = openForm(*dialog);
+        OwnPlaceForm* form = addForm(*dialog, kOzarkhed);
         QVERIFY(form);
-        fill(*form, kOzarkhed);
         QCOMPARE(Child<QComboBox>(*form, QStringLiteral("cboPlaceZone"))->currentText(), QStringLiteral("Asia/Kolkata"));
         Click(*form, "cmdSavePlace");
 
@@ -268,10 +276,8 @@ private slots:
         QFETCH(QString, message);
         OwnPlacesDialog* dialog = openPlaces();
         QVERIFY(dialog);
-        Click(*dialog, "cmdAddPlace");
-        OwnPlaceForm* form = openForm(*dialog);
+        OwnPlaceForm* form = addForm(*dialog, typed);
         QVERIFY(form);
-        fill(*form, typed);
         Click(*form, "cmdSavePlace");
 
         QCOMPARE(dialogs->texts(), QStringList{message});
@@ -288,10 +294,8 @@ private slots:
     {
         OwnPlacesDialog* dialog = openPlaces();
         QVERIFY(dialog);
-        Click(*dialog, "cmdAddPlace");
-        OwnPlaceForm* form = openForm(*dialog);
+        OwnPlaceForm* form = addForm(*dialog, kOzarkhed);
         QVERIFY(form);
-        fill(*form, kOzarkhed);
         auto* name = Child<QLineEdit>(*form, QStringLiteral("txtPlaceName"));
         QTest::keyClicks(name, QStringLiteral("2"));
         QCOMPARE(name->text(), QStringLiteral("Ozarkhed"));
@@ -341,10 +345,8 @@ private slots:
         QCOMPARE(Child<QTableWidget>(*dialog, QStringLiteral("lstPlaces"))->rowCount(), damaged ? 0 : 1);
         dialogs->messages.clear();
 
-        Click(*dialog, "cmdAddPlace");
-        OwnPlaceForm* form = openForm(*dialog);
+        OwnPlaceForm* form = addForm(*dialog, kOzarkhed);
         QVERIFY(form);
-        fill(*form, kOzarkhed);
         Click(*form, "cmdSavePlace");
         QCOMPARE(dialogs->texts(), QStringList{"The place was not saved."});
         QVERIFY2(dialogs->messages[0].detail.contains(reason), qPrintable(dialogs->messages[0].detail));
@@ -380,10 +382,8 @@ private slots:
         QFETCH(QString, note);
         OwnPlacesDialog* dialog = openPlaces();
         QVERIFY(dialog);
-        Click(*dialog, "cmdAddPlace");
-        OwnPlaceForm* form = openForm(*dialog);
+        OwnPlaceForm* form = addForm(*dialog, typed);
         QVERIFY(form);
-        fill(*form, typed);
         auto* zones = Child<QComboBox>(*form, QStringLiteral("cboPlaceZone"));
         QCOMPARE(zones->currentText(), zone);
         const QString said = Child<QLabel>(*form, QStringLiteral("lblPlaceZoneNote"))->text();
