@@ -58,7 +58,7 @@ void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kRep
 
         const std::string_view name = words.bodies[i];
         report.lblPlanets[i].assign(words.bodyTitles[i]);
-        report.lblPlanets_Position[i] = PositionCaption(table.PlanetPositions[i], words);
+        WritePositionCaption(table.PlanetPositions[i], words, report.lblPlanets_Position[i]);
 
         std::string& signs = report.lblAspects[i];
         signs.assign(words.aspects.before).append(name).append(words.aspects.between);

@@ -39,14 +39,23 @@ std::string_view SignWord(int sign, const ReadingWords& words) {
 }
 
 std::string PositionCaption(const std::string& position, const ReadingWords& words) {
-    if (!words.signInPosition || position.size() != 9) return position;
+    std::string caption;
+    WritePositionCaption(position, words, caption);
+    return caption;
+}
+
+void WritePositionCaption(const std::string& position, const ReadingWords& words, std::string& caption) {
+    caption.assign(position);
+    if (!words.signInPosition || position.size() != 9) return;
     // "16 Sag 31": degrees, the sign's first three letters, minutes.
-    const std::string_view abbreviation = std::string_view(position).substr(3, 3);
+    const std::string_view text(position);
+    const std::string_view abbreviation = text.substr(3, 3);
     for (int s = 0; s < 12; ++s)
-        if (kEnglishWords.signLabels[s] == abbreviation)
-            return position.substr(0, 2) + "\u00B0 " + std::string(words.signs[s]) + " " + position.substr(7, 2) +
-                   "\u2032";
-    return position;
+        if (kEnglishWords.signLabels[s] == abbreviation) {
+            caption.assign(text.substr(0, 2)).append("\u00B0 ").append(words.signs[s]).append(" ");
+            caption.append(text.substr(7, 2)).append("\u2032");
+            return;
+        }
 }
 
 } // namespace rashi

@@ -146,6 +146,8 @@ std::string Fill(const Sentence& sentence, std::string_view first, std::string_v
 
 // A position caption from a computed position such as "16 Sag 31".
 std::string PositionCaption(const std::string& position, const ReadingWords& words);
+// The same written into `caption`, whose buffer is kept.
+void WritePositionCaption(const std::string& position, const ReadingWords& words, std::string& caption);
 
 // A sign in sentences; the table's "no sign" for anything but 0..11.
 std::string_view SignWord(int sign, const ReadingWords& words);
