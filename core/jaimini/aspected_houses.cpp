@@ -2,6 +2,8 @@
 
 #include "core/jaimini/chart_signs.h"
 
+#include <bit>
+
 namespace rashi {
 
 AspectedHouses HousesFromLagna(const std::array<int, kReportRows>& signs, int lagna, const AspectRule& rule) {
@@ -9,8 +11,8 @@ AspectedHouses HousesFromLagna(const std::array<int, kReportRows>& signs, int la
     for (int i = 0; i < kReportRows; ++i) {
         if (signs[i] < 0 || lagna < 0) continue;
         int n = 0;
-        for (int s = 0; s < 12 && n < 3; ++s)
-            if (rule[signs[i]] & (1u << s)) houses[i][n++] = HouseFrom(lagna, s);
+        for (unsigned m = rule[signs[i]]; m != 0 && n < 3; m &= m - 1)
+            houses[i][n++] = HouseFrom(lagna, std::countr_zero(m));
     }
     return houses;
 }

@@ -22,9 +22,16 @@ std::string_view KarakaTitle(int rank, int scheme) { return KarakaWord(kTitles, 
 
 std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
                              const std::array<int, kReportRows>& signs, int scheme) {
+    std::vector<int> order;
+    WriteKarakaOrder(longitudes, signs, scheme, order);
+    return order;
+}
+
+void WriteKarakaOrder(const std::array<double, kReportRows>& longitudes, const std::array<int, kReportRows>& signs,
+                      int scheme, std::vector<int>& order) {
     const int bodies = scheme == 7 ? 7 : 8; // report rows Sun .. Saturn, then Rahu
     std::array<double, kReportRows> degrees{};
-    std::vector<int> order;
+    order.clear();
     order.reserve(8);
     for (int i = 0; i < bodies; ++i) {
         if (signs[i] < 0) continue;
@@ -32,7 +39,6 @@ std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
         order.push_back(i);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return degrees[a] > degrees[b]; });
-    return order;
 }
 
 std::string_view KarakaWord(const std::array<std::string_view, 8>& eight, int rank, int scheme) {
@@ -64,7 +70,7 @@ void ComputeCharaKarakas(ReadingRecords& records) {
     KarakaRecord& karakas = records.jaimini.karakas;
     const PositionTable& table = records.positions;
     karakas.scheme = records.jaiminiChoices.karakaScheme == 7 ? 7 : 8;
-    karakas.order = KarakaOrder(table.SiderealLongitudes, records.jaimini.signs, karakas.scheme);
+    WriteKarakaOrder(table.SiderealLongitudes, records.jaimini.signs, karakas.scheme, karakas.order);
     karakas.karakaOf.fill(-1);
     for (std::size_t rank = 0; rank < karakas.order.size(); ++rank)
         karakas.karakaOf[karakas.order[rank]] = static_cast<int>(rank);

@@ -26,6 +26,9 @@ std::string_view KarakaWord(const std::array<std::string_view, 8>& eight, int ra
 // bodies' longitudes and signs (-1 for none: such a body is left out).
 std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
                              const std::array<int, kReportRows>& signs, int scheme);
+// The same written into `order`, whose buffer is kept.
+void WriteKarakaOrder(const std::array<double, kReportRows>& longitudes, const std::array<int, kReportRows>& signs,
+                      int scheme, std::vector<int>& order);
 
 // One sentence on how the Atmakaraka and the Amatyakaraka stand: in mutual
 // Rashi Drishti by the rule, in one sign, or neither.

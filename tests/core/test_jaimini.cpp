@@ -13,13 +13,16 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/reading/calculation_driver.h"
+#include "core/records/angles.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
+#include <cstdint>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -59,6 +62,27 @@ TEST(Navamsa, EdgesAndOddLongitudes) {
     for (const Row& row : rows) EXPECT_EQ(NavamsaSign(row.longitude), row.sign) << row.longitude;
     EXPECT_EQ(NavamsaSign(std::nan("")), -1);
     EXPECT_DOUBLE_EQ(NavamsaLongitude(200), 0.0); // 1800 is five turns
+}
+
+// The navamsa longitude is the normalized product to the bit, on the edges
+// of turns and padas (where a rounding would change the sign) and across the
+// circle, inside it and out.
+TEST(Navamsa, LongitudeIsTheNormalizedProductExactly) {
+    std::vector<double> longitudes = {0.0, -0.0, 360.0, -1e-300, 720.5, -40.0, 1e300};
+    for (int k = 0; k <= 108; ++k) { // every pada's edge, and a place either side
+        const double edge = k * (10.0 / 3);
+        longitudes.insert(longitudes.end(), {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 400.0)});
+    }
+    for (int k = 0; k <= 9; ++k) { // where nine times the longitude is a whole turn
+        const double edge = 40.0 * k;
+        longitudes.insert(longitudes.end(), {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 400.0)});
+    }
+    for (int i = 0; i < 100000; ++i) longitudes.push_back(360.0 * i / 100000 + 1e-7 * (i % 7));
+    for (double longitude : longitudes) {
+        const double expected = NormalizedDegrees(9 * longitude);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(NavamsaLongitude(longitude)), std::bit_cast<std::uint64_t>(expected))
+            << std::hexfloat << longitude;
+    }
 }
 
 // A chart given by longitudes (report order), every row with a known sign.
