@@ -68,7 +68,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
 
   for i in 1 2 3 4 5; do
     sleep 1
-    RASHI_DRISHTI_PROBE=first-offer "$PROGRAM" >"$WORK/offer.out" &
+    # A run whose keys go astray would wait for its offer for ever: 20 s at most.
+    RASHI_DRISHTI_PROBE=first-offer timeout 20 "$PROGRAM" >"$WORK/offer.out" &
     pid=$!
     while ! grep -q "^first-paint-ns" "$WORK/offer.out"; do sleep 0.005; done
     win=$(xdotool search --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
@@ -91,7 +92,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   kill "$pid"; wait "$pid" 2>/dev/null || true
 
   for i in 1 2 3 4 5; do
-    RASHI_DRISHTI_PROBE=reading "$PROGRAM" >"$WORK/reading.out" &
+    RASHI_DRISHTI_PROBE=reading timeout 30 "$PROGRAM" >"$WORK/reading.out" &
     pid=$!
     win=$(xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
     "$DRIVE" "$win"
