@@ -2,6 +2,7 @@
 
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "shared_ui/user_dialogs.h"
+#include "windows/program_language.h"
 #include "windows/program_settings.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ const QString kKeyProperty = QStringLiteral("ayanamsaKey");
 QString CustomCaption(const AyanamsaChoice& choice) {
     if (choice.kind != AyanamsaKind::Custom) return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own...");
     return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own: %1...")
-        .arg(QString::fromStdString(AyanamsaTitle(choice)));
+        .arg(QString::fromStdString(AyanamsaTitle(choice, InstalledLanguage())));
 }
 
 } // namespace
@@ -43,7 +44,7 @@ AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent
     for (AyanamsaKind kind : NamedAyanamsas()) {
         if (kind == AyanamsaKind::Custom) continue;
         const AyanamsaChoice named{kind};
-        add(QString::fromStdString(AyanamsaTitle(named)), QString::fromStdString(AyanamsaKey(named)));
+        add(QString::fromStdString(AyanamsaTitle(named, InstalledLanguage())), QString::fromStdString(AyanamsaKey(named)));
     }
     menu->addSeparator();
     custom_ = add(CustomCaption({}), QStringLiteral("custom"));

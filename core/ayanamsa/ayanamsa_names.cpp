@@ -11,27 +11,28 @@ struct AyanamsaName {
     AyanamsaKind kind;
     std::string_view key;
     std::string_view title;
+    std::string_view hindi; // the title in Devanagari
 };
 
 // Menu order: the commonest first, then the old fixed ones, the Surya
 // Siddhanta's, the star-fixed ones, and the user's own.
 constexpr std::array<AyanamsaName, 16> kNames = {{
-    {AyanamsaKind::Lahiri, "lahiri", "Lahiri"},
-    {AyanamsaKind::Raman, "raman", "Raman"},
-    {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti (KP)"},
-    {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar"},
-    {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan-Bradley"},
-    {AyanamsaKind::UshaShashi, "usha-shashi", "Usha-Shashi"},
-    {AyanamsaKind::JnBhasin, "jn-bhasin", "J. N. Bhasin"},
-    {AyanamsaKind::SuryaSiddhanta, "suryasiddhanta", "Surya Siddhanta"},
-    {AyanamsaKind::Aryabhata, "aryabhata", "Aryabhata"},
-    {AyanamsaKind::SuryaSiddhantaRevati, "ss-revati", "Surya Siddhanta Revati"},
-    {AyanamsaKind::SuryaSiddhantaCitra, "ss-citra", "Surya Siddhanta Citra"},
-    {AyanamsaKind::TrueCitra, "true-citra", "True Citra"},
-    {AyanamsaKind::TrueRevati, "true-revati", "True Revati"},
-    {AyanamsaKind::TruePushya, "true-pushya", "True Pushya"},
-    {AyanamsaKind::TrueMula, "true-mula", "True Mula"},
-    {AyanamsaKind::Custom, "custom", "Custom"},
+    {AyanamsaKind::Lahiri, "lahiri", "Lahiri", "लाहिड़ी"},
+    {AyanamsaKind::Raman, "raman", "Raman", "रमन"},
+    {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti (KP)", "कृष्णमूर्ति (केपी)"},
+    {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar", "युक्तेश्वर"},
+    {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan-Bradley", "फ़ेगन-ब्रैडली"},
+    {AyanamsaKind::UshaShashi, "usha-shashi", "Usha-Shashi", "उषा-शशि"},
+    {AyanamsaKind::JnBhasin, "jn-bhasin", "J. N. Bhasin", "जे. एन. भसीन"},
+    {AyanamsaKind::SuryaSiddhanta, "suryasiddhanta", "Surya Siddhanta", "सूर्य सिद्धांत"},
+    {AyanamsaKind::Aryabhata, "aryabhata", "Aryabhata", "आर्यभट"},
+    {AyanamsaKind::SuryaSiddhantaRevati, "ss-revati", "Surya Siddhanta Revati", "सूर्य सिद्धांत रेवती"},
+    {AyanamsaKind::SuryaSiddhantaCitra, "ss-citra", "Surya Siddhanta Citra", "सूर्य सिद्धांत चित्रा"},
+    {AyanamsaKind::TrueCitra, "true-citra", "True Citra", "सत्य चित्रा"},
+    {AyanamsaKind::TrueRevati, "true-revati", "True Revati", "सत्य रेवती"},
+    {AyanamsaKind::TruePushya, "true-pushya", "True Pushya", "सत्य पुष्य"},
+    {AyanamsaKind::TrueMula, "true-mula", "True Mula", "सत्य मूल"},
+    {AyanamsaKind::Custom, "custom", "Custom", "अपना"},
 }};
 
 constexpr std::string_view kCustomPrefix = "custom:";
@@ -92,13 +93,16 @@ std::string AyanamsaKey(const AyanamsaChoice& choice) {
     return std::string(AyanamsaKindKey(choice.kind));
 }
 
-std::string AyanamsaTitle(const AyanamsaChoice& choice) {
-    if (choice.kind == AyanamsaKind::Default) return "the program's own";
+std::string AyanamsaTitle(const AyanamsaChoice& choice, Language language) {
+    const bool hindi = language == Language::Hindi;
+    if (choice.kind == AyanamsaKind::Default) return hindi ? "प्रोग्राम का अपना" : "the program's own";
+    const std::string degrees = ShortNumber(choice.degreesAtJ2000);
+    const std::string rate = ShortNumber(choice.arcsecondsPerYear);
     if (choice.kind == AyanamsaKind::Custom)
-        return "Custom (" + ShortNumber(choice.degreesAtJ2000) + "\u00B0 at J2000, " +
-               ShortNumber(choice.arcsecondsPerYear) + "\" a year)";
+        return hindi ? "अपना (J2000 पर " + degrees + "\u00B0, प्रति वर्ष " + rate + "\")"
+                     : "Custom (" + degrees + "\u00B0 at J2000, " + rate + "\" a year)";
     const AyanamsaName* name = Find(choice.kind);
-    return name ? std::string(name->title) : std::string();
+    return name ? std::string(hindi ? name->hindi : name->title) : std::string();
 }
 
 std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key) {
