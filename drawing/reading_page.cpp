@@ -74,8 +74,16 @@ double DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, c
         height += line.height();
     }
     layout.endLayout();
+    // Each line drawn as a line of its own, so that text needing shaping
+    // (Devanagari) comes out of a PDF as the characters it is.
+    painter.setFont(font);
     painter.setPen(colour);
-    layout.draw(&painter, area.topLeft());
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const QRectF box(area.left() + line.x(), area.top() + line.y(), area.width(), line.height());
+        DrawCopyableText(painter, box, Qt::AlignLeft | Qt::AlignVCenter,
+                         text.mid(line.textStart(), line.textLength()).trimmed());
+    }
     return height;
 }
 
@@ -131,8 +139,8 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
     if (!jaimini.empty())
         y += 4;
     for (const std::string& line : jaimini)
-        y += DrawLine(painter, QRectF(page.left(), y, page.width(), 0), FromUtf8(line), PageFont(options, 8),
-                      colours.text) + 1;
+        y += DrawWrapped(painter, QRectF(page.left(), y, page.width(), 0), FromUtf8(line), PageFont(options, 8),
+                         colours.text) + 1;
     y += 10;
 
     // The diagram, centred.

@@ -4,9 +4,11 @@
 
 #include "drawing/reading_page.h"
 
+#include "core/jaimini/jaimini_text.h"
 #include "core/jaimini/navamsa_view.h"
 #include "core/reading/calculation_driver.h"
 #include "core/reading/reading_header.h"
+#include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
 
 #include <QFile>
@@ -476,6 +478,7 @@ TEST(ReadingFiles, TheHindiPdfGivesItsTextBack)
     const QString pdf = dir.filePath(QStringLiteral("hindi.pdf"));
     CalculationDriver driver;
     driver.setWithWindow(true);
+    driver.setWithJaimini(true);
     driver.SetLanguage(Language::Hindi);
     ASSERT_FALSE(driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30)));
     ASSERT_EQ(WriteReadingPdf(pdf.toStdString(), driver.records(), ChartOptions{}), QString());
@@ -494,7 +497,14 @@ TEST(ReadingFiles, TheHindiPdfGivesItsTextBack)
     process.start(pdftotext, {pdf, QStringLiteral("-")});
     ASSERT_TRUE(process.waitForFinished(30000));
     const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
-    for (const std::string& line : ReportLines(driver.report()))
+    // The captions, and the long lines that wrap: how long the reading, the
+    // chart, the karakas and the navamsa hold, and the Jaimini lines.
+    std::vector<std::string> lines = ReportLines(driver.report());
+    for (std::vector<std::string> more : {WindowLines(driver.records().window, WordsOf(Language::Hindi)),
+                                          JaiminiWindowLines(driver.records().jaiminiWindow, WordsOf(Language::Hindi)),
+                                          JaiminiPanelLines(driver.records())})
+        lines.insert(lines.end(), more.begin(), more.end());
+    for (const std::string& line : lines)
         EXPECT_TRUE(text.contains(QString::fromStdString(line).simplified())) << line << "\n" << text.toStdString();
     for (const HeaderField& field : ReadingHeader(driver.records()))
         EXPECT_TRUE(text.contains(QString::fromStdString(field.label))) << field.label;
