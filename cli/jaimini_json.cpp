@@ -1,5 +1,6 @@
 #include "cli/jaimini_json.h"
 
+#include "cli/report_json.h"
 #include "cli/window_json.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/jaimini/chara_karakas.h"
@@ -62,16 +63,11 @@ void AddJaiminiJson(Json& reading, const ReadingRecords& records) {
     const NavamsaRecord& n = j.navamsa;
     Json signs = Json::array();
     for (int sign : n.signs) signs.push_back(SignJson(sign));
-    const Report& r = n.report;
     reading["navamsa"] = {
         {"lagna", SignJson(n.lagna)},
         {"signs", std::move(signs)},
         {"positions", n.positions.PlanetPositions},
-        {"captions",
-         {{"planets", r.lblPlanets},
-          {"planets_position", r.lblPlanets_Position},
-          {"aspects", r.lblAspects},
-          {"grahas", r.lblGrahas}}},
+        {"captions", CaptionsJson(n.report)},
         {"aspected_houses", HousesJson(n.houses)},
     };
 }

@@ -78,6 +78,13 @@ Json WindowJson(const TimeWindowRecord& window) {
 
 } // namespace
 
+Json CaptionsJson(const Report& report) {
+    return {{"planets", report.lblPlanets},
+            {"planets_position", report.lblPlanets_Position},
+            {"aspects", report.lblAspects},
+            {"grahas", report.lblGrahas}};
+}
+
 std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote) {
     const BirthRecord& b = records.birth;
     Json birth = {
@@ -112,7 +119,6 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
         positions.push_back({{"name", records.positions.PlanetNames[i]},
                              {"sanskrit", records.positions.PlanetNamesSanskrit[i]},
                              {"position", records.positions.PlanetPositions[i]}});
-    const Report& r = records.report;
     Json reading = {
         {"schema_version", kReportSchemaVersion},
         {"birth", std::move(birth)},
@@ -124,11 +130,7 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
         {"ascendant",
          {{"longitude", records.ascendant.SiderealLongitude}, {"position", records.ascendant.PositionText}}},
         {"longitudes", records.positions.SiderealLongitudes},
-        {"captions",
-         {{"planets", r.lblPlanets},
-          {"planets_position", r.lblPlanets_Position},
-          {"aspects", r.lblAspects},
-          {"grahas", r.lblGrahas}}},
+        {"captions", CaptionsJson(records.report)},
     };
     if (b.Ayanamsa.named())
         reading["ayanamsa"] = {{"name", AyanamsaKey(b.Ayanamsa)}, {"degrees", -records.chart.ApparentAyanamsa}};

@@ -3,6 +3,8 @@
 
 #include "core/records/reading_records.h"
 
+#include <nlohmann/json.hpp>
+
 #include <optional>
 #include <string>
 
@@ -18,5 +20,9 @@ inline constexpr int kReportSchemaVersion = 1;
 // window shows beside the zone, for a birth whose zone came from a zone id;
 // without one "zone_note" is null.
 std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote = std::nullopt);
+
+// "captions": the 36 lines by kind, nine of each in report order; the
+// birth chart's and the navamsa's alike.
+nlohmann::ordered_json CaptionsJson(const Report& report);
 
 } // namespace rashi
