@@ -4,6 +4,10 @@
 
 #include "core/records/birth_record.h"
 #include "core/records/entries.h"
+#include "core/records/reading_records.h"
+#include "core/time_window/moment_positions.h"
+
+#include <array>
 
 #include <cstdint>
 #include <cstdlib>
@@ -67,6 +71,15 @@ inline BirthRecord BirthAt(int day, int month, int year, int hour, int minute, i
     b.ZoneMinutes = i16(std::abs(zoneMinutes));
     b.DaylightSaving = daylightSaving;
     return b;
+}
+
+// The nine bodies' signs and the ascendant's (last) of a reading, by their
+// longitudes.
+inline std::array<int, kReportRows + 1> SignsOfReading(const ReadingRecords& r) {
+    std::array<int, kReportRows + 1> signs{};
+    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfLongitude(r.positions.SiderealLongitudes[i]);
+    signs[kAscendantBody] = SignOfLongitude(r.ascendant.SiderealLongitude);
+    return signs;
 }
 
 } // namespace rashi::testing

@@ -81,13 +81,6 @@ ReadingRecords Reading(const Entries& e, const ZoneClock* clock, bool window, bo
     return driver.records();
 }
 
-std::array<int, kReportRows + 1> SignsOf(const ReadingRecords& r) {
-    std::array<int, kReportRows + 1> signs{};
-    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfLongitude(r.positions.SiderealLongitudes[i]);
-    signs[kAscendantBody] = SignOfLongitude(r.ascendant.SiderealLongitude);
-    return signs;
-}
-
 // Each edge is a time the place's clock showed, a birth given at that clock
 // time (at the offset the edge names) is the edge's moment and has the
 // birth's signs, and the clock time one minute beyond has other signs.
@@ -96,7 +89,7 @@ void ExpectEdgesOnTheClock(const ChangeCase& c, const OneChange& clock, const Re
     ASSERT_TRUE(w.computed);
     const int own = *records.birth.ExactOffsetSeconds;
     const long long birthUtc = BirthUtcSecond(records.birth);
-    const auto birthSigns = SignsOf(records);
+    const auto birthSigns = testing::SignsOfReading(records);
     for (const auto& [edge, direction, chart] :
          {std::tuple{&w.reading.from, -1, false}, std::tuple{&w.reading.until, 1, false},
           std::tuple{&w.chart.from, -1, true}, std::tuple{&w.chart.until, 1, true}}) {
@@ -112,12 +105,12 @@ void ExpectEdgesOnTheClock(const ChangeCase& c, const OneChange& clock, const Re
         }
         const ReadingRecords there = Reading(EntriesAt(c, shown, edge->offsetSeconds), nullptr, false);
         EXPECT_EQ(BirthUtcSecond(there.birth), edgeUtc);
-        const auto signs = SignsOf(there);
+        const auto signs = testing::SignsOfReading(there);
         EXPECT_TRUE(std::equal(signs.begin(), signs.begin() + (chart ? kReportRows + 1 : kReportRows), birthSigns.begin()));
         if (edge->limit != WindowLimit::Change) continue;
         const ClockReading beyond = ReadClock(records.clock, own, edgeUtc + direction * 60);
         const ReadingRecords next = Reading(EntriesAt(c, beyond.local, beyond.offsetSeconds), nullptr, false);
-        const auto nextSigns = SignsOf(next);
+        const auto nextSigns = testing::SignsOfReading(next);
         EXPECT_FALSE(std::equal(nextSigns.begin(), nextSigns.begin() + (chart ? kReportRows + 1 : kReportRows),
                                 birthSigns.begin()));
     }

@@ -7,6 +7,7 @@
 
 #include "atlas_fixture.h"
 #include "core/entries/entry_lists.h"
+#include "tests/core/fixtures.h"
 #include "core/reading/calculation_driver.h"
 #include "core/time_window/day_slices.h"
 #include "core/time_window/moment_positions.h"
@@ -63,13 +64,6 @@ ReadingRecords Reading(const Entries& e, bool window, bool day = false) {
     return driver.records();
 }
 
-std::array<int, kReportRows + 1> SignsOf(const ReadingRecords& r) {
-    std::array<int, kReportRows + 1> signs{};
-    for (int i = 0; i < kReportRows; ++i) signs[i] = SignOfLongitude(r.positions.SiderealLongitudes[i]);
-    signs[kAscendantBody] = SignOfLongitude(r.ascendant.SiderealLongitude);
-    return signs;
-}
-
 struct Change {
     const char* name;
     const char* place;
@@ -100,7 +94,7 @@ TEST(ZoneClock, WindowEdgesReadBackThroughTheZone) {
             const ReadingRecords records = Reading(*birth, true);
             ASSERT_FALSE(records.clock.offsets.empty());
             acrossChange += records.clock.offsets.size() > 1;
-            const auto signs = SignsOf(records);
+            const auto signs = rashi::testing::SignsOfReading(records);
             const TimeWindowRecord& w = records.window;
             for (const auto& [edge, direction, chart] :
                  {std::tuple{&w.reading.from, -1, false}, std::tuple{&w.reading.until, 1, false},
@@ -112,14 +106,14 @@ TEST(ZoneClock, WindowEdgesReadBackThroughTheZone) {
                 ASSERT_TRUE(there) << "the place's clock never showed it";
                 EXPECT_EQ(BirthZoneMoment(*there).clock == ClockTime::Repeated, edge->repeated);
                 EXPECT_EQ(*there->ZoneOffsetSeconds, edge->offsetSeconds);
-                const auto thereSigns = SignsOf(Reading(*there, false));
+                const auto thereSigns = rashi::testing::SignsOfReading(Reading(*there, false));
                 EXPECT_TRUE(std::equal(thereSigns.begin(), thereSigns.begin() + compared, signs.begin()));
                 if (edge->limit != WindowLimit::Change) continue;
                 const ClockReading beyond = ReadClock(records.clock, *records.birth.ExactOffsetSeconds,
                                                       BirthUtcSecond(records.birth) + (edge->minutes + direction) * 60LL);
                 const std::optional<Entries> next = AtClock(*birth, beyond.local, beyond.offsetSeconds);
                 ASSERT_TRUE(next);
-                const auto nextSigns = SignsOf(Reading(*next, false));
+                const auto nextSigns = rashi::testing::SignsOfReading(Reading(*next, false));
                 EXPECT_FALSE(std::equal(nextSigns.begin(), nextSigns.begin() + compared, signs.begin()));
             }
         }

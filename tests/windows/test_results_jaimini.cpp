@@ -2,6 +2,7 @@
 // houses beside each aspect line, the lines under the rows and under the
 // header, the navamsa switch, and the two choices kept between runs.
 
+#include "results_panel_fixture.h"
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
@@ -24,41 +25,10 @@
 using namespace rashi;
 using namespace rashi::testing;
 
-namespace {
-
-QStringList Lines(const std::vector<std::string>& lines)
-{
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out;
-}
-
-} // namespace
-
-class TestResultsJaimini : public QObject {
+class TestResultsJaimini : public QObject, ResultsPanelFixture<UiRecorder> {
     Q_OBJECT
 
-    std::unique_ptr<UiRecorder> dialogs;
-    std::unique_ptr<CalculationDriver> driver;
-    std::unique_ptr<ResultsPanel> panel;
-
-    void freshPanel()
-    {
-        panel.reset();
-        driver = std::make_unique<CalculationDriver>();
-        panel = std::make_unique<ResultsPanel>(*driver, *dialogs);
-        panel->resize(1100, 720);
-        panel->show();
-    }
-    void reading(const Birth& birth = Greenwich2000())
-    {
-        QVERIFY(!driver->Calculate(EntriesOf(birth)));
-        panel->showReading();
-        QApplication::processEvents();
-    }
     QString text(const QString& name) const { return Child<QLabel>(*panel, name)->text(); }
-    ChartView* chart() const { return Child<ChartView>(*panel, "chartView"); }
 
 private slots:
     void initTestCase()

@@ -2,6 +2,7 @@
 // driver makes them, the header, choosing a body (row, chart, keyboard), the
 // rule and the diagram's style kept between runs, and the files it writes.
 
+#include "results_panel_fixture.h"
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
@@ -48,13 +49,6 @@ public:
     }
 };
 
-QStringList Lines(const std::vector<std::string>& lines)
-{
-    QStringList out;
-    for (const std::string& line : lines)
-        out << QString::fromStdString(line);
-    return out;
-}
 
 QString PdfText(const QString& file)
 {
@@ -66,29 +60,8 @@ QString PdfText(const QString& file)
 
 } // namespace
 
-class TestResultsPanel : public QObject {
+class TestResultsPanel : public QObject, ResultsPanelFixture<PrintingRecorder> {
     Q_OBJECT
-
-    std::unique_ptr<PrintingRecorder> dialogs;
-    std::unique_ptr<CalculationDriver> driver;
-    std::unique_ptr<ResultsPanel> panel;
-
-    // A fresh panel over a fresh driver, as the main window makes them.
-    void freshPanel()
-    {
-        panel.reset();
-        driver = std::make_unique<CalculationDriver>();
-        panel = std::make_unique<ResultsPanel>(*driver, *dialogs);
-        panel->resize(1100, 720);
-        panel->show();
-    }
-    void reading(const Birth& birth = Greenwich2000())
-    {
-        QVERIFY(!driver->Calculate(EntriesOf(birth)));
-        panel->showReading();
-        QApplication::processEvents();
-    }
-    ChartView* chart() const { return Child<ChartView>(*panel, "chartView"); }
 
 private slots:
     void initTestCase()
