@@ -91,6 +91,16 @@ void ReadingWithAyanamsa(benchmark::State& state) {
 BENCHMARK(ReadingWithAyanamsa<Ephemeris::Precise>)->Name("PreciseReadingWithAyanamsa")->DenseRange(0, 2);
 BENCHMARK(ReadingWithAyanamsa<Ephemeris::Formulas>)->Name("ReadingWithAyanamsa")->DenseRange(0, 2);
 
+// Readings of the births in turn, for as long as the benchmark runs.
+void ReadInTurn(benchmark::State& state, CalculationDriver& driver, const std::vector<Entries>& births) {
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(driver.Calculate(births[next]));
+        benchmark::DoNotOptimize(driver.records().window.chart.until.minutes);
+        next = (next + 1) % births.size();
+    }
+}
+
 // The reading with its window (how far the birth time can move), beside the
 // plain reading above: births across the years and latitudes up to 60°, so
 // that the Moon, the planets and the ascendant all end windows.
@@ -111,12 +121,7 @@ void ReadingWithWindow(benchmark::State& state) {
         e.LatDeg = std::to_string(pick(0, 60));
         births.push_back(e);
     }
-    std::size_t next = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(driver.Calculate(births[next]));
-        benchmark::DoNotOptimize(driver.records().window.chart.until.minutes);
-        next = (next + 1) % births.size();
-    }
+    ReadInTurn(state, driver, births);
 }
 BENCHMARK(ReadingWithWindow<Ephemeris::Formulas>)->Name("ReadingWithWindow/formulas")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadingWithWindow<Ephemeris::Precise>)->Name("ReadingWithWindow/precise")->Unit(benchmark::kMillisecond);
@@ -150,12 +155,7 @@ void ReadingWithWindowOnTheClock(benchmark::State& state) {
         places::ApplyZone(e, places::RepeatedTime::First);
         births.push_back(e);
     }
-    std::size_t next = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(driver.Calculate(births[next]));
-        benchmark::DoNotOptimize(driver.records().window.chart.until.minutes);
-        next = (next + 1) % births.size();
-    }
+    ReadInTurn(state, driver, births);
 }
 BENCHMARK(ReadingWithWindowOnTheClock<true>)->Name("ReadingWithWindowAndDay/formulas/London's clock")->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadingWithWindowOnTheClock<false>)->Name("ReadingWithWindowAndDay/formulas/London, no clock")->Unit(benchmark::kMicrosecond);
