@@ -84,13 +84,9 @@ void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kRep
     }
 }
 
-void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
-                          Report& report) {
-    EvaluateRashiDrishti(table, SignsOfPositions(table), rule, words, report);
-}
-
 void EvaluateRashiDrishti(ReadingRecords& records, const AspectRule& rule) {
-    EvaluateRashiDrishti(records.positions, rule, WordsOf(records.language), records.report);
+    EvaluateRashiDrishti(records.positions, SignsOfPositions(records.positions), rule, WordsOf(records.language),
+                         records.report);
     records.front = Panel::Results;
 }
 

@@ -97,12 +97,9 @@ int SignOfPosition(std::string_view position);
 // Each row's sign as its position text names it (SignOfPosition).
 std::array<int, kReportRows> SignsOfPositions(const PositionTable& table);
 
-// The 36 captions of a table of positions: the birth chart's, or another
-// chart's (the navamsa) made the same way.
-void EvaluateRashiDrishti(const PositionTable& table, const AspectRule& rule, const ReadingWords& words,
-                          Report& report);
-
-// The same with the rows' signs given (SignsOfPositions of the table).
+// The 36 captions of a table of positions and its rows' signs
+// (SignsOfPositions of the table, or the same found otherwise): the birth
+// chart's, or another chart's (the navamsa) made the same way.
 void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kReportRows>& signs,
                           const AspectRule& rule, const ReadingWords& words, Report& report);
 

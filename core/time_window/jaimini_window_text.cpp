@@ -22,14 +22,6 @@ std::string LimitText(const WindowEdge& edge, const ReadingWords& words) {
     return std::string(edge.limit == WindowLimit::Search ? words.nothingWithinSearch : words.yearsEnd);
 }
 
-// "from … to … (before: …; after: …)." around what holds.
-std::string HoldingLine(const Sentence& holds, std::string_view what, const HoldingWindow& window,
-                        const std::string& before, const std::string& after, const ReadingWords& words) {
-    return std::string(holds.before).append(what).append(holds.between) +
-           Fill(words.span, EdgeClockText(window.from), EdgeClockText(window.until)) + std::string(holds.after) +
-           Fill(words.notes, before, after);
-}
-
 } // namespace
 
 std::string KarakaOrderText(const std::vector<int>& order, int scheme, const ReadingWords& words) {
@@ -73,15 +65,18 @@ std::string NavamsaBeyondText(const WindowEdge& edge, bool before, const Reading
 }
 
 std::string KarakaWindowLine(const JaiminiWindowRecord& window, const ReadingWords& words) {
-    return HoldingLine(words.jaimini.karakasHold, KarakaOrderText(window.karakaOrder, window.scheme, words),
-                       window.karakas, KarakaBeyondText(window, true, words), KarakaBeyondText(window, false, words),
-                       words);
+    const Sentence& holds = words.jaimini.karakasHold;
+    const std::string order = KarakaOrderText(window.karakaOrder, window.scheme, words);
+    return std::string(holds.before).append(order).append(holds.between) +
+           SpanText(window.karakas, holds.after, KarakaBeyondText(window, true, words),
+                    KarakaBeyondText(window, false, words), words);
 }
 
 std::string NavamsaWindowLine(const JaiminiWindowRecord& window, const ReadingWords& words) {
-    return HoldingLine(words.jaimini.navamsaHolds, SignWord(window.navamsaLagna, words), window.navamsa,
-                       NavamsaBeyondText(window.navamsa.from, true, words),
-                       NavamsaBeyondText(window.navamsa.until, false, words), words);
+    const Sentence& holds = words.jaimini.navamsaHolds;
+    return std::string(holds.before).append(SignWord(window.navamsaLagna, words)).append(holds.between) +
+           SpanText(window.navamsa, holds.after, NavamsaBeyondText(window.navamsa.from, true, words),
+                    NavamsaBeyondText(window.navamsa.until, false, words), words);
 }
 
 std::vector<std::string> JaiminiWindowLines(const JaiminiWindowRecord& window, const ReadingWords& words) {

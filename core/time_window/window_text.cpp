@@ -13,13 +13,17 @@ std::string EdgeNote(const WindowEdge& edge, bool before, const ReadingWords& wo
     return text;
 }
 
-// "from … to … (before: …; after: …)." in the table's order.
 std::string WindowSpan(const HoldingWindow& window, std::string_view afterSpan, const ReadingWords& words) {
-    return Fill(words.span, EdgeClockText(window.from), EdgeClockText(window.until)) + std::string(afterSpan) +
-           Fill(words.notes, EdgeNote(window.from, true, words), EdgeNote(window.until, false, words));
+    return SpanText(window, afterSpan, EdgeNote(window.from, true, words), EdgeNote(window.until, false, words), words);
 }
 
 } // namespace
+
+std::string SpanText(const HoldingWindow& window, std::string_view afterSpan, const std::string& before,
+                     const std::string& after, const ReadingWords& words) {
+    return Fill(words.span, EdgeClockText(window.from), EdgeClockText(window.until)) + std::string(afterSpan) +
+           Fill(words.notes, before, after);
+}
 
 std::string BodyInSentence(int body, const ReadingWords& words) {
     return body >= 0 && body <= kReportRows ? std::string(words.bodiesInSentence[body]) : std::string();

@@ -6,6 +6,7 @@
 #include "core/words/reading_words.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rashi {
@@ -27,6 +28,11 @@ std::string BeyondText(const WindowEdge& edge, bool before, const ReadingWords& 
 
 // "the lines of the Moon and Mars change", or empty when no line changes.
 std::string ChangedLinesText(const WindowEdge& edge, const ReadingWords& words = WordsOf(Language::English));
+
+// "from … to …", then `afterSpan`, then " (before: …; after: …)." with the
+// notes given, in the table's order: the span of every birth-time line.
+std::string SpanText(const HoldingWindow& window, std::string_view afterSpan, const std::string& before,
+                     const std::string& after, const ReadingWords& words);
 
 // "The reading holds for births from … to … (before: …; after: …)."
 std::string ReadingWindowLine(const TimeWindowRecord& window, const ReadingWords& words = WordsOf(Language::English));
