@@ -2,6 +2,8 @@
 // The committed atlas, read once per test program.
 
 #include "places/atlas.h"
+#include "places/birth_zone.h"
+#include "places/place.h"
 
 #include <QFile>
 
@@ -26,6 +28,24 @@ inline const Atlas& TheAtlas() {
         return *std::move(loaded);
     }();
     return atlas;
+}
+
+// The entries of a birth at a place of the atlas, at that clock time.
+inline Entries BirthAt(const char* place, int year, int month, int day, int hour = 12, int minute = 0) {
+    Entries e;
+    const std::optional<Place> found = TheAtlas().Find(QString::fromUtf8(place));
+    if (!found) {
+        ADD_FAILURE() << "no " << place << " in the atlas";
+        return e;
+    }
+    ApplyPlace(e, *found);
+    e.Name = "Ada";
+    e.YearPosition = year - 1901;
+    e.MonthPosition = month - 1;
+    e.DatePosition = day - 1;
+    e.HourPosition = hour;
+    e.MinutePosition = minute;
+    return e;
 }
 
 } // namespace rashi::places

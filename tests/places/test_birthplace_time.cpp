@@ -14,21 +14,7 @@ namespace rashi::places {
 namespace {
 
 // The entries a place from the atlas gives at noon on that day.
-Entries BirthAt(const char* place, QDate date) {
-    Entries e;
-    const std::optional<Place> found = TheAtlas().Find(QString::fromUtf8(place));
-    if (!found) {
-        ADD_FAILURE() << "no " << place << " in the atlas";
-        return e;
-    }
-    ApplyPlace(e, *found);
-    e.YearPosition = date.year() - 1901;
-    e.MonthPosition = date.month() - 1;
-    e.DatePosition = date.day() - 1;
-    e.HourPosition = 12;
-    e.MinutePosition = 0;
-    return e;
-}
+Entries NoonAt(const char* place, QDate date) { return BirthAt(place, date.year(), date.month(), date.day()); }
 
 int LongitudeMinutes(const Entries& e) {
     return (std::stoi(e.LonDeg) * 60 + std::stoi(e.LonMin)) * (e.West ? -1 : 1);
@@ -50,7 +36,7 @@ TEST(BirthplaceTime, LocalMeanTimeIsTheBirthplacesOwn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.place);
-        Entries e = BirthAt(c.place, c.date);
+        Entries e = NoonAt(c.place, c.date);
         const ZoneMoment moment = BirthZoneMoment(e);
         const int minutes = LongitudeMinutes(e);
         ASSERT_EQ(moment.local, LocalTime::MeanTime);
@@ -73,7 +59,7 @@ TEST(BirthplaceTime, LocalMeanTimeIsTheBirthplacesOwn) {
         EXPECT_TRUE(ExplainZone(moment).contains(expected)) << ExplainZone(moment).toStdString();
     }
     // Jeddah, 39°11′ E: half an hour west of Riyadh.
-    EXPECT_EQ(BirthZoneMoment(BirthAt("Jeddah", {1930, 6, 1})).offset.seconds, 2 * 3600 + 36 * 60 + 44);
+    EXPECT_EQ(BirthZoneMoment(NoonAt("Jeddah", {1930, 6, 1})).offset.seconds, 2 * 3600 + 36 * 60 + 44);
 }
 
 TEST(BirthplaceTime, MeanTimeOfAWesternLongitudeAndNoPlaceName) {
@@ -123,7 +109,7 @@ TEST(BirthplaceTime, CityTimesOfBombayAndCalcutta) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.place) + " " + c.date.toString(Qt::ISODate).toStdString());
-        Entries e = BirthAt(c.place, c.date);
+        Entries e = NoonAt(c.place, c.date);
         const ZoneMoment moment = BirthZoneMoment(e);
         EXPECT_EQ(moment.offset.seconds, c.seconds);
         EXPECT_EQ(moment.local, c.local);
@@ -140,7 +126,7 @@ TEST(BirthplaceTime, CityTimesOfBombayAndCalcutta) {
 }
 
 TEST(BirthplaceTime, TheNoteOffersIndianTimeAndAHandMadeIndianTimeIsNoFault) {
-    const ZoneMoment moment = BirthZoneMoment(BirthAt("Mumbai", {1930, 6, 1}));
+    const ZoneMoment moment = BirthZoneMoment(NoonAt("Mumbai", {1930, 6, 1}));
     EXPECT_EQ(ExplainZone(moment),
               QStringLiteral("Asia/Kolkata on 1 Jun 1930 12:00: Bombay kept Bombay Time, UTC+4:51, until 1955; "
                              "a time recorded in Indian time: choose Indian Time"));
@@ -168,7 +154,7 @@ TEST(BirthplaceTime, LocalMeanTimeOnTheZonesSideOfTheDateLine) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.place);
-        const Entries e = BirthAt(row.place, row.date);
+        const Entries e = NoonAt(row.place, row.date);
         const ZoneMoment moment = BirthZoneMoment(e);
         ASSERT_EQ(moment.local, LocalTime::MeanTime);
         EXPECT_EQ(moment.offset.seconds, LongitudeMinutes(e) * 4 + 24 * 3600);
