@@ -6,9 +6,11 @@
 
 #include "core/reading/calculation_driver.h"
 #include "windows/chart_view.h"
+#include "windows/program_settings.h"
 #include "windows/results_panel.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QtTest>
 
@@ -32,6 +34,28 @@ protected:
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<CalculationDriver> driver;
     std::unique_ptr<ResultsPanel> panel;
+
+    // The settings of a test program of this name, in test mode.
+    static void useTestSettings(const QString& application)
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
+        QCoreApplication::setApplicationName(application);
+    }
+    // Before each test: settings cleared, fresh dialogs and a fresh panel.
+    void setUpPanel()
+    {
+        ProgramSettings().clear();
+        dialogs = std::make_unique<Dialogs>();
+        freshPanel();
+    }
+    void tearDownPanel()
+    {
+        panel.reset();
+        driver.reset();
+        dialogs.reset();
+        ProgramSettings().clear();
+    }
 
     // A fresh panel over a fresh driver (dialogs made beforehand).
     void freshPanel()

@@ -31,25 +31,9 @@ class TestResultsJaimini : public QObject, ResultsPanelFixture<UiRecorder> {
     QString text(const QString& name) const { return Child<QLabel>(*panel, name)->text(); }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
-        QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti Jaimini panel test"));
-    }
-    void init()
-    {
-        ProgramSettings().clear();
-        dialogs = std::make_unique<UiRecorder>();
-        freshPanel();
-    }
-    void cleanup()
-    {
-        panel.reset();
-        driver.reset();
-        dialogs.reset();
-        ProgramSettings().clear();
-    }
+    void initTestCase() { useTestSettings(QStringLiteral("Rashi Drishti Jaimini panel test")); }
+    void init() { setUpPanel(); }
+    void cleanup() { tearDownPanel(); }
 
     void karakasAndHousesBesideTheUnchangedCaptions()
     {

@@ -64,25 +64,9 @@ class TestResultsPanel : public QObject, ResultsPanelFixture<PrintingRecorder> {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Tarvek"));
-        QCoreApplication::setApplicationName(QStringLiteral("Rashi Drishti results panel test"));
-    }
-    void init()
-    {
-        ProgramSettings().clear();
-        dialogs = std::make_unique<PrintingRecorder>();
-        freshPanel();
-    }
-    void cleanup()
-    {
-        panel.reset();
-        driver.reset();
-        dialogs.reset();
-        ProgramSettings().clear();
-    }
+    void initTestCase() { useTestSettings(QStringLiteral("Rashi Drishti results panel test")); }
+    void init() { setUpPanel(); }
+    void cleanup() { tearDownPanel(); }
 
     void nothingIsBuiltBeforeTheFirstReading()
     {
