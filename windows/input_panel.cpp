@@ -11,6 +11,7 @@
 #include "places/birth_zone.h"
 #include "windows/filtered_line_edit.h"
 #include "windows/number_list_box.h"
+#include "windows/paragraph_label.h"
 #include "windows/panel_style.h"
 #include "windows/place_finder.h"
 #include "shared_ui/user_dialogs.h"
@@ -214,10 +215,8 @@ void InputPanel::createButtons()
 void InputPanel::connectAtlas()
 {
     // The atlas: places offered under the City box, and the note on the zone.
-    lblZoneNote = new QLabel(this);
+    lblZoneNote = new ParagraphLabel({}, this);
     lblZoneNote->setObjectName(QStringLiteral("lblZoneNote"));
-    lblZoneNote->setTextFormat(Qt::PlainText);
-    lblZoneNote->setWordWrap(true);
     lblZoneNote->hide();
     placeFinder_ = new PlaceFinder(txtCity);
     placeFinder_->narrowBy(txtState, txtCountry);
@@ -303,19 +302,17 @@ QGridLayout* InputPanel::layOutEntries()
 
 void InputPanel::layOut()
 {
-    auto* about1 = new QLabel(
+    auto* about1 = new ParagraphLabel(
         tr("Rashi Drishti implies signs that are aspected by this sign and the signs that "
                        "aspect this sign."),
         this);
-    auto* about2 = new QLabel(
+    auto* about2 = new ParagraphLabel(
         tr("Drishti means sight or aspects. This is something that is visible or keeping an eye "
                        "on someone (aspects). Rashi Drishtis are of a more permanent nature and they "
                        "represent the knowledge aspect."),
         this);
-    for (QLabel* label : {about1, about2}) {
-        label->setWordWrap(true);
+    for (QLabel* label : {about1, about2})
         label->setObjectName(QStringLiteral("explanation"));
-    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate);

@@ -6,11 +6,7 @@
 
 namespace rashi {
 
-WrappingLabel::WrappingLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    setTextFormat(Qt::PlainText);
-    setWordWrap(true);
-}
+WrappingLabel::WrappingLabel(const QString& text, QWidget* parent) : ParagraphLabel(text, parent) {}
 
 QSize WrappingLabel::sizeHint() const
 {

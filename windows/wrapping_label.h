@@ -3,11 +3,11 @@
 // and wraps at spaces when the column is narrower, growing downwards, so
 // that a long sentence never pushes the rest of a panel aside.
 
-#include <QLabel>
+#include "windows/paragraph_label.h"
 
 namespace rashi {
 
-class WrappingLabel : public QLabel {
+class WrappingLabel : public ParagraphLabel {
 public:
     explicit WrappingLabel(const QString& text = {}, QWidget* parent = nullptr);
 
