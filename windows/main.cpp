@@ -14,24 +14,26 @@
 #include <QDate>
 #include <QEvent>
 #include <QTimer>
-#include <QWindow>
+#include <QWidget>
 
 #include <functional>
 
 namespace {
 
-// Runs `then` once the window has been painted for the first time: its first
-// expose is painted before the zero timer queued here runs.
-class AfterFirstExpose : public QObject {
+// Runs `then` once the window's first paint is on the screen: the window is
+// painted (and its picture sent to the screen) while its first expose is
+// handled, before the zero timer queued on its first paint runs. Whatever
+// else waits for that paint was queued before, and goes first.
+class AfterFirstPaint : public QObject {
 public:
-    AfterFirstExpose(QWindow* window, std::function<void()> then) : QObject(window), then_(std::move(then))
+    AfterFirstPaint(QWidget* window, std::function<void()> then) : QObject(window), then_(std::move(then))
     {
         window->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose) {
+        if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 then_();
@@ -83,6 +85,6 @@ int main(int argc, char* argv[])
     rashi::MarkStartup("shown");
     // The icon costs some 10 to 15 ms (image decoding and its transfer to
     // the X server); nothing needs it before the window is on the screen.
-    new AfterFirstExpose(window.windowHandle(), [] { QApplication::setWindowIcon(rashi::WindowIcon()); });
+    new AfterFirstPaint(&window, [] { QApplication::setWindowIcon(rashi::WindowIcon()); });
     return app.exec();
 }
