@@ -25,6 +25,7 @@
 #include "windows/program_settings.h"
 #include "core/words/language_keys.h"
 #include "drawing/copyable_text.h"
+#include "windows/startup_marks.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -102,6 +103,9 @@ void frmMain::buildWindow()
     connect(Label8, &LinkLabel::clicked, this, [this] { OpenHomePage(dialogs_); });
     Label8->setVisible(HasHomePage());
     column->addWidget(Label8, 0, Qt::AlignHCenter);
+    // The first label: the toolkit's accessibility bridge connects to the
+    // session bus here.
+    MarkStartup("first-label");
 
     panels_ = new QStackedWidget(central);
     panels_->setObjectName(QStringLiteral("panels"));
@@ -121,6 +125,7 @@ void frmMain::buildWindow()
     });
     // Scrolled on a screen too small for it.
     inputScroll->setWidget(input_);
+    MarkStartup("input-panel");
     panels_->addWidget(inputScroll_);
     // The results panel is made when first needed (see results()); one of
     // another language before goes with the panels.
@@ -141,6 +146,7 @@ void frmMain::buildWindow()
     buildHelpMenu();
     QWidget::setTabOrder(input_->lastInTabChain(), Label8);
     showPanel(Panel::Input);
+    MarkStartup("menus");
 }
 
 void frmMain::setLanguage(Language language)

@@ -1,4 +1,5 @@
 #include "windows/startup_probe.h"
+#include "windows/startup_marks.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,30 +16,6 @@ namespace rashi {
 
 namespace {
 
-// Started while the program's static data is set up, just before main().
-struct ProgramClock {
-    QElapsedTimer timer;
-    ProgramClock() { timer.start(); }
-};
-const ProgramClock programClock;
-
-struct Stage {
-    const char* name;
-    double ms;
-};
-
-std::vector<Stage>& Stages()
-{
-    static std::vector<Stage> stages;
-    return stages;
-}
-
-bool Probing()
-{
-    static const bool probing = qEnvironmentVariableIsSet("RASHI_DRISHTI_PROBE");
-    return probing;
-}
-
 long long RealtimeNs()
 {
     timespec now{};
@@ -54,7 +31,14 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (done_ || !watched->isWidgetType())
+        if (done_)
+            return false;
+        // The window's first expose: from here the window is painted.
+        if (mode_ == ProbeMode::FirstPaint && event->type() == QEvent::Expose && !exposed_) {
+            exposed_ = true;
+            MarkStartup("exposed");
+        }
+        if (!watched->isWidgetType())
             return false;
         if (mode_ == ProbeMode::Reading && event->type() == QEvent::MouseButtonRelease
             && watched->objectName() == QLatin1String("cmdCalculate")) {
@@ -73,16 +57,16 @@ public:
                 return false;
         }
         done_ = true;
+        MarkStartup("first-paint-event");
         // The zero timer runs after this paint has been flushed to the screen.
         QTimer::singleShot(0, this, [this] {
             if (mode_ == ProbeMode::Reading)
                 std::printf("click-to-report-ms %.3f\n", double(clicked_.nsecsElapsed()) / 1e6);
             else {
                 MarkStartup("painted");
-                for (const Stage& stage : Stages())
-                    std::printf("stage-ms %s %.3f\n", stage.name, stage.ms);
-                std::printf("first-paint-ns %lld\nmain-to-paint-ms %.3f\n", RealtimeNs(),
-                            double(programClock.timer.nsecsElapsed()) / 1e6);
+                for (const StartupMark& mark : StartupMarks())
+                    std::printf("stage-ms %s %.3f\n", mark.stage, mark.ms);
+                std::printf("first-paint-ns %lld\nmain-to-paint-ms %.3f\n", RealtimeNs(), MillisecondsSinceStart());
             }
             std::fflush(stdout);
             QCoreApplication::quit();
@@ -117,18 +101,13 @@ private:
     QWidget& window_;
     ProbeMode mode_;
     bool done_ = false;
+    bool exposed_ = false;
     QElapsedTimer clicked_;
     QElapsedTimer painted_;
     QElapsedTimer typed_;
 };
 
 } // namespace
-
-void MarkStartup(const char* stage)
-{
-    if (Probing())
-        Stages().push_back({stage, double(programClock.timer.nsecsElapsed()) / 1e6});
-}
 
 void InstallStartupProbe(QWidget& window)
 {

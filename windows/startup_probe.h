@@ -10,16 +10,16 @@
 //                box, "paint-to-offer-ms" and "key-to-offer-ms" (from the
 //                first key typed there), then ends.
 // With first-paint, the moments MarkStartup noted come before, as
-// "stage-ms <name> <ms from the start-up code>".
+// "stage-ms <name> <ms from the start-up code>", with the window's first
+// expose ("exposed") and the first paint event it led to.
 // Without the variable nothing is installed.
+
+#include "windows/startup_marks.h"
 
 class QWidget;
 
 namespace rashi {
 
 void InstallStartupProbe(QWidget& window);
-
-// Notes a moment of the start for the first-paint probe; nothing without it.
-void MarkStartup(const char* stage);
 
 } // namespace rashi
