@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev liberfa-dev libicu-dev libsqlite3-dev
           qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-lohit-deva poppler-utils
           qt6-tools-dev qt6-l10n-tools
-          xvfb xauth x11-apps imagemagick xdotool
+          xvfb xauth x11-apps x11-utils imagemagick xdotool
           dbus at-spi2-core python3-gi gir1.2-atspi-2.0 gir1.2-freedesktop
           dpkg-dev appstream python3-jsonschema lintian desktop-file-utils)
 if ! dpkg -s "${packages[@]}" >/dev/null 2>&1; then

@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 drive=$here/../../scripts/type-birth.sh
 magick=/usr/bin/convert
 
-for tool in xvfb-run xdotool import cmake; do
+for tool in xvfb-run xdotool xprop import cmake; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit 77; }
 done
 [ -x "$magick" ] || { echo "skipped: ImageMagick convert is missing"; exit 77; }
@@ -36,6 +36,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   win=$(timeout 20 xdotool search --sync --onlyvisible --name "Tarvek Rashi Drishti" | head -n 1)
   "$DRIVE" "$win"
   import -window "$win" "$WORK/input.png"
+
+  # The window icon, set once the window has painted, in its three sizes.
+  icons=
+  for i in $(seq 1 50); do
+    icons=$(xprop -id "$win" _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | tr "\n" " " || true)
+    [ -n "$icons" ] && break
+    sleep 0.1
+  done
+  [ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] || { echo "FAIL: window icons: [$icons]"; kill "$first"; exit 1; }
 
   # Middle-click pastes the X selection: the digits of the latitude box
   # (selected with a double click) must not enter the name box.
