@@ -19,7 +19,7 @@ const QString kKeyProperty = QStringLiteral("ayanamsaKey");
 QString CustomCaption(const AyanamsaChoice& choice) {
     if (choice.kind != AyanamsaKind::Custom) return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own...");
     return QCoreApplication::translate("rashi::AyanamsaMenu", "Your &Own: %1...")
-        .arg(QString::fromStdString(AyanamsaTitle(choice, InstalledLanguage())));
+        .arg(QString::fromStdString(AyanamsaTitle(choice, WordsOf(InstalledLanguage()))));
 }
 
 } // namespace
@@ -44,7 +44,7 @@ AyanamsaMenu::AyanamsaMenu(QMenu* options, UserDialogs& dialogs, QObject* parent
     for (AyanamsaKind kind : NamedAyanamsas()) {
         if (kind == AyanamsaKind::Custom) continue;
         const AyanamsaChoice named{kind};
-        add(QString::fromStdString(AyanamsaTitle(named, InstalledLanguage())), QString::fromStdString(AyanamsaKey(named)));
+        add(QString::fromStdString(AyanamsaTitle(named, WordsOf(InstalledLanguage()))), QString::fromStdString(AyanamsaKey(named)));
     }
     menu->addSeparator();
     custom_ = add(CustomCaption({}), QStringLiteral("custom"));

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 namespace rashi {
 namespace {
@@ -10,29 +11,27 @@ namespace {
 struct AyanamsaName {
     AyanamsaKind kind;
     std::string_view key;
-    std::string_view title;
-    std::string_view hindi; // the title in Devanagari
 };
 
 // Menu order: the commonest first, then the old fixed ones, the Surya
 // Siddhanta's, the star-fixed ones, and the user's own.
 constexpr std::array<AyanamsaName, 16> kNames = {{
-    {AyanamsaKind::Lahiri, "lahiri", "Lahiri", "लाहिड़ी"},
-    {AyanamsaKind::Raman, "raman", "Raman", "रमन"},
-    {AyanamsaKind::Krishnamurti, "krishnamurti", "Krishnamurti (KP)", "कृष्णमूर्ति (केपी)"},
-    {AyanamsaKind::Yukteshwar, "yukteshwar", "Yukteshwar", "युक्तेश्वर"},
-    {AyanamsaKind::FaganBradley, "fagan-bradley", "Fagan-Bradley", "फ़ेगन-ब्रैडली"},
-    {AyanamsaKind::UshaShashi, "usha-shashi", "Usha-Shashi", "उषा-शशि"},
-    {AyanamsaKind::JnBhasin, "jn-bhasin", "J. N. Bhasin", "जे. एन. भसीन"},
-    {AyanamsaKind::SuryaSiddhanta, "suryasiddhanta", "Surya Siddhanta", "सूर्य सिद्धांत"},
-    {AyanamsaKind::Aryabhata, "aryabhata", "Aryabhata", "आर्यभट"},
-    {AyanamsaKind::SuryaSiddhantaRevati, "ss-revati", "Surya Siddhanta Revati", "सूर्य सिद्धांत रेवती"},
-    {AyanamsaKind::SuryaSiddhantaCitra, "ss-citra", "Surya Siddhanta Citra", "सूर्य सिद्धांत चित्रा"},
-    {AyanamsaKind::TrueCitra, "true-citra", "True Citra", "सत्य चित्रा"},
-    {AyanamsaKind::TrueRevati, "true-revati", "True Revati", "सत्य रेवती"},
-    {AyanamsaKind::TruePushya, "true-pushya", "True Pushya", "सत्य पुष्य"},
-    {AyanamsaKind::TrueMula, "true-mula", "True Mula", "सत्य मूल"},
-    {AyanamsaKind::Custom, "custom", "Custom", "अपना"},
+    {AyanamsaKind::Lahiri, "lahiri"},
+    {AyanamsaKind::Raman, "raman"},
+    {AyanamsaKind::Krishnamurti, "krishnamurti"},
+    {AyanamsaKind::Yukteshwar, "yukteshwar"},
+    {AyanamsaKind::FaganBradley, "fagan-bradley"},
+    {AyanamsaKind::UshaShashi, "usha-shashi"},
+    {AyanamsaKind::JnBhasin, "jn-bhasin"},
+    {AyanamsaKind::SuryaSiddhanta, "suryasiddhanta"},
+    {AyanamsaKind::Aryabhata, "aryabhata"},
+    {AyanamsaKind::SuryaSiddhantaRevati, "ss-revati"},
+    {AyanamsaKind::SuryaSiddhantaCitra, "ss-citra"},
+    {AyanamsaKind::TrueCitra, "true-citra"},
+    {AyanamsaKind::TrueRevati, "true-revati"},
+    {AyanamsaKind::TruePushya, "true-pushya"},
+    {AyanamsaKind::TrueMula, "true-mula"},
+    {AyanamsaKind::Custom, "custom"},
 }};
 
 constexpr std::string_view kCustomPrefix = "custom:";
@@ -93,16 +92,14 @@ std::string AyanamsaKey(const AyanamsaChoice& choice) {
     return std::string(AyanamsaKindKey(choice.kind));
 }
 
-std::string AyanamsaTitle(const AyanamsaChoice& choice, Language language) {
-    const bool hindi = language == Language::Hindi;
-    if (choice.kind == AyanamsaKind::Default) return hindi ? "प्रोग्राम का अपना" : "the program's own";
-    const std::string degrees = ShortNumber(choice.degreesAtJ2000);
-    const std::string rate = ShortNumber(choice.arcsecondsPerYear);
+static_assert(std::tuple_size_v<decltype(ReadingWords::ayanamsaTitles)> == static_cast<std::size_t>(AyanamsaKind::Custom) + 1,
+              "a title for every kind");
+
+std::string AyanamsaTitle(const AyanamsaChoice& choice, const ReadingWords& words) {
     if (choice.kind == AyanamsaKind::Custom)
-        return hindi ? "अपना (J2000 पर " + degrees + "\u00B0, प्रति वर्ष " + rate + "\")"
-                     : "Custom (" + degrees + "\u00B0 at J2000, " + rate + "\" a year)";
-    const AyanamsaName* name = Find(choice.kind);
-    return name ? std::string(hindi ? name->hindi : name->title) : std::string();
+        return Fill(words.ayanamsaCustom, ShortNumber(choice.degreesAtJ2000), ShortNumber(choice.arcsecondsPerYear));
+    const auto kind = static_cast<std::size_t>(choice.kind);
+    return kind < words.ayanamsaTitles.size() ? std::string(words.ayanamsaTitles[kind]) : std::string();
 }
 
 std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key) {

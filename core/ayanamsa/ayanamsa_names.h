@@ -4,7 +4,7 @@
 // and the menu's order.
 
 #include "core/records/ayanamsa_choice.h"
-#include "core/records/language.h"
+#include "core/words/reading_words.h"
 
 #include <optional>
 #include <string>
@@ -26,8 +26,8 @@ const std::vector<AyanamsaKind>& NamedAyanamsas();
 std::string AyanamsaKey(const AyanamsaChoice& choice);
 
 // "Lahiri", "True Citra", "Custom (24° at J2000, 50.29\" a year)"; the
-// program's own for the default. In Hindi: "लाहिड़ी", "सत्य चित्रा" ….
-std::string AyanamsaTitle(const AyanamsaChoice& choice, Language language = Language::English);
+// program's own for the default. In a language's words: "लाहिड़ी" ….
+std::string AyanamsaTitle(const AyanamsaChoice& choice, const ReadingWords& words = WordsOf(Language::English));
 
 // The key of a kind alone ("custom" for Custom).
 std::string_view AyanamsaKindKey(AyanamsaKind kind);

@@ -81,7 +81,7 @@ std::string AyanamsaText(const ReadingRecords& records, const ReadingWords& word
     const std::string_view source = precise ? preciseWords.substr(std::min(preciseWords.find(" ("), preciseWords.size()))
                                             : words.ayanamsaFormulas;
     const double value = -records.chart.ApparentAyanamsa;
-    return AyanamsaTitle(records.birth.Ayanamsa, records.language) + " " + (value < 0 ? "-" : "") + DegreesMinutesSeconds(value) +
+    return AyanamsaTitle(records.birth.Ayanamsa, words) + " " + (value < 0 ? "-" : "") + DegreesMinutesSeconds(value) +
            std::string(source);
 }
 

@@ -91,6 +91,10 @@ struct ReadingWords {
     std::string_view neverRise;          // after the ascendant beyond 66.5° latitude
     std::string_view ayanamsaPrecise;    // after the ayanamsa: " Lahiri (precise positions, IAU models)"
     std::string_view ayanamsaFormulas;   // " (the program's formulas)"
+    // Each ayanamsa's name, in the order of AyanamsaKind: the program's own,
+    // Lahiri … True Mula, the user's own.
+    std::array<std::string_view, 17> ayanamsaTitles;
+    Sentence ayanamsaCustom;             // "Custom (", degrees, "° at J2000, " ... rate ... "\" a year)"
     std::array<std::string_view, 2> ruleTitles;   // ours, classical
     std::array<std::string_view, 2> ruleCaptions; // in the diagram: "our rule", "classical rule"
 

@@ -79,14 +79,14 @@ TEST(AyanamsaNames, HindiTitlesAreInDevanagari) {
     for (AyanamsaKind kind : NamedAyanamsas()) {
         AyanamsaChoice choice{kind};
         if (kind == AyanamsaKind::Custom) choice = {kind, 24, 50.29};
-        std::string title = AyanamsaTitle(choice, Language::Hindi);
+        std::string title = AyanamsaTitle(choice, WordsOf(Language::Hindi));
         EXPECT_NE(title, AyanamsaTitle(choice)) << AyanamsaKey(choice);
         if (const auto j2000 = title.find("J2000"); j2000 != std::string::npos) title.erase(j2000, 5);
         EXPECT_TRUE(std::none_of(title.begin(), title.end(), [](unsigned char c) { return std::isalpha(c); }))
             << title;
     }
-    EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa("true-citra"), Language::Hindi), "सत्य चित्रा");
-    EXPECT_EQ(AyanamsaTitle(AyanamsaChoice{}, Language::Hindi), "प्रोग्राम का अपना");
+    EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa("true-citra"), WordsOf(Language::Hindi)), "सत्य चित्रा");
+    EXPECT_EQ(AyanamsaTitle(AyanamsaChoice{}, WordsOf(Language::Hindi)), "प्रोग्राम का अपना");
 }
 
 TEST(AyanamsaNames, KeysAndTitlesAsUsersTypeAndReadThem) {
