@@ -65,17 +65,12 @@ void EvaluateRashiDrishti(const PositionTable& table, const std::array<int, kRep
         const Sentence& grahas = bodies == 0 ? words.noGrahas : words.grahas;
         std::string& planets = report.lblGrahas[i];
         planets.assign(grahas.before).append(name).append(grahas.between);
-        bool firstSign = true;
         bool firstBody = true;
         for (unsigned m = aspected; m != 0; m &= m - 1) {
             const int j = std::countr_zero(m);
-            if (!firstSign) signs.append((m & (m - 1)) == 0 ? words.lastSeparator : words.listSeparator);
-            signs.append(words.signs[j]);
-            firstSign = false;
+            AppendListed(signs, words.signs[j], m == aspected, (m & (m - 1)) == 0, words);
             for (int b = 0; b < count[j]; ++b) {
-                const bool last = --bodies == 0;
-                if (!firstBody) planets.append(last ? words.lastSeparator : words.listSeparator);
-                planets.append(words.bodies[standing[j][b]]);
+                AppendListed(planets, words.bodies[standing[j][b]], firstBody, --bodies == 0, words);
                 firstBody = false;
             }
         }

@@ -12,11 +12,6 @@ const ReadingWords& WordsOf(Language language) {
     return kEnglishWords;
 }
 
-void AppendListed(std::string& list, std::string_view name, bool last, const ReadingWords& words) {
-    if (!list.empty()) list += last ? words.lastSeparator : words.listSeparator;
-    list += name;
-}
-
 std::string JoinedInSentence(const std::vector<std::string>& names, const ReadingWords& words) {
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -142,7 +142,15 @@ struct ReadingWords {
 const ReadingWords& WordsOf(Language language);
 
 // The names joined as a caption lists them: "a, b, c" (English) or "a, b और c".
-void AppendListed(std::string& list, std::string_view name, bool last, const ReadingWords& words);
+// `first` when no name is listed yet (the list may follow other text).
+inline void AppendListed(std::string& list, std::string_view name, bool first, bool last, const ReadingWords& words) {
+    if (!first) list += last ? words.lastSeparator : words.listSeparator;
+    list += name;
+}
+// The same where the list is the whole text.
+inline void AppendListed(std::string& list, std::string_view name, bool last, const ReadingWords& words) {
+    AppendListed(list, name, list.empty(), last, words);
+}
 // The names joined in running text: "a", "a and b", "a, b and c".
 std::string JoinedInSentence(const std::vector<std::string>& names, const ReadingWords& words);
 // The sentence around one or two texts.
