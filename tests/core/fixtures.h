@@ -34,16 +34,21 @@ inline Entries GreenwichNoon() {
     return e;
 }
 
-// Pune, Maharashtra, India (18°31' N, 73°51' E), Indian Time (row 34): a
-// birth on the given day at the given clock time.
-inline Entries PuneBirth(int day, int month, int year, int hour, int minute) {
-    Entries e;
+// Ada's birth on the given day at the given clock time, chosen in the lists.
+inline void SetBirthMoment(Entries& e, int day, int month, int year, int hour, int minute) {
     e.Name = "Ada";
     e.DatePosition = day - 1;
     e.MonthPosition = month - 1;
     e.YearPosition = year - 1901;
     e.HourPosition = hour;
     e.MinutePosition = minute;
+}
+
+// Pune, Maharashtra, India (18°31' N, 73°51' E), Indian Time (row 34): a
+// birth on the given day at the given clock time.
+inline Entries PuneBirth(int day, int month, int year, int hour, int minute) {
+    Entries e;
+    SetBirthMoment(e, day, month, year, hour, minute);
     e.ZoneRow = 34;
     e.LatDeg = "18";
     e.LatMin = "31";

@@ -4,6 +4,7 @@
 #include "places/atlas.h"
 #include "places/birth_zone.h"
 #include "places/place.h"
+#include "tests/core/fixtures.h"
 
 #include <QFile>
 
@@ -39,12 +40,7 @@ inline Entries BirthAt(const char* place, int year, int month, int day, int hour
         return e;
     }
     ApplyPlace(e, *found);
-    e.Name = "Ada";
-    e.YearPosition = year - 1901;
-    e.MonthPosition = month - 1;
-    e.DatePosition = day - 1;
-    e.HourPosition = hour;
-    e.MinutePosition = minute;
+    testing::SetBirthMoment(e, day, month, year, hour, minute);
     return e;
 }
 
