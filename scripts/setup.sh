@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev liberfa-dev libicu-dev libsqlite3-dev
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev liberfa-dev libnova-dev libicu-dev libsqlite3-dev
           qt6-base-dev qt6-webengine-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-lohit-deva poppler-utils
           qt6-tools-dev qt6-l10n-tools
           xvfb xauth x11-apps x11-utils imagemagick xdotool
