@@ -74,4 +74,18 @@ void ComputePrecisePositions(ReadingRecords& records) {
     FillReportRows(table, moon, PreciseReportLongitudes(sky));
 }
 
+void EnsurePreciseDegrees(ReadingRecords& records) {
+    DegreesRecord& degrees = records.degrees;
+    if (degrees.computed) return;
+    if (records.ephemeris == Ephemeris::Precise) {
+        degrees.longitudes = records.positions.SiderealLongitudes;
+        degrees.ascendant = records.ascendant.SiderealLongitude;
+    } else {
+        const PreciseFrame frame = FrameOfBirth(records.birth);
+        degrees.longitudes = PreciseReportLongitudes(PrecisePositions(frame));
+        degrees.ascendant = AscendantInFrame(frame, records.birth);
+    }
+    degrees.computed = true;
+}
+
 } // namespace rashi

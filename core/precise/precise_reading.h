@@ -13,6 +13,12 @@ namespace rashi {
 // The theory's Pluto text stays empty: eraPlan94 has no Pluto.
 void ComputePrecisePositions(ReadingRecords& records);
 
+// Fills records.degrees from the precise ephemeris unless it is current: a
+// copy of the positions when they are precise already, else one frame of the
+// birth's moment. Reads records.birth, records.ephemeris and, when precise,
+// records.positions and records.ascendant.
+void EnsurePreciseDegrees(ReadingRecords& records);
+
 // The sidereal ascendant in degrees [0, 360) of the birth's moment and place
 // (its degrees and minutes of longitude and latitude, east and south as
 // marked), from the precise ephemeris.

@@ -184,6 +184,8 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     // readings keeps their buffers; `computed` says whether they are current.
     records_.jaimini.computed = false;
     records_.jaiminiWindow.computed = false;
+    records_.degrees.computed = false;
+    if (withJaimini_) RunStep([&] { EnsurePreciseDegrees(records_); });
     if (withJaimini_) RunJaiminiEngines(records_);
     if (withJaimini_ && withWindow_) RunStep([&] { ComputeJaiminiWindow(records_); });
     hasReading_ = true;

@@ -212,6 +212,16 @@ struct JaiminiWindowRecord {
     HoldingWindow navamsa;          // its edges' changes name navamsa signs
 };
 
+// The bodies' and the lagna's sidereal longitudes from the precise ephemeris,
+// whatever ephemeris the captions use: what anything measured in degrees
+// reads (the karakas, the navamsa, the nakshatras, the dashas, the aspects'
+// strengths). Written on demand, once per reading.
+struct DegreesRecord {
+    bool computed = false;
+    std::array<double, kReportRows> longitudes{}; // report order, [0, 360)
+    double ascendant = 0;                          // [0, 360)
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -233,6 +243,7 @@ struct ReadingRecords {
     JaiminiChoices jaiminiChoices; // chosen before the reading
     JaiminiRecord jaimini;         // written only when the Jaimini reading is asked for
     JaiminiWindowRecord jaiminiWindow; // written only when both it and the window are asked for
+    DegreesRecord degrees;             // written only when an engine that reads degrees is asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
     Language language = Language::English;     // of the captions and texts; chosen before the reading
