@@ -119,8 +119,9 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         window.push_back(std::move(line));
     if (!window.empty())
         y += 4;
+    const std::vector<bool> near = LinesChangingNear(records.window, records.jaiminiWindow);
     for (std::size_t i = 0; i < window.size(); ++i) {
-        const bool stands = i == 1 && ChartChangesNear(records.window);
+        const bool stands = i < near.size() && near[i];
         const QFont font = PageFont(options, 8, stands);
         const QColor& colour = stands ? colours.ascendant : colours.text;
         const QString line = FromUtf8(window[i]);

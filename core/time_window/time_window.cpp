@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace rashi {
@@ -42,19 +43,40 @@ Found<N> Search(int direction, int reach, const std::array<double, N>& start, co
 }
 
 
-// The report rows whose aspect or graha line differs with the bodies at `beyond`.
+// What a row's aspect and graha lines say, in any language: the signs it
+// aspects, then the bodies standing in them in the captions' order (by sign,
+// then report order), each as sign * 16 + body.
+struct RowLines {
+    unsigned aspected = 0;
+    std::array<std::uint8_t, kReportRows> bodies{};
+    int count = 0;
+    bool operator==(const RowLines&) const = default;
+};
+
+std::array<RowLines, kReportRows> LinesOfSigns(const std::array<int, kReportRows>& signs, const AspectRule& rule) {
+    std::array<RowLines, kReportRows> lines{};
+    for (int i = 0; i < kReportRows; ++i) {
+        RowLines& line = lines[i];
+        line.aspected = signs[i] >= 0 ? rule[signs[i]] : 0u;
+        for (int j = 0; j < 12; ++j)
+            if (line.aspected & (1u << j))
+                for (int k = 0; k < kReportRows; ++k)
+                    if (signs[k] == j) line.bodies[line.count++] = static_cast<std::uint8_t>(j * 16 + k);
+    }
+    return lines;
+}
+
+// The report rows whose aspect or graha line differs with the bodies at
+// `beyond`: signs and bodies compared, not the captions' words.
 std::vector<int> ChangedLines(const ReadingRecords& records, const std::array<double, kReportRows>& beyond) {
-    ReadingRecords other;
-    other.positions.PlanetNames = records.positions.PlanetNames;
-    other.positions.PlanetNamesSanskrit = records.positions.PlanetNamesSanskrit;
-    for (int i = 0; i < kReportRows; ++i)
-        other.positions.PlanetPositions[i] = ShortPositionText(SignPositionText(beyond[i]));
-    EvaluateRashiDrishti(other, RuleTable(records.rule));
+    std::array<int, kReportRows> signsBeyond{};
+    for (int i = 0; i < kReportRows; ++i) signsBeyond[i] = SignOfPosition(ShortPositionText(SignPositionText(beyond[i])));
+    const AspectRule& rule = RuleTable(records.rule);
+    const auto now = LinesOfSigns(SignsOfPositions(records.positions), rule);
+    const auto then = LinesOfSigns(signsBeyond, rule);
     std::vector<int> lines;
     for (int i = 0; i < kReportRows; ++i)
-        if (other.report.lblAspects[i] != records.report.lblAspects[i] ||
-            other.report.lblGrahas[i] != records.report.lblGrahas[i])
-            lines.push_back(i);
+        if (now[i] != then[i]) lines.push_back(i);
     return lines;
 }
 
@@ -149,12 +171,26 @@ void ComputeTimeWindow(ReadingRecords& records) {
     window.computed = true;
 }
 
-bool ChartChangesNear(const TimeWindowRecord& window, int minutes) {
-    if (!window.computed) return false;
+bool ChangesNear(const HoldingWindow& window, int minutes) {
     const auto near = [minutes](const WindowEdge& edge) {
         return edge.limit == WindowLimit::Change && std::abs(edge.minutes) < minutes;
     };
-    return near(window.chart.from) || near(window.chart.until);
+    return near(window.from) || near(window.until);
+}
+
+bool ChartChangesNear(const TimeWindowRecord& window, int minutes) {
+    return window.computed && ChangesNear(window.chart, minutes);
+}
+
+std::vector<bool> LinesChangingNear(const TimeWindowRecord& window, const JaiminiWindowRecord& jaimini) {
+    std::vector<bool> near;
+    if (!window.computed) return near;
+    near = {false, ChangesNear(window.chart)};
+    if (jaimini.computed) {
+        near.push_back(ChangesNear(jaimini.karakas));
+        near.push_back(ChangesNear(jaimini.navamsa));
+    }
+    return near;
 }
 
 } // namespace rashi

@@ -45,7 +45,16 @@ void ComputeTimeWindow(ReadingRecords& records);
 // (records.clock) showed it; every window of the reading gives its edges so.
 WindowEdge EdgeOnPlaceClock(const ReadingRecords& records, int minutes, WindowLimit limit);
 
-// True when the chart's window ends within `minutes` of the birth on either side.
+// True when a window ends by a change within `minutes` of the birth on
+// either side: what it holds may not be what the person was born with.
+bool ChangesNear(const HoldingWindow& window, int minutes = 5);
+
+// The same for the chart's window (false when the window was not computed).
 bool ChartChangesNear(const TimeWindowRecord& window, int minutes = 5);
+
+// Which of the birth-time lines stand out, in the order WindowLines and then
+// JaiminiWindowLines give them: the chart's, the karakas' and the navamsa's
+// when a change lies within five minutes (the reading's line never does).
+std::vector<bool> LinesChangingNear(const TimeWindowRecord& window, const JaiminiWindowRecord& jaimini);
 
 } // namespace rashi

@@ -247,6 +247,31 @@ TEST(TimeWindow, OnlyWhenAskedAndTheRuleChangesOnlyTheLines) {
     EXPECT_EQ(driver.records().window.chart, ReadingOf(e, Ephemeris::Formulas, AspectRuleChoice::Classical).window.chart);
 }
 
+// The lines an edge names are the same in every language: a Hindi reading
+// once compared its captions with English ones and named all nine.
+TEST(TimeWindow, NamesTheSameLinesInEveryLanguage) {
+    std::mt19937 random(34);
+    int fewerThanNine = 0;
+    for (int birth = 0; birth < 40; ++birth) {
+        const Entries e = RandomBirth(random);
+        for (const AspectRuleChoice rule : {AspectRuleChoice::Ours, AspectRuleChoice::Classical}) {
+            std::array<TimeWindowRecord, 2> windows;
+            for (const Language language : {Language::English, Language::Hindi}) {
+                CalculationDriver driver;
+                driver.SetRule(rule);
+                driver.SetLanguage(language);
+                driver.setWithWindow(true);
+                ASSERT_FALSE(driver.Calculate(e));
+                windows[language == Language::Hindi] = driver.records().window;
+            }
+            EXPECT_EQ(windows[1].reading, windows[0].reading) << "birth " << birth;
+            for (const WindowEdge* edge : {&windows[1].reading.from, &windows[1].reading.until})
+                if (edge->limit == WindowLimit::Change && edge->changedLines.size() < kReportRows) ++fewerThanNine;
+        }
+    }
+    EXPECT_GT(fewerThanNine, 40);
+}
+
 TEST(WindowText, SaysWhatChangesBeyondEachEdge) {
     TimeWindowRecord w;
     w.computed = true;
