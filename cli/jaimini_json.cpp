@@ -44,6 +44,16 @@ std::vector<std::string> OrderNames(const std::vector<int>& order) {
     return names;
 }
 
+Json AtmaAmatyaJson(AtmaAmatya stand) {
+    switch (stand) {
+    case AtmaAmatya::Mutual: return "mutual";
+    case AtmaAmatya::SameSign: return "same sign";
+    case AtmaAmatya::Neither: return "neither";
+    case AtmaAmatya::Unknown: break;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void AddJaiminiJson(Json& reading, const ReadingRecords& records) {
@@ -54,8 +64,12 @@ void AddJaiminiJson(Json& reading, const ReadingRecords& records) {
     Json labels = Json::array();
     for (std::size_t rank = 0; rank < j.karakas.order.size(); ++rank)
         labels.push_back(KarakaLabel(static_cast<int>(rank), j.karakas.scheme));
-    reading["karakas"] = {{"scheme", j.karakas.scheme}, {"order", OrderJson(j.karakas.order, names)}, {"labels", labels}};
+    Json degrees = Json::array();
+    for (int row : j.karakas.order) degrees.push_back(j.karakas.degrees[row]);
+    reading["karakas"] = {{"scheme", j.karakas.scheme}, {"order", OrderJson(j.karakas.order, names)}, {"labels", labels},
+                          {"degrees", std::move(degrees)}};
     reading["karakamsa"] = SignJson(j.karakas.karakamsa);
+    reading["ak_amk"] = AtmaAmatyaJson(AtmaAmatyaStand(j.karakas, j.signs));
     Json padas = Json::array();
     for (int sign : j.arudhaPadas) padas.push_back(SignJson(sign));
     reading["arudha_padas"] = std::move(padas);

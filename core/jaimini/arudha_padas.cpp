@@ -117,11 +117,13 @@ std::string_view ArudhaLabel(int house, const ReadingWords& words) {
 }
 
 void ComputeArudhaPadas(ReadingRecords& records) {
+    // The signs the captions name; the degrees measured. The stronger lord's
+    // support (c) is Jaimini's aspect, so by the classical rule whatever
+    // rule the captions use.
     ArudhaChart chart;
     chart.signs = records.jaimini.signs;
-    for (int i = 0; i < kReportRows; ++i)
-        chart.degrees[i] = chart.signs[i] < 0 ? 0 : DegreesTravelled(i, records.positions.SiderealLongitudes[i], chart.signs[i]);
-    records.jaimini.arudhaPadas = ArudhaPadas(records.jaimini.lagna, chart, RuleTable(records.rule),
+    chart.degrees = DegreesInOwnSigns(JaiminiLongitudes(records), chart.signs);
+    records.jaimini.arudhaPadas = ArudhaPadas(records.jaimini.lagna, chart, RuleTable(AspectRuleChoice::Classical),
                                               records.jaiminiChoices.arudhaExceptions);
 }
 

@@ -30,12 +30,16 @@ std::vector<int> KarakaOrder(const std::array<double, kReportRows>& longitudes,
 void WriteKarakaOrder(const std::array<double, kReportRows>& longitudes, const std::array<int, kReportRows>& signs,
                       int scheme, std::vector<int>& order);
 
-// One sentence on how the Atmakaraka and the Amatyakaraka stand: in mutual
-// Rashi Drishti by the rule, in one sign, or neither.
+// How the Atmakaraka and the Amatyakaraka stand in the signs given: in one
+// sign, in mutual Rashi Drishti by the classical rule (the test is
+// Jaimini's, so his rule judges it whatever rule the captions use), or neither.
+AtmaAmatya AtmaAmatyaStand(const KarakaRecord& karakas, const std::array<int, kReportRows>& signs);
+// The same as one sentence, which names the rule.
 std::string AtmaAmatyaSentence(const KarakaRecord& karakas, const std::array<int, kReportRows>& signs,
-                               AspectRuleChoice rule, const ReadingWords& words = WordsOf(Language::English));
+                               const ReadingWords& words = WordsOf(Language::English));
 
-// Reads records.positions and records.jaiminiChoices; writes records.jaimini.karakas.
+// Reads records.jaimini.signs, the degrees of JaiminiLongitudes and
+// records.jaiminiChoices; writes records.jaimini.karakas.
 void ComputeCharaKarakas(ReadingRecords& records);
 
 } // namespace rashi

@@ -22,6 +22,17 @@ int LagnaSign(const AscendantRecord& ascendant);
 // where a text names none.
 void ReadChartSigns(ReadingRecords& records);
 
+// What the engines of this folder measure in degrees: the precise longitudes
+// and ascendant of records.degrees when the reading has them (it has, when
+// the driver runs these engines), else the positions' own.
+const std::array<double, kReportRows>& JaiminiLongitudes(const ReadingRecords& records);
+double JaiminiAscendant(const ReadingRecords& records);
+
+// Each row's degrees travelled in the sign its measured longitude lies in,
+// 0 for a row without a sign (signs[row] < 0).
+std::array<double, kReportRows> DegreesInOwnSigns(const std::array<double, kReportRows>& longitudes,
+                                                  const std::array<int, kReportRows>& signs);
+
 // Degrees a body has travelled in its sign, 0 <= d < 30: its longitude less
 // the start of `sign`; for the nodes, which move backwards, 30 less that.
 double DegreesTravelled(int reportRow, double longitude, int sign);

@@ -6,7 +6,19 @@
 #include "core/jaimini/chara_karakas.h"
 #include "core/jaimini/chart_signs.h"
 
+#include <cmath>
+
 namespace rashi {
+namespace {
+
+// "27°56′": whole degrees and minutes, the minutes cut, not rounded, so that
+// no text puts a body past the degree it has reached.
+std::string DegreesText(double degrees) {
+    const int minutes = static_cast<int>(std::floor(degrees * 60));
+    return std::to_string(minutes / 60) + "°" + (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60) + "′";
+}
+
+} // namespace
 
 std::string KarakasLine(const KarakaRecord& karakas, const ReadingWords& words) {
     const Sentence& line = words.jaimini.karakasLine;
@@ -15,7 +27,9 @@ std::string KarakasLine(const KarakaRecord& karakas, const ReadingWords& words) 
         if (rank > 0) text += words.listSeparator;
         text.append(KarakaWord(words.jaimini.karakaNames, static_cast<int>(rank), karakas.scheme))
             .append(" ")
-            .append(words.bodies[karakas.order[rank]]);
+            .append(words.bodies[karakas.order[rank]])
+            .append(" ")
+            .append(DegreesText(karakas.degrees[karakas.order[rank]]));
     }
     return text.append(line.after);
 }
@@ -74,7 +88,7 @@ std::vector<std::string> JaiminiLines(const ReadingRecords& records) {
     if (!j.computed) return {};
     const ReadingWords& words = WordsOf(records.language);
     std::vector<std::string> lines = {KarakasLine(j.karakas, words), KarakamsaLine(j.karakas, words)};
-    const std::string sentence = AtmaAmatyaSentence(j.karakas, j.signs, records.rule, words);
+    const std::string sentence = AtmaAmatyaSentence(j.karakas, j.signs, words);
     if (!sentence.empty()) lines.push_back(sentence);
     lines.push_back(ArudhaLine(j.arudhaPadas, words));
     lines.push_back(HousesLine(j.houses, j.lagna, words));

@@ -11,7 +11,7 @@
 namespace rashi {
 
 // The lines in a language's words, English by default.
-// "Chara karakas (8): AK Moon, AmK Saturn, …, DK Mercury."
+// "Chara karakas (8) by the precise positions: AK Venus 27°56′, AmK Saturn 27°55′, …, DK Mercury 2°10′."
 std::string KarakasLine(const KarakaRecord& karakas, const ReadingWords& words = WordsOf(Language::English));
 // "Karakamsa (the Atmakaraka's navamsa sign): Mesha."
 std::string KarakamsaLine(const KarakaRecord& karakas, const ReadingWords& words = WordsOf(Language::English));

@@ -62,7 +62,7 @@ void ComputeNavamsa(ReadingRecords& records) {
     table.PlanetNames = birth.PlanetNames;
     table.PlanetNamesSanskrit = birth.PlanetNamesSanskrit;
     for (int i = 0; i < kReportRows; ++i) {
-        const double longitude = NavamsaLongitude(birth.SiderealLongitudes[i]);
+        const double longitude = NavamsaLongitude(JaiminiLongitudes(records)[i]);
         table.SiderealLongitudes[i] = longitude;
         if (std::isfinite(longitude)) {
             navamsa.signs[i] = WriteShortPosition(longitude, table.PlanetPositions[i]);
@@ -71,7 +71,7 @@ void ComputeNavamsa(ReadingRecords& records) {
             navamsa.signs[i] = -1;
         }
     }
-    navamsa.lagna = NavamsaSign(records.ascendant.SiderealLongitude);
+    navamsa.lagna = NavamsaSign(JaiminiAscendant(records));
     EvaluateRashiDrishti(table, navamsa.signs, RuleTable(records.rule), WordsOf(records.language), navamsa.report);
     navamsa.houses = HousesFromLagna(navamsa.signs, navamsa.lagna, RuleTable(records.rule));
 }

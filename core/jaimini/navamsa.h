@@ -14,7 +14,8 @@ double NavamsaLongitude(double longitude);
 // The navamsa sign of a longitude, 0 (Mesha) .. 11 (Meena); -1 for none.
 int NavamsaSign(double longitude);
 
-// Reads records.positions, records.ascendant and records.rule; writes
+// Reads the longitudes of JaiminiLongitudes and JaiminiAscendant, the
+// positions' names and records.rule; writes
 // records.jaimini.navamsa: the table, the 36 captions (by the same rule and
 // the same words as the birth chart's) and the houses from the navamsa lagna.
 void ComputeNavamsa(ReadingRecords& records);

@@ -1,5 +1,6 @@
 #include "core/jaimini/navamsa_view.h"
 
+#include "core/jaimini/chart_signs.h"
 #include "core/jaimini/navamsa.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
@@ -12,7 +13,7 @@ ReadingRecords NavamsaView(const ReadingRecords& records) {
     const NavamsaRecord& navamsa = records.jaimini.navamsa;
     view.positions = navamsa.positions;
     view.report = navamsa.report;
-    const double lagna = NavamsaLongitude(records.ascendant.SiderealLongitude);
+    const double lagna = NavamsaLongitude(JaiminiAscendant(records));
     view.ascendant.SiderealLongitude = lagna;
     view.ascendant.PositionText = ShortPositionText(SignPositionText(lagna));
     view.jaimini.lagna = navamsa.lagna;

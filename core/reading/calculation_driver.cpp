@@ -129,6 +129,8 @@ void RunJaiminiEngines(ReadingRecords& records) {
     JaiminiRecord& jaimini = records.jaimini;
     jaimini.computed = false;
     jaimini.choices = records.jaiminiChoices;
+    // Degrees come from the precise positions whatever the captions' ephemeris.
+    RunStep([&] { EnsurePreciseDegrees(records); });
     ReadChartSigns(records);
     RunStep([&] { ComputeAspectedHouses(records); });
     RunStep([&] { ComputeCharaKarakas(records); });
@@ -185,7 +187,6 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     records_.jaimini.computed = false;
     records_.jaiminiWindow.computed = false;
     records_.degrees.computed = false;
-    if (withJaimini_) RunStep([&] { EnsurePreciseDegrees(records_); });
     if (withJaimini_) RunJaiminiEngines(records_);
     if (withJaimini_ && withWindow_) RunStep([&] { ComputeJaiminiWindow(records_); });
     hasReading_ = true;

@@ -26,7 +26,8 @@ void RunEngines(ReadingRecords& records);
 
 // Runs the Jaimini engines on records whose positions and ascendant are
 // computed: the houses from the lagna, the karakas, the arudha padas and the
-// navamsa, with records.jaiminiChoices and records.rule.
+// navamsa, with records.jaiminiChoices and records.rule, their degrees from
+// records.degrees (filled first if it is not current).
 void RunJaiminiEngines(ReadingRecords& records);
 
 class CalculationDriver {

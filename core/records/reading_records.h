@@ -177,7 +177,12 @@ struct KarakaRecord {
     std::vector<int> order;                 // report rows, the Atmakaraka first
     std::array<int, kReportRows> karakaOf{}; // the rank (0 = AK) of each report row, -1 for none
     int karakamsa = -1;                     // the navamsa sign of the Atmakaraka
+    std::array<double, kReportRows> degrees{}; // what each row has travelled in its sign, as ranked
 };
+
+// How the Atmakaraka and the Amatyakaraka stand, by Jaimini's own (the
+// classical) rule whatever rule the captions use.
+enum class AtmaAmatya { Unknown, SameSign, Mutual, Neither };
 
 struct NavamsaRecord {
     int lagna = -1;                     // the ascendant's navamsa sign

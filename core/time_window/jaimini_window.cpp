@@ -76,7 +76,8 @@ void ComputeJaiminiWindow(ReadingRecords& records) {
     window.computed = false;
     window.karakasBefore.clear();
     window.karakasAfter.clear();
-    MomentPositions positions(birth, records.ephemeris);
+    // The Jaimini pieces are measured by the precise positions in every mode.
+    MomentPositions positions(birth, Ephemeris::Precise);
     const int scheme = records.jaimini.karakas.scheme;
 
     const auto [back, ahead] = SearchReaches(birth);

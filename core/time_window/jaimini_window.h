@@ -16,7 +16,7 @@
 
 namespace rashi {
 
-// Reads records.birth, records.ephemeris and records.jaimini (its karaka
+// Reads records.birth and records.jaimini (its karaka
 // scheme); writes records.jaiminiWindow.
 void ComputeJaiminiWindow(ReadingRecords& records);
 

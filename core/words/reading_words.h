@@ -30,7 +30,7 @@ struct Sentence {
 struct JaiminiWords {
     std::array<std::string_view, 8> karakaTags;  // beside a body and in the diagram: "AK", "आत्म"
     std::array<std::string_view, 8> karakaNames; // in the lines: "AK", "आत्मकारक"
-    Sentence karakasLine;   // "Chara karakas (", scheme, "): " ... the karakas ... "."
+    Sentence karakasLine;   // "Chara karakas (", scheme, ") by the precise positions: " ... the karakas ... "."
     Sentence karakamsaLine; // "Karakamsa (the Atmakaraka's navamsa sign): ", sign, "."
     Sentence atmakaraka;    // "The Atmakaraka (", body, ", in " ... sign ... ")"
     Sentence amatyakaraka;  // " and the Amatyakaraka (", body, ", in " ... sign ... ")"

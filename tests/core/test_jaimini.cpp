@@ -298,7 +298,7 @@ TEST(JaiminiReading, OnlyWhenAskedAndFollowingTheChoices) {
     const ReadingRecords& r = JaiminiReading(driver, testing::GreenwichNoon());
     ASSERT_TRUE(r.jaimini.computed);
     EXPECT_EQ(r.jaimini.karakas.order.size(), 8u);
-    EXPECT_EQ(r.jaimini.karakas.karakamsa, NavamsaSign(r.positions.SiderealLongitudes[r.jaimini.karakas.order[0]]));
+    EXPECT_EQ(r.jaimini.karakas.karakamsa, NavamsaSign(r.degrees.longitudes[r.jaimini.karakas.order[0]]));
     // Seven karakas, asked for after the reading: the reading is counted again.
     driver.SetJaiminiChoices({7, true});
     EXPECT_EQ(r.jaimini.karakas.order.size(), 7u);
@@ -326,13 +326,14 @@ TEST(JaiminiReading, TheNavamsaIsReadAsTheBirthChartIs) {
     // positions are nine times the longitudes.
     ReadingRecords other = r;
     for (int i = 0; i < kReportRows; ++i) {
-        other.positions.PlanetPositions[i] = ShortPositionText(SignPositionText(9 * r.positions.SiderealLongitudes[i] - 360 * std::floor(9 * r.positions.SiderealLongitudes[i] / 360)));
-        EXPECT_EQ(n.signs[i], NavamsaSign(r.positions.SiderealLongitudes[i])) << i;
+        const double longitude = r.degrees.longitudes[i];
+        other.positions.PlanetPositions[i] = ShortPositionText(SignPositionText(9 * longitude - 360 * std::floor(9 * longitude / 360)));
+        EXPECT_EQ(n.signs[i], NavamsaSign(longitude)) << i;
         EXPECT_EQ(SignOfPosition(n.positions.PlanetPositions[i]), n.signs[i]) << i;
     }
     EvaluateRashiDrishti(other, RuleTable(r.rule));
     EXPECT_EQ(n.report, other.report);
-    EXPECT_EQ(n.lagna, NavamsaSign(r.ascendant.SiderealLongitude));
+    EXPECT_EQ(n.lagna, NavamsaSign(r.degrees.ascendant));
     EXPECT_EQ(n.houses, HousesFromLagna(n.signs, n.lagna, RuleTable(r.rule)));
     EXPECT_EQ(n.report.lblPlanets, r.report.lblPlanets);
 }
@@ -383,19 +384,91 @@ TEST(JaiminiReading, LinesInHindi) {
     }
 }
 
+// Jaimini's test is judged by his own rule: Mesha and Thula share a quality
+// (our rule's aspect) but are not in the classical one's.
 TEST(JaiminiReading, HowTheAtmakarakaAndAmatyakarakaStand) {
+    const struct {
+        int ak, amk;
+        AtmaAmatya stand;
+        std::string_view says;
+    } rows[] = {
+        {Aries, Aries, AtmaAmatya::SameSign, "stand in one sign"},
+        {Aries, Leo, AtmaAmatya::Mutual, "are in mutual Rashi Drishti by the classical rule"},
+        {Aries, Libra, AtmaAmatya::Neither, "are neither in mutual Rashi Drishti by the classical rule nor in one sign"},
+        {Aries, Taurus, AtmaAmatya::Neither, "are neither"},
+        {Cancer, Scorpio, AtmaAmatya::Mutual, "are in mutual"},
+        {Gemini, Sagittarius, AtmaAmatya::Mutual, "are in mutual"},
+        {Gemini, Pisces, AtmaAmatya::Mutual, "are in mutual"},
+        {Gemini, Aquarius, AtmaAmatya::Neither, "are neither"},
+        {-1, Aries, AtmaAmatya::Unknown, ""},
+    };
     KarakaRecord k;
     k.order = {row::Moon, row::Saturn};
-    std::array<int, kReportRows> signs{};
-    signs[row::Moon] = Aries;
-    signs[row::Saturn] = Aries;
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Ours).find("stand in one sign"), std::string::npos);
-    signs[row::Saturn] = Leo; // movable and fixed, not next to each other
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Classical).find("are in mutual Rashi Drishti by the classical rule"),
-              std::string::npos);
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Ours).find("are neither"), std::string::npos);
-    signs[row::Saturn] = Taurus; // next to each other: no aspect by either rule
-    EXPECT_NE(AtmaAmatyaSentence(k, signs, AspectRuleChoice::Classical).find("are neither"), std::string::npos);
+    for (const auto& row : rows) {
+        std::array<int, kReportRows> signs{};
+        signs[row::Moon] = row.ak;
+        signs[row::Saturn] = row.amk;
+        EXPECT_EQ(AtmaAmatyaStand(k, signs), row.stand) << row.ak << " " << row.amk;
+        const std::string sentence = AtmaAmatyaSentence(k, signs);
+        EXPECT_EQ(sentence.empty(), row.says.empty());
+        EXPECT_NE(sentence.find(row.says), std::string::npos) << sentence;
+    }
+}
+
+// Random births of the program's years, read by the formulas and by the
+// precise positions.
+std::vector<Entries> BirthsAcrossTheYears(int count) {
+    std::vector<Entries> births;
+    for (int i = 0; i < count; ++i)
+        births.push_back(testing::PuneBirth(1 + i * 7 % 28, 1 + i * 5 % 12, 1901 + i * 37 % 150, i * 11 % 24, i * 13 % 60));
+    return births;
+}
+
+// Whatever ephemeris the captions use, the pieces measured in degrees are
+// the precise positions': the formulas' nodes run close to a degree behind.
+TEST(JaiminiReading, MeasuredByThePreciseDegreesInEveryMode) {
+    int ordersTheFormulasWouldChange = 0;
+    for (const Entries& e : BirthsAcrossTheYears(60)) {
+        CalculationDriver formulas, precise;
+        precise.setEphemeris(Ephemeris::Precise);
+        formulas.setWithWindow(true);
+        precise.setWithWindow(true);
+        const ReadingRecords& f = JaiminiReading(formulas, e);
+        const ReadingRecords& p = JaiminiReading(precise, e);
+        ASSERT_TRUE(f.degrees.computed);
+        EXPECT_EQ(f.degrees.longitudes, p.positions.SiderealLongitudes);
+        EXPECT_EQ(f.degrees.ascendant, p.ascendant.SiderealLongitude);
+        EXPECT_EQ(f.jaimini.karakas.order, p.jaimini.karakas.order);
+        EXPECT_EQ(f.jaimini.karakas.degrees, p.jaimini.karakas.degrees);
+        EXPECT_EQ(f.jaimini.karakas.karakamsa, p.jaimini.karakas.karakamsa);
+        EXPECT_EQ(f.jaimini.navamsa.signs, p.jaimini.navamsa.signs);
+        EXPECT_EQ(f.jaimini.navamsa.lagna, p.jaimini.navamsa.lagna);
+        EXPECT_EQ(f.jaiminiWindow.karakas, p.jaiminiWindow.karakas);
+        EXPECT_EQ(f.jaiminiWindow.navamsa, p.jaiminiWindow.navamsa);
+        // The captions' signs stay the formulas'.
+        EXPECT_EQ(f.jaimini.signs, SignsOfPositions(f.positions));
+        if (KarakaOrder(f.positions.SiderealLongitudes, f.jaimini.signs, 8) != p.jaimini.karakas.order)
+            ++ordersTheFormulasWouldChange;
+    }
+    EXPECT_GT(ordersTheFormulasWouldChange, 0) << "no birth here tells the two apart";
+}
+
+// The rule in force changes the houses beside the captions, not the tests
+// that are Jaimini's own: the two karakas' stand and the lords' strength.
+TEST(JaiminiReading, JaiminisTestsWhateverTheRule) {
+    int housesDiffer = 0;
+    for (const Entries& e : BirthsAcrossTheYears(40)) {
+        CalculationDriver driver;
+        const ReadingRecords& r = JaiminiReading(driver, e);
+        const JaiminiRecord ours = r.jaimini;
+        const std::vector<std::string> oursLines = JaiminiLines(r);
+        driver.SetRule(AspectRuleChoice::Classical);
+        EXPECT_EQ(r.jaimini.arudhaPadas, ours.arudhaPadas);
+        EXPECT_EQ(AtmaAmatyaStand(r.jaimini.karakas, r.jaimini.signs), AtmaAmatyaStand(ours.karakas, ours.signs));
+        EXPECT_EQ(JaiminiLines(r)[2], oursLines[2]);
+        housesDiffer += r.jaimini.houses != ours.houses;
+    }
+    EXPECT_GT(housesDiffer, 20);
 }
 
 } // namespace
