@@ -78,13 +78,15 @@ TEST(ReportJaimini, LinesFollowTheCaptionsOnlyWhenAsked) {
     const auto lines = Lines(jaimini.out);
     ASSERT_EQ(lines.size(), 41u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 36), Lines(plain.out)) << "the captions stay as they are";
-    EXPECT_EQ(lines[36], "Chara karakas (8): AK North Node, AmK Moon, BK Sun, MK Saturn, PiK Mercury, PK Venus, GK Mars, DK Jupiter.");
-    EXPECT_EQ(lines[37], "Karakamsa (the Atmakaraka's navamsa sign): Thula.");
+    EXPECT_EQ(lines[36], "Chara karakas (8) by the precise positions: AK Moon 19°28′, AmK North Node 18°48′, BK Saturn 16°33′, "
+                         "MK Sun 16°30′, PiK Mercury 8°02′, PK Venus 7°42′, GK Mars 4°06′, DK Jupiter 1°23′.");
+    EXPECT_EQ(lines[37], "Karakamsa (the Atmakaraka's navamsa sign): Meena.");
     EXPECT_EQ(lines[39].rfind("Arudha padas: AL Dhanus, ", 0), 0u) << lines[39];
 
     const auto seven = Lines(Tool({"--jaimini", "--karakas", "7", kSample}).out);
     ASSERT_EQ(seven.size(), 41u);
-    EXPECT_EQ(seven[36], "Chara karakas (7): AK Moon, AmK Sun, BK Saturn, MK Mercury, PK Venus, GK Mars, DK Jupiter.");
+    EXPECT_EQ(seven[36], "Chara karakas (7) by the precise positions: AK Moon 19°28′, AmK Saturn 16°33′, BK Sun 16°30′, "
+                         "MK Mercury 8°02′, PK Venus 7°42′, GK Mars 4°06′, DK Jupiter 1°23′.");
     const auto plainPadas = Lines(Tool({"--jaimini", "--arudha-exceptions", "off", kSample}).out);
     EXPECT_NE(plainPadas[39], lines[39]);
 
@@ -115,14 +117,16 @@ TEST(ReportJaimini, NavamsaPrintsItsOwnThirtySixCaptions) {
 }
 
 // Every reading carries the keys, and each agrees with what the rest of the
-// object says: the houses with the captions' signs and the ascendant, the
-// karakas with the longitudes, the navamsa with the longitudes.
+// object says: the houses with the captions' signs and the ascendant; the
+// karakas, their degrees and the navamsa with the precise longitudes, which
+// they follow whatever the mode.
 TEST(ReportJaimini, JsonKeysAgreeWithTheRestOfTheReading) {
     for (const auto& args : {std::vector<std::string>{kSample}, With(kPune1962, {"--precise"}),
                              With(kPune1962, {"--rule", "classical"}), With(kPune1962, {"--karakas", "7"})}) {
         auto run = Tool(With(args, {"--json"}));
         ASSERT_EQ(run.status, 0) << run.err;
         const auto j = nlohmann::json::parse(run.out);
+        const auto precise = nlohmann::json::parse(Tool(With(args, {"--json", "--precise"})).out);
         const int lagna = SignOfPositionText(j["ascendant"]["position"]);
         const int scheme = j["karakas"]["scheme"];
         ASSERT_EQ(j["aspected_houses"].size(), 9u);
@@ -131,7 +135,7 @@ TEST(ReportJaimini, JsonKeysAgreeWithTheRestOfTheReading) {
             std::vector<int> houses;
             for (int s : CaptionSigns(j["captions"]["aspects"][i])) houses.push_back((s - lagna + 12) % 12 + 1);
             EXPECT_EQ(j["aspected_houses"][i].get<std::vector<int>>(), houses) << i;
-            const double longitude = j["longitudes"][i];
+            const double longitude = precise["longitudes"][i];
             EXPECT_EQ(SignOfName(j["navamsa"]["signs"][i]), static_cast<int>(std::floor(longitude / (10.0 / 3))) % 12) << i;
             const double within = std::fmod(longitude, 30);
             if (i < 7 || (i == 7 && scheme == 8)) degrees.push_back({i == 7 ? 30 - within : within, i});
@@ -140,11 +144,13 @@ TEST(ReportJaimini, JsonKeysAgreeWithTheRestOfTheReading) {
         std::vector<std::string> order;
         for (const auto& [d, i] : degrees) order.push_back(j["positions"][i]["name"]);
         EXPECT_EQ(j["karakas"]["order"].get<std::vector<std::string>>(), order);
+        ASSERT_EQ(j["karakas"]["degrees"].size(), degrees.size());
+        for (std::size_t k = 0; k < degrees.size(); ++k) EXPECT_NEAR(j["karakas"]["degrees"][k], degrees[k].first, 1e-9) << k;
         const int ak = degrees[0].second;
-        EXPECT_EQ(SignOfName(j["karakamsa"]), static_cast<int>(std::floor(double(j["longitudes"][ak]) / (10.0 / 3))) % 12);
+        EXPECT_EQ(SignOfName(j["karakamsa"]), static_cast<int>(std::floor(double(precise["longitudes"][ak]) / (10.0 / 3))) % 12);
         EXPECT_EQ(j["arudha_padas"].size(), 12u);
         EXPECT_EQ(SignOfName(j["navamsa"]["lagna"]),
-                  static_cast<int>(std::floor(double(j["ascendant"]["longitude"]) / (10.0 / 3))) % 12);
+                  static_cast<int>(std::floor(double(precise["ascendant"]["longitude"]) / (10.0 / 3))) % 12);
         EXPECT_EQ(j["navamsa"]["aspected_houses"].size(), 9u);
         EXPECT_EQ(j["navamsa"]["captions"]["planets"], j["captions"]["planets"]);
     }
@@ -157,11 +163,11 @@ TEST(ReportJaimini, WindowCarriesTheKarakasAndTheNavamsa) {
     for (const char* key : {"reading", "chart", "karakas", "navamsa"})
         for (const char* field : {"from", "until", "before", "after", "minutes_before", "minutes_after"})
             EXPECT_TRUE(w[key].contains(field)) << key << " " << field;
-    EXPECT_EQ(w["karakas"]["after"], "the Moon passes the North Node: AK and AmK change places");
+    EXPECT_EQ(w["karakas"]["after"], "the Sun passes Saturn: BK and MK change places");
     EXPECT_EQ(w["navamsa"]["lagna"], "Mesha");
     const auto text = Lines(Tool({"--window", "--jaimini", kSample}).out);
     ASSERT_EQ(text.size(), 45u);
-    EXPECT_EQ(text[43].rfind("The karakas (AK the North Node, AmK the Moon", 0), 0u) << text[43];
+    EXPECT_EQ(text[43].rfind("The karakas (AK the Moon, AmK the North Node", 0), 0u) << text[43];
     EXPECT_EQ(text[44].rfind("The navamsa (lagna Mesha) holds from 2000-01-01 12:00 to 2000-01-01 12:05", 0), 0u) << text[44];
 }
 
@@ -174,8 +180,8 @@ TEST(ReportJaimini, BatchAddsColumns) {
     const auto fields = Fields(Lines(jaimini.out)[0]);
     ASSERT_EQ(Fields(Lines(plain.out)[0]).size(), 37u);
     ASSERT_EQ(fields.size(), 41u);
-    EXPECT_EQ(fields[37], "AK North Node, AmK Moon, BK Sun, MK Saturn, PiK Mercury, PK Venus, GK Mars, DK Jupiter");
-    EXPECT_EQ(fields[38], "Thula");
+    EXPECT_EQ(fields[37], "AK Moon, AmK North Node, BK Saturn, MK Sun, PiK Mercury, PK Venus, GK Mars, DK Jupiter");
+    EXPECT_EQ(fields[38], "Meena");
     EXPECT_EQ(fields[39].rfind("Dhanus, ", 0), 0u);
     EXPECT_EQ(fields[40], "Mesha, Simha, Meena, Mithuna, Kanya, Vrischika, Mesha, Simha, Thula, Mesha");
     const auto all = Fields(Lines(both.out)[0]);

@@ -29,11 +29,12 @@ std::array<int, kReportRows + 1> NavamsaAt(MomentPositions& positions, int minut
 }
 
 // Inside the window every minute has the birth's order (or navamsa signs);
-// one minute beyond a changing edge differs, as the edge says.
+// one minute beyond a changing edge differs, as the edge says. The scan takes
+// the precise positions whatever the reading's mode, as the Jaimini pieces do.
 void CheckAgainstScan(const ReadingRecords& records) {
     const JaiminiWindowRecord& w = records.jaiminiWindow;
     ASSERT_TRUE(w.computed);
-    MomentPositions positions(records.birth, records.ephemeris);
+    MomentPositions positions(records.birth, Ephemeris::Precise);
     const auto order = OrderAt(positions, 0, w.scheme);
     EXPECT_EQ(w.karakaOrder, order);
     EXPECT_EQ(w.karakaOrder, records.jaimini.karakas.order) << "the window starts from the reading's own karakas";
