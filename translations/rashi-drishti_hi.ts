@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>rashi::BirthDayView</name>
+    <message>
+        <source>Through the birth&apos;s day: point at or choose a slice to see what would differ.</source>
+        <translation>जन्म का पूरा दिन: कोई भाग चुनें या उस पर पॉइंटर रखें, तो दिखेगा कि क्या बदलता।</translation>
+    </message>
+</context>
+<context>
     <name>rashi::ChartAccessible</name>
     <message>
         <source>%1 in %2, %3</source>
@@ -658,6 +665,13 @@
     </message>
 </context>
 <context>
+    <name>rashi::ReadingRowsView</name>
+    <message>
+        <source>Karakas and arudha padas</source>
+        <translation>कारक और आरूढ़ पद</translation>
+    </message>
+</context>
+<context>
     <name>rashi::RecentCharts</name>
     <message>
         <source>(None)</source>
@@ -681,10 +695,6 @@
     <message>
         <source>Tarvek Rashi Drishti (Sign Aspects) Results</source>
         <translation>राशि दृष्टि फल</translation>
-    </message>
-    <message>
-        <source>Through the birth&apos;s day: point at or choose a slice to see what would differ.</source>
-        <translation>जन्म का पूरा दिन: कोई भाग चुनें या उस पर पॉइंटर रखें, तो दिखेगा कि क्या बदलता।</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -713,10 +723,6 @@
     <message>
         <source>picture</source>
         <translation>चित्र</translation>
-    </message>
-    <message>
-        <source>Karakas and arudha padas</source>
-        <translation>कारक और आरूढ़ पद</translation>
     </message>
     <message>
         <source>Navamsa (D&amp;9)</source>

@@ -1,9 +1,12 @@
 #pragma once
-// The results panel: whose reading it is, the diagram and the 36 captions.
-// It is an empty group box until the first reading, when its controls are
-// built. It keeps the diagram's style and the rule of sign aspects between
-// runs (QSettings), and writes what the user keeps of a reading: print, PDF,
-// chart picture and the text on the clipboard.
+// The results panel arranges the reading's views (the header, the birth-time
+// lines, the diagram with the birth's day, the rows) in one scrolled column
+// above its buttons, and switches the diagram and rows between the birth
+// chart and the navamsa. It is an empty group box until the first reading,
+// when its views are built. It keeps the diagram's style, the rule of sign
+// aspects and the Jaimini choices between runs (QSettings), and writes what
+// the user keeps of a reading: print, PDF, chart picture and the text on the
+// clipboard.
 
 #include "core/reading/calculation_driver.h"
 #include "drawing/chart_geometry.h"
@@ -16,16 +19,17 @@
 #include <functional>
 
 class QCheckBox;
-class QGridLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
-class QVBoxLayout;
 
 namespace rashi {
 
+class BirthDayView;
+class BirthTimeLines;
 class ChartView;
-class DayStripView;
+class ReadingHeaderView;
+class ReadingRowsView;
 
 class ResultsPanel : public QGroupBox {
     Q_OBJECT
@@ -101,29 +105,17 @@ protected:
 
 private:
     void loadSettings();
-    // The parts of the panel, built on the first reading.
-    void buildHeader();
-    void buildWindowLines();
-    void buildDayStrip();
-    QGridLayout* buildCaptions();
     void buildButtons();
-    void fillCaptions();
-    // The karakas beside the names, the houses beside the aspect lines, the
-    // Jaimini lines under the rows and the karakas' and navamsa's windows.
-    void fillJaimini();
     void setJaiminiChoices(const JaiminiChoices& choices);
     // The reading on show: the driver's, or its navamsa view.
     const ReadingRecords& shown() const;
     // Everything that shows the reading, again (after a choice changed it).
     void refill();
-    void fillHeader();
-    // The two lines of how far the birth time can move.
-    void fillWindowLines();
     void markChosenRow();
     // The chart's description for screen readers follows the chosen body.
     void describeChart();
-    // Where a body's row is, its four captions and the space between them.
-    QRect rowBand(int body) const;
+    // The views' layouts take in their new lines, and the column theirs.
+    void measureViews();
     void makeRoom();
     QSize contentSize() const;
     // The scrolled content's size for the room the scroll area has.
@@ -146,25 +138,13 @@ private:
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr; // everything that scrolls
     bool fitPending_ = false;
-    QVBoxLayout* lines_ = nullptr; // the lines under the header
-    QGridLayout* header_ = nullptr;
-    std::array<QLabel*, 8> headerValues_{};
-    QLabel* windowReading_ = nullptr;
-    QLabel* windowChart_ = nullptr;
+    ReadingHeaderView* header_ = nullptr;
+    BirthTimeLines* timeLines_ = nullptr;
     ChartView* chart_ = nullptr;
-    DayStripView* dayStrip_ = nullptr;
-    QLabel* daySlice_ = nullptr; // what the chosen slice of the day would change
+    BirthDayView* day_ = nullptr;
+    ReadingRowsView* rows_ = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
-    std::array<QLabel*, kReportRows> lblPlanets{};
-    std::array<QLabel*, kReportRows> lblPlanets_Position{};
-    std::array<QLabel*, kReportRows> lblAspects{};
-    std::array<QLabel*, kReportRows> lblGrahas{};
-    std::array<QLabel*, kReportRows> lblKarakas{};
-    std::array<QLabel*, kReportRows> lblHouses{};
-    QLabel* jaiminiLines_ = nullptr;
-    QLabel* windowKarakas_ = nullptr;
-    QLabel* windowNavamsa_ = nullptr;
     QCheckBox* chkNavamsa_ = nullptr;
     bool navamsa_ = false;
     ReadingRecords navamsaView_;
