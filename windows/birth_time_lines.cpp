@@ -91,7 +91,12 @@ void BirthTimeLines::setReading(const ReadingRecords& records)
     karakas_->setVisible(jaimini.size() > 0);
     navamsa_->setVisible(jaimini.size() > 1);
 
-    StandOut(chart_, ChartChangesNear(window));
+    // The chart's, the karakas' and the navamsa's lines by one rule.
+    const std::vector<bool> near = LinesChangingNear(window, records.jaiminiWindow);
+    const auto nearAt = [&near](std::size_t i) { return i < near.size() && near[i]; };
+    StandOut(chart_, nearAt(1));
+    StandOut(karakas_, nearAt(2));
+    StandOut(navamsa_, nearAt(3));
 }
 
 } // namespace rashi

@@ -10,6 +10,7 @@
 #include "core/reading/calculation_driver.h"
 #include "core/reading/reading_header.h"
 #include "core/time_window/jaimini_window_text.h"
+#include "core/time_window/time_window.h"
 #include "windows/chart_view.h"
 #include "windows/program_settings.h"
 #include "windows/results_panel.h"
@@ -92,6 +93,32 @@ private slots:
         box->setChecked(false);
         QCOMPARE(ResultCaptions(*panel), birth);
         QCOMPARE(chart()->model().chartName, QStringLiteral("Rashi chart"));
+    }
+
+    // The chart's, the karakas' and the navamsa's birth-time lines stand out
+    // by one rule: a change within five minutes of the birth.
+    void theLinesThatMayNotHoldStandOut()
+    {
+        std::array<int, 4> bold{};
+        int births = 0;
+        for (int hour = 0; hour < 24; hour += 2, ++births) {
+            Birth birth = Greenwich2000();
+            birth.hour = hour;
+            birth.minute = (7 * hour) % 60;
+            reading(birth);
+            const std::vector<bool> near = LinesChangingNear(driver->records().window, driver->records().jaiminiWindow);
+            QCOMPARE(near.size(), std::size_t(4));
+            const char* const names[] = {"windowReading", "windowChart", "windowKarakas", "windowNavamsa"};
+            for (std::size_t i = 0; i < 4; ++i) {
+                auto* line = Child<QLabel>(*panel, names[i]);
+                QCOMPARE(line->font().bold(), bool(near[i]));
+                QCOMPARE(line->palette().color(QPalette::WindowText) == QColor(255, 255, 96), bool(near[i]));
+                bold[i] += near[i];
+            }
+        }
+        QCOMPARE(bold[0], 0);
+        // The navamsa lagna moves every seven to twenty minutes: some births near a change, some not.
+        QVERIFY2(bold[3] > 0 && bold[3] < births, qPrintable(QStringLiteral("%1 of %2").arg(bold[3]).arg(births)));
     }
 
     void theChoicesAreAppliedAndRemembered()
