@@ -60,6 +60,11 @@ void AyanamsaMenu::setChoice(const AyanamsaChoice& choice)
     remember();
 }
 
+void AyanamsaMenu::showChoice(const AyanamsaChoice& choice)
+{
+    check(choice);
+}
+
 void AyanamsaMenu::check(const AyanamsaChoice& choice)
 {
     choice_ = choice;

@@ -1,8 +1,9 @@
 #pragma once
 // Options › Ayanamsa: the program's own, the fifteen named ayanamsas and the
 // user's own (its value at J2000.0 and its yearly rate, asked for through the
-// dialogs). The choice is kept in the settings; a chart file that carries
-// one puts it in force.
+// dialogs). The user's choice is kept in the settings; an opened chart's own
+// (the program's own when it names none) is shown and put in force for it,
+// and the kept choice stays for the next run.
 
 #include "core/records/ayanamsa_choice.h"
 
@@ -26,8 +27,10 @@ public:
 
     // The choice in force (the default kind for the program's own).
     const AyanamsaChoice& choice() const { return choice_; }
-    // Puts a choice in force (a chart file's): checked and remembered.
+    // Puts a choice in force: checked and remembered.
     void setChoice(const AyanamsaChoice& choice);
+    // Puts a chart file's choice in force: checked, not remembered.
+    void showChoice(const AyanamsaChoice& choice);
 
 signals:
     // The user chose another ayanamsa.

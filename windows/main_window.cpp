@@ -403,6 +403,9 @@ bool frmMain::runReading()
         return true;
     }
     results()->showReading();
+    // The title names a chart file while its birth is the one on show.
+    if (!chartFileName_.isEmpty() && chartBytes() != titleBytes_)
+        showChartFileName(QString());
     for (QAction* action : keepActions_)
         action->setEnabled(true);
     showPanel(driver_.records().front);
@@ -421,7 +424,19 @@ void frmMain::showInputPanel()
 void frmMain::showChartFileName(const QString& file)
 {
     chartFileName_ = file;
-    setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(file).fileName(), kApplicationTitle));
+    titleBytes_ = file.isEmpty() ? std::string() : chartBytes();
+    setWindowTitle(file.isEmpty() ? kApplicationTitle
+                                  : QStringLiteral("%1 - %2").arg(QFileInfo(file).fileName(), kApplicationTitle));
+}
+
+void frmMain::showChartAyanamsa(const Entries& chart)
+{
+    AyanamsaChoice choice;
+    if (const auto kept = FindTagged(chart.Tagged, kAyanamsaTag))
+        if (const auto parsed = ParseAyanamsa(*kept))
+            choice = *parsed;
+    ayanamsa_->showChoice(choice);
+    driver_.setAyanamsa(choice);
 }
 
 FileDialogSetup frmMain::chartDialog(const QString& title) const
@@ -506,17 +521,15 @@ void frmMain::openChartFile(const QString& name)
     // Cancelled at the zone's question, or refused there: the window stays as
     // it was before Open.
     const InputPanel::Snapshot before = input_->snapshot();
-    // A chart that keeps its ayanamsa puts it in force, as the menu shows.
+    // The chart's ayanamsa is in force for it, as the menu shows, and the
+    // program's own for a chart that names none, as the report tool reads
+    // it; the choice kept for the next run stays.
     const AyanamsaChoice ayanamsaBefore = ayanamsa_->choice();
-    if (const auto kept = FindTagged(restored->Tagged, kAyanamsaTag))
-        if (const auto choice = ParseAyanamsa(*kept)) {
-            ayanamsa_->setChoice(*choice);
-            driver_.setAyanamsa(*choice);
-        }
+    showChartAyanamsa(*restored);
     applyEntries(*restored);
     if (!runReading()) {
         input_->restore(before);
-        ayanamsa_->setChoice(ayanamsaBefore);
+        ayanamsa_->showChoice(ayanamsaBefore);
         driver_.setAyanamsa(ayanamsaBefore);
         return;
     }
@@ -548,10 +561,11 @@ void frmMain::importCharts()
         const ImportedChart& chart = result.imported[i];
         if (i > 0 && !dialogs_.askYesNo(NextImportQuestion(result, i)))
             return;
-        showChartFileName(chart.file);
+        showChartAyanamsa(chart.entries);
         applyEntries(chart.entries);
         calculate();
         rememberOwnChart(chart.file);
+        showChartFileName(chart.file);
     }
 }
 

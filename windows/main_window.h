@@ -95,6 +95,8 @@ private:
     void fitToScreen();
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
+    // The ayanamsa a chart file names (the program's own for none), in force for its reading.
+    void showChartAyanamsa(const Entries& chart);
     // Opens in the chart folder, offering no name.
     FileDialogSetup chartDialog(const QString& title) const;
     // The save dialog: it offers the chart's own file while the reading shown
@@ -112,6 +114,7 @@ private:
     CalculationDriver driver_;
     BrowserLauncher launcher_;
     QString chartFileName_;
+    std::string titleBytes_; // the chart of the file the title names, as it would be saved
     // The .kqa file that holds the reading shown, and that reading's bytes
     // then: Save offers the file while the reading still gives those bytes.
     QString ownChartFile_;

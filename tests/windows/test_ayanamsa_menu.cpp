@@ -132,6 +132,9 @@ private slots:
         QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(own));
     }
 
+    // An opened chart is read by its own ayanamsa, or by the program's own
+    // when it names none, as the report tool reads it; the choice kept for
+    // the next run stays the user's.
     void openingAChartPutsItsAyanamsaInForce()
     {
         // A chart saved with Raman, opened while Lahiri is chosen.
@@ -151,8 +154,9 @@ private slots:
         QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_raman")});
         QCOMPARE(ResultCaptions(*window), captionsWith(Greenwich2000(), AyanamsaChoice{AyanamsaKind::Raman}));
         QVERIFY(Child<QLabel>(*window, "header_Ayanamsa")->text().startsWith(QStringLiteral("Raman ")));
+        QCOMPARE(ProgramSettings().value(QStringLiteral("Reading/Ayanamsa")).toString(), QStringLiteral("lahiri"));
 
-        // A chart without one leaves the choice in force.
+        // A chart without one: the program's own.
         CalculationDriver plain;
         QVERIFY(!plain.Calculate(EntriesOf(Greenwich2000())));
         const QString plainFile = dir.filePath(QStringLiteral("plain.kqa"));
@@ -162,7 +166,13 @@ private slots:
             out.write(QByteArray::fromStdString(FormatChartFile(plain.records().birth, 29)));
         }
         window->openChartFile(plainFile);
-        QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_raman")});
+        QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_own")});
+        QCOMPARE(ResultCaptions(*window), captionsWith(Greenwich2000(), AyanamsaChoice{}));
+        QCOMPARE(ProgramSettings().value(QStringLiteral("Reading/Ayanamsa")).toString(), QStringLiteral("lahiri"));
+
+        // The next run starts with the user's choice.
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_lahiri")});
     }
 };
 

@@ -217,6 +217,26 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    // The title names a file while its birth is on show, not over a new one.
+    void theTitleNamesTheFileOfTheBirthOnShow()
+    {
+        readAndSave(Greenwich2000(), path("first.kqa"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("first.kqa - ")));
+        Click(*window, "cmdBack");
+        Click(*window, "cmdCalculate"); // the same birth again
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("first.kqa - ")));
+        Click(*window, "cmdBack");
+        Birth other = Greenwich2000();
+        other.name = QStringLiteral("Another");
+        EnterBirth(*window, other);
+        Click(*window, "cmdCalculate");
+        QVERIFY(ResultsInFront(*window));
+        QVERIFY2(!window->windowTitle().contains(QStringLiteral("first.kqa")), qPrintable(window->windowTitle()));
+        QCOMPARE(window->chartFileName(), QString());
+        window->openChartFile(path("first.kqa"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("first.kqa - ")));
+    }
+
     void dialogsStartInAFolderThatExists_data()
     {
         QTest::addColumn<bool>("remembered");
