@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -412,8 +413,16 @@ void ResultsPanel::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReadingPageLayout());
     printer.setDocName(suggestedName(QString()));
+    // With no printer, printing goes to a file: proposed where Export PDF
+    // proposes it (with printers, a name here would choose the file for them).
+    ProgramSettings settings;
+    const bool toFileOnly = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (toFileOnly)
+        printer.setOutputFileName(QDir(ChartFolder(settings)).filePath(suggestedName(QStringLiteral(".pdf"))));
     if (!dialogs_.choosePrinter(printer))
         return;
+    if (!printer.outputFileName().isEmpty())
+        RememberChartFolder(settings, printer.outputFileName());
     QPainter painter;
     if (!painter.begin(&printer)) {
         dialogs_.message(tr("The reading could not be printed."), MessageIcon::Critical);

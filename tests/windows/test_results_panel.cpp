@@ -10,6 +10,7 @@
 #include "core/reading/reading_header.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
+#include "windows/chart_folder.h"
 #include "windows/chart_view.h"
 #include "windows/main_window.h"
 #include "windows/program_settings.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
@@ -39,8 +41,10 @@ namespace {
 class PrintingRecorder : public UiRecorder {
 public:
     QString printTo;
+    QStringList proposed; // the file each print offered
     bool choosePrinter(QPrinter& printer) override
     {
+        proposed << printer.outputFileName();
         if (printTo.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -331,6 +335,25 @@ private slots:
         for (const QString& line : ResultCaptions(*panel))
             QVERIFY2(text.contains(line), qPrintable(line));
         QVERIFY(text.contains(QLatin1String("Ada Lovelace")));
+    }
+
+    // Without a printer, Print writes a file: proposed in the folder Export
+    // PDF proposes, which printing there keeps.
+    void printingToAFileStartsInTheChartFolder()
+    {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("this machine has printers");
+        QTemporaryDir dir;
+        ProgramSettings settings;
+        RememberChartFolder(settings, dir.filePath(QStringLiteral("some.kqa")));
+        reading();
+        panel->print();
+        QCOMPARE(dialogs->proposed.last(), dir.filePath(QStringLiteral("Ada Lovelace.pdf")));
+        const QString other = dir.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(other));
+        dialogs->printTo = QDir(other).filePath(QStringLiteral("printed.pdf"));
+        panel->print();
+        QCOMPARE(ChartFolder(settings), other);
     }
 
     void copyReadingPutsTheTextOnTheClipboard()
