@@ -10,7 +10,8 @@
 
 namespace rashi {
 
-inline const QString kImportFilter = QStringLiteral("Charts of other programs (*.jhd *.mtx *.JHD *.MTX)");
+// The extensions in any case ("Ravi.Jhd"), for dialogs that match them as written.
+inline const QString kImportFilter = QStringLiteral("Charts of other programs (*.[jJ][hH][dD] *.[mM][tT][xX])");
 
 struct ImportedChart {
     QString file;

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -102,7 +103,15 @@ private slots:
         MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
 
         QCOMPARE(dialogs->openDialogs.size(), 1);
-        QVERIFY(dialogs->openDialogs[0].filter.contains(QStringLiteral("*.jhd")));
+        // Its patterns, matched as written, take the extensions in any case.
+        const QString filter = dialogs->openDialogs[0].filter;
+        const QStringList patterns = filter.section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+        for (const QString name : {"a.jhd", "B.JHD", "Ravi.Jhd", "x.jHd", "l.mtx", "L.MTX", "m.Mtx"}) {
+            bool matched = false;
+            for (const QString& pattern : patterns)
+                matched |= QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern)).match(name).hasMatch();
+            QVERIFY2(matched, qPrintable(name + QStringLiteral(" by ") + filter));
+        }
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].text, QStringLiteral("2 charts imported, 1 refused. Please Check The File."));
         QCOMPARE(dialogs->messages[0].detail,
