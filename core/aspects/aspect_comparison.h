@@ -9,8 +9,9 @@
 
 namespace rashi {
 
-// The report rows standing in the signs of `signMask`, a bit each, but `self`.
-unsigned BodiesInSigns(const std::array<int, kReportRows>& signs, unsigned signMask, int self);
+// The report rows standing in the signs of `signMask`, a bit each. Neither
+// aspect reaches a body's own sign, so a body never joins itself.
+unsigned BodiesInSigns(const std::array<int, kReportRows>& signs, unsigned signMask);
 
 // From the bodies' signs (-1 for none), the rule of sign aspects and each
 // body's signs of full graha drishti (a bit each); writes the three lists of
