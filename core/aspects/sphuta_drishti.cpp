@@ -21,10 +21,15 @@ const DrishtiCurve& SphutaCurve(int reportRow) {
 }
 
 double SphutaValue(const DrishtiCurve& curve, double arc) {
-    if (!std::isfinite(arc)) return 0;
-    arc = std::fmod(arc, 360.0);
+    // The difference of two longitudes is one turn at most away from the circle.
     if (arc < 0) arc += 360.0;
-    const double steps = arc / 30.0;
+    else if (arc >= 360.0) arc -= 360.0;
+    if (!(arc >= 0 && arc < 360.0)) {
+        if (!std::isfinite(arc)) return 0;
+        arc = std::fmod(arc, 360.0);
+        if (arc < 0) arc += 360.0;
+    }
+    const double steps = arc * (1.0 / 30.0);
     // fmod can leave an arc a hair below 360 whose steps round to 12.
     const int k = std::min(static_cast<int>(steps), 11);
     const double within = steps - k;
