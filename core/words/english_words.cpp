@@ -117,6 +117,8 @@ extern const ReadingWords kEnglishWords = {
         .joins = {"", " joins by both aspects: ", "; by Rashi Drishti only: ", "; by graha drishti only: "},
         .joinsEnd = ".",
         .none = "none",
+        .pageTitle = "Graha drishti (planet aspects)",
+        .tableTitle = "Sphuta drishti in virupas: each row's body on the bodies, then on houses 1 to 12 (45 and over in bold)",
     },
 };
 

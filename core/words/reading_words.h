@@ -69,6 +69,8 @@ struct GrahaWords {
     std::array<std::string_view, 4> joins;     // body, " joins by both aspects: ", "; by Rashi Drishti only: ", "; by graha drishti only: "
     std::string_view joinsEnd;                 // "."
     std::string_view none;                     // "none"
+    std::string_view pageTitle;                // the PDF's page: "Graha drishti (planet aspects)"
+    std::string_view tableTitle;               // above its table of strengths
 };
 
 struct ReadingWords {
