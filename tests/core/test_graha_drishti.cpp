@@ -5,7 +5,9 @@
 #include "core/aspects/aspect_comparison.h"
 #include "core/aspects/graha_drishti.h"
 #include "core/aspects/rashi_drishti.h"
+#include "core/aspects/graha_drishti_text.h"
 #include "core/aspects/sphuta_drishti.h"
+#include "core/reading/reading_header.h"
 #include "core/reading/calculation_driver.h"
 #include "fixtures.h"
 
@@ -270,6 +272,22 @@ TEST(GrahaDrishti, ReadingComputesItOnlyWhenAsked) {
     const auto signs = SignsOfPositions(f.positions);
     for (int i = 0; i < kReportRows; ++i)
         EXPECT_EQ(f.grahaDrishti.aspects[i][3].sign, (signs[i] + 6) % 12) << kBody[i] << "'s 7th";
+}
+
+// Copy Reading ends with the graha drishti's lines, in the reading's language.
+TEST(GrahaDrishti, ReadingTextEndsWithItsLines) {
+    CalculationDriver driver;
+    driver.SetLanguage(Language::Hindi);
+    ASSERT_FALSE(driver.Calculate(testing::PuneBirth(4, 2, 1962, 8, 0)));
+    const std::string without = ReadingText(driver.records());
+    EXPECT_EQ(without.find("ग्रह दृष्टि"), std::string::npos);
+    driver.setWithGrahaDrishti(true);
+    ASSERT_FALSE(driver.Calculate(testing::PuneBirth(4, 2, 1962, 8, 0)));
+    std::string lines = "\n";
+    for (const std::string& line : GrahaDrishtiLines(driver.records())) lines.append(line).append("\n");
+    ASSERT_GT(lines.size(), 1000u);
+    EXPECT_EQ(ReadingText(driver.records()), without + lines);
+    EXPECT_EQ(lines.find("\nसूर्य की ग्रह दृष्टि: "), lines.find('\n', 1)) << "the heading, then the Sun's aspects";
 }
 
 TEST(GrahaDrishti, RuleAndNodeOptionEvaluateTheReadingAgain) {
