@@ -164,7 +164,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("ON|OFF")
         ->check(CLI::IsMember({"on", "off"}));
-    app.add_flag("--graha-drishti", o.grahaDrishti, "add the graha drishti and its strengths (sphuta drishti)")->group(output);
+    app.add_flag("--graha-drishti", o.grahaDrishti, "add the graha drishti and its strengths in virupas")->group(output);
     app.add_option("--node-aspects", o.nodeAspects, "the nodes' graha drishti: 7 (default) or 5-9")
         ->group(output)
         ->type_name("7|5-9");
