@@ -43,7 +43,18 @@ std::array<std::array<double, kSphutaPoints>, kReportRows> SphutaTable(
         const DrishtiCurve& curve = SphutaCurve(i);
         for (int j = 0; j < kReportRows; ++j)
             if (j != i) table[i][j] = SphutaValue(curve, longitudes[j] - longitudes[i]);
-        for (int n = 0; n < 12; ++n) table[i][kReportRows + n] = SphutaValue(curve, lagna + 30.0 * n - longitudes[i]);
+        // The house points lie 30° apart, as the curve's points do: the first
+        // one's place between two of them serves all twelve.
+        double arc = lagna - longitudes[i];
+        if (arc < 0) arc += 360.0;
+        if (!(arc >= 0 && arc < 360.0)) continue;
+        const double steps = arc * (1.0 / 30.0);
+        const int k = std::min(static_cast<int>(steps), 11);
+        const double within = steps - k;
+        for (int n = 0; n < 12; ++n) {
+            const double from = curve[(k + n) % 12], to = curve[(k + n + 1) % 12];
+            table[i][kReportRows + n] = from + (to - from) * within;
+        }
     }
     return table;
 }
