@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/graha_drishti_json.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/jaimini/chara_karakas.h"
 #include "core/time_window/window_text.h"
@@ -143,17 +144,27 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
             result.append("\t").append(EdgeClockText(w->from)).append("\t").append(EdgeClockText(w->until))
                 .append("\t").append(BeyondText(w->from, true)).append("\t").append(BeyondText(w->until, false));
     AppendJaimini(result, driver.records());
+    if (driver.records().grahaDrishti.computed)
+        for (int i = 0; i < kReportRows; ++i) {
+            const std::vector<std::string> bodies = GrahaAspectedBodies(driver.records(), i);
+            result += '\t';
+            for (std::size_t k = 0; k < bodies.size(); ++k) result.append(k ? ", " : "").append(bodies[k]);
+            if (bodies.empty()) result += '-';
+        }
     return result;
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
-             bool window, std::optional<AyanamsaChoice> ayanamsa, std::optional<JaiminiChoices> jaimini) {
+             bool window, std::optional<AyanamsaChoice> ayanamsa, std::optional<JaiminiChoices> jaimini,
+             std::optional<NodeAspects> grahaDrishti) {
     CalculationDriver driver;
     driver.setAyanamsa(ayanamsa);
     driver.setWithWindow(window);
     driver.setZoneClock(&places::TheZoneClock());
     driver.setWithJaimini(jaimini.has_value());
     if (jaimini) driver.SetJaiminiChoices(*jaimini);
+    driver.setWithGrahaDrishti(grahaDrishti.has_value());
+    if (grahaDrishti) driver.SetNodeAspects(*grahaDrishti);
     driver.setEphemeris(ephemeris);
     driver.SetRule(rule);
     bool anyFailed = false;

@@ -31,10 +31,12 @@ std::string FailureText(std::string_view what, int error);
 // ("AK Moon, AmK Saturn, …"), the karakamsa, the arudha padas A1 .. A12 and
 // the navamsa signs (the lagna's, then the nine bodies'), comma-separated;
 // with both, four more after those: the karakas' and the navamsa's from and
-// until.
+// until. With `grahaDrishti`, nine more: the bodies each body aspects in full
+// by graha drishti with those node aspects, comma-separated ("-" for none).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
              AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false,
              std::optional<AyanamsaChoice> ayanamsa = std::nullopt,
-             std::optional<JaiminiChoices> jaimini = std::nullopt);
+             std::optional<JaiminiChoices> jaimini = std::nullopt,
+             std::optional<NodeAspects> grahaDrishti = std::nullopt);
 
 } // namespace rashi

@@ -1,5 +1,6 @@
 #include "cli/report_json.h"
 
+#include "cli/graha_drishti_json.h"
 #include "cli/jaimini_json.h"
 #include "cli/window_json.h"
 
@@ -135,6 +136,7 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
     if (b.Ayanamsa.named())
         reading["ayanamsa"] = {{"name", AyanamsaKey(b.Ayanamsa)}, {"degrees", -records.chart.ApparentAyanamsa}};
     AddJaiminiJson(reading, records);
+    AddGrahaDrishtiJson(reading, records);
     if (records.window.computed) reading["window"] = WindowJson(records.window);
     if (records.window.computed && records.jaiminiWindow.computed) AddJaiminiWindowJson(reading["window"], records.jaiminiWindow);
     // Texts from chart files are decoded to UTF-8; replace anything that is

@@ -23,6 +23,8 @@
 #include "places/zone_clock.h"
 #include "places/place_search.h"
 
+#include "core/aspects/graha_drishti.h"
+#include "core/aspects/graha_drishti_text.h"
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
 
@@ -294,6 +296,7 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) 
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    for (const std::string& line : GrahaDrishtiLines(records)) text.append(line).append("\n");
     return text;
 }
 
@@ -315,7 +318,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
                             *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options),
-                            options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt);
+                            options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt,
+                            options.grahaDrishti ? NodeAspectsFromKey(options.nodeAspects) : std::nullopt);
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -351,6 +355,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         const bool jaimini = options.jaimini || options.navamsa || options.json;
         driver.setWithJaimini(jaimini);
         driver.SetJaiminiChoices(JaiminiChoicesOf(options));
+        driver.setWithGrahaDrishti(options.grahaDrishti || options.json);
+        driver.SetNodeAspects(*NodeAspectsFromKey(options.nodeAspects));
         driver.SetLanguage(*LanguageFromKey(options.lang));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
         CheckTargets(options);

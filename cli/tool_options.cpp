@@ -1,5 +1,6 @@
 #include "cli/tool_options.h"
 
+#include "core/aspects/graha_drishti.h"
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/visible_text.h"
 
@@ -86,6 +87,15 @@ constexpr std::string_view kFooter =
     "\"aspected_houses\", \"karakas\", \"karakamsa\", \"arudha_padas\" and\n"
     "\"navamsa\"; --batch --jaimini adds four columns (karakas, karakamsa, arudha\n"
     "padas, navamsa signs with its lagna first), and with --window four more.\n\n"
+    "--graha-drishti adds lines after all the others: the signs each body aspects\n"
+    "counted from its own (the 7th; Mars the 4th and 8th too, Jupiter the 5th and\n"
+    "9th, Saturn the 3rd and 10th) in full or in part, with their houses and\n"
+    "bodies, its strength in virupas (0 to 60) on the nine bodies and the twelve\n"
+    "houses by the precise positions, and the bodies it joins by both aspects, by\n"
+    "Rashi Drishti only and by graha drishti only. --node-aspects 5-9 gives the\n"
+    "nodes the 5th and 9th in full besides the 7th. --json always carries\n"
+    "\"graha_drishti\"; --batch --graha-drishti adds nine columns, the bodies each\n"
+    "aspects in full.\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -154,6 +164,10 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("ON|OFF")
         ->check(CLI::IsMember({"on", "off"}));
+    app.add_flag("--graha-drishti", o.grahaDrishti, "add the graha drishti and its strengths in virupas")->group(output);
+    app.add_option("--node-aspects", o.nodeAspects, "the nodes' graha drishti: 7 (default) or 5-9")
+        ->group(output)
+        ->type_name("7|5-9");
     app.add_option("--rule", o.rule, "the rule of sign aspects: ours (default) or classical")
         ->group(output)
         ->type_name("RULE")
@@ -211,6 +225,8 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
             throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
     if (options.ayanamsa && !ParseAyanamsa(*options.ayanamsa))
         throw InputError("Unknown ayanamsa \"" + VisibleText(*options.ayanamsa) + "\"; give one of " + AyanamsaKeyList());
+    if (!NodeAspectsFromKey(options.nodeAspects))
+        throw InputError("--node-aspects takes 7 or 5-9, not \"" + VisibleText(options.nodeAspects) + "\"");
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

@@ -31,6 +31,8 @@ struct ToolOptions {
     bool navamsa = false;                // the navamsa's reading instead of the birth chart's
     std::string karakas = "8";           // the karaka scheme: 8 (with Rahu) or 7
     std::string arudhaExceptions = "on"; // the arudhas' two exceptions: on or off
+    bool grahaDrishti = false;           // the graha drishti and its strengths after the captions
+    std::string nodeAspects = "7";       // the nodes' graha drishti: 7 or 5-9, checked when parsed
     std::string rule = "ours";           // the rule of sign aspects: ours or classical
     std::string lang = "en";             // the language of the text, --pdf and --svg: en or hi
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north

@@ -1,6 +1,7 @@
 #include "drawing/reading_page.h"
 
 #include "core/jaimini/jaimini_text.h"
+#include "drawing/graha_drishti_page.h"
 #include "core/time_window/jaimini_window_text.h"
 
 #include "core/reading/calculation_driver.h"
@@ -220,6 +221,14 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
         if (!painter.begin(&writer))
             return {};
         PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
+        // The graha drishti, when the reading has it, on a page of its own.
+        if (records.grahaDrishti.computed) {
+            writer.newPage();
+            painter.save();
+            painter.scale(kPdfResolution / 72.0, kPdfResolution / 72.0);
+            PaintGrahaDrishtiPage(painter, PageArea(writer.pageLayout()), records, options);
+            painter.restore();
+        }
         if (!painter.end())
             return {};
     }

@@ -2,6 +2,7 @@
 
 #include "core/ascendant/ascendant.h"
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/aspects/graha_drishti.h"
 #include "core/aspects/rashi_drishti.h"
 #include "core/entries/entry_lists.h"
 #include "core/jaimini/arudha_padas.h"
@@ -139,6 +140,17 @@ void RunJaiminiEngines(ReadingRecords& records) {
     jaimini.computed = true;
 }
 
+void RunGrahaDrishtiEngines(ReadingRecords& records) {
+    records.grahaDrishti.computed = false;
+    RunStep([&] { EnsurePreciseDegrees(records); });
+    if (records.degrees.computed) RunStep([&] { ComputeGrahaDrishti(records); });
+}
+
+void CalculationDriver::SetNodeAspects(NodeAspects nodes) {
+    records_.nodeAspects = nodes;
+    if (hasReading_ && records_.grahaDrishti.computed) RunGrahaDrishtiEngines(records_);
+}
+
 void CalculationDriver::SetRule(AspectRuleChoice rule) {
     records_.rule = rule;
     if (!hasReading_) return;
@@ -147,6 +159,7 @@ void CalculationDriver::SetRule(AspectRuleChoice rule) {
     // which lord of two signs is the stronger.
     if (records_.window.computed) RunStep([&] { ComputeTimeWindow(records_); });
     if (records_.jaimini.computed) RunJaiminiEngines(records_);
+    if (records_.grahaDrishti.computed) RunGrahaDrishtiEngines(records_);
 }
 
 void CalculationDriver::SetJaiminiChoices(const JaiminiChoices& choices) {
@@ -189,6 +202,8 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     records_.degrees.computed = false;
     if (withJaimini_) RunJaiminiEngines(records_);
     if (withJaimini_ && withWindow_) RunStep([&] { ComputeJaiminiWindow(records_); });
+    records_.grahaDrishti.computed = false;
+    if (withGrahaDrishti_) RunGrahaDrishtiEngines(records_);
     hasReading_ = true;
     return std::nullopt;
 }

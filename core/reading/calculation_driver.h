@@ -30,6 +30,11 @@ void RunEngines(ReadingRecords& records);
 // records.degrees (filled first if it is not current).
 void RunJaiminiEngines(ReadingRecords& records);
 
+// Runs the graha drishti on records whose positions and ascendant are
+// computed, with records.nodeAspects and records.rule, its strengths from
+// records.degrees (filled first if it is not current).
+void RunGrahaDrishtiEngines(ReadingRecords& records);
+
 class CalculationDriver {
 public:
     // Validates the entries; on success runs the whole reading and returns
@@ -71,6 +76,15 @@ public:
     void SetJaiminiChoices(const JaiminiChoices& choices);
     const JaiminiChoices& jaiminiChoices() const { return records_.jaiminiChoices; }
 
+    // Whether readings also compute the graha drishti (records().grahaDrishti);
+    // off until asked.
+    void setWithGrahaDrishti(bool withGrahaDrishti) { withGrahaDrishti_ = withGrahaDrishti; }
+    bool withGrahaDrishti() const { return withGrahaDrishti_; }
+    // The nodes' aspects for this and later readings; the reading on show,
+    // if any, is evaluated again with them.
+    void SetNodeAspects(NodeAspects nodes);
+    NodeAspects nodeAspects() const { return records_.nodeAspects; }
+
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
     bool hasReading() const { return hasReading_; }
@@ -93,6 +107,7 @@ private:
     const ZoneClock* zoneClock_ = nullptr;
     std::optional<AyanamsaChoice> ayanamsa_;
     bool withJaimini_ = false;
+    bool withGrahaDrishti_ = false;
 };
 
 // The 36 captions in report order: name, position, aspects, grahas of row 0, then row 1...

@@ -1,5 +1,6 @@
 #include "core/reading/reading_header.h"
 
+#include "core/aspects/graha_drishti_text.h"
 #include "core/jaimini/jaimini_text.h"
 #include "core/time_window/jaimini_window_text.h"
 
@@ -136,6 +137,9 @@ std::string ReadingText(const ReadingRecords& records) {
     const std::vector<std::string> jaimini = JaiminiPanelLines(records);
     if (!jaimini.empty()) text += "\n";
     for (const std::string& line : jaimini) text.append(line).append("\n");
+    const std::vector<std::string> graha = GrahaDrishtiLines(records);
+    if (!graha.empty()) text += "\n";
+    for (const std::string& line : graha) text.append(line).append("\n");
     return text;
 }
 

@@ -227,6 +227,34 @@ struct DegreesRecord {
     double ascendant = 0;                          // [0, 360)
 };
 
+// Parashara's graha drishti: the signs each body aspects, its strength in
+// virupas (sphuta drishti) on the bodies and the houses, and how it stands
+// beside the Rashi Drishti of the rule in force. Its signs are the
+// captions' signs; its strengths read records.degrees.
+enum class NodeAspects { Seventh, FifthNinth }; // the nodes aspect the 7th only, or the 5th and 9th as well
+
+inline constexpr int kGrahaCounts = 7;                 // the 3rd, 4th, 5th, 7th, 8th, 9th and 10th from a body
+inline constexpr int kSphutaPoints = kReportRows + 12; // the nine bodies, then houses 1 to 12
+
+// A sign a body aspects, fully or in part.
+struct GrahaAspect {
+    int count = 0;       // the sign's place counted from the body's sign as 1st
+    int sign = -1;       // -1 when the body's sign is unknown
+    int house = 0;       // from the lagna's sign, 1..12; 0 when it is unknown
+    int quarters = 0;    // its strength: 1 (a quarter) .. 4 (full)
+    unsigned bodies = 0; // report rows standing there, a bit each
+};
+
+struct GrahaDrishtiRecord {
+    bool computed = false;
+    NodeAspects nodes = NodeAspects::Seventh;
+    std::array<std::array<GrahaAspect, kGrahaCounts>, kReportRows> aspects{}; // in count order
+    std::array<std::array<double, kSphutaPoints>, kReportRows> sphuta{};       // virupas, 0..60
+    // Report rows a body joins, a bit each: by both aspects, by the Rashi
+    // Drishti only, by the graha drishti (its full aspects) only.
+    std::array<unsigned, kReportRows> both{}, rashiOnly{}, grahaOnly{};
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -249,6 +277,8 @@ struct ReadingRecords {
     JaiminiRecord jaimini;         // written only when the Jaimini reading is asked for
     JaiminiWindowRecord jaiminiWindow; // written only when both it and the window are asked for
     DegreesRecord degrees;             // written only when an engine that reads degrees is asked for
+    NodeAspects nodeAspects = NodeAspects::Seventh; // chosen before the reading
+    GrahaDrishtiRecord grahaDrishti;   // written only when the graha drishti is asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
     Language language = Language::English;     // of the captions and texts; chosen before the reading

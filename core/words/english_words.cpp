@@ -105,6 +105,21 @@ extern const ReadingWords kEnglishWords = {
         .navamsaIs = {"", "'s navamsa is ", ""},
         .navamsaBecomes = {"", "'s navamsa becomes ", ""},
     },
+
+    .graha = {
+        .heading = {"Graha drishti (", "; strengths in virupas of 60 by the precise positions):", ""},
+        .nodes = {"the nodes aspect the 7th only", "the nodes aspect the 5th, 7th and 9th"},
+        .aspects = {"Graha drishti of ", ": ", "."},
+        .strengths = {"\u00BC", "\u00BD", "\u00BE", "full"},
+        .house = "house ",
+        .sphuta = {"Sphuta drishti of ", " in virupas: ", "."},
+        .houses = "houses 1 to 12: ",
+        .joins = {"", " joins by both aspects: ", "; by Rashi Drishti only: ", "; by graha drishti only: "},
+        .joinsEnd = ".",
+        .none = "none",
+        .pageTitle = "Graha drishti (planet aspects)",
+        .tableTitle = "Sphuta drishti in virupas: each row's body on the bodies, then on houses 1 to 12 (45 and over in bold)",
+    },
 };
 
 } // namespace rashi

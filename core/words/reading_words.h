@@ -57,6 +57,22 @@ struct JaiminiWords {
     Sentence navamsaBecomes; // body, "'s navamsa becomes ", sign
 };
 
+// The graha drishti's words.
+struct GrahaWords {
+    Sentence heading;  // "Graha drishti (", the nodes' aspects, "; strengths in virupas …):"
+    std::array<std::string_view, 2> nodes;     // "the nodes aspect the 7th only", "… the 5th, 7th and 9th"
+    Sentence aspects;  // "Graha drishti of ", body, ": " … the signs … "."
+    std::array<std::string_view, 4> strengths; // "¼" .. "full": a quarter of 60 virupas .. all of them
+    std::string_view house;                    // "house " before a house's number
+    Sentence sphuta;   // "Sphuta drishti of ", body, " in virupas: " … "."
+    std::string_view houses;                   // "houses 1 to 12: "
+    std::array<std::string_view, 4> joins;     // body, " joins by both aspects: ", "; by Rashi Drishti only: ", "; by graha drishti only: "
+    std::string_view joinsEnd;                 // "."
+    std::string_view none;                     // "none"
+    std::string_view pageTitle;                // the PDF's page: "Graha drishti (planet aspects)"
+    std::string_view tableTitle;               // above its table of strengths
+};
+
 struct ReadingWords {
     Language language;
 
@@ -136,6 +152,7 @@ struct ReadingWords {
     std::string_view programName;   // "Rashi Drishti"
 
     JaiminiWords jaimini;
+    GrahaWords graha;
 };
 
 // The table of a language; English for any language without one.

@@ -46,6 +46,7 @@ cases = {
                                              "--city", "A", "--state", "B", "--country", "C", "--window"],
     "a named ayanamsa, precise": greenwich + ["--precise", "--ayanamsa", "true-citra"],
     "the user's own ayanamsa": greenwich + ["--ayanamsa", "custom:-1.5,50.29"],
+    "the nodes aspecting the 5th and 9th": greenwich + ["--graha-drishti", "--node-aspects", "5-9", "--rule", "classical"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
