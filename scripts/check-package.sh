@@ -19,6 +19,7 @@ for path in \
   usr/bin/rashi-drishti-browser \
   usr/bin/rashi-drishti-report \
   usr/share/applications/rashi-drishti.desktop \
+  usr/share/mime/packages/rashi-drishti.xml \
   usr/share/metainfo/example.tarvek.RashiDrishti.metainfo.xml \
   usr/share/icons/hicolor/48x48/apps/rashi-drishti.png \
   usr/share/icons/hicolor/scalable/apps/rashi-drishti.svg \
@@ -46,6 +47,13 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/example.tarvek.
 # any output at all counts.
 report=$(desktop-file-validate "$scratch/root/usr/share/applications/rashi-drishti.desktop" 2>&1) \
   && [ -z "$report" ] || { echo "the desktop entry does not validate:"; echo "$report"; fail=1; }
+# The desktop entry opens the chart files' type, and that type is the one declared.
+grep -qx "MimeType=application/x-rashi-drishti-chart;" "$scratch/root/usr/share/applications/rashi-drishti.desktop" \
+  || { echo "the desktop entry declares no chart file type"; fail=1; }
+grep -q 'mime-type type="application/x-rashi-drishti-chart"' "$scratch/root/usr/share/mime/packages/rashi-drishti.xml" \
+  || { echo "the chart file type is not declared"; fail=1; }
+grep -q 'glob pattern="\*.kqa"' "$scratch/root/usr/share/mime/packages/rashi-drishti.xml" \
+  || { echo "the chart file type has no *.kqa"; fail=1; }
 grep -q "GeoNames" "$scratch/root/usr/share/doc/rashi-drishti/copyright" \
   || { echo "the copyright file does not credit GeoNames"; fail=1; }
 # Debian's own checks: no error and no warning.

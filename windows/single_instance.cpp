@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QSysInfo>
 #include <QWidget>
@@ -130,12 +131,26 @@ SingleInstance::State SingleInstance::acquire()
     return State::Unlocked;
 }
 
-bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs)
+QString OpenRequestPath()
+{
+    return InstanceLockPath() + QStringLiteral(".open");
+}
+
+bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs, const QString& chart)
 {
     switch (instance.acquire()) {
     case SingleInstance::State::Alone:
         return true;
     case SingleInstance::State::AlreadyRunning:
+        if (!chart.isEmpty()) {
+            // Written whole under another name, then renamed: the running
+            // copy never reads half a name.
+            QSaveFile request(OpenRequestPath());
+            if (request.open(QIODevice::WriteOnly) && request.write(chart.toUtf8()) >= 0 && request.commit() &&
+                RequestRaise(instance.runningProcess()))
+                return false;
+            QFile::remove(OpenRequestPath());
+        }
         RequestRaise(instance.runningProcess());
         dialogs.message(QCoreApplication::translate("rashi::SingleInstance", "Application is already running"), MessageIcon::Information);
         return false;
@@ -149,13 +164,13 @@ bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs)
     return true;
 }
 
-void RaiseOnRequest(QWidget* window)
+void RaiseOnRequest(QWidget* window, std::function<void(const QString&)> open)
 {
     ListenForRaiseRequests();
     if (raiseSockets[1] < 0)
         return;
     auto* notifier = new QSocketNotifier(raiseSockets[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window, open = std::move(open)] {
         char bytes[16];
         while (::read(raiseSockets[1], bytes, sizeof bytes) > 0) {
         }
@@ -163,6 +178,14 @@ void RaiseOnRequest(QWidget* window)
         window->show();
         window->raise();
         window->activateWindow();
+        QFile request(OpenRequestPath());
+        if (!open || !request.open(QIODevice::ReadOnly))
+            return;
+        const QString chart = QString::fromUtf8(request.read(64 * 1024));
+        request.close();
+        QFile::remove(OpenRequestPath());
+        if (!chart.isEmpty())
+            open(chart);
     });
 }
 

@@ -8,6 +8,8 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace rashi {
@@ -46,12 +48,16 @@ class UserDialogs;
 // The start-up check: true when the program should start. A second copy
 // asks the running one to show its window, tells the user "Application is
 // already running" and returns false; a lock that cannot be had is reported
-// and the program starts all the same.
-bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs);
+// and the program starts all the same. A second copy started to open a
+// chart file hands the file to the running one instead, and says nothing.
+bool CheckSingleInstance(SingleInstance& instance, UserDialogs& dialogs, const QString& chart = QString());
 
 // In the running copy: a later start's request brings `window` to the front,
-// un-minimised.
-void RaiseOnRequest(QWidget* window);
+// un-minimised, and opens the chart file it handed over, if any.
+void RaiseOnRequest(QWidget* window, std::function<void(const QString&)> open = {});
+
+// Where a second copy leaves the chart file it was started with: beside the lock.
+QString OpenRequestPath();
 
 // Asks the copy with this process id to show its window; false when that
 // process is not a copy of this program.

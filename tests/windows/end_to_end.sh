@@ -3,7 +3,9 @@
 # scratch prefix, start it, type a birth with xdotool, middle-click digits
 # into the name box (refused with a message), click the reading button, and
 # check on screenshots that the report appeared; then start a second copy and
-# check that it only says "Application is already running".
+# check that it only says "Application is already running", and a third with
+# a chart file, which the running copy opens; last, a copy started with
+# --lang hi and a chart shows that chart's reading.
 #
 #   end_to_end.sh BUILD_DIR WORK_DIR
 # Exit 77 (skipped) when a tool is missing.
@@ -28,7 +30,7 @@ program=$work/prefix/bin/rashi-drishti
 
 export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
 export RASHI_DRISHTI_LOCK="$work/instance.lock"
-export PROGRAM="$program" WORK="$work" DRIVE="$drive"
+export PROGRAM="$program" WORK="$work" DRIVE="$drive" CHART="$here/../../data/greenwich-2000.kqa"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   "$PROGRAM" 2>"$WORK/first.log" &
@@ -89,8 +91,23 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   wait "$second" || status=$?
   echo "$status" >"$WORK/second.status"
   kill -0 "$first"        # the first copy still runs
+
+  # A start with a chart file (as a file manager starts it) hands the file
+  # to the running copy, which opens it, and ends without a word.
+  "$PROGRAM" "$CHART" 2>"$WORK/third.log"
+  opened=$(timeout 20 xdotool search --sync --onlyvisible --name "^greenwich-2000.kqa - " | head -n 1)
+  [ "$opened" = "$win" ] || { echo "FAIL: the running copy did not open the chart ($opened)"; kill "$first"; exit 1; }
   kill "$first"
   wait "$first" 2>/dev/null || true
+
+  # The first copy: --lang hi and a chart file on its command line.
+  "$PROGRAM" --lang hi "$CHART" 2>"$WORK/fourth.log" &
+  fourth=$!
+  hindi=$(timeout 20 xdotool search --sync --onlyvisible --name "^greenwich-2000.kqa - " | head -n 1)
+  sleep 1
+  import -window "$hindi" "$WORK/hindi.png"
+  kill "$fourth"
+  wait "$fourth" 2>/dev/null || true
 '
 
 # The share of a picture's pixels near a colour.
@@ -109,5 +126,9 @@ awk "BEGIN { exit !($yellow_after > 0.0005) }" || { echo "FAIL: no positions aft
 box_size=$(identify -format "%w %h" "$work/second.png")
 set -- $box_size
 [ "$1" -lt 700 ] && [ "$2" -lt 400 ] || { echo "FAIL: the second start showed a big window ($box_size)"; fail=1; }
+# The Hindi start shows the reading with its Devanagari (no aspect colour
+# without a reading).
+hindi_after=$(share "$work/hindi.png" "rgb(255,192,128)")
+awk "BEGIN { exit !($hindi_after > 0.0001) }" || { echo "FAIL: no reading in the window started with a chart"; fail=1; }
 echo "screenshots in $work"
 exit $fail
