@@ -30,6 +30,11 @@ void RunEngines(ReadingRecords& records);
 // records.degrees (filled first if it is not current).
 void RunJaiminiEngines(ReadingRecords& records);
 
+// Runs the timing engines on records whose positions are computed: the
+// nakshatras, then the dashas records.dashaChoices asks for, from
+// records.degrees (filled first if it is not current).
+void RunDashaEngines(ReadingRecords& records);
+
 class CalculationDriver {
 public:
     // Validates the entries; on success runs the whole reading and returns
@@ -70,6 +75,12 @@ public:
     // readings; the reading on show, if any, is evaluated again with them.
     void SetJaiminiChoices(const JaiminiChoices& choices);
     const JaiminiChoices& jaiminiChoices() const { return records_.jaiminiChoices; }
+
+    // The nakshatras and dashas of this and later readings (none until
+    // chosen); the reading on show, if any, gets them at once. With the
+    // window, how long the Moon's nakshatra holds (records().nakshatraWindow).
+    void SetDashaChoices(const DashaChoices& choices);
+    const DashaChoices& dashaChoices() const { return records_.dashaChoices; }
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }
