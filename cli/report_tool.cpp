@@ -16,6 +16,7 @@
 #include "core/jaimini/navamsa_view.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
+#include "core/timing/dasha_text.h"
 #include "core/words/language_keys.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
@@ -32,6 +33,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -269,6 +271,23 @@ std::string PlaceList(const std::string& text) {
     return lines;
 }
 
+// The timing asked for; the JSON object carries every dasha unless --dasha names some.
+DashaChoices DashaChoicesOf(const ToolOptions& options) {
+    DashaChoices choices;
+    choices.systems = options.dashas ? options.dashas : options.json ? dasha::All : 0u;
+    choices.nakshatras = options.nakshatras || options.json;
+    choices.levels = options.dashaLevels;
+    choices.yearDays = options.dashaYearDays;
+    choices.charaExaltation = options.charaExaltation == "on";
+    return choices;
+}
+
+// --on's day, else today's.
+DashaDay OnDay(const ToolOptions& options) {
+    if (!options.on.empty()) return *DashaDayFromText(options.on);
+    return DashaDayOf(static_cast<double>(std::time(nullptr)));
+}
+
 JaiminiChoices JaiminiChoicesOf(const ToolOptions& options) {
     JaiminiChoices choices;
     choices.karakaScheme = options.karakas == "7" ? 7 : 8;
@@ -287,13 +306,18 @@ std::string ReportText(const Report& report) {
     return text;
 }
 
-std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) {
+std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini, bool nakshatras, const DashaDay& on) {
     const bool haveNavamsa = navamsa && records.jaimini.computed;
     std::string text = ReportText(haveNavamsa ? records.jaimini.navamsa.report : records.report);
     if (jaimini)
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    const ReadingWords& words = WordsOf(records.language);
+    for (const std::string& line : NakshatraWindowLines(records.nakshatraWindow, words)) text.append(line).append("\n");
+    if (nakshatras && records.dashas.computed)
+        for (const std::string& line : NakshatraLines(records.dashas, words)) text.append(line).append("\n");
+    for (const std::string& line : DashaLines(records, on, words)) text.append(line).append("\n");
     return text;
 }
 
@@ -315,7 +339,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
                             *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options),
-                            options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt);
+                            options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt,
+                            DashaChoicesOf(options), OnDay(options));
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -352,7 +377,11 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setWithJaimini(jaimini);
         driver.SetJaiminiChoices(JaiminiChoicesOf(options));
         driver.SetLanguage(*LanguageFromKey(options.lang));
+        driver.SetDashaChoices(DashaChoicesOf(options));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
+        const DashaDay on = OnDay(options);
+        if (!options.on.empty() && driver.records().dashas.computed && on.second < driver.records().dashas.birthSecond)
+            throw InputError("--on " + options.on + " lies before the birth");
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         // --navamsa draws the navamsa chart and its reading.
@@ -362,8 +391,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         else zoneNote = ImportedZoneNote(entries);
         // The JSON is for scripts: its captions are English whatever --lang says.
         if (options.json) driver.SetLanguage(Language::English);
-        const std::string text = options.json ? ReportJson(driver.records(), zoneNote)
-                                              : ToolText(driver.records(), options.navamsa, options.jaimini);
+        const std::string text = options.json ? ReportJson(driver.records(), zoneNote, on)
+                                              : ToolText(driver.records(), options.navamsa, options.jaimini,
+                                                         options.nakshatras, on);
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';

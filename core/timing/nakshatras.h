@@ -5,7 +5,6 @@
 #include "core/records/reading_records.h"
 
 #include <array>
-#include <string_view>
 
 namespace rashi {
 
@@ -18,15 +17,6 @@ enum : int { Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury };
 }
 inline constexpr std::array<int, 9> kVimshottariYears = {7, 20, 6, 10, 7, 18, 16, 19, 17};
 inline constexpr int kVimshottariCycleYears = 120;
-
-// The names as the JSON and the English text write them.
-inline constexpr std::array<std::string_view, kNakshatras> kNakshatraNames = {
-    "Ashwini", "Bharani", "Krittika", "Rohini", "Mrigashira", "Ardra", "Punarvasu", "Pushya", "Ashlesha",
-    "Magha", "Purva Phalguni", "Uttara Phalguni", "Hasta", "Chitra", "Swati", "Vishakha", "Anuradha", "Jyeshtha",
-    "Mula", "Purva Ashadha", "Uttara Ashadha", "Shravana", "Dhanishta", "Shatabhisha", "Purva Bhadrapada",
-    "Uttara Bhadrapada", "Revati"};
-inline constexpr std::array<std::string_view, 9> kLordNames = {"Ketu", "Venus", "Sun",    "Moon",   "Mars",
-                                                               "Rahu", "Jupiter", "Saturn", "Mercury"};
 
 // The report row (core/jaimini/chart_signs.h's row::) of a Vimshottari lord.
 int LordRow(int vimshottariLord);

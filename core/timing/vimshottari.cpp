@@ -1,5 +1,7 @@
 #include "core/timing/vimshottari.h"
 
+#include "core/jaimini/chart_signs.h"
+#include "core/time_window/moment_positions.h"
 #include "core/timing/dasha_tree.h"
 #include "core/timing/nakshatras.h"
 
@@ -63,6 +65,16 @@ double BuildVimshottari(double moonLongitude, double birthSecond, int levels, do
         levelCount *= 9;
     }
     return (1 - moon.travelled) * firstYears;
+}
+
+double VimshottariShiftDays(const ReadingRecords& records) {
+    MomentPositions positions(records.birth, Ephemeris::Precise);
+    double travel = positions.Bodies(1)[row::Moon] - positions.Bodies(-1)[row::Moon];
+    if (travel < -180) travel += 360;
+    const NakshatraPlace moon = NakshatraOf(records.dashas.moonLongitude);
+    if (moon.index < 0) return 0;
+    const double firstDays = kVimshottariYears[moon.lord] * records.dashas.choices.yearDays;
+    return 1.0 / 1440 - firstDays * (travel / 2) / kNakshatraDegrees;
 }
 
 void ComputeVimshottari(ReadingRecords& records) {

@@ -20,4 +20,10 @@ double BuildVimshottari(double moonLongitude, double birthSecond, int levels, do
 // writes records.dashas.vimshottari and .balanceYears.
 void ComputeVimshottari(ReadingRecords& records);
 
+// Days every Vimshottari date moves for a birth one minute later: the
+// minute itself less what the Moon's minute of travel takes off the first
+// mahadasha's start (negative: earlier). By the precise Moon's motion at the
+// birth over two minutes.
+double VimshottariShiftDays(const ReadingRecords& records);
+
 } // namespace rashi

@@ -24,6 +24,8 @@ namespace rashi {
 namespace {
 
 constexpr double kYear = kSiderealYearDays * kSecondsPerDay;
+const auto& kNakshatraNames = WordsOf(Language::English).dasha.nakshatras;
+const auto& kLordNames = WordsOf(Language::English).dasha.lords;
 
 TEST(Nakshatras, NamesPadasAndLordsByLongitude) {
     struct Row {
