@@ -10,6 +10,7 @@
 #include "core/time_window/window_text.h"
 #include "core/words/reading_words.h"
 #include "drawing/copyable_text.h"
+#include "drawing/dasha_page.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -220,6 +221,14 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
         if (!painter.begin(&writer))
             return {};
         PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
+        // The dashas, when the reading has them, on a page of their own.
+        if (HasDashaPage(records)) {
+            writer.newPage();
+            painter.save();
+            painter.scale(kPdfResolution / 72.0, kPdfResolution / 72.0);
+            PaintDashaPage(painter, PageArea(writer.pageLayout()), records, options);
+            painter.restore();
+        }
         if (!painter.end())
             return {};
     }

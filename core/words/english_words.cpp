@@ -137,6 +137,7 @@ extern const ReadingWords kEnglishWords = {
         .antardashas = "  antardashas: ",
         .running = {"Running on ", " at noon UT: ", "."},
         .moonHolds = {"The Moon's nakshatra (", ": ", "'s dasha first) holds "},
+        .pageTitle = "Dashas",
     },
 };
 

@@ -137,6 +137,7 @@ extern const ReadingWords kHindiWords = {
         .antardashas = "  अंतर्दशाएँ: ",
         .running = {"", " को दोपहर UT पर चल रही दशाएँ: ", "।"},
         .moonHolds = {"चंद्र का नक्षत्र (", ": पहली दशा ", " की) बना रहता है "},
+        .pageTitle = "दशाएँ",
     },
 };
 

@@ -86,6 +86,7 @@ struct DashaWords {
     std::string_view antardashas;    // "  antardashas: "
     Sentence running;                // "Running on ", date, " at noon UT: " ... the systems, "."
     Sentence moonHolds;              // "The Moon's nakshatra (", nakshatra, ": " ... lord, "'s dasha first) holds "
+    std::string_view pageTitle;      // the printed page's: "Dashas"
 };
 
 struct ReadingWords {
