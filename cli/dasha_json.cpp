@@ -1,6 +1,9 @@
 #include "cli/dasha_json.h"
 
 #include "core/aspects/rashi_drishti.h"
+#include "core/jaimini/arudha_padas.h"
+#include "core/jaimini/chara_karakas.h"
+#include "core/timing/period_reading.h"
 #include "core/time_window/window_text.h"
 
 namespace rashi {
@@ -19,7 +22,7 @@ Json NakshatraJson(const NakshatraPlace& place) {
 }
 
 // A period and its parts; a sign's dasha's top level with its years and cycle.
-Json PeriodJson(const DashaList& list, int index, bool signs, bool top) {
+Json PeriodJson(const DashaList& list, int index, bool signs, bool top, const JaiminiRecord* jaimini) {
     const DashaPeriod& p = list.periods[static_cast<std::size_t>(index)];
     Json json;
     if (signs) json["sign"] = kSigns[p.key].sanskrit;
@@ -28,19 +31,34 @@ Json PeriodJson(const DashaList& list, int index, bool signs, bool top) {
         json["years"] = p.years;
         json["cycle"] = p.cycle;
     }
+    if (signs && top && jaimini) {
+        // What the period's sign aspects, read the Jaimini way.
+        const PeriodReading reading = ReadPeriod(p.key, *jaimini);
+        Json aspects = Json::array();
+        for (int k = 0; k < 3; ++k) {
+            Json karakas = Json::array(), arudhas = Json::array();
+            for (int rank : reading.karakas[k]) karakas.push_back(KarakaLabel(rank, jaimini->karakas.scheme));
+            for (int house : reading.arudhas[k]) arudhas.push_back(ArudhaLabel(house));
+            aspects.push_back({{"sign", kSigns[reading.aspected[k]].sanskrit}, {"karakas", karakas}, {"arudhas", arudhas}});
+        }
+        json["aspects"] = std::move(aspects);
+        json["atmakaraka"] = reading.atmakaraka == AtmakarakaThere::Holds     ? "holds"
+                             : reading.atmakaraka == AtmakarakaThere::Aspects ? "aspects"
+                                                                              : "neither";
+    }
     json["start"] = UtcText(p.start, true);
     json["end"] = UtcText(p.end, true);
     if (p.count > 0) {
         Json parts = Json::array();
-        for (int k = 0; k < p.count; ++k) parts.push_back(PeriodJson(list, p.first + k, signs, false));
+        for (int k = 0; k < p.count; ++k) parts.push_back(PeriodJson(list, p.first + k, signs, false, nullptr));
         json["periods"] = std::move(parts);
     }
     return json;
 }
 
-Json PeriodsJson(const DashaList& list, bool signs) {
+Json PeriodsJson(const DashaList& list, bool signs, const JaiminiRecord* jaimini = nullptr) {
     Json periods = Json::array();
-    for (int i = 0; i < list.top; ++i) periods.push_back(PeriodJson(list, i, signs, true));
+    for (int i = 0; i < list.top; ++i) periods.push_back(PeriodJson(list, i, signs, true, jaimini));
     return periods;
 }
 
@@ -60,6 +78,7 @@ std::string BeyondNakshatra(const WindowEdge& edge) {
 void AddDashaJson(Json& reading, const ReadingRecords& records, const DashaDay& on) {
     const DashaRecord& d = records.dashas;
     if (!d.computed) return;
+    const JaiminiRecord* jaimini = records.jaimini.computed ? &records.jaimini : nullptr;
     Json nakshatras = Json::array();
     for (const NakshatraPlace& place : d.nakshatras) nakshatras.push_back(NakshatraJson(place));
     reading["nakshatras"] = std::move(nakshatras);
@@ -76,11 +95,11 @@ void AddDashaJson(Json& reading, const ReadingRecords& records, const DashaDay& 
         running["vimshottari"] = RunningJson(d.vimshottari, on.second, d.choices.levels, false);
     }
     if (d.chara.top > 0) {
-        dashas["chara"] = {{"exaltation", d.choices.charaExaltation}, {"periods", PeriodsJson(d.chara, true)}};
+        dashas["chara"] = {{"exaltation", d.choices.charaExaltation}, {"periods", PeriodsJson(d.chara, true, jaimini)}};
         running["chara"] = RunningJson(d.chara, on.second, 2, true);
     }
     if (d.drig.top > 0) {
-        dashas["drig"] = {{"rule", "classical"}, {"periods", PeriodsJson(d.drig, true)}};
+        dashas["drig"] = {{"rule", "classical"}, {"periods", PeriodsJson(d.drig, true, jaimini)}};
         running["drig"] = RunningJson(d.drig, on.second, 1, true);
     }
     dashas["on"] = std::move(running);

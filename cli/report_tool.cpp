@@ -312,7 +312,9 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini, 
     if (jaimini)
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
-    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    // The Jaimini reading computed for the sign dashas alone adds no lines.
+    if (jaimini || navamsa)
+        for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
     const ReadingWords& words = WordsOf(records.language);
     for (const std::string& line : NakshatraWindowLines(records.nakshatraWindow, words)) text.append(line).append("\n");
     if (nakshatras && records.dashas.computed)
@@ -373,7 +375,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setZoneClock(&places::TheZoneClock());
         driver.setAyanamsa(ChosenAyanamsa(options));
         // The JSON object always carries the Jaimini reading.
-        const bool jaimini = options.jaimini || options.navamsa || options.json;
+        // So do the sign dashas, whose periods name the karakas and arudhas they aspect.
+        const bool jaimini = options.jaimini || options.navamsa || options.json || (options.dashas & (dasha::Chara | dasha::Drig));
         driver.setWithJaimini(jaimini);
         driver.SetJaiminiChoices(JaiminiChoicesOf(options));
         driver.SetLanguage(*LanguageFromKey(options.lang));

@@ -4,6 +4,7 @@
 #include "core/time_window/window_text.h"
 #include "core/timing/dasha_tree.h"
 #include "core/timing/nakshatras.h"
+#include "core/timing/period_reading.h"
 #include "core/timing/vimshottari.h"
 
 #include <cctype>
@@ -71,21 +72,15 @@ void VimshottariPeriods(const DashaList& list, int index, std::string path, int 
     for (int k = 0; k < p.count; ++k) VimshottariPeriods(list, p.first + k, path, level + 1, birth, year, words, lines);
 }
 
-std::string AspectedSigns(int sign, const ReadingWords& words) {
-    std::string text;
-    for (int to = 0; to < 12; ++to)
-        if (kClassicalRule[sign] & (1u << to)) AppendListed(text, SignWord(to, words), false, words);
-    return text;
-}
-
-void SignPeriods(const DashaList& list, double birth, double year, const ReadingWords& words,
-                 std::vector<std::string>& lines) {
+void SignPeriods(const DashaList& list, const JaiminiRecord& jaimini, double birth, double year,
+                 const ReadingWords& words, std::vector<std::string>& lines) {
     for (int i = 0; i < list.top; ++i) {
         const DashaPeriod& p = list.periods[static_cast<std::size_t>(i)];
         std::string line = Fill(words.dasha.signPeriod, SignWord(p.key, words), std::to_string(p.years)) +
                            std::to_string(p.cycle);
         line += p.years == 0 ? std::string(words.dasha.noLength) + UtcText(p.start) + " UT" : Span(p, birth, year, words);
-        lines.push_back(line + std::string(words.dasha.aspects) + AspectedSigns(p.key, words));
+        lines.push_back(line + std::string(words.dasha.aspects) +
+                        PeriodReadingText(ReadPeriod(p.key, jaimini), jaimini.karakas.scheme, words));
         if (p.count == 0 || p.years == 0) continue;
         std::string parts(words.dasha.antardashas);
         for (int k = 0; k < p.count; ++k) {
@@ -195,12 +190,12 @@ std::vector<std::string> DashaLines(const ReadingRecords& records, const DashaDa
     }
     if (d.chara.top > 0) {
         lines.push_back(std::string(w.charaHead) + std::string(w.exaltation[d.choices.charaExaltation ? 1 : 0]));
-        SignPeriods(d.chara, d.birthSecond, year, words, lines);
+        SignPeriods(d.chara, records.jaimini, d.birthSecond, year, words, lines);
         addRunning(1, RunningNames(d.chara, onSecond, 2, true, words));
     }
     if (d.drig.top > 0) {
         lines.push_back(std::string(w.drigHead) + std::string(records.rule == AspectRuleChoice::Ours ? w.drigOurRule : "") + ":");
-        SignPeriods(d.drig, d.birthSecond, year, words, lines);
+        SignPeriods(d.drig, records.jaimini, d.birthSecond, year, words, lines);
         addRunning(2, RunningNames(d.drig, onSecond, 1, true, words));
     }
     lines.push_back(Fill(w.running, on.date, running));

@@ -138,6 +138,8 @@ extern const ReadingWords kEnglishWords = {
         .running = {"Running on ", " at noon UT: ", "."},
         .moonHolds = {"The Moon's nakshatra (", ": ", "'s dasha first) holds "},
         .pageTitle = "Dashas",
+        .holdsAk = "; it holds the AK",
+        .aspectsAk = "; it aspects the AK",
     },
 };
 

@@ -138,6 +138,8 @@ extern const ReadingWords kHindiWords = {
         .running = {"", " को दोपहर UT पर चल रही दशाएँ: ", "।"},
         .moonHolds = {"चंद्र का नक्षत्र (", ": पहली दशा ", " की) बना रहता है "},
         .pageTitle = "दशाएँ",
+        .holdsAk = "; इसमें आत्मकारक है",
+        .aspectsAk = "; इसकी दृष्टि आत्मकारक पर है",
     },
 };
 

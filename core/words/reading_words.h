@@ -87,6 +87,8 @@ struct DashaWords {
     Sentence running;                // "Running on ", date, " at noon UT: " ... the systems, "."
     Sentence moonHolds;              // "The Moon's nakshatra (", nakshatra, ": " ... lord, "'s dasha first) holds "
     std::string_view pageTitle;      // the printed page's: "Dashas"
+    std::string_view holdsAk;        // "; it holds the AK"
+    std::string_view aspectsAk;      // "; it aspects the AK"
 };
 
 struct ReadingWords {

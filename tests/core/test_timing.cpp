@@ -10,6 +10,7 @@
 #include "core/timing/dasha_tree.h"
 #include "core/timing/drig_dasha.h"
 #include "core/timing/nakshatras.h"
+#include "core/timing/period_reading.h"
 #include "core/timing/sign_dasha.h"
 #include "core/timing/vimshottari.h"
 #include "fixtures.h"
@@ -344,6 +345,29 @@ TEST(DrigDasha, YearsWithExaltationAndTheStrongerCoLord) {
     exalted.signs[row::Mars] = sign::Scorpio;
     exalted.signs[row::Ketu] = sign::Scorpio;
     EXPECT_EQ(DrigYears(sign::Scorpio, exalted), 12);
+}
+
+TEST(PeriodReading, KarakasArudhasAndTheAtmakarakaInTheSignsAspected) {
+    JaiminiRecord j;
+    j.computed = true;
+    j.signs = {sign::Capricorn, sign::Leo, sign::Capricorn, sign::Aries, sign::Cancer,
+               sign::Taurus,    sign::Leo, sign::Cancer,    sign::Capricorn};
+    j.karakas.scheme = 8;
+    j.karakas.order = {row::Jupiter, row::Mercury, row::Venus, row::Sun, row::Saturn, row::Moon, row::Mars, row::Rahu};
+    j.arudhaPadas = {8, 7, 3, 5, 4, 0, 2, 1, 9, 11, 10, 6}; // AL Dhanus .. UL Thula
+    struct Row {
+        int sign;
+        std::string text;
+    } rows[] = {
+        // Vrischika aspects Mesha, Kataka and Makara; the AK (Jupiter) is in Vrishabha.
+        {sign::Scorpio, "Mesha (BK, A6), Kataka (GK, DK, A3), Makara (AmK, MK, A9)"},
+        {sign::Libra, "Vrishabha (AK, A8), Simha (PiK, PK, A5), Kumbha (A11); it aspects the AK"},
+        {sign::Taurus, "Kataka (GK, DK, A3), Thula (UL), Makara (AmK, MK, A9); it holds the AK"},
+        {sign::Virgo, "Mithuna (A7), Dhanus (AL), Meena (A10)"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(PeriodReadingText(ReadPeriod(r.sign, j), 8), r.text) << kSigns[r.sign].sanskrit;
+    j.computed = false;
+    EXPECT_EQ(PeriodReadingText(ReadPeriod(sign::Scorpio, j), 8), "Mesha, Kataka, Makara");
 }
 
 TEST(Dashas, AReadingComputesOnlyWhatIsAsked) {
