@@ -144,11 +144,10 @@ std::vector<std::string_view> RunningNames(const DashaList& list, double second,
 }
 
 std::optional<DashaDay> DashaDayFromText(const std::string& text) {
-    int year = 0, month = 0, day = 0, used = 0;
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &year, &month, &day, &used) != 3 ||
-        used != 10 || text[4] != '-' || text[7] != '-' || !std::isdigit(static_cast<unsigned char>(text[5])) ||
-        !std::isdigit(static_cast<unsigned char>(text[8])))
-        return std::nullopt;
+    if (text.size() != 10) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i == 4 || i == 7 ? text[i] != '-' : !std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    const int year = std::stoi(text.substr(0, 4)), month = std::stoi(text.substr(5, 2)), day = std::stoi(text.substr(8, 2));
     const auto noon = NoonOfDate(year, month, day);
     if (!noon) return std::nullopt;
     return DashaDay{text, *noon};

@@ -7,6 +7,7 @@
 #include "core/reading/calculation_driver.h"
 #include "core/time_window/nakshatra_window.h"
 #include "core/timing/chara_dasha.h"
+#include "core/timing/dasha_text.h"
 #include "core/timing/dasha_tree.h"
 #include "core/timing/drig_dasha.h"
 #include "core/timing/nakshatras.h"
@@ -368,6 +369,61 @@ TEST(PeriodReading, KarakasArudhasAndTheAtmakarakaInTheSignsAspected) {
     for (const Row& r : rows) EXPECT_EQ(PeriodReadingText(ReadPeriod(r.sign, j), 8), r.text) << kSigns[r.sign].sanskrit;
     j.computed = false;
     EXPECT_EQ(PeriodReadingText(ReadPeriod(sign::Scorpio, j), 8), "Mesha, Kataka, Makara");
+}
+
+TEST(DashaText, UtcDatesAndDays) {
+    struct Moment {
+        double second;
+        std::string minute, iso;
+    } moments[] = {
+        {0, "1970-01-01 00:00", "1970-01-01T00:00:00Z"},
+        {-1, "1969-12-31 23:59", "1969-12-31T23:59:59Z"},
+        {951782400 + 59.5, "2000-02-29 00:01", "2000-02-29T00:01:00Z"}, // half a second rounds up
+        {-2177452800.0 + 86399.4, "1901-01-01 23:59", "1901-01-01T23:59:59Z"},
+        {4102444800.0 + 86400 * 59, "2100-03-01 00:00", "2100-03-01T00:00:00Z"}, // 2100 has no 29 February
+    };
+    for (const Moment& m : moments) {
+        EXPECT_EQ(UtcText(m.second), m.minute) << m.second;
+        EXPECT_EQ(UtcText(m.second, true), m.iso) << m.second;
+    }
+    struct Day {
+        std::string text;
+        bool real;
+    } days[] = {
+        {"2024-02-29", true}, {"2000-02-29", true}, {"2026-02-29", false}, {"1900-02-29", false},
+        {"2026-04-31", false}, {"2026-12-31", true}, {"2026-1-01", false}, {"2026-01-01x", false},
+        {"2026/01/01", false}, {"", false},       {"2026-00-10", false}, {"+026-01-01", false},
+    };
+    for (const Day& d : days) {
+        const auto day = DashaDayFromText(d.text);
+        EXPECT_EQ(day.has_value(), d.real) << d.text;
+        if (day) {
+            EXPECT_EQ(UtcText(day->second), d.text + " 12:00");
+        }
+    }
+    EXPECT_EQ(DashaDayOf(951782400 + 86399).date, "2000-02-29");
+}
+
+// Born a minute later, the Vimshottari dates move by what the shift says,
+// the sign dashas' by the minute.
+TEST(Dashas, DatesMovePerMinuteOfBirthTimeAsSaid) {
+    DashaChoices choices;
+    choices.systems = dasha::All;
+    for (const auto& [hour, minute] : {std::pair{8, 0}, std::pair{23, 30}}) {
+        CalculationDriver birth, later;
+        birth.SetDashaChoices(choices);
+        later.SetDashaChoices(choices);
+        ASSERT_FALSE(birth.Calculate(testing::PuneBirth(4, 2, 1962, hour, minute)));
+        ASSERT_FALSE(later.Calculate(testing::PuneBirth(4, 2, 1962, hour, minute + 1)));
+        const DashaRecord& a = birth.records().dashas;
+        const DashaRecord& b = later.records().dashas;
+        ASSERT_EQ(a.vimshottari.periods[0].key, b.vimshottari.periods[0].key);
+        const double moved = (b.vimshottari.periods[3].start - a.vimshottari.periods[3].start) / kSecondsPerDay;
+        const double said = VimshottariShiftDays(birth.records());
+        EXPECT_LT(said, -0.5) << "the Moon's minute moves the dates back by days";
+        EXPECT_NEAR(moved, said, std::fabs(said) * 0.01);
+        EXPECT_EQ(b.chara.periods[5].start - a.chara.periods[5].start, 60);
+    }
 }
 
 TEST(Dashas, AReadingComputesOnlyWhatIsAsked) {
