@@ -2,6 +2,7 @@
 
 #include "core/jaimini/jaimini_text.h"
 #include "core/time_window/jaimini_window_text.h"
+#include "core/timing/dasha_text.h"
 
 #include "core/reading/calculation_driver.h"
 #include "core/chart_files/chart_file_io.h"
@@ -118,6 +119,8 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
     std::vector<std::string> window = WindowLines(records.window, words);
     for (std::string& line : JaiminiWindowLines(records.jaiminiWindow, words))
         window.push_back(std::move(line));
+    for (std::string& line : NakshatraWindowLines(records.nakshatraWindow, words))
+        window.push_back(std::move(line));
     if (!window.empty())
         y += 4;
     const std::vector<bool> near = LinesChangingNear(records.window, records.jaiminiWindow);
@@ -164,9 +167,11 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         // The karaka beside the position, the houses beside the aspect line.
         const std::string karaka = KarakaTag(records, i);
         const std::string houses = HousesNote(records, i);
+        const std::string nakshatra = NakshatraNote(records, i);
         line += DrawLine(painter, QRectF(page.left() + nameWidth, line, page.width() - nameWidth, 0),
-                         FromUtf8(report.lblPlanets_Position[i] + (karaka.empty() ? "" : "   " + karaka)), bold,
-                         colours.ascendant);
+                         FromUtf8(report.lblPlanets_Position[i] + (karaka.empty() ? "" : "   " + karaka) +
+                                  (nakshatra.empty() ? "" : "   " + nakshatra)),
+                         bold, colours.ascendant);
         line += DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0),
                          FromUtf8(report.lblAspects[i] + (houses.empty() ? "" : "  (" + houses + ")")),
                          PageFont(options, 8), colours.text);

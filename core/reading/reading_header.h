@@ -24,7 +24,8 @@ std::vector<std::string> HeaderLines(const ReadingRecords& records);
 
 // The header lines, the window's two lines when it was computed, an empty
 // line and the 36 captions in report order, each
-// line ending in a line feed.
+// line ending in a line feed. With the timing, each position carries its
+// nakshatra and the dashas' lines follow, with the periods running today.
 std::string ReadingText(const ReadingRecords& records);
 
 // 23°51'07" from 23.852; the angle's magnitude, truncated to the second.

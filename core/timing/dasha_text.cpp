@@ -50,12 +50,6 @@ std::string DegreesText(double degrees) {
     return text;
 }
 
-std::string NakshatraText(const NakshatraPlace& place, const ReadingWords& words) {
-    if (place.index < 0) return std::string(words.noSign);
-    return std::string(words.dasha.nakshatras[place.index]) + std::string(words.dasha.pada) +
-           std::to_string(place.pada) + std::string(words.dasha.lordOf) + std::string(words.dasha.lords[place.lord]);
-}
-
 std::string Span(const DashaPeriod& p, double birth, double year, const ReadingWords& words) {
     std::string text = Fill(words.dasha.span, UtcText(p.start), UtcText(p.end));
     if (p.start < birth) return text + std::string(words.dasha.beforeBirth);
@@ -123,6 +117,17 @@ std::optional<double> NoonOfDate(int year, int month, int day) {
     DateOfDays(days, y, m, d);
     if (y != year || m != month || d != day) return std::nullopt;
     return static_cast<double>(days) * 86400 + 43200;
+}
+
+std::string NakshatraText(const NakshatraPlace& place, const ReadingWords& words) {
+    if (place.index < 0) return std::string(words.noSign);
+    return std::string(words.dasha.nakshatras[place.index]) + std::string(words.dasha.pada) +
+           std::to_string(place.pada) + std::string(words.dasha.lordOf) + std::string(words.dasha.lords[place.lord]);
+}
+
+std::string NakshatraNote(const ReadingRecords& records, int row) {
+    if (!records.dashas.computed || row < 0 || row >= kReportRows) return {};
+    return NakshatraText(records.dashas.nakshatras[row], WordsOf(records.language));
 }
 
 std::vector<std::string> NakshatraLines(const DashaRecord& dashas, const ReadingWords& words) {

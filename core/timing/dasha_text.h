@@ -30,6 +30,12 @@ std::optional<DashaDay> DashaDayFromText(const std::string& text);
 // The day of a moment (UT).
 DashaDay DashaDayOf(double second);
 
+// "Shravana pada 2, lord Moon".
+std::string NakshatraText(const NakshatraPlace& place, const ReadingWords& words = WordsOf(Language::English));
+// The same for a report row beside its position, in the reading's language;
+// empty without the nakshatras.
+std::string NakshatraNote(const ReadingRecords& records, int row);
+
 // "Sun: Shravana pada 2, lord Moon." for each report row, then the lagna's.
 std::vector<std::string> NakshatraLines(const DashaRecord& dashas, const ReadingWords& words = WordsOf(Language::English));
 

@@ -5,6 +5,7 @@
 #include "core/aspects/rashi_drishti.h"
 #include "core/jaimini/chart_signs.h"
 #include "core/reading/calculation_driver.h"
+#include "core/reading/reading_header.h"
 #include "core/time_window/nakshatra_window.h"
 #include "core/timing/chara_dasha.h"
 #include "core/timing/dasha_text.h"
@@ -424,6 +425,21 @@ TEST(Dashas, DatesMovePerMinuteOfBirthTimeAsSaid) {
         EXPECT_NEAR(moved, said, std::fabs(said) * 0.01);
         EXPECT_EQ(b.chara.periods[5].start - a.chara.periods[5].start, 60);
     }
+}
+
+TEST(Dashas, CopyReadingCarriesTheNakshatrasAndTheDashas) {
+    CalculationDriver driver;
+    ASSERT_FALSE(driver.Calculate(testing::PuneBirth(4, 2, 1962, 8, 0)));
+    const std::string plain = ReadingText(driver.records());
+    DashaChoices choices;
+    choices.systems = dasha::Vimshottari;
+    driver.SetDashaChoices(choices);
+    const std::string text = ReadingText(driver.records());
+    EXPECT_NE(text.find("08 Cap 52 (Uttara Ashadha pada 4, lord Sun)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nVimshottari dasha: the Moon at 278°52′"), std::string::npos);
+    EXPECT_NE(text.find("\nRunning on "), std::string::npos);
+    driver.SetDashaChoices({});
+    EXPECT_EQ(ReadingText(driver.records()), plain) << "nothing of the timing when not asked";
 }
 
 TEST(Dashas, AReadingComputesOnlyWhatIsAsked) {

@@ -60,7 +60,12 @@ TEST(DashaPage, CarriesEveryPeriodInBothLanguages) {
     for (const Language language : {Language::English, Language::Hindi}) {
         const ReadingRecords records = Reading(dasha::All, language);
         const ReadingWords& words = WordsOf(language);
-        const QString text = PageText(pdftotext, ReadingPdfBytes(records, ChartOptions{}), 2);
+        const QByteArray pdf = ReadingPdfBytes(records, ChartOptions{});
+        const QString text = PageText(pdftotext, pdf, 2);
+        // The first page has each body's nakshatra beside its position.
+        const QString first = PageText(pdftotext, pdf, 1);
+        for (int row = 0; row < kReportRows; ++row)
+            EXPECT_TRUE(first.contains(QString::fromStdString(NakshatraNote(records, row)))) << NakshatraNote(records, row);
         const DashaRecord& d = records.dashas;
         const auto has = [&](const std::string& piece) {
             EXPECT_TRUE(text.contains(QString::fromStdString(piece).simplified())) << piece;
