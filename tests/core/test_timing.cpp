@@ -212,10 +212,10 @@ TEST(SignDasha, YearsCountedToTheLord) {
     for (const Exalt& e : exalted) EXPECT_EQ(ExaltationYear(e.row, e.sign), e.year) << e.row << " in " << e.sign;
 }
 
-// The chart of a well-known birth of 1917 (lagna Kataka) by signs, as the
-// books print it: Saturn and Rahu in Kataka, Mars in Simha, the Sun and
-// Mercury in Vrischika, Venus in Dhanus, the Moon and Ketu in Makara,
-// Jupiter in Vrishabha.
+// The signs of a well-known birth of 1917 (lagna Kataka) as they are usually
+// printed: Saturn and Rahu in Kataka, Mars in Simha, the Sun and Mercury in
+// Vrischika, Venus in Dhanus, the Moon and Ketu in Makara, Jupiter in
+// Vrishabha (the degrees made up). Its years below are counted by hand.
 ArudhaChart Chart1917() {
     ArudhaChart chart;
     chart.signs = {sign::Scorpio, sign::Capricorn, sign::Scorpio, sign::Sagittarius, sign::Leo,
