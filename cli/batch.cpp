@@ -79,6 +79,22 @@ void AppendJaimini(std::string& result, const ReadingRecords& records) {
             result.append("\t").append(EdgeClockText(h->from)).append("\t").append(EdgeClockText(h->until));
 }
 
+// The dashas' columns of a reading line.
+void AppendDashas(std::string& result, const ReadingRecords& records, const DashaDay& on) {
+    const DashaRecord& d = records.dashas;
+    if (!d.computed || !d.choices.systems) return;
+    const NakshatraPlace& moon = d.nakshatras[1];
+    result.append("\t").append(moon.index < 0 ? "-" : WordsOf(Language::English).dasha.nakshatras[moon.index]);
+    const auto add = [&](const DashaList& list, int levels, bool signs) {
+        const auto names = RunningNames(list, on.second, levels, signs);
+        for (int level = 0; level < levels; ++level)
+            result.append("\t").append(level < static_cast<int>(names.size()) ? names[level] : "-");
+    };
+    if (d.choices.systems & dasha::Vimshottari) add(d.vimshottari, 2, false);
+    if (d.choices.systems & dasha::Chara) add(d.chara, 2, true);
+    if (d.choices.systems & dasha::Drig) add(d.drig, 1, true);
+}
+
 // Writes what is held; false when the output failed, with the system's
 // reason (errno at the failed write, 0 when none was given) in `error`.
 bool Flush(std::ostream& out, std::string& buffer, int& error) {
@@ -100,7 +116,8 @@ std::string FailureText(std::string_view what, int error) {
     return text;
 }
 
-std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed) {
+std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed,
+                      const DashaDay& on) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string result = std::to_string(lineNumber);
     ChartLines fields;
@@ -151,12 +168,13 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
             for (std::size_t k = 0; k < bodies.size(); ++k) result.append(k ? ", " : "").append(bodies[k]);
             if (bodies.empty()) result += '-';
         }
+    AppendDashas(result, driver.records(), on);
     return result;
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
              bool window, std::optional<AyanamsaChoice> ayanamsa, std::optional<JaiminiChoices> jaimini,
-             std::optional<NodeAspects> grahaDrishti) {
+             std::optional<NodeAspects> grahaDrishti, const DashaChoices& dashas, const DashaDay& on) {
     CalculationDriver driver;
     driver.setAyanamsa(ayanamsa);
     driver.setWithWindow(window);
@@ -165,6 +183,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
     if (jaimini) driver.SetJaiminiChoices(*jaimini);
     driver.setWithGrahaDrishti(grahaDrishti.has_value());
     if (grahaDrishti) driver.SetNodeAspects(*grahaDrishti);
+    driver.SetDashaChoices(dashas);
     driver.setEphemeris(ephemeris);
     driver.SetRule(rule);
     bool anyFailed = false;
@@ -186,7 +205,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
         if (read == LineRead::TooLong)
             buffer += std::to_string(++number) + "\terror\t" + std::string(kChartFileRefused);
         else
-            buffer += BatchLine(driver, line, ++number, failed);
+            buffer += BatchLine(driver, line, ++number, failed, on);
         buffer += '\n';
         anyFailed = anyFailed || failed;
         if (buffer.size() > (1u << 16) && !Flush(out, buffer, writeError)) break;

@@ -2,6 +2,7 @@
 // --batch: many charts from standard input, one reading a line.
 
 #include "core/reading/calculation_driver.h"
+#include "core/timing/dasha_text.h"
 
 #include <iosfwd>
 #include <optional>
@@ -17,7 +18,9 @@ std::size_t MaxBatchLineBytes();
 // One line of output (without its line end) for one input line of 17
 // tab-separated fields, or 18 with a zone id. `failed` is set when the line
 // gives no reading.
-std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed);
+// With the dashas computed, their columns (RunBatch) with the periods running on `on`.
+std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed,
+                      const DashaDay& on = {});
 
 // "Cannot write the output: No space left on device": what failed, and why
 // when the system said so (errno, 0 for nothing).
@@ -33,10 +36,14 @@ std::string FailureText(std::string_view what, int error);
 // with both, four more after those: the karakas' and the navamsa's from and
 // until. With `grahaDrishti`, nine more: the bodies each body aspects in full
 // by graha drishti with those node aspects, comma-separated ("-" for none).
+// With `dashas`' systems, the Moon's nakshatra, then the running mahadasha and
+// antardasha of the Vimshottari and the chara dasha and the running drig
+// period, of the systems asked, on `on`.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
              AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false,
              std::optional<AyanamsaChoice> ayanamsa = std::nullopt,
              std::optional<JaiminiChoices> jaimini = std::nullopt,
-             std::optional<NodeAspects> grahaDrishti = std::nullopt);
+             std::optional<NodeAspects> grahaDrishti = std::nullopt, const DashaChoices& dashas = {},
+             const DashaDay& on = {});
 
 } // namespace rashi

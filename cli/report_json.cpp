@@ -1,6 +1,7 @@
 #include "cli/report_json.h"
 
 #include "cli/graha_drishti_json.h"
+#include "cli/dasha_json.h"
 #include "cli/jaimini_json.h"
 #include "cli/window_json.h"
 
@@ -86,7 +87,7 @@ Json CaptionsJson(const Report& report) {
             {"grahas", report.lblGrahas}};
 }
 
-std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote) {
+std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote, const DashaDay& on) {
     const BirthRecord& b = records.birth;
     Json birth = {
         {"name", b.Name},
@@ -139,6 +140,8 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
     AddGrahaDrishtiJson(reading, records);
     if (records.window.computed) reading["window"] = WindowJson(records.window);
     if (records.window.computed && records.jaiminiWindow.computed) AddJaiminiWindowJson(reading["window"], records.jaiminiWindow);
+    AddDashaJson(reading, records, on);
+    if (records.window.computed) AddNakshatraWindowJson(reading["window"], records.nakshatraWindow);
     // Texts from chart files are decoded to UTF-8; replace anything that is
     // not, rather than fail.
     return reading.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -2,6 +2,7 @@
 // The reading as one JSON object, for scripts.
 
 #include "core/records/reading_records.h"
+#include "core/timing/dasha_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,7 +20,9 @@ inline constexpr int kReportSchemaVersion = 1;
 // ephemeris that gave them and the 36 captions. The zone note is the line the
 // window shows beside the zone, for a birth whose zone came from a zone id;
 // without one "zone_note" is null.
-std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote = std::nullopt);
+// With the timing computed, its keys too, the periods running on `on`.
+std::string ReportJson(const ReadingRecords& records, const std::optional<std::string>& zoneNote = std::nullopt,
+                       const DashaDay& on = {});
 
 // "captions": the 36 lines by kind, nine of each in report order; the
 // birth chart's and the navamsa's alike.

@@ -16,6 +16,7 @@
 #include "core/jaimini/navamsa_view.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/window_text.h"
+#include "core/timing/dasha_text.h"
 #include "core/words/language_keys.h"
 #include "core/zones/zone_ids.h"
 #include "places/atlas.h"
@@ -34,6 +35,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -271,6 +273,23 @@ std::string PlaceList(const std::string& text) {
     return lines;
 }
 
+// The timing asked for; the JSON object carries every dasha unless --dasha names some.
+DashaChoices DashaChoicesOf(const ToolOptions& options) {
+    DashaChoices choices;
+    choices.systems = options.dashas ? options.dashas : options.json ? dasha::All : 0u;
+    choices.nakshatras = options.nakshatras || options.json;
+    choices.levels = options.dashaLevels;
+    choices.yearDays = options.dashaYearDays;
+    choices.charaExaltation = options.charaExaltation == "on";
+    return choices;
+}
+
+// --on's day, else today's.
+DashaDay OnDay(const ToolOptions& options) {
+    if (!options.on.empty()) return *DashaDayFromText(options.on);
+    return DashaDayOf(static_cast<double>(std::time(nullptr)));
+}
+
 JaiminiChoices JaiminiChoicesOf(const ToolOptions& options) {
     JaiminiChoices choices;
     choices.karakaScheme = options.karakas == "7" ? 7 : 8;
@@ -289,13 +308,20 @@ std::string ReportText(const Report& report) {
     return text;
 }
 
-std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) {
+std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini, bool nakshatras, const DashaDay& on) {
     const bool haveNavamsa = navamsa && records.jaimini.computed;
     std::string text = ReportText(haveNavamsa ? records.jaimini.navamsa.report : records.report);
     if (jaimini)
         for (const std::string& line : JaiminiLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
-    for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    // The Jaimini reading computed for the sign dashas alone adds no lines.
+    if (jaimini || navamsa)
+        for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    const ReadingWords& words = WordsOf(records.language);
+    for (const std::string& line : NakshatraWindowLines(records.nakshatraWindow, words)) text.append(line).append("\n");
+    if (nakshatras && records.dashas.computed)
+        for (const std::string& line : NakshatraLines(records.dashas, words)) text.append(line).append("\n");
+    for (const std::string& line : DashaLines(records, on, words)) text.append(line).append("\n");
     for (const std::string& line : GrahaDrishtiLines(records)) text.append(line).append("\n");
     return text;
 }
@@ -319,7 +345,8 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
                             *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options),
                             options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt,
-                            options.grahaDrishti ? NodeAspectsFromKey(options.nodeAspects) : std::nullopt);
+                            options.grahaDrishti ? NodeAspectsFromKey(options.nodeAspects) : std::nullopt,
+                            DashaChoicesOf(options), OnDay(options));
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");
@@ -352,13 +379,18 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setZoneClock(&places::TheZoneClock());
         driver.setAyanamsa(ChosenAyanamsa(options));
         // The JSON object always carries the Jaimini reading.
-        const bool jaimini = options.jaimini || options.navamsa || options.json;
+        // So do the sign dashas, whose periods name the karakas and arudhas they aspect.
+        const bool jaimini = options.jaimini || options.navamsa || options.json || (options.dashas & (dasha::Chara | dasha::Drig));
         driver.setWithJaimini(jaimini);
         driver.SetJaiminiChoices(JaiminiChoicesOf(options));
         driver.setWithGrahaDrishti(options.grahaDrishti || options.json);
         driver.SetNodeAspects(*NodeAspectsFromKey(options.nodeAspects));
         driver.SetLanguage(*LanguageFromKey(options.lang));
+        driver.SetDashaChoices(DashaChoicesOf(options));
         if (const auto refusal = driver.Calculate(entries)) throw InputError(std::string(refusal->message));
+        const DashaDay on = OnDay(options);
+        if (!options.on.empty() && driver.records().dashas.computed && on.second < driver.records().dashas.birthSecond)
+            throw InputError("--on " + options.on + " lies before the birth");
         CheckTargets(options);
         if (options.save) SaveChart(*options.save, driver.records().birth, entries.ZoneRow);
         // --navamsa draws the navamsa chart and its reading.
@@ -368,8 +400,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         else zoneNote = ImportedZoneNote(entries);
         // The JSON is for scripts: its captions are English whatever --lang says.
         if (options.json) driver.SetLanguage(Language::English);
-        const std::string text = options.json ? ReportJson(driver.records(), zoneNote)
-                                              : ToolText(driver.records(), options.navamsa, options.jaimini);
+        const std::string text = options.json ? ReportJson(driver.records(), zoneNote, on)
+                                              : ToolText(driver.records(), options.navamsa, options.jaimini,
+                                                         options.nakshatras, on);
         return Write(out, err, text) ? 0 : kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';

@@ -4,6 +4,7 @@
 #include "cli/batch.h"
 #include "cli/report_json.h"
 #include "core/reading/calculation_driver.h"
+#include "core/timing/dasha_text.h"
 
 #include <iosfwd>
 #include <string>
@@ -20,7 +21,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
 std::string ReportText(const Report& report);
 
 // The 36 captions (the navamsa's with `navamsa`), the Jaimini lines with
-// `jaimini` when they were computed, then the window's lines when it was.
-std::string ToolText(const ReadingRecords& records, bool navamsa = false, bool jaimini = false);
+// `jaimini` when they were computed, then the window's lines when it was,
+// the nakshatras' with `nakshatras`, and the dashas' (with those running on `on`).
+std::string ToolText(const ReadingRecords& records, bool navamsa = false, bool jaimini = false,
+                     bool nakshatras = false, const DashaDay& on = {});
 
 } // namespace rashi

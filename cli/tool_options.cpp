@@ -3,6 +3,9 @@
 #include "core/aspects/graha_drishti.h"
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/chart_files/visible_text.h"
+#include "core/records/dasha_records.h"
+#include "core/timing/dasha_text.h"
+#include "core/timing/dasha_tree.h"
 
 #include <CLI/CLI.hpp>
 
@@ -96,6 +99,21 @@ constexpr std::string_view kFooter =
     "nodes the 5th and 9th in full besides the 7th. --json always carries\n"
     "\"graha_drishti\"; --batch --graha-drishti adds nine columns, the bodies each\n"
     "aspects in full.\n\n"
+    "--dasha vimshottari,chara,drig (or all) adds lines after the others: the\n"
+    "Vimshottari dasha from the precise Moon (its nakshatra, the balance at birth,\n"
+    "the periods to --dasha-levels 1..5, default 2: maha, antar, pratyantar,\n"
+    "sookshma, prana), the chara dasha by K.N. Rao's method (--chara-exaltation on\n"
+    "adds a year for an exalted lord and takes one for a debilitated one) with its\n"
+    "antardashas, the drig dasha, each sign with the signs it aspects, how far the\n"
+    "dates move per minute of birth time and the periods running at noon UT on the\n"
+    "--on day (default today). Dates are UT; --dasha-year sidereal (365.256363\n"
+    "days, the default), julian, tropical, savana (360) or a number of days from\n"
+    "300 to 400. --nakshatras adds each body's and the lagna's nakshatra, pada and\n"
+    "lord. --json carries \"nakshatras\" and \"dashas\" (all three unless --dasha\n"
+    "names some); with\n"
+    "--window the Moon's nakshatra's first and last minute too. --batch --dasha\n"
+    "adds the Moon's nakshatra, then the running mahadasha and antardasha of the\n"
+    "Vimshottari and the chara dasha and the running drig period, of those asked.\n\n"
     "--batch reads charts from standard input, one per line, each 17 tab-separated\n"
     "fields in chart-file order (name, month, day, year, hour, minute, zone row,\n"
     "longitude degrees, longitude minutes, latitude degrees, latitude minutes,\n"
@@ -182,6 +200,21 @@ void Describe(CLI::App& app, ToolOptions& o) {
         ->group(output)
         ->type_name("STYLE")
         ->check(CLI::IsMember({"south", "north"}));
+    app.add_option("--dasha", o.dasha, "dashas after the reading: vimshottari, chara, drig or all (see below)")
+        ->group(output)
+        ->type_name("LIST");
+    app.add_option("--dasha-levels", o.dashaLevelsText, "Vimshottari levels: 1 to 5 (default 2)")->group(output)->type_name("N");
+    app.add_option("--dasha-year", o.dashaYear, "the dashas' year: sidereal (default), julian, tropical, savana or DAYS")
+        ->group(output)
+        ->type_name("YEAR");
+    app.add_option("--chara-exaltation", o.charaExaltation, "the chara dasha's year for exaltation: off (default) or on")
+        ->group(output)
+        ->type_name("ON|OFF")
+        ->check(CLI::IsMember({"on", "off"}));
+    app.add_option("--on", o.on, "the periods running at noon UT that day (default today)")
+        ->group(output)
+        ->type_name("YYYY-MM-DD");
+    app.add_flag("--nakshatras", o.nakshatras, "add each body's nakshatra, pada and lord")->group(output);
     app.add_option("--find-place", o.findPlace, "list up to 10 places of the atlas")->group(output)->type_name("TEXT");
     app.add_flag("--help", o.help, "show this text")->group(output);
 
@@ -192,6 +225,35 @@ void Describe(CLI::App& app, ToolOptions& o) {
     app.add_option("file", o.files, "a chart file")->type_name("FILE.kqa");
 }
 
+
+// --dasha, --dasha-levels, --dasha-year and --on into their values.
+void ParseTimingOptions(ToolOptions& o) {
+    if (o.dasha) {
+        constexpr std::pair<std::string_view, unsigned> kNames[] = {
+            {"vimshottari", dasha::Vimshottari}, {"chara", dasha::Chara}, {"drig", dasha::Drig}, {"all", dasha::All}};
+        const std::string_view list = *o.dasha;
+        for (std::size_t start = 0, comma = 0; comma != std::string_view::npos; start = comma + 1) {
+            comma = list.find(',', start);
+            const std::string_view name = list.substr(start, comma - start);
+            const auto known = std::find_if(std::begin(kNames), std::end(kNames), [&](const auto& n) { return n.first == name; });
+            if (known == std::end(kNames))
+                throw InputError("Unknown dasha \"" + VisibleText(std::string(name)) +
+                                 "\"; give vimshottari, chara, drig or all, comma-separated");
+            o.dashas |= known->second;
+        }
+    }
+    if (o.dashaLevelsText) {
+        const std::string& t = *o.dashaLevelsText;
+        if (t.size() != 1 || t[0] < '1' || t[0] > '5') throw InputError("--dasha-levels takes 1 to 5");
+        o.dashaLevels = t[0] - '0';
+    }
+    if (o.dashaYear) {
+        const auto days = YearDaysFromText(*o.dashaYear);
+        if (!days) throw InputError("--dasha-year takes sidereal, julian, tropical, savana or a number of days from 300 to 400");
+        o.dashaYearDays = *days;
+    }
+    if (!o.on.empty() && !DashaDayFromText(o.on)) throw InputError("--on takes a real date, YYYY-MM-DD");
+}
 
 } // namespace
 
@@ -227,6 +289,7 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
         throw InputError("Unknown ayanamsa \"" + VisibleText(*options.ayanamsa) + "\"; give one of " + AyanamsaKeyList());
     if (!NodeAspectsFromKey(options.nodeAspects))
         throw InputError("--node-aspects takes 7 or 5-9, not \"" + VisibleText(options.nodeAspects) + "\"");
+    ParseTimingOptions(options);
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

@@ -38,6 +38,16 @@ struct ToolOptions {
     std::string chart = "south";         // the diagram's style in --pdf and --svg: south or north
     std::optional<std::string> pdf;      // one A4 page: header, diagram, reading
     std::optional<std::string> svg;      // the diagram alone
+    // The timing: --dasha's systems (core/records/dasha_records.h's bits),
+    // --dasha-levels, --dasha-year's days, --chara-exaltation, --on's day
+    // ("YYYY-MM-DD", checked when parsed; empty for today) and --nakshatras.
+    std::optional<std::string> dasha, dashaLevelsText, dashaYear; // as given
+    unsigned dashas = 0;
+    int dashaLevels = 2;
+    double dashaYearDays = 365.256363;
+    std::string charaExaltation = "off";
+    std::string on;
+    bool nakshatras = false;
     bool batch = false;
     bool help = false;
     std::vector<std::string> files;

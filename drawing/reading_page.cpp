@@ -3,6 +3,7 @@
 #include "core/jaimini/jaimini_text.h"
 #include "drawing/graha_drishti_page.h"
 #include "core/time_window/jaimini_window_text.h"
+#include "core/timing/dasha_text.h"
 
 #include "core/reading/calculation_driver.h"
 #include "core/chart_files/chart_file_io.h"
@@ -11,6 +12,7 @@
 #include "core/time_window/window_text.h"
 #include "core/words/reading_words.h"
 #include "drawing/copyable_text.h"
+#include "drawing/dasha_page.h"
 
 #include <QBuffer>
 #include <QMarginsF>
@@ -118,6 +120,8 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
     std::vector<std::string> window = WindowLines(records.window, words);
     for (std::string& line : JaiminiWindowLines(records.jaiminiWindow, words))
         window.push_back(std::move(line));
+    for (std::string& line : NakshatraWindowLines(records.nakshatraWindow, words))
+        window.push_back(std::move(line));
     if (!window.empty())
         y += 4;
     const std::vector<bool> near = LinesChangingNear(records.window, records.jaiminiWindow);
@@ -164,9 +168,11 @@ void PaintPage(QPainter& painter, const QRectF& page, const ReadingRecords& reco
         // The karaka beside the position, the houses beside the aspect line.
         const std::string karaka = KarakaTag(records, i);
         const std::string houses = HousesNote(records, i);
+        const std::string nakshatra = NakshatraNote(records, i);
         line += DrawLine(painter, QRectF(page.left() + nameWidth, line, page.width() - nameWidth, 0),
-                         FromUtf8(report.lblPlanets_Position[i] + (karaka.empty() ? "" : "   " + karaka)), bold,
-                         colours.ascendant);
+                         FromUtf8(report.lblPlanets_Position[i] + (karaka.empty() ? "" : "   " + karaka) +
+                                  (nakshatra.empty() ? "" : "   " + nakshatra)),
+                         bold, colours.ascendant);
         line += DrawLine(painter, QRectF(page.left() + 12, line, page.width() - 12, 0),
                          FromUtf8(report.lblAspects[i] + (houses.empty() ? "" : "  (" + houses + ")")),
                          PageFont(options, 8), colours.text);
@@ -221,7 +227,15 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
         if (!painter.begin(&writer))
             return {};
         PaintPageOnDevice(painter, writer, kPdfResolution, records, options);
-        // The graha drishti, when the reading has it, on a page of its own.
+        // The dashas, then the graha drishti, when the reading has them, each
+        // on a page of its own.
+        if (HasDashaPage(records)) {
+            writer.newPage();
+            painter.save();
+            painter.scale(kPdfResolution / 72.0, kPdfResolution / 72.0);
+            PaintDashaPage(painter, PageArea(writer.pageLayout()), records, options);
+            painter.restore();
+        }
         if (records.grahaDrishti.computed) {
             writer.newPage();
             painter.save();

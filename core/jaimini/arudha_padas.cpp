@@ -73,6 +73,10 @@ int Compare(double a, double b) { return a > b ? 1 : a < b ? -1 : 0; }
 
 } // namespace
 
+int OwnLord(int sign) { return kLords[sign]; }
+int OtherLord(int sign) { return SecondLord(sign); }
+int BodiesWith(int body, const ArudhaChart& chart) { return Companions(body, chart); }
+
 int SignLord(int sign, const ArudhaChart& chart, const AspectRule& rule) {
     const int a = kLords[sign];
     const int b = SecondLord(sign);

@@ -29,6 +29,13 @@ struct ArudhaChart {
     std::array<double, kReportRows> degrees{};
 };
 
+// The report row of a sign's lord: Mars for Vrischika, Saturn for Kumbha;
+// their other lords (Ketu and Rahu), -1 for every other sign.
+int OwnLord(int sign);
+int OtherLord(int sign);
+// How many of the other report rows stand in the sign of `body` (b).
+int BodiesWith(int body, const ArudhaChart& chart);
+
 // The report row of a sign's lord; for Vrischika and Kumbha the stronger of
 // the two, by the rule of aspects in force.
 int SignLord(int sign, const ArudhaChart& chart, const AspectRule& rule);

@@ -17,6 +17,11 @@
 #include "core/precise/precise_reading.h"
 #include "core/time_window/day_slices.h"
 #include "core/time_window/jaimini_window.h"
+#include "core/time_window/nakshatra_window.h"
+#include "core/timing/chara_dasha.h"
+#include "core/timing/drig_dasha.h"
+#include "core/timing/nakshatras.h"
+#include "core/timing/vimshottari.h"
 #include "core/time_window/time_window.h"
 
 #include <charconv>
@@ -151,6 +156,29 @@ void CalculationDriver::SetNodeAspects(NodeAspects nodes) {
     if (hasReading_ && records_.grahaDrishti.computed) RunGrahaDrishtiEngines(records_);
 }
 
+void RunDashaEngines(ReadingRecords& records) {
+    DashaRecord& d = records.dashas;
+    d.computed = false;
+    d.choices = records.dashaChoices;
+    RunStep([&] { EnsurePreciseDegrees(records); });
+    RunStep([&] { ComputeNakshatras(records); });
+    const unsigned systems = d.choices.systems;
+    d.vimshottari.top = d.chara.top = d.drig.top = 0;
+    if (systems & dasha::Vimshottari) RunStep([&] { ComputeVimshottari(records); });
+    if (systems & dasha::Chara) RunStep([&] { ComputeCharaDasha(records); });
+    if (systems & dasha::Drig) RunStep([&] { ComputeDrigDasha(records); });
+    d.computed = true;
+}
+
+void CalculationDriver::SetDashaChoices(const DashaChoices& choices) {
+    records_.dashaChoices = choices;
+    if (!hasReading_) return;
+    records_.dashas.computed = false;
+    records_.nakshatraWindow.computed = false;
+    if (choices.any()) RunDashaEngines(records_);
+    if (choices.systems && withWindow_) RunStep([&] { ComputeNakshatraWindow(records_); });
+}
+
 void CalculationDriver::SetRule(AspectRuleChoice rule) {
     records_.rule = rule;
     if (!hasReading_) return;
@@ -204,6 +232,10 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
     if (withJaimini_ && withWindow_) RunStep([&] { ComputeJaiminiWindow(records_); });
     records_.grahaDrishti.computed = false;
     if (withGrahaDrishti_) RunGrahaDrishtiEngines(records_);
+    records_.dashas.computed = false;
+    records_.nakshatraWindow.computed = false;
+    if (records_.dashaChoices.any()) RunDashaEngines(records_);
+    if (records_.dashaChoices.systems && withWindow_) RunStep([&] { ComputeNakshatraWindow(records_); });
     hasReading_ = true;
     return std::nullopt;
 }

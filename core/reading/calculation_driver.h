@@ -34,6 +34,10 @@ void RunJaiminiEngines(ReadingRecords& records);
 // computed, with records.nodeAspects and records.rule, its strengths from
 // records.degrees (filled first if it is not current).
 void RunGrahaDrishtiEngines(ReadingRecords& records);
+// Runs the timing engines on records whose positions are computed: the
+// nakshatras, then the dashas records.dashaChoices asks for, from
+// records.degrees (filled first if it is not current).
+void RunDashaEngines(ReadingRecords& records);
 
 class CalculationDriver {
 public:
@@ -84,6 +88,11 @@ public:
     // if any, is evaluated again with them.
     void SetNodeAspects(NodeAspects nodes);
     NodeAspects nodeAspects() const { return records_.nodeAspects; }
+    // The nakshatras and dashas of this and later readings (none until
+    // chosen); the reading on show, if any, gets them at once. With the
+    // window, how long the Moon's nakshatra holds (records().nakshatraWindow).
+    void SetDashaChoices(const DashaChoices& choices);
+    const DashaChoices& dashaChoices() const { return records_.dashaChoices; }
 
     const ReadingRecords& records() const { return records_; }
     const Report& report() const { return records_.report; }

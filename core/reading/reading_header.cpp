@@ -5,6 +5,7 @@
 #include "core/time_window/jaimini_window_text.h"
 
 #include "core/time_window/window_text.h"
+#include "core/timing/dasha_text.h"
 
 #include "core/ayanamsa/ayanamsa_names.h"
 
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace rashi {
 namespace {
@@ -124,19 +126,27 @@ std::string ReadingText(const ReadingRecords& records) {
     for (const std::string& line : HeaderLines(records)) text.append(line).append("\n");
     for (const std::string& line : WindowLines(records.window, WordsOf(records.language))) text.append(line).append("\n");
     for (const std::string& line : JaiminiWindowLines(records.jaiminiWindow, WordsOf(records.language))) text.append(line).append("\n");
+    for (const std::string& line : NakshatraWindowLines(records.nakshatraWindow, WordsOf(records.language))) text.append(line).append("\n");
     text += "\n";
     const std::vector<std::string> lines = ReportLines(records.report);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         text.append(lines[i]);
         // The houses beside each aspect line, the karaka beside each name.
         const int row = static_cast<int>(i / 4);
-        const std::string beside = i % 4 == 0 ? KarakaTag(records, row) : i % 4 == 2 ? HousesNote(records, row) : "";
+        const std::string beside = i % 4 == 0   ? KarakaTag(records, row)
+                                   : i % 4 == 1 ? NakshatraNote(records, row)
+                                   : i % 4 == 2 ? HousesNote(records, row)
+                                                : "";
         if (!beside.empty()) text.append(" (").append(beside).append(")");
         text.append("\n");
     }
     const std::vector<std::string> jaimini = JaiminiPanelLines(records);
     if (!jaimini.empty()) text += "\n";
     for (const std::string& line : jaimini) text.append(line).append("\n");
+    const std::vector<std::string> dashas =
+        DashaLines(records, DashaDayOf(static_cast<double>(std::time(nullptr))), WordsOf(records.language));
+    if (!dashas.empty()) text += "\n";
+    for (const std::string& line : dashas) text.append(line).append("\n");
     const std::vector<std::string> graha = GrahaDrishtiLines(records);
     if (!graha.empty()) text += "\n";
     for (const std::string& line : graha) text.append(line).append("\n");

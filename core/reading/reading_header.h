@@ -23,8 +23,10 @@ std::vector<HeaderField> ReadingHeader(const ReadingRecords& records);
 std::vector<std::string> HeaderLines(const ReadingRecords& records);
 
 // The header lines, the window's two lines when it was computed, an empty
-// line and the 36 captions in report order, then the Jaimini lines and the
-// graha drishti's when they were computed, each line ending in a line feed.
+// line and the 36 captions in report order, then the Jaimini lines, the
+// dashas' (with the periods running today) and the graha drishti's when they
+// were computed, each line ending in a line feed. With the timing, each
+// position carries its nakshatra.
 std::string ReadingText(const ReadingRecords& records);
 
 // 23°51'07" from 23.852; the angle's magnitude, truncated to the second.

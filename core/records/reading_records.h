@@ -7,6 +7,7 @@
 #include "core/records/birth_record.h"
 #include "core/records/place_clock.h"
 #include "core/records/language.h"
+#include "core/records/dasha_records.h"
 
 #include <array>
 #include <string>
@@ -255,6 +256,13 @@ struct GrahaDrishtiRecord {
     std::array<unsigned, kReportRows> both{}, rashiOnly{}, grahaOnly{};
 };
 
+// How far the birth time can move with the Moon in the same nakshatra.
+struct NakshatraWindowRecord {
+    bool computed = false;
+    int nakshatra = -1;
+    HoldingWindow moon; // its edges' changes name nakshatras (0..26), not signs
+};
+
 enum class Panel { Input, Results };
 
 // Where the positions come from: the program's own formulas (the default) or
@@ -279,6 +287,9 @@ struct ReadingRecords {
     DegreesRecord degrees;             // written only when an engine that reads degrees is asked for
     NodeAspects nodeAspects = NodeAspects::Seventh; // chosen before the reading
     GrahaDrishtiRecord grahaDrishti;   // written only when the graha drishti is asked for
+    DashaChoices dashaChoices;         // chosen before the reading
+    DashaRecord dashas;                // written only when a dasha is asked for
+    NakshatraWindowRecord nakshatraWindow; // written only when both a dasha and the window are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
     Language language = Language::English;     // of the captions and texts; chosen before the reading

@@ -73,6 +73,40 @@ struct GrahaWords {
     std::string_view tableTitle;               // above its table of strengths
 };
 
+// The timing's words: the nakshatras and the dashas.
+struct DashaWords {
+    std::array<std::string_view, 27> nakshatras; // Ashwini .. Revati
+    std::array<std::string_view, 9> lords;       // the Vimshottari cycle's order: Ketu .. Mercury
+    std::array<std::string_view, 5> levels;      // mahadasha .. prana
+    std::array<std::string_view, 3> systems;     // Vimshottari, chara, drig, in the line of the periods running
+    std::string_view lagna;          // "Lagna" before its nakshatra
+    Sentence nakshatraOf;            // body, ": ", nakshatra, "."
+    std::string_view pada;           // " pada "
+    std::string_view lordOf;         // ", lord "
+    Sentence vimshottariHead;        // "Vimshottari dasha: the Moon at ", longitude, " in " ... nakshatra
+    Sentence balance;                // "; balance at birth ", lord, " " ... years, " years"
+    Sentence year;                   // "; a year of ", days, " days (" ... name, ")."
+    Sentence span;                   // ": ", start, " to " ... end, " UT"
+    std::string_view age;            // ", age "
+    std::string_view beforeBirth;    // ", before the birth"
+    Sentence shift;                  // "Born a minute later, every Vimshottari date is ", days, " days " ... "earlier"
+    std::array<std::string_view, 2> earlierLater; // "earlier", "later"
+    std::string_view signShift;      // "; every chara and drig date a minute later."
+    std::string_view charaHead;      // "Chara dasha (K.N. Rao's method), from the birth; "
+    std::array<std::string_view, 2> exaltation; // off, on: "no year for an exalted or debilitated lord:"
+    std::string_view drigHead;       // "Drig dasha, by the classical Rashi Drishti"
+    std::string_view drigOurRule;    // " (the reading's captions use our rule)"
+    Sentence signPeriod;             // sign, " ", years, " years, cycle " ... cycle
+    std::string_view noLength;       // ": no length, at "
+    std::string_view aspects;        // "; aspects "
+    std::string_view antardashas;    // "  antardashas: "
+    Sentence running;                // "Running on ", date, " at noon UT: " ... the systems, "."
+    Sentence moonHolds;              // "The Moon's nakshatra (", nakshatra, ": " ... lord, "'s dasha first) holds "
+    std::string_view pageTitle;      // the printed page's: "Dashas"
+    std::string_view holdsAk;        // "; it holds the AK"
+    std::string_view aspectsAk;      // "; it aspects the AK"
+};
+
 struct ReadingWords {
     Language language;
 
@@ -153,6 +187,7 @@ struct ReadingWords {
 
     JaiminiWords jaimini;
     GrahaWords graha;
+    DashaWords dasha;
 };
 
 // The table of a language; English for any language without one.

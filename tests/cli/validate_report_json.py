@@ -47,6 +47,9 @@ cases = {
     "a named ayanamsa, precise": greenwich + ["--precise", "--ayanamsa", "true-citra"],
     "the user's own ayanamsa": greenwich + ["--ayanamsa", "custom:-1.5,50.29"],
     "the nodes aspecting the 5th and 9th": greenwich + ["--graha-drishti", "--node-aspects", "5-9", "--rule", "classical"],
+    "the dashas, five levels, another year": greenwich + ["--dasha", "all", "--dasha-levels", "5", "--dasha-year", "360",
+                                                          "--chara-exaltation", "on", "--on", "2030-01-01", "--window"],
+    "one dasha": greenwich + ["--dasha", "drig", "--precise"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
