@@ -18,6 +18,7 @@
 #include <cstring>
 #include <mutex>
 #include <string_view>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,6 +52,14 @@ struct Atlas::Data {
     std::vector<Region> countries;
     std::vector<Region> states;
     std::vector<QString> zones;
+
+    // A database found damaged while searched is replaced by the atlas file
+    // it was made from, read once; what went wrong is said once.
+    mutable std::mutex fallbackLock;
+    mutable QString sourcePath; // the atlas file; empty for an atlas read from its text
+    mutable std::shared_ptr<const Data> fallback;
+    mutable bool damaged = false;
+    mutable QString notice; // the sentence for the user, until taken
 };
 
 namespace {
@@ -101,6 +110,15 @@ Atlas::Atlas(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
 std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     auto data = std::make_shared<Data>();
     data->db.reset(raw);
+    try {
+        return OpenTables(std::move(data), error);
+    } catch (const std::exception& e) { // a damaged file must never end the program
+        SetError(error, QStringLiteral("The atlas database is damaged: %1.").arg(QString::fromLocal8Bit(e.what())));
+        return std::nullopt;
+    }
+}
+
+std::optional<Atlas> Atlas::OpenTables(std::shared_ptr<Data> data, QString* error) {
     sqlite3* db = data->db.get();
     const auto damaged = [&](const QString& why) {
         SetError(error, QStringLiteral("The atlas database is damaged: %1.").arg(why));
@@ -139,9 +157,10 @@ std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     }
     if (result != SQLITE_DONE) return damaged(LastError(db));
     while ((result = sqlite3_step(regions.get())) == SQLITE_ROW) {
-        Data::Region r{ColumnText(regions.get(), 1), ColumnText(regions.get(), 2),
-                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 3)),
-                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 4))};
+        const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 3));
+        const auto* codeKey = reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 4));
+        if (!key || !codeKey) return damaged(QStringLiteral("a state or country has no search key"));
+        Data::Region r{ColumnText(regions.get(), 1), ColumnText(regions.get(), 2), key, codeKey};
         (ColumnText(regions.get(), 0) == u"C" ? data->countries : data->states).push_back(std::move(r));
     }
     if (result != SQLITE_DONE) return damaged(LastError(db));
@@ -224,14 +243,27 @@ std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
 std::optional<Atlas> Atlas::LoadDefault(QString* error) {
     const QString path = DefaultPath();
     const QString database = DatabasePath(path);
+    QString damage;
     if (QFileInfo(database).isFile()) {
         // Used when it was made from the atlas file beside it (a build made
-        // both); a stale or damaged one is passed over for the file itself.
-        std::optional<Atlas> atlas = LoadDatabase(database);
+        // both); a stale one is passed over for the file itself, and so is a
+        // damaged one, said once.
+        std::optional<Atlas> atlas = LoadDatabase(database, &damage);
         const QFileInfo source(path);
-        if (atlas && (!source.exists() || source.size() == atlas->m_data->sourceBytes)) return atlas;
+        if (atlas && !source.exists()) return atlas;
+        if (atlas && source.size() == atlas->m_data->sourceBytes) {
+            std::lock_guard guard(atlas->m_data->fallbackLock);
+            atlas->m_data->sourcePath = path;
+            return atlas;
+        }
+        if (atlas) damage.clear();
     }
-    return LoadFile(path, error);
+    std::optional<Atlas> atlas = LoadFile(path, error);
+    if (atlas && !damage.isEmpty()) {
+        std::lock_guard guard(atlas->m_data->fallbackLock);
+        atlas->m_data->notice = QStringLiteral("%1 The atlas file %2 is read instead.").arg(damage, Shown(path));
+    }
+    return atlas;
 }
 
 QString Atlas::DefaultPath() {
@@ -267,36 +299,43 @@ bool Atlas::SaveDatabase(const QString& path, QString* error) const {
     return true;
 }
 
-Place Atlas::MakePlace(long long id) const {
-    const Data& d = *m_data;
+namespace {
+
+// One place by its id, the lock held; nothing when its row cannot be read.
+std::optional<Place> MakePlace(const Atlas::Data& d, long long id) {
     sqlite3_stmt* s = d.place.get();
     sqlite3_bind_int64(s, 1, id);
-    Place place;
+    std::optional<Place> place;
     if (sqlite3_step(s) == SQLITE_ROW) {
-        place.name = ColumnText(s, 0);
+        place.emplace();
+        place->name = ColumnText(s, 0);
         const int state = sqlite3_column_int(s, 1);
         const int country = sqlite3_column_int(s, 2);
-        if (state >= 0 && state < int(d.states.size())) place.state = d.states[std::size_t(state)].name;
+        if (state >= 0 && state < int(d.states.size())) place->state = d.states[std::size_t(state)].name;
         if (country >= 0 && country < int(d.countries.size())) {
-            place.country = d.countries[std::size_t(country)].name;
-            place.countryCode = d.countries[std::size_t(country)].code;
+            place->country = d.countries[std::size_t(country)].name;
+            place->countryCode = d.countries[std::size_t(country)].code;
         }
-        place.latitude = sqlite3_column_int(s, 3) / 1e4;
-        place.longitude = sqlite3_column_int(s, 4) / 1e4;
+        place->latitude = sqlite3_column_int(s, 3) / 1e4;
+        place->longitude = sqlite3_column_int(s, 4) / 1e4;
         const int zone = sqlite3_column_int(s, 5);
-        if (zone >= 0 && zone < int(d.zones.size())) place.zoneId = d.zones[std::size_t(zone)];
-        place.population = sqlite3_column_int64(s, 6);
+        if (zone >= 0 && zone < int(d.zones.size())) place->zoneId = d.zones[std::size_t(zone)];
+        place->population = sqlite3_column_int64(s, 6);
+        // A place without a name or a country is a row that was damaged.
+        if (place->name.isEmpty() || place->country.isEmpty()) place.reset();
     }
     sqlite3_reset(s);
     return place;
 }
 
-std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
-    Data& d = const_cast<Data&>(*m_data);
-    if (maxResults <= 0) return {};
+// The places for a search on one atlas's tables; false when a step failed
+// or a place's row could not be read (the database is damaged).
+bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::vector<Place>& results) {
+    results.clear();
+    if (maxResults <= 0) return true;
     const QList<QStringView> parts = text.split(QLatin1Char(','));
     const std::string name = SearchKey(parts.front());
-    if (name.empty()) return {};
+    if (name.empty()) return true;
     // Each part after the name must fit the place's state or its country.
     QString narrowing;
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -305,7 +344,7 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
         const std::string lower = LowerAscii(parts[i].trimmed());
         const QString states = FittingIds(d.states, key, lower);
         const QString countries = FittingIds(d.countries, key, lower);
-        if (states.isEmpty() && countries.isEmpty()) return {};
+        if (states.isEmpty() && countries.isEmpty()) return true;
         QStringList either;
         if (!states.isEmpty()) either << QStringLiteral("state IN (%1)").arg(states);
         if (!countries.isEmpty()) either << QStringLiteral("country IN (%1)").arg(countries);
@@ -316,19 +355,90 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
     Statement narrowed;
     if (!narrowing.isEmpty()) narrowed = Prepare(d.db.get(), QString::fromLatin1(kNamesQuery).arg(narrowing).toStdString());
     sqlite3_stmt* s = narrowing.isEmpty() ? d.names.get() : narrowed.get();
-    if (!s) return {};
-    // Keys hold only a-z and space, so every key starting with the name lies
-    // below the name followed by '{'.
+    if (!s) return false;
+    // No key holds the byte 0xFF (UTF-8 never does), so every key starting
+    // with the name lies below the name followed by it.
     BindText(s, 1, std::string_view(name));
-    BindText(s, 2, name + '{');
+    BindText(s, 2, name + '\xff');
     sqlite3_bind_int(s, 3, maxResults);
     std::vector<long long> ids;
-    while (sqlite3_step(s) == SQLITE_ROW) ids.push_back(sqlite3_column_int64(s, 0));
+    int result;
+    while ((result = sqlite3_step(s)) == SQLITE_ROW) ids.push_back(sqlite3_column_int64(s, 0));
     sqlite3_reset(s);
-    std::vector<Place> results;
+    if (result != SQLITE_DONE) return false;
     results.reserve(ids.size());
-    for (long long id : ids) results.push_back(MakePlace(id));
-    return results;
+    for (long long id : ids) {
+        std::optional<Place> place = MakePlace(d, id);
+        if (!place) return false;
+        results.push_back(std::move(*place));
+    }
+    return true;
+}
+
+// The nearest place within reach on one atlas's tables; false on damage.
+bool NearestInTables(const Atlas::Data& d, double latitude, double longitude, std::optional<Place>& nearest) {
+    nearest.reset();
+    constexpr double kReachDegrees = 3; // about 330 km north and south
+    long long best = -1;
+    double bestDistance = 0;
+    std::lock_guard guard(d.lock);
+    sqlite3_stmt* s = d.band.get();
+    sqlite3_bind_int(s, 1, int(std::lround((latitude - kReachDegrees) * 1e4)));
+    sqlite3_bind_int(s, 2, int(std::lround((latitude + kReachDegrees) * 1e4)));
+    const double toRadians = M_PI / 180;
+    int result;
+    while ((result = sqlite3_step(s)) == SQLITE_ROW) {
+        const double lat = sqlite3_column_int(s, 1) / 1e4, lon = sqlite3_column_int(s, 2) / 1e4;
+        // The angle between the two points (haversine).
+        const double dLat = (lat - latitude) * toRadians, dLon = (lon - longitude) * toRadians;
+        const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                         std::cos(lat * toRadians) * std::cos(latitude * toRadians) * std::sin(dLon / 2) * std::sin(dLon / 2);
+        const double distance = 2 * std::asin(std::min(1.0, std::sqrt(h)));
+        if (distance <= kReachDegrees * toRadians && (best < 0 || distance < bestDistance)) {
+            best = sqlite3_column_int64(s, 0);
+            bestDistance = distance;
+        }
+    }
+    sqlite3_reset(s);
+    if (result != SQLITE_DONE) return false;
+    if (best < 0) return true;
+    nearest = MakePlace(d, best);
+    return nearest.has_value();
+}
+
+} // namespace
+
+const Atlas::Data* Atlas::Live() const {
+    std::lock_guard guard(m_data->fallbackLock);
+    return m_data->damaged ? m_data->fallback.get() : m_data.get();
+}
+
+const Atlas::Data* Atlas::Replacement(const Data& failed) const {
+    const Data& d = *m_data;
+    std::lock_guard guard(d.fallbackLock);
+    if (&failed != &d) return nullptr; // the atlas file itself failed
+    if (d.damaged) return d.fallback.get();
+    d.damaged = true;
+    QString why;
+    if (!d.sourcePath.isEmpty())
+        if (std::optional<Atlas> file = LoadFile(d.sourcePath, &why)) d.fallback = file->m_data;
+    d.notice = d.fallback ? QStringLiteral("The atlas database is damaged; the atlas file %1 is read instead.")
+                                .arg(Shown(d.sourcePath))
+                          : QStringLiteral("The atlas database is damaged, and places cannot be looked up.%1")
+                                .arg(why.isEmpty() ? QString() : QLatin1Char(' ') + why);
+    return d.fallback.get();
+}
+
+QString Atlas::TakeNotice() const {
+    std::lock_guard guard(m_data->fallbackLock);
+    return std::exchange(m_data->notice, QString());
+}
+
+std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
+    std::vector<Place> results;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (SearchTables(*d, text, maxResults, results)) return results;
+    return {};
 }
 
 bool Atlas::NamesRegion(QStringView words) const {
@@ -371,34 +481,11 @@ std::optional<Place> Atlas::Find(QStringView text) const {
 }
 
 std::optional<Place> Atlas::Nearest(double latitude, double longitude) const {
-    Data& d = const_cast<Data&>(*m_data);
     if (!std::isfinite(latitude) || !std::isfinite(longitude)) return std::nullopt;
-    constexpr double kReachDegrees = 3; // about 330 km north and south
-    long long best = -1;
-    double bestDistance = 0;
-    {
-        std::lock_guard guard(d.lock);
-        sqlite3_stmt* s = d.band.get();
-        sqlite3_bind_int(s, 1, int(std::lround((latitude - kReachDegrees) * 1e4)));
-        sqlite3_bind_int(s, 2, int(std::lround((latitude + kReachDegrees) * 1e4)));
-        const double toRadians = M_PI / 180;
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            const double lat = sqlite3_column_int(s, 1) / 1e4, lon = sqlite3_column_int(s, 2) / 1e4;
-            // The angle between the two points (haversine).
-            const double dLat = (lat - latitude) * toRadians, dLon = (lon - longitude) * toRadians;
-            const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                             std::cos(lat * toRadians) * std::cos(latitude * toRadians) * std::sin(dLon / 2) * std::sin(dLon / 2);
-            const double distance = 2 * std::asin(std::min(1.0, std::sqrt(h)));
-            if (distance <= kReachDegrees * toRadians && (best < 0 || distance < bestDistance)) {
-                best = sqlite3_column_int64(s, 0);
-                bestDistance = distance;
-            }
-        }
-        sqlite3_reset(s);
-    }
-    if (best < 0) return std::nullopt;
-    std::lock_guard guard(d.lock);
-    return MakePlace(best);
+    std::optional<Place> nearest;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (NearestInTables(*d, latitude, longitude, nearest)) return nearest;
+    return std::nullopt;
 }
 
 int Atlas::PlaceCount() const {

@@ -6,7 +6,8 @@
 // read from its text file is kept in an SQLite database in memory and
 // searched the same way. An Atlas never changes once made, and its copies
 // share one connection (used by one search at a time), so it can be handed
-// between threads freely.
+// between threads freely. A database whose pages prove damaged while it is
+// searched gives way to the atlas file it was made from, and says so once.
 
 #include "places/place.h"
 
@@ -77,6 +78,11 @@ public:
     // "Illinois", "IL", "in".
     bool NamesRegion(QStringView words) const;
 
+    // What went wrong with the atlas since last asked, for the user: a
+    // damaged database replaced by the atlas file. Empty when nothing did;
+    // each sentence is given once.
+    QString TakeNotice() const;
+
     int PlaceCount() const;
     int NameCount() const; // search keys: main and alternate names
     // The input versions recorded in the file.
@@ -88,7 +94,12 @@ private:
     explicit Atlas(std::shared_ptr<const Data> data);
     // Takes the connection over, closing it on failure.
     static std::optional<Atlas> Open(sqlite3* db, QString* error);
-    Place MakePlace(long long id) const;
+    static std::optional<Atlas> OpenTables(std::shared_ptr<Data> data, QString* error);
+    // The tables searched now: the database's, or once it proved damaged the
+    // atlas file's. Replacement gives the next to try after `failed` failed
+    // (none when there is none).
+    const Data* Live() const;
+    const Data* Replacement(const Data& failed) const;
 
     std::shared_ptr<const Data> m_data;
 };
