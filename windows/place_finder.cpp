@@ -113,15 +113,22 @@ void PlaceFinder::offer(const QString& text)
     load(); // a city typed before the atlas was asked for
     waiting_ = !atlas_;
     offered_.clear();
-    if (atlas_ && text.trimmed().size() >= 2)
-        offered_ = places::OfferPlaces(&*atlas_, &own_, text, stateBox_ ? stateBox_->text() : QString(),
+    const bool asked = atlas_ && text.trimmed().size() >= 2;
+    if (asked)
+        offered_ = places::OfferPlaces(&*atlas_, own_.Current(), text, stateBox_ ? stateBox_->text() : QString(),
                                        countryBox_ ? countryBox_->text() : QString(), 10);
+    if (atlas_)
+        if (const QString said = atlas_->TakeNotice(); !said.isEmpty())
+            emit notice(said);
     if (!completer_)
         return;
     QStringList labels;
     // The user's own places are marked as theirs.
     for (const places::Place& place : offered_)
         labels << (place.own ? tr("%1 (your place)").arg(place.Label()) : place.Label());
+    // Their absence is not passed over: the list's last row says why.
+    if (asked && !own_.error().isEmpty())
+        labels << tr("(Your places could not be read: %1)").arg(own_.error());
     model_->setStringList(labels);
     if (labels.isEmpty()) {
         completer_->popup()->hide();
