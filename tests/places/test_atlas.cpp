@@ -158,6 +158,40 @@ TEST(AtlasSearch, LimitsAndEmptyQueries) {
     EXPECT_TRUE(TheAtlas().Search(u"qqqxqqq", 10).empty());
 }
 
+// Each place in its own first-level division, where GeoNames renumbered a
+// country's divisions (Vietnam's provinces merged in 2025, Norway's counties
+// and Ethiopia's regions redrawn): never another division, never none.
+TEST(AtlasData, PlacesLieInTheirOwnDivisions) {
+    struct Case {
+        const char* typed;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"Ho Chi Minh City", "Ho Chi Minh City, Ho Chi Minh City (HCMC), Vietnam"},
+        {"Hanoi", "Hanoi, Hanoi, Vietnam"},
+        {"Hue, Vietnam", "Huế, Thừa Thiên Huế Province, Vietnam"},
+        {"Da Nang", "Da Nang, Da Nang City, Vietnam"},
+        {"Haiphong", "Haiphong, Hai Phong, Vietnam"},
+        {"Can Tho", "Cần Thơ, Can Tho City, Vietnam"},
+        {"Vinh, Vietnam", "Vinh, Nghệ An Province, Vietnam"},
+        {"Nha Trang", "Nha Trang, Khanh Hoa, Vietnam"},
+        {"Da Lat", "Ðà Lạt, Lam Dong, Vietnam"},
+        {"Bergen, Norway", "Bergen, Vestland, Norway"},
+        {"Tromso", "Tromsø, Troms, Norway"},
+        {"Addis Ababa", "Addis Ababa, Addis Ababa, Ethiopia"},
+        {"Pune", "Pune, Maharashtra, India"},
+        // Renamed: the current name finds the place too.
+        {"Gurugram", "Gurgaon, Haryana, India"},
+        {"Prayagraj", "Allahābād, Uttar Pradesh, India"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::optional<Place> found = TheAtlas().Find(QString::fromUtf8(c.typed));
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->Label(), QString::fromUtf8(c.label));
+    }
+}
+
 TEST(AtlasData, PlacesCarryWhatTheBoxesNeed) {
     const Place pune = TheAtlas().Find(u"Pune, Maharashtra").value();
     EXPECT_EQ(pune.Label(), QStringLiteral("Pune, Maharashtra, India"));
