@@ -28,6 +28,7 @@
 #include "drawing/reading_page.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -125,9 +126,17 @@ places::Place FindPlace(const std::string& text, std::ostream& err) {
     if (!ownError.isEmpty())
         throw PlacesUnreadable("--place cannot tell your places from the atlas's: " + ownError.toStdString());
     const auto place = places::FindPlace(&atlas, own, QString::fromStdString(text));
+    if (place) {
+        SayNotice(atlas, err);
+        return *place;
+    }
+    // A name mistyped is not guessed at for a reading; the guesses are named.
+    const std::vector<places::Place> guesses = atlas.Guess(QString::fromStdString(text), 5);
     SayNotice(atlas, err);
-    if (!place) throw InputError(NoPlace(text));
-    return *place;
+    if (guesses.empty()) throw InputError(NoPlace(text));
+    QStringList labels;
+    for (const places::Place& p : guesses) labels << p.Label();
+    throw InputError(NoPlace(text) + "; did you mean " + labels.join(QStringLiteral("; ")).toStdString() + "?");
 }
 
 // "01:30 UTC-5:00": the clock time and the offset the window names a time
@@ -279,7 +288,12 @@ std::string PlaceList(const std::string& text, std::ostream& err) {
     QString ownError;
     const std::vector<places::Place> own = places::OwnPlaces().All(&ownError);
     if (!ownError.isEmpty()) err << VisibleText(ownError.toStdString()) << " Only the atlas's places are listed.\n";
-    const auto found = places::SearchPlaces(&atlas, own, QString::fromStdString(text), 10);
+    std::vector<places::Place> found = places::SearchPlaces(&atlas, own, QString::fromStdString(text), 10);
+    if (found.empty()) {
+        // The nearest names, said to be a guess.
+        found = atlas.Guess(QString::fromStdString(text), 10);
+        if (!found.empty()) err << NoPlace(text) << "; the nearest names are listed.\n";
+    }
     SayNotice(atlas, err);
     if (found.empty()) throw InputError(NoPlace(text));
     std::string lines;

@@ -6,6 +6,7 @@
 #include "places/text_fold.h"
 
 #include "core/chart_files/visible_text.h"
+#include "core/entries/key_filters.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,8 +72,55 @@ constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
 // Places whose key starts with the name, each once at its best rank: a whole
 // name first, then most populous, then in the atlas file's order.
 constexpr std::string_view kNamesQuery =
-    "SELECT place, MAX(key = ?1) AS whole, population FROM names WHERE key >= ?1 AND key < ?2%1"
+    "SELECT place, MAX(key = ?1) AS whole, population, key FROM names WHERE key >= ?1 AND key < ?2%1"
     " GROUP BY place ORDER BY whole DESC, population DESC, place LIMIT ?3";
+// Places with a key one or two edits from ?1 (of a length that can be),
+// each once, most populous first; the key nearest comes along.
+constexpr std::string_view kNearQuery =
+    "SELECT place, MIN(rashi_edits(key, ?1)) AS edits, population, key FROM names"
+    " WHERE length(key) BETWEEN ?2 AND ?3 AND rashi_edits(key, ?1) <= 2%1"
+    " GROUP BY place ORDER BY population DESC, edits, place LIMIT ?4";
+
+// Levenshtein's distance of two keys, counted no further than 3.
+int Edits(std::string_view a, std::string_view b) {
+    constexpr int kBeyond = 3;
+    if (a.size() > b.size()) std::swap(a, b);
+    if (b.size() - a.size() >= std::size_t(kBeyond)) return kBeyond;
+    std::vector<int> row(a.size() + 1);
+    for (std::size_t i = 0; i <= a.size(); ++i) row[i] = int(i);
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+        int diagonal = row[0];
+        row[0] = int(j);
+        int best = row[0];
+        for (std::size_t i = 1; i <= a.size(); ++i) {
+            const int above = row[i];
+            row[i] = std::min({row[i] + 1, row[i - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+            best = std::min(best, row[i]);
+        }
+        if (best >= kBeyond) return kBeyond;
+    }
+    return std::min(row[a.size()], kBeyond);
+}
+
+void EditsFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    const auto* a = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
+    const auto* b = reinterpret_cast<const char*>(sqlite3_value_text(values[1]));
+    if (!a || !b) {
+        sqlite3_result_int(context, 3);
+        return;
+    }
+    sqlite3_result_int(context, Edits(std::string_view(a, std::size_t(sqlite3_value_bytes(values[0]))),
+                                      std::string_view(b, std::size_t(sqlite3_value_bytes(values[1])))));
+}
+
+// A key as a reader takes it: "al qahirah" as "Al Qahirah".
+QString KeyWords(const char* key) {
+    QString words = QString::fromUtf8(key);
+    for (qsizetype i = 0; i < words.size(); ++i)
+        if (i == 0 || words[i - 1] == QLatin1Char(' ')) words[i] = words[i].toUpper();
+    return words;
+}
 
 std::string LowerAscii(QStringView text) {
     return text.toString().toLower().toStdString();
@@ -144,6 +192,9 @@ std::optional<Atlas> Atlas::OpenTables(std::shared_ptr<Data> data, QString* erro
     Statement regions = Prepare(db, "SELECT kind, code, name, key, code_key FROM regions ORDER BY id");
     Statement zones = Prepare(db, "SELECT zone FROM zones ORDER BY id");
     data->names = Prepare(db, QString::fromLatin1(kNamesQuery).arg(QString()).toStdString());
+    if (sqlite3_create_function_v2(db, "rashi_edits", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, EditsFunction,
+                                   nullptr, nullptr, nullptr) != SQLITE_OK)
+        return damaged(LastError(db));
     data->place = Prepare(db, "SELECT name, state, country, latitude, longitude, zone, population FROM places WHERE id = ?1");
     data->band = Prepare(db, "SELECT id, latitude, longitude FROM places WHERE latitude BETWEEN ?1 AND ?2");
     if (!facts || !regions || !zones || !data->names || !data->place || !data->band) return damaged(LastError(db));
@@ -328,14 +379,16 @@ std::optional<Place> MakePlace(const Atlas::Data& d, long long id) {
     return place;
 }
 
-// The places for a search on one atlas's tables; false when a step failed
-// or a place's row could not be read (the database is damaged).
-bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::vector<Place>& results) {
+// The places for a search on one atlas's tables (by the start of a name, or
+// `near`: by a name one or two edits away); false when a step failed or a
+// place's row could not be read (the database is damaged).
+bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::vector<Place>& results, bool near = false) {
     results.clear();
     if (maxResults <= 0) return true;
     const QList<QStringView> parts = text.split(QLatin1Char(','));
     const std::string name = SearchKey(parts.front());
-    if (name.empty()) return true;
+    // A guess needs letters enough to be one: "Mumbia", not "Mu".
+    if (name.empty() || (near && name.size() < 4)) return true;
     // Each part after the name must fit the place's state or its country.
     QString narrowing;
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -352,24 +405,37 @@ bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::v
     }
 
     std::lock_guard guard(d.lock);
-    Statement narrowed;
-    if (!narrowing.isEmpty()) narrowed = Prepare(d.db.get(), QString::fromLatin1(kNamesQuery).arg(narrowing).toStdString());
-    sqlite3_stmt* s = narrowing.isEmpty() ? d.names.get() : narrowed.get();
+    Statement own;
+    if (near || !narrowing.isEmpty())
+        own = Prepare(d.db.get(), QString::fromLatin1(near ? kNearQuery : kNamesQuery).arg(narrowing).toStdString());
+    sqlite3_stmt* s = own ? own.get() : d.names.get();
     if (!s) return false;
-    // No key holds the byte 0xFF (UTF-8 never does), so every key starting
-    // with the name lies below the name followed by it.
     BindText(s, 1, std::string_view(name));
-    BindText(s, 2, name + '\xff');
-    sqlite3_bind_int(s, 3, maxResults);
-    std::vector<long long> ids;
+    if (near) {
+        sqlite3_bind_int64(s, 2, sqlite3_int64(name.size()) - 2);
+        sqlite3_bind_int64(s, 3, sqlite3_int64(name.size()) + 2);
+        sqlite3_bind_int(s, 4, maxResults);
+    } else {
+        // No key holds the byte 0xFF (UTF-8 never does), so every key starting
+        // with the name lies below the name followed by it.
+        BindText(s, 2, name + '\xff');
+        sqlite3_bind_int(s, 3, maxResults);
+    }
+    std::vector<std::pair<long long, std::string>> ids;
     int result;
-    while ((result = sqlite3_step(s)) == SQLITE_ROW) ids.push_back(sqlite3_column_int64(s, 0));
+    while ((result = sqlite3_step(s)) == SQLITE_ROW) {
+        const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(s, 3));
+        ids.emplace_back(sqlite3_column_int64(s, 0), key ? key : "");
+    }
     sqlite3_reset(s);
     if (result != SQLITE_DONE) return false;
     results.reserve(ids.size());
-    for (long long id : ids) {
+    for (const auto& [id, key] : ids) {
         std::optional<Place> place = MakePlace(d, id);
         if (!place) return false;
+        // The other name it was found by, when its own would not have found it.
+        const std::string own = SearchKey(place->name);
+        if (key != own && !(near ? Edits(own, name) <= 2 : own.starts_with(name))) place->matched = KeyWords(key.c_str());
         results.push_back(std::move(*place));
     }
     return true;
@@ -441,6 +507,15 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
     return {};
 }
 
+std::vector<Place> Atlas::Guess(QStringView text, int maxResults) const {
+    // Text with control characters in it is no name mistyped.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCode(c.unicode()); })) return {};
+    std::vector<Place> results;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (SearchTables(*d, text, maxResults, results, true)) return results;
+    return {};
+}
+
 bool Atlas::NamesRegion(QStringView words) const {
     const Data& d = *m_data;
     const std::string key = SearchKey(words);
@@ -467,7 +542,7 @@ std::vector<Place> Atlas::Offer(QStringView city, QStringView state, QStringView
         for (const QString& query : queries)
             for (Place& place : Search(QString(query + narrowing), maxResults))
                 if (static_cast<int>(offered.size()) < maxResults &&
-                    std::find(offered.begin(), offered.end(), place) == offered.end())
+                    std::none_of(offered.begin(), offered.end(), [&](const Place& p) { return p.SamePlace(place); }))
                     offered.push_back(std::move(place));
         if (!offered.empty() || narrowing.isEmpty()) return offered;
     }

@@ -54,7 +54,9 @@ public:
     // "Name, Country" or "Name, State, Country". Case and accents do not
     // matter; the name may be an alternate one ("Bombay") and may be the start
     // of one ("San F"). Whole-name matches come first, then the rest, each
-    // most populous first. The parts after the name must each begin the
+    // most populous first. A place found by an alternate name that its own
+    // name would not have found carries that name in `matched` ("Al" finds
+    // Cairo by "Al Qahirah"). The parts after the name must each begin the
     // place's state or country, or be its code ("IL", "in").
     std::vector<Place> Search(QStringView text, int maxResults = 10) const;
 
@@ -66,6 +68,13 @@ public:
     // State or Country box narrows the offer as a part after a comma does,
     // unless nothing fits it (a box left from an earlier place).
     std::vector<Place> Offer(QStringView city, QStringView state, QStringView country, int maxResults = 10) const;
+
+    // When nothing is found: the places whose name (or alternate name) is
+    // one or two edits from the name typed, folded ("Allahbad", "Kolkatta",
+    // "Mumbia"), most populous first; parts after the name narrow them as
+    // they narrow Search. Names of fewer than four letters, and text with
+    // control characters, are not guessed at.
+    std::vector<Place> Guess(QStringView text, int maxResults = 10) const;
 
     // The first place Search gives: "Pune" alone is the most populous Pune.
     std::optional<Place> Find(QStringView text) const;

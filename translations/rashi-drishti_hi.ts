@@ -649,6 +649,10 @@
         <source>(Your places could not be read: %1)</source>
         <translation>(आपके स्थान पढ़े नहीं जा सके: %1)</translation>
     </message>
+    <message>
+        <source>Did you mean %1?</source>
+        <translation>क्या आपका मतलब %1 था?</translation>
+    </message>
 </context>
 <context>
     <name>rashi::ProgramSettings</name>

@@ -80,9 +80,10 @@ TEST(OwnPlaceOptions, AddedFoundByPlaceAndFindPlaceThenRemoved) {
     run = Tool({"--remove-place", "ozarkhed,maharashtra,india"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Removed ozarkhed, maharashtra, india from " + file.path() + "\n"); // as given
-    run = Tool({"--find-place", "Ozarkhed"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "No place in the atlas matches \"Ozarkhed\"\n");
+    run = Tool({"--find-place", "Ozarkhed"}); // only the atlas's nearest names now
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "No place in the atlas matches \"Ozarkhed\"; the nearest names are listed.\n");
+    EXPECT_EQ(run.out.find("\town\n"), std::string::npos) << run.out;
 }
 
 TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
@@ -175,6 +176,21 @@ TEST(OwnPlaceOptions, AnUnreadableFileIsSaidNotPassedOver) {
         EXPECT_EQ(run.err, c.reason + " Only the atlas's places are listed.\n");
         EXPECT_TRUE(run.out.starts_with("Pune\tMaharashtra\tIndia\t")) << run.out;
     }
+}
+
+// A mistyped name: --find-place lists the nearest names and says it
+// guessed; --place refuses and names them.
+TEST(OwnPlaceOptions, MistypedNamesAreGuessedAndSaidSo) {
+    OwnPlacesFile file;
+    ToolOutput run = Tool({"--find-place", "Kolkatta"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("Kolkata\tWest Bengal\tIndia\t")) << run.out;
+    EXPECT_EQ(run.err, "No place in the atlas matches \"Kolkatta\"; the nearest names are listed.\n");
+    run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", "Mumbia"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("No place in the atlas matches \"Mumbia\"; did you mean Mumbai, Maharashtra, India; "))
+        << run.err;
 }
 
 // A value of 100,000 characters is quoted shortened, as imports quote a line.

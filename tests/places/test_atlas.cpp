@@ -50,6 +50,62 @@ TEST(AtlasSearch, FindsPlainAccentedAndAlternateNames) {
     }
 }
 
+// A name typed with a letter or two wrong finds nothing, and is guessed at:
+// the places one or two edits away, most populous first.
+TEST(AtlasSearch, MistypedNamesAreGuessedMostPopulousFirst) {
+    struct Case {
+        const char* typed;
+        const char* first; // the best guess's name; empty: no guess
+    };
+    const Case cases[] = {
+        {"Allahbad", "Allahābād"},
+        {"Kolkatta", "Kolkata"},
+        {"Mumbia", "Mumbai"},
+        {"Mumbia, Maharashtra", "Mumbai"},
+        {"Mumbia, Spain", "Murcia"},
+        {"Madrass", "Chennai"}, // by its alternate name
+        {"Mumbia\x1b", ""},   // not a name mistyped
+        {"Mumbia, Gujarat", ""},
+        {"Mub", ""}, // too short to guess at
+        {"Xyzzyville", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<Place> guesses = TheAtlas().Guess(QString::fromUtf8(c.typed), 10);
+        ASSERT_EQ(guesses.empty(), !*c.first);
+        if (guesses.empty()) continue;
+        EXPECT_EQ(guesses.front().name, QString::fromUtf8(c.first));
+        EXPECT_TRUE(std::is_sorted(guesses.begin(), guesses.end(),
+                                   [](const Place& a, const Place& b) { return a.population > b.population; }));
+    }
+    EXPECT_EQ(TheAtlas().Guess(u"Mumbia", 10).size(), 10u);
+    for (const char16_t* typed : {u"Allahbad", u"Kolkatta", u"Mumbia"}) EXPECT_TRUE(TheAtlas().Search(typed, 10).empty());
+}
+
+// A place found by a name the user cannot see in its label carries that name.
+TEST(AtlasSearch, TheAlternateNameFoundByIsKept) {
+    struct Case {
+        const char* typed;
+        const char* name;
+        const char* matched;
+    };
+    const Case cases[] = {
+        {"Al", "Cairo", "Al Qahirah"},
+        {"Bombay", "Mumbai", "Bombay"},
+        {"Gurugram", "Gurgaon", "Gurugram"},
+        {"Mumbai", "Mumbai", ""},
+        {"Zurich", "Zürich", ""},  // its own name, folded
+        {"sao pau", "São Paulo", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<Place> found = TheAtlas().Search(QString::fromUtf8(c.typed), 10);
+        const auto place = std::find_if(found.begin(), found.end(), [&](const Place& p) { return p.name == QString::fromUtf8(c.name); });
+        ASSERT_NE(place, found.end());
+        EXPECT_EQ(place->matched, QString::fromUtf8(c.matched));
+    }
+}
+
 TEST(AtlasSearch, NarrowsByStateOrCountry) {
     struct Case {
         const char* typed;
@@ -234,7 +290,8 @@ TEST(AtlasData, EveryPlaceIsFoundByItsOwnNameAsTyped) {
             const QString typed = p.state.isEmpty() ? QStringLiteral("%1, %2").arg(p.name, p.countryCode)
                                                     : QStringLiteral("%1, %2, %3").arg(p.name, p.state, p.countryCode);
             const std::vector<Place> found = TheAtlas().Search(typed, 100);
-            EXPECT_TRUE(std::find(found.begin(), found.end(), p) != found.end()) << typed.toStdString();
+            EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const Place& f) { return f.SamePlace(p); }))
+                << typed.toStdString();
             ++checked;
         }
         }
