@@ -246,16 +246,22 @@ bool DeleteRow(sqlite3* db, sqlite3_int64 row, Failure& failure) {
     return sqlite3_step(remove.get()) == SQLITE_DONE || failure.Note(db);
 }
 
-QString Duplicate(const Place& place) {
-    return QStringLiteral("You already have a place named %1.").arg(place.Label());
-}
-
 QString Quoted(const QString& label) {
     return QString::fromStdString(QuotedLine(label.toStdString()));
 }
 
+// A label as a message shows it: visible, and cut to 40 bytes as a quoted line is.
+QString Cut(const QString& label) {
+    const QString quoted = Quoted(label);
+    return quoted.mid(1, quoted.size() - 2);
+}
+
+QString Duplicate(const Place& place) {
+    return QStringLiteral("You already have a place named %1.").arg(Cut(place.Label()));
+}
+
 QString NoSuchPlace(const QString& label) {
-    return QStringLiteral("None of your places is named %1.").arg(QString::fromStdString(VisibleText(label.toStdString())));
+    return QStringLiteral("None of your places is named %1.").arg(Cut(label));
 }
 
 // The row of the place labelled `label`: the one place of that label, or of
@@ -273,7 +279,7 @@ std::optional<sqlite3_int64> ChosenRow(const Rows& rows, const QString& label, s
         QStringList labels;
         for (const auto* row : same) labels << row->second.Label();
         refused = QStringLiteral("Several of your places are named %1 in some case: %2. Give the name as it is written.")
-                      .arg(QString::fromStdString(VisibleText(label.toStdString())), labels.join(QStringLiteral("; ")));
+                      .arg(Cut(label), labels.join(QStringLiteral("; ")));
     }
     return std::nullopt;
 }

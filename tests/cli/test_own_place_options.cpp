@@ -114,6 +114,8 @@ TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
         {With(kOzarkhed, "--zone-id", std::string(100000, 'z')),
          "Unknown time zone \"zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz\u2026\""},
         {{"--remove-place", "Ozarkhed, India", "--precise"}, "--remove-place takes no other option"},
+        {{"--remove-place", std::string(100000, 'O') + ", India"},
+         "None of your places is named " + std::string(40, 'O') + "\u2026."},
         {With(kOzarkhed, "--remove-place", "Ozarkhed, India"), "Give --add-place or --remove-place, not both"},
         {{"--remove-place", "Ozarkhed, India", "--lat", "20:05N"}, "--remove-place takes no other option"},
         {{"--remove-place", "Ozarkhed, India"}, "None of your places is named Ozarkhed, India."},
