@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -52,13 +53,24 @@ places::Place Label(const std::string& text, const char* option) {
 
 } // namespace
 
-std::string RunOwnPlaceOption(const ToolOptions& o) {
+std::string RunOwnPlaceOption(const ToolOptions& o, const std::vector<std::string>& args) {
     const bool adding = o.addPlace.has_value();
     if (adding && o.removePlace) throw InputError("Give --add-place or --remove-place, not both");
-    const bool others = o.name || o.date || o.time || o.zone || o.city || o.state || o.country || o.dst || o.place ||
-                        o.findPlace || o.batch || !o.files.empty() || o.save || o.json || o.pdf || o.svg || o.window;
+    // Every option but those used is refused alike, whatever its value (a
+    // default given again too): by the options named, not by their values.
+    const std::vector<std::string_view> used =
+        adding ? std::vector<std::string_view>{"--add-place", "--lat", "--lon", "--zone-id"}
+               : std::vector<std::string_view>{"--remove-place"};
+    bool others = !o.files.empty();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!arg.starts_with("-")) continue;
+        const std::string_view name = arg.substr(0, arg.find('='));
+        if (std::find(used.begin(), used.end(), name) == used.end()) others = true;
+        else if (name.size() == arg.size()) ++i; // its value follows
+    }
     const char* option = adding ? "--add-place" : "--remove-place";
-    if (others || (!adding && (o.lat || o.lon || o.zoneId)))
+    if (others)
         throw InputError(std::string(option) + (adding ? " takes only --lat, --lon and --zone-id" : " takes no other option"));
     places::OwnPlaces own;
     QString error;

@@ -22,6 +22,7 @@
 #include "places/atlas.h"
 #include "places/birth_zone.h"
 #include "places/zone_clock.h"
+#include "places/own_places.h"
 #include "places/place_search.h"
 
 #include "core/aspects/graha_drishti.h"
@@ -30,6 +31,7 @@
 #include "drawing/reading_page.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -96,20 +98,49 @@ std::string LetterText(const std::optional<std::string>& text, std::string_view 
     return *text;
 }
 
-places::Atlas LoadAtlas() {
+// The user's places could not be read: --place cannot tell whether the
+// name meant theirs, so it refuses, with exit status 3 as a file not written.
+class PlacesUnreadable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What the atlas has to say (a damaged database read from its file instead), once.
+void SayNotice(const places::Atlas& atlas, std::ostream& err) {
+    if (const QString notice = atlas.TakeNotice(); !notice.isEmpty()) err << VisibleText(notice.toStdString()) << '\n';
+}
+
+places::Atlas LoadAtlas(std::ostream& err) {
     QString error;
     auto atlas = places::Atlas::LoadDefault(&error);
     if (!atlas) throw InputError("The atlas of places could not be loaded: " + error.toStdString());
+    SayNotice(*atlas, err);
     return *atlas;
 }
 
+std::string NoPlace(const std::string& text) {
+    return "No place in the atlas matches " + QuotedLine(text);
+}
+
 // The atlas's place, or one of the user's own.
-places::Place FindPlace(const std::string& text) {
-    const places::Atlas atlas = LoadAtlas();
-    const places::OwnPlaces own;
-    const auto place = places::FindPlace(&atlas, &own, QString::fromStdString(text));
-    if (!place) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
-    return *place;
+places::Place FindPlace(const std::string& text, std::ostream& err) {
+    const places::Atlas atlas = LoadAtlas(err);
+    QString ownError;
+    const std::vector<places::Place> own = places::OwnPlaces().All(&ownError);
+    if (!ownError.isEmpty())
+        throw PlacesUnreadable("--place cannot tell your places from the atlas's: " + ownError.toStdString());
+    const auto place = places::FindPlace(&atlas, own, QString::fromStdString(text));
+    if (place) {
+        SayNotice(atlas, err);
+        return *place;
+    }
+    // A name mistyped is not guessed at for a reading; the guesses are named.
+    const std::vector<places::Place> guesses = atlas.Guess(QString::fromStdString(text), 5);
+    SayNotice(atlas, err);
+    if (guesses.empty()) throw InputError(NoPlace(text));
+    QStringList labels;
+    for (const places::Place& p : guesses) labels << p.Label();
+    throw InputError(NoPlace(text) + "; did you mean " + labels.join(QStringLiteral("; ")).toStdString() + "?");
 }
 
 // "01:30 UTC-5:00": the clock time and the offset the window names a time
@@ -161,10 +192,10 @@ std::optional<AyanamsaChoice> ChosenAyanamsa(const ToolOptions& options) {
     return options.ayanamsa ? ParseAyanamsa(*options.ayanamsa) : std::nullopt;
 }
 
-Entries EntriesFromOptions(const ToolOptions& options) {
+Entries EntriesFromOptions(const ToolOptions& options, std::ostream& err) {
     Entries e;
     // The atlas first: every option given beside --place wins over it.
-    if (options.place) places::ApplyPlace(e, FindPlace(*options.place));
+    if (options.place) places::ApplyPlace(e, FindPlace(*options.place, err));
     e.Name = LetterText(options.name, "--name");
     if (options.city || !options.place) e.City = LetterText(options.city, "--city");
     if (options.state || !options.place) e.State = LetterText(options.state, "--state");
@@ -200,7 +231,7 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     // A row or box chosen by hand drops the atlas's zone; --zone-id sets one.
     if (options.zone || options.dst) e.ZoneId.clear();
     if (options.zoneId) {
-        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone \"" + VisibleText(*options.zoneId) + "\"");
+        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone " + QuotedLine(*options.zoneId));
         e.ZoneId = *options.zoneId;
     }
     return e;
@@ -256,11 +287,19 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
 
 // --find-place: up to ten places, tab-separated, one a line; the user's own
 // first, "own" where the atlas gives the population.
-std::string PlaceList(const std::string& text) {
-    const places::Atlas atlas = LoadAtlas();
-    const places::OwnPlaces own;
-    const auto found = places::SearchPlaces(&atlas, &own, QString::fromStdString(text), 10);
-    if (found.empty()) throw InputError("No place in the atlas matches \"" + VisibleText(text) + "\"");
+std::string PlaceList(const std::string& text, std::ostream& err) {
+    const places::Atlas atlas = LoadAtlas(err);
+    QString ownError;
+    const std::vector<places::Place> own = places::OwnPlaces().All(&ownError);
+    if (!ownError.isEmpty()) err << VisibleText(ownError.toStdString()) << " Only the atlas's places are listed.\n";
+    std::vector<places::Place> found = places::SearchPlaces(&atlas, own, QString::fromStdString(text), 10);
+    if (found.empty()) {
+        // The nearest names, said to be a guess.
+        found = atlas.Guess(QString::fromStdString(text), 10);
+        if (!found.empty()) err << NoPlace(text) << "; the nearest names are listed.\n";
+    }
+    SayNotice(atlas, err);
+    if (found.empty()) throw InputError(NoPlace(text));
     std::string lines;
     for (const places::Place& p : found)
         lines += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\n")
@@ -331,12 +370,12 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;
         if (options.addPlace || options.removePlace)
-            return Write(out, err, RunOwnPlaceOption(options)) ? 0 : kWriteFailed;
+            return Write(out, err, RunOwnPlaceOption(options, args)) ? 0 : kWriteFailed;
         if (options.findPlace) {
             if (options.hasBirthOptions() || options.batch || options.files.size() || options.save || options.json ||
                 options.pdf || options.svg)
                 throw InputError("--find-place takes no other option");
-            return Write(out, err, PlaceList(*options.findPlace)) ? 0 : kWriteFailed;
+            return Write(out, err, PlaceList(*options.findPlace, err)) ? 0 : kWriteFailed;
         }
         if (options.batch) {
             if (options.hasBirthOptions() || options.save || options.files.size() || options.json || options.pdf ||
@@ -354,7 +393,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
             throw InputError("Give either a chart file or the birth as options, not both");
         if (options.files.empty() && !birthOptions) throw InputError("Give a chart file or the birth; see --help");
 
-        Entries entries = options.files.empty() ? EntriesFromOptions(options) : EntriesFromFile(options.files[0]);
+        Entries entries = options.files.empty() ? EntriesFromOptions(options, err) : EntriesFromFile(options.files[0]);
         // The program's own checks first, then the zone of that moment.
         // The zone's offset for entries the reading's checks pass, so that
         // their message comes first.
@@ -404,6 +443,9 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
                                               : ToolText(driver.records(), options.navamsa, options.jaimini,
                                                          options.nakshatras, on);
         return Write(out, err, text) ? 0 : kWriteFailed;
+    } catch (const PlacesUnreadable& error) {
+        err << VisibleText(error.what(), true) << '\n';
+        return kWriteFailed;
     } catch (const WriteFailed& error) {
         err << VisibleText(error.what(), true) << '\n';
         return kWriteFailed;

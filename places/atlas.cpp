@@ -6,6 +6,7 @@
 #include "places/text_fold.h"
 
 #include "core/chart_files/visible_text.h"
+#include "core/entries/key_filters.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <mutex>
 #include <string_view>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,6 +53,14 @@ struct Atlas::Data {
     std::vector<Region> countries;
     std::vector<Region> states;
     std::vector<QString> zones;
+
+    // A database found damaged while searched is replaced by the atlas file
+    // it was made from, read once; what went wrong is said once.
+    mutable std::mutex fallbackLock;
+    mutable QString sourcePath; // the atlas file; empty for an atlas read from its text
+    mutable std::shared_ptr<const Data> fallback;
+    mutable bool damaged = false;
+    mutable QString notice; // the sentence for the user, until taken
 };
 
 namespace {
@@ -62,8 +72,55 @@ constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
 // Places whose key starts with the name, each once at its best rank: a whole
 // name first, then most populous, then in the atlas file's order.
 constexpr std::string_view kNamesQuery =
-    "SELECT place, MAX(key = ?1) AS whole, population FROM names WHERE key >= ?1 AND key < ?2%1"
+    "SELECT place, MAX(key = ?1) AS whole, population, key FROM names WHERE key >= ?1 AND key < ?2%1"
     " GROUP BY place ORDER BY whole DESC, population DESC, place LIMIT ?3";
+// Places with a key one or two edits from ?1 (of a length that can be),
+// each once, most populous first; the key nearest comes along.
+constexpr std::string_view kNearQuery =
+    "SELECT place, MIN(rashi_edits(key, ?1)) AS edits, population, key FROM names"
+    " WHERE length(key) BETWEEN ?2 AND ?3 AND rashi_edits(key, ?1) <= 2%1"
+    " GROUP BY place ORDER BY population DESC, edits, place LIMIT ?4";
+
+// Levenshtein's distance of two keys, counted no further than 3.
+int Edits(std::string_view a, std::string_view b) {
+    constexpr int kBeyond = 3;
+    if (a.size() > b.size()) std::swap(a, b);
+    if (b.size() - a.size() >= std::size_t(kBeyond)) return kBeyond;
+    std::vector<int> row(a.size() + 1);
+    for (std::size_t i = 0; i <= a.size(); ++i) row[i] = int(i);
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+        int diagonal = row[0];
+        row[0] = int(j);
+        int best = row[0];
+        for (std::size_t i = 1; i <= a.size(); ++i) {
+            const int above = row[i];
+            row[i] = std::min({row[i] + 1, row[i - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+            best = std::min(best, row[i]);
+        }
+        if (best >= kBeyond) return kBeyond;
+    }
+    return std::min(row[a.size()], kBeyond);
+}
+
+void EditsFunction(sqlite3_context* context, int, sqlite3_value** values) {
+    const auto* a = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
+    const auto* b = reinterpret_cast<const char*>(sqlite3_value_text(values[1]));
+    if (!a || !b) {
+        sqlite3_result_int(context, 3);
+        return;
+    }
+    sqlite3_result_int(context, Edits(std::string_view(a, std::size_t(sqlite3_value_bytes(values[0]))),
+                                      std::string_view(b, std::size_t(sqlite3_value_bytes(values[1])))));
+}
+
+// A key as a reader takes it: "al qahirah" as "Al Qahirah".
+QString KeyWords(const char* key) {
+    QString words = QString::fromUtf8(key);
+    for (qsizetype i = 0; i < words.size(); ++i)
+        if (i == 0 || words[i - 1] == QLatin1Char(' ')) words[i] = words[i].toUpper();
+    return words;
+}
 
 std::string LowerAscii(QStringView text) {
     return text.toString().toLower().toStdString();
@@ -101,6 +158,15 @@ Atlas::Atlas(std::shared_ptr<const Data> data) : m_data(std::move(data)) {}
 std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     auto data = std::make_shared<Data>();
     data->db.reset(raw);
+    try {
+        return OpenTables(std::move(data), error);
+    } catch (const std::exception& e) { // a damaged file must never end the program
+        SetError(error, QStringLiteral("The atlas database is damaged: %1.").arg(QString::fromLocal8Bit(e.what())));
+        return std::nullopt;
+    }
+}
+
+std::optional<Atlas> Atlas::OpenTables(std::shared_ptr<Data> data, QString* error) {
     sqlite3* db = data->db.get();
     const auto damaged = [&](const QString& why) {
         SetError(error, QStringLiteral("The atlas database is damaged: %1.").arg(why));
@@ -126,6 +192,9 @@ std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     Statement regions = Prepare(db, "SELECT kind, code, name, key, code_key FROM regions ORDER BY id");
     Statement zones = Prepare(db, "SELECT zone FROM zones ORDER BY id");
     data->names = Prepare(db, QString::fromLatin1(kNamesQuery).arg(QString()).toStdString());
+    if (sqlite3_create_function_v2(db, "rashi_edits", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, EditsFunction,
+                                   nullptr, nullptr, nullptr) != SQLITE_OK)
+        return damaged(LastError(db));
     data->place = Prepare(db, "SELECT name, state, country, latitude, longitude, zone, population FROM places WHERE id = ?1");
     data->band = Prepare(db, "SELECT id, latitude, longitude FROM places WHERE latitude BETWEEN ?1 AND ?2");
     if (!facts || !regions || !zones || !data->names || !data->place || !data->band) return damaged(LastError(db));
@@ -139,9 +208,10 @@ std::optional<Atlas> Atlas::Open(sqlite3* raw, QString* error) {
     }
     if (result != SQLITE_DONE) return damaged(LastError(db));
     while ((result = sqlite3_step(regions.get())) == SQLITE_ROW) {
-        Data::Region r{ColumnText(regions.get(), 1), ColumnText(regions.get(), 2),
-                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 3)),
-                       reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 4))};
+        const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 3));
+        const auto* codeKey = reinterpret_cast<const char*>(sqlite3_column_text(regions.get(), 4));
+        if (!key || !codeKey) return damaged(QStringLiteral("a state or country has no search key"));
+        Data::Region r{ColumnText(regions.get(), 1), ColumnText(regions.get(), 2), key, codeKey};
         (ColumnText(regions.get(), 0) == u"C" ? data->countries : data->states).push_back(std::move(r));
     }
     if (result != SQLITE_DONE) return damaged(LastError(db));
@@ -224,14 +294,27 @@ std::optional<Atlas> Atlas::LoadFile(const QString& path, QString* error) {
 std::optional<Atlas> Atlas::LoadDefault(QString* error) {
     const QString path = DefaultPath();
     const QString database = DatabasePath(path);
+    QString damage;
     if (QFileInfo(database).isFile()) {
         // Used when it was made from the atlas file beside it (a build made
-        // both); a stale or damaged one is passed over for the file itself.
-        std::optional<Atlas> atlas = LoadDatabase(database);
+        // both); a stale one is passed over for the file itself, and so is a
+        // damaged one, said once.
+        std::optional<Atlas> atlas = LoadDatabase(database, &damage);
         const QFileInfo source(path);
-        if (atlas && (!source.exists() || source.size() == atlas->m_data->sourceBytes)) return atlas;
+        if (atlas && !source.exists()) return atlas;
+        if (atlas && source.size() == atlas->m_data->sourceBytes) {
+            std::lock_guard guard(atlas->m_data->fallbackLock);
+            atlas->m_data->sourcePath = path;
+            return atlas;
+        }
+        if (atlas) damage.clear();
     }
-    return LoadFile(path, error);
+    std::optional<Atlas> atlas = LoadFile(path, error);
+    if (atlas && !damage.isEmpty()) {
+        std::lock_guard guard(atlas->m_data->fallbackLock);
+        atlas->m_data->notice = QStringLiteral("%1 The atlas file %2 is read instead.").arg(damage, Shown(path));
+    }
+    return atlas;
 }
 
 QString Atlas::DefaultPath() {
@@ -267,36 +350,45 @@ bool Atlas::SaveDatabase(const QString& path, QString* error) const {
     return true;
 }
 
-Place Atlas::MakePlace(long long id) const {
-    const Data& d = *m_data;
+namespace {
+
+// One place by its id, the lock held; nothing when its row cannot be read.
+std::optional<Place> MakePlace(const Atlas::Data& d, long long id) {
     sqlite3_stmt* s = d.place.get();
     sqlite3_bind_int64(s, 1, id);
-    Place place;
+    std::optional<Place> place;
     if (sqlite3_step(s) == SQLITE_ROW) {
-        place.name = ColumnText(s, 0);
+        place.emplace();
+        place->name = ColumnText(s, 0);
         const int state = sqlite3_column_int(s, 1);
         const int country = sqlite3_column_int(s, 2);
-        if (state >= 0 && state < int(d.states.size())) place.state = d.states[std::size_t(state)].name;
+        if (state >= 0 && state < int(d.states.size())) place->state = d.states[std::size_t(state)].name;
         if (country >= 0 && country < int(d.countries.size())) {
-            place.country = d.countries[std::size_t(country)].name;
-            place.countryCode = d.countries[std::size_t(country)].code;
+            place->country = d.countries[std::size_t(country)].name;
+            place->countryCode = d.countries[std::size_t(country)].code;
         }
-        place.latitude = sqlite3_column_int(s, 3) / 1e4;
-        place.longitude = sqlite3_column_int(s, 4) / 1e4;
+        place->latitude = sqlite3_column_int(s, 3) / 1e4;
+        place->longitude = sqlite3_column_int(s, 4) / 1e4;
         const int zone = sqlite3_column_int(s, 5);
-        if (zone >= 0 && zone < int(d.zones.size())) place.zoneId = d.zones[std::size_t(zone)];
-        place.population = sqlite3_column_int64(s, 6);
+        if (zone >= 0 && zone < int(d.zones.size())) place->zoneId = d.zones[std::size_t(zone)];
+        place->population = sqlite3_column_int64(s, 6);
+        // A place without a name or a country is a row that was damaged.
+        if (place->name.isEmpty() || place->country.isEmpty()) place.reset();
     }
     sqlite3_reset(s);
     return place;
 }
 
-std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
-    Data& d = const_cast<Data&>(*m_data);
-    if (maxResults <= 0) return {};
+// The places for a search on one atlas's tables (by the start of a name, or
+// `near`: by a name one or two edits away); false when a step failed or a
+// place's row could not be read (the database is damaged).
+bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::vector<Place>& results, bool near = false) {
+    results.clear();
+    if (maxResults <= 0) return true;
     const QList<QStringView> parts = text.split(QLatin1Char(','));
     const std::string name = SearchKey(parts.front());
-    if (name.empty()) return {};
+    // A guess needs letters enough to be one: "Mumbia", not "Mu".
+    if (name.empty() || (near && name.size() < 4)) return true;
     // Each part after the name must fit the place's state or its country.
     QString narrowing;
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -305,7 +397,7 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
         const std::string lower = LowerAscii(parts[i].trimmed());
         const QString states = FittingIds(d.states, key, lower);
         const QString countries = FittingIds(d.countries, key, lower);
-        if (states.isEmpty() && countries.isEmpty()) return {};
+        if (states.isEmpty() && countries.isEmpty()) return true;
         QStringList either;
         if (!states.isEmpty()) either << QStringLiteral("state IN (%1)").arg(states);
         if (!countries.isEmpty()) either << QStringLiteral("country IN (%1)").arg(countries);
@@ -313,22 +405,115 @@ std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
     }
 
     std::lock_guard guard(d.lock);
-    Statement narrowed;
-    if (!narrowing.isEmpty()) narrowed = Prepare(d.db.get(), QString::fromLatin1(kNamesQuery).arg(narrowing).toStdString());
-    sqlite3_stmt* s = narrowing.isEmpty() ? d.names.get() : narrowed.get();
-    if (!s) return {};
-    // Keys hold only a-z and space, so every key starting with the name lies
-    // below the name followed by '{'.
+    Statement own;
+    if (near || !narrowing.isEmpty())
+        own = Prepare(d.db.get(), QString::fromLatin1(near ? kNearQuery : kNamesQuery).arg(narrowing).toStdString());
+    sqlite3_stmt* s = own ? own.get() : d.names.get();
+    if (!s) return false;
     BindText(s, 1, std::string_view(name));
-    BindText(s, 2, name + '{');
-    sqlite3_bind_int(s, 3, maxResults);
-    std::vector<long long> ids;
-    while (sqlite3_step(s) == SQLITE_ROW) ids.push_back(sqlite3_column_int64(s, 0));
+    if (near) {
+        sqlite3_bind_int64(s, 2, sqlite3_int64(name.size()) - 2);
+        sqlite3_bind_int64(s, 3, sqlite3_int64(name.size()) + 2);
+        sqlite3_bind_int(s, 4, maxResults);
+    } else {
+        // No key holds the byte 0xFF (UTF-8 never does), so every key starting
+        // with the name lies below the name followed by it.
+        BindText(s, 2, name + '\xff');
+        sqlite3_bind_int(s, 3, maxResults);
+    }
+    std::vector<std::pair<long long, std::string>> ids;
+    int result;
+    while ((result = sqlite3_step(s)) == SQLITE_ROW) {
+        const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(s, 3));
+        ids.emplace_back(sqlite3_column_int64(s, 0), key ? key : "");
+    }
     sqlite3_reset(s);
-    std::vector<Place> results;
+    if (result != SQLITE_DONE) return false;
     results.reserve(ids.size());
-    for (long long id : ids) results.push_back(MakePlace(id));
-    return results;
+    for (const auto& [id, key] : ids) {
+        std::optional<Place> place = MakePlace(d, id);
+        if (!place) return false;
+        // The other name it was found by, when its own would not have found it.
+        const std::string own = SearchKey(place->name);
+        if (key != own && !(near ? Edits(own, name) <= 2 : own.starts_with(name))) place->matched = KeyWords(key.c_str());
+        results.push_back(std::move(*place));
+    }
+    return true;
+}
+
+// The nearest place within reach on one atlas's tables; false on damage.
+bool NearestInTables(const Atlas::Data& d, double latitude, double longitude, std::optional<Place>& nearest) {
+    nearest.reset();
+    constexpr double kReachDegrees = 3; // about 330 km north and south
+    long long best = -1;
+    double bestDistance = 0;
+    std::lock_guard guard(d.lock);
+    sqlite3_stmt* s = d.band.get();
+    sqlite3_bind_int(s, 1, int(std::lround((latitude - kReachDegrees) * 1e4)));
+    sqlite3_bind_int(s, 2, int(std::lround((latitude + kReachDegrees) * 1e4)));
+    const double toRadians = M_PI / 180;
+    int result;
+    while ((result = sqlite3_step(s)) == SQLITE_ROW) {
+        const double lat = sqlite3_column_int(s, 1) / 1e4, lon = sqlite3_column_int(s, 2) / 1e4;
+        // The angle between the two points (haversine).
+        const double dLat = (lat - latitude) * toRadians, dLon = (lon - longitude) * toRadians;
+        const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                         std::cos(lat * toRadians) * std::cos(latitude * toRadians) * std::sin(dLon / 2) * std::sin(dLon / 2);
+        const double distance = 2 * std::asin(std::min(1.0, std::sqrt(h)));
+        if (distance <= kReachDegrees * toRadians && (best < 0 || distance < bestDistance)) {
+            best = sqlite3_column_int64(s, 0);
+            bestDistance = distance;
+        }
+    }
+    sqlite3_reset(s);
+    if (result != SQLITE_DONE) return false;
+    if (best < 0) return true;
+    nearest = MakePlace(d, best);
+    return nearest.has_value();
+}
+
+} // namespace
+
+const Atlas::Data* Atlas::Live() const {
+    std::lock_guard guard(m_data->fallbackLock);
+    return m_data->damaged ? m_data->fallback.get() : m_data.get();
+}
+
+const Atlas::Data* Atlas::Replacement(const Data& failed) const {
+    const Data& d = *m_data;
+    std::lock_guard guard(d.fallbackLock);
+    if (&failed != &d) return nullptr; // the atlas file itself failed
+    if (d.damaged) return d.fallback.get();
+    d.damaged = true;
+    QString why;
+    if (!d.sourcePath.isEmpty())
+        if (std::optional<Atlas> file = LoadFile(d.sourcePath, &why)) d.fallback = file->m_data;
+    d.notice = d.fallback ? QStringLiteral("The atlas database is damaged; the atlas file %1 is read instead.")
+                                .arg(Shown(d.sourcePath))
+                          : QStringLiteral("The atlas database is damaged, and places cannot be looked up.%1")
+                                .arg(why.isEmpty() ? QString() : QLatin1Char(' ') + why);
+    return d.fallback.get();
+}
+
+QString Atlas::TakeNotice() const {
+    std::lock_guard guard(m_data->fallbackLock);
+    return std::exchange(m_data->notice, QString());
+}
+
+std::vector<Place> Atlas::Search(QStringView text, int maxResults) const {
+    std::vector<Place> results;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (SearchTables(*d, text, maxResults, results)) return results;
+    return {};
+}
+
+std::vector<Place> Atlas::Guess(QStringView text, int maxResults) const {
+    // Text with control characters in it is no name mistyped.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCode(c.unicode()); })) return {};
+    std::vector<Place> results;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (SearchTables(*d, text, maxResults, results, true)) return results;
+    return {};
 }
 
 bool Atlas::NamesRegion(QStringView words) const {
@@ -357,7 +542,7 @@ std::vector<Place> Atlas::Offer(QStringView city, QStringView state, QStringView
         for (const QString& query : queries)
             for (Place& place : Search(QString(query + narrowing), maxResults))
                 if (static_cast<int>(offered.size()) < maxResults &&
-                    std::find(offered.begin(), offered.end(), place) == offered.end())
+                    std::none_of(offered.begin(), offered.end(), [&](const Place& p) { return p.SamePlace(place); }))
                     offered.push_back(std::move(place));
         if (!offered.empty() || narrowing.isEmpty()) return offered;
     }
@@ -371,34 +556,11 @@ std::optional<Place> Atlas::Find(QStringView text) const {
 }
 
 std::optional<Place> Atlas::Nearest(double latitude, double longitude) const {
-    Data& d = const_cast<Data&>(*m_data);
     if (!std::isfinite(latitude) || !std::isfinite(longitude)) return std::nullopt;
-    constexpr double kReachDegrees = 3; // about 330 km north and south
-    long long best = -1;
-    double bestDistance = 0;
-    {
-        std::lock_guard guard(d.lock);
-        sqlite3_stmt* s = d.band.get();
-        sqlite3_bind_int(s, 1, int(std::lround((latitude - kReachDegrees) * 1e4)));
-        sqlite3_bind_int(s, 2, int(std::lround((latitude + kReachDegrees) * 1e4)));
-        const double toRadians = M_PI / 180;
-        while (sqlite3_step(s) == SQLITE_ROW) {
-            const double lat = sqlite3_column_int(s, 1) / 1e4, lon = sqlite3_column_int(s, 2) / 1e4;
-            // The angle between the two points (haversine).
-            const double dLat = (lat - latitude) * toRadians, dLon = (lon - longitude) * toRadians;
-            const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                             std::cos(lat * toRadians) * std::cos(latitude * toRadians) * std::sin(dLon / 2) * std::sin(dLon / 2);
-            const double distance = 2 * std::asin(std::min(1.0, std::sqrt(h)));
-            if (distance <= kReachDegrees * toRadians && (best < 0 || distance < bestDistance)) {
-                best = sqlite3_column_int64(s, 0);
-                bestDistance = distance;
-            }
-        }
-        sqlite3_reset(s);
-    }
-    if (best < 0) return std::nullopt;
-    std::lock_guard guard(d.lock);
-    return MakePlace(best);
+    std::optional<Place> nearest;
+    for (const Data* d = Live(); d; d = Replacement(*d))
+        if (NearestInTables(*d, latitude, longitude, nearest)) return nearest;
+    return std::nullopt;
 }
 
 int Atlas::PlaceCount() const {

@@ -6,7 +6,8 @@
 // read from its text file is kept in an SQLite database in memory and
 // searched the same way. An Atlas never changes once made, and its copies
 // share one connection (used by one search at a time), so it can be handed
-// between threads freely.
+// between threads freely. A database whose pages prove damaged while it is
+// searched gives way to the atlas file it was made from, and says so once.
 
 #include "places/place.h"
 
@@ -53,7 +54,9 @@ public:
     // "Name, Country" or "Name, State, Country". Case and accents do not
     // matter; the name may be an alternate one ("Bombay") and may be the start
     // of one ("San F"). Whole-name matches come first, then the rest, each
-    // most populous first. The parts after the name must each begin the
+    // most populous first. A place found by an alternate name that its own
+    // name would not have found carries that name in `matched` ("Al" finds
+    // Cairo by "Al Qahirah"). The parts after the name must each begin the
     // place's state or country, or be its code ("IL", "in").
     std::vector<Place> Search(QStringView text, int maxResults = 10) const;
 
@@ -66,6 +69,13 @@ public:
     // unless nothing fits it (a box left from an earlier place).
     std::vector<Place> Offer(QStringView city, QStringView state, QStringView country, int maxResults = 10) const;
 
+    // When nothing is found: the places whose name (or alternate name) is
+    // one or two edits from the name typed, folded ("Allahbad", "Kolkatta",
+    // "Mumbia"), most populous first; parts after the name narrow them as
+    // they narrow Search. Names of fewer than four letters, and text with
+    // control characters, are not guessed at.
+    std::vector<Place> Guess(QStringView text, int maxResults = 10) const;
+
     // The first place Search gives: "Pune" alone is the most populous Pune.
     std::optional<Place> Find(QStringView text) const;
 
@@ -76,6 +86,11 @@ public:
     // Whether a state or country is wholly named by `words` (or its code):
     // "Illinois", "IL", "in".
     bool NamesRegion(QStringView words) const;
+
+    // What went wrong with the atlas since last asked, for the user: a
+    // damaged database replaced by the atlas file. Empty when nothing did;
+    // each sentence is given once.
+    QString TakeNotice() const;
 
     int PlaceCount() const;
     int NameCount() const; // search keys: main and alternate names
@@ -88,7 +103,12 @@ private:
     explicit Atlas(std::shared_ptr<const Data> data);
     // Takes the connection over, closing it on failure.
     static std::optional<Atlas> Open(sqlite3* db, QString* error);
-    Place MakePlace(long long id) const;
+    static std::optional<Atlas> OpenTables(std::shared_ptr<Data> data, QString* error);
+    // The tables searched now: the database's, or once it proved damaged the
+    // atlas file's. Replacement gives the next to try after `failed` failed
+    // (none when there is none).
+    const Data* Live() const;
+    const Data* Replacement(const Data& failed) const;
 
     std::shared_ptr<const Data> m_data;
 };

@@ -131,11 +131,14 @@ std::optional<QString> ApplyZone(Entries& e, RepeatedTime repeated)
 
 void ApplyPlace(Entries& e, const Place& place)
 {
-    e.City = FoldForBox(place.name).toStdString();
+    // The atlas's names as the boxes take them; the user's own as typed
+    // (the boxes took them so, in whatever script).
+    const auto box = [&](const QString& text) { return (place.own ? text.simplified() : FoldForBox(text)).toStdString(); };
+    e.City = box(place.name);
     // A place without a state (a city state) takes its country as the state,
     // which the reading asks for.
-    e.State = FoldForBox(place.state.isEmpty() ? place.country : place.state).toStdString();
-    e.Country = FoldForBox(place.country).toStdString();
+    e.State = box(place.state.isEmpty() ? place.country : place.state);
+    e.Country = box(place.country);
     const DegreesMinutes latitude = LatitudeForBoxes(place.latitude);
     const DegreesMinutes longitude = LongitudeForBoxes(place.longitude);
     e.LatDeg = std::to_string(latitude.degrees);

@@ -4,11 +4,14 @@
 // data folder ($XDG_DATA_HOME/rashi-drishti/own-places.sqlite), so a new
 // version of the atlas leaves them alone. The window and the report tool may
 // use the file at the same time: every change is one transaction, and a
-// file that is busy is waited for a while before the change is refused.
+// file that is busy is waited for a while (as long as the owner chose)
+// before the change or the reading is refused.
 //
 // Nothing here ever replaces or repairs the file: a damaged, foreign,
-// read-only or locked file, or a full disk, refuses the change with a
-// sentence for the user, and what the file held stays as it was.
+// read-only or locked file, a -wal file not its own beside it, or a full
+// disk, refuses the change with a sentence for the user, and what the file
+// held stays as it was. A place in the file that Check refuses (a latitude
+// edited to 200) makes the file damaged for reading.
 
 #include "places/place.h"
 
@@ -27,33 +30,48 @@ public:
     // ~/.local/share).
     static QString DefaultPath();
 
-    explicit OwnPlaces(QString path = DefaultPath());
+    // How long a reading or a change waits for another program's change to
+    // finish, by default.
+    static constexpr int kBusyMilliseconds = 1500;
+
+    // `busyMilliseconds` 0 never waits: a file being changed is refused at
+    // once (SQLITE_BUSY), as the window wants on its own thread.
+    explicit OwnPlaces(QString path = DefaultPath(), int busyMilliseconds = kBusyMilliseconds);
 
     const QString& path() const { return path_; }
 
     // Every place of the user's, by name. A file not there yet holds none; a
-    // file that cannot be read gives none and, in *error, why.
-    std::vector<Place> All(QString* error = nullptr) const;
+    // file that cannot be read gives none and, in *error, why; *busy tells
+    // whether only another program's change was in the way.
+    std::vector<Place> All(QString* error = nullptr, bool* busy = nullptr) const;
 
     // The user's places whose name starts with the text's first part
     // ("Name, State, Country" as the atlas is searched), whole names first.
     std::vector<Place> Search(QStringView text, int maxResults, QString* error = nullptr) const;
+    // The same search among places already read.
+    static std::vector<Place> Among(const std::vector<Place>& places, QStringView text, int maxResults);
 
     // Adds a place (the file and its folder are made when first needed).
-    // A place of the same label is refused, as is a place Check refuses.
+    // A place of the same label in any case ("ärhus" beside "Ärhus", the
+    // same comparison Replace and Remove find a place by) is refused, as is a
+    // place Check refuses.
     bool Add(const Place& place, QString* error);
-    // Puts `place` where the place labelled `label` was.
+    // Puts `place` where the place labelled `label` was: that one row only.
     bool Replace(const QString& label, const Place& place, QString* error);
-    // Removes the place labelled `label` ("Name, State, Country").
+    // Removes the place labelled `label` ("Name, State, Country"), that one
+    // row only: of several differing in case only (an older file may hold
+    // them), the one written exactly so.
     bool Remove(const QString& label, QString* error);
 
     // Why a place cannot be one of the user's: a name, state or country of
-    // letters and spaces only (the name and country needed), coordinates on
-    // the globe and a zone of the tz database that names a place.
+    // letters (of any script) and spaces only, no longer than a box holds
+    // (the name and country needed), coordinates on the globe and a zone of
+    // the tz database that names a place.
     static std::optional<QString> Check(const Place& place);
 
 private:
     QString path_;
+    int busyMilliseconds_;
 };
 
 } // namespace rashi::places

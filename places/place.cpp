@@ -25,6 +25,13 @@ QString Place::Label() const {
     return label;
 }
 
+bool Place::SamePlace(const Place& other) const {
+    Place a = *this, b = other;
+    a.matched.clear();
+    b.matched.clear();
+    return a == b;
+}
+
 DegreesMinutes LatitudeForBoxes(double degrees) {
     return ToDegreesMinutes(degrees, 90, QLatin1Char('N'), QLatin1Char('S'));
 }

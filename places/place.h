@@ -18,9 +18,14 @@ struct Place {
     QString zoneId;       // IANA, e.g. "Asia/Kolkata"
     std::int64_t population = 0;
     bool own = false;     // one of the user's own places, not the atlas's
+    // The alternate name a search found it by, when its own name would not
+    // have ("Al Qahirah" for "Al" finding Cairo); empty otherwise.
+    QString matched{};
 
     // "Name, State, Country", or "Name, Country" without a state.
     QString Label() const;
+    // The same place, however it was found (`matched` aside).
+    bool SamePlace(const Place& other) const;
 
     bool operator==(const Place&) const = default;
 };

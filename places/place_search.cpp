@@ -24,31 +24,27 @@ bool WholeName(const Place& place, QStringView text) {
 
 } // namespace
 
-std::vector<Place> SearchPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView text, int maxResults,
-                                QString* ownError) {
-    return Merge(own ? own->Search(text, maxResults, ownError) : std::vector<Place>{},
+std::vector<Place> SearchPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView text, int maxResults) {
+    return Merge(OwnPlaces::Among(own, text, maxResults),
                  atlas ? atlas->Search(text, maxResults) : std::vector<Place>{}, maxResults);
 }
 
-std::vector<Place> OfferPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView city, QStringView state,
-                               QStringView country, int maxResults, QString* ownError) {
-    std::vector<Place> mine;
-    if (own) {
-        // The boxes narrow the user's places as they narrow the atlas's, unless
-        // nothing fits them.
-        QString narrowing;
-        for (QStringView box : {state, country})
-            if (!SearchKey(box).empty()) narrowing += QStringLiteral(", ") + box.trimmed().toString();
-        const QString typed = city.toString().simplified();
-        mine = own->Search(QString(typed + narrowing), maxResults, ownError);
-        if (mine.empty() && !narrowing.isEmpty()) mine = own->Search(typed, maxResults, ownError);
-    }
+std::vector<Place> OfferPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView city, QStringView state,
+                               QStringView country, int maxResults) {
+    // The boxes narrow the user's places as they narrow the atlas's, unless
+    // nothing fits them.
+    QString narrowing;
+    for (QStringView box : {state, country})
+        if (!SearchKey(box).empty()) narrowing += QStringLiteral(", ") + box.trimmed().toString();
+    const QString typed = city.toString().simplified();
+    std::vector<Place> mine = OwnPlaces::Among(own, QString(typed + narrowing), maxResults);
+    if (mine.empty() && !narrowing.isEmpty()) mine = OwnPlaces::Among(own, typed, maxResults);
     return Merge(std::move(mine), atlas ? atlas->Offer(city, state, country, maxResults) : std::vector<Place>{},
                  maxResults);
 }
 
-std::optional<Place> FindPlace(const Atlas* atlas, const OwnPlaces* own, QStringView text, QString* ownError) {
-    const std::vector<Place> mine = own ? own->Search(text, 1, ownError) : std::vector<Place>{};
+std::optional<Place> FindPlace(const Atlas* atlas, const std::vector<Place>& own, QStringView text) {
+    const std::vector<Place> mine = OwnPlaces::Among(own, text, 1);
     if (!mine.empty() && WholeName(mine.front(), text)) return mine.front();
     if (atlas)
         if (std::optional<Place> found = atlas->Find(text)) return found;

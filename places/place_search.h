@@ -13,15 +13,14 @@
 namespace rashi::places {
 
 // For "Name, State, Country" as Atlas::Search takes it.
-std::vector<Place> SearchPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView text, int maxResults,
-                                QString* ownError = nullptr);
+std::vector<Place> SearchPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView text, int maxResults);
 
 // As Atlas::Offer: the City box's text, narrowed by the State and Country boxes.
-std::vector<Place> OfferPlaces(const Atlas* atlas, const OwnPlaces* own, QStringView city, QStringView state,
-                               QStringView country, int maxResults, QString* ownError = nullptr);
+std::vector<Place> OfferPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView city, QStringView state,
+                               QStringView country, int maxResults);
 
 // The one place --place takes: a user's place of that whole name, else the
 // atlas's first, else a user's place the name begins.
-std::optional<Place> FindPlace(const Atlas* atlas, const OwnPlaces* own, QStringView text, QString* ownError = nullptr);
+std::optional<Place> FindPlace(const Atlas* atlas, const std::vector<Place>& own, QStringView text);
 
 } // namespace rashi::places

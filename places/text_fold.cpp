@@ -1,5 +1,9 @@
 #include "places/text_fold.h"
 
+#include "core/entries/key_filters.h"
+
+#include <QList>
+
 namespace rashi::places {
 namespace {
 
@@ -58,6 +62,15 @@ std::string Fold(QStringView text) {
     return out;
 }
 
+// Marks that are accents, dropped from a key as they are from a box's name:
+// the combining diacritics, Hebrew points and Arabic vowel marks. The vowel
+// signs of the Indian scripts are letters' parts, and stay.
+bool IsAccent(char32_t c) {
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x0591 && c <= 0x05C7) ||
+           (c >= 0x064B && c <= 0x065F) || c == 0x0670;
+}
+
 } // namespace
 
 QString FoldForBox(QStringView text) {
@@ -65,7 +78,29 @@ QString FoldForBox(QStringView text) {
 }
 
 std::string SearchKey(QStringView text) {
-    std::string key = Fold(text);
+    bool latinOnly = true;
+    for (QChar c : text) latinOnly = latinOnly && (c.unicode() < 0x80 || c.script() == QChar::Script_Latin ||
+                                                   c.script() == QChar::Script_Common || c.script() == QChar::Script_Inherited);
+    std::string key;
+    if (latinOnly) {
+        key = Fold(text);
+    } else {
+        // Letters of other scripts kept, case-folded and without accents;
+        // Latin ones folded as the box folds them.
+        const QString decomposed = text.toString().toCaseFolded().normalized(QString::NormalizationForm_D);
+        const QList<uint> codes = decomposed.toUcs4();
+        for (uint code : codes) {
+            const char32_t c = code;
+            if (c < 0x10000 && (c < 0x80 || QChar::script(c) == QChar::Script_Latin || IsAccent(c))) {
+                AppendFolded(char16_t(c), key);
+            } else if (IsLetterOfAnyScript(c)) {
+                key += QString::fromUcs4(&c, 1).toStdString();
+            } else if (!key.empty() && key.back() != ' ') {
+                key += ' ';
+            }
+        }
+        if (!key.empty() && key.back() == ' ') key.pop_back();
+    }
     for (char& c : key) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }

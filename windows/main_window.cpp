@@ -123,6 +123,9 @@ void frmMain::buildWindow()
         dialogs_.message(tr("The atlas of places could not be loaded. Places can still be typed by hand."),
                          MessageIcon::Information, reason);
     });
+    connect(input_, &InputPanel::atlasNotice, this, [this](const QString& text) {
+        dialogs_.message(tr("The atlas of places was read from its file."), MessageIcon::Information, text);
+    });
     // Scrolled on a screen too small for it.
     inputScroll->setWidget(input_);
     MarkStartup("input-panel");

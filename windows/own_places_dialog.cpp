@@ -230,6 +230,17 @@ void OwnPlaceForm::offerNearestZone()
         lblPlaceZoneNote->setText(tr("No place of the atlas lies near: choose the zone yourself."));
         return;
     }
+    // A zone chosen by hand (or the edited place's own) stays, whatever the
+    // coordinates typed after it: only an empty box or the zone offered
+    // before takes the nearest place's.
+    const QString current = cboPlaceZone->currentText().trimmed();
+    if (!current.isEmpty() && current != offeredZone_) {
+        lblPlaceZoneNote->setText(current == nearest->zoneId
+                                      ? tr("The zone of %1, the nearest place in the atlas.").arg(nearest->Label())
+                                      : tr("The zone chosen stays; %1, the nearest place in the atlas, keeps %2.")
+                                            .arg(nearest->Label(), nearest->zoneId));
+        return;
+    }
     offeredZone_ = nearest->zoneId;
     cboPlaceZone->setCurrentText(nearest->zoneId);
     lblPlaceZoneNote->setText(tr("The zone of %1, the nearest place in the atlas.").arg(nearest->Label()));

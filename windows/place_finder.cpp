@@ -113,15 +113,31 @@ void PlaceFinder::offer(const QString& text)
     load(); // a city typed before the atlas was asked for
     waiting_ = !atlas_;
     offered_.clear();
-    if (atlas_ && text.trimmed().size() >= 2)
-        offered_ = places::OfferPlaces(&*atlas_, &own_, text, stateBox_ ? stateBox_->text() : QString(),
+    const bool asked = atlas_ && text.trimmed().size() >= 2;
+    if (asked)
+        offered_ = places::OfferPlaces(&*atlas_, own_.Current(), text, stateBox_ ? stateBox_->text() : QString(),
                                        countryBox_ ? countryBox_->text() : QString(), 10);
+    // Nothing found: the names one or two letters away, offered as guesses.
+    const bool guessed = asked && offered_.empty();
+    if (guessed)
+        offered_ = atlas_->Guess(text, 10);
+    if (atlas_)
+        if (const QString said = atlas_->TakeNotice(); !said.isEmpty())
+            emit notice(said);
     if (!completer_)
         return;
     QStringList labels;
     // The user's own places are marked as theirs.
-    for (const places::Place& place : offered_)
-        labels << (place.own ? tr("%1 (your place)").arg(place.Label()) : place.Label());
+    for (const places::Place& place : offered_) {
+        // The other name it was found by, so that "Al" offering Cairo makes sense.
+        QString label = place.matched.isEmpty() ? place.Label() : QStringLiteral("%1 (%2)").arg(place.Label(), place.matched);
+        if (place.own)
+            label = tr("%1 (your place)").arg(label);
+        labels << (guessed ? tr("Did you mean %1?").arg(label) : label);
+    }
+    // Their absence is not passed over: the list's last row says why.
+    if (asked && !own_.error().isEmpty())
+        labels << tr("(Your places could not be read: %1)").arg(own_.error());
     model_->setStringList(labels);
     if (labels.isEmpty()) {
         completer_->popup()->hide();

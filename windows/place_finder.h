@@ -4,7 +4,7 @@
 // then, and without it, the box works as a plain box.
 
 #include "places/atlas.h"
-#include "places/own_places.h"
+#include "places/kept_own_places.h"
 #include "places/place.h"
 
 #include <QObject>
@@ -41,6 +41,9 @@ public:
 
     // The places now on offer, best first.
     const std::vector<places::Place>& offered() const { return offered_; }
+    // Why the user's places are not among them, when they could not be read
+    // (the last row of the list says it); empty otherwise.
+    const QString& ownPlacesTrouble() const { return own_.error(); }
     // What the user typed: offers the matches from the second letter on.
     void offer(const QString& text);
 
@@ -48,6 +51,9 @@ signals:
     void placeChosen(const rashi::places::Place& place);
     // The atlas could not be loaded; the reason, for the user.
     void unavailable(const QString& reason);
+    // Something the user should know about the atlas (a damaged database
+    // read from the atlas file instead), once.
+    void notice(const QString& text);
     void loaded();
 
 protected:
@@ -63,7 +69,9 @@ private:
     QCompleter* completer_ = nullptr;
     QStringListModel* model_ = nullptr;
     std::optional<places::Atlas> atlas_;
-    places::OwnPlaces own_; // read at each offer, so places added elsewhere show at once
+    // Kept between keys, read again when the file changed (so places added
+    // elsewhere show at once), never waited for on the window's thread.
+    places::KeptOwnPlaces own_;
     std::vector<places::Place> offered_;
     bool loading_ = false;
     bool waiting_ = false; // typed into while the atlas was loading

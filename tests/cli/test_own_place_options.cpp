@@ -4,6 +4,7 @@
 #include "cli/report_tool.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -79,9 +80,10 @@ TEST(OwnPlaceOptions, AddedFoundByPlaceAndFindPlaceThenRemoved) {
     run = Tool({"--remove-place", "ozarkhed,maharashtra,india"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Removed ozarkhed, maharashtra, india from " + file.path() + "\n"); // as given
-    run = Tool({"--find-place", "Ozarkhed"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "No place in the atlas matches \"Ozarkhed\"\n");
+    run = Tool({"--find-place", "Ozarkhed"}); // only the atlas's nearest names now
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "No place in the atlas matches \"Ozarkhed\"; the nearest names are listed.\n");
+    EXPECT_EQ(run.out.find("\town\n"), std::string::npos) << run.out;
 }
 
 TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
@@ -104,6 +106,16 @@ TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
         {{"--add-place", "Ozarkhed, India", "--lat", "20:05N", "--lon", "73:55E"}, "--zone-id is needed with --add-place"},
         {{"--add-place", "Ozarkhed, India", "--lon", "73:55E", "--zone-id", "Asia/Kolkata"}, "--lat is needed with --add-place"},
         {With(kOzarkhed, "--name", "Ada"), "--add-place takes only --lat, --lon and --zone-id"},
+        {With(kOzarkhed, "--ayanamsa", "raman"), "--add-place takes only --lat, --lon and --zone-id"},
+        {With(kOzarkhed, "--lang", "hi"), "--add-place takes only --lat, --lon and --zone-id"},
+        {With(kOzarkhed, "--lang", "en"), "--add-place takes only --lat, --lon and --zone-id"}, // the default, given
+        {With(kOzarkhed, "--rule=classical", "--jaimini"), "--add-place takes only --lat, --lon and --zone-id"},
+        {With(kOzarkhed, "--chart", "north"), "--add-place takes only --lat, --lon and --zone-id"},
+        {With(kOzarkhed, "--zone-id", std::string(100000, 'z')),
+         "Unknown time zone \"zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz\u2026\""},
+        {{"--remove-place", "Ozarkhed, India", "--precise"}, "--remove-place takes no other option"},
+        {{"--remove-place", std::string(100000, 'O') + ", India"},
+         "None of your places is named " + std::string(40, 'O') + "\u2026."},
         {With(kOzarkhed, "--remove-place", "Ozarkhed, India"), "Give --add-place or --remove-place, not both"},
         {{"--remove-place", "Ozarkhed, India", "--lat", "20:05N"}, "--remove-place takes no other option"},
         {{"--remove-place", "Ozarkhed, India"}, "None of your places is named Ozarkhed, India."},
@@ -126,6 +138,74 @@ TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
     const ToolOutput folder = Tool(kOzarkhed);
     EXPECT_EQ(folder.status, 2);
     EXPECT_EQ(folder.err, "Your places file " + file.path() + " is not a regular file.\n");
+}
+
+// A places file that cannot be read is never passed over: --place refuses
+// with the reason (it cannot know whether the name meant one of the user's),
+// and --find-place says that it lists the atlas's places only.
+TEST(OwnPlaceOptions, AnUnreadableFileIsSaidNotPassedOver) {
+    OwnPlacesFile file;
+    ASSERT_EQ(Tool(With(kOzarkhed, "--add-place", "Alpha, India")).status, 0);
+    const std::vector<std::string> reading = {"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", "Alpha"};
+    ASSERT_EQ(Tool(reading).status, 0);
+    struct Case {
+        const char* what;
+        const char* sql; // run on the file
+        std::string reason;
+    } cases[] = {
+        {"a latitude edited to 200", "UPDATE own_places SET latitude = 200",
+         "Your places file " + file.path() + " is damaged: its place \"Alpha, India\" is wrong (The latitude must lie "
+                                             "between 90 degrees south and 90 degrees north)."},
+        {"another program's table", "DROP TABLE own_places; CREATE TABLE own_places(a, b, c, d, e, f, g)",
+         "The file " + file.path() + " is not a places file of this program; it is left as it is."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(file.path());
+        ASSERT_EQ(Tool(With(kOzarkhed, "--add-place", "Alpha, India")).status, 0);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(file.path().c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+
+        ToolOutput run = Tool(reading);
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "--place cannot tell your places from the atlas's: " + c.reason + "\n");
+
+        run = Tool({"--find-place", "Pune"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, c.reason + " Only the atlas's places are listed.\n");
+        EXPECT_TRUE(run.out.starts_with("Pune\tMaharashtra\tIndia\t")) << run.out;
+    }
+}
+
+// A mistyped name: --find-place lists the nearest names and says it
+// guessed; --place refuses and names them.
+TEST(OwnPlaceOptions, MistypedNamesAreGuessedAndSaidSo) {
+    OwnPlacesFile file;
+    ToolOutput run = Tool({"--find-place", "Kolkatta"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("Kolkata\tWest Bengal\tIndia\t")) << run.out;
+    EXPECT_EQ(run.err, "No place in the atlas matches \"Kolkatta\"; the nearest names are listed.\n");
+    run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", "Mumbia"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(run.err.starts_with("No place in the atlas matches \"Mumbia\"; did you mean Mumbai, Maharashtra, India; "))
+        << run.err;
+}
+
+// A value of 100,000 characters is quoted shortened, as imports quote a line.
+TEST(OwnPlaceOptions, LongValuesAreQuotedShortened) {
+    OwnPlacesFile file;
+    const std::string cut = "\"" + std::string(40, 'x') + "\u2026\"";
+    ToolOutput run = Tool({"--find-place", std::string(100000, 'x')});
+    EXPECT_EQ(run.err, "No place in the atlas matches " + cut + "\n");
+    run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", std::string(100000, 'x')});
+    EXPECT_EQ(run.err, "No place in the atlas matches " + cut + "\n");
+    run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", "Pune", "--zone-id",
+                std::string(100000, 'x')});
+    EXPECT_EQ(run.err, "Unknown time zone " + cut + "\n");
 }
 
 } // namespace

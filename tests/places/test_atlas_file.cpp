@@ -8,6 +8,9 @@
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -206,6 +209,79 @@ TEST(AtlasFile, EveryCutAndEveryChangedByteOfASmallFileIsSafe) {
             if (atlas) atlas->Search(u"pu, ma", 10);
             else EXPECT_FALSE(error.isEmpty()) << at;
         }
+    }
+}
+
+// The small atlas as a file and the database made from it, side by side as
+// the build puts them, with SQL run on the database afterwards.
+struct AtlasPair {
+    QString file;
+    QString database;
+};
+
+AtlasPair MakePair(const QTemporaryDir& dir, const char* sql) {
+    AtlasPair pair{dir.filePath(QStringLiteral("places.atlas")), dir.filePath(QStringLiteral("places.sqlite"))};
+    QFile file(pair.file);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Pack(kSmallAtlas)) > 0);
+    file.close();
+    QString error;
+    const std::optional<Atlas> atlas = Atlas::LoadFile(pair.file, &error);
+    EXPECT_TRUE(atlas && atlas->SaveDatabase(pair.database, &error)) << error.toStdString();
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(QFile::encodeName(pair.database).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return pair;
+}
+
+// A damaged database never stops the program: opening it or searching it
+// says once what was wrong, and the atlas file beside it is read instead.
+TEST(AtlasFile, ADamagedDatabaseGivesWayToTheAtlasFile) {
+    // The regions table made again without its NOT NULL rules (as a crafted
+    // file or a few changed bytes give it), so that a key may be NULL.
+    const char* kRegionsWithoutRules =
+        "CREATE TABLE r AS SELECT * FROM regions; DROP TABLE regions; "
+        "CREATE TABLE regions(id INTEGER PRIMARY KEY, kind, country, code, name, key, code_key); "
+        "INSERT INTO regions SELECT * FROM r; DROP TABLE r; ";
+    struct Case {
+        const char* what;
+        std::string sql;
+        bool opens; // the damage shows only when searched
+    };
+    const Case cases[] = {
+        {"a state's key NULL", std::string(kRegionsWithoutRules) + "UPDATE regions SET key = NULL WHERE kind = 'S'", false},
+        {"a country's code NULL", std::string(kRegionsWithoutRules) + "UPDATE regions SET code_key = NULL WHERE kind = 'C'",
+         false},
+        {"a place's row gone", "DELETE FROM places WHERE name = 'Pune'", true},
+        {"a place's name emptied", "UPDATE places SET name = '' WHERE name = 'Pune'", true},
+        {"a place's country gone", "UPDATE places SET country = 9 WHERE name = 'Pune'", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const AtlasPair pair = MakePair(dir, c.sql.c_str());
+        QString error;
+        const std::optional<Atlas> database = Atlas::LoadDatabase(pair.database, &error);
+        EXPECT_EQ(database.has_value(), c.opens) << error.toStdString();
+        if (database) {
+            EXPECT_TRUE(database->Search(u"Pune", 10).empty()); // no blank place
+            EXPECT_TRUE(database->TakeNotice().contains(u"damaged")) << "nothing said";
+        } else {
+            EXPECT_TRUE(error.startsWith(u"The atlas database is damaged")) << error.toStdString();
+        }
+
+        qputenv("RASHI_ATLAS", QFile::encodeName(pair.file));
+        std::optional<Atlas> atlas = Atlas::LoadDefault(&error);
+        qunsetenv("RASHI_ATLAS");
+        ASSERT_TRUE(atlas.has_value()) << error.toStdString();
+        const std::optional<Place> pune = atlas->Find(u"Poona");
+        ASSERT_TRUE(pune.has_value());
+        EXPECT_EQ(pune->Label(), u"Pune, Maharashtra, India"_qs);
+        EXPECT_EQ(atlas->Nearest(18.5, 73.8)->name, u"Pune"_qs);
+        const QString notice = atlas->TakeNotice();
+        EXPECT_TRUE(notice.contains(u"damaged") && notice.contains(pair.file)) << notice.toStdString();
+        EXPECT_EQ(atlas->TakeNotice(), QString()); // said once
+        EXPECT_EQ(atlas->Find(u"Mumbai")->name, u"Mumbai"_qs);
     }
 }
 

@@ -3,12 +3,16 @@
 // full disk, the report tool writing while the window reads), and found with
 // the atlas's places.
 
+#include "places/birth_zone.h"
+#include "places/kept_own_places.h"
 #include "places/own_places.h"
 #include "places/place_search.h"
 
 #include "atlas_fixture.h"
 #include "qt_printing.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -119,11 +123,21 @@ TEST(OwnPlaces, OnlyAPlaceTheBoxesWouldTakeIsAdded) {
         {"no country", [](Place& p) { p.country.clear(); }, "Please Enter The Country"},
         {"latitude beyond the pole", [](Place& p) { p.latitude = 90.5; },
          "The latitude must lie between 90 degrees south and 90 degrees north"},
+        {"latitude beyond the south pole", [](Place& p) { p.latitude = -90.01; },
+         "The latitude must lie between 90 degrees south and 90 degrees north"},
+        {"longitude beyond the date line westward", [](Place& p) { p.longitude = -180.5; },
+         "The longitude must lie between 180 degrees west and 180 degrees east"},
+        {"a name longer than its box holds", [](Place& p) { p.name = QString(40000, QLatin1Char('a')); },
+         "A name, state or country takes at most 32767 characters, as its box does"},
+        {"a state longer than its box holds", [](Place& p) { p.state = QString(16384, QChar(0x0905)); },
+         "A name, state or country takes at most 32767 characters, as its box does"},
         {"longitude not a number", [](Place& p) { p.longitude = std::nan(""); },
          "The longitude must lie between 180 degrees west and 180 degrees east"},
         {"a zone of no place", [](Place& p) { p.zoneId = u"Etc/GMT-5"_qs; }, "Unknown time zone \"Etc/GMT-5\""},
         {"a zone that is a path", [](Place& p) { p.zoneId = u"../../etc/passwd"_qs; },
          "Unknown time zone \"../../etc/passwd\""},
+        {"a zone of 100,000 letters, shown cut", [](Place& p) { p.zoneId = QString(100000, QLatin1Char('z')); },
+         "Unknown time zone \"zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz\u2026\""},
     };
     QTemporaryDir dir;
     OwnPlaces own(dir.filePath(QStringLiteral("own.sqlite")));
@@ -205,7 +219,7 @@ TEST(OwnPlaces, ATroubledFileRefusesTheChangeAndLosesNothing) {
                  sqlite3_close(holder);
              });
          },
-         "is in use by another copy of the program; try again in a moment. Nothing was changed.", false},
+         "is in use by another program; try again in a moment. Nothing was changed.", false},
         {"not a file but a pipe",
          [](const QString& path) {
              const QByteArray kept = Bytes(path);
@@ -309,20 +323,244 @@ TEST(OwnPlaces, OfferedBeforeTheAtlasAndFoundByPlace) {
     ASSERT_TRUE(own.Add(Village("Ozarkhed"), &error)) << error.toStdString();
     const Atlas& atlas = TheAtlas();
 
-    const std::vector<Place> offered = OfferPlaces(&atlas, &own, u"Pune", u"", u"", 10);
+    const std::vector<Place> mine = own.All();
+    const std::vector<Place> offered = OfferPlaces(&atlas, mine, u"Pune", u"", u"", 10);
     ASSERT_EQ(offered.size(), 1 + atlas.Offer(u"Pune", u"", u"", 10).size());
     EXPECT_EQ(offered[0], Village("Punewadi"));
     EXPECT_TRUE(offered[0].own);
     EXPECT_FALSE(offered[1].own);
     EXPECT_EQ(offered[1], atlas.Offer(u"Pune", u"", u"", 1).at(0));
 
-    EXPECT_EQ(FindPlace(&atlas, &own, u"Pune")->name, u"Pune"_qs);
-    EXPECT_FALSE(FindPlace(&atlas, &own, u"Pune")->own);
-    EXPECT_EQ(FindPlace(&atlas, &own, u"Punewadi, India"), Village("Punewadi"));
-    EXPECT_EQ(FindPlace(&atlas, &own, u"Ozarkhe"), Village("Ozarkhed")); // the atlas has none
-    EXPECT_EQ(SearchPlaces(&atlas, &own, u"Ozarkhed", 10), std::vector<Place>{Village("Ozarkhed")});
+    EXPECT_EQ(FindPlace(&atlas, mine, u"Pune")->name, u"Pune"_qs);
+    EXPECT_FALSE(FindPlace(&atlas, mine, u"Pune")->own);
+    EXPECT_EQ(FindPlace(&atlas, mine, u"Punewadi, India"), Village("Punewadi"));
+    EXPECT_EQ(FindPlace(&atlas, mine, u"Ozarkhe"), Village("Ozarkhed")); // the atlas has none
+    EXPECT_EQ(SearchPlaces(&atlas, mine, u"Ozarkhed", 10), std::vector<Place>{Village("Ozarkhed")});
     // Without the atlas, the user's places are still found.
-    EXPECT_EQ(FindPlace(nullptr, &own, u"Pune"), Village("Punewadi"));
+    EXPECT_EQ(FindPlace(nullptr, mine, u"Pune"), Village("Punewadi"));
+}
+
+// Names in any script the boxes take: found by their own letters, in any
+// case, and put into the boxes as written.
+TEST(OwnPlaces, NamesOfEveryScriptAreKeptAndFound) {
+    QTemporaryDir dir;
+    OwnPlaces own(dir.filePath(QStringLiteral("own.sqlite")));
+    struct Case {
+        const char* name;
+        const char* country;
+        const char* typed; // finds it
+    } cases[] = {
+        {"पुणे", "India", "पुणे"},
+        {"पिंपरी चिंचवड", "India", "पिंपरी"},
+        {"תל אביב", "Israel", "תֵּל"},
+        {"القاهرة", "Egypt", "القاهرة, eg"},
+        {"Москва", "Russia", "МОСК"},
+        {"Ärhus", "Denmark", "arhus"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Place place = Village(c.name, "", c.country);
+        QString error;
+        ASSERT_TRUE(own.Add(place, &error)) << error.toStdString();
+        EXPECT_EQ(Labels(own.Search(QString::fromUtf8(c.typed), 10)), std::vector<QString>{place.Label()});
+        Entries e;
+        ApplyPlace(e, place);
+        EXPECT_EQ(e.City, c.name);
+    }
+    EXPECT_TRUE(own.Search(u"पुणेवाडी", 10).empty());
+}
+
+// One comparison says "the same place" for a duplicate and for the one to
+// remove or replace, and only that one row goes, even in a file an older
+// version filled with two labels differing in case only.
+TEST(OwnPlaces, OnlyTheChosenPlaceIsRemovedOrReplaced) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("own.sqlite"));
+    OwnPlaces own(path);
+    QString error;
+    ASSERT_TRUE(own.Add(Village("Ärhus", "", "Denmark"), &error)) << error.toStdString();
+    EXPECT_FALSE(own.Add(Village("ärhus", "", "DENMARK"), &error));
+    EXPECT_EQ(error, u"You already have a place named ärhus, DENMARK."_qs);
+    ASSERT_TRUE(own.Add(Village("Aarhus", "", "Denmark"), &error)) << error.toStdString();
+    // Renaming one onto another's label is refused as a duplicate too.
+    EXPECT_FALSE(own.Replace(u"Aarhus, Denmark"_qs, Village("ÄRHUS", "", "Denmark"), &error));
+    EXPECT_EQ(error, u"You already have a place named ÄRHUS, Denmark."_qs);
+
+    Sql(path, "INSERT INTO own_places SELECT key, 'ärhus', state, country, 10, longitude, zone FROM own_places "
+              "WHERE name = 'Ärhus'");
+    ASSERT_EQ(own.All().size(), 3u);
+    Place moved = Village("ärhus", "", "Denmark");
+    moved.latitude = 12;
+    ASSERT_TRUE(own.Replace(u"ärhus, Denmark"_qs, moved, &error)) << error.toStdString();
+    EXPECT_EQ(Labels(own.All()), (std::vector<QString>{u"Aarhus, Denmark"_qs, u"Ärhus, Denmark"_qs, u"ärhus, Denmark"_qs}));
+    EXPECT_FALSE(own.Remove(u"ÄRHUS, Denmark"_qs, &error)); // which of the two is meant?
+    EXPECT_TRUE(error.startsWith(u"Several of your places are named ÄRHUS, Denmark")) << error.toStdString();
+    ASSERT_TRUE(own.Remove(u"Ärhus, Denmark"_qs, &error)) << error.toStdString();
+    const std::vector<Place> left = own.All();
+    EXPECT_EQ(Labels(left), (std::vector<QString>{u"Aarhus, Denmark"_qs, u"ärhus, Denmark"_qs}));
+    EXPECT_EQ(left.at(1).latitude, 12);
+    ASSERT_TRUE(own.Remove(u"ÄRHUS, denmark"_qs, &error)) << error.toStdString(); // one left of that label
+    EXPECT_EQ(Labels(own.All()), std::vector<QString>{u"Aarhus, Denmark"_qs});
+}
+
+// A whole name of the user's comes before the places it begins, though the
+// label of a longer one sorts first.
+TEST(OwnPlaces, AWholeNameIsOfferedFirst) {
+    QTemporaryDir dir;
+    OwnPlaces own(dir.filePath(QStringLiteral("own.sqlite")));
+    QString error;
+    for (const char* name : {"Pimpri Khurd", "Pimpri", "Pimpriwadi"})
+        ASSERT_TRUE(own.Add(Village(name), &error)) << error.toStdString();
+    EXPECT_EQ(Labels(own.Search(u"pimpri", 10)),
+              (std::vector<QString>{Village("Pimpri").Label(), Village("Pimpri Khurd").Label(), Village("Pimpriwadi").Label()}));
+    const std::vector<Place> mine = own.All();
+    EXPECT_EQ(OfferPlaces(&TheAtlas(), mine, u"Pimpri", u"", u"", 10).at(0), Village("Pimpri"));
+    EXPECT_EQ(FindPlace(&TheAtlas(), mine, u"Pimpri"), Village("Pimpri"));
+}
+
+// What another program left beside the file, or in it, is never taken for
+// the user's places, nor are changes made through it.
+TEST(OwnPlaces, WhatIsNotOursIsRefusedAndSaid) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* what;
+        std::function<void(const QString& path)> trouble;
+        const char* message; // after "Your places file PATH" or "The file PATH"
+        const char* reading; // what reading says, when not the message without "Nothing was changed."
+    };
+    const Case cases[] = {
+        {"another database's -wal beside it",
+         [&dir](const QString& path) {
+             // A database kept with a write-ahead log, open, so its log is there.
+             const QString other = dir.filePath(QStringLiteral("other.sqlite"));
+             sqlite3* db = nullptr;
+             sqlite3_open(QFile::encodeName(other).constData(), &db);
+             sqlite3_exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE t(x); INSERT INTO t VALUES(zeroblob(9000))", nullptr,
+                          nullptr, nullptr);
+             QFile::copy(other + QStringLiteral("-wal"), path + QStringLiteral("-wal"));
+             sqlite3_close(db);
+         },
+         "-wal beside it that is not its own; move that file away to use your places again. Nothing was changed.",
+         nullptr},
+        {"a -shm beside it",
+         [](const QString& path) { WriteBytes(path + QStringLiteral("-shm"), QByteArray(32768, '\0')); },
+         "-shm beside it that is not its own; move that file away to use your places again. Nothing was changed.",
+         nullptr},
+        {"its own stamp on a table of other columns",
+         [](const QString& path) {
+             Sql(path, "DROP TABLE own_places; CREATE TABLE own_places(a, b, c, d, e, f, g)");
+         },
+         "is not a places file of this program; it is left as it is.", nullptr},
+        {"a damaged free list that SQLite writes past",
+         [](const QString& path) {
+             QByteArray bytes = Bytes(path);
+             bytes[39] = 5; // five free pages counted, none there
+             WriteBytes(path, bytes);
+         },
+         "is damaged; it is left as it is (move it away to start a new one). Nothing was changed.", ""},
+        {"a change SQLite refuses (a trigger of another program's)",
+         [](const QString& path) {
+             Sql(path, "CREATE TRIGGER no_insert BEFORE INSERT ON own_places BEGIN SELECT RAISE(ABORT, 'no more'); END;"
+                       "CREATE TRIGGER no_delete BEFORE DELETE ON own_places BEGIN SELECT RAISE(ABORT, 'no more'); END;");
+         },
+         "cannot be written: no more. Nothing was changed.", ""},
+        {"a latitude edited by hand to 200", [](const QString& path) { Sql(path, "UPDATE own_places SET latitude = 200"); },
+         "", "is damaged: its place \"Ozar, Maharashtra, India\" is wrong (The latitude must lie between 90 degrees "
+             "south and 90 degrees north)."},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath(QStringLiteral("case%1/own-places.sqlite").arg(++number));
+        OwnPlaces own(path);
+        QString error;
+        ASSERT_TRUE(own.Add(Village("Ozar"), &error)) << error.toStdString();
+        c.trouble(path);
+        const QByteArray before = Bytes(path);
+        if (*c.message) {
+            EXPECT_FALSE(own.Add(Village("Nandgaon"), &error));
+            EXPECT_TRUE(error.endsWith(QString::fromUtf8(c.message))) << error.toStdString();
+            EXPECT_TRUE(error.contains(path)) << error.toStdString();
+            EXPECT_FALSE(own.Remove(Village("Ozar").Label(), &error));
+            EXPECT_TRUE(error.endsWith(QString::fromUtf8(c.message))) << error.toStdString();
+            EXPECT_EQ(Bytes(path), before);
+        }
+        error.clear();
+        const std::vector<Place> read = own.All(&error);
+        if (c.reading && !*c.reading) { // damage that reading does not meet
+            EXPECT_EQ(read.size(), 1u) << error.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(read.empty());
+        const QString reading = c.reading ? QString::fromUtf8(c.reading)
+                                          : QString::fromUtf8(c.message).remove(QStringLiteral(" Nothing was changed."));
+        EXPECT_TRUE(error.endsWith(reading)) << error.toStdString();
+        EXPECT_TRUE(own.Search(u"Ozar", 10, &error).empty());
+        EXPECT_EQ(Bytes(path), before);
+    }
+}
+
+// A change another copy left half done (a hot journal, as when it was
+// killed) is undone when the places are next read, not left to hide them.
+TEST(OwnPlaces, AChangeLeftHalfDoneIsUndoneOnReading) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("own.sqlite"));
+    const QString copy = dir.filePath(QStringLiteral("copy/own.sqlite"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("copy"))));
+    QString error;
+    ASSERT_TRUE(OwnPlaces(path).Add(Village("Ozar"), &error)) << error.toStdString();
+    // The file and its journal as a copy killed in mid-change leaves them:
+    // a change too large for the cache has written pages into the file.
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer,
+                           "PRAGMA cache_size = 2; BEGIN IMMEDIATE; DELETE FROM own_places; "
+                           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                           "INSERT INTO own_places SELECT 'k' || i, 'N' || i, 's', 'c', 1, 2, 'Asia/Kolkata' FROM n",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    ASSERT_TRUE(QFile::copy(path, copy));
+    ASSERT_TRUE(QFile::copy(path + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+
+    OwnPlaces own(copy);
+    EXPECT_EQ(Labels(own.All(&error)), std::vector<QString>{Village("Ozar").Label()}) << error.toStdString();
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(copy + QStringLiteral("-journal")));
+}
+
+// The window's copy of the places: read again only when the file changed,
+// and never waiting while another program changes it.
+TEST(OwnPlaces, KeptPlacesNeverWaitAndFollowTheFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("own.sqlite"));
+    OwnPlaces tool(path);
+    KeptOwnPlaces kept(path);
+    EXPECT_TRUE(kept.Current().empty());
+    QString error;
+    ASSERT_TRUE(tool.Add(Village("Ozar"), &error)) << error.toStdString();
+    EXPECT_EQ(Labels(kept.Current()), std::vector<QString>{Village("Ozar").Label()});
+    const int reads = kept.reads();
+    for (int key = 0; key < 5; ++key) kept.Current();
+    EXPECT_EQ(kept.reads(), reads); // nothing changed, nothing read
+
+    ASSERT_TRUE(tool.Add(Village("Nandgaon"), &error)) << error.toStdString();
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE; DELETE FROM own_places", nullptr, nullptr, nullptr), SQLITE_OK);
+    QElapsedTimer timer;
+    timer.start();
+    for (int key = 0; key < 5; ++key) EXPECT_EQ(kept.Current().size(), 1u); // the places last read
+    EXPECT_LT(timer.elapsed(), 300);
+    EXPECT_TRUE(kept.error().isEmpty()) << kept.error().toStdString();
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(kept.Current().size(), 2u);
+
+    Sql(path, "UPDATE own_places SET latitude = -200 WHERE name = 'Ozar'");
+    EXPECT_TRUE(kept.Current().empty());
+    EXPECT_TRUE(kept.error().contains(u"is damaged")) << kept.error().toStdString();
 }
 
 } // namespace

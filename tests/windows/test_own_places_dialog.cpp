@@ -13,6 +13,7 @@
 #include "windows/place_finder.h"
 
 #include <QAction>
+#include <QCompleter>
 #include <QFile>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -391,12 +392,67 @@ private slots:
         if (zone.isEmpty())
             return;
 
-        // Another zone chosen after the offer is the one kept.
+        // Another zone chosen after the offer is the one kept, though a
+        // coordinate is corrected afterwards.
         zones->setEditText(QStringLiteral("Asia/Dubai"));
+        TypeInto(*form, "txtPlaceLatitude", typed.latitude + QStringLiteral("1"));
+        TypeInto(*form, "txtPlaceLongitude", typed.longitude + QStringLiteral("2"));
+        QCOMPARE(zones->currentText(), QStringLiteral("Asia/Dubai"));
+        QVERIFY2(Child<QLabel>(*form, QStringLiteral("lblPlaceZoneNote"))->text().contains(QStringLiteral("stays")),
+                 qPrintable(Child<QLabel>(*form, QStringLiteral("lblPlaceZoneNote"))->text()));
         Click(*form, "cmdSavePlace");
         QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(QLatin1Char('\n'))));
         QCOMPARE(kept().size(), 1u);
         QCOMPARE(kept()[0].zoneId, QStringLiteral("Asia/Dubai"));
+    }
+
+    // A place south and west of the meridians is shown so in the form, its
+    // zone (the user's) kept when a coordinate is corrected, and saved so.
+    void aSouthernWesternPlaceIsEditedAsItIs()
+    {
+        places::Place villa = Ozarkhed();
+        villa.name = QStringLiteral("Villa");
+        villa.state.clear();
+        villa.country = QStringLiteral("Argentina");
+        villa.latitude = -34.6;
+        villa.longitude = -58.4;
+        villa.zoneId = QStringLiteral("America/Argentina/Cordoba"); // not the nearest place's
+        QVERIFY(places::OwnPlaces(file).Add(villa, nullptr));
+        OwnPlacesDialog* dialog = openPlaces();
+        QVERIFY(dialog);
+        selectRow(*dialog, 0);
+        Click(*dialog, "cmdEditPlace");
+        OwnPlaceForm* form = openForm(*dialog);
+        QVERIFY(form);
+        QCOMPARE(Child<QComboBox>(*form, QStringLiteral("cboPlaceLatDirection"))->currentText(), QStringLiteral("South"));
+        QCOMPARE(Child<QComboBox>(*form, QStringLiteral("cboPlaceLonDirection"))->currentText(), QStringLiteral("West"));
+        QCOMPARE(Child<QLineEdit>(*form, QStringLiteral("txtPlaceLatitude"))->text(), QStringLiteral("34.6"));
+        TypeInto(*form, "txtPlaceLatitude", QStringLiteral("34.65"));
+        QCOMPARE(Child<QComboBox>(*form, QStringLiteral("cboPlaceZone"))->currentText(), villa.zoneId);
+        Click(*form, "cmdSavePlace");
+        QVERIFY2(dialogs->messages.isEmpty(), qPrintable(dialogs->texts().join(QLatin1Char('\n'))));
+        villa.latitude = -34.65;
+        QCOMPARE(kept(), std::vector<places::Place>{villa});
+    }
+
+    // Places that cannot be read are not passed over: the City box's list
+    // says so in its last row, and offers the atlas's still.
+    void unreadablePlacesAreSaidInTheCityBox()
+    {
+        QVERIFY(places::OwnPlaces(file).Add(Ozarkhed(), nullptr));
+        QVERIFY(offered(QStringLiteral("Ozar")).contains(QStringLiteral("Ozarkhed, Maharashtra, India (yours)")));
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(QByteArray(8192, 'x'));
+        damaged.close();
+        const QStringList offers = offered(QStringLiteral("Ozar"));
+        QVERIFY(!offers.isEmpty());
+        QVERIFY(!offers.contains(QStringLiteral("Ozarkhed, Maharashtra, India (yours)")));
+        auto* finder = Child<QLineEdit>(*window, QStringLiteral("txtCity"))->findChild<PlaceFinder*>();
+        QVERIFY2(finder->ownPlacesTrouble().contains(QStringLiteral("is damaged")), qPrintable(finder->ownPlacesTrouble()));
+        auto* list = finder->findChild<QCompleter*>()->model();
+        const QString last = list->index(list->rowCount() - 1, 0).data().toString();
+        QVERIFY2(last.startsWith(QStringLiteral("(Your places could not be read: Your places file")), qPrintable(last));
     }
 
     // The zone list holds the zones that name a place, and only those.

@@ -8,6 +8,7 @@
 
 #include "core/chart_files/chart_file.h"
 #include "places/birth_zone.h"
+#include "places/text_fold.h"
 #include "windows/main_window.h"
 #include "windows/place_finder.h"
 
@@ -156,6 +157,34 @@ private slots:
         QCOMPARE(Child<QLineEdit>(*window, "txtCity")->text(), QStringLiteral("Springfield Illinois"));
         QVERIFY(!finder()->offered().empty());
         QCOMPARE(finder()->offered().front().Label(), QStringLiteral("Springfield, Illinois, United States"));
+    }
+
+    // A name mistyped is offered its nearest names as guesses, most
+    // populous first; a place found by another name shows that name.
+    void guessesAndOtherNamesAreShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("Kolkatta") << "Kolkatta" << "Did you mean Kolkata, West Bengal, India?";
+        QTest::newRow("Allahbad") << "Allahbad" << "Did you mean Allahābād, Uttar Pradesh, India?";
+        QTest::newRow("Mumbia") << "Mumbia" << "Did you mean Mumbai, Maharashtra, India?";
+        QTest::newRow("Bombay") << "Bombay" << "Mumbai, Maharashtra, India (Bombay)";
+        QTest::newRow("Gurugram") << "Gurugram" << "Gurgaon, Haryana, India (Gurugram)";
+    }
+    void guessesAndOtherNamesAreShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, first);
+        finder()->load();
+        QTRY_VERIFY_WITH_TIMEOUT(finder()->ready(), 10000);
+        TypeInto(*window, "txtCity", typed);
+        auto* completer = finder()->findChild<QCompleter*>();
+        QVERIFY(completer->popup()->isVisible());
+        QCOMPARE(completer->model()->index(0, 0).data().toString(), first);
+        // A guess picked fills the place as any offer does.
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        QCOMPARE(window->entries().City, finder()->offered().at(0).name.isEmpty() ? std::string() : places::FoldForBox(finder()->offered().at(0).name).toStdString());
     }
 
     void pickFillsThePlaceAndItsZoneForTheDate()
