@@ -25,11 +25,13 @@ inline constexpr std::string_view kChartExtension = "kqa";
 inline constexpr std::string_view kChartFileRefused = "Please Check The File.";
 // The longest line read back: what a text box can hold.
 inline constexpr std::size_t kMaxChartLineBytes = 32767;
-// Tagged lines: at most this many are read, each at most this long; a value
+// Tagged lines: at most this many are read (blank lines and lines of another
+// shape between them do not count), each at most this long; a value
 // stores each byte outside printable ASCII, and '%', as %XX.
 inline constexpr int kMaxTaggedLines = 8;
 inline constexpr std::size_t kMaxTaggedLineBytes = 16 * kMaxChartLineBytes;
-// The most a reader takes from a file: 18 full lines and the tagged lines, with their ends.
+// The most a reader takes from a file: 18 full lines and the tagged lines, with their ends
+// (lines of another shape among them take their room).
 inline constexpr std::size_t kMaxChartFileBytes =
     (kChartFileLines + 1) * (kMaxChartLineBytes + 2) + kMaxTaggedLines * (kMaxTaggedLineBytes + 2);
 
