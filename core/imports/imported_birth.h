@@ -30,10 +30,15 @@ struct ImportedBirth {
     } Source;
 };
 
-// The file's bytes as UTF-8 text: UTF-16 after its byte-order mark, UTF-8
-// (a byte-order mark passed over) when valid, else Windows-1252. Nothing for
-// UTF-16 that breaks off inside a character.
-std::optional<std::string> ImportText(std::string_view bytes);
+// The file's lines (see ImportLines) as UTF-8 text: UTF-16 after its
+// byte-order mark; else UTF-8 (a byte-order mark passed over) when the first
+// `usedLines` are, or Windows-1252 when one of them is not. Lines after
+// those are read the same way, each as Windows-1252 when it cannot be UTF-8.
+// Nothing, and the problem naming the line, for UTF-16 that breaks off inside
+// a character, and for lines used that mix UTF-8 beyond ASCII (or its mark)
+// with another encoding: their names could be read either way.
+std::optional<std::vector<std::string>> ImportTextLines(std::string_view bytes, std::size_t usedLines,
+                                                        std::string* problem);
 
 // The lines of the text: LF, CR LF, CR CR LF or a lone CR end a line.
 std::vector<std::string> ImportLines(std::string_view text);

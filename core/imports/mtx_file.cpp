@@ -39,9 +39,10 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
         if (problem) *problem = std::move(text);
         return std::nullopt;
     };
-    const std::optional<std::string> text = ImportText(bytes);
-    if (!text) return refuse("Line 1 holds UTF-16 that breaks off inside a character.");
-    const std::vector<std::string> lines = ImportLines(*text);
+    std::string encoding;
+    const auto decoded = ImportTextLines(bytes, kMtxFileLines, &encoding);
+    if (!decoded) return refuse(encoding);
+    const std::vector<std::string>& lines = *decoded;
     if (lines.size() < static_cast<std::size_t>(kMtxFileLines))
         return refuse("Line " + std::to_string(lines.size() + 1) + " is missing: the file ends after " +
                       std::to_string(lines.size()) + " of its " + std::to_string(kMtxFileLines) + " lines.");

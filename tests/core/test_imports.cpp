@@ -456,9 +456,14 @@ TEST(ImportedFiles, AsOtherProgramsAndEditorsWriteThem) {
     // UTF-16 that breaks off inside a character, and an empty line between
     // CR LF lines, are refused naming the line.
     const std::size_t firstEnd = crlf.find("\r\n");
+    std::string twelveLines;
+    for (std::size_t i = 0; i < 12; ++i) twelveLines += lines[i] + "\r\n";
     const std::pair<std::string, std::string> refused[] = {
-        {Utf16(crlf, false) + "\x41", "Line 1 holds UTF-16 that breaks off inside a character."},
+        {Utf16(crlf, false) + "\x41", "Line 19 holds UTF-16 that breaks off inside a character."},
         {std::string("\xFF\xFE\x00\xD8\x41\x00", 6), "Line 1 holds UTF-16 that breaks off inside a character."},
+        {Utf16(twelveLines + "Pu", false) + std::string("\x00\xD8\x41\x00", 4),
+         "Line 13 holds UTF-16 that breaks off inside a character."},
+        {Utf16(twelveLines, true) + std::string("\xDC\x00", 2), "Line 13 holds UTF-16 that breaks off inside a character."},
         {crlf.substr(0, firstEnd) + "\r\n\r\n" + crlf.substr(firstEnd + 2), "Line 2 (day) holds \"\", not a day from 1 to 31."},
         {crlf.substr(0, firstEnd) + "\r\r\r\n" + crlf.substr(firstEnd + 2), "Line 2 (day) holds \"\", not a day from 1 to 31."},
     };
@@ -467,6 +472,43 @@ TEST(ImportedFiles, AsOtherProgramsAndEditorsWriteThem) {
         EXPECT_FALSE(ParseJhdFile(bytes, "Pune", &problem)) << message;
         EXPECT_EQ(problem, message);
     }
+}
+
+// The lines used decide the encoding: a stray byte in a remark after them
+// leaves UTF-8 names as they are; a file whose names are in two encodings is
+// refused, naming both lines, never read whole as Windows-1252.
+TEST(ImportedFiles, EncodingOfTheLinesUsed) {
+    std::vector<std::string> lines = PuneLines();
+    const auto withPlace = [&](std::string city, std::string country, std::string after) {
+        lines[12] = std::move(city);
+        lines[13] = std::move(country);
+        return Jhd(lines) + after;
+    };
+    const struct {
+        const char* what;
+        std::string jhd;
+        const char* city; // empty: refused
+        const char* problem;
+    } cases[] = {
+        {"UTF-8, a Latin-1 remark after", withPlace("पुणे", "भारत", "Jos\xE9\r\n"), "पुणे", ""},
+        {"Windows-1252 throughout", withPlace("Le\xF3" "n", "Espa\xF1" "a", "\xE9\r\n"), "León", ""},
+        {"UTF-8 and Latin-1 names", withPlace("पुणे", "Espa\xF1" "a", ""), "",
+         "Line 14 holds \"Espa\\xf1a\", not UTF-8 as line 13 is: a file of two encodings is refused."},
+        {"Latin-1 after a UTF-8 mark", "\xEF\xBB\xBF" + withPlace("Le\xF3" "n", "Spain", ""), "",
+         "Line 13 holds \"Le\\xf3n\", not UTF-8 as the file's byte-order mark says: a file of two encodings is refused."},
+    };
+    for (const auto& c : cases) {
+        std::string problem;
+        const auto e = ParseJhdFile(c.jhd, "राम", &problem);
+        EXPECT_EQ(e ? e->City : "", c.city) << c.what;
+        EXPECT_EQ(problem, c.problem) << c.what;
+        EXPECT_EQ(e ? e->Name : "राम", "राम") << c.what;
+    }
+    const std::string mtx = "# chart\nराम\n21\n3\n1985\n10.5\n5.5\n0\nपुणे, भारत\n73.85\n18.5\nnotes \xFF\n";
+    const auto e = ParseMtxFile(mtx, "x", nullptr);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Name, "राम");
+    EXPECT_EQ(e->City, "पुणे");
 }
 
 TEST(MtxFile, PlacesWithAndWithoutCommas) {
