@@ -86,10 +86,19 @@ void ParseCoordinate(std::string_view text, char positive, char negative, std::s
 std::string LetterText(const std::optional<std::string>& text, std::string_view option) {
     if (!text) return {};
     if (!kLetterFilter.acceptsText(*text)) throw InputError(std::string(kLetterFilter.message));
-    if (text->size() > kMaxChartLineBytes)
-        throw InputError(std::string(option) + " takes at most " + std::to_string(kMaxChartLineBytes) +
+    if (BoxLength(*text) > kLetterBoxLength)
+        throw InputError(std::string(option) + " takes at most " + std::to_string(kLetterBoxLength) +
                          " characters, as its box does");
     return *text;
+}
+
+// A place's names fill the boxes too: one of your own places may have been
+// added or edited with longer ones.
+void CheckPlaceLengths(const Entries& e) {
+    for (const std::string* text : {&e.City, &e.State, &e.Country})
+        if (BoxLength(*text) > kLetterBoxLength)
+            throw InputError("The place's names are longer than the City, State and Country boxes hold (" +
+                             std::to_string(kLetterBoxLength) + " characters each)");
 }
 
 places::Atlas LoadAtlas() {
@@ -165,6 +174,7 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     if (options.city || !options.place) e.City = LetterText(options.city, "--city");
     if (options.state || !options.place) e.State = LetterText(options.state, "--state");
     if (options.country || !options.place) e.Country = LetterText(options.country, "--country");
+    if (options.place) CheckPlaceLengths(e);
     if (const auto& date = options.date) {
         if (date->size() < 8 || std::count(date->begin(), date->end(), '-') != 2)
             throw InputError("--date takes YYYY-MM-DD");
@@ -236,7 +246,10 @@ void CheckTargets(const ToolOptions& options) {
 void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
     if (base.find('.') == std::string_view::npos) path += "." + std::string(kChartExtension);
-    if (const auto reason = WriteFileAtomically(path, FormatChartFile(birth, zoneRow)))
+    std::string problem;
+    const auto bytes = FormatReadableChartFile(birth, zoneRow, &problem);
+    if (!bytes) throw WriteFailed("Cannot write " + VisibleText(path) + ": " + problem);
+    if (const auto reason = WriteFileAtomically(path, *bytes))
         throw WriteFailed("Cannot write " + VisibleText(path) + ": " + *reason);
 }
 

@@ -160,6 +160,26 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
     return bytes;
 }
 
+std::optional<std::string> FormatReadableChartFile(const BirthRecord& birth, int zoneRow, std::string* problem) {
+    std::string bytes = FormatChartFile(birth, zoneRow);
+    std::string why;
+    const auto entries = ParseChartFile(bytes, &why);
+    if (!entries) {
+        Refuse(problem, "The chart would not be read back: " + why);
+        return std::nullopt;
+    }
+    const std::pair<const std::string*, const std::string*> names[] = {{&entries->Name, &birth.Name},
+                                                                       {&entries->City, &birth.City},
+                                                                       {&entries->State, &birth.State},
+                                                                       {&entries->Country, &birth.Country}};
+    for (const auto& [read, written] : names)
+        if (TrimSpaces(*read) != TrimSpaces(*written)) {
+            Refuse(problem, "The chart would not be read back as it is: its names are longer than a chart holds.");
+            return std::nullopt;
+        }
+    return bytes;
+}
+
 std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem, bool placeOnGlobe) {
     Entries e;
     e.Name = l[0];

@@ -33,6 +33,16 @@ bool KeyFilter::acceptsText(std::string_view utf8) const {
     return true;
 }
 
+std::size_t BoxLength(std::string_view utf8) {
+    // A byte that begins no character counts as one, as its replacement would.
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
 bool IsControlCode(char32_t code) {
     return code < 32 || (code >= 127 && code < 160);
 }

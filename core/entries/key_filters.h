@@ -8,6 +8,7 @@
 // Escape, Ctrl+A, Ctrl+C, Ctrl+V...) are not characters: a box leaves them
 // their usual meaning and never checks them against its filter.
 
+#include <cstddef>
 #include <string_view>
 
 namespace rashi {
@@ -39,5 +40,12 @@ bool IsLetterOfAnyScript(char32_t code);
 
 // The coordinate boxes hold at most three characters.
 inline constexpr int kCoordinateBoxLength = 3;
+
+// The letter boxes hold at most this many characters, as a text box counts
+// them (UTF-16 units: one for राम's every letter, two for a letter beyond the
+// Basic Multilingual Plane). Every text that fills a box is held to it: typed,
+// imported, given to the tool or taken from a place.
+inline constexpr std::size_t kLetterBoxLength = 32767;
+std::size_t BoxLength(std::string_view utf8);
 
 } // namespace rashi

@@ -245,6 +245,12 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
     // one without a country its city's.
     if (e.Country.empty()) e.Country = e.State.empty() ? e.City : e.State;
     if (e.State.empty()) e.State = e.Country;
+    // The boxes' limit, so that a chart saved from the import is read back.
+    const std::pair<const std::string*, const std::string*> letterBoxes[] = {
+        {&e.Name, &b.Source.name}, {&e.City, &b.Source.place}, {&e.State, &b.Source.place}, {&e.Country, &b.Source.place}};
+    for (const auto& [text, source] : letterBoxes)
+        if (BoxLength(*text) > kLetterBoxLength)
+            return refuse(*source, "longer than a box holds (" + std::to_string(kLetterBoxLength) + " characters).");
 
     if (!kYearList.contains(b.Year - kYearList.first) || b.Month < 1 || b.Month > 12)
         return refuse(b.Source.date, "not a date from 1901 to 2050.");

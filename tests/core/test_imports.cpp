@@ -1,5 +1,6 @@
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/stored_text.h"
+#include "core/entries/key_filters.h"
 #include "core/imports/import_file_io.h"
 #include "tests/core/fixtures.h"
 #include "core/imports/import_numbers.h"
@@ -509,6 +510,67 @@ TEST(ImportedFiles, EncodingOfTheLinesUsed) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Name, "राम");
     EXPECT_EQ(e->City, "पुणे");
+}
+
+// Names as long as a box holds are imported, and their chart saved is read
+// back, in Devanagari too (the names line then holds them); one letter more
+// is refused with the line, never saved as a chart the program refuses.
+TEST(ImportedFiles, NamesNoLongerThanTheBoxes) {
+    const std::string boxFull(kLetterBoxLength, 'a');
+    std::string devanagari;
+    for (std::size_t i = 0; i < kLetterBoxLength; ++i) devanagari += "र";
+    const auto mtx = [](const std::string& name, const std::string& place) {
+        return "# chart\n" + name + "\n21\n3\n1985\n10.5\n5.5\n0\n" + place + "\n73.85\n18.5\n";
+    };
+    std::vector<std::string> lines = PuneLines();
+    const auto jhd = [&](const std::string& city) {
+        lines[12] = city;
+        return Jhd(lines);
+    };
+    const struct {
+        const char* what;
+        std::string bytes; // .mtx when its first byte is '#'
+        std::string name;  // the .jhd's file name
+        std::string problem; // the start of the refusal; empty: read and saved
+    } cases[] = {
+        {".mtx name of a full box", mtx(boxFull, "Pune, India"), "", ""},
+        {".mtx names of full boxes in Devanagari", mtx(devanagari, devanagari + ", " + devanagari + ", " + devanagari), "",
+         ""},
+        {".jhd city of a full box", jhd(boxFull), "Ravi", ""},
+        {".mtx name of a letter more", mtx(boxFull + "a", "Pune"), "", "Line 2 (name) holds \"aaa"},
+        {".mtx state of a letter more", mtx("Ada", "Pune, " + devanagari + "र, India"), "", "Line 9 (place) holds \"Pune, "},
+        {".jhd city of a letter more", jhd(boxFull + "a"), "Ravi", "Line 13 (city) holds \"aaa"},
+        {".jhd name of a letter more", jhd("Pune"), boxFull + "a", "The file's name \"aaa"},
+    };
+    BirthRecord saved;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string problem;
+        const auto imported = c.bytes.front() == '#' ? ParseMtxFile(c.bytes, "x", &problem)
+                                                     : ParseJhdFile(c.bytes, c.name, &problem);
+        if (!c.problem.empty()) {
+            EXPECT_FALSE(imported);
+            EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
+            EXPECT_TRUE(problem.ends_with("\", longer than a box holds (32767 characters).")) << problem;
+            continue;
+        }
+        ASSERT_TRUE(imported) << problem;
+        CalculationDriver driver;
+        ASSERT_FALSE(driver.Calculate(*imported));
+        saved = driver.records().birth;
+        const auto file = FormatReadableChartFile(driver.records().birth, imported->ZoneRow, &problem);
+        ASSERT_TRUE(file) << problem;
+        const auto reopened = ParseChartFile(*file, &problem);
+        ASSERT_TRUE(reopened) << problem;
+        EXPECT_EQ(reopened->Name, imported->Name);
+        EXPECT_EQ(reopened->State, imported->State);
+    }
+    // A birth of longer names than any box holds is never written.
+    BirthRecord tooLong = saved;
+    tooLong.Name = tooLong.City = tooLong.State = tooLong.Country = devanagari + devanagari;
+    std::string problem;
+    EXPECT_FALSE(FormatReadableChartFile(tooLong, 0, &problem));
+    EXPECT_EQ(problem, "The chart would not be read back as it is: its names are longer than a chart holds.");
 }
 
 TEST(MtxFile, PlacesWithAndWithoutCommas) {
