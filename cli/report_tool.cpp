@@ -27,6 +27,7 @@
 #include "drawing/reading_page.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cerrno>
@@ -289,6 +290,25 @@ JaiminiChoices JaiminiChoicesOf(const ToolOptions& options) {
     return choices;
 }
 
+// qUncompress warns on Qt's message log about a damaged atlas, before the
+// tool's own message says what is wrong; its line is dropped for the time the
+// tool runs, and every other message goes where it went.
+class UncompressWarningsDropped {
+public:
+    UncompressWarningsDropped() { previous_ = qInstallMessageHandler(&Handle); }
+    ~UncompressWarningsDropped() { qInstallMessageHandler(previous_); }
+    UncompressWarningsDropped(const UncompressWarningsDropped&) = delete;
+    UncompressWarningsDropped& operator=(const UncompressWarningsDropped&) = delete;
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.startsWith(QLatin1String("qUncompress"))) return;
+        if (previous_) previous_(type, context, text);
+        else qt_message_output(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
 } // namespace
 
 std::string ReportText(const Report& report) {
@@ -311,6 +331,7 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini) 
 }
 
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const UncompressWarningsDropped quiet;
     try {
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;

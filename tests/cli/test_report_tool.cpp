@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QtGlobal>
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
@@ -824,6 +827,30 @@ TEST(ReportTool, AnAtlasThatIsNoFileIsRefusedAtOnce) {
     }
     if (old) setenv("RASHI_ATLAS", kept.c_str(), 1);
     else unsetenv("RASHI_ATLAS");
+    std::filesystem::remove_all(dir);
+}
+
+// A damaged atlas gives the tool's one message, and no line of Qt's
+// (qUncompress's) before it.
+TEST(ReportTool, ADamagedAtlasGivesOneMessage) {
+    static std::vector<std::string> logged;
+    logged.clear();
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged.push_back(text.toStdString()); });
+    const auto dir = TempDir();
+    const auto atlas = dir / "damaged.atlas";
+    std::ofstream(atlas, std::ios::binary) << std::string("RDATLAS1\x00\x00\x10\x00", 12) << std::string(64, '\x5a');
+    const char* old = std::getenv("RASHI_ATLAS");
+    const std::string kept = old ? old : "";
+    setenv("RASHI_ATLAS", atlas.c_str(), 1);
+    const ToolRun run = Tool({"--find-place", "Pune"});
+    if (old) setenv("RASHI_ATLAS", kept.c_str(), 1);
+    else unsetenv("RASHI_ATLAS");
+    qInstallMessageHandler(before);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("damaged"), std::string::npos) << run.err;
+    EXPECT_EQ(logged, std::vector<std::string>{});
     std::filesystem::remove_all(dir);
 }
 
