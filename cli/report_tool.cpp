@@ -207,7 +207,7 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     // A row or box chosen by hand drops the atlas's zone; --zone-id sets one.
     if (options.zone || options.dst) e.ZoneId.clear();
     if (options.zoneId) {
-        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone \"" + VisibleText(*options.zoneId) + "\"");
+        if (!IsZoneIdShape(*options.zoneId)) throw InputError("Unknown time zone " + QuotedLine(*options.zoneId));
         e.ZoneId = *options.zoneId;
     }
     return e;

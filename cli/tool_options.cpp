@@ -210,7 +210,7 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
         if (extra.starts_with("-"))
             throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
     if (options.ayanamsa && !ParseAyanamsa(*options.ayanamsa))
-        throw InputError("Unknown ayanamsa \"" + VisibleText(*options.ayanamsa) + "\"; give one of " + AyanamsaKeyList());
+        throw InputError(AyanamsaRefusal(*options.ayanamsa, QuotedLine(*options.ayanamsa)));
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

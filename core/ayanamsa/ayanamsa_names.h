@@ -33,9 +33,15 @@ std::string AyanamsaTitle(const AyanamsaChoice& choice, const ReadingWords& word
 std::string_view AyanamsaKindKey(AyanamsaKind kind);
 
 // A key back into a choice. A custom one takes two decimal numbers, the
-// degrees within ±180 and the rate within ±200" a year; anything else (an
-// unknown name, spaces, a missing or extra number) gives nothing.
+// degrees within ±180 and the rate within ±200" a year, spaces around either
+// allowed ("custom:23.85, 50.29"); anything else (an unknown name, spaces
+// around a name, a missing or extra number) gives nothing.
 std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key);
+
+// Why ParseAyanamsa refuses a key, for the user: a custom one with the
+// ranges its numbers take, another with the names there are. `shown` is the
+// key as the message shows it (QuotedLine's: visible, at most 40 bytes).
+std::string AyanamsaRefusal(std::string_view key, std::string_view shown);
 
 // "lahiri, raman, ..., true-mula, custom:DEGREES,ARCSEC_PER_YEAR", for
 // messages that refuse an unknown name.

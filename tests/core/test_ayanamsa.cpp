@@ -114,9 +114,38 @@ TEST(AyanamsaNames, RefusesWhatIsNotAKey) {
     for (const char* key : {"", "Lahiri", " raman", "raman ", "custom", "custom:", "custom:24", "custom:24,",
                             "custom:,50", "custom:24,50,1", "custom:24;50", "custom:2e1,50", "custom:nan,50",
                             "custom:inf,50", "custom:24,50x", "custom:1.2.3,50", "custom:-,50", "custom:181,50",
-                            "custom:24,201", "custom: 24,50", "default", "true-chitra"})
+                            "custom:24,201", "custom:24 5,50", "custom:359.9,0", "custom: ,50", "default",
+                            "true-chitra", "raman "})
         EXPECT_FALSE(ParseAyanamsa(key)) << '"' << key << '"';
     EXPECT_TRUE(ParseAyanamsa("custom:180,-200"));
+}
+
+// A custom ayanamsa as people type it, spaces around its numbers; read back
+// by its key without them.
+TEST(AyanamsaNames, CustomNumbersMayHaveSpacesAround) {
+    for (const char* key : {"custom:23.85, 50.29", "custom: 23.85 ,50.29 ", "custom:23.85,  50.29", "custom:23.85,50.29"}) {
+        const auto choice = ParseAyanamsa(key);
+        ASSERT_TRUE(choice) << key;
+        EXPECT_EQ(AyanamsaKey(*choice), "custom:23.85,50.29") << key;
+    }
+}
+
+TEST(AyanamsaNames, RefusalsNameTheRangesOrTheNames) {
+    const struct {
+        const char* key;
+        const char* message;
+    } rows[] = {
+        {"custom:359.9,0",
+         "The custom ayanamsa [custom:359.9,0] is not two numbers within their ranges: its value at J2000.0 from -180 to "
+         "180 degrees, a comma, and its rate from -200 to 200 arcseconds a year (custom:23.85,50.29)"},
+        {"custom:24", "The custom ayanamsa [custom:24] is not two numbers"},
+        {"chitra", "Unknown ayanamsa [chitra]; give one of lahiri, raman, "},
+    };
+    for (const auto& row : rows) {
+        const std::string message = AyanamsaRefusal(row.key, "[" + std::string(row.key) + "]");
+        EXPECT_EQ(message.substr(0, std::string_view(row.message).size()), row.message);
+    }
+    EXPECT_TRUE(AyanamsaRefusal("x", "x").ends_with("custom:DEGREES,ARCSEC_PER_YEAR"));
 }
 
 TEST(AyanamsaNames, TheListNamesEveryKey) {
