@@ -174,6 +174,10 @@ std::string BaseName(std::string_view path) {
     return std::string(base);
 }
 
+std::string FileNameText(std::string_view name) {
+    return DecodeUtf8(name) ? std::string(name) : Windows1252ToUtf8(name);
+}
+
 std::string UtcOffsetText(std::int64_t seconds) {
     const std::int64_t a = std::llabs(seconds);
     char text[32];

@@ -76,4 +76,8 @@ std::string UtcOffsetText(std::int64_t seconds);
 // The file's name without its folder and extension.
 std::string BaseName(std::string_view path);
 
+// A file's name as UTF-8: one in another encoding (Latin-1's "Jos\xE9")
+// read as Windows-1252, as the files' contents are.
+std::string FileNameText(std::string_view name);
+
 } // namespace rashi

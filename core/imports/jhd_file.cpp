@@ -66,7 +66,7 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
     const auto line = [&](int number) -> const std::string& { return lines[static_cast<std::size_t>(number - 1)]; };
 
     ImportedBirth b;
-    b.Name = std::string(name);
+    b.Name = FileNameText(name);
     struct Whole {
         int number;
         int* field;

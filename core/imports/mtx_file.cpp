@@ -50,7 +50,7 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     if (line(1).empty() || line(1).front() != '#') return refuse(Held(1, line(1)) + ", not a header beginning with #.");
 
     ImportedBirth b;
-    b.Name = Trimmed(line(2)).empty() ? std::string(fileName) : Trimmed(line(2));
+    b.Name = Trimmed(line(2)).empty() ? FileNameText(fileName) : Trimmed(line(2));
     struct Whole {
         int number;
         int* field;

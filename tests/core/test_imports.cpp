@@ -625,6 +625,9 @@ TEST(ImportedFiles, ReadByTheirExtensionInAnyCase) {
         {"Ravi.jhd", &jhd, "Ravi"}, {"Ravi.JHD", &jhd, "Ravi"}, {"Ravi.Jhd", &jhd, "Ravi"},
         {"Ada.mtx", &mtx, "Ada"},   {"Ada.MTX", &mtx, "Ada"},   {"Ravi.JHD", &mtx, std::nullopt},
         {"Ada.MTX", &jhd, std::nullopt}, {"Ravi.jhdx", &jhd, std::nullopt},
+        // A name written in Latin-1 is read as Windows-1252; one in UTF-8 as it is.
+        {"Jos\xE9.jhd", &jhd, "José"}, {"Jos\xC3\xA9.jhd", &jhd, "José"}, {"\x8A" "arka.jhd", &jhd, "Šarka"},
+        {"राम.jhd", &jhd, "राम"},
     };
     for (const auto& [name, bytes, person] : files) {
         const std::filesystem::path path = folder / name;
