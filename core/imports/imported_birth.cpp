@@ -150,15 +150,24 @@ std::string LettersForBox(std::string_view utf8) {
     std::string out;
     std::vector<char32_t> codes;
     if (auto decoded = DecodeUtf8(utf8)) codes = std::move(*decoded);
-    bool space = false;
-    for (const char32_t code : codes) {
-        if (code == ' ' || !IsLetterOfAnyScript(code)) {
+    // The marks of a name stay where they stand beside a letter, one at a
+    // time (O'Brien, Jean-Paul, St. John): what the letter boxes take.
+    bool space = false, afterLetter = false, afterMark = false;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const char32_t code = codes[i];
+        const bool letter = IsLetterOfAnyScript(code);
+        const bool beforeLetter = i + 1 < codes.size() && IsLetterOfAnyScript(codes[i + 1]);
+        const bool mark = IsNameMark(code) && !(afterMark && !space) &&
+                          ((afterLetter && !space) || beforeLetter);
+        if (!letter && !mark) {
             space = true;
             continue;
         }
         if (space && !out.empty()) out += ' ';
         AppendUtf8(out, code);
         space = false;
+        afterLetter = letter;
+        afterMark = mark;
     }
     return out;
 }

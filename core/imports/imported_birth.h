@@ -47,7 +47,8 @@ std::vector<std::string> ImportLines(std::string_view text);
 void AppendUtf8(std::string& text, char32_t code);
 
 // A name as the letter boxes hold it: letters of every script stay as they
-// are (Zürich, पुणे), anything else that is not a letter becomes a space,
+// are (Zürich, पुणे), and so do the apostrophes, hyphens and full stops that
+// stand beside a letter (O'Brien, St. John); anything else becomes a space,
 // runs of spaces become one, and the ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
