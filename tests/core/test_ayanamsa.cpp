@@ -85,8 +85,31 @@ TEST(AyanamsaNames, HindiTitlesAreInDevanagari) {
         EXPECT_TRUE(std::none_of(title.begin(), title.end(), [](unsigned char c) { return std::isalpha(c); }))
             << title;
     }
-    EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa("true-citra"), WordsOf(Language::Hindi)), "सत्य चित्रा");
     EXPECT_EQ(AyanamsaTitle(AyanamsaChoice{}, WordsOf(Language::Hindi)), "प्रोग्राम का अपना");
+}
+
+// Each key's Hindi title names its own ayanamsa: the star or the school in
+// Devanagari (रेवती is Revati, पुष्य Pushya), none standing for another.
+TEST(AyanamsaNames, HindiTitlesNameTheirOwnAyanamsa) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"lahiri", "लाहिड़ी"},
+        {"raman", "रमन"},
+        {"krishnamurti", "कृष्णमूर्ति (केपी)"},
+        {"yukteshwar", "युक्तेश्वर"},
+        {"fagan-bradley", "फ़ेगन-ब्रैडली"},
+        {"usha-shashi", "उषा-शशि"},
+        {"jn-bhasin", "जे. एन. भसीन"},
+        {"suryasiddhanta", "सूर्य सिद्धांत"},
+        {"aryabhata", "आर्यभट"},
+        {"ss-revati", "सूर्य सिद्धांत रेवती"},
+        {"ss-citra", "सूर्य सिद्धांत चित्रा"},
+        {"true-citra", "सत्य चित्रा"},
+        {"true-revati", "सत्य रेवती"},
+        {"true-pushya", "सत्य पुष्य"},
+        {"true-mula", "सत्य मूल"},
+    };
+    for (const auto& [key, title] : rows) EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa(key), WordsOf(Language::Hindi)), title) << key;
+    EXPECT_EQ(std::size(rows) + 1, NamedAyanamsas().size()) << "every named one but Custom";
 }
 
 TEST(AyanamsaNames, KeysAndTitlesAsUsersTypeAndReadThem) {
