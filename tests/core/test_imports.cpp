@@ -604,6 +604,11 @@ TEST(MtxFile, PlacesWithAndWithoutCommas) {
         EXPECT_EQ(e->State, c.state) << c.place;
         EXPECT_EQ(e->Country, c.country) << c.place;
         EXPECT_EQ(e->Second, 30) << c.place;
+        // The file's own parts, before the boxes fill what it lacks.
+        const auto birth = ParseMtxBirth(file, "x", nullptr);
+        ASSERT_TRUE(birth);
+        EXPECT_EQ(birth->City, c.city) << c.place;
+        EXPECT_EQ(birth->Country, c.country) << c.place;
     }
     const std::pair<std::string, std::string> refused[] = {
         {"# chart\nAda\n21\n3\n1985\n10.5\n5.5\n0\n, India\n73.85\n18.5\n",
