@@ -48,6 +48,9 @@ TEST(ImportNumbers, DigitsAreReadAsDigits) {
         {"-5.300000", -Hms(5, 30), -Hms(5, 18)},
         {"-5.500000", -Hms(5, 50), -Hms(5, 30)},
         {"10.3", Hms(10, 30), Hms(10, 18)},
+        // Decimal hours of four or six places: the nearest whole second (0:35:00 is 0.58333…).
+        {"0.5833", Hms(0, 58, 33), Hms(0, 35)},
+        {"10.508333", std::nullopt, Hms(10, 30, 30)},
         {" +13 ", Hms(13, 0), Hms(13, 0)},
         {"5.", Hms(5, 0), Hms(5, 0)},
         {".5", Hms(0, 50), Hms(0, 30)},
