@@ -133,6 +133,11 @@ std::string AyanamsaRefusal(std::string_view key, std::string_view shown) {
     return "Unknown ayanamsa " + std::string(shown) + "; give one of " + AyanamsaKeyList();
 }
 
+AyanamsaChoice ChartAyanamsa(const TaggedLines& tagged) {
+    const auto key = FindTagged(tagged, kAyanamsaTag);
+    return key ? ParseAyanamsa(*key).value_or(AyanamsaChoice{}) : AyanamsaChoice{};
+}
+
 std::string AyanamsaKeyList() {
     std::string list;
     for (const AyanamsaName& name : kNames) {

@@ -4,6 +4,7 @@
 // and the menu's order.
 
 #include "core/records/ayanamsa_choice.h"
+#include "core/records/tagged_lines.h"
 #include "core/words/reading_words.h"
 
 #include <optional>
@@ -42,6 +43,11 @@ std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key);
 // ranges its numbers take, another with the names there are. `shown` is the
 // key as the message shows it (QuotedLine's: visible, at most 40 bytes).
 std::string AyanamsaRefusal(std::string_view key, std::string_view shown);
+
+// The ayanamsa a chart's reading takes: its "ayanamsa" tagged line's, and
+// the program's own (the default) when it has none, whatever is chosen for
+// new readings. The window and the tool both read a chart by it.
+AyanamsaChoice ChartAyanamsa(const TaggedLines& tagged);
 
 // "lahiri, raman, ..., true-mula, custom:DEGREES,ARCSEC_PER_YEAR", for
 // messages that refuse an unknown name.
