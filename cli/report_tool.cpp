@@ -22,6 +22,7 @@
 #include "places/birth_zone.h"
 #include "places/zone_clock.h"
 #include "places/place_search.h"
+#include "places/text_fold.h"
 
 #include "core/aspects/rashi_drishti.h"
 #include "drawing/reading_page.h"
@@ -32,6 +33,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <ostream>
@@ -213,11 +215,28 @@ Entries EntriesFromOptions(const ToolOptions& options) {
     return e;
 }
 
+// The state of an imported place that names none: the atlas's place of the
+// file's city in its country, within a degree of the file's coordinates (the
+// atlas's own words for a place without a state: its country). Empty when
+// the atlas has no such place or cannot be read.
+std::string AtlasState(const ImportedBirth& birth) {
+    const auto atlas = places::Atlas::LoadDefault();
+    if (!atlas) return {};
+    const QString city = QString::fromStdString(birth.City);
+    const std::string key = places::SearchKey(city);
+    if (key.empty()) return {};
+    for (const places::Place& place : atlas->Search(city + QStringLiteral(", ") + QString::fromStdString(birth.Country), 20))
+        if (places::SearchKey(place.name) == key && std::fabs(place.latitude - birth.LatitudeSeconds / 3600.0) <= 1 &&
+            std::fabs(place.longitude - birth.LongitudeSeconds / 3600.0) <= 1)
+            return (place.state.isEmpty() ? place.country : place.state).toStdString();
+    return {};
+}
+
 Entries EntriesFromFile(const std::string& path) {
     const bool imported = HasImportExtension(path);
     if (!imported && !HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
     std::string problem;
-    const auto entries = imported ? LoadImportedChart(path, problem) : LoadChartFile(path, problem);
+    const auto entries = imported ? LoadImportedChart(path, problem, AtlasState) : LoadChartFile(path, problem);
     if (!entries) throw InputError(VisibleText(path) + ": " + problem + "\n" + std::string(kChartFileRefused));
     return *entries;
 }

@@ -242,7 +242,7 @@ int DaysInMonth(int year, int month) {
 
 } // namespace
 
-std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem) {
+std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem, const StateFinder& findState) {
     const auto refuse = [&](const std::string& source, std::string_view why) -> std::optional<Entries> {
         if (problem) *problem = source + ", " + std::string(why);
         return std::nullopt;
@@ -254,6 +254,7 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
     if (e.City.empty()) return refuse(b.Source.place, "no letters of a city's name.");
     e.Country = LettersForBox(b.Country);
     e.State = LettersForBox(b.State);
+    if (e.State.empty() && !e.Country.empty() && findState) e.State = LettersForBox(findState(b));
     // A place without a state takes its country's name, as atlas places do;
     // one without a country its city's.
     if (e.Country.empty()) e.Country = e.State.empty() ? e.City : e.State;

@@ -5,6 +5,7 @@
 #include "core/records/entries.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,7 +64,15 @@ std::string LineHolds(int line, std::string_view name, std::string_view text);
 // row and box are the nearest standard row with the file's daylight saving.
 // Nothing, and the reason in `problem` naming the line, when the birth does
 // not fit the boxes: no letters for a name or city, a day the month lacks.
-std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem);
+//
+// A file that names no state (a .jhd never does) takes the state `findState`
+// gives for its place (the atlas's place of that name in that country, near
+// the file's coordinates), so that the country is not put in the State box;
+// without one it takes the country's name, as the atlas's places without a
+// state do.
+using StateFinder = std::function<std::string(const ImportedBirth&)>;
+std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem,
+                                         const StateFinder& findState = {});
 
 // What was done with an imported chart's zone that no row gives, for the
 // line under the zone: "The chart file's offset UTC+05:45 is used exactly; no

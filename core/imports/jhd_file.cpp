@@ -123,10 +123,11 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
     return b;
 }
 
-std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem) {
+std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem,
+                                    const StateFinder& findState) {
     const auto birth = ParseJhdBirth(bytes, name, problem);
     if (!birth) return std::nullopt;
-    return EntriesFromImport(*birth, problem);
+    return EntriesFromImport(*birth, problem, findState);
 }
 
 std::string FormatJhdFile(const ImportedBirth& b) {

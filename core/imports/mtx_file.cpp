@@ -110,10 +110,11 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     return b;
 }
 
-std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem) {
+std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem,
+                                    const StateFinder& findState) {
     const auto birth = ParseMtxBirth(bytes, fileName, problem);
     if (!birth) return std::nullopt;
-    return EntriesFromImport(*birth, problem);
+    return EntriesFromImport(*birth, problem, findState);
 }
 
 std::string FormatMtxFile(const ImportedBirth& b) {

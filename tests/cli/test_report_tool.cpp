@@ -1045,6 +1045,43 @@ TEST(ReportTool, ImportedChartsGiveTheReadingOfTheBirthTypedIn) {
     std::filesystem::remove_all(dir);
 }
 
+// A .jhd names no state, nor does an .mtx of "city, country": the atlas's
+// place of that city in that country near the file's coordinates gives it,
+// never the country copied; a place the atlas lacks keeps the old rule.
+TEST(ReportTool, ImportsTakeTheStateFromTheAtlas) {
+    const auto jhd = [](const char* lat, const char* lon, const char* city, const char* country) {
+        return std::string("3\r\n21\r\n1985\r\n10.30\r\n-5.30\r\n") + lon + "\r\n" + lat +
+               "\r\n0\r\n-5.5\r\n-5.5\r\n0\r\n0\r\n" + city + "\r\n" + country + "\r\n1\r\n1013.25\r\n20\r\n1\r\n";
+    };
+    const auto mtx = [](const char* place, const char* lon, const char* lat) {
+        return std::string("# chart\nRavi\n21\n3\n1985\n10.5\n5.5\n0\n") + place + "\n" + lon + "\n" + lat + "\n";
+    };
+    const struct {
+        const char* what;
+        const char* extension;
+        std::string bytes;
+        const char* state;
+    } rows[] = {
+        {"Pune", ".jhd", jhd("18.31", "-73.51", "Pune", "India"), "Maharashtra"},
+        {"Quito", ".jhd", jhd("-0.13", "78.30", "Quito", "Ecuador"), "Pichincha"},
+        {"London", ".jhd", jhd("51.30", "0.07", "london", "United Kingdom"), "England"},
+        {"Pune's name far from Pune", ".jhd", jhd("28.36", "-77.12", "Pune", "India"), "India"},
+        {"a village the atlas lacks", ".jhd", jhd("18.31", "-73.51", "Qqqzville", "India"), "India"},
+        {"Pune, India", ".mtx", mtx("Pune, India", "73.85", "18.516667"), "Maharashtra"},
+        {"the file's own state", ".mtx", mtx("Pune, Deccan, India", "73.85", "18.516667"), "Deccan"},
+    };
+    const auto dir = TempDir();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto path = (dir / (std::string("Ravi") + row.extension)).string();
+        std::ofstream(path, std::ios::binary) << row.bytes;
+        const ToolRun run = Tool({"--json", path});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["birth"]["state"], row.state);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 // Files as other programs print them (through floating point, a hair either
 // side) with offsets no row gives: the same reading as the birth typed in
 // with the zone that gives the offset, Universal Time to the second, and a

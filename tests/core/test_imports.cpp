@@ -582,6 +582,27 @@ TEST(ImportedFiles, NamesNoLongerThanTheBoxes) {
     EXPECT_EQ(problem, "The chart would not be read back as it is: its names are longer than a chart holds.");
 }
 
+// A file that names no state asks for one; the country stands in only when
+// none is found, and a state the file names is never replaced.
+TEST(ImportedFiles, AStateFoundForAPlaceThatNamesNone) {
+    int asked = 0;
+    const auto finder = [&](std::string answer) {
+        return StateFinder([&asked, answer](const ImportedBirth& b) {
+            ++asked;
+            return b.City == "Pune" && b.Country == "India" ? answer : std::string();
+        });
+    };
+    const std::string jhd = Jhd(PuneLines());
+    const std::string mtx = "# chart\nAda\n21\n3\n1985\n10.5\n5.5\n0\nPune, Deccan, India\n73.85\n18.5\n";
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder("Maharashtra"))->State, "Maharashtra");
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder(""))->State, "India");
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder("Maha 1!"))->State, "Maha"); // as the box takes it
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr)->State, "India");
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(ParseMtxFile(mtx, "x", nullptr, finder("Maharashtra"))->State, "Deccan");
+    EXPECT_EQ(asked, 3);
+}
+
 TEST(MtxFile, PlacesWithAndWithoutCommas) {
     struct Case {
         const char* place;
