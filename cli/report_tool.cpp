@@ -24,6 +24,7 @@
 #include "places/zone_clock.h"
 #include "places/own_places.h"
 #include "places/place_search.h"
+#include "places/text_fold.h"
 
 #include "core/aspects/graha_drishti.h"
 #include "core/aspects/graha_drishti_text.h"
@@ -32,10 +33,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <optional>
@@ -92,8 +95,8 @@ void ParseCoordinate(std::string_view text, char positive, char negative, std::s
 std::string LetterText(const std::optional<std::string>& text, std::string_view option) {
     if (!text) return {};
     if (!kLetterFilter.acceptsText(*text)) throw InputError(std::string(kLetterFilter.message));
-    if (text->size() > kMaxChartLineBytes)
-        throw InputError(std::string(option) + " takes at most " + std::to_string(kMaxChartLineBytes) +
+    if (BoxLength(*text) > kLetterBoxLength)
+        throw InputError(std::string(option) + " takes at most " + std::to_string(kLetterBoxLength) +
                          " characters, as its box does");
     return *text;
 }
@@ -108,6 +111,15 @@ public:
 // What the atlas has to say (a damaged database read from its file instead), once.
 void SayNotice(const places::Atlas& atlas, std::ostream& err) {
     if (const QString notice = atlas.TakeNotice(); !notice.isEmpty()) err << VisibleText(notice.toStdString()) << '\n';
+}
+
+// A place's names fill the boxes too: one of your own places may have been
+// added or edited with longer ones.
+void CheckPlaceLengths(const Entries& e) {
+    for (const std::string* text : {&e.City, &e.State, &e.Country})
+        if (BoxLength(*text) > kLetterBoxLength)
+            throw InputError("The place's names are longer than the City, State and Country boxes hold (" +
+                             std::to_string(kLetterBoxLength) + " characters each)");
 }
 
 places::Atlas LoadAtlas(std::ostream& err) {
@@ -200,6 +212,7 @@ Entries EntriesFromOptions(const ToolOptions& options, std::ostream& err) {
     if (options.city || !options.place) e.City = LetterText(options.city, "--city");
     if (options.state || !options.place) e.State = LetterText(options.state, "--state");
     if (options.country || !options.place) e.Country = LetterText(options.country, "--country");
+    if (options.place) CheckPlaceLengths(e);
     if (const auto& date = options.date) {
         if (date->size() < 8 || std::count(date->begin(), date->end(), '-') != 2)
             throw InputError("--date takes YYYY-MM-DD");
@@ -237,11 +250,28 @@ Entries EntriesFromOptions(const ToolOptions& options, std::ostream& err) {
     return e;
 }
 
+// The state of an imported place that names none: the atlas's place of the
+// file's city in its country, within a degree of the file's coordinates (the
+// atlas's own words for a place without a state: its country). Empty when
+// the atlas has no such place or cannot be read.
+std::string AtlasState(const ImportedBirth& birth) {
+    const auto atlas = places::Atlas::LoadDefault();
+    if (!atlas) return {};
+    const QString city = QString::fromStdString(birth.City);
+    const std::string key = places::SearchKey(city);
+    if (key.empty()) return {};
+    for (const places::Place& place : atlas->Search(city + QStringLiteral(", ") + QString::fromStdString(birth.Country), 20))
+        if (places::SearchKey(place.name) == key && std::fabs(place.latitude - birth.LatitudeSeconds / 3600.0) <= 1 &&
+            std::fabs(place.longitude - birth.LongitudeSeconds / 3600.0) <= 1)
+            return (place.state.isEmpty() ? place.country : place.state).toStdString();
+    return {};
+}
+
 Entries EntriesFromFile(const std::string& path) {
     const bool imported = HasImportExtension(path);
     if (!imported && !HasChartExtension(path)) throw InputError(std::string(kChartFileRefused));
     std::string problem;
-    const auto entries = imported ? LoadImportedChart(path, problem) : LoadChartFile(path, problem);
+    const auto entries = imported ? LoadImportedChart(path, problem, AtlasState) : LoadChartFile(path, problem);
     if (!entries) throw InputError(VisibleText(path) + ": " + problem + "\n" + std::string(kChartFileRefused));
     return *entries;
 }
@@ -271,7 +301,10 @@ void CheckTargets(const ToolOptions& options) {
 void SaveChart(std::string path, const BirthRecord& birth, int zoneRow) {
     const std::string_view base = std::string_view(path).substr(path.find_last_of('/') + 1);
     if (base.find('.') == std::string_view::npos) path += "." + std::string(kChartExtension);
-    if (const auto reason = WriteFileAtomically(path, FormatChartFile(birth, zoneRow)))
+    std::string problem;
+    const auto bytes = FormatReadableChartFile(birth, zoneRow, &problem);
+    if (!bytes) throw WriteFailed("Cannot write " + VisibleText(path) + ": " + problem);
+    if (const auto reason = WriteFileAtomically(path, *bytes))
         throw WriteFailed("Cannot write " + VisibleText(path) + ": " + *reason);
 }
 
@@ -336,6 +369,25 @@ JaiminiChoices JaiminiChoicesOf(const ToolOptions& options) {
     return choices;
 }
 
+// qUncompress warns on Qt's message log about a damaged atlas, before the
+// tool's own message says what is wrong; its line is dropped for the time the
+// tool runs, and every other message goes where it went.
+class UncompressWarningsDropped {
+public:
+    UncompressWarningsDropped() { previous_ = qInstallMessageHandler(&Handle); }
+    ~UncompressWarningsDropped() { qInstallMessageHandler(previous_); }
+    UncompressWarningsDropped(const UncompressWarningsDropped&) = delete;
+    UncompressWarningsDropped& operator=(const UncompressWarningsDropped&) = delete;
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.startsWith(QLatin1String("qUncompress"))) return;
+        if (previous_) previous_(type, context, text);
+        else qt_message_output(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
 } // namespace
 
 std::string ReportText(const Report& report) {
@@ -366,6 +418,7 @@ std::string ToolText(const ReadingRecords& records, bool navamsa, bool jaimini, 
 }
 
 int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    const UncompressWarningsDropped quiet;
     try {
         const ToolOptions options = ParseToolOptions(args);
         if (options.help) return Write(out, err, ToolHelp()) ? 0 : kWriteFailed;

@@ -286,7 +286,7 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
         if (extra.starts_with("-"))
             throw InputError("Unknown option " + VisibleText(extra.substr(0, extra.find('='))) + "; see --help");
     if (options.ayanamsa && !ParseAyanamsa(*options.ayanamsa))
-        throw InputError("Unknown ayanamsa \"" + VisibleText(*options.ayanamsa) + "\"; give one of " + AyanamsaKeyList());
+        throw InputError(AyanamsaRefusal(*options.ayanamsa, QuotedLine(*options.ayanamsa)));
     if (!NodeAspectsFromKey(options.nodeAspects))
         throw InputError("--node-aspects takes 7 or 5-9, not \"" + VisibleText(options.nodeAspects) + "\"");
     ParseTimingOptions(options);

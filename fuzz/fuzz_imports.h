@@ -31,11 +31,11 @@ inline void CheckEntries(const Entries& e) {
     FUZZ_CHECK(std::stoi(e.LatDeg) <= 90 && std::stoi(e.LonDeg) <= 180);
     FUZZ_CHECK(std::stoi(e.LatMin) < 60 && std::stoi(e.LonMin) < 60);
     FUZZ_CHECK(e.North != e.South && e.East != e.West);
-    // Letters of any script, one space between words: of ASCII only letters and spaces.
+    // What the letter boxes take (letters of any script, the marks of names
+    // beside a letter), one space between words, within a box's length.
     for (const std::string* text : {&e.Name, &e.City, &e.State, &e.Country}) {
         FUZZ_CHECK(!text->empty() && text->front() != ' ' && text->back() != ' ' && text->find("  ") == std::string::npos);
-        for (const char c : *text)
-            FUZZ_CHECK(static_cast<unsigned char>(c) >= 0x80 || kLetterFilter.accepts(static_cast<unsigned char>(c)));
+        FUZZ_CHECK(kLetterFilter.acceptsText(*text) && BoxLength(*text) <= kLetterBoxLength);
     }
     FUZZ_CHECK(e.Second >= 0 && e.Second < 60 && (e.HourPosition < 24 || (e.MinutePosition == 0 && e.Second == 0)));
 }

@@ -107,8 +107,14 @@ std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key) {
         const std::string_view numbers = key.substr(kCustomPrefix.size());
         const auto comma = numbers.find(',');
         if (comma == std::string_view::npos) return std::nullopt;
-        const auto degrees = DecimalNumber(numbers.substr(0, comma));
-        const auto rate = DecimalNumber(numbers.substr(comma + 1));
+        // Spaces around either number, as people type them ("23.85, 50.29").
+        const auto trimmed = [](std::string_view text) {
+            const auto first = text.find_first_not_of(' ');
+            return first == std::string_view::npos ? std::string_view()
+                                                   : text.substr(first, text.find_last_not_of(' ') - first + 1);
+        };
+        const auto degrees = DecimalNumber(trimmed(numbers.substr(0, comma)));
+        const auto rate = DecimalNumber(trimmed(numbers.substr(comma + 1)));
         if (!degrees || !rate || std::fabs(*degrees) > kMostDegrees || std::fabs(*rate) > kMostArcsecondsPerYear)
             return std::nullopt;
         return AyanamsaChoice{AyanamsaKind::Custom, *degrees, *rate};
@@ -116,6 +122,20 @@ std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key) {
     for (const AyanamsaName& name : kNames)
         if (name.kind != AyanamsaKind::Custom && name.key == key) return AyanamsaChoice{name.kind, 0, 0};
     return std::nullopt;
+}
+
+std::string AyanamsaRefusal(std::string_view key, std::string_view shown) {
+    if (key.starts_with("custom"))
+        return "The custom ayanamsa " + std::string(shown) + " is not two numbers within their ranges: its value at J2000.0 from " +
+               ShortNumber(-kMostDegrees) + " to " + ShortNumber(kMostDegrees) +
+               " degrees, a comma, and its rate from " + ShortNumber(-kMostArcsecondsPerYear) + " to " +
+               ShortNumber(kMostArcsecondsPerYear) + " arcseconds a year (custom:23.85,50.29)";
+    return "Unknown ayanamsa " + std::string(shown) + "; give one of " + AyanamsaKeyList();
+}
+
+AyanamsaChoice ChartAyanamsa(const TaggedLines& tagged) {
+    const auto key = FindTagged(tagged, kAyanamsaTag);
+    return key ? ParseAyanamsa(*key).value_or(AyanamsaChoice{}) : AyanamsaChoice{};
 }
 
 std::string AyanamsaKeyList() {

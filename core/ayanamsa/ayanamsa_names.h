@@ -4,6 +4,7 @@
 // and the menu's order.
 
 #include "core/records/ayanamsa_choice.h"
+#include "core/records/tagged_lines.h"
 #include "core/words/reading_words.h"
 
 #include <optional>
@@ -33,9 +34,20 @@ std::string AyanamsaTitle(const AyanamsaChoice& choice, const ReadingWords& word
 std::string_view AyanamsaKindKey(AyanamsaKind kind);
 
 // A key back into a choice. A custom one takes two decimal numbers, the
-// degrees within ±180 and the rate within ±200" a year; anything else (an
-// unknown name, spaces, a missing or extra number) gives nothing.
+// degrees within ±180 and the rate within ±200" a year, spaces around either
+// allowed ("custom:23.85, 50.29"); anything else (an unknown name, spaces
+// around a name, a missing or extra number) gives nothing.
 std::optional<AyanamsaChoice> ParseAyanamsa(std::string_view key);
+
+// Why ParseAyanamsa refuses a key, for the user: a custom one with the
+// ranges its numbers take, another with the names there are. `shown` is the
+// key as the message shows it (QuotedLine's: visible, at most 40 bytes).
+std::string AyanamsaRefusal(std::string_view key, std::string_view shown);
+
+// The ayanamsa a chart's reading takes: its "ayanamsa" tagged line's, and
+// the program's own (the default) when it has none, whatever is chosen for
+// new readings. The window and the tool both read a chart by it.
+AyanamsaChoice ChartAyanamsa(const TaggedLines& tagged);
 
 // "lahiri, raman, ..., true-mula, custom:DEGREES,ARCSEC_PER_YEAR", for
 // messages that refuse an unknown name.

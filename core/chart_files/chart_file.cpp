@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <charconv>
 #include <istream>
 
 namespace rashi {
@@ -161,6 +160,26 @@ std::string FormatChartFile(const BirthRecord& birth, int zoneRow) {
     return bytes;
 }
 
+std::optional<std::string> FormatReadableChartFile(const BirthRecord& birth, int zoneRow, std::string* problem) {
+    std::string bytes = FormatChartFile(birth, zoneRow);
+    std::string why;
+    const auto entries = ParseChartFile(bytes, &why);
+    if (!entries) {
+        Refuse(problem, "The chart would not be read back: " + why);
+        return std::nullopt;
+    }
+    const std::pair<const std::string*, const std::string*> names[] = {{&entries->Name, &birth.Name},
+                                                                       {&entries->City, &birth.City},
+                                                                       {&entries->State, &birth.State},
+                                                                       {&entries->Country, &birth.Country}};
+    for (const auto& [read, written] : names)
+        if (TrimSpaces(*read) != TrimSpaces(*written)) {
+            Refuse(problem, "The chart would not be read back as it is: its names are longer than a chart holds.");
+            return std::nullopt;
+        }
+    return bytes;
+}
+
 std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* problem, bool placeOnGlobe) {
     Entries e;
     e.Name = l[0];
@@ -270,8 +289,10 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
         std::string zoneId;
         return SplitChartFile(bytes, problem, &zoneId, tagged);
     }
-    for (int number = kChartFileLines + 2; number < kChartFileLines + 2 + kMaxTaggedLines && pos < bytes.size();
-         ++number) {
+    // Only tagged lines count against the most a chart has: blank lines and
+    // lines of another shape between them are passed over.
+    int taggedLines = 0;
+    for (int number = kChartFileLines + 2; taggedLines < kMaxTaggedLines && pos < bytes.size(); ++number) {
         const std::size_t end = std::min(bytes.find('\r', pos), bytes.size());
         // A line longer than a tagged line can be is none, nor is anything after it.
         if (end - pos > kMaxTaggedLineBytes) break;
@@ -280,6 +301,7 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
         if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
         const std::size_t keyLength = TagKeyLength(line);
         if (keyLength == 0) continue;
+        ++taggedLines;
         std::string key = line.substr(0, keyLength);
         const auto value = UnescapeTaggedValue(std::string_view(line).substr(keyLength + 1));
         if (!value) {
@@ -365,16 +387,23 @@ std::optional<Entries> ParseChartFile(std::string_view bytes, std::string* probl
 std::optional<Entries> ReadChartFile(std::istream& in, std::string* problem) {
     // Read until the end of the last tagged line a chart may have, never
     // past the most its lines can hold.
+    // Lines of another shape after the 18th do not count, as SplitChartFile
+    // passes them over.
     std::string bytes;
     char chunk[4096];
-    int lineEnds = 0;
-    constexpr int kLastLine = kChartFileLines + 1 + kMaxTaggedLines;
-    while (lineEnds < kLastLine && bytes.size() <= kMaxChartFileBytes && in) {
+    std::size_t lineStart = 0; // of the first line not yet ended
+    int lineEnds = 0, taggedLines = 0;
+    const auto complete = [&] { return lineEnds > kChartFileLines && taggedLines >= kMaxTaggedLines; };
+    while (!complete() && bytes.size() <= kMaxChartFileBytes && in) {
         in.read(chunk, sizeof chunk);
-        const auto got = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < got && lineEnds < kLastLine; ++i)
-            if (chunk[i] == '\r') ++lineEnds;
-        bytes.append(chunk, got);
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        for (std::size_t end; !complete() && (end = bytes.find('\r', lineStart)) != std::string::npos;) {
+            std::string_view line = std::string_view(bytes).substr(lineStart, end - lineStart);
+            if (line.starts_with('\n')) line.remove_prefix(1); // the end of the line before
+            if (lineEnds > kChartFileLines && TagKeyLength(DecodeText(line.substr(0, 64))) > 0) ++taggedLines;
+            ++lineEnds;
+            lineStart = end + 1;
+        }
     }
     if (bytes.size() > kMaxChartFileBytes && lineEnds < kChartFileLines) {
         Refuse(problem, "The file is larger than a chart can be.");

@@ -25,11 +25,15 @@ inline constexpr std::string_view kChartExtension = "kqa";
 inline constexpr std::string_view kChartFileRefused = "Please Check The File.";
 // The longest line read back: what a text box can hold.
 inline constexpr std::size_t kMaxChartLineBytes = 32767;
-// Tagged lines: at most this many are read, each at most this long; a value
+// Tagged lines: at most this many are read (blank lines and lines of another
+// shape between them do not count), each at most this long; a value
 // stores each byte outside printable ASCII, and '%', as %XX.
 inline constexpr int kMaxTaggedLines = 8;
-inline constexpr std::size_t kMaxTaggedLineBytes = 16 * kMaxChartLineBytes;
-// The most a reader takes from a file: 18 full lines and the tagged lines, with their ends.
+// (The names line of four full letter boxes in Devanagari, three bytes a
+// letter and each byte escaped, is the longest a save writes.)
+inline constexpr std::size_t kMaxTaggedLineBytes = 37 * kMaxChartLineBytes;
+// The most a reader takes from a file: 18 full lines and the tagged lines, with their ends
+// (lines of another shape among them take their room).
 inline constexpr std::size_t kMaxChartFileBytes =
     (kChartFileLines + 1) * (kMaxChartLineBytes + 2) + kMaxTaggedLines * (kMaxTaggedLineBytes + 2);
 
@@ -41,6 +45,11 @@ ChartLines ChartLinesOf(const BirthRecord& birth, int zoneRow);
 // The file's bytes: every line trimmed, encoded, ended by CR LF; the 18th
 // line only for a birth with a zone id or tagged lines, which follow it.
 std::string FormatChartFile(const BirthRecord& birth, int zoneRow);
+
+// FormatChartFile, read back as ParseChartFile reads it: nothing, with the
+// problem, for a birth whose file the program would then refuse, so that no
+// save writes one.
+std::optional<std::string> FormatReadableChartFile(const BirthRecord& birth, int zoneRow, std::string* problem);
 
 // What each line holds, for messages: "month", "latitude degrees"...
 extern const std::array<std::string_view, kChartFileLines> kChartLineNames;

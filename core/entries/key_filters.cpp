@@ -14,9 +14,11 @@ bool IsLetterOfAnyScript(char32_t code) {
     return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
 }
 
+bool IsNameMark(char32_t code) { return code == '\'' || code == U'\u2019' || code == '-' || code == '.'; }
+
 bool KeyFilter::accepts(char32_t code) const {
     if (code == 8 || code == 127) return true;
-    if (letters) return code == ' ' || IsLetterOfAnyScript(code);
+    if (letters) return code == ' ' || IsNameMark(code) || IsLetterOfAnyScript(code);
     return code >= '0' && code <= '9';
 }
 
@@ -25,12 +27,33 @@ bool KeyFilter::acceptsText(std::string_view utf8) const {
     // a box can hold. A byte that begins no character is refused.
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
     const auto length = static_cast<std::int32_t>(utf8.size());
+    bool afterLetter = false; // the character before is a letter
+    bool markPending = false; // a mark that has no letter before it waits for one after
+    bool afterMark = false;
     for (std::int32_t i = 0; i < length;) {
         UChar32 c;
         U8_NEXT(bytes, i, length, c);
         if (c < 0 || c == 8 || c == 127 || !accepts(static_cast<char32_t>(c))) return false;
+        if (!letters) continue;
+        const bool letter = IsLetterOfAnyScript(static_cast<char32_t>(c));
+        const bool mark = IsNameMark(static_cast<char32_t>(c));
+        if (markPending && !letter) return false;
+        if (mark && afterMark) return false;
+        markPending = mark && !afterLetter;
+        afterLetter = letter;
+        afterMark = mark;
     }
-    return true;
+    return !markPending;
+}
+
+std::size_t BoxLength(std::string_view utf8) {
+    // A byte that begins no character counts as one, as its replacement would.
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+    }
+    return units;
 }
 
 bool IsControlCode(char32_t code) {

@@ -21,7 +21,7 @@ bool HasImportExtension(std::string_view fileName) {
     return EndsWithExtension(fileName, kJhdExtension) || EndsWithExtension(fileName, kMtxExtension);
 }
 
-std::optional<Entries> LoadImportedChart(const std::string& path, std::string& problem) {
+std::optional<Entries> LoadImportedChart(const std::string& path, std::string& problem, const StateFinder& findState) {
     if (!HasImportExtension(path)) {
         problem = "It is neither a .jhd nor a .mtx file.";
         return std::nullopt;
@@ -33,8 +33,8 @@ std::optional<Entries> LoadImportedChart(const std::string& path, std::string& p
         return std::nullopt;
     }
     const std::string name = BaseName(path);
-    return EndsWithExtension(path, kJhdExtension) ? ParseJhdFile(*bytes, name, &problem)
-                                                   : ParseMtxFile(*bytes, name, &problem);
+    return EndsWithExtension(path, kJhdExtension) ? ParseJhdFile(*bytes, name, &problem, findState)
+                                                   : ParseMtxFile(*bytes, name, &problem, findState);
 }
 
 } // namespace rashi

@@ -1,6 +1,7 @@
 #pragma once
 // Other programs' chart files on disk (.jhd, .mtx), read by their extension.
 
+#include "core/imports/imported_birth.h"
 #include "core/records/entries.h"
 
 #include <cstddef>
@@ -18,6 +19,9 @@ bool HasImportExtension(std::string_view fileName);
 
 // The entries of the .jhd or .mtx file at `path`, read whole; refused whole,
 // with `problem` saying why (which line held what), as chart files are.
-std::optional<Entries> LoadImportedChart(const std::string& path, std::string& problem);
+// `findState` gives the state of a place the file names none for (see
+// EntriesFromImport).
+std::optional<Entries> LoadImportedChart(const std::string& path, std::string& problem,
+                                         const StateFinder& findState = {});
 
 } // namespace rashi

@@ -36,31 +36,42 @@ std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view bytes) {
     return codes;
 }
 
-// UTF-16 after its byte-order mark, as UTF-8; nothing when a surrogate is
-// not paired.
-std::optional<std::string> DecodeUtf16(std::string_view bytes, bool bigEndian) {
-    if (bytes.size() % 2) return std::nullopt;
+// UTF-16 after its byte-order mark, as UTF-8. When a surrogate is not
+// paired, or a unit is cut off, `broken` is set and the text stops there.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian, bool& broken) {
+    broken = false;
     const auto unit = [&](std::size_t i) -> char32_t {
         const auto a = static_cast<unsigned char>(bytes[i]);
         const auto b = static_cast<unsigned char>(bytes[i + 1]);
         return bigEndian ? char32_t(a << 8 | b) : char32_t(b << 8 | a);
     };
     std::string text;
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+    std::size_t i = 0;
+    for (; i + 2 <= bytes.size(); i += 2) {
         char32_t code = unit(i);
-        if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;
+        if (code >= 0xDC00 && code <= 0xDFFF) break;
         if (code >= 0xD800 && code <= 0xDBFF) {
-            if (i + 4 > bytes.size()) return std::nullopt;
+            if (i + 4 > bytes.size()) break;
             const char32_t low = unit(i + 2);
-            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            if (low < 0xDC00 || low > 0xDFFF) break;
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         }
         AppendUtf8(text, code);
     }
+    broken = i != bytes.size();
     return text;
 }
 
+// The number of the line on which text that ends here goes on.
+std::size_t LineAtEnd(std::string_view text) {
+    const std::size_t ended = ImportLines(text).size();
+    return text.empty() || text.back() == '\n' || text.back() == '\r' ? ended + 1 : ended;
+}
+
+bool Ascii(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 } // namespace
 
@@ -82,11 +93,40 @@ void AppendUtf8(std::string& text, char32_t code) {
     }
 }
 
-std::optional<std::string> ImportText(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-        return DecodeUtf16(bytes.substr(2), bytes.front() == '\xFE');
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3); // a byte-order mark is no part of line 1
-    return DecodeUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+std::optional<std::vector<std::string>> ImportTextLines(std::string_view bytes, std::size_t usedLines,
+                                                        std::string* problem) {
+    const auto refuse = [&](std::string text) -> std::optional<std::vector<std::string>> {
+        if (problem) *problem = std::move(text);
+        return std::nullopt;
+    };
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        bool broken = false;
+        const std::string text = DecodeUtf16(bytes.substr(2), bytes.front() == '\xFE', broken);
+        if (broken)
+            return refuse("Line " + std::to_string(LineAtEnd(text)) + " holds UTF-16 that breaks off inside a character.");
+        return ImportLines(text);
+    }
+    const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+    if (marked) bytes.remove_prefix(3); // a byte-order mark is no part of line 1
+    std::vector<std::string> lines = ImportLines(bytes);
+    // The lines used decide: all of them UTF-8 (or ASCII), or all of them
+    // Windows-1252. A line of each is a file of two encodings, whose names
+    // could be read either way: refused.
+    std::optional<std::size_t> foreign, utf8;
+    for (std::size_t i = 0; i < std::min(usedLines, lines.size()); ++i) {
+        if (!DecodeUtf8(lines[i])) {
+            if (!foreign) foreign = i;
+        } else if (!Ascii(lines[i]) && !utf8) {
+            utf8 = i;
+        }
+    }
+    if (foreign && (utf8 || marked))
+        return refuse("Line " + std::to_string(*foreign + 1) + " holds " + QuotedLine(lines[*foreign]) + ", not UTF-8 as " +
+                      (utf8 ? "line " + std::to_string(*utf8 + 1) + " is" : std::string("the file's byte-order mark says")) +
+                      ": a file of two encodings is refused.");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (foreign || !DecodeUtf8(lines[i])) lines[i] = Windows1252ToUtf8(lines[i]);
+    return lines;
 }
 
 std::vector<std::string> ImportLines(std::string_view text) {
@@ -110,15 +150,24 @@ std::string LettersForBox(std::string_view utf8) {
     std::string out;
     std::vector<char32_t> codes;
     if (auto decoded = DecodeUtf8(utf8)) codes = std::move(*decoded);
-    bool space = false;
-    for (const char32_t code : codes) {
-        if (code == ' ' || !IsLetterOfAnyScript(code)) {
+    // The marks of a name stay where they stand beside a letter, one at a
+    // time (O'Brien, Jean-Paul, St. John): what the letter boxes take.
+    bool space = false, afterLetter = false, afterMark = false;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const char32_t code = codes[i];
+        const bool letter = IsLetterOfAnyScript(code);
+        const bool beforeLetter = i + 1 < codes.size() && IsLetterOfAnyScript(codes[i + 1]);
+        const bool mark = IsNameMark(code) && !(afterMark && !space) &&
+                          ((afterLetter && !space) || beforeLetter);
+        if (!letter && !mark) {
             space = true;
             continue;
         }
         if (space && !out.empty()) out += ' ';
         AppendUtf8(out, code);
         space = false;
+        afterLetter = letter;
+        afterMark = mark;
     }
     return out;
 }
@@ -132,6 +181,10 @@ std::string BaseName(std::string_view path) {
     const auto dot = base.find_last_of('.');
     if (dot != std::string_view::npos && dot > 0) base = base.substr(0, dot);
     return std::string(base);
+}
+
+std::string FileNameText(std::string_view name) {
+    return DecodeUtf8(name) ? std::string(name) : Windows1252ToUtf8(name);
 }
 
 std::string UtcOffsetText(std::int64_t seconds) {
@@ -189,7 +242,7 @@ int DaysInMonth(int year, int month) {
 
 } // namespace
 
-std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem) {
+std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem, const StateFinder& findState) {
     const auto refuse = [&](const std::string& source, std::string_view why) -> std::optional<Entries> {
         if (problem) *problem = source + ", " + std::string(why);
         return std::nullopt;
@@ -201,10 +254,17 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
     if (e.City.empty()) return refuse(b.Source.place, "no letters of a city's name.");
     e.Country = LettersForBox(b.Country);
     e.State = LettersForBox(b.State);
+    if (e.State.empty() && !e.Country.empty() && findState) e.State = LettersForBox(findState(b));
     // A place without a state takes its country's name, as atlas places do;
     // one without a country its city's.
     if (e.Country.empty()) e.Country = e.State.empty() ? e.City : e.State;
     if (e.State.empty()) e.State = e.Country;
+    // The boxes' limit, so that a chart saved from the import is read back.
+    const std::pair<const std::string*, const std::string*> letterBoxes[] = {
+        {&e.Name, &b.Source.name}, {&e.City, &b.Source.place}, {&e.State, &b.Source.place}, {&e.Country, &b.Source.place}};
+    for (const auto& [text, source] : letterBoxes)
+        if (BoxLength(*text) > kLetterBoxLength)
+            return refuse(*source, "longer than a box holds (" + std::to_string(kLetterBoxLength) + " characters).");
 
     if (!kYearList.contains(b.Year - kYearList.first) || b.Month < 1 || b.Month > 12)
         return refuse(b.Source.date, "not a date from 1901 to 2050.");

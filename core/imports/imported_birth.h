@@ -5,6 +5,7 @@
 #include "core/records/entries.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,10 +31,15 @@ struct ImportedBirth {
     } Source;
 };
 
-// The file's bytes as UTF-8 text: UTF-16 after its byte-order mark, UTF-8
-// (a byte-order mark passed over) when valid, else Windows-1252. Nothing for
-// UTF-16 that breaks off inside a character.
-std::optional<std::string> ImportText(std::string_view bytes);
+// The file's lines (see ImportLines) as UTF-8 text: UTF-16 after its
+// byte-order mark; else UTF-8 (a byte-order mark passed over) when the first
+// `usedLines` are, or Windows-1252 when one of them is not. Lines after
+// those are read the same way, each as Windows-1252 when it cannot be UTF-8.
+// Nothing, and the problem naming the line, for UTF-16 that breaks off inside
+// a character, and for lines used that mix UTF-8 beyond ASCII (or its mark)
+// with another encoding: their names could be read either way.
+std::optional<std::vector<std::string>> ImportTextLines(std::string_view bytes, std::size_t usedLines,
+                                                        std::string* problem);
 
 // The lines of the text: LF, CR LF, CR CR LF or a lone CR end a line.
 std::vector<std::string> ImportLines(std::string_view text);
@@ -42,7 +48,8 @@ std::vector<std::string> ImportLines(std::string_view text);
 void AppendUtf8(std::string& text, char32_t code);
 
 // A name as the letter boxes hold it: letters of every script stay as they
-// are (Zürich, पुणे), anything else that is not a letter becomes a space,
+// are (Zürich, पुणे), and so do the apostrophes, hyphens and full stops that
+// stand beside a letter (O'Brien, St. John); anything else becomes a space,
 // runs of spaces become one, and the ends are trimmed.
 std::string LettersForBox(std::string_view utf8);
 
@@ -57,7 +64,15 @@ std::string LineHolds(int line, std::string_view name, std::string_view text);
 // row and box are the nearest standard row with the file's daylight saving.
 // Nothing, and the reason in `problem` naming the line, when the birth does
 // not fit the boxes: no letters for a name or city, a day the month lacks.
-std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem);
+//
+// A file that names no state (a .jhd never does) takes the state `findState`
+// gives for its place (the atlas's place of that name in that country, near
+// the file's coordinates), so that the country is not put in the State box;
+// without one it takes the country's name, as the atlas's places without a
+// state do.
+using StateFinder = std::function<std::string(const ImportedBirth&)>;
+std::optional<Entries> EntriesFromImport(const ImportedBirth& birth, std::string* problem,
+                                         const StateFinder& findState = {});
 
 // What was done with an imported chart's zone that no row gives, for the
 // line under the zone: "The chart file's offset UTC+05:45 is used exactly; no
@@ -70,5 +85,9 @@ std::string UtcOffsetText(std::int64_t seconds);
 
 // The file's name without its folder and extension.
 std::string BaseName(std::string_view path);
+
+// A file's name as UTF-8: one in another encoding (Latin-1's "Jos\xE9")
+// read as Windows-1252, as the files' contents are.
+std::string FileNameText(std::string_view name);
 
 } // namespace rashi

@@ -56,16 +56,17 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
         if (problem) *problem = std::move(text);
         return std::nullopt;
     };
-    const std::optional<std::string> text = ImportText(bytes);
-    if (!text) return refuse("Line 1 holds UTF-16 that breaks off inside a character.");
-    const std::vector<std::string> lines = ImportLines(*text);
+    std::string encoding;
+    const auto decoded = ImportTextLines(bytes, kJhdFileLines, &encoding);
+    if (!decoded) return refuse(encoding);
+    const std::vector<std::string>& lines = *decoded;
     if (lines.size() < static_cast<std::size_t>(kJhdFileLines))
         return refuse("Line " + std::to_string(lines.size() + 1) + " is missing: the file ends after " +
                       std::to_string(lines.size()) + " of its " + std::to_string(kJhdFileLines) + " lines.");
     const auto line = [&](int number) -> const std::string& { return lines[static_cast<std::size_t>(number - 1)]; };
 
     ImportedBirth b;
-    b.Name = std::string(name);
+    b.Name = FileNameText(name);
     struct Whole {
         int number;
         int* field;
@@ -122,10 +123,11 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
     return b;
 }
 
-std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem) {
+std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem,
+                                    const StateFinder& findState) {
     const auto birth = ParseJhdBirth(bytes, name, problem);
     if (!birth) return std::nullopt;
-    return EntriesFromImport(*birth, problem);
+    return EntriesFromImport(*birth, problem, findState);
 }
 
 std::string FormatJhdFile(const ImportedBirth& b) {

@@ -24,7 +24,8 @@ inline constexpr int kJhdFileLines = 18;
 std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_view name, std::string* problem);
 
 // The same, as entries.
-std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem);
+std::optional<Entries> ParseJhdFile(std::string_view bytes, std::string_view name, std::string* problem,
+                                    const StateFinder& findState = {});
 
 // The file's text for a birth, as those programs write it.
 std::string FormatJhdFile(const ImportedBirth& birth);

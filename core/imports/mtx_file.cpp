@@ -39,9 +39,10 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
         if (problem) *problem = std::move(text);
         return std::nullopt;
     };
-    const std::optional<std::string> text = ImportText(bytes);
-    if (!text) return refuse("Line 1 holds UTF-16 that breaks off inside a character.");
-    const std::vector<std::string> lines = ImportLines(*text);
+    std::string encoding;
+    const auto decoded = ImportTextLines(bytes, kMtxFileLines, &encoding);
+    if (!decoded) return refuse(encoding);
+    const std::vector<std::string>& lines = *decoded;
     if (lines.size() < static_cast<std::size_t>(kMtxFileLines))
         return refuse("Line " + std::to_string(lines.size() + 1) + " is missing: the file ends after " +
                       std::to_string(lines.size()) + " of its " + std::to_string(kMtxFileLines) + " lines.");
@@ -49,7 +50,7 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     if (line(1).empty() || line(1).front() != '#') return refuse(Held(1, line(1)) + ", not a header beginning with #.");
 
     ImportedBirth b;
-    b.Name = Trimmed(line(2)).empty() ? std::string(fileName) : Trimmed(line(2));
+    b.Name = Trimmed(line(2)).empty() ? FileNameText(fileName) : Trimmed(line(2));
     struct Whole {
         int number;
         int* field;
@@ -109,10 +110,11 @@ std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_v
     return b;
 }
 
-std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem) {
+std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem,
+                                    const StateFinder& findState) {
     const auto birth = ParseMtxBirth(bytes, fileName, problem);
     if (!birth) return std::nullopt;
-    return EntriesFromImport(*birth, problem);
+    return EntriesFromImport(*birth, problem, findState);
 }
 
 std::string FormatMtxFile(const ImportedBirth& b) {

@@ -21,7 +21,8 @@ inline constexpr int kMtxFileLines = 11;
 // `fileName` names the person when line 2 is empty. The place is "city",
 // "city, country" or "city, state, country".
 std::optional<ImportedBirth> ParseMtxBirth(std::string_view bytes, std::string_view fileName, std::string* problem);
-std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem);
+std::optional<Entries> ParseMtxFile(std::string_view bytes, std::string_view fileName, std::string* problem,
+                                    const StateFinder& findState = {});
 
 // The file's text for a birth, decimals to six places; DaylightSeconds of the
 // offset are written as daylight saving.

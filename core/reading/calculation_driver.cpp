@@ -112,8 +112,7 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     // chart file saved from the record.
     SetTagged(b.Tagged, kOffsetTag, exact && b.ZoneId.empty() ? std::to_string(*b.ExactOffsetSeconds) : std::string());
     SetTagged(b.Tagged, kSecondTag, b.Second ? std::to_string(b.Second) : std::string());
-    const auto ayanamsa = FindTagged(e.Tagged, kAyanamsaTag);
-    b.Ayanamsa = ayanamsa ? ParseAyanamsa(*ayanamsa).value_or(AyanamsaChoice{}) : AyanamsaChoice{};
+    b.Ayanamsa = ChartAyanamsa(e.Tagged);
 }
 
 void RunEngines(ReadingRecords& records) {

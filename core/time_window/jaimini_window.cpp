@@ -13,12 +13,8 @@
 namespace rashi {
 namespace {
 
-constexpr int kKarakaBodies = 8;                                    // Sun .. Saturn and Rahu
-constexpr int kPairs = kKarakaBodies * (kKarakaBodies - 1) / 2;     // 28
-constexpr int kKarakaWatched = kKarakaBodies + kPairs;
 constexpr int kNavamsaWatched = kReportRows + 1;                    // the bodies and the lagna
 
-using KarakaWatch = std::array<double, kKarakaWatched>;
 using NavamsaWatch = std::array<double, kNavamsaWatched>;
 
 std::array<int, kReportRows> Signs(const std::array<double, kReportRows>& longitudes) {
@@ -27,8 +23,23 @@ std::array<int, kReportRows> Signs(const std::array<double, kReportRows>& longit
     return signs;
 }
 
-// The karaka bodies' longitudes, then 30 plus the difference of each pair's
-// degrees: a "sign" edge at 30 where the pair change places.
+NavamsaWatch NavamsaWatched(const std::array<double, kReportRows>& bodies, double ascendant) {
+    NavamsaWatch watched{};
+    for (int i = 0; i < kReportRows; ++i) watched[i] = NavamsaLongitude(bodies[i]);
+    watched[kReportRows] = NavamsaLongitude(ascendant);
+    return watched;
+}
+
+NavamsaWatch NavamsaBounds(const BirthRecord& birth) {
+    const auto body = BodyBoundsPerMinute();
+    NavamsaWatch bounds{};
+    for (int i = 0; i < kReportRows; ++i) bounds[i] = 9 * body[i];
+    bounds[kReportRows] = 9 * AscendantBoundPerMinute(birth)[0];
+    return bounds;
+}
+
+} // namespace
+
 KarakaWatch KarakaWatched(const std::array<double, kReportRows>& longitudes) {
     KarakaWatch watched{};
     std::array<double, kKarakaBodies> degrees{};
@@ -52,23 +63,6 @@ KarakaWatch KarakaBounds() {
         for (int j = i + 1; j < kKarakaBodies; ++j) bounds[k++] = body[i] + body[j];
     return bounds;
 }
-
-NavamsaWatch NavamsaWatched(const std::array<double, kReportRows>& bodies, double ascendant) {
-    NavamsaWatch watched{};
-    for (int i = 0; i < kReportRows; ++i) watched[i] = NavamsaLongitude(bodies[i]);
-    watched[kReportRows] = NavamsaLongitude(ascendant);
-    return watched;
-}
-
-NavamsaWatch NavamsaBounds(const BirthRecord& birth) {
-    const auto body = BodyBoundsPerMinute();
-    NavamsaWatch bounds{};
-    for (int i = 0; i < kReportRows; ++i) bounds[i] = 9 * body[i];
-    bounds[kReportRows] = 9 * AscendantBoundPerMinute(birth)[0];
-    return bounds;
-}
-
-} // namespace
 
 void ComputeJaiminiWindow(ReadingRecords& records) {
     const BirthRecord& birth = records.birth;

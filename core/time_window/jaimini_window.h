@@ -14,7 +14,20 @@
 
 #include "core/records/reading_records.h"
 
+#include <array>
+
 namespace rashi {
+
+inline constexpr int kKarakaBodies = 8;                                // Sun .. Saturn and Rahu
+inline constexpr int kKarakaWatched = kKarakaBodies + kKarakaBodies * (kKarakaBodies - 1) / 2;
+using KarakaWatch = std::array<double, kKarakaWatched>;
+
+// The karaka bodies' longitudes, then for each pair 30 plus the difference
+// of their degrees in their signs: an edge at 30 where the two change places.
+KarakaWatch KarakaWatched(const std::array<double, kReportRows>& longitudes);
+// How far each watched quantity can move in a minute: a pair's difference
+// closes as fast as both bodies' speeds together.
+KarakaWatch KarakaBounds();
 
 // Reads records.birth and records.jaimini (its karaka
 // scheme); writes records.jaiminiWindow.

@@ -5,6 +5,7 @@
 // distance to its nearer edge over a bound on its speed, never less than a
 // minute. No change between two looks can be missed that way.
 
+#include "core/ascendant/ascendant.h"
 #include "core/moon/birth_moment.h"
 #include "core/time_window/moment_positions.h"
 #include "core/time_window/time_window.h"

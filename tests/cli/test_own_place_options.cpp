@@ -86,6 +86,25 @@ TEST(OwnPlaceOptions, AddedFoundByPlaceAndFindPlaceThenRemoved) {
     EXPECT_EQ(run.out.find("\town\n"), std::string::npos) << run.out;
 }
 
+// A place of yours with longer names than the boxes hold (added by an older
+// copy, or by hand) fills no box, and no chart is saved from it.
+TEST(OwnPlaceOptions, NamesLongerThanTheBoxesAreNotTaken) {
+    OwnPlacesFile file;
+    const std::string longName(40000, 'a');
+    const ToolOutput added = Tool(With(kOzarkhed, "--add-place", longName + ", Maharashtra, India"));
+    if (added.status != 0) {
+        EXPECT_EQ(added.status, 2) << added.err; // refused at once: nothing to take
+        return;
+    }
+    const std::string chart = (std::filesystem::path(file.path()).parent_path() / "long.kqa").string();
+    const ToolOutput run = Tool({"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", longName,
+                                 "--save", chart});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The place's names are longer than the City, State and Country boxes hold (32767 characters "
+                       "each)\n");
+    EXPECT_FALSE(std::filesystem::exists(chart));
+}
+
 TEST(OwnPlaceOptions, BadInputIsRefusedWithTheUsualMessages) {
     OwnPlacesFile file;
     struct Case {

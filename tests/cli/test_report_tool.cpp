@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QtGlobal>
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
@@ -40,6 +43,46 @@ std::filesystem::path TempDir() {
 const std::vector<std::string> kGreenwich = {"--name", "Ada",     "--date",  "2000-01-01", "--time", "12:00",
                                              "--zone", "29",      "--lat",   "51:28N",     "--lon",  "0:0E",
                                              "--city", "London",  "--state", "England",    "--country", "UK"};
+
+// Names as people write them go through the tool, a chart file saved by it
+// and a .mtx import alike, apostrophes of both kinds kept as they were typed.
+TEST(ReportTool, NamesWithApostrophesHyphensAndFullStops) {
+    const auto dir = TempDir();
+    const struct {
+        std::string name, city, state, country;
+    } rows[] = {{"Siobhan O'Brien", "St. John's", "Newfoundland", "Canada"},
+                {"Jean-Paul D\u2019Souza", "Panaji", "Goa", "India"},
+                {"Mary-Kate Jr.", "Stratford-upon-Avon", "England", "U.K."}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string chart = (dir / "named.kqa").string();
+        std::vector<std::string> args = kGreenwich;
+        for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+            if (args[i] == "--name") args[i + 1] = row.name;
+            if (args[i] == "--city") args[i + 1] = row.city;
+            if (args[i] == "--state") args[i + 1] = row.state;
+            if (args[i] == "--country") args[i + 1] = row.country;
+        }
+        args.insert(args.end(), {"--json", "--save", chart});
+        const ToolRun typed = Tool(args);
+        ASSERT_EQ(typed.status, 0) << typed.err;
+        const ToolRun reopened = Tool({"--json", chart});
+        ASSERT_EQ(reopened.status, 0) << reopened.err;
+        const std::string mtxPath = (dir / "named.mtx").string();
+        std::ofstream(mtxPath) << "# chart\n" << row.name << "\n1\n1\n2000\n12\n0\n0\n"
+                               << row.city << ", " << row.state << ", " << row.country << "\n0\n51.466667\n";
+        const ToolRun imported = Tool({"--json", mtxPath});
+        ASSERT_EQ(imported.status, 0) << imported.err;
+        for (const ToolRun* run : {&typed, &reopened, &imported}) {
+            const auto birth = nlohmann::json::parse(run->out)["birth"];
+            EXPECT_EQ(birth["name"], row.name);
+            EXPECT_EQ(birth["city"], row.city);
+            EXPECT_EQ(birth["state"], row.state);
+            EXPECT_EQ(birth["country"], row.country);
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
 
 TEST(ReportTool, SampleChartFilePrintsTheWorkedReading) {
     const ToolRun run = Tool({RASHI_SAMPLE_DIR "/greenwich-2000.kqa"});
@@ -113,7 +156,8 @@ TEST(ReportTool, WrongInputGivesTheProgramsMessageAndNoOutput) {
         {"31 April", with(kGreenwich, {"--date", "1990-04-31"}), "Please Enter Correct Date Or Month !"},
         {"29 February 1901", with(kGreenwich, {"--date", "1901-02-29"}), "Please Enter Correct Date Or Month!"},
         {"digit in a name", with(kGreenwich, {"--name", "R2D2"}), "Please enter only letters"},
-        {"apostrophe in a city", with(kGreenwich, {"--city", "O'Fallon"}), "Please enter only letters"},
+        {"comma in a city", with(kGreenwich, {"--city", "Fallon, MO"}), "Please enter only letters"},
+        {"apostrophe alone", with(kGreenwich, {"--name", "'"}), "Please enter only letters"},
         {"four-digit degrees", with(kGreenwich, {"--lat", "1234:0N"}), "Please enter only numbers"},
         {"latitude 99", with(kGreenwich, {"--lat", "99:0N"}), "Please Enter Correct Degree of Latitude"},
         {"latitude 999:99", with(kGreenwich, {"--lat", "999:99N"}), "Please Enter Correct Degree of Latitude"},
@@ -402,6 +446,8 @@ TEST(ReportTool, TextsTakeNoMoreThanTheirBoxesHold) {
         {"--country", longest + " ", "--country takes at most 32767 characters, as its box does"},
         {"--name", longest, ""},
         {"--country", longest, ""},
+        // The box counts letters, not bytes: राम's are three bytes each.
+        {"--city", [] { std::string c; for (int i = 0; i < 20000; ++i) c += "र"; return c; }(), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.option) + " of " + std::to_string(c.value.size()));
@@ -825,6 +871,30 @@ TEST(ReportTool, AnAtlasThatIsNoFileIsRefusedAtOnce) {
     std::filesystem::remove_all(dir);
 }
 
+// A damaged atlas gives the tool's one message, and no line of Qt's
+// (qUncompress's) before it.
+TEST(ReportTool, ADamagedAtlasGivesOneMessage) {
+    static std::vector<std::string> logged;
+    logged.clear();
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged.push_back(text.toStdString()); });
+    const auto dir = TempDir();
+    const auto atlas = dir / "damaged.atlas";
+    std::ofstream(atlas, std::ios::binary) << std::string("RDATLAS1\x00\x00\x10\x00", 12) << std::string(64, '\x5a');
+    const char* old = std::getenv("RASHI_ATLAS");
+    const std::string kept = old ? old : "";
+    setenv("RASHI_ATLAS", atlas.c_str(), 1);
+    const ToolRun run = Tool({"--find-place", "Pune"});
+    if (old) setenv("RASHI_ATLAS", kept.c_str(), 1);
+    else unsetenv("RASHI_ATLAS");
+    qInstallMessageHandler(before);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("damaged"), std::string::npos) << run.err;
+    EXPECT_EQ(logged, std::vector<std::string>{});
+    std::filesystem::remove_all(dir);
+}
+
 std::string FileText(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), {});
@@ -971,6 +1041,43 @@ TEST(ReportTool, ImportedChartsGiveTheReadingOfTheBirthTypedIn) {
             EXPECT_EQ(run.out, typed.out) << extension;
             EXPECT_EQ(WithoutBirth(Tool({"--json", path}).out), typedReading) << extension;
         }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// A .jhd names no state, nor does an .mtx of "city, country": the atlas's
+// place of that city in that country near the file's coordinates gives it,
+// never the country copied; a place the atlas lacks keeps the old rule.
+TEST(ReportTool, ImportsTakeTheStateFromTheAtlas) {
+    const auto jhd = [](const char* lat, const char* lon, const char* city, const char* country) {
+        return std::string("3\r\n21\r\n1985\r\n10.30\r\n-5.30\r\n") + lon + "\r\n" + lat +
+               "\r\n0\r\n-5.5\r\n-5.5\r\n0\r\n0\r\n" + city + "\r\n" + country + "\r\n1\r\n1013.25\r\n20\r\n1\r\n";
+    };
+    const auto mtx = [](const char* place, const char* lon, const char* lat) {
+        return std::string("# chart\nRavi\n21\n3\n1985\n10.5\n5.5\n0\n") + place + "\n" + lon + "\n" + lat + "\n";
+    };
+    const struct {
+        const char* what;
+        const char* extension;
+        std::string bytes;
+        const char* state;
+    } rows[] = {
+        {"Pune", ".jhd", jhd("18.31", "-73.51", "Pune", "India"), "Maharashtra"},
+        {"Quito", ".jhd", jhd("-0.13", "78.30", "Quito", "Ecuador"), "Pichincha"},
+        {"London", ".jhd", jhd("51.30", "0.07", "london", "United Kingdom"), "England"},
+        {"Pune's name far from Pune", ".jhd", jhd("28.36", "-77.12", "Pune", "India"), "India"},
+        {"a village the atlas lacks", ".jhd", jhd("18.31", "-73.51", "Qqqzville", "India"), "India"},
+        {"Pune, India", ".mtx", mtx("Pune, India", "73.85", "18.516667"), "Maharashtra"},
+        {"the file's own state", ".mtx", mtx("Pune, Deccan, India", "73.85", "18.516667"), "Deccan"},
+    };
+    const auto dir = TempDir();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const auto path = (dir / (std::string("Ravi") + row.extension)).string();
+        std::ofstream(path, std::ios::binary) << row.bytes;
+        const ToolRun run = Tool({"--json", path});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["birth"]["state"], row.state);
     }
     std::filesystem::remove_all(dir);
 }

@@ -85,8 +85,31 @@ TEST(AyanamsaNames, HindiTitlesAreInDevanagari) {
         EXPECT_TRUE(std::none_of(title.begin(), title.end(), [](unsigned char c) { return std::isalpha(c); }))
             << title;
     }
-    EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa("true-citra"), WordsOf(Language::Hindi)), "सत्य चित्रा");
     EXPECT_EQ(AyanamsaTitle(AyanamsaChoice{}, WordsOf(Language::Hindi)), "प्रोग्राम का अपना");
+}
+
+// Each key's Hindi title names its own ayanamsa: the star or the school in
+// Devanagari (रेवती is Revati, पुष्य Pushya), none standing for another.
+TEST(AyanamsaNames, HindiTitlesNameTheirOwnAyanamsa) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"lahiri", "लाहिड़ी"},
+        {"raman", "रमन"},
+        {"krishnamurti", "कृष्णमूर्ति (केपी)"},
+        {"yukteshwar", "युक्तेश्वर"},
+        {"fagan-bradley", "फ़ेगन-ब्रैडली"},
+        {"usha-shashi", "उषा-शशि"},
+        {"jn-bhasin", "जे. एन. भसीन"},
+        {"suryasiddhanta", "सूर्य सिद्धांत"},
+        {"aryabhata", "आर्यभट"},
+        {"ss-revati", "सूर्य सिद्धांत रेवती"},
+        {"ss-citra", "सूर्य सिद्धांत चित्रा"},
+        {"true-citra", "सत्य चित्रा"},
+        {"true-revati", "सत्य रेवती"},
+        {"true-pushya", "सत्य पुष्य"},
+        {"true-mula", "सत्य मूल"},
+    };
+    for (const auto& [key, title] : rows) EXPECT_EQ(AyanamsaTitle(*ParseAyanamsa(key), WordsOf(Language::Hindi)), title) << key;
+    EXPECT_EQ(std::size(rows) + 1, NamedAyanamsas().size()) << "every named one but Custom";
 }
 
 TEST(AyanamsaNames, KeysAndTitlesAsUsersTypeAndReadThem) {
@@ -114,9 +137,38 @@ TEST(AyanamsaNames, RefusesWhatIsNotAKey) {
     for (const char* key : {"", "Lahiri", " raman", "raman ", "custom", "custom:", "custom:24", "custom:24,",
                             "custom:,50", "custom:24,50,1", "custom:24;50", "custom:2e1,50", "custom:nan,50",
                             "custom:inf,50", "custom:24,50x", "custom:1.2.3,50", "custom:-,50", "custom:181,50",
-                            "custom:24,201", "custom: 24,50", "default", "true-chitra"})
+                            "custom:24,201", "custom:24 5,50", "custom:359.9,0", "custom: ,50", "default",
+                            "true-chitra", "raman "})
         EXPECT_FALSE(ParseAyanamsa(key)) << '"' << key << '"';
     EXPECT_TRUE(ParseAyanamsa("custom:180,-200"));
+}
+
+// A custom ayanamsa as people type it, spaces around its numbers; read back
+// by its key without them.
+TEST(AyanamsaNames, CustomNumbersMayHaveSpacesAround) {
+    for (const char* key : {"custom:23.85, 50.29", "custom: 23.85 ,50.29 ", "custom:23.85,  50.29", "custom:23.85,50.29"}) {
+        const auto choice = ParseAyanamsa(key);
+        ASSERT_TRUE(choice) << key;
+        EXPECT_EQ(AyanamsaKey(*choice), "custom:23.85,50.29") << key;
+    }
+}
+
+TEST(AyanamsaNames, RefusalsNameTheRangesOrTheNames) {
+    const struct {
+        const char* key;
+        const char* message;
+    } rows[] = {
+        {"custom:359.9,0",
+         "The custom ayanamsa [custom:359.9,0] is not two numbers within their ranges: its value at J2000.0 from -180 to "
+         "180 degrees, a comma, and its rate from -200 to 200 arcseconds a year (custom:23.85,50.29)"},
+        {"custom:24", "The custom ayanamsa [custom:24] is not two numbers"},
+        {"chitra", "Unknown ayanamsa [chitra]; give one of lahiri, raman, "},
+    };
+    for (const auto& row : rows) {
+        const std::string message = AyanamsaRefusal(row.key, "[" + std::string(row.key) + "]");
+        EXPECT_EQ(message.substr(0, std::string_view(row.message).size()), row.message);
+    }
+    EXPECT_TRUE(AyanamsaRefusal("x", "x").ends_with("custom:DEGREES,ARCSEC_PER_YEAR"));
 }
 
 TEST(AyanamsaNames, TheListNamesEveryKey) {

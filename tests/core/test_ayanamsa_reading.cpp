@@ -235,3 +235,41 @@ TEST(AyanamsaChartFile, AnAyanamsaLineThisProgramDoesNotKnowRefusesTheFile) {
 
 } // namespace
 } // namespace rashi
+
+namespace rashi {
+namespace {
+
+// A chart is read by its own ayanamsa: its line's, the program's own without
+// one, whatever is chosen for new readings. Handing the driver the chart's
+// choice (as the window does) reads it as the tool does, which hands none.
+TEST(ChartAyanamsa, TheChartsLineOrTheProgramsOwn) {
+    const struct {
+        std::vector<std::string> lines; // tagged lines after the 18th
+        AyanamsaChoice expected;
+    } rows[] = {
+        {{}, AyanamsaChoice{}},
+        {{"", "", "x-note=kept"}, AyanamsaChoice{}},
+        {{"ayanamsa=raman"}, AyanamsaChoice{AyanamsaKind::Raman}},
+        {{"", "ayanamsa=custom:23.85,50.29"}, AyanamsaChoice{AyanamsaKind::Custom, 23.85, 50.29}},
+    };
+    CalculationDriver saver;
+    ASSERT_FALSE(saver.Calculate(testing::PuneBirth(15, 8, 1985, 17, 45)));
+    const std::string plain = FormatChartFile(saver.records().birth, 34);
+    for (const auto& row : rows) {
+        std::string bytes = plain + "\r\n";
+        for (const std::string& line : row.lines) bytes += EncodeText(line) + "\r\n";
+        const auto entries = ParseChartFile(bytes);
+        ASSERT_TRUE(entries) << row.lines.size();
+        EXPECT_EQ(ChartAyanamsa(entries->Tagged), row.expected) << row.lines.size();
+        CalculationDriver tool, window;
+        window.setAyanamsa(AyanamsaChoice{AyanamsaKind::Yukteshwar}); // the menu's choice for new readings
+        window.setAyanamsa(ChartAyanamsa(entries->Tagged));          // over it, the chart's own
+        ASSERT_FALSE(tool.Calculate(*entries));
+        ASSERT_FALSE(window.Calculate(*entries));
+        EXPECT_EQ(window.report(), tool.report()) << row.lines.size();
+        EXPECT_EQ(tool.records().birth.Ayanamsa, row.expected);
+    }
+}
+
+} // namespace
+} // namespace rashi

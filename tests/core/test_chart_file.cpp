@@ -4,6 +4,8 @@
 #include "core/chart_files/chart_file_io.h"
 #include "core/chart_files/chart_file_name.h"
 #include "core/chart_files/stored_text.h"
+#include "core/ayanamsa/ayanamsa_names.h"
+#include "core/records/tagged_lines.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
@@ -220,7 +222,7 @@ TEST(ChartFile, ReaderStopsAtTheLastLineAChartHasAndRefusesHugeLines) {
     EXPECT_TRUE(ReadChartFile(withTail));
     EXPECT_LE(withTail.tellg(), static_cast<std::streamoff>(kMaxChartFileBytes + 8192));
     std::string lineEnds = good + "\r\n";
-    for (int i = 0; i < kMaxTaggedLines; ++i) lineEnds += EncodeText("-") + "\r\n";
+    for (int i = 0; i < kMaxTaggedLines; ++i) lineEnds += EncodeText("k" + std::to_string(i) + "=v") + "\r\n";
     std::istringstream withManyLines(lineEnds + std::string(10'000'000, 'x'));
     EXPECT_TRUE(ReadChartFile(withManyLines));
     EXPECT_LT(withManyLines.tellg(), static_cast<std::streamoff>(lineEnds.size() + 8192));
@@ -381,6 +383,32 @@ TEST(ChartFile, TaggedLinesOfAnotherShapeArePassedOverAndBadValuesRefused) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Tagged.size(), std::size_t(kMaxTaggedLines));
     EXPECT_FALSE(FindTagged(e->Tagged, "last"));
+}
+
+// Blank lines and lines of another shape do not count against the most
+// tagged lines a chart has: the line after them is read, by either reader,
+// and written again on saving.
+TEST(ChartFile, OnlyTaggedLinesCountAgainstTheMost) {
+    const std::string good = FileOf(GoodLines()) + "\r\n";
+    const struct {
+        std::string between; // one line, repeated before the tagged one
+        int times;
+    } cases[] = {{"", kMaxTaggedLines}, {"", 3 * kMaxTaggedLines}, {"  ", kMaxTaggedLines + 1},
+                 {"a note", kMaxTaggedLines * 2}, {"", 0}};
+    for (const auto& c : cases) {
+        std::string bytes = good;
+        for (int i = 0; i < c.times; ++i) bytes += EncodeText(c.between) + "\r\n";
+        bytes += EncodeText("ayanamsa=raman") + "\r\n";
+        const auto parsed = ParseChartFile(bytes);
+        std::istringstream in(bytes + std::string(100'000, 'x'));
+        const auto read = ReadChartFile(in);
+        ASSERT_TRUE(parsed && read) << c.times << " lines of \"" << c.between << '"';
+        EXPECT_EQ(FindTagged(parsed->Tagged, kAyanamsaTag), "raman") << c.times;
+        EXPECT_EQ(read, parsed) << c.times;
+        BirthRecord birth;
+        birth.Tagged = parsed->Tagged;
+        EXPECT_NE(FormatChartFile(birth, 0).find(EncodeText("ayanamsa=raman")), std::string::npos) << c.times;
+    }
 }
 
 TEST(ChartFile, ExtensionIsCaseSensitive) {

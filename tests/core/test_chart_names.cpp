@@ -73,7 +73,7 @@ TEST(ChartNames, BadNamesLinesAreRefusedAndStaleOnesDropped) {
     const std::string head = good.substr(0, good.find(EncodeText("names=")));
     const std::string ram = "%E0%A4%B0%E0%A4%BE%E0%A4%AE"; // राम, as the file escapes it
     for (const std::string& value : {ram + "|Pune|Maharashtra", ram + "|Pune|Maharashtra|India|More",
-                                    ram + "1|Pune|Maharashtra|India", ram + "|Pune.|Maharashtra|India", std::string("|||"),
+                                    ram + "1|Pune|Maharashtra|India", ram + "|Pune!|Maharashtra|India", ram + "|Pune|--|India", std::string("|||"),
                                     ram + "|Pune||India"}) {
         std::string problem;
         const std::string bytes = head + EncodeText("names=" + value) + "\r\n";

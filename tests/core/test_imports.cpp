@@ -1,5 +1,6 @@
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/stored_text.h"
+#include "core/entries/key_filters.h"
 #include "core/imports/import_file_io.h"
 #include "tests/core/fixtures.h"
 #include "core/imports/import_numbers.h"
@@ -47,6 +48,9 @@ TEST(ImportNumbers, DigitsAreReadAsDigits) {
         {"-5.300000", -Hms(5, 30), -Hms(5, 18)},
         {"-5.500000", -Hms(5, 50), -Hms(5, 30)},
         {"10.3", Hms(10, 30), Hms(10, 18)},
+        // Decimal hours of four or six places: the nearest whole second (0:35:00 is 0.58333…).
+        {"0.5833", Hms(0, 58, 33), Hms(0, 35)},
+        {"10.508333", std::nullopt, Hms(10, 30, 30)},
         {" +13 ", Hms(13, 0), Hms(13, 0)},
         {"5.", Hms(5, 0), Hms(5, 0)},
         {".5", Hms(0, 50), Hms(0, 30)},
@@ -391,12 +395,18 @@ TEST(MtxFile, ReadsTheZoneWithItsDaylightSaving) {
 
 TEST(ImportedNames, KeepTheLettersOfEveryScript) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Zürich", "Zürich"}, {"St. John's", "St John s"}, {"Pune 1985", "Pune"}, {"  São  Paulo ", "São Paulo"},
+        {"Zürich", "Zürich"}, {"St. John's", "St. John's"}, {"Pune 1985", "Pune"}, {"  São  Paulo ", "São Paulo"},
+        {"O'Brien", "O'Brien"}, {"D\u2019Souza", "D\u2019Souza"}, {"Jean-Paul", "Jean-Paul"}, {"Jean - Paul", "Jean Paul"},
+        {"Jean--Paul", "Jean- Paul"}, {"'s-Hertogenbosch", "'s-Hertogenbosch"}, {"- Ada -", "Ada"}, {"1. Ada", "Ada"},
+        {"Ada 2.", "Ada"}, {"O\u2018Brien", "O Brien"},
         {"Łódź", "Łódź"}, {"東京", "東京"}, {"पुणे", "पुणे"}, {"राम १९८५।", "राम"}, {"Αθήνα, Ελλάδα", "Αθήνα Ελλάδα"},
-        {"Ada\u00A0Lovelace\u2019s", "Ada Lovelace s"}, {"\xF0\x9F\x98\x80 Ada", "Ada"}, {"\xC3", ""},
-        {"Straße", "Straße"}, {"श्री राम, 1985", "श्री राम"}, {"राम१२", "राम"}, {"Łódź.", "Łódź"}, {"\xFF\xFE", ""},
+        {"Ada\u00A0Lovelace\u2019s", "Ada Lovelace\u2019s"}, {"\xF0\x9F\x98\x80 Ada", "Ada"}, {"\xC3", ""},
+        {"Straße", "Straße"}, {"श्री राम, 1985", "श्री राम"}, {"राम१२", "राम"}, {"Łódź.", "Łódź."}, {"\xFF\xFE", ""},
     };
-    for (const auto& [text, kept] : cases) EXPECT_EQ(LettersForBox(text), kept) << text;
+    for (const auto& [text, kept] : cases) {
+        EXPECT_EQ(LettersForBox(text), kept) << text;
+        EXPECT_TRUE(kLetterFilter.acceptsText(LettersForBox(text))) << text;
+    }
 }
 
 // UTF-8 to UTF-16 with its mark (the lines here need no surrogates).
@@ -456,9 +466,14 @@ TEST(ImportedFiles, AsOtherProgramsAndEditorsWriteThem) {
     // UTF-16 that breaks off inside a character, and an empty line between
     // CR LF lines, are refused naming the line.
     const std::size_t firstEnd = crlf.find("\r\n");
+    std::string twelveLines;
+    for (std::size_t i = 0; i < 12; ++i) twelveLines += lines[i] + "\r\n";
     const std::pair<std::string, std::string> refused[] = {
-        {Utf16(crlf, false) + "\x41", "Line 1 holds UTF-16 that breaks off inside a character."},
+        {Utf16(crlf, false) + "\x41", "Line 19 holds UTF-16 that breaks off inside a character."},
         {std::string("\xFF\xFE\x00\xD8\x41\x00", 6), "Line 1 holds UTF-16 that breaks off inside a character."},
+        {Utf16(twelveLines + "Pu", false) + std::string("\x00\xD8\x41\x00", 4),
+         "Line 13 holds UTF-16 that breaks off inside a character."},
+        {Utf16(twelveLines, true) + std::string("\xDC\x00", 2), "Line 13 holds UTF-16 that breaks off inside a character."},
         {crlf.substr(0, firstEnd) + "\r\n\r\n" + crlf.substr(firstEnd + 2), "Line 2 (day) holds \"\", not a day from 1 to 31."},
         {crlf.substr(0, firstEnd) + "\r\r\r\n" + crlf.substr(firstEnd + 2), "Line 2 (day) holds \"\", not a day from 1 to 31."},
     };
@@ -467,6 +482,125 @@ TEST(ImportedFiles, AsOtherProgramsAndEditorsWriteThem) {
         EXPECT_FALSE(ParseJhdFile(bytes, "Pune", &problem)) << message;
         EXPECT_EQ(problem, message);
     }
+}
+
+// The lines used decide the encoding: a stray byte in a remark after them
+// leaves UTF-8 names as they are; a file whose names are in two encodings is
+// refused, naming both lines, never read whole as Windows-1252.
+TEST(ImportedFiles, EncodingOfTheLinesUsed) {
+    std::vector<std::string> lines = PuneLines();
+    const auto withPlace = [&](std::string city, std::string country, std::string after) {
+        lines[12] = std::move(city);
+        lines[13] = std::move(country);
+        return Jhd(lines) + after;
+    };
+    const struct {
+        const char* what;
+        std::string jhd;
+        const char* city; // empty: refused
+        const char* problem;
+    } cases[] = {
+        {"UTF-8, a Latin-1 remark after", withPlace("पुणे", "भारत", "Jos\xE9\r\n"), "पुणे", ""},
+        {"Windows-1252 throughout", withPlace("Le\xF3" "n", "Espa\xF1" "a", "\xE9\r\n"), "León", ""},
+        {"UTF-8 and Latin-1 names", withPlace("पुणे", "Espa\xF1" "a", ""), "",
+         "Line 14 holds \"Espa\\xf1a\", not UTF-8 as line 13 is: a file of two encodings is refused."},
+        {"Latin-1 after a UTF-8 mark", "\xEF\xBB\xBF" + withPlace("Le\xF3" "n", "Spain", ""), "",
+         "Line 13 holds \"Le\\xf3n\", not UTF-8 as the file's byte-order mark says: a file of two encodings is refused."},
+    };
+    for (const auto& c : cases) {
+        std::string problem;
+        const auto e = ParseJhdFile(c.jhd, "राम", &problem);
+        EXPECT_EQ(e ? e->City : "", c.city) << c.what;
+        EXPECT_EQ(problem, c.problem) << c.what;
+        EXPECT_EQ(e ? e->Name : "राम", "राम") << c.what;
+    }
+    const std::string mtx = "# chart\nराम\n21\n3\n1985\n10.5\n5.5\n0\nपुणे, भारत\n73.85\n18.5\nnotes \xFF\n";
+    const auto e = ParseMtxFile(mtx, "x", nullptr);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Name, "राम");
+    EXPECT_EQ(e->City, "पुणे");
+}
+
+// Names as long as a box holds are imported, and their chart saved is read
+// back, in Devanagari too (the names line then holds them); one letter more
+// is refused with the line, never saved as a chart the program refuses.
+TEST(ImportedFiles, NamesNoLongerThanTheBoxes) {
+    const std::string boxFull(kLetterBoxLength, 'a');
+    std::string devanagari;
+    for (std::size_t i = 0; i < kLetterBoxLength; ++i) devanagari += "र";
+    const auto mtx = [](const std::string& name, const std::string& place) {
+        return "# chart\n" + name + "\n21\n3\n1985\n10.5\n5.5\n0\n" + place + "\n73.85\n18.5\n";
+    };
+    std::vector<std::string> lines = PuneLines();
+    const auto jhd = [&](const std::string& city) {
+        lines[12] = city;
+        return Jhd(lines);
+    };
+    const struct {
+        const char* what;
+        std::string bytes; // .mtx when its first byte is '#'
+        std::string name;  // the .jhd's file name
+        std::string problem; // the start of the refusal; empty: read and saved
+    } cases[] = {
+        {".mtx name of a full box", mtx(boxFull, "Pune, India"), "", ""},
+        {".mtx names of full boxes in Devanagari", mtx(devanagari, devanagari + ", " + devanagari + ", " + devanagari), "",
+         ""},
+        {".jhd city of a full box", jhd(boxFull), "Ravi", ""},
+        {".mtx name of a letter more", mtx(boxFull + "a", "Pune"), "", "Line 2 (name) holds \"aaa"},
+        {".mtx state of a letter more", mtx("Ada", "Pune, " + devanagari + "र, India"), "", "Line 9 (place) holds \"Pune, "},
+        {".jhd city of a letter more", jhd(boxFull + "a"), "Ravi", "Line 13 (city) holds \"aaa"},
+        {".jhd name of a letter more", jhd("Pune"), boxFull + "a", "The file's name \"aaa"},
+    };
+    BirthRecord saved;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string problem;
+        const auto imported = c.bytes.front() == '#' ? ParseMtxFile(c.bytes, "x", &problem)
+                                                     : ParseJhdFile(c.bytes, c.name, &problem);
+        if (!c.problem.empty()) {
+            EXPECT_FALSE(imported);
+            EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
+            EXPECT_TRUE(problem.ends_with("\", longer than a box holds (32767 characters).")) << problem;
+            continue;
+        }
+        ASSERT_TRUE(imported) << problem;
+        CalculationDriver driver;
+        ASSERT_FALSE(driver.Calculate(*imported));
+        saved = driver.records().birth;
+        const auto file = FormatReadableChartFile(driver.records().birth, imported->ZoneRow, &problem);
+        ASSERT_TRUE(file) << problem;
+        const auto reopened = ParseChartFile(*file, &problem);
+        ASSERT_TRUE(reopened) << problem;
+        EXPECT_EQ(reopened->Name, imported->Name);
+        EXPECT_EQ(reopened->State, imported->State);
+    }
+    // A birth of longer names than any box holds is never written.
+    BirthRecord tooLong = saved;
+    tooLong.Name = tooLong.City = tooLong.State = tooLong.Country = devanagari + devanagari;
+    std::string problem;
+    EXPECT_FALSE(FormatReadableChartFile(tooLong, 0, &problem));
+    EXPECT_EQ(problem, "The chart would not be read back as it is: its names are longer than a chart holds.");
+}
+
+// A file that names no state asks for one; the country stands in only when
+// none is found, and a state the file names is never replaced.
+TEST(ImportedFiles, AStateFoundForAPlaceThatNamesNone) {
+    int asked = 0;
+    const auto finder = [&](std::string answer) {
+        return StateFinder([&asked, answer](const ImportedBirth& b) {
+            ++asked;
+            return b.City == "Pune" && b.Country == "India" ? answer : std::string();
+        });
+    };
+    const std::string jhd = Jhd(PuneLines());
+    const std::string mtx = "# chart\nAda\n21\n3\n1985\n10.5\n5.5\n0\nPune, Deccan, India\n73.85\n18.5\n";
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder("Maharashtra"))->State, "Maharashtra");
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder(""))->State, "India");
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr, finder("Maha 1!"))->State, "Maha"); // as the box takes it
+    EXPECT_EQ(ParseJhdFile(jhd, "Ravi", nullptr)->State, "India");
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(ParseMtxFile(mtx, "x", nullptr, finder("Maharashtra"))->State, "Deccan");
+    EXPECT_EQ(asked, 3);
 }
 
 TEST(MtxFile, PlacesWithAndWithoutCommas) {
@@ -494,6 +628,11 @@ TEST(MtxFile, PlacesWithAndWithoutCommas) {
         EXPECT_EQ(e->State, c.state) << c.place;
         EXPECT_EQ(e->Country, c.country) << c.place;
         EXPECT_EQ(e->Second, 30) << c.place;
+        // The file's own parts, before the boxes fill what it lacks.
+        const auto birth = ParseMtxBirth(file, "x", nullptr);
+        ASSERT_TRUE(birth);
+        EXPECT_EQ(birth->City, c.city) << c.place;
+        EXPECT_EQ(birth->Country, c.country) << c.place;
     }
     const std::pair<std::string, std::string> refused[] = {
         {"# chart\nAda\n21\n3\n1985\n10.5\n5.5\n0\n, India\n73.85\n18.5\n",
@@ -521,6 +660,9 @@ TEST(ImportedFiles, ReadByTheirExtensionInAnyCase) {
         {"Ravi.jhd", &jhd, "Ravi"}, {"Ravi.JHD", &jhd, "Ravi"}, {"Ravi.Jhd", &jhd, "Ravi"},
         {"Ada.mtx", &mtx, "Ada"},   {"Ada.MTX", &mtx, "Ada"},   {"Ravi.JHD", &mtx, std::nullopt},
         {"Ada.MTX", &jhd, std::nullopt}, {"Ravi.jhdx", &jhd, std::nullopt},
+        // A name written in Latin-1 is read as Windows-1252; one in UTF-8 as it is.
+        {"Jos\xE9.jhd", &jhd, "José"}, {"Jos\xC3\xA9.jhd", &jhd, "José"}, {"\x8A" "arka.jhd", &jhd, "Šarka"},
+        {"राम.jhd", &jhd, "राम"},
     };
     for (const auto& [name, bytes, person] : files) {
         const std::filesystem::path path = folder / name;

@@ -222,8 +222,18 @@ TEST(ArudhaPadas, TheStrongerLordOfTwoSigns) {
         // Saturn's dual sign would win at (e); the supporters decide first.
         {"(c) Jupiter and Mercury aspect Rahu in Kataka", Aquarius,
          BySigns({Leo, Leo, Libra, Leo, Taurus, Capricorn, Pisces, Cancer, Capricorn}), row::Rahu},
+        // Only the dispositor supports Rahu: the Sun aspecting Leo from Vrishabha.
+        // Saturn's dual sign would win at (e).
+        {"(c) the dispositor aspects Rahu", Aquarius,
+         BySigns({Taurus, Cancer, Cancer, Cancer, Cancer, Cancer, Pisces, Leo, Aquarius}), row::Rahu},
+        // Saturn's dual sign would win at (e): exaltation decides first.
         {"(d) Rahu exalted in Vrishabha", Aquarius,
-         BySigns({Gemini, Gemini, Gemini, Gemini, Gemini, Gemini, Aries, Taurus, Scorpio}), row::Rahu},
+         BySigns({Cancer, Cancer, Cancer, Cancer, Cancer, Cancer, Pisces, Taurus, Scorpio}), row::Rahu},
+        // Rahu is not exalted in Mithuna: both dual, Saturn further along at (f).
+        {"(d) Rahu in Mithuna is not exalted", Aquarius,
+         BySigns({Cancer, Cancer, Cancer, Cancer, Cancer, Cancer, Virgo, Gemini, Sagittarius},
+                 {0, 0, 0, 0, 0, 0, 20, 10, 0}),
+         row::Saturn},
         {"(d) Mars exalted in Makara", Scorpio,
          BySigns({Gemini, Gemini, Gemini, Gemini, Capricorn, Gemini, Gemini, Taurus, Cancer}), row::Mars},
         {"(e) Rahu in a dual sign, Saturn in a fixed one", Aquarius,

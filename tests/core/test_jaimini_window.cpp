@@ -1,14 +1,19 @@
 // How long the karakas and the navamsa hold, against a scan of every minute.
 
 #include "core/jaimini/chara_karakas.h"
+#include "core/jaimini/chart_signs.h"
 #include "core/jaimini/navamsa.h"
 #include "core/reading/calculation_driver.h"
+#include "core/time_window/jaimini_window.h"
 #include "core/time_window/jaimini_window_text.h"
+#include "core/time_window/sign_steps.h"
 #include "core/time_window/moment_positions.h"
 #include "core/time_window/time_window.h"
 #include "fixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace rashi {
 namespace {
@@ -101,6 +106,44 @@ TEST(JaiminiWindow, MatchesAMinuteByMinuteScan) {
                                                   << " scheme " << scheme);
                 CheckAgainstScan(WindowReading(entries, ephemeris, scheme));
             }
+}
+
+// Two bodies closing at their greatest speeds, the Moon forward and Mercury
+// backward: the stepper finds the minute they change places, never a look
+// past it. (With the faster body's bound taken for the pair, the first look
+// past the swap at minute 758 is at 819.)
+TEST(JaiminiWindow, ASwapOfBodiesAtTheirFastestIsNotSteppedOver) {
+    const auto bodyBound = BodyBoundsPerMinute();
+    const double moon = bodyBound[row::Moon], mercury = bodyBound[row::Mercury];
+    const auto at = [&](int minutes) {
+        // Sun, Venus, Mars, Jupiter, Saturn and Rahu stand still, their
+        // degrees away from the two bodies' (Rahu's counted backwards).
+        std::array<double, kReportRows> longitudes = {2, 10 + moon * minutes, 50 - mercury * minutes, 64, 96, 146, 178, 209, 29};
+        return longitudes;
+    };
+    const double swap = 10 / (moon + mercury); // the Moon's 10° meets Mercury's 20°
+    struct Row {
+        int from, to;
+    } rows[] = {{0, 3000}, {1300, 0}};
+    for (const Row& row : rows) {
+        int seen = row.from;
+        StepThroughSigns(row.from, row.to, KarakaBounds(), KarakaWatched(at(row.from)),
+                         [&](int minutes) { return KarakaWatched(at(minutes)); },
+                         [&](int minutes, const auto&, const auto&) {
+                             seen = minutes;
+                             return true;
+                         });
+        // The first minute looked at beyond the swap, either way.
+        EXPECT_EQ(seen, row.from < row.to ? static_cast<int>(std::ceil(swap)) : static_cast<int>(std::floor(swap)))
+            << row.from << " to " << row.to;
+        const int inside = row.from < row.to ? seen - 1 : seen + 1;
+        std::array<int, kReportRows> before{}, after{};
+        for (int i = 0; i < kReportRows; ++i) {
+            before[i] = SignOfLongitude(at(inside)[i]);
+            after[i] = SignOfLongitude(at(seen)[i]);
+        }
+        EXPECT_EQ(before, after) << "the swap, not a change of sign";
+    }
 }
 
 TEST(JaiminiWindow, OnlyWithBothTheWindowAndTheJaiminiReading) {

@@ -7,7 +7,8 @@ namespace {
 
 TEST(KeyFilters, CodesEachBoxTakes) {
     for (char32_t code = 0; code < 128; ++code) {
-        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ';
+        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == ' ' ||
+                            code == '\'' || code == '-' || code == '.';
         const bool digit = code >= '0' && code <= '9';
         const bool editing = code == 8 || code == 127;
         EXPECT_EQ(kLetterFilter.accepts(code), letter || editing) << int(code);
@@ -47,7 +48,11 @@ TEST(KeyFilters, LettersOfEveryScript) {
         {U'\u0965', false, "Devanagari double danda"},
         {U'\u00B2', false, "superscript two"},
         {U'\u00A0', false, "no-break space"},
-        {U'\u2019', false, "right single quote"},
+        {U'\u2019', true, "right single quote (an apostrophe)"},
+        {U'\u2018', false, "left single quote"},
+        {U'\u2010', false, "Unicode hyphen"},
+        {U'\u2013', false, "en dash"},
+        {U'\u00B7', false, "middle dot"},
         {U'\u20B9', false, "rupee sign"},
         {U'\u00D7', false, "multiplication sign"},
         {U'\U0001F600', false, "emoji"},
@@ -77,8 +82,7 @@ TEST(KeyFilters, PastedText) {
     for (const char* text : {"राम१", "राम।", "\xE0\xA4", "\xFF", "\xC3\xA9\xC3", "\xED\xA0\x80", "Zo\u00EB!"})
         EXPECT_FALSE(kLetterFilter.acceptsText(text)) << text;
     EXPECT_FALSE(kDigitFilter.acceptsText("१२"));
-    EXPECT_FALSE(kLetterFilter.acceptsText("O'Brien"));
-    EXPECT_FALSE(kLetterFilter.acceptsText("St. Louis"));
+
     EXPECT_FALSE(kLetterFilter.acceptsText("line\nbreak"));
     EXPECT_TRUE(kDigitFilter.acceptsText("077"));
     EXPECT_FALSE(kDigitFilter.acceptsText("-77"));
@@ -88,6 +92,25 @@ TEST(KeyFilters, PastedText) {
         EXPECT_FALSE(kDigitFilter.acceptsText(text)) << text;
         EXPECT_FALSE(kLetterFilter.acceptsText(text)) << text;
     }
+}
+
+// Names as people write them: apostrophes, hyphens and full stops beside a
+// letter; a mark alone, two together or between spaces is no name.
+TEST(KeyFilters, NamesWithTheirMarks) {
+    const struct {
+        const char* text;
+        bool name;
+    } rows[] = {
+        {"O'Brien", true},          {"D\u2019Souza", true},  {"Jean-Paul", true},      {"St. John", true},
+        {"St. Louis", true},        {"'s-Hertogenbosch", true}, {"Jr.", true},        {"Jean-Paul O'Brien Jr.", true},
+        {"श्री-राम", true},           {"Ó Súilleabháin", true},  {"Mary-Kate O\u2019Neil", true},
+        {"'", false},               {"-", false},              {".", false},          {"O''Brien", false},
+        {"Jean--Paul", false},      {"St.. John", false},      {"Jean - Paul", false}, {"St .John", true},
+        {"A .", false},             {"O'", true},             {"Jean-", true},       {"-Paul", true},
+        {"O\u2018Brien", false},    {"Jean\u2013Paul", false}, {"St, John", false},   {"O\"Brien", false},
+    };
+    for (const auto& row : rows) EXPECT_EQ(kLetterFilter.acceptsText(row.text), row.name) << row.text;
+    for (const char* text : {"'", "-", ".", "\u2019"}) EXPECT_FALSE(kDigitFilter.acceptsText(text)) << text;
 }
 
 TEST(KeyFilters, Messages) {

@@ -49,6 +49,24 @@ void Check(std::initializer_list<Expected> cases) {
     for (const Expected& c : cases) EXPECT_EQ(IsKnownZoneId(c.id), c.known) << c.id;
 }
 
+// The shape alone: nothing that could leave the database's folder, or name
+// a file beside a zone, is an id.
+TEST(ZoneIds, TheShapeOfAnId) {
+    const Expected cases[] = {
+        {"Asia/Kolkata", true},          {"America/Argentina/Salta", true}, {"Etc/GMT+5", true},
+        {"America/Port-au-Prince", true}, {"Asia/Ho_Chi_Minh", true},
+        {"..", false},                   {".", false},                      {"../etc/passwd", false},
+        {"Asia/..", false},              {"Asia/../Kolkata", false},        {"Asia/./Kolkata", false},
+        {"Asia/Kol..kata", false},       {"Asia/Kolkata.", false},          {".Asia/Kolkata", false},
+        {"Asia//Kolkata", false},        {"/Asia/Kolkata", false},          {"Asia/Kolkata/", false},
+        {"Asia\\Kolkata", false},       {"Asia/Kolk ata", false},          {"", false},
+        {"Asia/Kolkata\x7f", false},     {"Asia/K\xC3\xB6lkata", false},
+    };
+    for (const Expected& c : cases) EXPECT_EQ(IsZoneIdShape(c.id), c.known) << c.id;
+    EXPECT_TRUE(IsZoneIdShape(std::string(64, 'A')));
+    EXPECT_FALSE(IsZoneIdShape(std::string(65, 'A')));
+}
+
 TEST(ZoneIds, TheZoneTableAndItsLinksNamePlaces) {
     ScratchDatabase db("table");
     for (const char* id : {"Asia/Kolkata", "Asia/Calcutta", "Asia/Dhaka", "localtime", "Factory", "Etc/UTC",
