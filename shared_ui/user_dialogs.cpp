@@ -8,7 +8,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QAccessible>
 #include <QFileDialog>
+#include <QToolTip>
 #include <QPushButton>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -154,6 +156,24 @@ std::optional<QString> WidgetDialogs::askText(const QString& text, const QString
     bool ok = false;
     const QString answer = QInputDialog::getText(parent_, kApplicationTitle, text, QLineEdit::Normal, start, &ok);
     return ok ? std::optional<QString>(answer) : std::nullopt;
+}
+
+void UserDialogs::note(QWidget*, const QString& text, MessageIcon icon)
+{
+    message(text, icon);
+}
+
+void WidgetDialogs::note(QWidget* beside, const QString& text, MessageIcon icon)
+{
+    if (!beside) {
+        message(text, icon);
+        return;
+    }
+    // Under the box, as a tooltip is: no window takes the focus, and the
+    // next key lands in the box. Screen readers hear it as an alert.
+    QToolTip::showText(beside->mapToGlobal(QPoint(0, beside->height())), Displayed(text), beside, QRect(), 5000);
+    QAccessibleEvent alert(beside, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool UserDialogs::choosePrinter(QPrinter&)

@@ -46,6 +46,10 @@ public:
     // when given, stands under the text in smaller type: what exactly went
     // wrong. The texts can be selected and copied.
     virtual void message(const QString& text, MessageIcon icon, const QString& detail = QString()) = 0;
+    // A note beside a control that takes neither the focus nor the keys
+    // typed after it (why a key was refused); it goes by itself. Without a
+    // place to show it, a message.
+    virtual void note(QWidget* beside, const QString& text, MessageIcon icon);
     // A modal Yes/No box with the information icon; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // A modal question with one button for each choice and Cancel; the
@@ -78,6 +82,7 @@ public:
     QWidget* parent() const { return parent_; }
 
     void message(const QString& text, MessageIcon icon, const QString& detail = QString()) override;
+    void note(QWidget* beside, const QString& text, MessageIcon icon) override;
     bool askYesNo(const QString& text) override;
     int choose(const QString& text, const QStringList& choices) override;
     QString saveFileName(const FileDialogSetup& setup) override;

@@ -84,11 +84,8 @@ bool FilteredLineEdit::acceptsInsertion(const QString& text) const
 
 void FilteredLineEdit::refuse()
 {
-    QPointer<FilteredLineEdit> self(this);
-    dialogs_.message(CoreMessage(filter_.message),
-                     MessageIcon::Critical);
-    if (self && filter_.refocus)
-        setFocus(Qt::OtherFocusReason);
+    // Said beside the box: the keys typed after a refused one still land.
+    dialogs_.note(this, CoreMessage(filter_.message), MessageIcon::Critical);
 }
 
 void FilteredLineEdit::pasteChecked(QClipboard::Mode mode)

@@ -484,7 +484,19 @@ void frmMain::saveChart()
     const QString name = dialogs_.saveFileName(saveDialog());
     if (name.isEmpty())
         return;
-    const std::string bytes = chartBytes();
+    // Never a file the program would then refuse (a name in Devanagari with a
+    // hyphen between spaces, which stands beside no letter): the reason
+    // instead, and nothing written.
+    std::string problem;
+    const std::optional<std::string> readable =
+        FormatReadableChartFile(driver_.records().birth, entries().ZoneRow, &problem);
+    if (!readable) {
+        dialogs_.message(tr("The reading could not be saved to \"%1\": %2")
+                             .arg(Visible(QDir::toNativeSeparators(name)), FromUtf8(problem)),
+                         MessageIcon::Critical);
+        return;
+    }
+    const std::string& bytes = *readable;
     // Written beside the old file and renamed over it, so an existing chart is
     // either replaced whole or left as it was.
     if (const auto reason = WriteFileAtomically(FileSystemName(name), bytes)) {

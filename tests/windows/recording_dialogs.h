@@ -22,6 +22,7 @@ public:
         QString text;
         MessageIcon icon;
         QString detail;
+        QWidget* beside = nullptr; // a note's control; none for a modal box
     };
 
     QList<Message> messages;
@@ -44,6 +45,11 @@ public:
         messages.append({text, icon, detail});
         if (whileShown)
             whileShown();
+    }
+    // A note takes no focus: nothing runs "while it is shown".
+    void note(QWidget* beside, const QString& text, MessageIcon icon) override
+    {
+        messages.append({text, icon, QString(), beside});
     }
     bool askYesNo(const QString& text) override
     {

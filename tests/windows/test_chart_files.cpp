@@ -217,6 +217,34 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    // Names as people write them go through a chart file whole; a name the
+    // program would then refuse is never written.
+    void namesWithMarksAreSavedAndRead()
+    {
+        Birth birth = Greenwich2000();
+        birth.name = QStringLiteral("Jean-Paul O'Brien");
+        birth.city = QStringLiteral("St. John's");
+        readAndSave(birth, path("marks.kqa"));
+        QVERIFY(dialogs->messages.isEmpty());
+        window->openChartFile(path("marks.kqa"));
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(QString::fromStdString(window->driver().records().birth.Name), birth.name);
+        QCOMPARE(Child<QLineEdit>(*window, "txtCity")->text(), birth.city);
+
+        // A name in Devanagari goes on a line of its own, which refuses a
+        // hyphen that stands beside no letter.
+        Click(*window, "cmdBack");
+        Child<QLineEdit>(*window, "txtName")->setText(QStringLiteral("राम - शर्मा"));
+        Click(*window, "cmdCalculate");
+        QVERIFY(ResultsInFront(*window));
+        dialogs->saveAnswers << path("cut.kqa");
+        Click(*window, "cmdSave");
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY2(dialogs->messages[0].text.startsWith(QStringLiteral("The reading could not be saved to")),
+                 qPrintable(dialogs->messages[0].text));
+        QVERIFY(!QFile::exists(path("cut.kqa")));
+    }
+
     // The title names a file while its birth is on show, not over a new one.
     void theTitleNamesTheFileOfTheBirthOnShow()
     {

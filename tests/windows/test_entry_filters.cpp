@@ -6,6 +6,7 @@
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
+#include "shared_ui/user_dialogs.h"
 #include "windows/filtered_line_edit.h"
 #include "windows/main_window.h"
 
@@ -17,6 +18,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -77,9 +79,12 @@ private slots:
             QTest::addRow("%s letter Z", name) << n << Key{Qt::Key_Z, Qt::ShiftModifier, "Z"} << true;
             QTest::addRow("%s space", name) << n << Key{Qt::Key_Space, none, " "} << true;
             QTest::addRow("%s digit 7", name) << n << Key{Qt::Key_7, none, "7"} << false;
-            QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << false;
-            QTest::addRow("%s hyphen", name) << n << Key{Qt::Key_Minus, none, "-"} << false;
-            QTest::addRow("%s apostrophe", name) << n << Key{Qt::Key_Apostrophe, none, "'"} << false;
+            // The marks inside names as people write them: St. John, Jean-Paul, O'Brien, D’Souza.
+            QTest::addRow("%s full stop", name) << n << Key{Qt::Key_Period, none, "."} << true;
+            QTest::addRow("%s hyphen", name) << n << Key{Qt::Key_Minus, none, "-"} << true;
+            QTest::addRow("%s apostrophe", name) << n << Key{Qt::Key_Apostrophe, none, "'"} << true;
+            QTest::addRow("%s right quote", name) << n << Key{Qt::Key_unknown, none, QStringLiteral("’")} << true;
+            QTest::addRow("%s comma", name) << n << Key{Qt::Key_Comma, none, ","} << false;
             // Letters of every script with their vowel signs; no digit nor
             // punctuation of any.
             QTest::addRow("%s e acute", name) << n << Key{Qt::Key_Eacute, none, QStringLiteral("é")} << true;
@@ -142,7 +147,7 @@ private slots:
             const char* fits;  // a clipboard the box takes
             const char* wrong; // one it refuses
         };
-        for (const Box b : {Box{"txtName", "Ab", "Xy", "X1"}, Box{"txtCity", "Ab", "Pune", "St. Louis"},
+        for (const Box b : {Box{"txtName", "Ab", "Xy", "X1"}, Box{"txtCity", "Ab", "St. Louis", "St. Louis 2"},
                             Box{"txtLatDeg", "12", "45", "4a"}, Box{"txtLonMin", "12", "7", "-7"}}) {
             const QString n = QString::fromLatin1(b.name);
             const QString start = QString::fromLatin1(b.start);
@@ -271,7 +276,7 @@ private slots:
             QTest::addRow("%s city Pune in Devanagari", w.data()) << "txtCity" << way << QStringLiteral("पुणे")
                                                                   << QStringLiteral("xपुणे");
             QTest::addRow("%s state Devanagari digit", w.data()) << "txtState" << way << QStringLiteral("राज्य२") << "";
-            QTest::addRow("%s city O'Brien", w.data()) << "txtCity" << way << "O'Brien" << "";
+            QTest::addRow("%s city O'Brien", w.data()) << "txtCity" << way << "O'Brien" << "xO'Brien";
             QTest::addRow("%s state two lines", w.data()) << "txtState" << way << "Maha\nrashtra" << "";
             QTest::addRow("%s country tab", w.data()) << "txtCountry" << way << "In\tdia" << "";
             QTest::addRow("%s country digit", w.data()) << "txtCountry" << way << "India1" << "";
@@ -418,6 +423,32 @@ private slots:
         QFETCH(int, code);
         QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         QCOMPARE(CharacterCode(event), code);
+    }
+
+    // With the program's own dialogs: a refused key is said beside the box,
+    // no box opens, and the keys typed after it land ("O1'Brien" typed gives
+    // "O'Brien").
+    void keysAfterARefusedOneLand()
+    {
+        WidgetDialogs real;
+        QWidget top;
+        FilteredLineEdit edit(kLetterFilter, real, &top);
+        top.show();
+        edit.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&top));
+        bool modal = false;
+        QTimer watch; // a modal box would stop the typing below until closed
+        connect(&watch, &QTimer::timeout, this, [&modal] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                modal = true;
+                box->close();
+            }
+        });
+        watch.start(20);
+        QTest::keyClicks(&edit, QStringLiteral("O1'Brien"));
+        QCOMPARE(edit.text(), QStringLiteral("O'Brien"));
+        QVERIFY(!modal);
+        QVERIFY(edit.hasFocus());
     }
 };
 
