@@ -86,21 +86,26 @@ void AyanamsaMenu::take(QAction* action)
     const QString key = action->property(kKeyProperty.toLatin1()).toString();
     AyanamsaChoice picked;
     if (action == custom_) {
-        const QString start = choice_.kind == AyanamsaKind::Custom
-                                  ? QString::fromStdString(AyanamsaKey(choice_)).mid(7)
-                                  : QStringLiteral("23.85,50.29");
-        const auto text = dialogs_.askText(
-            tr("Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in "
-               "arcseconds, separated by a comma (e.g. 23.85,50.29)."),
-            start);
-        const auto custom = text ? ParseAyanamsa("custom:" + text->trimmed().toStdString()) : std::nullopt;
-        if (text && !custom)
+        QString start = choice_.kind == AyanamsaKind::Custom ? QString::fromStdString(AyanamsaKey(choice_)).mid(7)
+                                                              : QStringLiteral("23.85,50.29");
+        std::optional<AyanamsaChoice> custom;
+        // Asked again after a refusal, with what was typed, until it is
+        // taken or cancelled.
+        while (const auto text = dialogs_.askText(
+                   tr("Your own ayanamsa: its value at J2000.0 in degrees and how much it grows in a year, in "
+                      "arcseconds, separated by a comma (e.g. 23.85,50.29)."),
+                   start)) {
+            custom = ParseAyanamsa("custom:" + text->trimmed().toStdString());
+            if (custom)
+                break;
             dialogs_.message(tr("Please Check The Ayanamsa."), MessageIcon::Critical,
                              tr("Give two numbers separated by a comma: degrees within 180 either way, "
                                 "then arcseconds a year within 200 either way, e.g. 23.85,50.29. You gave \"%1\".")
                                  .arg(Visible(*text)));
+            start = *text;
+        }
         if (!custom) {
-            check(choice_); // cancelled or refused: the choice in force stays
+            check(choice_); // cancelled: the choice in force stays
             return;
         }
         picked = *custom;

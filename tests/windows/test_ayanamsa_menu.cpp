@@ -111,15 +111,20 @@ private slots:
         QCOMPARE(dialogs->questions.size(), 1);
         QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_lahiri")});
 
-        // Nonsense is refused with what was given, and the choice stays.
+        // Nonsense is refused with what was given and the ranges, asked again
+        // with the text typed, and when cancelled the choice stays.
         dialogs->textAnswers = {QStringLiteral("24 degrees\x1b")};
         custom->trigger();
         QCOMPARE(dialogs->texts(), QStringList{QStringLiteral("Please Check The Ayanamsa.")});
         QVERIFY(dialogs->messages.first().detail.contains(QStringLiteral("\\x1b")));
+        QVERIFY(dialogs->messages.first().detail.contains(QStringLiteral("within 180 either way")));
+        QCOMPARE(dialogs->questions.size(), 3);
+        QVERIFY(dialogs->questions.last().endsWith(QStringLiteral("\n24 degrees\x1b")));
         QCOMPARE(checkedItems(), QStringList{QStringLiteral("mnuAyanamsa_lahiri")});
         QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(AyanamsaChoice{AyanamsaKind::Lahiri}));
 
-        dialogs->textAnswers = {QStringLiteral(" 23.5,50.3 ")};
+        // Typed with a space after the comma, as people do.
+        dialogs->textAnswers = {QStringLiteral(" 23.5, 50.3 ")};
         custom->trigger();
         const AyanamsaChoice own{AyanamsaKind::Custom, 23.5, 50.3};
         QCOMPARE(window->driver().ayanamsa(), std::optional<AyanamsaChoice>(own));
