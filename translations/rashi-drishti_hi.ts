@@ -748,6 +748,10 @@
         <source>The navamsa (D9) chart and its whole Rashi Drishti reading</source>
         <translation>नवांश (D9) चक्र और उसका पूरा राशि दृष्टि फल</translation>
     </message>
+    <message>
+        <source>&amp;Stop Here</source>
+        <translation>यहीं रुकें (&amp;S)</translation>
+    </message>
 </context>
 <context>
     <name>rashi::SingleInstance</name>
@@ -954,6 +958,10 @@
     <message>
         <source>P&amp;laces...</source>
         <translation>स्थान... (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Next</source>
+        <translation>अगली दिखाएँ (&amp;N)</translation>
     </message>
 </context>
 </TS>

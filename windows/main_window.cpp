@@ -405,6 +405,7 @@ bool frmMain::runReading()
         input_->refuse(*refusal);
         return true;
     }
+    results()->clearOffer();
     results()->showReading();
     // The title names a chart file while its birth is the one on show.
     if (!chartFileName_.isEmpty() && chartBytes() != titleBytes_)
@@ -571,17 +572,21 @@ void frmMain::importCharts()
     if (result.imported.isEmpty())
         return;
     RememberChartFolder(settings, result.imported.front().file);
-    // Each chart in turn: its reading, then whether to go on to the next.
-    for (qsizetype i = 0; i < result.imported.size(); ++i) {
-        const ImportedChart& chart = result.imported[i];
-        if (i > 0 && !dialogs_.askYesNo(NextImportQuestion(result, i)))
-            return;
-        showChartAyanamsa(chart.entries);
-        applyEntries(chart.entries);
-        calculate();
-        rememberOwnChart(chart.file);
-        showChartFileName(chart.file);
-    }
+    showImported(result, 0);
+}
+
+void frmMain::showImported(const ChartImport& import, qsizetype index)
+{
+    const ImportedChart& chart = import.imported[index];
+    showChartAyanamsa(chart.entries);
+    applyEntries(chart.entries);
+    calculate();
+    rememberOwnChart(chart.file);
+    showChartFileName(chart.file);
+    // Whether to go on to the next, in a bar over the reading, which stays in sight.
+    if (index + 1 < import.imported.size() && resultsInFront())
+        results()->offer(NextImportQuestion(import, index + 1), tr("Show &Next"),
+                         [this, import, index] { showImported(import, index + 1); });
 }
 
 void frmMain::fillRecentCharts()

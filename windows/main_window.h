@@ -7,6 +7,7 @@
 #include "core/reading/calculation_driver.h"
 #include "core/records/entries.h"
 #include "windows/browser_launcher.h"
+#include "windows/chart_import.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -95,6 +96,8 @@ private:
     void fitToScreen();
     // The chart file now in hand: its name in the title, offered next time.
     void showChartFileName(const QString& file);
+    // The imported chart `index`'s reading, with the next one offered.
+    void showImported(const ChartImport& import, qsizetype index);
     // The ayanamsa a chart file names (the program's own for none), in force for its reading.
     void showChartAyanamsa(const Entries& chart);
     // Opens in the chart folder, offering no name.

@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -177,9 +178,36 @@ void ResultsPanel::ensureBuilt()
     scroll_->setWidget(content_);
     scroll_->viewport()->installEventFilter(this);
 
+    auto* bar = new QFrame(this);
+    bar->setFrameShape(QFrame::StyledPanel);
+    offerBar_ = bar;
+    offerBar_->setObjectName(QStringLiteral("offerBar"));
+    offerText_ = new QLabel(offerBar_);
+    offerText_->setObjectName(QStringLiteral("offerText"));
+    offerText_->setWordWrap(true);
+    SetTextColour(offerText_, kNearChangeColour);
+    offerYes_ = new QPushButton(offerBar_);
+    offerYes_->setObjectName(QStringLiteral("offerYes"));
+    auto* offerNo = new QPushButton(tr("&Stop Here"), offerBar_);
+    offerNo->setObjectName(QStringLiteral("offerNo"));
+    auto* offerRow = new QHBoxLayout(offerBar_);
+    offerRow->setContentsMargins(8, 4, 8, 4);
+    offerRow->addWidget(offerText_, 1);
+    offerRow->addWidget(offerYes_);
+    offerRow->addWidget(offerNo);
+    offerBar_->hide();
+    connect(offerYes_, &QPushButton::clicked, this, [this] {
+        const std::function<void()> yes = std::move(onOffer_);
+        clearOffer();
+        if (yes)
+            yes();
+    });
+    connect(offerNo, &QPushButton::clicked, this, &ResultsPanel::clearOffer);
+
     auto* panel = new QVBoxLayout(this);
     panel->setContentsMargins(12, 10, 12, 12);
     panel->setSpacing(10);
+    panel->addWidget(offerBar_);
     panel->addWidget(scroll_, 1);
     panel->addLayout(buttons);
 
@@ -187,6 +215,24 @@ void ResultsPanel::ensureBuilt()
     QWidget::setTabOrder(day_->strip(), chkNavamsa_);
     QWidget::setTabOrder(chkNavamsa_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
+}
+
+void ResultsPanel::offer(const QString& question, const QString& yesCaption, std::function<void()> yes)
+{
+    ensureBuilt();
+    onOffer_ = std::move(yes);
+    offerText_->setText(question);
+    offerYes_->setText(yesCaption);
+    offerYes_->setAccessibleDescription(question);
+    offerBar_->show();
+    offerYes_->setFocus(Qt::OtherFocusReason);
+}
+
+void ResultsPanel::clearOffer()
+{
+    onOffer_ = nullptr;
+    if (offerBar_)
+        offerBar_->hide();
 }
 
 QLabel* ResultsPanel::addLine(const QString& name)

@@ -53,6 +53,11 @@ public:
     QRect chosenRowBand() const;
     // The button that takes the focus when the panel comes to the front.
     void focusFirstButton();
+    // A question in a bar over the reading, which stays in sight beside it
+    // (the next of several imported charts): `yes` runs when it is taken,
+    // and the bar goes either way. One at a time; a new reading's own.
+    void offer(const QString& question, const QString& yesCaption, std::function<void()> yes);
+    void clearOffer();
     // A line of its own under the two lines of how far the birth time can
     // move, kept with the reading's other lines (wrapping, selectable,
     // scrolled with them). Builds the panel if not yet built.
@@ -145,6 +150,10 @@ private:
     ReadingRowsView* rows_ = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
+    QWidget* offerBar_ = nullptr;
+    QLabel* offerText_ = nullptr;
+    QPushButton* offerYes_ = nullptr;
+    std::function<void()> onOffer_;
     QCheckBox* chkNavamsa_ = nullptr;
     bool navamsa_ = false;
     ReadingRecords navamsaView_;

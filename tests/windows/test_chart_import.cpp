@@ -123,7 +123,10 @@ private slots:
         QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboTimeZone"))->currentIndex(), 34); // Indian Time
         QCOMPARE(Child<QComboBox>(*window, QStringLiteral("cboMinute"))->currentText(), QStringLiteral("30"));
         QCOMPARE(int(window->driver().records().birth.Second), 30); // 10:30:30
-        QCOMPARE(dialogs->questions, QStringList{QStringLiteral("Show the next imported chart, london.mtx (2 of 2)?")});
+        // The next one is offered in a bar over the reading, not a box over it.
+        QVERIFY(dialogs->questions.isEmpty());
+        QVERIFY(Child<QWidget>(*window, "offerBar")->isVisible());
+        QCOMPARE(Child<QLabel>(*window, "offerText")->text(), QStringLiteral("Show the next imported chart, london.mtx (2 of 2)?"));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
 
         // Saved as the program's own chart file; the dialog offers the
@@ -160,25 +163,39 @@ private slots:
         QVERIFY(WriteAll(path("london.mtx"), kLondonMtx));
         QVERIFY(WriteAll(path("Ravi.JHD"), kKathmanduJhd));
         const QStringList files{path("Pune Chart.jhd"), path("london.mtx"), path("Ravi.JHD")};
-        // Going on: every chart's reading in the order chosen, the last one left.
-        dialogs->answerYes = true;
+        // Going on: every chart's reading in the order chosen, the last one
+        // left, each question in the bar over the chart it follows.
         dialogs->openManyAnswers << files;
         MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QCOMPARE(dialogs->messages[0].text, QStringLiteral("3 charts imported."));
-        QCOMPARE(dialogs->questions, (QStringList{QStringLiteral("Show the next imported chart, london.mtx (2 of 3)?"),
-                                                  QStringLiteral("Show the next imported chart, Ravi.JHD (3 of 3)?")}));
+        auto* bar = Child<QWidget>(*window, "offerBar");
+        auto* question = Child<QLabel>(*window, "offerText");
+        QStringList asked;
+        while (bar->isVisible()) {
+            asked << question->text();
+            Click(*window, "offerYes");
+        }
+        QCOMPARE(asked, (QStringList{QStringLiteral("Show the next imported chart, london.mtx (2 of 3)?"),
+                                     QStringLiteral("Show the next imported chart, Ravi.JHD (3 of 3)?")}));
+        QVERIFY(dialogs->questions.isEmpty());
         QVERIFY(ResultsInFront(*window));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Ravi.JHD")));
         QCOMPARE(window->driver().records().birth.Name, std::string("Ravi"));
-        // Stopping: the chart on show stays.
-        dialogs->answerYes = false;
-        dialogs->questions.clear();
+        // Stopping: the chart on show stays, and so it does when another
+        // reading comes instead.
         dialogs->openManyAnswers << files;
         MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
-        QCOMPARE(dialogs->questions.size(), 1);
+        QVERIFY(bar->isVisible());
+        Click(*window, "offerNo");
+        QVERIFY(!bar->isVisible());
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("Pune Chart.jhd")));
         QCOMPARE(window->driver().records().birth.Name, std::string("Pune Chart"));
+        dialogs->openManyAnswers << files;
+        MenuItem(*window, QStringLiteral("mnuImport"))->trigger();
+        Click(*window, "cmdBack");
+        Click(*window, "cmdCalculate");
+        QVERIFY(!bar->isVisible());
     }
 
     void offsetNoRowGivesIsTakenExactly()
