@@ -94,28 +94,28 @@
 <context>
     <name>rashi::AspectSwitch</name>
     <message>
-        <source>Sign aspects (Rashi &amp;Drishti)</source>
-        <translation>राशि दृष्टि (&amp;D)</translation>
-    </message>
-    <message>
-        <source>Show the sign aspects (Rashi Drishti)</source>
-        <translation>राशि दृष्टि दिखाएँ</translation>
-    </message>
-    <message>
         <source>The arrows and rows show the aspects of the signs</source>
         <translation>तीर और पंक्तियाँ राशियों की दृष्टि दिखाते हैं</translation>
     </message>
     <message>
-        <source>Planet aspects (&amp;graha drishti)</source>
-        <translation>ग्रह दृष्टि (&amp;G)</translation>
-    </message>
-    <message>
-        <source>Show the planet aspects (graha drishti)</source>
-        <translation>ग्रह दृष्टि दिखाएँ</translation>
-    </message>
-    <message>
         <source>Dashed arrows with their strengths in virupas, the signs each body aspects, the table of strengths and the two aspects side by side</source>
         <translation>विरूप में बल के साथ टूटी रेखा वाले तीर, हर ग्रह की दृष्टि वाली राशियाँ, बल की सारणी और दोनों दृष्टियाँ साथ-साथ</translation>
+    </message>
+    <message>
+        <source>Sign aspects (Rashi Drishti)</source>
+        <translation>राशि दृष्टि</translation>
+    </message>
+    <message>
+        <source>Planet aspects (graha drishti)</source>
+        <translation>ग्रह दृष्टि</translation>
+    </message>
+    <message>
+        <source>Aspects shown</source>
+        <translation>दिखाई गई दृष्टि</translation>
+    </message>
+    <message>
+        <source>Sign aspects (Rashi Drishti) or planet aspects (graha drishti)</source>
+        <translation>राशि दृष्टि या ग्रह दृष्टि</translation>
     </message>
 </context>
 <context>

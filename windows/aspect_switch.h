@@ -1,33 +1,25 @@
 #pragma once
 // The results panel's switch between the two aspects the diagram and the
-// rows show: the signs' (Rashi Drishti) or the planets' (graha drishti).
-// Two radio buttons: Tab reaches the one checked, the arrow keys move
-// between them. The choice is remembered.
+// rows show: the signs' (Rashi Drishti) or the planets' (graha drishti). A
+// list of two beside the navamsa's check box, narrow enough for a small
+// screen; Tab reaches it, the arrow keys choose. The choice is remembered.
 
-#include <QWidget>
-
-class QRadioButton;
+#include <QComboBox>
 
 namespace rashi {
 
-class AspectSwitch : public QWidget {
+class AspectSwitch : public QComboBox {
     Q_OBJECT
 public:
     explicit AspectSwitch(QWidget* parent = nullptr);
 
-    bool planetsShown() const;
-    void showPlanets(bool planets);
-    QRadioButton* signsButton() const { return signs_; }
-    QRadioButton* planetsButton() const { return planets_; }
+    bool planetsShown() const { return currentIndex() == 1; }
+    void showPlanets(bool planets) { setCurrentIndex(planets ? 1 : 0); }
 
     static constexpr const char* kAspectsKey = "chart/aspects"; // "signs" or "planets"
 
 signals:
     void planetsChosen(bool planets);
-
-private:
-    QRadioButton* signs_ = nullptr;
-    QRadioButton* planets_ = nullptr;
 };
 
 } // namespace rashi

@@ -308,6 +308,7 @@ void frmMain::buildOptionsMenu()
     connect(mnuSeven, &QAction::toggled, this, [this](bool on) { results()->useSevenKarakas(on); });
     connect(mnuExceptions, &QAction::toggled, this, [this](bool on) { results()->useArudhaExceptions(on); });
     // The nodes' planet aspects: the 7th only, or the 5th and 9th too.
+    mnuOptions->addSeparator();
     QMenu* mnuNodes = mnuOptions->addMenu(tr("N&ode Aspects"));
     mnuNodes->menuAction()->setObjectName(QStringLiteral("mnuNodeAspects"));
     QAction* mnuNodesSeventh = addItem(mnuNodes, "mnuNodesSeventh", tr("&7th Only"));

@@ -36,7 +36,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -220,9 +219,8 @@ void ResultsPanel::ensureBuilt()
     QWidget::setTabOrder(day_->strip(), grahaTables_->strengths());
     QWidget::setTabOrder(grahaTables_->strengths(), grahaTables_->comparison());
     QWidget::setTabOrder(grahaTables_->comparison(), chkNavamsa_);
-    QWidget::setTabOrder(chkNavamsa_, aspectSwitch_->signsButton());
-    QWidget::setTabOrder(aspectSwitch_->signsButton(), aspectSwitch_->planetsButton());
-    QWidget::setTabOrder(aspectSwitch_->planetsButton(), cmdSave);
+    QWidget::setTabOrder(chkNavamsa_, aspectSwitch_);
+    QWidget::setTabOrder(aspectSwitch_, cmdSave);
     showAspectViews();
     QWidget::setTabOrder(cmdSave, cmdBack);
 }

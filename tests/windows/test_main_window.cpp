@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
                  QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "-",
-                              "mnuSevenKarakas", "mnuArudhaExceptions", "-", "mnuLanguage"}));
+                              "mnuSevenKarakas", "mnuArudhaExceptions", "-", "mnuNodeAspects", "-", "mnuLanguage"}));
         QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }

@@ -21,7 +21,7 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QProcess>
-#include <QRadioButton>
+#include <QComboBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,8 +68,7 @@ unsigned GrahaSigns(const GrahaDrishtiRecord& graha, int body)
 class TestResultsGraha : public QObject, ResultsPanelFixture<PrintingRecorder> {
     Q_OBJECT
 
-    QRadioButton* planetsButton() const { return Child<QRadioButton>(*panel, "optPlanetAspects"); }
-    QRadioButton* signsButton() const { return Child<QRadioButton>(*panel, "optSignAspects"); }
+    QComboBox* aspects() const { return Child<QComboBox>(*panel, "cboAspects"); }
     QTableWidget* table(const char* name) const { return Child<QTableWidget>(*panel, name); }
     bool shows(const char* name) const { return Child<QWidget>(*panel, name)->isVisibleTo(panel.get()); }
 
@@ -84,11 +83,9 @@ private slots:
     {
         reading();
         QVERIFY(driver->records().grahaDrishti.computed);
-        QVERIFY(signsButton()->isChecked());
-        for (QRadioButton* button : {signsButton(), planetsButton()}) {
-            QVERIFY(!button->accessibleName().isEmpty());
-            QVERIFY(button->focusPolicy() & Qt::TabFocus);
-        }
+        QCOMPARE(aspects()->count(), 2);
+        QVERIFY(!aspects()->accessibleName().isEmpty());
+        QVERIFY(aspects()->focusPolicy() & Qt::TabFocus);
         const auto expect = [this](bool planets) {
             QCOMPARE(panel->planetAspectsShown(), planets);
             QCOMPARE(shows("lblPlanets_0"), !planets);
@@ -98,16 +95,18 @@ private slots:
             QCOMPARE(chart()->options().grahaDrishti, planets);
         };
         expect(false);
-        planetsButton()->setFocus();
-        QTest::keyClick(planetsButton(), Qt::Key_Space);
+        panel->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(panel.get()));
+        aspects()->setFocus();
+        QTest::keyClick(aspects(), Qt::Key_Down); // the arrow keys choose
         expect(true);
         freshPanel();
         reading();
         expect(true);
         panel->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(panel.get()));
-        planetsButton()->setFocus();
-        QTest::keyClick(planetsButton(), Qt::Key_Left); // the arrow keys move between the two
+        aspects()->setFocus();
+        QTest::keyClick(aspects(), Qt::Key_Up);
         expect(false);
         freshPanel();
         reading();
@@ -121,14 +120,14 @@ private slots:
         reading();
         panel->showPlanetAspects(true);
         Child<QCheckBox>(*panel, "chkNavamsa")->setChecked(true);
-        QVERIFY(!planetsButton()->isEnabled());
+        QVERIFY(!aspects()->isEnabled());
         QVERIFY(shows("lblPlanets_0"));
         QVERIFY(!shows("tblSphuta"));
         QVERIFY(!chart()->options().grahaDrishti);
         panel->copyReading();
         QVERIFY(!QApplication::clipboard()->text().contains(QStringLiteral("Graha drishti")));
         Child<QCheckBox>(*panel, "chkNavamsa")->setChecked(false);
-        QVERIFY(planetsButton()->isEnabled());
+        QVERIFY(aspects()->isEnabled());
         QVERIFY(shows("tblSphuta"));
     }
 
