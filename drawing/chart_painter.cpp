@@ -243,7 +243,8 @@ void PaintSignArrows(QPainter& painter, const ChartLayout& layout, const ChartMo
 }
 
 // The planet aspects: dashed arrows in a colour of their own, each with its
-// strength in virupas in a label at the middle of its way.
+// strength in virupas in a label on its way, toward its head where that
+// covers no text nor another label.
 void PaintGrahaArrows(QPainter& painter, const ChartLayout& layout, const ChartModel& model,
                       const ChartOptions& options)
 {
@@ -255,12 +256,29 @@ void PaintGrahaArrows(QPainter& painter, const ChartLayout& layout, const ChartM
     const QFont font = FontOf(options, std::max(kReadableText, int(side / 30)), true);
     const QFontMetricsF metrics(font);
     const int body = options.chosenBody;
-    for (const ArrowRoute& route : RouteArrows(layout, model, options)) {
+    std::vector<QRectF> taken;
+    for (const PlacedText& text : layout.texts)
+        taken.push_back(text.box);
+    const std::vector<ArrowRoute> routes = RouteArrows(layout, model, options);
+    for (const ArrowRoute& route : routes) {
         painter.strokePath(route.path, arrowPen);
         PaintArrowHead(painter, route, side * 0.03, colours.grahaArrow);
+    }
+    for (const ArrowRoute& route : routes) {
         const QString text = QString::number(model.grahaVirupas[body][route.toSign], 'f', 1);
         const QSizeF size(metrics.horizontalAdvance(text) + 4, metrics.height());
-        const QRectF box(route.path.pointAtPercent(0.55) - QPointF(size.width() / 2, size.height() / 2), size);
+        const auto boxAt = [&](double along) {
+            return QRectF(route.path.pointAtPercent(along) - QPointF(size.width() / 2, size.height() / 2), size);
+        };
+        QRectF box = boxAt(0.75);
+        for (const double along : {0.75, 0.65, 0.85, 0.55, 0.45, 0.35}) {
+            const QRectF tried = boxAt(along);
+            if (std::none_of(taken.begin(), taken.end(), [&](const QRectF& other) { return other.intersects(tried); })) {
+                box = tried;
+                break;
+            }
+        }
+        taken.push_back(box);
         painter.setPen(QPen(colours.grahaArrow, 1));
         painter.setBrush(colours.background);
         painter.drawRoundedRect(box, 3, 3);

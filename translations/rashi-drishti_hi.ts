@@ -117,6 +117,10 @@
         <source>Sign aspects (Rashi Drishti) or planet aspects (graha drishti)</source>
         <translation>राशि दृष्टि या ग्रह दृष्टि</translation>
     </message>
+    <message>
+        <source>&amp;Aspects:</source>
+        <translation>दृष्टि (&amp;A):</translation>
+    </message>
 </context>
 <context>
     <name>rashi::AyanamsaMenu</name>

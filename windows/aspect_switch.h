@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 
+class QLabel;
+
 namespace rashi {
 
 class AspectSwitch : public QComboBox {
@@ -15,11 +17,16 @@ public:
 
     bool planetsShown() const { return currentIndex() == 1; }
     void showPlanets(bool planets) { setCurrentIndex(planets ? 1 : 0); }
+    // Its caption (Alt+A), made beside it in the same parent.
+    QLabel* caption() const { return caption_; }
 
     static constexpr const char* kAspectsKey = "chart/aspects"; // "signs" or "planets"
 
 signals:
     void planetsChosen(bool planets);
+
+private:
+    QLabel* caption_ = nullptr;
 };
 
 } // namespace rashi

@@ -56,6 +56,8 @@ GrahaTablesView::GrahaTablesView(QWidget* parent) : QWidget(parent)
         {tr("By both aspects"), tr("By Rashi Drishti only"), tr("By graha drishti only")});
     comparison_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     comparison_->setSelectionMode(QAbstractItemView::SingleSelection);
+    comparison_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    comparison_->verticalHeader()->setDefaultSectionSize(comparison_->fontMetrics().height() + 6);
     comparison_->setTabKeyNavigation(false); // Tab leaves the table; the arrow keys move in it
     comparison_->setWordWrap(false);
     comparison_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -108,7 +110,7 @@ void GrahaTablesView::setChosenBody(int body)
     if (body < 0 || body >= kReportRows)
         comparison_->clearSelection();
     else if (comparison_->currentRow() != body)
-        comparison_->setCurrentCell(body, 0, QItemSelectionModel::ClearAndSelect);
+        comparison_->setCurrentCell(body, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace rashi

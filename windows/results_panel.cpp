@@ -182,6 +182,7 @@ void ResultsPanel::ensureBuilt()
     aspectSwitch_ = new AspectSwitch(this);
     connect(aspectSwitch_, &AspectSwitch::planetsChosen, this, &ResultsPanel::showAspectViews);
     buttons->addSpacing(12);
+    buttons->addWidget(aspectSwitch_->caption());
     buttons->addWidget(aspectSwitch_);
     buttons->addStretch(1);
     buttons->addWidget(cmdSave);

@@ -6,6 +6,7 @@
 #include "windows/utf8_text.h"
 
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 namespace rashi {
@@ -17,11 +18,12 @@ SphutaTableView::SphutaTableView(QWidget* parent) : QTableWidget(kReportRows, kS
     setAccessibleDescription(tr("A row for each body, a column for each of the nine bodies and the twelve houses; "
                                 "%1 virupas or more is a strong aspect").arg(kStrongVirupas));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionBehavior(QAbstractItemView::SelectRows); // the chosen body's row
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false); // Tab leaves the table; the arrow keys move in it
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // No wider than its columns: the panel's room beside it stays empty.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setMinimumSectionSize(10);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -88,7 +90,7 @@ void SphutaTableView::setChosenBody(int body)
     }
     if (currentRow() != body)
         setCurrentCell(body, currentColumn() >= 0 ? currentColumn() : (body + 1) % kSphutaPoints,
-                       QItemSelectionModel::ClearAndSelect);
+                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void SphutaTableView::fitToContents()
@@ -106,7 +108,18 @@ QSize SphutaTableView::sizeHint() const
     int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
     for (int i = 0; i < rowCount(); ++i)
         height += rowHeight(i);
-    return {width, height + horizontalScrollBar()->sizeHint().height()};
+    // Narrower than its columns, the scroll bar under the last row.
+    if (this->width() < width)
+        height += horizontalScrollBar()->sizeHint().height();
+    return {width, height};
+}
+
+void SphutaTableView::resizeEvent(QResizeEvent* event)
+{
+    const bool scrolls = event->size().width() < sizeHint().width();
+    QTableWidget::resizeEvent(event);
+    if (scrolls != (event->oldSize().width() < sizeHint().width()))
+        updateGeometry();
 }
 
 QSize SphutaTableView::minimumSizeHint() const

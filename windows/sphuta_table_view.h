@@ -27,6 +27,9 @@ public:
 signals:
     void bodyClicked(int body);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void fitToContents();
 };

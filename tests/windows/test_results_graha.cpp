@@ -113,6 +113,21 @@ private slots:
         expect(false);
     }
 
+    // The planet aspects' views need no more width than the rows they
+    // replace: on a small screen the table scrolls sideways in its place.
+    void noWiderThanTheSignAspects()
+    {
+        reading();
+        auto* content = Child<QWidget>(*panel, "resultsContent");
+        const int signs = content->minimumSizeHint().width();
+        const int panelWidth = panel->minimumSizeHint().width();
+        panel->showPlanetAspects(true);
+        QApplication::processEvents();
+        QVERIFY2(content->minimumSizeHint().width() <= signs,
+                 qPrintable(QStringLiteral("%1 > %2").arg(content->minimumSizeHint().width()).arg(signs)));
+        QCOMPARE(panel->minimumSizeHint().width(), panelWidth);
+    }
+
     // The navamsa has no planet aspects of its own: the switch waits, the
     // navamsa's rows show, and its copied reading has no graha lines.
     void theNavamsaShowsItsOwnRows()
