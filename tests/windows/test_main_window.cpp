@@ -423,6 +423,27 @@ private slots:
         QCOMPARE(window->driver().ephemeris(), Ephemeris::Formulas);
     }
 
+    // Options › Node Aspects: the reading on show follows, the menu shows
+    // the choice, and a new window starts with it.
+    void nodeAspectsChoiceIsAppliedAndRemembered()
+    {
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::Seventh);
+        Child<QAction>(*window, "mnuNodesFifthNinth")->trigger();
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::FifthNinth);
+        QCOMPARE(window->driver().records().grahaDrishti.aspects[7][2].quarters, 4); // Rahu's 5th in full
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        QMetaObject::invokeMethod(Child<QMenu>(*window, "mnuOptions"), "aboutToShow");
+        QVERIFY(Child<QAction>(*window, "mnuNodesFifthNinth")->isChecked());
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::FifthNinth);
+        Child<QAction>(*window, "mnuNodesSeventh")->trigger();
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::Seventh);
+        QVERIFY(ShowFreshWindow(dialogs, window));
+    }
+
     void keepingAReadingFromTheMenus()
     {
         const QStringList keeping{"mnuPrint", "mnuExportPdf", "mnuSavePicture", "mnuCopyReading"};
