@@ -68,6 +68,24 @@ void ChartToSvg(benchmark::State& state) {
 }
 BENCHMARK(ChartToSvg)->Unit(benchmark::kMicrosecond);
 
+// The same with the planet aspects (dashed arrows, their strengths placed
+// clear of the texts), as the window draws them when switched to.
+void DrawGrahaChart(benchmark::State& state) {
+    static CalculationDriver driver;
+    driver.setWithGrahaDrishti(true);
+    if (!driver.hasReading()) driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30));
+    const ChartModel model = ChartModelOf(driver.records());
+    ChartOptions options = Options(int(state.range(0)), int(state.range(1)));
+    options.grahaDrishti = true;
+    QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        PaintChart(painter, QRectF(0, 0, 600, 600), model, options);
+    }
+}
+BENCHMARK(DrawGrahaChart)->ArgNames({"north", "chosen"})->Args({0, 4})->Args({1, 4})->Args({0, 5})
+    ->Unit(benchmark::kMicrosecond);
+
 void WritePdf(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string file = dir.filePath(QStringLiteral("reading.pdf")).toStdString();

@@ -217,6 +217,77 @@ QString RuleCaption(const ChartModel& model)
     return FromUtf8(WordsOf(model.language).ruleCaptions[model.rule == kClassicalRule ? 1 : 0]);
 }
 
+void PaintArrowHead(QPainter& painter, const ArrowRoute& route, double head, const QColor& colour)
+{
+    const QPointF normal(-route.direction.y(), route.direction.x());
+    QPainterPath tip;
+    tip.moveTo(route.tip);
+    tip.lineTo(route.tip - route.direction * head + normal * head * 0.45);
+    tip.lineTo(route.tip - route.direction * head - normal * head * 0.45);
+    tip.closeSubpath();
+    painter.fillPath(tip, colour);
+}
+
+// The sign aspects: solid arrows.
+void PaintSignArrows(QPainter& painter, const ChartLayout& layout, const ChartModel& model, const ChartOptions& options)
+{
+    const double side = layout.square.width();
+    QColor arrowColour = options.colours.arrow;
+    arrowColour.setAlpha(190);
+    QPen arrowPen(arrowColour, std::max(1.0, side * 0.006));
+    arrowPen.setCapStyle(Qt::RoundCap);
+    for (const ArrowRoute& route : RouteArrows(layout, model, options)) {
+        painter.strokePath(route.path, arrowPen);
+        PaintArrowHead(painter, route, side * 0.03, arrowColour);
+    }
+}
+
+// The planet aspects: dashed arrows in a colour of their own, each with its
+// strength in virupas in a label on its way, toward its head where that
+// covers no text nor another label.
+void PaintGrahaArrows(QPainter& painter, const ChartLayout& layout, const ChartModel& model,
+                      const ChartOptions& options)
+{
+    const double side = layout.square.width();
+    const ChartColours& colours = options.colours;
+    QPen arrowPen(colours.grahaArrow, std::max(1.0, side * 0.005));
+    arrowPen.setStyle(Qt::DashLine);
+    arrowPen.setCapStyle(Qt::FlatCap);
+    const QFont font = FontOf(options, std::max(kReadableText, int(side / 30)), true);
+    const QFontMetricsF metrics(font);
+    const int body = options.chosenBody;
+    std::vector<QRectF> taken;
+    for (const PlacedText& text : layout.texts)
+        taken.push_back(text.box);
+    const std::vector<ArrowRoute> routes = RouteArrows(layout, model, options);
+    for (const ArrowRoute& route : routes) {
+        painter.strokePath(route.path, arrowPen);
+        PaintArrowHead(painter, route, side * 0.03, colours.grahaArrow);
+    }
+    for (const ArrowRoute& route : routes) {
+        const QString text = QString::number(model.grahaVirupas[body][route.toSign], 'f', 1);
+        const QSizeF size(metrics.horizontalAdvance(text) + 4, metrics.height());
+        const auto boxAt = [&](double along) {
+            return QRectF(route.path.pointAtPercent(along) - QPointF(size.width() / 2, size.height() / 2), size);
+        };
+        QRectF box = boxAt(0.75);
+        for (const double along : {0.75, 0.65, 0.85, 0.55, 0.45, 0.35}) {
+            const QRectF tried = boxAt(along);
+            if (std::none_of(taken.begin(), taken.end(), [&](const QRectF& other) { return other.intersects(tried); })) {
+                box = tried;
+                break;
+            }
+        }
+        taken.push_back(box);
+        painter.setPen(QPen(colours.grahaArrow, 1));
+        painter.setBrush(colours.background);
+        painter.drawRoundedRect(box, 3, 3);
+        painter.setFont(font);
+        DrawCopyableText(painter, box, Qt::AlignCenter, text);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
 } // namespace
 
 ChartModel ChartModelOf(const ReadingRecords& records)
@@ -247,6 +318,20 @@ ChartModel ChartModelOf(const ReadingRecords& records)
     model.rule = RuleTable(records.rule);
     model.ruleTitle = FromUtf8(words.ruleTitles[records.rule == AspectRuleChoice::Classical ? 1 : 0]);
     model.personName = FromUtf8(records.birth.Name).trimmed();
+    if (records.grahaDrishti.computed) {
+        model.hasGrahaDrishti = true;
+        const GrahaDrishtiRecord& graha = records.grahaDrishti;
+        for (int i = 0; i < kReportRows; ++i) {
+            for (const GrahaAspect& aspect : graha.aspects[i]) {
+                if (aspect.sign < 0)
+                    continue;
+                model.grahaSigns[i] |= 1u << aspect.sign;
+                // Without a lagna, the strength of the whole sign.
+                model.grahaVirupas[i][aspect.sign] =
+                    aspect.house > 0 ? graha.sphuta[i][kReportRows + aspect.house - 1] : 15.0 * aspect.quarters;
+            }
+        }
+    }
     return model;
 }
 
@@ -256,6 +341,19 @@ unsigned AspectedSigns(const ChartModel& model, int body)
         return 0;
     const int sign = model.bodies[body].sign;
     return sign >= 0 && sign < 12 ? model.rule[sign] : 0;
+}
+
+bool ShowsGrahaDrishti(const ChartModel& model, const ChartOptions& options)
+{
+    return options.grahaDrishti && model.hasGrahaDrishti;
+}
+
+unsigned ShownAspectSigns(const ChartModel& model, const ChartOptions& options)
+{
+    const int body = options.chosenBody;
+    if (!ShowsGrahaDrishti(model, options))
+        return AspectedSigns(model, body);
+    return body >= 0 && body < kReportRows && model.bodies[body].sign >= 0 ? model.grahaSigns[body] : 0;
 }
 
 ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& given)
@@ -273,7 +371,8 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
     // it fill more of the cells.
     const int base = std::max(kReadableText, int(side / 24));
     const ChartColours& colours = options.colours;
-    const unsigned aspected = AspectedSigns(model, options.chosenBody);
+    const unsigned aspected = ShownAspectSigns(model, options);
+    const bool graha = ShowsGrahaDrishti(model, options);
     const ReadingWords& words = WordsOf(model.language);
 
     for (int sign = 0; sign < 12; ++sign) {
@@ -319,7 +418,7 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
             const bool standsAspected = (aspected >> sign) & 1u;
             const QString name = body.karaka.isEmpty() ? body.shortName : body.shortName + QLatin1Char(' ') + body.karaka;
             lines.push_back({PlacedText::Body, i, name + QLatin1Char(' ') + body.degreeText,
-                             chosen ? colours.arrow : standsAspected ? colours.highlighted : colours.text,
+                             chosen ? colours.arrow : !standsAspected ? colours.text : graha ? colours.grahaArrow : colours.highlighted,
                              chosen || standsAspected});
         }
         PlaceLines(SplitWhenNarrow(lines, box, base, options), box, base, options, layout.texts);
@@ -363,7 +462,7 @@ std::vector<ArrowRoute> RouteArrows(const ChartLayout& layout, const ChartModel&
     const double side = square.width();
     const double clearance = std::max(1.0, side * 0.006);
     const QRectF fromBox = CellTextBox(options.style, fromSign, model.ascendantSign, square);
-    const unsigned aspected = AspectedSigns(model, chosen);
+    const unsigned aspected = ShownAspectSigns(model, options);
     for (int sign = 0; sign < 12; ++sign) {
         if (!((aspected >> sign) & 1u))
             continue;
@@ -438,9 +537,10 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
     const QRectF& square = layout.square;
     const double side = square.width();
     const ChartColours& colours = options.colours;
-    const unsigned aspected = AspectedSigns(model, options.chosenBody);
+    const unsigned aspected = ShownAspectSigns(model, options);
     const int chosenSign =
         options.chosenBody >= 0 && options.chosenBody < kReportRows ? model.bodies[options.chosenBody].sign : -1;
+    const bool graha = ShowsGrahaDrishti(model, options);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -453,7 +553,7 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
         if (sign == chosenSign)
             painter.setBrush(colours.chosenFill);
         else if ((aspected >> sign) & 1u)
-            painter.setBrush(colours.aspectedFill);
+            painter.setBrush(graha ? colours.grahaFill : colours.aspectedFill);
         else
             continue;
         painter.drawPolygon(layout.cells[sign]);
@@ -491,22 +591,10 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartModel& model, 
 
     // Arrows from the chosen body's sign to the signs it aspects.
     if (chosenSign >= 0) {
-        QColor arrowColour = colours.arrow;
-        arrowColour.setAlpha(190);
-        QPen arrowPen(arrowColour, std::max(1.0, side * 0.006));
-        arrowPen.setCapStyle(Qt::RoundCap);
-        painter.setPen(arrowPen);
-        const double head = side * 0.03;
-        for (const ArrowRoute& route : RouteArrows(layout, model, options)) {
-            painter.strokePath(route.path, arrowPen);
-            const QPointF normal(-route.direction.y(), route.direction.x());
-            QPainterPath tip;
-            tip.moveTo(route.tip);
-            tip.lineTo(route.tip - route.direction * head + normal * head * 0.45);
-            tip.lineTo(route.tip - route.direction * head - normal * head * 0.45);
-            tip.closeSubpath();
-            painter.fillPath(tip, arrowColour);
-        }
+        if (graha)
+            PaintGrahaArrows(painter, layout, model, options);
+        else
+            PaintSignArrows(painter, layout, model, options);
     }
 
     for (const PlacedText& text : layout.texts) {

@@ -39,6 +39,12 @@ struct ChartModel {
     int arudhaLagna = -1; // AL's sign, or -1
     int upapada = -1;     // UL's sign, or -1
     int karakamsa = -1;   // marked in the navamsa chart
+    // The graha drishti, when the reading has it: the signs each body
+    // aspects at least in part (a bit each) and, by sign, its strength in
+    // virupas on the house standing there.
+    bool hasGrahaDrishti = false;
+    std::array<unsigned, kReportRows> grahaSigns{};
+    std::array<std::array<double, 12>, kReportRows> grahaVirupas{};
     Language language = Language::English; // of the labels and titles
 };
 
@@ -54,11 +60,17 @@ struct ChartColours {
     QColor aspectedFill{252, 230, 184};
     QColor arrow{192, 57, 43};
     QColor highlighted{25, 85, 160};
+    // The planet aspects' arrows and shading, apart from the sign aspects'.
+    QColor grahaArrow{20, 110, 90};
+    QColor grahaFill{214, 236, 224};
 };
 
 struct ChartOptions {
     ChartStyle style = ChartStyle::South;
     int chosenBody = -1; // a report row, or -1 for none
+    // The chosen body's planet aspects (dashed arrows with their strengths)
+    // instead of its sign's aspects; only where the model has them.
+    bool grahaDrishti = false;
     ChartColours colours;
     // Latin from the first that has it; Devanagari from Lohit or Noto.
     QStringList fontFamilies{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
@@ -87,6 +99,11 @@ struct ChartLayout {
 // The signs a body's sign aspects under the model's rule, as a bit mask; 0
 // for no body or an unknown sign.
 unsigned AspectedSigns(const ChartModel& model, int body);
+// The signs the diagram shows the chosen body aspecting: its planet aspects'
+// when the options ask for them and the model has them, else its sign's.
+unsigned ShownAspectSigns(const ChartModel& model, const ChartOptions& options);
+// Whether the diagram shows the planet aspects.
+bool ShowsGrahaDrishti(const ChartModel& model, const ChartOptions& options);
 
 // Where every cell and every text of the diagram goes in a rectangle.
 ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const ChartOptions& options);

@@ -209,6 +209,15 @@ void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolut
     painter.restore();
 }
 
+void PaintGrahaPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution,
+                            const ReadingRecords& records, const ChartOptions& options)
+{
+    painter.save();
+    painter.scale(resolution / 72.0, resolution / 72.0);
+    PaintGrahaDrishtiPage(painter, PageArea(device.pageLayout()), records, options);
+    painter.restore();
+}
+
 QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& options)
 {
     QByteArray bytes;
@@ -238,10 +247,7 @@ QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& op
         }
         if (records.grahaDrishti.computed) {
             writer.newPage();
-            painter.save();
-            painter.scale(kPdfResolution / 72.0, kPdfResolution / 72.0);
-            PaintGrahaDrishtiPage(painter, PageArea(writer.pageLayout()), records, options);
-            painter.restore();
+            PaintGrahaPageOnDevice(painter, writer, kPdfResolution, records, options);
         }
         if (!painter.end())
             return {};

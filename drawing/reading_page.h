@@ -38,6 +38,11 @@ QRectF PageArea(const QPageLayout& layout);
 void PaintPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution, const ReadingRecords& records,
                        const ChartOptions& options);
 
+// The page of the graha drishti (PaintGrahaDrishtiPage) on such a device, as
+// PaintPageOnDevice paints the reading's; nothing when the reading has none.
+void PaintGrahaPageOnDevice(QPainter& painter, QPagedPaintDevice& device, int resolution,
+                            const ReadingRecords& records, const ChartOptions& options);
+
 // The drawings as the bytes of their files; empty when they could not be made.
 QByteArray ReadingPdfBytes(const ReadingRecords& records, const ChartOptions& options); // one A4 page, 300 dpi
 QByteArray ChartSvgBytes(const ReadingRecords& records, const ChartOptions& options, int side);

@@ -92,6 +92,37 @@
     </message>
 </context>
 <context>
+    <name>rashi::AspectSwitch</name>
+    <message>
+        <source>The arrows and rows show the aspects of the signs</source>
+        <translation>तीर और पंक्तियाँ राशियों की दृष्टि दिखाते हैं</translation>
+    </message>
+    <message>
+        <source>Dashed arrows with their strengths in virupas, the signs each body aspects, the table of strengths and the two aspects side by side</source>
+        <translation>विरूप में बल के साथ टूटी रेखा वाले तीर, हर ग्रह की दृष्टि वाली राशियाँ, बल की सारणी और दोनों दृष्टियाँ साथ-साथ</translation>
+    </message>
+    <message>
+        <source>Sign aspects (Rashi Drishti)</source>
+        <translation>राशि दृष्टि</translation>
+    </message>
+    <message>
+        <source>Planet aspects (graha drishti)</source>
+        <translation>ग्रह दृष्टि</translation>
+    </message>
+    <message>
+        <source>Aspects shown</source>
+        <translation>दिखाई गई दृष्टि</translation>
+    </message>
+    <message>
+        <source>Sign aspects (Rashi Drishti) or planet aspects (graha drishti)</source>
+        <translation>राशि दृष्टि या ग्रह दृष्टि</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects:</source>
+        <translation>दृष्टि (&amp;A):</translation>
+    </message>
+</context>
+<context>
     <name>rashi::AyanamsaMenu</name>
     <message>
         <source>Your &amp;Own...</source>
@@ -286,6 +317,40 @@
     <message>
         <source>Click a slice, or use Left and Right, to see what would differ</source>
         <translation>कोई भाग क्लिक करें, या बाएँ और दाएँ तीर दबाएँ, तो दिखेगा कि क्या बदलता</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::GrahaDrishtiView</name>
+    <message>
+        <source>Planet aspects of %1</source>
+        <translation>%1 की ग्रह दृष्टि</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::GrahaTablesView</name>
+    <message>
+        <source>The two aspects side by side: the bodies each body joins</source>
+        <translation>दोनों दृष्टियाँ साथ-साथ: हर ग्रह किन ग्रहों से जुड़ता है</translation>
+    </message>
+    <message>
+        <source>The two aspects side by side</source>
+        <translation>दोनों दृष्टियाँ साथ-साथ</translation>
+    </message>
+    <message>
+        <source>For each body, the bodies it joins by both aspects, by Rashi Drishti only and by graha drishti only</source>
+        <translation>हर ग्रह के लिए वे ग्रह जिनसे वह दोनों दृष्टियों से, केवल राशि दृष्टि से और केवल ग्रह दृष्टि से जुड़ता है</translation>
+    </message>
+    <message>
+        <source>By both aspects</source>
+        <translation>दोनों दृष्टियों से</translation>
+    </message>
+    <message>
+        <source>By Rashi Drishti only</source>
+        <translation>केवल राशि दृष्टि से</translation>
+    </message>
+    <message>
+        <source>By graha drishti only</source>
+        <translation>केवल ग्रह दृष्टि से</translation>
     </message>
 </context>
 <context>
@@ -752,6 +817,10 @@
         <source>&amp;Stop Here</source>
         <translation>यहीं रुकें (&amp;S)</translation>
     </message>
+    <message>
+        <source>Planet aspects: %1.</source>
+        <translation>ग्रह दृष्टि: %1।</translation>
+    </message>
 </context>
 <context>
     <name>rashi::SingleInstance</name>
@@ -782,6 +851,33 @@
     <message>
         <source>The program cannot tell whether another copy of it is running, so it starts anyway.</source>
         <translation>प्रोग्राम यह नहीं जान सकता कि उसकी कोई और प्रति चल रही है या नहीं, इसलिए वह फिर भी शुरू हो रहा है।</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::SphutaTableView</name>
+    <message>
+        <source>Strengths of the planet aspects (sphuta drishti) in virupas</source>
+        <translation>ग्रह दृष्टि का बल (स्फुट दृष्टि) विरूप में</translation>
+    </message>
+    <message>
+        <source>A row for each body, a column for each of the nine bodies and the twelve houses; %1 virupas or more is a strong aspect</source>
+        <translation>हर ग्रह की एक पंक्ति, नौ ग्रहों और बारह भावों का एक-एक स्तंभ; %1 विरूप या अधिक बलवान दृष्टि है</translation>
+    </message>
+    <message>
+        <source>house %1</source>
+        <translation>भाव %1</translation>
+    </message>
+    <message>
+        <source>%1 on itself: none</source>
+        <translation>%1 अपने पर: कुछ नहीं</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 virupas, strong</source>
+        <translation>%1 की %2 पर: %3 विरूप, बलवान</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 virupas</source>
+        <translation>%1 की %2 पर: %3 विरूप</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1058,18 @@
     <message>
         <source>Show &amp;Next</source>
         <translation>अगली दिखाएँ (&amp;N)</translation>
+    </message>
+    <message>
+        <source>N&amp;ode Aspects</source>
+        <translation>राहु-केतु की दृष्टि (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;7th Only</source>
+        <translation>केवल सप्तम (&amp;7)</translation>
+    </message>
+    <message>
+        <source>&amp;5th and 9th Too</source>
+        <translation>पंचम और नवम भी (&amp;5)</translation>
     </message>
 </context>
 </TS>

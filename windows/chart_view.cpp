@@ -46,6 +46,14 @@ void ChartView::setDiagramStyle(ChartStyle style)
     update();
 }
 
+void ChartView::showGrahaDrishti(bool shown)
+{
+    if (options_.grahaDrishti == shown)
+        return;
+    options_.grahaDrishti = shown;
+    update();
+}
+
 void ChartView::chooseBody(int body)
 {
     if (body < -1 || body >= kReportRows)

@@ -32,6 +32,8 @@ public slots:
     void setDiagramStyle(rashi::ChartStyle style);
     // A report row, or -1 for none.
     void chooseBody(int body);
+    // The chosen body's planet aspects instead of its sign's.
+    void showGrahaDrishti(bool shown);
 
 signals:
     void bodyChosen(int body);

@@ -310,6 +310,23 @@ void frmMain::buildOptionsMenu()
     });
     connect(mnuSeven, &QAction::toggled, this, [this](bool on) { results()->useSevenKarakas(on); });
     connect(mnuExceptions, &QAction::toggled, this, [this](bool on) { results()->useArudhaExceptions(on); });
+    // The nodes' planet aspects: the 7th only, or the 5th and 9th too.
+    mnuOptions->addSeparator();
+    QMenu* mnuNodes = mnuOptions->addMenu(tr("N&ode Aspects"));
+    mnuNodes->menuAction()->setObjectName(QStringLiteral("mnuNodeAspects"));
+    QAction* mnuNodesSeventh = addItem(mnuNodes, "mnuNodesSeventh", tr("&7th Only"));
+    QAction* mnuNodesFifthNinth = addItem(mnuNodes, "mnuNodesFifthNinth", tr("&5th and 9th Too"));
+    auto* nodeChoices = new QActionGroup(mnuNodes);
+    for (QAction* choice : {mnuNodesSeventh, mnuNodesFifthNinth}) {
+        choice->setCheckable(true);
+        nodeChoices->addAction(choice);
+    }
+    connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuNodesSeventh, mnuNodesFifthNinth] {
+        (results()->nodeAspects() == NodeAspects::FifthNinth ? mnuNodesFifthNinth : mnuNodesSeventh)->setChecked(true);
+    });
+    connect(nodeChoices, &QActionGroup::triggered, this, [this, mnuNodesFifthNinth](QAction* chosen) {
+        results()->setNodeAspects(chosen == mnuNodesFifthNinth ? NodeAspects::FifthNinth : NodeAspects::Seventh);
+    });
     // Each language named in its own words, so it can be found in any.
     mnuOptions->addSeparator();
     QMenu* mnuLanguage = mnuOptions->addMenu(tr("&Language"));

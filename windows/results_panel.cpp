@@ -1,11 +1,15 @@
 #include "windows/results_panel.h"
 
 #include "core/aspects/chart_description.h"
+#include "core/aspects/graha_drishti.h"
+#include "core/aspects/graha_drishti_text.h"
+#include "core/words/reading_words.h"
 #include "core/jaimini/navamsa_view.h"
 #include "core/reading/reading_header.h"
 #include "drawing/reading_page.h"
 #include "places/zone_clock.h"
 #include "shared_ui/user_dialogs.h"
+#include "windows/aspect_switch.h"
 #include "windows/birth_day_view.h"
 #include "windows/birth_time_lines.h"
 #include "windows/chart_folder.h"
@@ -13,6 +17,9 @@
 #include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/program_settings.h"
+#include "windows/graha_drishti_view.h"
+#include "windows/graha_tables_view.h"
+#include "windows/sphuta_table_view.h"
 #include "windows/reading_header_view.h"
 #include "windows/reading_rows_view.h"
 #include "windows/results_colours.h"
@@ -55,6 +62,7 @@ ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWid
     // On the place's clock as it went, across a change of daylight saving.
     driver_.setZoneClock(&places::TheZoneClock());
     driver_.setWithJaimini(true);
+    driver_.setWithGrahaDrishti(true);
 }
 
 void ResultsPanel::loadSettings()
@@ -72,6 +80,20 @@ void ResultsPanel::loadSettings()
     choices.arudhaExceptions = settings.value(QLatin1String(kArudhaExceptionsKey), true).toBool();
     if (choices != driver_.jaiminiChoices())
         driver_.SetJaiminiChoices(choices);
+    const std::string nodes = settings.value(QLatin1String(kNodeAspectsKey)).toString().toStdString();
+    if (const auto stored = NodeAspectsFromKey(nodes); stored && *stored != driver_.nodeAspects())
+        driver_.SetNodeAspects(*stored);
+}
+
+NodeAspects ResultsPanel::nodeAspects()
+{
+    loadSettings();
+    return driver_.nodeAspects();
+}
+
+bool ResultsPanel::planetAspectsShown() const
+{
+    return aspectSwitch_ && aspectSwitch_->planetsShown();
 }
 
 JaiminiChoices ResultsPanel::jaiminiChoices()
@@ -133,17 +155,22 @@ void ResultsPanel::ensureBuilt()
     day_ = new BirthDayView(content_);
     rows_ = new ReadingRowsView(content_);
     connect(rows_, &ReadingRowsView::bodyClicked, this, &ResultsPanel::chooseBody);
+    grahaView_ = new GrahaDrishtiView(content_);
+    connect(grahaView_, &GrahaDrishtiView::bodyClicked, this, &ResultsPanel::chooseBody);
+    grahaTables_ = new GrahaTablesView(content_);
+    connect(grahaTables_, &GrahaTablesView::bodyClicked, this, &ResultsPanel::chooseBody);
     buildButtons();
 
     auto* body = new QHBoxLayout;
     body->setSpacing(16);
-    auto* diagram = new QVBoxLayout;
+    auto* diagram = diagram_ = new QVBoxLayout;
     diagram->setSpacing(4);
     diagram->addWidget(chart_, 1);
     diagram->addWidget(day_, 0);
     diagram->addStretch(0);
     body->addLayout(diagram, 1);
     body->addWidget(rows_, 0);
+    body->addWidget(grahaView_, 0);
 
     auto* buttons = new QHBoxLayout;
     chkNavamsa_ = new QCheckBox(tr("Navamsa (D&9)"), this);
@@ -153,6 +180,11 @@ void ResultsPanel::ensureBuilt()
     SetTextColour(chkNavamsa_, kHeaderLabelColour);
     connect(chkNavamsa_, &QCheckBox::toggled, this, &ResultsPanel::showNavamsa);
     buttons->addWidget(chkNavamsa_);
+    aspectSwitch_ = new AspectSwitch(this);
+    connect(aspectSwitch_, &AspectSwitch::planetsChosen, this, &ResultsPanel::showAspectViews);
+    buttons->addSpacing(12);
+    buttons->addWidget(aspectSwitch_->caption());
+    buttons->addWidget(aspectSwitch_);
     buttons->addStretch(1);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
@@ -163,6 +195,7 @@ void ResultsPanel::ensureBuilt()
     column->addWidget(header_);
     column->addWidget(timeLines_);
     column->addLayout(body, 1);
+    column->addWidget(grahaTables_);
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("resultsScroll"));
@@ -212,8 +245,12 @@ void ResultsPanel::ensureBuilt()
     panel->addLayout(buttons);
 
     QWidget::setTabOrder(chart_, day_->strip());
-    QWidget::setTabOrder(day_->strip(), chkNavamsa_);
-    QWidget::setTabOrder(chkNavamsa_, cmdSave);
+    QWidget::setTabOrder(day_->strip(), grahaTables_->strengths());
+    QWidget::setTabOrder(grahaTables_->strengths(), grahaTables_->comparison());
+    QWidget::setTabOrder(grahaTables_->comparison(), chkNavamsa_);
+    QWidget::setTabOrder(chkNavamsa_, aspectSwitch_);
+    QWidget::setTabOrder(aspectSwitch_, cmdSave);
+    showAspectViews();
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -303,10 +340,15 @@ void ResultsPanel::showReading()
     ensureBuilt();
     if (navamsa_)
         navamsaView_ = NavamsaView(driver_.records());
+    // The planet aspects are the birth chart's, not the navamsa's.
+    navamsaView_.grahaDrishti.computed = false;
     header_->setReading(driver_.records());
     timeLines_->setReading(driver_.records());
     rows_->setReading(shown());
+    grahaView_->setReading(shown());
+    grahaTables_->setReading(shown());
     chart_->setModel(ChartModelOf(shown()));
+    showAspectViews();
     chart_->chooseBody(-1);
     day_->setReading(driver_.records());
     markChosenRow();
@@ -323,7 +365,7 @@ void ResultsPanel::measureViews()
 {
     // Each view's layout hears of its lines' new sizes only when its queued
     // layout request comes; the column would measure its old sizes.
-    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, day_}) {
+    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, grahaView_, day_}) {
         view->layout()->activate();
         view->updateGeometry();
     }
@@ -355,8 +397,10 @@ void ResultsPanel::markChosenRow()
         return;
     const int body = chosenBody();
     rows_->setChosenBody(body);
+    grahaView_->setChosenBody(body);
+    grahaTables_->setChosenBody(body);
     // The chosen row in sight.
-    if (body >= 0 && scroll_) {
+    if (body >= 0 && scroll_ && rows_->isVisibleTo(content_)) {
         const QRect band = rows_->rowBand(body).translated(rows_->mapTo(content_, QPoint(0, 0)));
         scroll_->ensureVisible(band.center().x(), band.center().y(), band.width() / 2, band.height() / 2);
     }
@@ -394,7 +438,13 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
 void ResultsPanel::describeChart()
 {
     const std::string text = DescribeChosenBody(shown(), chosenBody());
-    chart_->setAccessibleDescription(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    QString description = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    // With the planet aspects: the signs the chosen body aspects by them.
+    if (const int body = chosenBody(); body >= 0 && chart_->options().grahaDrishti)
+        description += QLatin1Char(' ') + tr("Planet aspects: %1.")
+                                              .arg(FromUtf8(GrahaAspectsText(shown().grahaDrishti.aspects[body],
+                                                                             WordsOf(shown().language))));
+    chart_->setAccessibleDescription(description);
 }
 
 void ResultsPanel::chooseBody(int body)
@@ -475,6 +525,9 @@ void ResultsPanel::print()
         return;
     }
     PaintPageOnDevice(painter, printer, printer.resolution(), shown(), shownOptions());
+    // The graha drishti on a page of its own, as in the PDF.
+    if (shown().grahaDrishti.computed && printer.newPage())
+        PaintGrahaPageOnDevice(painter, printer, printer.resolution(), shown(), shownOptions());
     painter.end();
 }
 
@@ -483,6 +536,7 @@ ChartOptions ResultsPanel::shownOptions()
     ChartOptions options;
     options.style = diagramStyle();
     options.chosenBody = chosenBody();
+    options.grahaDrishti = chart_ && chart_->options().grahaDrishti;
     return options;
 }
 
@@ -544,9 +598,13 @@ void ResultsPanel::refill()
     const int chosen = chosenBody();
     if (navamsa_)
         navamsaView_ = NavamsaView(driver_.records());
+    navamsaView_.grahaDrishti.computed = false;
     rows_->setReading(shown());
+    grahaView_->setReading(shown());
+    grahaTables_->setReading(shown());
     timeLines_->setReading(driver_.records());
     chart_->setModel(ChartModelOf(shown()));
+    showAspectViews();
     chart_->chooseBody(chosen);
     describeChart();
     measureViews();
@@ -585,6 +643,44 @@ void ResultsPanel::showNavamsa(bool navamsa)
     navamsa_ = navamsa;
     if (chkNavamsa_ && chkNavamsa_->isChecked() != navamsa)
         chkNavamsa_->setChecked(navamsa);
+    refill();
+}
+
+} // namespace rashi
+
+namespace rashi {
+
+void ResultsPanel::showAspectViews()
+{
+    if (!built_)
+        return;
+    // The navamsa has no planet aspects of its own: the switch waits.
+    aspectSwitch_->setEnabled(!navamsa_);
+    const bool planets = aspectSwitch_->planetsShown() && shown().grahaDrishti.computed;
+    rows_->setVisible(!planets);
+    grahaView_->setVisible(planets);
+    grahaTables_->setVisible(planets);
+    chart_->showGrahaDrishti(planets);
+    // The diagram at the top of the planet aspects' longer rows.
+    diagram_->setStretch(0, planets ? 0 : 1);
+    diagram_->setStretch(2, planets ? 1 : 0);
+    describeChart();
+}
+
+void ResultsPanel::showPlanetAspects(bool planets)
+{
+    ensureBuilt();
+    aspectSwitch_->showPlanets(planets);
+}
+
+void ResultsPanel::setNodeAspects(NodeAspects nodes)
+{
+    loadSettings();
+    const std::string_view key = NodeAspectsKey(nodes);
+    ProgramSettings().setValue(QLatin1String(kNodeAspectsKey), QString::fromLatin1(key.data(), qsizetype(key.size())));
+    if (nodes == driver_.nodeAspects())
+        return;
+    driver_.SetNodeAspects(nodes);
     refill();
 }
 

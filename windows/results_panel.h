@@ -18,14 +18,19 @@
 #include <array>
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
+class QTableWidget;
 class QLabel;
 class QPushButton;
 class QScrollArea;
 
 namespace rashi {
 
+class AspectSwitch;
 class BirthDayView;
+class GrahaDrishtiView;
+class GrahaTablesView;
 class BirthTimeLines;
 class ChartView;
 class ReadingHeaderView;
@@ -48,6 +53,9 @@ public:
     // Whether the navamsa chart is shown instead of the birth chart.
     bool navamsaShown() const { return navamsa_; }
     ChartStyle diagramStyle();
+    NodeAspects nodeAspects();
+    // Whether the planet aspects (graha drishti) are shown instead of the signs'.
+    bool planetAspectsShown() const;
     int chosenBody() const;
     // Where the chosen body's row is marked; empty when none is chosen.
     QRect chosenRowBand() const;
@@ -74,6 +82,7 @@ public:
     static constexpr const char* kStyleKey = "chart/style";
     static constexpr const char* kKarakasKey = "jaimini/karakas";                   // 7 or 8
     static constexpr const char* kArudhaExceptionsKey = "jaimini/arudhaExceptions"; // true or false
+    static constexpr const char* kNodeAspectsKey = "graha/nodes";                    // "7" or "5-9"
 
 public slots:
     // File › Print…: one page through the printer the user chooses.
@@ -96,6 +105,10 @@ public slots:
     void useArudhaExceptions(bool exceptions);
     // The navamsa chart and its reading instead of the birth chart's.
     void showNavamsa(bool navamsa);
+    // The nodes' planet aspects: the 7th only, or the 5th and 9th too. Remembered.
+    void setNodeAspects(rashi::NodeAspects nodes);
+    // The planet aspects' views instead of the sign aspects' (when the reading has them).
+    void showPlanetAspects(bool planets);
     // A report row, or -1: shades its sign and the signs it aspects.
     void chooseBody(int body);
 
@@ -117,6 +130,8 @@ private:
     // Everything that shows the reading, again (after a choice changed it).
     void refill();
     void markChosenRow();
+    // The rows or the planet aspects' views, by the switch.
+    void showAspectViews();
     // The chart's description for screen readers follows the chosen body.
     void describeChart();
     // The views' layouts take in their new lines, and the column theirs.
@@ -155,6 +170,10 @@ private:
     QPushButton* offerYes_ = nullptr;
     std::function<void()> onOffer_;
     QCheckBox* chkNavamsa_ = nullptr;
+    AspectSwitch* aspectSwitch_ = nullptr;
+    GrahaDrishtiView* grahaView_ = nullptr;
+    GrahaTablesView* grahaTables_ = nullptr;
+    QBoxLayout* diagram_ = nullptr; // the chart over the day's strip
     bool navamsa_ = false;
     ReadingRecords navamsaView_;
 };

@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
                  QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "-",
-                              "mnuSevenKarakas", "mnuArudhaExceptions", "-", "mnuLanguage"}));
+                              "mnuSevenKarakas", "mnuArudhaExceptions", "-", "mnuNodeAspects", "-", "mnuLanguage"}));
         QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
     }
@@ -421,6 +421,27 @@ private slots:
         Child<QAction>(*window, "mnuFormulas")->trigger();
         QVERIFY(ShowFreshWindow(dialogs, window));
         QCOMPARE(window->driver().ephemeris(), Ephemeris::Formulas);
+    }
+
+    // Options › Node Aspects: the reading on show follows, the menu shows
+    // the choice, and a new window starts with it.
+    void nodeAspectsChoiceIsAppliedAndRemembered()
+    {
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::Seventh);
+        Child<QAction>(*window, "mnuNodesFifthNinth")->trigger();
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::FifthNinth);
+        QCOMPARE(window->driver().records().grahaDrishti.aspects[7][2].quarters, 4); // Rahu's 5th in full
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        QMetaObject::invokeMethod(Child<QMenu>(*window, "mnuOptions"), "aboutToShow");
+        QVERIFY(Child<QAction>(*window, "mnuNodesFifthNinth")->isChecked());
+        EnterBirth(*window, Greenwich2000());
+        Click(*window, "cmdCalculate");
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::FifthNinth);
+        Child<QAction>(*window, "mnuNodesSeventh")->trigger();
+        QCOMPARE(window->driver().records().grahaDrishti.nodes, NodeAspects::Seventh);
+        QVERIFY(ShowFreshWindow(dialogs, window));
     }
 
     void keepingAReadingFromTheMenus()
