@@ -13,6 +13,7 @@ ReadingRecords NavamsaView(const ReadingRecords& records) {
     const NavamsaRecord& navamsa = records.jaimini.navamsa;
     view.positions = navamsa.positions;
     view.report = navamsa.report;
+    view.jaimini.birthAscendant = records.ascendant;
     const double lagna = NavamsaLongitude(JaiminiAscendant(records));
     view.ascendant.SiderealLongitude = lagna;
     view.ascendant.PositionText = ShortPositionText(SignPositionText(lagna));

@@ -99,9 +99,12 @@ std::string DegreesMinutesSeconds(double degrees) {
 std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
     const BirthRecord& b = records.birth;
     const ReadingWords& words = WordsOf(records.language);
-    std::string ascendant = records.ascendant.PositionText;
+    // The birth's ascendant, on the navamsa's page too, as the window's header keeps it.
+    const AscendantRecord& birthAscendant =
+        records.jaimini.navamsaShown ? records.jaimini.birthAscendant : records.ascendant;
+    std::string ascendant = birthAscendant.PositionText;
     if (words.signInPosition) ascendant = PositionCaption(ascendant, words);
-    if (records.ascendant.SomeSignsNeverRise) ascendant += words.neverRise;
+    if (birthAscendant.SomeSignsNeverRise) ascendant += words.neverRise;
     const auto& label = words.headerLabels;
     return {
         {std::string(label[0]), b.Name},

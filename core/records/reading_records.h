@@ -203,6 +203,7 @@ struct JaiminiRecord {
     std::array<int, 12> arudhaPadas{}; // the sign of A1 (the arudha lagna) .. A12 (the upapada)
     NavamsaRecord navamsa;
     bool navamsaShown = false; // records made to show the navamsa chart (NavamsaView)
+    AscendantRecord birthAscendant; // there: the birth's, which the header keeps
 };
 
 // How far the birth time can move with the same order of karakas and the same

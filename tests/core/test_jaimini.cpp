@@ -13,6 +13,7 @@
 #include "core/moon/birth_moment.h"
 #include "core/planets/position_table.h"
 #include "core/reading/calculation_driver.h"
+#include "core/reading/reading_header.h"
 #include "core/records/angles.h"
 #include "core/time_window/jaimini_window_text.h"
 #include "fixtures.h"
@@ -346,6 +347,17 @@ TEST(JaiminiReading, TheNavamsaIsReadAsTheBirthChartIs) {
     EXPECT_EQ(n.lagna, NavamsaSign(r.degrees.ascendant));
     EXPECT_EQ(n.houses, HousesFromLagna(n.signs, n.lagna, RuleTable(r.rule)));
     EXPECT_EQ(n.report.lblPlanets, r.report.lblPlanets);
+}
+
+// The navamsa's view draws its own lagna, but its header (the page's, the
+// tool's --navamsa --pdf) keeps the birth's ascendant, as the window's does.
+TEST(NavamsaView, TheHeaderKeepsTheBirthsAscendant) {
+    CalculationDriver driver;
+    const ReadingRecords& r = JaiminiReading(driver, testing::PuneBirth(4, 2, 1962, 8, 0));
+    const ReadingRecords view = NavamsaView(r);
+    EXPECT_NE(SignOfPosition(view.ascendant.PositionText), SignOfPosition(r.ascendant.PositionText));
+    EXPECT_EQ(ReadingHeader(view)[5].value, ReadingHeader(r)[5].value);
+    EXPECT_EQ(ReadingHeader(view)[5].value, r.ascendant.PositionText);
 }
 
 TEST(JaiminiReading, LinesOfTheReportTool) {
