@@ -3,9 +3,9 @@
 #include "core/ascendant/ascendant.h"
 
 #include "core/records/angles.h"
-#include "core/precise/delta_t.h"
+#include "core/time_scales/delta_t.h"
 #include "core/precise/full_theories.h"
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 
 #include <erfa.h>
 #include <erfam.h>
