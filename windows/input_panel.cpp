@@ -70,7 +70,7 @@ void AddNumbers(QComboBox* box, const NumberList& list)
 {
     QStringList texts;
     texts.reserve(list.size());
-    for (int position = 0; position < list.size(); ++position)
+    for (int position = list.begin(); position < list.end(); ++position)
         texts << FromUtf8(list.text(position));
     box->addItems(texts);
 }
@@ -372,7 +372,7 @@ Entries InputPanel::entries() const
     e.Name = ToUtf8(txtName->text());
     e.DatePosition = cboDate->currentIndex();
     e.MonthPosition = cboMonth->currentIndex();
-    e.YearPosition = cboYear->currentIndex();
+    e.YearPosition = kYearList.positionOfRow(cboYear->currentIndex());
     e.HourPosition = cboHour->currentIndex();
     e.MinutePosition = cboMinute->currentIndex();
     e.ZoneRow = cboTimeZone->currentIndex();
@@ -404,7 +404,7 @@ void InputPanel::applyEntries(const Entries& e)
     txtName->setText(FromUtf8(e.Name));
     cboMonth->setCurrentIndex(e.MonthPosition);
     cboDate->setCurrentIndex(e.DatePosition);
-    cboYear->setCurrentIndex(e.YearPosition);
+    cboYear->setCurrentIndex(kYearList.contains(e.YearPosition) ? kYearList.row(e.YearPosition) : -1);
     cboHour->setCurrentIndex(e.HourPosition);
     cboMinute->setCurrentIndex(e.MinutePosition);
     cboTimeZone->setCurrentIndex(e.ZoneRow);

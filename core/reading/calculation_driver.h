@@ -30,15 +30,25 @@ void RunEngines(ReadingRecords& records);
 // records.degrees (filled first if it is not current).
 void RunJaiminiEngines(ReadingRecords& records);
 
+// Whether the program's formulas serve a birth of this (Gregorian) year: 1901 to 2050.
+inline constexpr bool FormulasServe(int year) { return year >= 1901 && year <= 2050; }
+
 class CalculationDriver {
 public:
     // Validates the entries; on success runs the whole reading and returns
     // nothing, on failure returns the refusal and leaves every record as it was.
     std::optional<Refusal> Calculate(const Entries& entries);
 
-    // The ephemeris of the readings that follow; Formulas until chosen.
-    void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = ephemeris; }
-    Ephemeris ephemeris() const { return records_.ephemeris; }
+    // The ephemeris of the readings that follow; Formulas until chosen. A
+    // birth outside the formulas' years (FormulasServe) takes the precise one
+    // whatever is chosen, and records().preciseByDate says so.
+    void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = chosenEphemeris_ = ephemeris; }
+    Ephemeris ephemeris() const { return chosenEphemeris_; }
+
+    // The node of the readings that follow, over the one the entries carry
+    // (a chart file's "nodes" line); none: the entries' own, else the mean one.
+    void setNodes(std::optional<NodeKind> nodes) { nodes_ = nodes; }
+    const std::optional<NodeKind>& nodes() const { return nodes_; }
 
     // The ayanamsa of the readings that follow, over the one the entries
     // carry (a chart file's "ayanamsa" tagged line); none: the entries' own,
@@ -91,6 +101,8 @@ private:
     bool withWindow_ = false;
     bool withDay_ = false;
     const ZoneClock* zoneClock_ = nullptr;
+    Ephemeris chosenEphemeris_ = Ephemeris::Formulas;
+    std::optional<NodeKind> nodes_;
     std::optional<AyanamsaChoice> ayanamsa_;
     bool withJaimini_ = false;
 };

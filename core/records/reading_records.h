@@ -250,7 +250,8 @@ struct ReadingRecords {
     JaiminiWindowRecord jaiminiWindow; // written only when both it and the window are asked for
     DegreesRecord degrees;             // written only when an engine that reads degrees is asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
-    Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
+    Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading; Precise outside the formulas' years
+    bool preciseByDate = false; // the formulas were chosen but the birth lies outside their years
     Language language = Language::English;     // of the captions and texts; chosen before the reading
 };
 

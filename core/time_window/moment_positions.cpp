@@ -45,7 +45,7 @@ const PreciseFrame& MomentPositions::Frame(int minutes) {
 
 std::array<double, kReportRows> MomentPositions::Bodies(int minutes) {
     ++evaluations_;
-    if (ephemeris_ == Ephemeris::Precise) return PreciseReportLongitudes(PrecisePositions(Frame(minutes)));
+    if (ephemeris_ == Ephemeris::Precise) return PreciseReportLongitudes(PrecisePositions(Frame(minutes), birth_.Nodes));
     const BirthRecord b = Shifted(minutes);
     const PlanetChart chart = ChartOfBirth(b);
     const double moon = MoonSiderealLongitude(JulianCenturies(b), b.Ayanamsa, chart.ChartAyanamsa);

@@ -192,8 +192,8 @@ TEST(TimeWindow, EdgesOfSignsYearsAndLatitudes) {
         Ephemeris ephemeris;
     };
     const Case cases[] = {
-        {"first minute of the years", 1, 1, 1901, 0, 0, "18", Ephemeris::Formulas},
-        {"last minute of the years", 31, 12, 2050, 23, 59, "18", Ephemeris::Precise},
+        {"first minute of the years", 1, 1, 1600, 0, 0, "18", Ephemeris::Formulas},
+        {"last minute of the years", 31, 12, 2400, 23, 59, "18", Ephemeris::Precise},
         {"midnight ending the day", 31, 12, 2050, 24, 0, "40", Ephemeris::Formulas},
         {"above the polar circle", 21, 6, 1980, 3, 0, "69", Ephemeris::Formulas},
         {"near the pole, precise", 21, 12, 2001, 12, 0, "78", Ephemeris::Precise},
@@ -207,10 +207,10 @@ TEST(TimeWindow, EdgesOfSignsYearsAndLatitudes) {
         e.LatDeg = c.latitude;
         const ReadingRecords records = ReadingOf(e, c.ephemeris, AspectRuleChoice::Ours);
         CheckAgainstScan(records);
-        if (c.year == 1901) {
+        if (c.year == 1600) {
             EXPECT_EQ(records.window.reading.from.limit, WindowLimit::Years);
         }
-        if (c.year == 2050) {
+        if (c.year == 2400) {
             EXPECT_EQ(records.window.reading.until.limit, WindowLimit::Years);
         }
     }
