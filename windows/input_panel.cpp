@@ -1,4 +1,6 @@
 #include "windows/input_panel.h"
+
+#include "core/entries/birth_choices.h"
 #include "windows/core_messages.h"
 #include "windows/program_language.h"
 #include "core/words/reading_words.h"
@@ -157,6 +159,20 @@ void InputPanel::createLists()
     }
     chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
+    // Old records often give the date in the Julian calendar: Britain and its
+    // colonies until 1752, Russia until 1918, Greece until 1923.
+    chkJulian = new QCheckBox(tr("Julian date"), this);
+    chkJulian->setObjectName(QStringLiteral("chkJulian"));
+    chkJulian->setToolTip(tr("The date is in the Julian calendar (Britain until 1752, Russia until 1918, Greece until 1923)"));
+    showJulianBox();
+    connect(cboYear, &QComboBox::currentIndexChanged, this, [this] { showJulianBox(); });
+}
+
+void InputPanel::showJulianBox()
+{
+    constexpr int kLastJulianYear = 1923;
+    const int position = kYearList.positionOfRow(cboYear->currentIndex());
+    chkJulian->setVisible(kYearList.contains(position) && kYearList.value(position) <= kLastJulianYear);
 }
 
 void InputPanel::createOptions()
@@ -269,7 +285,7 @@ QGridLayout* InputPanel::layOutEntries()
     grid->addWidget(txtName, row++, 1, 1, 2);
 
     addCaption(tr("Date of Birth"), cboDate, Qt::Key_D);
-    grid->addLayout(RowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
+    grid->addLayout(RowOf({cboDate, cboMonth, cboYear, chkJulian}), row++, 1, 1, 2);
 
     addCaption(tr("Time of Birth"), cboHour, Qt::Key_T);
     grid->addLayout(RowOf({cboHour, cboMinute, hint(tr("HH/MM"))}), row, 1);
@@ -347,13 +363,15 @@ void InputPanel::fillLists()
         zones << FromUtf8(zone);
     cboTimeZone->addItems(zones);
 
-    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+    for (QComboBox* box : {cboDate, cboMonth, cboHour, cboMinute, cboTimeZone})
         box->setCurrentIndex(0);
+    // The years begin at 1600, but the list opens at 1901 as it always did.
+    cboYear->setCurrentIndex(kYearList.row(0));
 }
 
 void InputPanel::chainTabOrder()
 {
-    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   cboHour,    cboMinute,  cboTimeZone,
+    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   chkJulian, cboHour,    cboMinute,  cboTimeZone,
                         txtLatDeg,  txtLatMin,   txtLonDeg,  txtLonMin, txtCity,    txtState,   txtCountry,
                         cmdCalculate, cmdOpen,   chkDST,     optLong[1], optLong[0], optLat[1], optLat[0],
                         Command1};
@@ -396,6 +414,7 @@ Entries InputPanel::entries() const
             e.ZoneOffsetSeconds = imported_->ZoneOffsetSeconds;
     }
     e.Tagged = tagged_;
+    SetCalendar(e, chkJulian->isVisibleTo(this) && chkJulian->isChecked() ? Calendar::Julian : Calendar::Gregorian);
     return e;
 }
 
@@ -426,6 +445,8 @@ void InputPanel::applyEntries(const Entries& e)
     txtCountry->setText(FromUtf8(e.Country));
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
     tagged_ = e.Tagged;
+    chkJulian->setChecked(CalendarOf(e) == Calendar::Julian);
+    showJulianBox();
     boxDecides_ = true; // a chart file's row and box say which of a repeated hour
     imported_.reset();
     if (e.Second || (e.ZoneId.empty() && e.ZoneOffsetSeconds))
