@@ -46,6 +46,9 @@ cases = {
                                              "--city", "A", "--state", "B", "--country", "C", "--window"],
     "a named ayanamsa, precise": greenwich + ["--precise", "--ayanamsa", "true-citra"],
     "the user's own ayanamsa": greenwich + ["--ayanamsa", "custom:-1.5,50.29"],
+    "a Julian date with the true node": greenwich + ["--date", "1700-02-29", "--calendar", "julian", "--nodes", "true"],
+    "the last day of the years, Julian": greenwich + ["--date", "2400-12-31", "--calendar", "julian", "--window"],
+    "the first day of the years": greenwich + ["--date", "1600-01-01", "--window"],
 }
 
 with open(schema_path, encoding="utf-8") as f:
