@@ -7,6 +7,7 @@
 
 #include "core/aspects/rashi_drishti.h"
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/entries/birth_choices.h"
 #include "core/moon/birth_moment.h"
 #include "core/time_window/window_text.h"
 
@@ -134,6 +135,11 @@ std::string ReportJson(const ReadingRecords& records, const std::optional<std::s
         {"longitudes", records.positions.SiderealLongitudes},
         {"captions", CaptionsJson(records.report)},
     };
+    if (b.DateCalendar == Calendar::Julian) {
+        const CivilDate given = DateAsGiven(b);
+        reading["julian_date"] = {{"day", given.day}, {"month", given.month}, {"year", given.year}};
+    }
+    if (b.Nodes == NodeKind::True) reading["nodes"] = "true";
     if (b.Ayanamsa.named())
         reading["ayanamsa"] = {{"name", AyanamsaKey(b.Ayanamsa)}, {"degrees", -records.chart.ApparentAyanamsa}};
     AddJaiminiJson(reading, records);

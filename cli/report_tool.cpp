@@ -4,6 +4,7 @@
 #include "cli/own_place_options.h"
 #include "cli/tool_options.h"
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/entries/birth_choices.h"
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/entries/entry_lists.h"
@@ -65,8 +66,8 @@ std::optional<int> Number(std::string_view text) {
 
 int ListPosition(const NumberList& list, std::string_view text, const char* what) {
     const auto number = Number(text);
-    const int position = number ? list.position(std::to_string(*number)) : -1;
-    if (position < 0 || text.front() == '+' || text.front() == '-')
+    const int position = number ? list.position(std::to_string(*number)) : kNoEntry;
+    if (!list.contains(position) || text.front() == '+' || text.front() == '-')
         throw InputError(std::string(what) + " must be " + std::to_string(list.first) + " to " +
                          std::to_string(list.last));
     return position;
@@ -447,6 +448,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         if (options.files.empty() && !birthOptions) throw InputError("Give a chart file or the birth; see --help");
 
         Entries entries = options.files.empty() ? EntriesFromOptions(options, err) : EntriesFromFile(options.files[0]);
+        if (options.calendar) SetCalendar(entries, *ParseCalendar(*options.calendar));
         // The program's own checks first, then the zone of that moment.
         // The zone's offset for entries the reading's checks pass, so that
         // their message comes first.
@@ -470,6 +472,7 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
         driver.setWithWindow(options.window);
         driver.setZoneClock(&places::TheZoneClock());
         driver.setAyanamsa(ChosenAyanamsa(options));
+        if (options.nodes) driver.setNodes(ParseNodes(*options.nodes));
         // The JSON object always carries the Jaimini reading.
         // So do the sign dashas, whose periods name the karakas and arudhas they aspect.
         const bool jaimini = options.jaimini || options.navamsa || options.json || (options.dashas & (dasha::Chara | dasha::Drig));

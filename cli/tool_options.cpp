@@ -2,6 +2,7 @@
 
 #include "core/aspects/graha_drishti.h"
 #include "core/ayanamsa/ayanamsa_names.h"
+#include "core/entries/birth_choices.h"
 #include "core/chart_files/visible_text.h"
 #include "core/records/dasha_records.h"
 #include "core/timing/dasha_text.h"
@@ -56,9 +57,15 @@ constexpr std::string_view kFooter =
     "sentences in Devanagari); --json and --batch stay in English for scripts.\n"
     "--pdf and --svg need no display; --json adds the ascendant, the nine sidereal\n"
     "longitudes in degrees and the rule.\n\n"
-    "--precise takes the positions from the IAU's standard models (ERFA) with the\n"
-    "Lahiri ayanamsa instead of the program's own formulas; the rule and the texts\n"
-    "are the same. It works with --batch too.\n\n"
+    "--precise takes the positions from the full theories (VSOP87, ELP 2000-82B)\n"
+    "and the IAU's standard models (ERFA) with the Lahiri ayanamsa instead of the\n"
+    "program's own formulas; the rule and the texts are the same. It works with\n"
+    "--batch too. The formulas serve births from 1901 to 2050; one from 1600 to\n"
+    "1900 or 2051 to 2400 takes the precise positions anyway, and says so.\n\n"
+    "--calendar julian reads --date in the Julian calendar (England until 1752,\n"
+    "Russia until 1918): the header says \"(Julian date)\" and --save keeps it.\n"
+    "--nodes true shows the true (osculating) node of the precise positions\n"
+    "instead of the mean one; --save keeps it.\n\n"
     "--ayanamsa NAME takes that ayanamsa off the tropical longitudes instead of the\n"
     "program's own (its formulas' one, or Lahiri with --precise), with either\n"
     "ephemeris: lahiri, raman, krishnamurti, yukteshwar, fagan-bradley,\n"
@@ -145,7 +152,10 @@ void Describe(CLI::App& app, ToolOptions& o) {
 
     const std::string birth = "Birth";
     app.add_option("--name", o.name, "the person's name (letters and spaces, at most 32767)")->group(birth)->type_name("TEXT");
-    app.add_option("--date", o.date, "date of birth, years 1901 to 2050")->group(birth)->type_name("YYYY-MM-DD");
+    app.add_option("--date", o.date, "date of birth, years 1600 to 2400")->group(birth)->type_name("YYYY-MM-DD");
+    app.add_option("--calendar", o.calendar, "the date's calendar: gregorian (default) or julian")
+        ->group(birth)
+        ->type_name("CALENDAR");
     app.add_option("--time", o.time,
                    "local clock time, hours 0 to 24; a time the clocks showed twice takes its offset after it, "
                    "as the window prints it (\"01:30 UTC-5:00\")")
@@ -171,6 +181,7 @@ void Describe(CLI::App& app, ToolOptions& o) {
     app.add_option("--ayanamsa", o.ayanamsa, "the ayanamsa: lahiri, raman, ... (see below)")
         ->group(output)
         ->type_name("NAME");
+    app.add_option("--nodes", o.nodes, "the lunar node: mean (default) or true")->group(output)->type_name("NODES");
     app.add_flag("--window", o.window, "how far the birth time can move with the same signs")->group(output);
     app.add_flag("--jaimini", o.jaimini, "add the karakas, the karakamsa, A1-A12 and the houses")->group(output);
     app.add_flag("--navamsa", o.navamsa, "the navamsa (D9) chart's reading instead of the birth chart's")->group(output);
@@ -258,7 +269,7 @@ void ParseTimingOptions(ToolOptions& o) {
 } // namespace
 
 bool ToolOptions::hasBirthOptions() const {
-    return name || date || time || zone || lat || lon || city || state || country || dst || place || zoneId;
+    return name || date || calendar || time || zone || lat || lon || city || state || country || dst || place || zoneId;
 }
 
 ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
@@ -290,6 +301,11 @@ ToolOptions ParseToolOptions(const std::vector<std::string>& args) {
     if (!NodeAspectsFromKey(options.nodeAspects))
         throw InputError("--node-aspects takes 7 or 5-9, not \"" + VisibleText(options.nodeAspects) + "\"");
     ParseTimingOptions(options);
+    if (options.calendar && !ParseCalendar(*options.calendar))
+        throw InputError("Unknown calendar \"" + VisibleText(*options.calendar) + "\"; give one of " +
+                         std::string(kCalendarChoices));
+    if (options.nodes && !ParseNodes(*options.nodes))
+        throw InputError("Unknown nodes \"" + VisibleText(*options.nodes) + "\"; give one of " + std::string(kNodesChoices));
     // Whatever else is left over names files.
     for (const std::string& extra : app.remaining()) options.files.push_back(extra);
     return options;

@@ -27,6 +27,8 @@ struct ToolOptions {
     bool precise = false;
     bool window = false;                 // the window of clock time in which the signs stay
     std::optional<std::string> ayanamsa; // a key of core/ayanamsa/ayanamsa_names.h, checked when parsed
+    std::optional<std::string> calendar; // the date's calendar: julian or gregorian, checked when parsed
+    std::optional<std::string> nodes;    // the lunar node: true or mean, checked when parsed
     bool jaimini = false;                // the karakas, the karakamsa, the arudha padas and the houses after the captions
     bool navamsa = false;                // the navamsa's reading instead of the birth chart's
     std::string karakas = "8";           // the karaka scheme: 8 (with Rahu) or 7

@@ -384,6 +384,14 @@
         <translation>डेलाइट सेविंग समय</translation>
     </message>
     <message>
+        <source>Julian date</source>
+        <translation>जूलियन तिथि</translation>
+    </message>
+    <message>
+        <source>The date is in the Julian calendar (Britain until 1752, Russia until 1918, Greece until 1923)</source>
+        <translation>तिथि जूलियन पंचांग में है (ब्रिटेन 1752 तक, रूस 1918 तक, यूनान 1923 तक)</translation>
+    </message>
+    <message>
         <source>North</source>
         <translation>उत्तर</translation>
     </message>
@@ -998,6 +1006,18 @@
     <message>
         <source>&amp;Precise Positions (IAU Models, Lahiri)</source>
         <translation>सटीक स्थितियाँ (IAU मॉडल, लाहिड़ी) (&amp;P)</translation>
+    </message>
+    <message>
+        <source>No&amp;des</source>
+        <translation>राहु-केतु (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean Node</source>
+        <translation>मध्य राहु (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;True Node</source>
+        <translation>सत्य राहु (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Classical Rule of Sign Aspects</source>

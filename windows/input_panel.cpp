@@ -1,4 +1,6 @@
 #include "windows/input_panel.h"
+
+#include "core/entries/birth_choices.h"
 #include "windows/core_messages.h"
 #include "windows/program_language.h"
 #include "core/words/reading_words.h"
@@ -70,7 +72,7 @@ void AddNumbers(QComboBox* box, const NumberList& list)
 {
     QStringList texts;
     texts.reserve(list.size());
-    for (int position = 0; position < list.size(); ++position)
+    for (int position = list.begin(); position < list.end(); ++position)
         texts << FromUtf8(list.text(position));
     box->addItems(texts);
 }
@@ -157,6 +159,20 @@ void InputPanel::createLists()
     }
     chkDST = new QCheckBox(tr("Daylight Saving Time"), this);
     chkDST->setObjectName(QStringLiteral("chkDST"));
+    // Old records often give the date in the Julian calendar: Britain and its
+    // colonies until 1752, Russia until 1918, Greece until 1923.
+    chkJulian = new QCheckBox(tr("Julian date"), this);
+    chkJulian->setObjectName(QStringLiteral("chkJulian"));
+    chkJulian->setToolTip(tr("The date is in the Julian calendar (Britain until 1752, Russia until 1918, Greece until 1923)"));
+    showJulianBox();
+    connect(cboYear, &QComboBox::currentIndexChanged, this, [this] { showJulianBox(); });
+}
+
+void InputPanel::showJulianBox()
+{
+    constexpr int kLastJulianYear = 1923;
+    const int position = kYearList.positionOfRow(cboYear->currentIndex());
+    chkJulian->setVisible(kYearList.contains(position) && kYearList.value(position) <= kLastJulianYear);
 }
 
 void InputPanel::createOptions()
@@ -270,7 +286,7 @@ QGridLayout* InputPanel::layOutEntries()
     grid->addWidget(txtName, row++, 1, 1, 2);
 
     addCaption(tr("Date of Birth"), cboDate, Qt::Key_D);
-    grid->addLayout(RowOf({cboDate, cboMonth, cboYear}), row++, 1, 1, 2);
+    grid->addLayout(RowOf({cboDate, cboMonth, cboYear, chkJulian}), row++, 1, 1, 2);
 
     addCaption(tr("Time of Birth"), cboHour, Qt::Key_T);
     grid->addLayout(RowOf({cboHour, cboMinute, hint(tr("HH/MM"))}), row, 1);
@@ -348,13 +364,15 @@ void InputPanel::fillLists()
         zones << FromUtf8(zone);
     cboTimeZone->addItems(zones);
 
-    for (QComboBox* box : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+    for (QComboBox* box : {cboDate, cboMonth, cboHour, cboMinute, cboTimeZone})
         box->setCurrentIndex(0);
+    // The years begin at 1600, but the list opens at 1901 as it always did.
+    cboYear->setCurrentIndex(kYearList.row(0));
 }
 
 void InputPanel::chainTabOrder()
 {
-    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   cboHour,    cboMinute,  cboTimeZone,
+    QWidget* chain[] = {txtName,    cboDate,     cboMonth,   cboYear,   chkJulian, cboHour,    cboMinute,  cboTimeZone,
                         txtLatDeg,  txtLatMin,   txtLonDeg,  txtLonMin, txtCity,    txtState,   txtCountry,
                         cmdCalculate, cmdOpen,   chkDST,     optLong[1], optLong[0], optLat[1], optLat[0],
                         Command1};
@@ -373,7 +391,7 @@ Entries InputPanel::entries() const
     e.Name = ToUtf8(txtName->text());
     e.DatePosition = cboDate->currentIndex();
     e.MonthPosition = cboMonth->currentIndex();
-    e.YearPosition = cboYear->currentIndex();
+    e.YearPosition = kYearList.positionOfRow(cboYear->currentIndex());
     e.HourPosition = cboHour->currentIndex();
     e.MinutePosition = cboMinute->currentIndex();
     e.ZoneRow = cboTimeZone->currentIndex();
@@ -397,6 +415,7 @@ Entries InputPanel::entries() const
             e.ZoneOffsetSeconds = imported_->ZoneOffsetSeconds;
     }
     e.Tagged = tagged_;
+    SetCalendar(e, chkJulian->isVisibleTo(this) && chkJulian->isChecked() ? Calendar::Julian : Calendar::Gregorian);
     return e;
 }
 
@@ -405,7 +424,7 @@ void InputPanel::applyEntries(const Entries& e)
     txtName->setText(FromUtf8(e.Name));
     cboMonth->setCurrentIndex(e.MonthPosition);
     cboDate->setCurrentIndex(e.DatePosition);
-    cboYear->setCurrentIndex(e.YearPosition);
+    cboYear->setCurrentIndex(kYearList.contains(e.YearPosition) ? kYearList.row(e.YearPosition) : -1);
     cboHour->setCurrentIndex(e.HourPosition);
     cboMinute->setCurrentIndex(e.MinutePosition);
     cboTimeZone->setCurrentIndex(e.ZoneRow);
@@ -427,6 +446,8 @@ void InputPanel::applyEntries(const Entries& e)
     txtCountry->setText(FromUtf8(e.Country));
     zoneId_ = placeZoneId_ = FromUtf8(e.ZoneId);
     tagged_ = e.Tagged;
+    chkJulian->setChecked(CalendarOf(e) == Calendar::Julian);
+    showJulianBox();
     boxDecides_ = true; // a chart file's row and box say which of a repeated hour
     imported_.reset();
     if (e.Second || (e.ZoneId.empty() && e.ZoneOffsetSeconds))

@@ -130,6 +130,8 @@ private:
     FilteredLineEdit* txtState = nullptr;
     FilteredLineEdit* txtCountry = nullptr;
     QCheckBox* chkDST = nullptr;
+    QCheckBox* chkJulian = nullptr; // "Julian date", shown for years before 1924
+    void showJulianBox();
     QWidget* Frame3 = nullptr; // North / South
     QWidget* Frame4 = nullptr; // East / West
     std::array<QRadioButton*, 2> optLat{};  // 0 North, 1 South

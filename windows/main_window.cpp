@@ -6,6 +6,7 @@
 #include "core/chart_files/chart_file.h"
 #include "core/chart_files/chart_file_io.h"
 #include "core/chart_files/chart_file_name.h"
+#include "core/entries/birth_choices.h"
 #include "core/entries/validation.h"
 #include "core/imports/import_file_io.h"
 #include "windows/about_box.h"
@@ -51,6 +52,7 @@ namespace {
 const char* const kChartFilter = QT_TRANSLATE_NOOP("rashi::frmMain", "Tarvek Vedic Rashi Drishti (*.kqa)");
 const char* const kOpenTitle = QT_TRANSLATE_NOOP("rashi::frmMain", "Select the source file");
 const QString kEphemerisKey = QStringLiteral("Reading/Ephemeris");
+const QString kNodesKey = QStringLiteral("Reading/Nodes");
 
 // Latin from Verdana or DejaVu, Devanagari from Lohit or Noto; the fonts of
 // the language's own script first.
@@ -249,6 +251,16 @@ void frmMain::buildEditMenu()
     keepActions_.push_back(mnuCopyReading);
 }
 
+void frmMain::chooseNodes(bool trueNode)
+{
+    const QSignalBlocker block(mnuTrueNode_->actionGroup());
+    mnuTrueNode_->setChecked(trueNode);
+    for (QAction* other : mnuTrueNode_->actionGroup()->actions())
+        if (other != mnuTrueNode_)
+            other->setChecked(!trueNode);
+    driver_.setNodes(trueNode ? NodeKind::True : NodeKind::Mean);
+}
+
 void frmMain::buildOptionsMenu()
 {
     // How the reading is computed and shown; each choice is remembered.
@@ -295,6 +307,27 @@ void frmMain::buildOptionsMenu()
         if (resultsInFront())
             calculate(); // the reading on show follows the choice
     });
+    // The lunar nodes: the mean node, or the true (osculating) one of the
+    // precise positions; remembered, and kept in a chart saved.
+    QMenu* mnuNodes = mnuOptions->addMenu(tr("No&des"));
+    mnuNodes->setObjectName(QStringLiteral("mnuNodes"));
+    mnuNodes->menuAction()->setObjectName(QStringLiteral("mnuNodes"));
+    auto* nodes = new QActionGroup(mnuNodes);
+    QAction* mnuMeanNode = addItem(mnuNodes, "mnuMeanNode", tr("&Mean Node"));
+    mnuTrueNode_ = addItem(mnuNodes, "mnuTrueNode", tr("&True Node"));
+    for (QAction* choice : {mnuMeanNode, mnuTrueNode_}) {
+        choice->setCheckable(true);
+        nodes->addAction(choice);
+    }
+    const bool trueNode = ProgramSettings().value(kNodesKey).toString() == QLatin1String("true");
+    (trueNode ? mnuTrueNode_ : mnuMeanNode)->setChecked(true);
+    driver_.setNodes(trueNode ? NodeKind::True : NodeKind::Mean);
+    connect(nodes, &QActionGroup::triggered, this, [this](QAction* chosen) {
+        chooseNodes(chosen == mnuTrueNode_);
+        ProgramSettings().setValue(kNodesKey, chosen == mnuTrueNode_ ? QStringLiteral("true") : QStringLiteral("mean"));
+        if (resultsInFront())
+            calculate(); // the reading on show follows the choice
+    });
     // The Jaimini reading's two choices.
     mnuOptions->addSeparator();
     QAction* mnuSeven = addItem(mnuOptions, "mnuSevenKarakas", tr("Seven Chara &Karakas (without Rahu)"));
@@ -312,20 +345,20 @@ void frmMain::buildOptionsMenu()
     connect(mnuExceptions, &QAction::toggled, this, [this](bool on) { results()->useArudhaExceptions(on); });
     // The nodes' planet aspects: the 7th only, or the 5th and 9th too.
     mnuOptions->addSeparator();
-    QMenu* mnuNodes = mnuOptions->addMenu(tr("N&ode Aspects"));
-    mnuNodes->menuAction()->setObjectName(QStringLiteral("mnuNodeAspects"));
-    QAction* mnuNodesSeventh = addItem(mnuNodes, "mnuNodesSeventh", tr("&7th Only"));
-    QAction* mnuNodesFifthNinth = addItem(mnuNodes, "mnuNodesFifthNinth", tr("&5th and 9th Too"));
-    auto* nodeChoices = new QActionGroup(mnuNodes);
-    for (QAction* choice : {mnuNodesSeventh, mnuNodesFifthNinth}) {
+    QMenu* mnuNodeAspects = mnuOptions->addMenu(tr("N&ode Aspects"));
+    mnuNodeAspects->menuAction()->setObjectName(QStringLiteral("mnuNodeAspects"));
+    QAction* mnuNodeAspectsSeventh = addItem(mnuNodeAspects, "mnuNodesSeventh", tr("&7th Only"));
+    QAction* mnuNodeAspectsFifthNinth = addItem(mnuNodeAspects, "mnuNodesFifthNinth", tr("&5th and 9th Too"));
+    auto* nodeChoices = new QActionGroup(mnuNodeAspects);
+    for (QAction* choice : {mnuNodeAspectsSeventh, mnuNodeAspectsFifthNinth}) {
         choice->setCheckable(true);
         nodeChoices->addAction(choice);
     }
-    connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuNodesSeventh, mnuNodesFifthNinth] {
-        (results()->nodeAspects() == NodeAspects::FifthNinth ? mnuNodesFifthNinth : mnuNodesSeventh)->setChecked(true);
+    connect(mnuOptions, &QMenu::aboutToShow, this, [this, mnuNodeAspectsSeventh, mnuNodeAspectsFifthNinth] {
+        (results()->nodeAspects() == NodeAspects::FifthNinth ? mnuNodeAspectsFifthNinth : mnuNodeAspectsSeventh)->setChecked(true);
     });
-    connect(nodeChoices, &QActionGroup::triggered, this, [this, mnuNodesFifthNinth](QAction* chosen) {
-        results()->setNodeAspects(chosen == mnuNodesFifthNinth ? NodeAspects::FifthNinth : NodeAspects::Seventh);
+    connect(nodeChoices, &QActionGroup::triggered, this, [this, mnuNodeAspectsFifthNinth](QAction* chosen) {
+        results()->setNodeAspects(chosen == mnuNodeAspectsFifthNinth ? NodeAspects::FifthNinth : NodeAspects::Seventh);
     });
     // Each language named in its own words, so it can be found in any.
     mnuOptions->addSeparator();
@@ -559,11 +592,16 @@ void frmMain::openChartFile(const QString& name)
     // it; the choice kept for the next run stays.
     const AyanamsaChoice ayanamsaBefore = ayanamsa_->choice();
     showChartAyanamsa(*restored);
+    // Likewise its node; a chart without the line shows the mean node.
+    const bool trueNodeBefore = mnuTrueNode_->isChecked();
+    const auto keptNodes = FindTagged(restored->Tagged, kNodesTag);
+    chooseNodes(keptNodes && ParseNodes(*keptNodes) == NodeKind::True);
     applyEntries(*restored);
     if (!runReading()) {
         input_->restore(before);
         ayanamsa_->showChoice(ayanamsaBefore);
         driver_.setAyanamsa(ayanamsaBefore);
+        chooseNodes(trueNodeBefore);
         return;
     }
     ProgramSettings settings;

@@ -133,6 +133,8 @@ private:
     mutable ResultsPanel* results_ = nullptr; // Frame2: made when first needed
     LinkLabel* Label8 = nullptr;
     AyanamsaMenu* ayanamsa_ = nullptr; // Options > Ayanamsa
+    QAction* mnuTrueNode_ = nullptr;   // Options > Nodes > True Node; unchecked: the mean node
+    void chooseNodes(bool trueNode);
     QPointer<OwnPlacesDialog> placesDialog_; // File > Places...: made when first opened
 };
 

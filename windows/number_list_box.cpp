@@ -34,7 +34,8 @@ int NumberListBox::typedPosition(const QKeyEvent& event)
         return -1;
     const bool fresh = !sinceLastDigit_.isValid() || sinceLastDigit_.elapsed() >= QApplication::keyboardInputInterval();
     sinceLastDigit_.start();
-    return typing_.type(list_, char(event.text()[0].unicode()), fresh);
+    const int position = typing_.type(list_, char(event.text()[0].unicode()), fresh);
+    return list_.contains(position) ? list_.row(position) : -1;
 }
 
 void NumberListBox::keyPressEvent(QKeyEvent* event)

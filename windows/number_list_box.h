@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The entry a digit key chooses, or -1 when the key is no digit or
+    // The row a digit key chooses, or -1 when the key is no digit or
     // chooses nothing.
     int typedPosition(const QKeyEvent& event);
 

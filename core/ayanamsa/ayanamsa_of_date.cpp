@@ -1,8 +1,8 @@
 #include "core/ayanamsa/ayanamsa_of_date.h"
 
 #include "core/ayanamsa/star_ayanamsa.h"
-#include "core/precise/delta_t.h"
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/delta_t.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 
 #include <erfa.h>
 #include <erfam.h>

@@ -5,6 +5,7 @@
 
 #include "core/zones/time_zones.h"
 #include "core/zones/zone_ids.h"
+#include "core/entries/birth_choices.h"
 #include "core/entries/entry_lists.h"
 #include "core/chart_files/stored_text.h"
 #include "core/records/trim.h"
@@ -126,10 +127,12 @@ const std::array<std::string_view, kChartFileLines> kChartLineNames = {
     "east",           "south",           "daylight saving", "city", "state", "country"};
 
 ChartLines ChartLinesOf(const BirthRecord& b, int zoneRow) {
+    // The date as given; its "calendar" line goes with the tagged lines.
+    const CivilDate date = DateAsGiven(b);
     return {std::string(TrimSpaces(b.Name)),
-            std::to_string(b.Month),
-            std::to_string(b.Day),
-            std::to_string(b.Year),
+            std::to_string(date.month),
+            std::to_string(date.day),
+            std::to_string(date.year),
             std::to_string(b.Hour),
             std::to_string(b.Minute),
             std::to_string(zoneRow),
@@ -197,7 +200,7 @@ std::optional<Entries> EntriesFromChartLines(const ChartLines& l, std::string* p
     for (int line = 1; line <= 6; ++line) {
         const ListLine& field = lists[line - 1];
         *field.position = field.list.position(l[line]);
-        if (*field.position < 0) {
+        if (!field.list.contains(*field.position)) {
             RefuseLine(problem, line, l[line],
                        std::string(field.entry) + " from " + std::to_string(field.list.first) + " to " +
                            std::to_string(field.list.last));
@@ -312,6 +315,12 @@ std::optional<ChartLines> SplitChartFile(std::string_view bytes, std::string* pr
         if (key == kAyanamsaTag && !ParseAyanamsa(*value)) {
             Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") holds " + QuotedLine(*value) +
                                 ", not an ayanamsa this program knows.");
+            return std::nullopt;
+        }
+        const bool badChoice = (key == kCalendarTag && !ParseCalendar(*value)) || (key == kNodesTag && !ParseNodes(*value));
+        if (badChoice) {
+            Refuse(problem, "Line " + std::to_string(number) + " (" + key + ") holds " + QuotedLine(*value) + ", not one of " +
+                                std::string(key == kCalendarTag ? kCalendarChoices : kNodesChoices) + ".");
             return std::nullopt;
         }
         if (FindTagged(*tagged, key)) {

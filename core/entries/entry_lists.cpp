@@ -10,11 +10,11 @@ std::string NumberList::text(int position) const {
 
 int NumberList::position(std::string_view text) const {
     // Only the plain decimal form of an entry matches: no sign, no leading zero, no blank.
-    if (text.empty() || text.size() > 4 || (text.size() > 1 && text.front() == '0')) return -1;
+    if (text.empty() || text.size() > 4 || (text.size() > 1 && text.front() == '0')) return kNoEntry;
     int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || text.front() == '-') return -1;
-    return number >= first && number <= last ? number - first : -1;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || stop != text.data() + text.size() || text.front() == '-') return kNoEntry;
+    return number >= first && number <= last ? positionOf(number) : kNoEntry;
 }
 
 } // namespace rashi

@@ -3,7 +3,7 @@
 // into it choose. Digits typed in quick succession build one number: "2"
 // then "0" is 20, "0" then "5" is 5. The number typed is chosen, else the
 // first entry whose number begins with the digits ("19" in the years is
-// 1901, "198" is 1980). A digit that would make a number the list lacks
+// 1900, "198" is 1980). A digit that would make a number the list lacks
 // starts a new one ("2" then "5" in the hours is 5).
 
 #include "core/entries/entry_lists.h"
@@ -13,14 +13,14 @@
 
 namespace rashi {
 
-// The entry the digits choose, or -1 when none does. Anything but ASCII
+// The entry the digits choose, or kNoEntry when none does. Anything but ASCII
 // digits chooses nothing.
 int TypedNumberPosition(const NumberList& list, std::string_view digits);
 
 class NumberTyping {
 public:
     // One digit typed; `fresh` when it starts a new number (the pause since
-    // the last digit was long). The entry chosen, or -1 (the list stays).
+    // the last digit was long). The entry chosen, or kNoEntry (the list stays).
     int type(const NumberList& list, char digit, bool fresh);
     const std::string& digits() const { return digits_; }
 

@@ -1,5 +1,6 @@
 #include "core/entries/validation.h"
 
+#include "core/entries/birth_choices.h"
 #include "core/entries/entry_lists.h"
 
 namespace rashi {
@@ -29,8 +30,6 @@ struct RequiredBox {
 
 } // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0; }
-
 std::optional<Refusal> ValidateInput(const Entries& e) {
     static constexpr RequiredBox kRequired[] = {
         {&Entries::Name, "Please Enter Your Name", Field::Name},
@@ -54,7 +53,7 @@ std::optional<Refusal> ValidateInput(const Entries& e) {
 
     constexpr int kFebruary = 1;
     if (e.MonthPosition == kFebruary && kYearList.contains(e.YearPosition)) {
-        if (IsLeapYear(kYearList.value(e.YearPosition))) {
+        if (IsLeapYear(kYearList.value(e.YearPosition), CalendarOf(e))) {
             if (e.DatePosition == 29 || e.DatePosition == 30)
                 return Refusal{11, kBadFebruaryDate, MessageIcon::Information, Field::None};
         } else if (e.DatePosition >= 28 && e.DatePosition <= 30) {

@@ -25,10 +25,9 @@ struct Refusal {
     Field target;
 };
 
-bool IsLeapYear(int year); // divisible by 4; agrees with the Gregorian rule over 1901..2050
-
 // The seventeen rules in order; the first that fails is returned. Rules 1 to
-// 13 are the boxes, directions and the day; 14 to 17 are ValidateCoordinates.
+// 13 are the boxes, directions and the day (in the entries' calendar, see
+// birth_choices.h); 14 to 17 are ValidateCoordinates.
 std::optional<Refusal> ValidateInput(const Entries& entries);
 
 // Rules 14 to 17: latitude at most 90 degrees, longitude at most 180, minutes

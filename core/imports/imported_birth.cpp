@@ -1,5 +1,6 @@
 #include "core/imports/imported_birth.h"
 
+#include "core/time_scales/civil_calendar.h"
 #include "core/entries/entry_lists.h"
 #include "core/entries/key_filters.h"
 #include "core/chart_files/visible_text.h"
@@ -233,13 +234,6 @@ int NearestStandardRow(std::int64_t offsetSeconds) {
     return best;
 }
 
-bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && LeapYear(year) ? 29 : kDays[month - 1];
-}
-
 } // namespace
 
 std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* problem, const StateFinder& findState) {
@@ -266,10 +260,11 @@ std::optional<Entries> EntriesFromImport(const ImportedBirth& b, std::string* pr
         if (BoxLength(*text) > kLetterBoxLength)
             return refuse(*source, "longer than a box holds (" + std::to_string(kLetterBoxLength) + " characters).");
 
-    if (!kYearList.contains(b.Year - kYearList.first) || b.Month < 1 || b.Month > 12)
-        return refuse(b.Source.date, "not a date from 1901 to 2050.");
-    if (b.Day < 1 || b.Day > DaysInMonth(b.Year, b.Month)) return refuse(b.Source.date, "a day that month does not have.");
-    e.YearPosition = b.Year - kYearList.first;
+    if (!kYearList.contains(kYearList.positionOf(b.Year)) || b.Month < 1 || b.Month > 12)
+        return refuse(b.Source.date, "not a date from 1600 to 2400.");
+    if (b.Day < 1 || b.Day > DaysInMonth(b.Year, b.Month, Calendar::Gregorian))
+        return refuse(b.Source.date, "a day that month does not have.");
+    e.YearPosition = kYearList.positionOf(b.Year);
     e.MonthPosition = b.Month - 1;
     e.DatePosition = b.Day - 1;
 

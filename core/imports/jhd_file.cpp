@@ -75,7 +75,7 @@ std::optional<ImportedBirth> ParseJhdBirth(std::string_view bytes, std::string_v
     };
     const Whole wholes[] = {{1, &b.Month, 1, 12, "a month from 1 to 12"},
                             {2, &b.Day, 1, 31, "a day from 1 to 31"},
-                            {3, &b.Year, 1901, 2050, "a year from 1901 to 2050"}};
+                            {3, &b.Year, 1600, 2400, "a year from 1600 to 2400"}};
     for (const Whole& w : wholes) {
         const auto value = ParseWholeNumber(line(w.number));
         if (!value || *value < w.first || *value > w.last) return refuse(Held(w.number, line(w.number)) + ", not " + w.what + ".");

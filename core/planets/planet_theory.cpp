@@ -1,8 +1,14 @@
 #include "core/planets/planet_theory.h"
 
+#include "core/time_scales/civil_calendar.h"
+
 #include <cmath>
 
 namespace rashi {
+namespace {
+// 1 January 2000 in the count of days_from_civil.
+const long long kDaysTo2000 = DaysFromCivil(2000, 1, 1);
+} // namespace
 
 const std::array<ElementRow, kTheoryBodies> kElementTable = {{
     //  a0           a1           e0          e1           i0        i1       node0       node1      peri0      peri1     L0         L1
@@ -19,12 +25,10 @@ const std::array<ElementRow, kTheoryBodies> kElementTable = {{
 
 double DayNumber(int year, int month, int day, int hour, int minute) {
     const double ut = hour + minute / 60.0;
-    const long long y = year;
-    const long long m = month;
-    // floor divisions on non-negative values over the years in use
-    const long long a = static_cast<long long>(std::floor(7.0 * (y + std::floor((m + 9) / 12.0)) / 4.0));
-    const long long b = static_cast<long long>(std::floor(275.0 * m / 9.0));
-    return static_cast<double>(367 * y - a + b + day) - 730531.5 + ut / 24;
+    // The true Gregorian count: the same whole days as the formula's own
+    // count (which has no century rule) from 1 March 1900 to 28 February 2100.
+    const long long days = DaysFromCivil(year, month, day) - kDaysTo2000;
+    return static_cast<double>(days) - 0.5 + ut / 24;
 }
 
 namespace {

@@ -34,7 +34,7 @@ struct ElementRow {
 
 extern const std::array<ElementRow, kTheoryBodies> kElementTable;
 
-// Days from 2000 January 1, 12:00 UT; exact from 1 March 1900 to 28 February 2100.
+// Days from 2000 January 1, 12:00 UT, by the Gregorian calendar (its century rule included).
 double DayNumber(int year, int month, int day, int hour, int minute);
 
 // Fills `elements` for a theory index at day d; an index outside 0..8 leaves it unchanged.

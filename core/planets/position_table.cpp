@@ -1,5 +1,7 @@
 #include "core/planets/position_table.h"
 
+#include "core/time_scales/civil_calendar.h"
+
 #include "core/records/trim.h"
 #include "core/moon/birth_moment.h"
 #include "core/planets/planet_theory.h"
@@ -29,27 +31,6 @@ constexpr std::array<ReportBody, kReportRows> kReportBodies = {{
     {"South Node", "Ketu", -3},
 }};
 
-// Days since 1 March of year 0 (proleptic Gregorian) and back.
-long long DaysFromCivil(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe;
-}
-
-void CivilFromDays(long long z, int& y, int& m, int& d) {
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
 // The ayanamsa is negative degrees; a user's own may be positive (a
 // sidereal zodiac ahead of the tropical one) and is added as it is.
 double Sidereal(double tropical, double ayanamsa) {
@@ -75,7 +56,10 @@ CivilMoment ShiftMoment(const CivilMoment& local, int minutes) {
         --days;
     }
     CivilMoment ut{};
-    CivilFromDays(days, ut.year, ut.month, ut.day);
+    const CivilDate date = CivilFromDays(days);
+    ut.year = date.year;
+    ut.month = date.month;
+    ut.day = date.day;
     ut.hour = static_cast<int>(rest / 60);
     ut.minute = static_cast<int>(rest % 60);
     return ut;

@@ -3,8 +3,9 @@
 #include "core/ascendant/ascendant.h"
 
 #include "core/records/angles.h"
-#include "core/precise/delta_t.h"
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/delta_t.h"
+#include "core/precise/full_theories.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -17,16 +18,20 @@ namespace {
 
 constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
 
-// eraPlan94's number of each planet.
-constexpr std::array<std::pair<PreciseBody, int>, 7> kPlanets = {{
-    {PreciseMercury, 1},
-    {PreciseVenus, 2},
-    {PreciseMars, 4},
-    {PreciseJupiter, 5},
-    {PreciseSaturn, 6},
-    {PreciseUranus, 7},
-    {PreciseNeptune, 8},
+constexpr std::array<std::pair<PreciseBody, SeriesPlanet>, 7> kPlanets = {{
+    {PreciseMercury, SeriesPlanet::Mercury},
+    {PreciseVenus, SeriesPlanet::Venus},
+    {PreciseMars, SeriesPlanet::Mars},
+    {PreciseJupiter, SeriesPlanet::Jupiter},
+    {PreciseSaturn, SeriesPlanet::Saturn},
+    {PreciseUranus, SeriesPlanet::Uranus},
+    {PreciseNeptune, SeriesPlanet::Neptune},
 }};
+
+// Half the step over which the Moon's velocity is taken from its positions
+// for the osculating node, days: the error of a central difference over a
+// quarter-hour is far below what the node can show.
+constexpr double kNodeHalfStep = 1.0 / 192;
 
 // The observer at the centre of the Earth, and what aberration needs of it.
 struct Observer {
@@ -37,11 +42,13 @@ struct Observer {
     double inverseLorentz;        // sqrt(1 − v²)
 };
 
+// The Earth's place from VSOP87; its velocity, which aberration needs to a
+// part in a thousand only, from eraEpv00.
 Observer EarthAt(const PreciseFrame& frame) {
     double pvh[2][3], pvb[2][3];
     eraEpv00(frame.tt1, frame.tt2, pvh, pvb);
     Observer earth{};
-    eraCp(pvh[0], earth.heliocentric);
+    HeliocentricPosition(SeriesPlanet::Earth, frame.tt1 + frame.tt2, earth.heliocentric);
     eraCp(pvb[1], earth.barycentricVelocity);
     eraSxp(kLightDaysPerAu, pvb[1], earth.velocity);
     earth.sunDistance = eraPm(pvh[0]);
@@ -52,14 +59,34 @@ Observer EarthAt(const PreciseFrame& frame) {
 // A geocentric vector of where the light left the body, aberrated and turned
 // to the ecliptic of date: the longitude from the mean equinox, degrees. The
 // Sun's bending of the light (under 2″ even beside the Sun's limb) is left out.
+void ToEclipticOfDate(const PreciseFrame& frame, const double v[3], double ecliptic[3]) {
+    const auto& m = frame.eclipticOfDate;
+    for (int i = 0; i < 3; ++i) ecliptic[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
+}
+
 double MeanLongitude(const PreciseFrame& frame, Observer& earth, double geometric[3]) {
-    double distance, direction[3], apparent[3];
+    double distance, direction[3], apparent[3], ecliptic[3];
     eraPn(geometric, &distance, direction);
     eraAb(direction, earth.velocity, earth.sunDistance, earth.inverseLorentz, apparent);
-    const auto& m = frame.eclipticOfDate;
-    const double x = m[0][0] * apparent[0] + m[0][1] * apparent[1] + m[0][2] * apparent[2];
-    const double y = m[1][0] * apparent[0] + m[1][1] * apparent[1] + m[1][2] * apparent[2];
-    return std::atan2(y, x) * ERFA_DR2D;
+    ToEclipticOfDate(frame, apparent, ecliptic);
+    return std::atan2(ecliptic[1], ecliptic[0]) * ERFA_DR2D;
+}
+
+// The ascending node of the Moon's osculating orbit on the mean ecliptic of
+// date, degrees from the mean equinox: the direction of ẑ × (r × v), the
+// geometric position r at the moment and the velocity v from the positions
+// a little before and after.
+double OsculatingNode(const PreciseFrame& frame, const double moon[3]) {
+    const double tt = frame.tt1 + frame.tt2;
+    double before[3], after[3], velocity[3], r[3], v[3], h[3];
+    GeocentricMoon(tt - kNodeHalfStep, before);
+    GeocentricMoon(tt + kNodeHalfStep, after);
+    eraPmp(after, before, velocity);
+    ToEclipticOfDate(frame, moon, r);
+    ToEclipticOfDate(frame, velocity, v);
+    eraPxp(r, v, h);
+    // ẑ × h = (−h_y, h_x, 0).
+    return std::atan2(h[0], -h[1]) * ERFA_DR2D;
 }
 
 // geometric = position − τ·velocity, τ the light time of the result. Two
@@ -76,10 +103,14 @@ void TakeLightTime(const double position[3], const double velocity[3], double ge
 } // namespace
 
 PreciseFrame FrameAtJulianDate(double ut1, double ut2) {
+    return FrameAtJulianDate(ut1, ut2, DeltaTSeconds(DecimalYear(ut1 + ut2)));
+}
+
+PreciseFrame FrameAtJulianDate(double ut1, double ut2, double deltaTSeconds) {
     PreciseFrame f;
     f.ut1 = ut1;
     f.ut2 = ut2;
-    f.deltaT = DeltaTSeconds(DecimalYear(ut1 + ut2));
+    f.deltaT = deltaTSeconds;
     f.tt1 = ut1;
     f.tt2 = ut2 + f.deltaT / ERFA_DAYSEC;
 
@@ -108,7 +139,7 @@ PreciseFrame FrameAtUniversalSeconds(int year, int month, int day, int seconds) 
     return FrameAtJulianDate(mjd0 + mjd, seconds / 86400.0);
 }
 
-PreciseSky PrecisePositions(const PreciseFrame& frame) {
+PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes) {
     std::array<double, kPreciseBodies> mean{};
     Observer earth = EarthAt(frame);
 
@@ -118,11 +149,14 @@ PreciseSky PrecisePositions(const PreciseFrame& frame) {
     eraSxp(-1, earth.heliocentric, sun);
     mean[PreciseSun] = MeanLongitude(frame, earth, sun);
 
-    // Planets: heliocentric position and velocity, less the Earth's position.
-    for (const auto& [body, number] : kPlanets) {
-        double pv[2][3], position[3], geometric[3];
-        eraPlan94(frame.tt1, frame.tt2, number, pv);
-        eraPmp(pv[0], earth.heliocentric, position);
+    // Planets: heliocentric position from VSOP87 less the Earth's. The
+    // light time's motion takes the velocity of eraPlan94, whose error over
+    // the few hours of light time is far below a milliarcsecond.
+    for (const auto& [body, planet] : kPlanets) {
+        double pv[2][3], heliocentric[3], position[3], geometric[3];
+        HeliocentricPosition(planet, frame.tt1 + frame.tt2, heliocentric);
+        eraPlan94(frame.tt1, frame.tt2, static_cast<int>(planet), pv);
+        eraPmp(heliocentric, earth.heliocentric, position);
         TakeLightTime(position, pv[1], geometric);
         mean[body] = MeanLongitude(frame, earth, geometric);
     }
@@ -130,16 +164,22 @@ PreciseSky PrecisePositions(const PreciseFrame& frame) {
     // The Moon: geocentric, moving during the light time with its barycentric
     // velocity (its geocentric one plus the Earth's). Aberration then takes
     // back the Earth's part, leaving the Moon's own light-time shift.
-    double moon[2][3], moonVelocity[3], geometric[3];
-    eraMoon98(frame.tt1, frame.tt2, moon);
-    eraPpp(moon[1], earth.barycentricVelocity, moonVelocity);
-    TakeLightTime(moon[0], moonVelocity, geometric);
+    // The position is ELP 2000-82B's, the velocity (light time only) eraMoon98's.
+    double moon[3], moon98[2][3], moonVelocity[3], geometric[3];
+    GeocentricMoon(frame.tt1 + frame.tt2, moon);
+    eraMoon98(frame.tt1, frame.tt2, moon98);
+    eraPpp(moon98[1], earth.barycentricVelocity, moonVelocity);
+    TakeLightTime(moon, moonVelocity, geometric);
     mean[PreciseMoon] = MeanLongitude(frame, earth, geometric);
 
-    // The mean node: the Delaunay argument Ω of the IERS Conventions 2003
-    // (Simon et al. 1994), measured from the mean equinox of date.
-    const double t = ((frame.tt1 - ERFA_DJ00) + frame.tt2) / ERFA_DJC;
-    mean[PreciseNode] = eraFaom03(t) * ERFA_DR2D;
+    if (nodes == NodeKind::True) {
+        mean[PreciseNode] = OsculatingNode(frame, moon);
+    } else {
+        // The mean node: the Delaunay argument Ω of the IERS Conventions 2003
+        // (Simon et al. 1994), measured from the mean equinox of date.
+        const double t = ((frame.tt1 - ERFA_DJ00) + frame.tt2) / ERFA_DJC;
+        mean[PreciseNode] = eraFaom03(t) * ERFA_DR2D;
+    }
 
     PreciseSky sky;
     for (int b = 0; b < kPreciseBodies; ++b) {

@@ -1,9 +1,12 @@
 #pragma once
-// Apparent positions from ERFA, the open edition of the IAU's standard
-// routines: the Earth from eraEpv00, the planets from eraPlan94 with light
-// time and aberration, the Moon from eraMoon98, the mean lunar node by its
-// standard polynomial, the IAU 2006/2000A precession and nutation once per
-// moment, longitudes on the ecliptic of date, sidereal by the Lahiri ayanamsa.
+// Apparent positions: the Earth and the planets from VSOP87 and the Moon from
+// ELP 2000-82B (full_theories.h), with light time and aberration by ERFA, the
+// open edition of the IAU's standard routines; the mean lunar node by its
+// standard polynomial or the osculating node; the IAU 2006/2000A precession
+// and nutation once per moment, longitudes on the ecliptic of date, sidereal
+// by the ayanamsa of date with its nutation.
+
+#include "core/records/node_kind.h"
 
 #include <array>
 
@@ -38,15 +41,18 @@ PreciseFrame FrameAtUniversalSeconds(int year, int month, int day, int seconds);
 // The frame of a Julian date of UT in two parts (e.g. the day's 0h and the fraction).
 PreciseFrame FrameAtJulianDate(double ut1, double ut2);
 
+// The same with a given ΔT in seconds instead of the polynomials'.
+PreciseFrame FrameAtJulianDate(double ut1, double ut2, double deltaTSeconds);
+
 struct PreciseSky {
     std::array<double, kPreciseBodies> apparent{}; // tropical, true equinox of date, [0, 360)
     std::array<double, kPreciseBodies> sidereal{}; // apparent − true ayanamsa, [0, 360)
 };
 
-// All bodies at the frame's moment. The mean node is of the mean equinox; its
-// apparent value adds Δψ, so that its sidereal value is the mean node less the
-// mean ayanamsa alone.
-PreciseSky PrecisePositions(const PreciseFrame& frame);
+// All bodies at the frame's moment. The node (mean, or the osculating one of
+// the Moon's geometric orbit) is of the mean equinox; its apparent value adds
+// Δψ, so that its sidereal value is the node less the mean ayanamsa alone.
+PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes = NodeKind::Mean);
 
 // The sidereal ascendant in degrees [0, 360) for a place, from the apparent
 // sidereal time (IAU 2006/2000A) and the true obliquity of the frame.

@@ -50,7 +50,7 @@ double PreciseBirthAscendant(const BirthRecord& birth) { return AscendantInFrame
 
 void ComputePrecisePositions(ReadingRecords& records) {
     const PreciseFrame frame = FrameOfBirth(records.birth);
-    const PreciseSky sky = PrecisePositions(frame);
+    const PreciseSky sky = PrecisePositions(frame, records.birth.Nodes);
     records.chart.ChartAyanamsa = -frame.trueAyanamsa;
     records.chart.ApparentAyanamsa = -frame.trueAyanamsa;
 
@@ -82,7 +82,7 @@ void EnsurePreciseDegrees(ReadingRecords& records) {
         degrees.ascendant = records.ascendant.SiderealLongitude;
     } else {
         const PreciseFrame frame = FrameOfBirth(records.birth);
-        degrees.longitudes = PreciseReportLongitudes(PrecisePositions(frame));
+        degrees.longitudes = PreciseReportLongitudes(PrecisePositions(frame, records.birth.Nodes));
         degrees.ascendant = AscendantInFrame(frame, records.birth);
     }
     degrees.computed = true;

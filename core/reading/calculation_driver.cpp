@@ -4,6 +4,7 @@
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/aspects/graha_drishti.h"
 #include "core/aspects/rashi_drishti.h"
+#include "core/entries/birth_choices.h"
 #include "core/entries/entry_lists.h"
 #include "core/jaimini/arudha_padas.h"
 #include "core/jaimini/aspected_houses.h"
@@ -113,6 +114,16 @@ void FillBirthRecord(const Entries& e, const ReferenceTables& tables, BirthRecor
     SetTagged(b.Tagged, kOffsetTag, exact && b.ZoneId.empty() ? std::to_string(*b.ExactOffsetSeconds) : std::string());
     SetTagged(b.Tagged, kSecondTag, b.Second ? std::to_string(b.Second) : std::string());
     b.Ayanamsa = ChartAyanamsa(e.Tagged);
+    // A Julian date is kept as the same day in the Gregorian calendar.
+    b.DateCalendar = CalendarOf(e);
+    if (b.DateCalendar != Calendar::Gregorian && b.Month >= 1 && b.Month <= 12 && b.Day >= 1) {
+        const CivilDate gregorian = GregorianDate({b.Year, b.Month, b.Day}, b.DateCalendar);
+        b.Year = static_cast<std::int16_t>(gregorian.year);
+        b.Month = static_cast<std::int16_t>(gregorian.month);
+        b.Day = static_cast<std::int16_t>(gregorian.day);
+    }
+    const auto nodes = FindTagged(e.Tagged, kNodesTag);
+    b.Nodes = nodes ? ParseNodes(*nodes).value_or(NodeKind::Mean) : NodeKind::Mean;
 }
 
 void RunEngines(ReadingRecords& records) {
@@ -215,6 +226,12 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
         records_.birth.Ayanamsa = *ayanamsa_;
         SetTagged(records_.birth.Tagged, kAyanamsaTag, AyanamsaKey(*ayanamsa_));
     }
+    if (nodes_) {
+        records_.birth.Nodes = *nodes_;
+        SetTagged(records_.birth.Tagged, kNodesTag, *nodes_ == NodeKind::True ? std::string(NodesKey(*nodes_)) : std::string());
+    }
+    records_.preciseByDate = chosenEphemeris_ == Ephemeris::Formulas && !FormulasServe(records_.birth.Year);
+    records_.ephemeris = records_.preciseByDate ? Ephemeris::Precise : chosenEphemeris_;
     RunEngines(records_);
     records_.clock = PlaceClockRecord{};
     if (withWindow_ || withDay_) RunStep([&] { records_.clock = ClockAround(zoneClock_, records_.birth); });

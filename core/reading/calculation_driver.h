@@ -38,6 +38,8 @@ void RunGrahaDrishtiEngines(ReadingRecords& records);
 // nakshatras, then the dashas records.dashaChoices asks for, from
 // records.degrees (filled first if it is not current).
 void RunDashaEngines(ReadingRecords& records);
+// Whether the program's formulas serve a birth of this (Gregorian) year: 1901 to 2050.
+inline constexpr bool FormulasServe(int year) { return year >= 1901 && year <= 2050; }
 
 class CalculationDriver {
 public:
@@ -45,9 +47,16 @@ public:
     // nothing, on failure returns the refusal and leaves every record as it was.
     std::optional<Refusal> Calculate(const Entries& entries);
 
-    // The ephemeris of the readings that follow; Formulas until chosen.
-    void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = ephemeris; }
-    Ephemeris ephemeris() const { return records_.ephemeris; }
+    // The ephemeris of the readings that follow; Formulas until chosen. A
+    // birth outside the formulas' years (FormulasServe) takes the precise one
+    // whatever is chosen, and records().preciseByDate says so.
+    void setEphemeris(Ephemeris ephemeris) { records_.ephemeris = chosenEphemeris_ = ephemeris; }
+    Ephemeris ephemeris() const { return chosenEphemeris_; }
+
+    // The node of the readings that follow, over the one the entries carry
+    // (a chart file's "nodes" line); none: the entries' own, else the mean one.
+    void setNodes(std::optional<NodeKind> nodes) { nodes_ = nodes; }
+    const std::optional<NodeKind>& nodes() const { return nodes_; }
 
     // The ayanamsa of the readings that follow, over the one the entries
     // carry (a chart file's "ayanamsa" tagged line); none: the entries' own,
@@ -114,6 +123,8 @@ private:
     bool withWindow_ = false;
     bool withDay_ = false;
     const ZoneClock* zoneClock_ = nullptr;
+    Ephemeris chosenEphemeris_ = Ephemeris::Formulas;
+    std::optional<NodeKind> nodes_;
     std::optional<AyanamsaChoice> ayanamsa_;
     bool withJaimini_ = false;
     bool withGrahaDrishti_ = false;

@@ -12,6 +12,7 @@
 #include "core/aspects/rashi_drishti.h"
 #include "core/ascendant/ascendant.h"
 #include "core/reading/calculation_driver.h"
+#include "core/entries/birth_choices.h"
 #include "core/entries/entry_lists.h"
 #include "core/moon/birth_moment.h"
 #include "core/words/reading_words.h"
@@ -32,10 +33,12 @@ std::string TwoDigits(int value) {
 }
 
 std::string Born(const BirthRecord& b, const ReadingWords& words) {
-    std::string text = std::to_string(b.Day) + " ";
-    if (b.Month >= 1 && b.Month <= 12) text.append(words.months[b.Month - 1]).append(" ");
-    text += std::to_string(b.Year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
-    return b.Second ? text + ":" + TwoDigits(b.Second) : text;
+    const CivilDate date = DateAsGiven(b);
+    std::string text = std::to_string(date.day) + " ";
+    if (date.month >= 1 && date.month <= 12) text.append(words.months[date.month - 1]).append(" ");
+    text += std::to_string(date.year) + ", " + TwoDigits(b.Hour) + ":" + TwoDigits(b.Minute);
+    if (b.Second) text += ":" + TwoDigits(b.Second);
+    return b.DateCalendar == Calendar::Julian ? text + std::string(words.julianDate) : text;
 }
 
 // The zone as an offset from UTC: the record keeps what is added to the clock
@@ -88,6 +91,16 @@ std::string AyanamsaText(const ReadingRecords& records, const ReadingWords& word
            std::string(source);
 }
 
+// The ayanamsa's line, and why the precise positions serve when the
+// formulas were chosen, and which node the reading shows when not the mean.
+std::string AyanamsaLine(const ReadingRecords& records, const ReadingWords& words) {
+    std::string text = AyanamsaText(records, words);
+    if (records.preciseByDate) text += words.preciseByDate;
+    // The formulas have a mean node only.
+    if (records.birth.Nodes == NodeKind::True && records.ephemeris == Ephemeris::Precise) text += words.trueNode;
+    return text;
+}
+
 } // namespace
 
 std::string DegreesMinutesSeconds(double degrees) {
@@ -113,7 +126,7 @@ std::vector<HeaderField> ReadingHeader(const ReadingRecords& records) {
         {std::string(label[3]), Place(b)},
         {std::string(label[4]), Coordinates(b, words)},
         {std::string(label[5]), ascendant},
-        {std::string(label[6]), AyanamsaText(records, words)},
+        {std::string(label[6]), AyanamsaLine(records, words)},
         {std::string(label[7]), std::string(words.ruleTitles[records.rule == AspectRuleChoice::Classical ? 1 : 0])},
     };
 }

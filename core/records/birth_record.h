@@ -2,6 +2,8 @@
 // The birth data of the last reading that passed validation.
 
 #include "core/records/ayanamsa_choice.h"
+#include "core/records/node_kind.h"
+#include "core/time_scales/civil_calendar.h"
 #include "core/records/tagged_lines.h"
 
 #include <cstdint>
@@ -14,7 +16,7 @@ struct BirthRecord {
     std::string Name;                 // as typed, not trimmed
     std::int16_t Day = 0;             // 1..31
     std::int16_t Month = 0;           // 1..12
-    std::int16_t Year = 0;            // 1901..2050
+    std::int16_t Year = 0;            // 1600..2400; the day, month and year Gregorian
     std::int16_t Hour = 0;            // 0..24 (24 is the midnight that ends the day)
     std::int16_t Minute = 0;          // 0..59
     std::int16_t Second = 0;          // 0..59, 0 at 24:00
@@ -41,6 +43,11 @@ struct BirthRecord {
     // The ayanamsa the reading takes off (the "ayanamsa" tagged line's); the
     // program's own by default.
     AyanamsaChoice Ayanamsa;
+    // The calendar the date was given in (the "calendar" tagged line's); the
+    // date above is the same day in the Gregorian calendar.
+    Calendar DateCalendar = Calendar::Gregorian;
+    // The lunar node the reading shows (the "nodes" tagged line's).
+    NodeKind Nodes = NodeKind::Mean;
 
     bool operator==(const BirthRecord&) const = default;
 };

@@ -292,7 +292,8 @@ struct ReadingRecords {
     DashaRecord dashas;                // written only when a dasha is asked for
     NakshatraWindowRecord nakshatraWindow; // written only when both a dasha and the window are asked for
     Panel front = Panel::Input; // the panel a reading leaves in front
-    Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading
+    Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading; Precise outside the formulas' years
+    bool preciseByDate = false; // the formulas were chosen but the birth lies outside their years
     Language language = Language::English;     // of the captions and texts; chosen before the reading
 };
 

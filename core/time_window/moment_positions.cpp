@@ -7,7 +7,9 @@
 #include "core/planets/planet_theory.h"
 #include "core/planets/position_table.h"
 #include "core/precise/precise_reading.h"
+#include "core/records/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rashi {
@@ -43,9 +45,43 @@ const PreciseFrame& MomentPositions::Frame(int minutes) {
     return frame_;
 }
 
+std::array<double, kReportRows> MomentPositions::ExactBodies(int minutes) {
+    ++seriesEvaluations_;
+    return PreciseReportLongitudes(PrecisePositions(Frame(minutes), birth_.Nodes));
+}
+
+namespace {
+
+// The interpolation of the last birth asked for: the readings' several
+// searches around one birth share its samples.
+std::shared_ptr<InterpolatedLongitudes<kReportRows>> SeriesOf(const BirthRecord& birth) {
+    thread_local BirthRecord last;
+    thread_local std::shared_ptr<InterpolatedLongitudes<kReportRows>> series;
+    if (!series || !(last == birth)) {
+        last = birth;
+        series = std::make_shared<InterpolatedLongitudes<kReportRows>>(
+            [birth](int minutes) { return MomentPositions(birth, Ephemeris::Precise).ExactBodies(minutes); });
+    }
+    return series;
+}
+
+} // namespace
+
+int MomentPositions::seriesEvaluations() const { return seriesEvaluations_ + (series_ ? series_->evaluations() : 0); }
+
 std::array<double, kReportRows> MomentPositions::Bodies(int minutes) {
     ++evaluations_;
-    if (ephemeris_ == Ephemeris::Precise) return PreciseReportLongitudes(PrecisePositions(Frame(minutes)));
+    if (ephemeris_ == Ephemeris::Precise) {
+        if (minutes == 0) return ExactBodies(0);
+        if (!series_) series_ = SeriesOf(birth_);
+        std::array<double, kReportRows> bodies = series_->At(minutes);
+        for (double& longitude : bodies) {
+            longitude = NormalizedDegrees(longitude);
+            const double within = std::fmod(longitude, 30.0);
+            if (std::min(within, 30 - within) < kEdgeMargin) return ExactBodies(minutes);
+        }
+        return bodies;
+    }
     const BirthRecord b = Shifted(minutes);
     const PlanetChart chart = ChartOfBirth(b);
     const double moon = MoonSiderealLongitude(JulianCenturies(b), b.Ayanamsa, chart.ChartAyanamsa);

@@ -5,9 +5,11 @@
 // of a whole reading's cost.
 
 #include "core/records/reading_records.h"
+#include "core/precise/interpolated_longitudes.h"
 #include "core/precise/precise_positions.h"
 
 #include <array>
+#include <memory>
 
 namespace rashi {
 
@@ -22,14 +24,30 @@ public:
     // The birth record with its local clock moved by `minutes`.
     BirthRecord Shifted(int minutes) const;
 
-    // The nine report bodies' sidereal longitudes, in report order.
+    // The nine report bodies' sidereal longitudes, in report order. The
+    // precise ones are read between eleven moments of the series over six
+    // days (interpolated_longitudes.h), shared by every MomentPositions of
+    // the same birth in a row (the window's, the day's, the Jaimini
+    // window's), and evaluated in full at the birth's own minute and wherever
+    // a body lies within kEdgeMargin of a sign's edge, so that every sign is
+    // the one the full series give.
     std::array<double, kReportRows> Bodies(int minutes);
+
+    // The full series at a minute, as the precise reading computes them.
+    std::array<double, kReportRows> ExactBodies(int minutes);
+
+    // Degrees from a sign's edge below which the precise bodies are evaluated
+    // in full: ten times and more the interpolation's largest error.
+    static constexpr double kEdgeMargin = 1e-5;
 
     // The sidereal ascendant.
     double Ascendant(int minutes);
 
     // Moments evaluated so far (for measuring the search).
     int evaluations() const { return evaluations_; }
+    // Moments at which the precise series were evaluated in full, by this
+    // object and for the interpolation it shares.
+    int seriesEvaluations() const;
 
 private:
     const PreciseFrame& Frame(int minutes);
@@ -40,6 +58,8 @@ private:
     bool haveFrame_ = false;
     PreciseFrame frame_;
     int evaluations_ = 0;
+    int seriesEvaluations_ = 0;
+    std::shared_ptr<InterpolatedLongitudes<kReportRows>> series_;
 };
 
 } // namespace rashi

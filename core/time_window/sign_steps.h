@@ -19,8 +19,8 @@
 namespace rashi {
 
 // The first and last minute of the years the program offers.
-inline constexpr CivilMoment kFirstOfferedMoment{1901, 1, 1, 0, 0};
-inline constexpr CivilMoment kLastOfferedMoment{2050, 12, 31, 23, 59};
+inline constexpr CivilMoment kFirstOfferedMoment{1600, 1, 1, 0, 0};
+inline constexpr CivilMoment kLastOfferedMoment{2400, 12, 31, 23, 59};
 
 // The reach of one direction: how many minutes a window's search may go, and why it stops there.
 struct Reach {

@@ -133,6 +133,9 @@ struct ReadingWords {
     // The header.
     std::array<std::string_view, 8> headerLabels; // Name, Born, Zone, Place, Coordinates, Ascendant, Ayanamsa, Rule
     std::array<std::string_view, 12> months;
+    std::string_view julianDate;    // after a date given in the Julian calendar: " (Julian date)"
+    std::string_view preciseByDate; // after the ayanamsa when the formulas' years do not hold the birth
+    std::string_view trueNode;      // after it when the nodes are the true ones
     std::string_view zoneRowDaylight;    // ", daylight saving (clock one hour ahead)"
     std::string_view zoneRowNoDaylight;  // ", no daylight saving"
     Sentence zoneExact;                  // " (", zone id, " at that moment" ... ")"

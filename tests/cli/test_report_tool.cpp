@@ -141,6 +141,42 @@ TEST(ReportTool, OptionsGiveTheSameReadingAsTheFile) {
     EXPECT_EQ(fromOptions.out, Tool({RASHI_SAMPLE_DIR "/greenwich-2000.kqa"}).out);
 }
 
+TEST(ReportTool, BirthsBeyondTheFormulasYearsAndJulianDates) {
+    const auto with = [](std::initializer_list<std::string> more) {
+        std::vector<std::string> args = kGreenwich;
+        args.insert(args.end(), more);
+        return args;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        const char* ephemeris;
+        int gregorianDay;  // the birth's day in the Gregorian calendar
+        const char* given; // the julian_date's dump, or "null"
+    };
+    const Case cases[] = {
+        {"1850 by the formulas", with({"--date", "1850-06-01", "--json"}), "precise", 1, "null"},
+        {"2000 by the formulas", with({"--date", "2000-01-01", "--json"}), "formulas", 1, "null"},
+        {"1700 Julian", with({"--date", "1700-02-29", "--calendar", "julian", "--json"}), "precise", 11,
+         R"({"day":29,"month":2,"year":1700})"},
+        {"2400 true node", with({"--date", "2400-12-31", "--nodes", "true", "--json"}), "precise", 31, "null"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolRun run = Tool(c.args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json.at("ephemeris"), c.ephemeris);
+        EXPECT_EQ(json.at("birth").at("day"), c.gregorianDay);
+        EXPECT_EQ(json.value("julian_date", nlohmann::json()).dump(), c.given);
+        EXPECT_EQ(json.contains("nodes"), std::string(c.what).ends_with("node"));
+    }
+    // The same moment: a Julian date and its Gregorian day agree.
+    const ToolRun julian = Tool(with({"--date", "1700-03-01", "--calendar", "julian", "--json"}));
+    const ToolRun gregorian = Tool(with({"--date", "1700-03-12", "--json"}));
+    EXPECT_EQ(nlohmann::json::parse(julian.out).at("longitudes"), nlohmann::json::parse(gregorian.out).at("longitudes"));
+}
+
 TEST(ReportTool, WrongInputGivesTheProgramsMessageAndNoOutput) {
     struct Case {
         const char* what;
@@ -172,7 +208,15 @@ TEST(ReportTool, WrongInputGivesTheProgramsMessageAndNoOutput) {
          "Please Enter Correct Degree of Latitude"},
         {"upper-case extension", {"chart.KQA"}, "Please Check The File."},
         {"missing file", {"/nonexistent/chart.kqa"}, "Please Check The File."},
-        {"year outside the list", with(kGreenwich, {"--date", "1850-01-01"}), "The year must be 1901 to 2050"},
+        {"year outside the list", with(kGreenwich, {"--date", "1599-12-31"}), "The year must be 1600 to 2400"},
+        {"year after the list", with(kGreenwich, {"--date", "2401-01-01"}), "The year must be 1600 to 2400"},
+        {"29 February 1700", with(kGreenwich, {"--date", "1700-02-29"}), "Please Enter Correct Date Or Month!"},
+        {"30 February 1700 Julian", with(kGreenwich, {"--date", "1700-02-30", "--calendar", "julian"}),
+         "Please Enter Correct Date Or Month!"},
+        {"unknown calendar", with(kGreenwich, {"--calendar", "hijri"}),
+         "Unknown calendar \"hijri\"; give one of julian, gregorian"},
+        {"unknown nodes", with(kGreenwich, {"--nodes", "osculating"}),
+         "Unknown nodes \"osculating\"; give one of true, mean"},
         {"unknown option", {"--frobnicate"}, "Unknown option --frobnicate; see --help"},
         {"nothing at all", {}, "Give a chart file or the birth; see --help"},
     };

@@ -50,6 +50,9 @@ cases = {
     "the dashas, five levels, another year": greenwich + ["--dasha", "all", "--dasha-levels", "5", "--dasha-year", "360",
                                                           "--chara-exaltation", "on", "--on", "2030-01-01", "--window"],
     "one dasha": greenwich + ["--dasha", "drig", "--precise"],
+    "a Julian date with the true node": greenwich + ["--date", "1700-02-29", "--calendar", "julian", "--nodes", "true"],
+    "the last day of the years, Julian": greenwich + ["--date", "2400-12-31", "--calendar", "julian", "--window"],
+    "the first day of the years": greenwich + ["--date", "1600-01-01", "--window"],
 }
 
 with open(schema_path, encoding="utf-8") as f:

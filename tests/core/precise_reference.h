@@ -26,21 +26,22 @@ struct DeltaTReferenceRow {
 #include "precise_reference.inc"
 
 // Tolerances in arcminutes beside the table, row by row of the report: a little
-// above the largest error over 100,000 random moments (scripts/measure-precise.sh).
-// The Sun's would catch a missing aberration (20″) or light time; the planets'
-// are the limits of eraPlan94, the largest Saturn's 1.6′.
+// above the largest error over the table. The Sun's and the planets' are
+// mostly ΔT's (the polynomials run ahead of the reference's ΔT by up to 19 s
+// in 2050, moving the Sun 0.8″); the Moon's likewise (0.55″ a second of ΔT).
+// A missing light time or aberration (20″ and more) would show in every row.
 constexpr double kToleranceArcminutes[9] = {
-    0.1,  // Sun
-    0.5,  // Moon
-    0.1,  // Mercury
-    0.3,  // Venus
-    1.2,  // Mars
-    1.5,  // Jupiter
-    2.0,  // Saturn
-    0.1,  // North Node (mean)
-    0.1,  // South Node
+    0.015, // Sun
+    0.17,  // Moon
+    0.02,  // Mercury
+    0.02,  // Venus
+    0.012, // Mars
+    0.01,  // Jupiter
+    0.012, // Saturn
+    0.005, // North Node (mean)
+    0.005, // South Node
 };
-constexpr double kAscendantToleranceArcminutes = 0.1;
+constexpr double kAscendantToleranceArcminutes = 0.005;
 
 // The difference of two longitudes in arcminutes, across 0°/360° as well.
 inline double Arcminutes(double a, double b) {

@@ -1,6 +1,6 @@
 #include "core/ayanamsa/ayanamsa_names.h"
 #include "core/ayanamsa/ayanamsa_of_date.h"
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 
 #include <erfa.h>
 

@@ -152,8 +152,8 @@ TEST(ChartFile, RefusesAnyLineThatDoesNotFitItsControl) {
     };
     const Case cases[] = {
         {"month 0", 1, "0"},          {"month 13", 1, "13"},         {"month with a sign", 1, "+3"},
-        {"day 32", 2, "32"},          {"day with a leading zero", 2, "07"}, {"year 1900", 3, "1900"},
-        {"year 2051", 3, "2051"},     {"hour 25", 4, "25"},          {"minute 60", 5, "60"},
+        {"day 32", 2, "32"},          {"day with a leading zero", 2, "07"}, {"year 1599", 3, "1599"},
+        {"year 2401", 3, "2401"},     {"hour 25", 4, "25"},          {"minute 60", 5, "60"},
         {"zone row 71", 6, "71"},     {"zone row -1", 6, "-1"},      {"empty zone", 6, ""},
         {"four digits", 7, "1234"},   {"minus sign", 8, "-5"},       {"letters", 9, "ab"},
         {"blank", 10, " "},           {"neither word nor number", 11, "Yes"}, {"empty boolean", 12, ""},

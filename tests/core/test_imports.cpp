@@ -228,7 +228,7 @@ TEST(JhdFile, DamagedFilesAreRefusedWholeNamingTheLine) {
     };
     const Case cases[] = {
         {{{1, "13"}}, "Line 1 (month) holds \"13\", not a month from 1 to 12."},
-        {{{3, "1850"}}, "Line 3 (year) holds \"1850\", not a year from 1901 to 2050."},
+        {{{3, "1599"}}, "Line 3 (year) holds \"1599\", not a year from 1600 to 2400."},
         {{{4, "10.75"}}, "Line 4 (clock time) holds \"10.75\", not a clock time H.MMSS from 0 to 24."},
         {{{4, "-1.00"}}, "Line 4 (clock time) holds \"-1.00\", not a clock time H.MMSS from 0 to 24."},
         {{{4, "24.0001"}}, "Line 4 (clock time) holds \"24.0001\", not a clock time H.MMSS from 0 to 24."},
@@ -244,7 +244,7 @@ TEST(JhdFile, DamagedFilesAreRefusedWholeNamingTheLine) {
         {{{16, ""}}, "Line 16 (pressure) holds \"\", not a number."},
         // A day the month lacks is refused with the file, not counted as imported.
         {{{1, "2"}, {2, "30"}}, "Lines 1 to 3 (month, day, year) hold \"2/30/1985\", a day that month does not have."},
-        {{{1, "2"}, {2, "29"}, {3, "1900"}}, "Line 3 (year) holds \"1900\", not a year from 1901 to 2050."},
+        {{{1, "2"}, {2, "29"}, {3, "1900"}}, "Lines 1 to 3 (month, day, year) hold \"2/29/1900\", a day that month does not have."},
         {{{1, "2"}, {2, "29"}, {3, "1985"}}, "Lines 1 to 3 (month, day, year) hold \"2/29/1985\", a day that month does not have."},
         {{{1, "4"}, {2, "31"}}, "Lines 1 to 3 (month, day, year) hold \"4/31/1985\", a day that month does not have."},
         // The name is the file's; a city's must have letters.

@@ -1,6 +1,6 @@
 #include "core/records/angles.h"
-#include "core/precise/delta_t.h"
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/delta_t.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 #include "core/precise/precise_positions.h"
 
 #include "precise_reference.h"
@@ -88,8 +88,17 @@ TEST(DeltaT, NearTheObservedValues) {
     }
 }
 
+TEST(DeltaT, TheCanonsValuesFrom1600To2400) {
+    // Espenak and Meeus's own figures for the start of each century and
+    // half-century, seconds, rounded as they print them.
+    const std::pair<double, double> rows[] = {{1600, 120}, {1650, 50}, {1700, 9}, {1750, 13}, {1800, 14},
+                                              {1850, 7},   {1900, -3}, {2100, 203}, {2150, 328}, {2200, 442},
+                                              {2300, 717}, {2400, 1056}};
+    for (const auto& [year, seconds] : rows) EXPECT_NEAR(DeltaTSeconds(year), seconds, 1.0) << year;
+}
+
 TEST(DeltaT, PiecesMeetAtTheirBoundaries) {
-    for (const double year : {1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0}) {
+    for (const double year : {1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
         SCOPED_TRACE(year);
         EXPECT_NEAR(DeltaTSeconds(year - 1e-9), DeltaTSeconds(year), 0.2);
     }

@@ -33,16 +33,16 @@ TEST(PreciseReading, FirstOfJanuary2000) {
     driver.setEphemeris(Ephemeris::Precise);
     ASSERT_FALSE(driver.Calculate(GreenwichNoon()));
     const ReadingRecords& r = driver.records();
-    // The reference gives the same minutes but Saturn's, 16° 32′ 33″ (eraPlan94 is 0.5′ ahead here),
-    // and the node is the mean node without the formulas' one degree (10 Can 16 there).
+    // The reference's minutes (Saturn 16° 32′ 33″ there); the node is the
+    // mean node without the formulas' one degree (10 Can 16 there).
     const char* expected[kReportRows] = {"16 Sag 30", "19 Lib 28", "08 Sag 02", "07 Sco 42", "04 Aqu 06",
-                                         "01 Ari 23", "16 Ari 33", "11 Can 11", "11 Cap 11"};
+                                         "01 Ari 23", "16 Ari 32", "11 Can 11", "11 Cap 11"};
     for (int i = 0; i < kReportRows; ++i) EXPECT_EQ(r.positions.PlanetPositions[i], expected[i]) << i;
     EXPECT_EQ(r.report.lblPlanets_Position[7], expected[7]);
     EXPECT_EQ(r.moon.MoonPositionText, "19\u00B0 28' 14\" Lib");
     EXPECT_EQ(r.positions.TheoryPositionTexts[Earth], "16\u00B0 30' 56\" Sag");
     EXPECT_EQ(r.positions.TheoryPositionTexts[Neptune], "9\u00B0 20' 23\" Cap");
-    EXPECT_EQ(r.positions.TheoryPositionTexts[Pluto], ""); // eraPlan94 has no Pluto
+    EXPECT_EQ(r.positions.TheoryPositionTexts[Pluto], ""); // the series have no Pluto
     EXPECT_NEAR(r.chart.ChartAyanamsa, -(23.857092 - 13.93 / 3600), 1.0 / 3600);
     EXPECT_EQ(r.report.lblGrahas[1], "Planet Moon has Rashi Drishti with Jupiter, Saturn, North Node, South Node.");
 }

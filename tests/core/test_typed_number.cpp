@@ -22,17 +22,18 @@ TEST(TypedNumber, DigitsChooseTheNumberTyped) {
         {"minute", &kMinuteList, "05", 5},   {"minute", &kMinuteList, "5", 5},   {"minute", &kMinuteList, "0", 0},
         {"minute", &kMinuteList, "59", 59},  {"minute", &kMinuteList, "60", -1}, {"minute", &kMinuteList, "005", 5},
         // Years begin with the century: the first year the digits begin.
-        {"year", &kYearList, "1", 1901},     {"year", &kYearList, "19", 1901},   {"year", &kYearList, "198", 1980},
+        {"year", &kYearList, "1", 1600},     {"year", &kYearList, "19", 1900},   {"year", &kYearList, "198", 1980},
         {"year", &kYearList, "1985", 1985},  {"year", &kYearList, "2", 2000},    {"year", &kYearList, "205", 2050},
-        {"year", &kYearList, "2051", -1},    {"year", &kYearList, "1900", -1},   {"year", &kYearList, "0", -1},
-        {"year", &kYearList, "3", -1},
+        {"year", &kYearList, "2051", 2051},  {"year", &kYearList, "1900", 1900}, {"year", &kYearList, "0", -1},
+        {"year", &kYearList, "3", -1},       {"year", &kYearList, "1599", -1},   {"year", &kYearList, "2401", -1},
+        {"year", &kYearList, "24", 2400},    {"year", &kYearList, "1600", 1600}, {"year", &kYearList, "17", 1700},
         // Not digits at all.
         {"hour", &kHourList, "", -1},        {"hour", &kHourList, "-1", -1},     {"hour", &kHourList, "1a", -1},
         {"hour", &kHourList, " 1", -1},
     };
     for (const Row& row : rows) {
         const int position = TypedNumberPosition(*row.numbers, row.digits);
-        EXPECT_EQ(position < 0 ? -1 : row.numbers->value(position), row.value) << row.list << " \"" << row.digits << '"';
+        EXPECT_EQ(row.numbers->contains(position) ? row.numbers->value(position) : -1, row.value) << row.list << " \"" << row.digits << '"';
     }
 }
 
@@ -50,22 +51,24 @@ TEST(TypedNumber, DigitsTypedInSuccession) {
         {"day", &kDayList, "15", 15},        {"day", &kDayList, "15|1", 1},         {"day", &kDayList, "39", 9},
         {"day", &kDayList, "0", -1},         {"day", &kDayList, "07", 7},           {"minute", &kMinuteList, "05", 5},
         {"minute", &kMinuteList, "005", 5},  {"minute", &kMinuteList, "30|5", 5},   {"minute", &kMinuteList, "99", 9},
-        {"year", &kYearList, "1985", 1985},  {"year", &kYearList, "19851", 1901},   {"year", &kYearList, "2020", 2020},
-        {"year", &kYearList, "1985|2", 2000}, {"year", &kYearList, "7", -1},        {"year", &kYearList, "17", 1901},
+        {"year", &kYearList, "1985", 1985},  {"year", &kYearList, "19851", 1600},   {"year", &kYearList, "2020", 2020},
+        {"year", &kYearList, "1985|2", 2000}, {"year", &kYearList, "7", -1},        {"year", &kYearList, "17", 1700},
+        {"year", &kYearList, "1752", 1752},  {"year", &kYearList, "2399", 2399},
     };
     for (const Row& row : rows) {
         NumberTyping typing;
         bool fresh = true;
-        int chosen = -1;
+        int chosen = kNoEntry;
         for (const char key : row.keys) {
             if (key == '|') {
                 fresh = true;
                 continue;
             }
-            if (const int position = typing.type(*row.numbers, key, fresh); position >= 0) chosen = position;
+            if (const int position = typing.type(*row.numbers, key, fresh); row.numbers->contains(position))
+                chosen = position;
             fresh = false;
         }
-        EXPECT_EQ(chosen < 0 ? -1 : row.numbers->value(chosen), row.value) << row.list << " \"" << row.keys << '"';
+        EXPECT_EQ(row.numbers->contains(chosen) ? row.numbers->value(chosen) : -1, row.value) << row.list << " \"" << row.keys << '"';
     }
 }
 

@@ -1,3 +1,4 @@
+#include "core/entries/birth_choices.h"
 #include "core/entries/validation.h"
 
 #include "fixtures.h"
@@ -108,11 +109,30 @@ TEST(Validation, RulesInOrder) {
     }
 }
 
-TEST(Validation, LeapYearsOverTheOfferedRange) {
-    EXPECT_TRUE(IsLeapYear(1904));
-    EXPECT_TRUE(IsLeapYear(2000));
-    EXPECT_FALSE(IsLeapYear(1901));
-    EXPECT_FALSE(IsLeapYear(2050));
+TEST(Validation, TheLastDaysOfFebruaryByCalendar) {
+    // day, year, calendar, the refusal's step (0: passes)
+    struct Row {
+        int day, year;
+        Calendar calendar;
+        int step;
+    };
+    const Row rows[] = {
+        {29, 1600, Calendar::Gregorian, 0},  {29, 1700, Calendar::Gregorian, 12}, {29, 1700, Calendar::Julian, 0},
+        {29, 1800, Calendar::Gregorian, 12}, {29, 1900, Calendar::Gregorian, 12}, {29, 1900, Calendar::Julian, 0},
+        {29, 2000, Calendar::Gregorian, 0},  {29, 2100, Calendar::Gregorian, 12}, {29, 2400, Calendar::Gregorian, 0},
+        {30, 1700, Calendar::Julian, 11},    {28, 1700, Calendar::Gregorian, 0},  {29, 1903, Calendar::Julian, 12},
+    };
+    for (const Row& r : rows) {
+        Entries e = GreenwichNoon();
+        Date(e, r.day, 2, r.year);
+        SetCalendar(e, r.calendar);
+        const auto refusal = ValidateInput(e);
+        EXPECT_EQ(refusal ? refusal->step : 0, r.step) << r.day << " February " << r.year << " "
+                                                         << CalendarKey(r.calendar);
+        if (refusal) {
+            EXPECT_EQ(refusal->message, "Please Enter Correct Date Or Month!");
+        }
+    }
 }
 
 TEST(Validation, PlaceLookupChecksCityStateCountryInTurn) {

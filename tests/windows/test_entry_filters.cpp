@@ -358,7 +358,7 @@ private slots:
             QTest::addRow("%s minute 05", how) << "cboMinute" << "30" << "05" << "5" << open;
             QTest::addRow("%s minute 0", how) << "cboMinute" << "30" << "0" << "0" << open;
             QTest::addRow("%s year 1985", how) << "cboYear" << "2001" << "1985" << "1985" << open;
-            QTest::addRow("%s year 19", how) << "cboYear" << "2001" << "19" << "1901" << open;
+            QTest::addRow("%s year 19", how) << "cboYear" << "2001" << "19" << "1900" << open;
             QTest::addRow("%s year 7 chooses nothing", how) << "cboYear" << "2001" << "7" << "2001" << open;
         }
     }

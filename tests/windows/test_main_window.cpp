@@ -1,6 +1,7 @@
 // The main window: its starting state, lists, captions and colours, menus,
 // tab order, readings against the core, Back, validation and the place lookup.
 
+#include "core/entries/birth_choices.h"
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
@@ -75,8 +76,11 @@ private slots:
         for (const char* box : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState",
                                 "txtCountry"})
             QVERIFY2(Child<QLineEdit>(*window, box)->text().isEmpty(), box);
-        for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"})
+        for (const char* list : {"cboDate", "cboMonth", "cboHour", "cboMinute", "cboTimeZone"})
             QVERIFY2(Child<QComboBox>(*window, list)->currentIndex() == 0, list);
+        // The years begin at 1600 but the list opens at 1901, as before.
+        QCOMPARE(Child<QComboBox>(*window, "cboYear")->currentText(), QStringLiteral("1901"));
+        QVERIFY(Child<QCheckBox>(*window, "chkJulian")->isVisible());
         QVERIFY(Child<QRadioButton>(*window, "optLat_0")->isChecked());
         QVERIFY(!Child<QRadioButton>(*window, "optLat_1")->isChecked());
         QVERIFY(Child<QRadioButton>(*window, "optLong_0")->isChecked());
@@ -87,6 +91,38 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty());
     }
 
+    void julianBoxBeforeTheLastChange_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("1600") << "1600" << true;
+        QTest::newRow("1752") << "1752" << true;
+        QTest::newRow("1923") << "1923" << true;
+        QTest::newRow("1924") << "1924" << false;
+        QTest::newRow("2400") << "2400" << false;
+    }
+    void julianBoxBeforeTheLastChange()
+    {
+        QFETCH(QString, year);
+        QFETCH(bool, shown);
+        auto* julian = Child<QCheckBox>(*window, "chkJulian");
+        julian->setChecked(true);
+        Choose(*window, "cboYear", year);
+        QCOMPARE(julian->isVisible(), shown);
+        // Only a box on the screen makes the date Julian.
+        QCOMPARE(CalendarOf(window->entries()) == Calendar::Julian, shown);
+        julian->setChecked(false);
+        QCOMPARE(CalendarOf(window->entries()), Calendar::Gregorian);
+    }
+    void nodesMenuOffersTheMeanAndTheTrueNode()
+    {
+        auto* mean = Child<QAction>(*window, "mnuMeanNode");
+        auto* osculating = Child<QAction>(*window, "mnuTrueNode");
+        QVERIFY(mean->isChecked() != osculating->isChecked());
+        QCOMPARE(osculating->text(), QStringLiteral("&True Node"));
+        QCOMPARE(Child<QMenu>(*window, "mnuNodes")->title(), QStringLiteral("No&des"));
+    }
+
     void listContents_data()
     {
         QTest::addColumn<QString>("list");
@@ -95,7 +131,7 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::newRow("days") << "cboDate" << 31 << "1" << "31";
         QTest::newRow("months") << "cboMonth" << 12 << "January" << "December";
-        QTest::newRow("years") << "cboYear" << 150 << "1901" << "2050";
+        QTest::newRow("years") << "cboYear" << 801 << "1600" << "2400";
         QTest::newRow("hours") << "cboHour" << 25 << "0" << "24";
         QTest::newRow("minutes") << "cboMinute" << 60 << "0" << "59";
         QTest::newRow("zones") << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,9.0"
@@ -352,7 +388,7 @@ private slots:
                               "-", "mnuPrint", "mnuExportPdf", "mnuSavePicture", "-", "mnuExit"}));
         QCOMPARE(names(top[1]->menu()), QStringList({"mnuCopyReading"}));
         QCOMPARE(names(top[2]->menu()),
-                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "-",
+                 QStringList({"mnuFormulas", "mnuPrecise", "-", "mnuClassicalRule", "mnuNorthIndian", "-", "mnuAyanamsa", "mnuNodes", "-",
                               "mnuSevenKarakas", "mnuArudhaExceptions", "-", "mnuNodeAspects", "-", "mnuLanguage"}));
         QCOMPARE(names(top[3]->menu()),
                  QStringList({"mnuOnline", "mnuVisit", "-", "mnuUpdate", "-", "mnuAbout"}));
@@ -571,7 +607,8 @@ private slots:
     {
         // Tab visits the controls in this order; in each option group only the
         // selected option takes the focus.
-        const QStringList expected = {"cboDate",   "cboMonth",  "cboYear",  "cboHour",      "cboMinute",
+        // The Julian box is shown for 1901, the year the list opens at.
+        const QStringList expected = {"cboDate",   "cboMonth",  "cboYear",  "chkJulian",    "cboHour",      "cboMinute",
                                       "cboTimeZone", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin",
                                       "txtCity",   "txtState",  "txtCountry", "cmdCalculate", "cmdOpen",
                                       "chkDST",    "optLong_0", "optLat_0", "Command1"};

@@ -6,7 +6,7 @@ namespace rashi {
 
 // ΔT in seconds at a decimal year (2000.0 is the start of 2000), by the
 // polynomials of Espenak and Meeus (Five Millennium Canon of Solar Eclipses,
-// 2006) for 1860–2150. Outside that range the nearest piece is extended.
+// 2006) for 1600–2400 and beyond; before 1600 the 1600–1700 piece is extended.
 double DeltaTSeconds(double year);
 
 // The decimal year of a Julian date (UT).

@@ -1,4 +1,4 @@
-#include "core/precise/lahiri_ayanamsa.h"
+#include "core/time_scales/lahiri_ayanamsa.h"
 
 #include <erfa.h>
 #include <erfam.h>

@@ -1,4 +1,4 @@
-#include "core/precise/delta_t.h"
+#include "core/time_scales/delta_t.h"
 
 namespace rashi {
 
@@ -11,6 +11,20 @@ double DecimalYear(double julianDate) {
 // Each piece as Espenak and Meeus print it: t counted from the year named
 // beside the piece, ΔT in seconds.
 double DeltaTSeconds(double y) {
+    if (y < 1700) { // 1600–1700, t from 1600
+        const double t = y - 1600;
+        return 120 - 0.9808 * t - 0.01532 * t * t + t * t * t / 7129;
+    }
+    if (y < 1800) { // 1700–1800, t from 1700
+        const double t = y - 1700;
+        return 8.83 + 0.1603 * t - 0.0059285 * t * t + 0.00013336 * t * t * t - t * t * t * t / 1174000;
+    }
+    if (y < 1860) { // 1800–1860, t from 1800
+        const double t = y - 1800;
+        const double t2 = t * t, t4 = t2 * t2;
+        return 13.72 - 0.332447 * t + 0.0068612 * t2 + 0.0041116 * t2 * t - 0.00037436 * t4 +
+               0.0000121272 * t4 * t - 0.0000001699 * t4 * t2 + 0.000000000875 * t4 * t2 * t;
+    }
     if (y < 1900) { // 1860–1900, t from 1860
         const double t = y - 1860;
         return 7.62 + 0.5737 * t - 0.251754 * t * t + 0.01680668 * t * t * t - 0.0004473624 * t * t * t * t +
@@ -41,9 +55,11 @@ double DeltaTSeconds(double y) {
         const double t = y - 2000;
         return 62.92 + 0.32217 * t + 0.005589 * t * t;
     }
-    // 2050–2150: the long-term parabola, joined to the 2050 value.
+    // After 2050 the long-term parabola, u in centuries from 1820; until 2150
+    // less a line that joins it to the 2050 value.
     const double u = (y - 1820) / 100;
-    return -20 + 32 * u * u - 0.5628 * (2150 - y);
+    if (y < 2150) return -20 + 32 * u * u - 0.5628 * (2150 - y);
+    return -20 + 32 * u * u;
 }
 
 } // namespace rashi
