@@ -45,6 +45,7 @@ private:
     std::array<QLabel*, kReportRows> grahas_{};
     std::array<QLabel*, kReportRows> karakas_{};
     std::array<QLabel*, kReportRows> houses_{};
+    std::array<QLabel*, kReportRows> nakshatras_{};
     QLabel* jaiminiLines_ = nullptr;
 };
 

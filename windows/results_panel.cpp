@@ -10,6 +10,7 @@
 #include "windows/birth_time_lines.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_view.h"
+#include "windows/dashas_view.h"
 #include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/program_settings.h"
@@ -71,6 +72,8 @@ void ResultsPanel::loadSettings()
     choices.arudhaExceptions = settings.value(QLatin1String(kArudhaExceptionsKey), true).toBool();
     if (choices != driver_.jaiminiChoices())
         driver_.SetJaiminiChoices(choices);
+    if (settings.value(QLatin1String(kDashasKey), false).toBool())
+        chooseDashas(true);
 }
 
 JaiminiChoices ResultsPanel::jaiminiChoices()
@@ -152,6 +155,14 @@ void ResultsPanel::ensureBuilt()
     SetTextColour(chkNavamsa_, kHeaderLabelColour);
     connect(chkNavamsa_, &QCheckBox::toggled, this, &ResultsPanel::showNavamsa);
     buttons->addWidget(chkNavamsa_);
+    chkDashas_ = new QCheckBox(tr("&Dashas"), this);
+    chkDashas_->setObjectName(QStringLiteral("chkDashas"));
+    chkDashas_->setAccessibleName(tr("Show the dashas"));
+    chkDashas_->setToolTip(tr("The nakshatras and the Vimshottari, chara and drig dashas"));
+    SetTextColour(chkDashas_, kHeaderLabelColour);
+    chkDashas_->setChecked(dashas_);
+    connect(chkDashas_, &QCheckBox::toggled, this, &ResultsPanel::showDashas);
+    buttons->addWidget(chkDashas_);
     buttons->addStretch(1);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
@@ -162,6 +173,9 @@ void ResultsPanel::ensureBuilt()
     column->addWidget(header_);
     column->addWidget(timeLines_);
     column->addLayout(body, 1);
+    dashasView_ = new DashasView(content_);
+    dashasView_->setVisible(dashas_);
+    column->addWidget(dashasView_);
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("resultsScroll"));
@@ -185,7 +199,8 @@ void ResultsPanel::ensureBuilt()
 
     QWidget::setTabOrder(chart_, day_->strip());
     QWidget::setTabOrder(day_->strip(), chkNavamsa_);
-    QWidget::setTabOrder(chkNavamsa_, cmdSave);
+    QWidget::setTabOrder(chkNavamsa_, chkDashas_);
+    QWidget::setTabOrder(chkDashas_, cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -263,6 +278,7 @@ void ResultsPanel::showReading()
     chart_->setModel(ChartModelOf(shown()));
     chart_->chooseBody(-1);
     day_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
     markChosenRow();
     describeChart();
     // The views' new lines measured now, not when next shown: the room the
@@ -277,7 +293,7 @@ void ResultsPanel::measureViews()
 {
     // Each view's layout hears of its lines' new sizes only when its queued
     // layout request comes; the column would measure its old sizes.
-    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, day_}) {
+    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, day_, dashasView_}) {
         view->layout()->activate();
         view->updateGeometry();
     }
@@ -500,6 +516,7 @@ void ResultsPanel::refill()
         navamsaView_ = NavamsaView(driver_.records());
     rows_->setReading(shown());
     timeLines_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
     chart_->setModel(ChartModelOf(shown()));
     chart_->chooseBody(chosen);
     describeChart();
@@ -539,6 +556,31 @@ void ResultsPanel::showNavamsa(bool navamsa)
     navamsa_ = navamsa;
     if (chkNavamsa_ && chkNavamsa_->isChecked() != navamsa)
         chkNavamsa_->setChecked(navamsa);
+    refill();
+}
+
+void ResultsPanel::chooseDashas(bool dashas)
+{
+    dashas_ = dashas;
+    // All three systems, the Vimshottari to three levels; none costs nothing.
+    DashaChoices choices = driver_.dashaChoices();
+    choices.systems = dashas ? unsigned{dasha::All} : 0u;
+    choices.nakshatras = dashas;
+    choices.levels = 3;
+    driver_.SetDashaChoices(choices);
+}
+
+void ResultsPanel::showDashas(bool dashas)
+{
+    loadSettings();
+    ProgramSettings().setValue(QLatin1String(kDashasKey), dashas);
+    if (dashas == dashas_)
+        return;
+    chooseDashas(dashas);
+    if (chkDashas_ && chkDashas_->isChecked() != dashas)
+        chkDashas_->setChecked(dashas);
+    if (dashasView_)
+        dashasView_->setVisible(dashas);
     refill();
 }
 

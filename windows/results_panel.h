@@ -28,6 +28,7 @@ namespace rashi {
 class BirthDayView;
 class BirthTimeLines;
 class ChartView;
+class DashasView;
 class ReadingHeaderView;
 class ReadingRowsView;
 
@@ -47,6 +48,8 @@ public:
     JaiminiChoices jaiminiChoices();
     // Whether the navamsa chart is shown instead of the birth chart.
     bool navamsaShown() const { return navamsa_; }
+    // Whether the dashas are computed and shown under the rows.
+    bool dashasShown() const { return dashas_; }
     ChartStyle diagramStyle();
     int chosenBody() const;
     // Where the chosen body's row is marked; empty when none is chosen.
@@ -69,6 +72,7 @@ public:
     static constexpr const char* kStyleKey = "chart/style";
     static constexpr const char* kKarakasKey = "jaimini/karakas";                   // 7 or 8
     static constexpr const char* kArudhaExceptionsKey = "jaimini/arudhaExceptions"; // true or false
+    static constexpr const char* kDashasKey = "timing/dashas";                       // true or false
 
 public slots:
     // File › Print…: one page through the printer the user chooses.
@@ -91,6 +95,8 @@ public slots:
     void useArudhaExceptions(bool exceptions);
     // The navamsa chart and its reading instead of the birth chart's.
     void showNavamsa(bool navamsa);
+    // The nakshatras and the three dashas under the rows. Remembered.
+    void showDashas(bool dashas);
     // A report row, or -1: shades its sign and the signs it aspects.
     void chooseBody(int body);
 
@@ -107,6 +113,8 @@ private:
     void loadSettings();
     void buildButtons();
     void setJaiminiChoices(const JaiminiChoices& choices);
+    // The driver's dasha choices for the switch, without showing them.
+    void chooseDashas(bool dashas);
     // The reading on show: the driver's, or its navamsa view.
     const ReadingRecords& shown() const;
     // Everything that shows the reading, again (after a choice changed it).
@@ -147,6 +155,9 @@ private:
     QPushButton* cmdBack = nullptr;
     QCheckBox* chkNavamsa_ = nullptr;
     bool navamsa_ = false;
+    QCheckBox* chkDashas_ = nullptr;
+    DashasView* dashasView_ = nullptr;
+    bool dashas_ = false;
     ReadingRecords navamsaView_;
 };
 
