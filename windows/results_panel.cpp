@@ -579,9 +579,10 @@ void ResultsPanel::showDashas(bool dashas)
     chooseDashas(dashas);
     if (chkDashas_ && chkDashas_->isChecked() != dashas)
         chkDashas_->setChecked(dashas);
+    // Filled while hidden, then shown: the trees are laid out once.
+    refill();
     if (dashasView_)
         dashasView_->setVisible(dashas);
-    refill();
 }
 
 } // namespace rashi
