@@ -62,7 +62,9 @@ DashasView::DashasView(QWidget* parent) : QWidget(parent)
         tree->setAlternatingRowColors(true);
         tree->setFocusPolicy(Qt::StrongFocus);
         tree->setSelectionMode(QAbstractItemView::SingleSelection);
-        tree->header()->setStretchLastSection(true);
+        // A sign's aspects take the room left; the Vimshottari's ages stay
+        // beside their dates.
+        tree->header()->setStretchLastSection(s != Vimshottari);
         // About fourteen rows in sight; the rest scrolls within the tree.
         tree->setMinimumHeight(fontMetrics().lineSpacing() * 16);
         titles_[s]->setBuddy(tree);
@@ -139,7 +141,7 @@ void DashasView::fillTree(System system, const ReadingRecords& records)
     };
     for (int i = 0; i < list.top; ++i)
         add(nullptr, i, 0);
-    for (int c = 0; c < tree->columnCount() - 1; ++c)
+    for (int c = 0; c < tree->columnCount() - (system == Vimshottari ? 0 : 1); ++c)
         tree->resizeColumnToContents(c);
     tree->setUpdatesEnabled(true);
     if (current) {
