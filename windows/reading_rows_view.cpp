@@ -124,7 +124,8 @@ QRect ReadingRowsView::rowBand(int body) const
         return {};
     QRect band;
     for (QLabel* label : {planets_[body], positions_[body], aspects_[body], grahas_[body], karakas_[body], houses_[body], nakshatras_[body]})
-        band |= label->geometry();
+        if (!label->isHidden()) // a hidden line keeps a geometry of no meaning
+            band |= label->geometry();
     return band.adjusted(-6, -2, 6, 2);
 }
 

@@ -157,6 +157,13 @@ private slots:
         // The nakshatra beside each position, and the Moon's birth-time line.
         for (int i = 0; i < kReportRows; ++i)
             QCOMPARE(text(QStringLiteral("lblNakshatra_%1").arg(i)), QString::fromStdString(NakshatraNote(r, i)));
+        // The chosen row's band takes in its nakshatra, and no other row's.
+        panel->chooseBody(3);
+        for (int i = 0; i < kReportRows; ++i) {
+            auto* note = Child<QLabel>(*panel, QStringLiteral("lblNakshatra_%1").arg(i));
+            const QRect at = note->geometry().translated(note->parentWidget()->mapTo(panel.get(), QPoint(0, 0)));
+            QCOMPARE(panel->chosenRowBand().contains(at.bottomLeft() + QPoint(1, -1)), i == 3);
+        }
         const QStringList window = Lines(NakshatraWindowLines(r.nakshatraWindow));
         QCOMPARE(window.size(), 1);
         QVERIFY(text("windowNakshatra").startsWith(window[0].section(QStringLiteral(" (before: "), 0, 0)));
