@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 
 namespace rashi {
 namespace {
@@ -68,17 +67,45 @@ DashasView::DashasView(QWidget* parent) : QWidget(parent)
         // About fourteen rows in sight; the rest scrolls within the tree.
         tree->setMinimumHeight(fontMetrics().lineSpacing() * 16);
         titles_[s]->setBuddy(tree);
+        connect(tree, &QTreeWidget::itemExpanded, this, &DashasView::openLater);
         trees_[s] = tree;
         column->addWidget(tree);
     }
 }
 
-QTreeWidgetItem* DashasView::addPeriod(QTreeWidgetItem* parent, QTreeWidget* tree, const QStringList& texts,
-                                       bool running)
+const DashaList& DashasView::listOf(System system) const
 {
+    const DashaRecord& d = records_->dashas;
+    return system == Vimshottari ? d.vimshottari : system == Chara ? d.chara : d.drig;
+}
+
+void DashasView::addPeriod(System system, QTreeWidgetItem* parent, int index, int level)
+{
+    const ReadingRecords& records = *records_;
+    const DashaRecord& d = records.dashas;
+    const ReadingWords& words = WordsOf(records.language);
+    const DashaWords& w = words.dasha;
+    const DashaPeriod& p = listOf(system).periods[static_cast<std::size_t>(index)];
+    QTreeWidget* tree = trees_[system];
+    QStringList texts;
+    if (system == Vimshottari)
+        texts << Words(w.lords[p.key]) + QLatin1Char(' ') + Words(w.levels[level]);
+    else if (level == 0)
+        texts << FromUtf8(Fill(w.signPeriod, SignWord(p.key, words), std::to_string(p.years)) + std::to_string(p.cycle));
+    else
+        texts << Words(SignWord(p.key, words)) + QLatin1Char(' ') + Words(w.levels[1]);
+    const double year = d.choices.yearDays * kSecondsPerDay;
+    texts << dates_->text(p.start) << (p.end <= p.start ? tr("no length") : dates_->text(p.end))
+          << (p.start < d.birthSecond - 0.5 ? tr("before birth")
+                                            : QString::number((p.start - d.birthSecond) / year, 'f', 2));
+    if (system != Vimshottari && level == 0)
+        texts << FromUtf8(PeriodReadingText(ReadPeriod(p.key, records.jaimini), records.jaimini.karakas.scheme, words));
+    const std::vector<int>& running = running_[system];
+    const bool now = std::find(running.begin(), running.end(), index) != running.end();
+
     auto* item = parent ? new QTreeWidgetItem(parent, texts) : new QTreeWidgetItem(tree, texts);
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-    if (running) {
+    if (now) {
         // Marked for the eye (bold, on a light band) and for screen readers.
         QFont font = tree->font();
         font.setBold(true);
@@ -89,64 +116,54 @@ QTreeWidgetItem* DashasView::addPeriod(QTreeWidgetItem* parent, QTreeWidget* tre
         }
         item->setText(0, QStringLiteral("▶ ") + texts[0]);
         item->setData(0, Qt::AccessibleTextRole, texts[0] + tr(", running now"));
-        item->setExpanded(true);
+        current_ = item;
     }
-    return item;
+    if (system == Vimshottari && level >= 1 && !now && p.count > 0) {
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        item->setData(0, Qt::UserRole, index);
+        item->setData(0, Qt::UserRole + 1, level);
+    } else {
+        for (int k = 0; k < p.count; ++k)
+            addPeriod(system, item, p.first + k, level + 1);
+    }
+    if (now)
+        item->setExpanded(true);
 }
 
-void DashasView::fillTree(System system, const ReadingRecords& records)
+void DashasView::openLater(QTreeWidgetItem* item)
+{
+    const QVariant index = item->data(0, Qt::UserRole);
+    if (!records_ || item->childCount() > 0 || !index.isValid())
+        return;
+    const DashaPeriod& p = listOf(Vimshottari).periods[static_cast<std::size_t>(index.toInt())];
+    for (int k = 0; k < p.count; ++k)
+        addPeriod(Vimshottari, item, p.first + k, item->data(0, Qt::UserRole + 1).toInt() + 1);
+}
+
+void DashasView::fillTree(System system)
 {
     QTreeWidget* tree = trees_[system];
     tree->clear();
-    const DashaRecord& d = records.dashas;
-    const DashaList& list = system == Vimshottari ? d.vimshottari : system == Chara ? d.chara : d.drig;
+    const DashaRecord& d = records_->dashas;
+    const DashaList& list = listOf(system);
     const bool shown = d.computed && list.top > 0;
     tree->setVisible(shown);
     titles_[system]->setVisible(shown);
     if (!shown)
         return;
-    const ReadingWords& words = WordsOf(records.language);
-    const DashaWords& w = words.dasha;
-    const places::PlaceDates dates(records.birth);
-    const double year = d.choices.yearDays * kSecondsPerDay;
     const double today = today_ ? *today_ : static_cast<double>(QDateTime::currentSecsSinceEpoch());
     const int levels = system == Vimshottari ? d.choices.levels : system == Chara ? 2 : 1;
-    const std::vector<int> running = RunningAt(list, today, levels);
-    const auto isRunning = [&](int index) { return std::find(running.begin(), running.end(), index) != running.end(); };
-    const auto age = [&](const DashaPeriod& p) {
-        return p.start < d.birthSecond - 0.5 ? tr("before birth") : QString::number((p.start - d.birthSecond) / year, 'f', 2);
-    };
-    QTreeWidgetItem* current = nullptr;
+    running_[system] = RunningAt(list, today, levels);
+    current_ = nullptr;
     tree->setUpdatesEnabled(false);
-    const std::function<void(QTreeWidgetItem*, int, int)> add = [&](QTreeWidgetItem* parent, int index, int level) {
-        const DashaPeriod& p = list.periods[static_cast<std::size_t>(index)];
-        QStringList texts;
-        if (system == Vimshottari) {
-            texts << Words(w.lords[p.key]) + QLatin1Char(' ') + Words(w.levels[level]);
-        } else if (level == 0) {
-            texts << FromUtf8(Fill(w.signPeriod, SignWord(p.key, words), std::to_string(p.years)) + std::to_string(p.cycle));
-        } else {
-            texts << Words(SignWord(p.key, words)) + QLatin1Char(' ') + Words(w.levels[1]);
-        }
-        const bool empty = p.end <= p.start;
-        texts << dates.text(p.start) << (empty ? tr("no length") : dates.text(p.end)) << age(p);
-        if (system != Vimshottari && level == 0)
-            texts << FromUtf8(PeriodReadingText(ReadPeriod(p.key, records.jaimini), records.jaimini.karakas.scheme, words));
-        const bool now = isRunning(index);
-        QTreeWidgetItem* item = addPeriod(parent, tree, texts, now);
-        if (now)
-            current = item;
-        for (int k = 0; k < p.count; ++k)
-            add(item, p.first + k, level + 1);
-    };
     for (int i = 0; i < list.top; ++i)
-        add(nullptr, i, 0);
+        addPeriod(system, nullptr, i, 0);
     for (int c = 0; c < tree->columnCount() - (system == Vimshottari ? 0 : 1); ++c)
         tree->resizeColumnToContents(c);
     tree->setUpdatesEnabled(true);
-    if (current) {
-        tree->setCurrentItem(current);
-        tree->scrollToItem(current);
+    if (current_) {
+        tree->setCurrentItem(current_);
+        tree->scrollToItem(current_);
     }
 }
 
@@ -164,7 +181,9 @@ void DashasView::setReading(const ReadingRecords& records)
         lines = DashaLines(records, DashaDayOf(today_ ? *today_ : static_cast<double>(QDateTime::currentSecsSinceEpoch())), words);
     const bool vimshottari = d.computed && d.vimshottari.top > 0;
     const std::size_t shiftAt = 1 + d.vimshottari.periods.size();
-    const places::PlaceDates dates(records.birth);
+    records_ = &records;
+    dates_.emplace(records.birth);
+    const places::PlaceDates& dates = *dates_;
     QString head;
     if (vimshottari) {
         head = FromUtf8(lines[0]);
@@ -181,7 +200,7 @@ void DashasView::setReading(const ReadingRecords& records)
     titles_[Chara]->setText(Words(w.charaHead) + Words(w.exaltation[d.choices.charaExaltation ? 1 : 0]));
     titles_[Drig]->setText(Words(w.drigHead) + Words(records.rule == AspectRuleChoice::Ours ? w.drigOurRule : ""));
     for (System system : {Vimshottari, Chara, Drig})
-        fillTree(system, records);
+        fillTree(system);
 }
 
 } // namespace rashi

@@ -10,11 +10,13 @@
 // and marked.
 
 #include "core/records/reading_records.h"
+#include "places/place_dates.h"
 
 #include <QWidget>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QTreeWidget;
@@ -38,10 +40,19 @@ public:
     QTreeWidget* tree(System system) const { return trees_[system]; }
 
 private:
-    void fillTree(System system, const ReadingRecords& records);
-    QTreeWidgetItem* addPeriod(QTreeWidgetItem* parent, QTreeWidget* tree, const QStringList& texts, bool running);
+    void fillTree(System system);
+    // A period's row under `parent` (or at the top) with its parts: all of
+    // them but the Vimshottari's below its antardashas, which are added when
+    // their antardasha is opened (or when it runs today).
+    void addPeriod(System system, QTreeWidgetItem* parent, int index, int level);
+    void openLater(QTreeWidgetItem* item);
+    const DashaList& listOf(System system) const;
 
     std::optional<double> today_;
+    const ReadingRecords* records_ = nullptr; // the driver's, while on show
+    std::optional<places::PlaceDates> dates_;
+    std::array<std::vector<int>, 3> running_;
+    QTreeWidgetItem* current_ = nullptr;
     QLabel* head_ = nullptr;  // the Moon, the balance, the year
     QLabel* shift_ = nullptr; // how far the dates move
     std::array<QLabel*, 3> titles_{};

@@ -95,10 +95,8 @@ void ReadingRowsView::setReading(const ReadingRecords& shown)
     for (int i = 0; i < kReportRows; ++i) {
         karakas_[i]->setText(FromUtf8(KarakaTag(shown, i)));
         houses_[i]->setText(FromUtf8(HousesNote(shown, i)));
-        // The birth chart's positions only: the navamsa's are other degrees.
-        nakshatras_[i]->setText(shown.jaimini.navamsaShown ? QString() : FromUtf8(NakshatraNote(shown, i)));
-        nakshatras_[i]->setVisible(!nakshatras_[i]->text().isEmpty());
     }
+    setNakshatras(shown);
     QStringList lines;
     for (const std::string& line : JaiminiPanelLines(shown))
         lines << FromUtf8(line);
@@ -109,6 +107,15 @@ void ReadingRowsView::setReading(const ReadingRecords& shown)
         positions_[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
         aspects_[i]->setText(FromUtf8(report.lblAspects[i]));
         grahas_[i]->setText(FromUtf8(report.lblGrahas[i]));
+    }
+}
+
+void ReadingRowsView::setNakshatras(const ReadingRecords& shown)
+{
+    for (int i = 0; i < kReportRows; ++i) {
+        // The birth chart's positions only: the navamsa's are other degrees.
+        nakshatras_[i]->setText(shown.jaimini.navamsaShown ? QString() : FromUtf8(NakshatraNote(shown, i)));
+        nakshatras_[i]->setVisible(!nakshatras_[i]->text().isEmpty());
     }
 }
 

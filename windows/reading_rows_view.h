@@ -21,6 +21,8 @@ public:
 
     // The reading on show: the birth chart's or the navamsa's.
     void setReading(const ReadingRecords& shown);
+    // Only the nakshatra beside each position (the dashas switched).
+    void setNakshatras(const ReadingRecords& shown);
     // The body whose row has the band, or -1.
     void setChosenBody(int body);
     // Where a body's row is, its captions and the space between them, in

@@ -33,6 +33,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -200,7 +201,11 @@ void ResultsPanel::ensureBuilt()
     QWidget::setTabOrder(chart_, day_->strip());
     QWidget::setTabOrder(day_->strip(), chkNavamsa_);
     QWidget::setTabOrder(chkNavamsa_, chkDashas_);
-    QWidget::setTabOrder(chkDashas_, cmdSave);
+    // The trees, when shown, right after their switch.
+    QWidget::setTabOrder(chkDashas_, dashasView_->tree(DashasView::Vimshottari));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Vimshottari), dashasView_->tree(DashasView::Chara));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Chara), dashasView_->tree(DashasView::Drig));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Drig), cmdSave);
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
 
@@ -579,10 +584,18 @@ void ResultsPanel::showDashas(bool dashas)
     chooseDashas(dashas);
     if (chkDashas_ && chkDashas_->isChecked() != dashas)
         chkDashas_->setChecked(dashas);
-    // Filled while hidden, then shown: the trees are laid out once.
-    refill();
-    if (dashasView_)
-        dashasView_->setVisible(dashas);
+    if (!built_ || !hasReading()) {
+        if (dashasView_)
+            dashasView_->setVisible(dashas);
+        return;
+    }
+    // Only what the dashas change; the trees filled while hidden, then
+    // shown, are laid out once.
+    rows_->setNakshatras(shown());
+    timeLines_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
+    dashasView_->setVisible(dashas);
+    measureViews();
 }
 
 } // namespace rashi
