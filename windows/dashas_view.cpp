@@ -9,6 +9,7 @@
 #include "windows/wrapping_label.h"
 
 #include <QDateTime>
+#include <QStyle>
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -57,6 +58,9 @@ DashasView::DashasView(QWidget* parent) : QWidget(parent)
         if (s != Vimshottari)
             columns << tr("Aspects by the classical Rashi Drishti");
         tree->setHeaderLabels(columns);
+        // The program's own colours, not the panel's white text: the
+        // branches' arrows are drawn in it.
+        tree->setPalette(tree->style()->standardPalette());
         tree->setUniformRowHeights(true);
         tree->setAlternatingRowColors(true);
         tree->setFocusPolicy(Qt::StrongFocus);
