@@ -309,6 +309,73 @@
     </message>
 </context>
 <context>
+    <name>rashi::DashasView</name>
+    <message>
+        <source>The Moon of the Vimshottari dasha</source>
+        <translation>विंशोत्तरी दशा का चंद्र</translation>
+    </message>
+    <message>
+        <source>How far the dates move with the birth time</source>
+        <translation>जन्म समय के साथ तिथियाँ कितनी खिसकती हैं</translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha periods</source>
+        <translation>विंशोत्तरी दशा की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Chara dasha periods</source>
+        <translation>चर दशा की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Drig dasha periods</source>
+        <translation>दृग दशा की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>अंत</translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation>आरंभ पर आयु</translation>
+    </message>
+    <message>
+        <source>Aspects by the classical Rashi Drishti</source>
+        <translation>शास्त्रीय राशि दृष्टि से दृष्टि</translation>
+    </message>
+    <message>
+        <source>, running now</source>
+        <translation>, अभी चल रही</translation>
+    </message>
+    <message>
+        <source>before birth</source>
+        <translation>जन्म से पहले</translation>
+    </message>
+    <message>
+        <source>no length</source>
+        <translation>कोई अवधि नहीं</translation>
+    </message>
+    <message>
+        <source>Dates on the clocks of %1 as they went on each date.</source>
+        <translation>तिथियाँ %1 की घड़ियों पर, हर तिथि पर जैसी वे चलीं।</translation>
+    </message>
+    <message>
+        <source>Dates at the birth&apos;s own offset from UT throughout.</source>
+        <translation>तिथियाँ पूरे समय जन्म के अपने UT अंतर पर।</translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha</source>
+        <translation>विंशोत्तरी दशा</translation>
+    </message>
+</context>
+<context>
     <name>rashi::DayStripView</name>
     <message>
         <source>Chart through the day</source>
@@ -828,6 +895,18 @@
     <message>
         <source>Planet aspects: %1.</source>
         <translation>ग्रह दृष्टि: %1।</translation>
+    </message>
+    <message>
+        <source>&amp;Dashas</source>
+        <translation>दशाएँ (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show the dashas</source>
+        <translation>दशाएँ दिखाएँ</translation>
+    </message>
+    <message>
+        <source>The nakshatras and the Vimshottari, chara and drig dashas</source>
+        <translation>नक्षत्र और विंशोत्तरी, चर व दृग दशाएँ</translation>
     </message>
 </context>
 <context>

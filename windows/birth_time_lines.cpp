@@ -3,6 +3,7 @@
 #include "core/time_window/jaimini_window_text.h"
 #include "core/time_window/time_window.h"
 #include "core/time_window/window_text.h"
+#include "core/timing/dasha_text.h"
 #include "windows/results_colours.h"
 #include "windows/utf8_text.h"
 #include "windows/wrapping_label.h"
@@ -31,6 +32,7 @@ BirthTimeLines::BirthTimeLines(QWidget* parent) : QWidget(parent)
     chart_ = makeLine(QStringLiteral("windowChart"));
     karakas_ = makeLine(QStringLiteral("windowKarakas"));
     navamsa_ = makeLine(QStringLiteral("windowNavamsa"));
+    nakshatra_ = makeLine(QStringLiteral("windowNakshatra"));
 }
 
 QLabel* BirthTimeLines::makeLine(const QString& name)
@@ -76,20 +78,26 @@ void BirthTimeLines::setReading(const ReadingRecords& records)
 
     const std::vector<std::string> jaimini = JaiminiWindowLines(records.jaiminiWindow, words);
     // As above: the span on one line, what changes beyond it on the next.
-    const auto twoLines = [&jaimini](std::size_t index) {
-        if (index >= jaimini.size())
+    const auto twoLines = [](const std::vector<std::string>& lines, std::size_t index) {
+        if (index >= lines.size())
             return QString();
-        const QString line = FromUtf8(jaimini[index]);
+        const QString line = FromUtf8(lines[index]);
         const qsizetype notes = line.indexOf(QStringLiteral(" (before: "));
         if (notes < 0 || !line.endsWith(QStringLiteral(").")))
             return line;
         return line.left(notes) + QStringLiteral("\n    ") + line.mid(notes + 2).chopped(2);
     };
-    karakas_->setText(twoLines(0));
-    navamsa_->setText(twoLines(1));
+    karakas_->setText(twoLines(jaimini, 0));
+    navamsa_->setText(twoLines(jaimini, 1));
     karakas_->setToolTip(jaimini.size() > 0 ? FromUtf8(jaimini[0]) : QString());
     karakas_->setVisible(jaimini.size() > 0);
     navamsa_->setVisible(jaimini.size() > 1);
+
+    // The Moon's nakshatra, which chooses the Vimshottari's first lord.
+    const std::vector<std::string> nakshatra = NakshatraWindowLines(records.nakshatraWindow, words);
+    nakshatra_->setText(nakshatra.empty() ? QString() : twoLines(nakshatra, 0));
+    nakshatra_->setToolTip(nakshatra.empty() ? QString() : FromUtf8(nakshatra[0]));
+    nakshatra_->setVisible(!nakshatra.empty());
 
     // The chart's, the karakas' and the navamsa's lines by one rule.
     const std::vector<bool> near = LinesChangingNear(window, records.jaiminiWindow);

@@ -3,7 +3,7 @@
 // chart, the karakas and the navamsa hold. Each span on one line and what
 // changes beyond it on the next; a line whose span ends by a change within
 // five minutes of the birth stands out, as what it holds may not be what the
-// person was born with.
+// person was born with. With the dashas, how long the Moon's nakshatra holds.
 
 #include "core/records/reading_records.h"
 
@@ -32,6 +32,7 @@ private:
     QLabel* chart_ = nullptr;
     QLabel* karakas_ = nullptr;
     QLabel* navamsa_ = nullptr;
+    QLabel* nakshatra_ = nullptr; // the Moon's, with the dashas
 };
 
 } // namespace rashi

@@ -1,6 +1,7 @@
 #include "windows/reading_rows_view.h"
 
 #include "core/jaimini/jaimini_text.h"
+#include "core/timing/dasha_text.h"
 #include "windows/results_colours.h"
 #include "windows/utf8_text.h"
 #include "windows/wrapping_label.h"
@@ -30,6 +31,8 @@ ReadingRowsView::ReadingRowsView(QWidget* parent) : QWidget(parent)
         // The karaka beside the name's position, the houses beside the aspect line.
         karakas_[i] = makeLabel({}, QStringLiteral("lblKarakas_%1").arg(i), kPositionColour, false);
         houses_[i] = makeLabel({}, QStringLiteral("lblHouses_%1").arg(i), kGrahaColour, false);
+        // And the nakshatra, with the dashas, under the position.
+        nakshatras_[i] = makeLabel({}, QStringLiteral("lblNakshatra_%1").arg(i), kGrahaColour, false);
         // The name over its position, the two sentences beside them: each
         // pair stays together however the sentences wrap.
         auto* names = new QVBoxLayout;
@@ -47,6 +50,7 @@ ReadingRowsView::ReadingRowsView(QWidget* parent) : QWidget(parent)
         aspectLine->addWidget(houses_[i], 0, Qt::AlignTop);
         names->addWidget(planets_[i]);
         names->addLayout(positionLine);
+        names->addWidget(nakshatras_[i]);
         names->addStretch(1);
         sentences->addLayout(aspectLine);
         sentences->addWidget(grahas_[i]);
@@ -92,6 +96,7 @@ void ReadingRowsView::setReading(const ReadingRecords& shown)
         karakas_[i]->setText(FromUtf8(KarakaTag(shown, i)));
         houses_[i]->setText(FromUtf8(HousesNote(shown, i)));
     }
+    setNakshatras(shown);
     QStringList lines;
     for (const std::string& line : JaiminiPanelLines(shown))
         lines << FromUtf8(line);
@@ -102,6 +107,15 @@ void ReadingRowsView::setReading(const ReadingRecords& shown)
         positions_[i]->setText(FromUtf8(report.lblPlanets_Position[i]));
         aspects_[i]->setText(FromUtf8(report.lblAspects[i]));
         grahas_[i]->setText(FromUtf8(report.lblGrahas[i]));
+    }
+}
+
+void ReadingRowsView::setNakshatras(const ReadingRecords& shown)
+{
+    for (int i = 0; i < kReportRows; ++i) {
+        // The birth chart's positions only: the navamsa's are other degrees.
+        nakshatras_[i]->setText(shown.jaimini.navamsaShown ? QString() : FromUtf8(NakshatraNote(shown, i)));
+        nakshatras_[i]->setVisible(!nakshatras_[i]->text().isEmpty());
     }
 }
 
@@ -116,8 +130,9 @@ QRect ReadingRowsView::rowBand(int body) const
     if (body < 0 || body >= kReportRows)
         return {};
     QRect band;
-    for (QLabel* label : {planets_[body], positions_[body], aspects_[body], grahas_[body], karakas_[body], houses_[body]})
-        band |= label->geometry();
+    for (QLabel* label : {planets_[body], positions_[body], aspects_[body], grahas_[body], karakas_[body], houses_[body], nakshatras_[body]})
+        if (!label->isHidden()) // a hidden line keeps a geometry of no meaning
+            band |= label->geometry();
     return band.adjusted(-6, -2, 6, 2);
 }
 

@@ -21,6 +21,8 @@ public:
 
     // The reading on show: the birth chart's or the navamsa's.
     void setReading(const ReadingRecords& shown);
+    // Only the nakshatra beside each position (the dashas switched).
+    void setNakshatras(const ReadingRecords& shown);
     // The body whose row has the band, or -1.
     void setChosenBody(int body);
     // Where a body's row is, its captions and the space between them, in
@@ -45,6 +47,7 @@ private:
     std::array<QLabel*, kReportRows> grahas_{};
     std::array<QLabel*, kReportRows> karakas_{};
     std::array<QLabel*, kReportRows> houses_{};
+    std::array<QLabel*, kReportRows> nakshatras_{};
     QLabel* jaiminiLines_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "windows/birth_time_lines.h"
 #include "windows/chart_folder.h"
 #include "windows/chart_view.h"
+#include "windows/dashas_view.h"
 #include "windows/day_strip_view.h"
 #include "windows/panel_style.h"
 #include "windows/program_settings.h"
@@ -30,16 +31,19 @@
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace rashi {
@@ -83,6 +87,8 @@ void ResultsPanel::loadSettings()
     const std::string nodes = settings.value(QLatin1String(kNodeAspectsKey)).toString().toStdString();
     if (const auto stored = NodeAspectsFromKey(nodes); stored && *stored != driver_.nodeAspects())
         driver_.SetNodeAspects(*stored);
+    if (settings.value(QLatin1String(kDashasKey), false).toBool())
+        chooseDashas(true);
 }
 
 NodeAspects ResultsPanel::nodeAspects()
@@ -172,7 +178,11 @@ void ResultsPanel::ensureBuilt()
     body->addWidget(rows_, 0);
     body->addWidget(grahaView_, 0);
 
-    auto* buttons = new QHBoxLayout;
+    // The switches beside the buttons while the panel is wide enough, else
+    // on a row of their own above them (arrangeControls).
+    switches_ = new QWidget(this);
+    auto* buttons = new QHBoxLayout(switches_);
+    buttons->setContentsMargins(0, 0, 0, 0);
     chkNavamsa_ = new QCheckBox(tr("Navamsa (D&9)"), this);
     chkNavamsa_->setObjectName(QStringLiteral("chkNavamsa"));
     chkNavamsa_->setAccessibleName(tr("Show the navamsa chart"));
@@ -185,9 +195,25 @@ void ResultsPanel::ensureBuilt()
     buttons->addSpacing(12);
     buttons->addWidget(aspectSwitch_->caption());
     buttons->addWidget(aspectSwitch_);
+    chkDashas_ = new QCheckBox(tr("&Dashas"), this);
+    chkDashas_->setObjectName(QStringLiteral("chkDashas"));
+    chkDashas_->setAccessibleName(tr("Show the dashas"));
+    chkDashas_->setToolTip(tr("The nakshatras and the Vimshottari, chara and drig dashas"));
+    SetTextColour(chkDashas_, kHeaderLabelColour);
+    chkDashas_->setChecked(dashas_);
+    connect(chkDashas_, &QCheckBox::toggled, this, &ResultsPanel::showDashas);
+    buttons->addWidget(chkDashas_);
     buttons->addStretch(1);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdBack);
+    // Its least width is the buttons' alone: the switches move up first.
+    switches_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    buttons_ = new QWidget(this);
+    auto* buttonRow = new QHBoxLayout(buttons_);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addWidget(cmdSave);
+    buttonRow->addWidget(cmdBack);
+    controls_ = new QGridLayout;
+    controls_->setContentsMargins(0, 0, 0, 0);
+    controls_->setColumnStretch(0, 1);
 
     auto* column = new QVBoxLayout(content_);
     column->setContentsMargins(0, 0, 0, 0);
@@ -196,6 +222,9 @@ void ResultsPanel::ensureBuilt()
     column->addWidget(timeLines_);
     column->addLayout(body, 1);
     column->addWidget(grahaTables_);
+    dashasView_ = new DashasView(content_);
+    dashasView_->setVisible(dashas_);
+    column->addWidget(dashasView_);
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("resultsScroll"));
@@ -242,14 +271,20 @@ void ResultsPanel::ensureBuilt()
     panel->setSpacing(10);
     panel->addWidget(offerBar_);
     panel->addWidget(scroll_, 1);
-    panel->addLayout(buttons);
+    panel->addLayout(controls_);
+    arrangeControls();
 
     QWidget::setTabOrder(chart_, day_->strip());
     QWidget::setTabOrder(day_->strip(), grahaTables_->strengths());
     QWidget::setTabOrder(grahaTables_->strengths(), grahaTables_->comparison());
     QWidget::setTabOrder(grahaTables_->comparison(), chkNavamsa_);
     QWidget::setTabOrder(chkNavamsa_, aspectSwitch_);
-    QWidget::setTabOrder(aspectSwitch_, cmdSave);
+    QWidget::setTabOrder(aspectSwitch_, chkDashas_);
+    // The trees, when shown, right after their switch.
+    QWidget::setTabOrder(chkDashas_, dashasView_->tree(DashasView::Vimshottari));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Vimshottari), dashasView_->tree(DashasView::Chara));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Chara), dashasView_->tree(DashasView::Drig));
+    QWidget::setTabOrder(dashasView_->tree(DashasView::Drig), cmdSave);
     showAspectViews();
     QWidget::setTabOrder(cmdSave, cmdBack);
 }
@@ -270,6 +305,26 @@ void ResultsPanel::clearOffer()
     onOffer_ = nullptr;
     if (offerBar_)
         offerBar_->hide();
+}
+
+void ResultsPanel::arrangeControls()
+{
+    if (!controls_)
+        return;
+    const int needed = switches_->sizeHint().width() + controls_->horizontalSpacing() + buttons_->sizeHint().width();
+    const bool oneRow = contentsRect().width() - 24 >= needed;
+    if (oneRow == (controls_->itemAtPosition(0, 1) != nullptr) && controls_->count() == 2)
+        return;
+    controls_->removeWidget(switches_);
+    controls_->removeWidget(buttons_);
+    controls_->addWidget(switches_, 0, 0);
+    controls_->addWidget(buttons_, oneRow ? 0 : 1, oneRow ? 1 : 0, Qt::AlignRight);
+}
+
+void ResultsPanel::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    arrangeControls();
 }
 
 QLabel* ResultsPanel::addLine(const QString& name)
@@ -351,6 +406,7 @@ void ResultsPanel::showReading()
     showAspectViews();
     chart_->chooseBody(-1);
     day_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
     markChosenRow();
     describeChart();
     // The views' new lines measured now, not when next shown: the room the
@@ -365,7 +421,7 @@ void ResultsPanel::measureViews()
 {
     // Each view's layout hears of its lines' new sizes only when its queued
     // layout request comes; the column would measure its old sizes.
-    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, grahaView_, day_}) {
+    for (QWidget* view : std::initializer_list<QWidget*>{header_, timeLines_, rows_, grahaView_, day_, dashasView_}) {
         view->layout()->activate();
         view->updateGeometry();
     }
@@ -603,6 +659,7 @@ void ResultsPanel::refill()
     grahaView_->setReading(shown());
     grahaTables_->setReading(shown());
     timeLines_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
     chart_->setModel(ChartModelOf(shown()));
     showAspectViews();
     chart_->chooseBody(chosen);
@@ -644,6 +701,40 @@ void ResultsPanel::showNavamsa(bool navamsa)
     if (chkNavamsa_ && chkNavamsa_->isChecked() != navamsa)
         chkNavamsa_->setChecked(navamsa);
     refill();
+}
+
+void ResultsPanel::chooseDashas(bool dashas)
+{
+    dashas_ = dashas;
+    // All three systems, the Vimshottari to three levels; none costs nothing.
+    DashaChoices choices = driver_.dashaChoices();
+    choices.systems = dashas ? unsigned{dasha::All} : 0u;
+    choices.nakshatras = dashas;
+    choices.levels = 3;
+    driver_.SetDashaChoices(choices);
+}
+
+void ResultsPanel::showDashas(bool dashas)
+{
+    loadSettings();
+    ProgramSettings().setValue(QLatin1String(kDashasKey), dashas);
+    if (dashas == dashas_)
+        return;
+    chooseDashas(dashas);
+    if (chkDashas_ && chkDashas_->isChecked() != dashas)
+        chkDashas_->setChecked(dashas);
+    if (!built_ || !hasReading()) {
+        if (dashasView_)
+            dashasView_->setVisible(dashas);
+        return;
+    }
+    // Only what the dashas change; the trees filled while hidden, then
+    // shown, are laid out once.
+    rows_->setNakshatras(shown());
+    timeLines_->setReading(driver_.records());
+    dashasView_->setReading(driver_.records());
+    dashasView_->setVisible(dashas);
+    measureViews();
 }
 
 } // namespace rashi

@@ -20,6 +20,7 @@
 
 class QBoxLayout;
 class QCheckBox;
+class QGridLayout;
 class QTableWidget;
 class QLabel;
 class QPushButton;
@@ -33,6 +34,7 @@ class GrahaDrishtiView;
 class GrahaTablesView;
 class BirthTimeLines;
 class ChartView;
+class DashasView;
 class ReadingHeaderView;
 class ReadingRowsView;
 
@@ -52,6 +54,8 @@ public:
     JaiminiChoices jaiminiChoices();
     // Whether the navamsa chart is shown instead of the birth chart.
     bool navamsaShown() const { return navamsa_; }
+    // Whether the dashas are computed and shown under the rows.
+    bool dashasShown() const { return dashas_; }
     ChartStyle diagramStyle();
     NodeAspects nodeAspects();
     // Whether the planet aspects (graha drishti) are shown instead of the signs'.
@@ -83,6 +87,7 @@ public:
     static constexpr const char* kKarakasKey = "jaimini/karakas";                   // 7 or 8
     static constexpr const char* kArudhaExceptionsKey = "jaimini/arudhaExceptions"; // true or false
     static constexpr const char* kNodeAspectsKey = "graha/nodes";                    // "7" or "5-9"
+    static constexpr const char* kDashasKey = "timing/dashas";                       // true or false
 
 public slots:
     // File › Print…: one page through the printer the user chooses.
@@ -109,6 +114,8 @@ public slots:
     void setNodeAspects(rashi::NodeAspects nodes);
     // The planet aspects' views instead of the sign aspects' (when the reading has them).
     void showPlanetAspects(bool planets);
+    // The nakshatras and the three dashas under the rows. Remembered.
+    void showDashas(bool dashas);
     // A report row, or -1: shades its sign and the signs it aspects.
     void chooseBody(int body);
 
@@ -120,11 +127,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void loadSettings();
     void buildButtons();
     void setJaiminiChoices(const JaiminiChoices& choices);
+    // The driver's dasha choices for the switch, without showing them.
+    void chooseDashas(bool dashas);
     // The reading on show: the driver's, or its navamsa view.
     const ReadingRecords& shown() const;
     // Everything that shows the reading, again (after a choice changed it).
@@ -165,6 +175,11 @@ private:
     ReadingRowsView* rows_ = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
+    QWidget* switches_ = nullptr;  // the navamsa, aspects and dashas switches
+    QWidget* buttons_ = nullptr;   // Save and Back
+    QGridLayout* controls_ = nullptr;
+    // The switches beside the buttons, or above them when the panel is narrow.
+    void arrangeControls();
     QWidget* offerBar_ = nullptr;
     QLabel* offerText_ = nullptr;
     QPushButton* offerYes_ = nullptr;
@@ -175,6 +190,9 @@ private:
     GrahaTablesView* grahaTables_ = nullptr;
     QBoxLayout* diagram_ = nullptr; // the chart over the day's strip
     bool navamsa_ = false;
+    QCheckBox* chkDashas_ = nullptr;
+    DashasView* dashasView_ = nullptr;
+    bool dashas_ = false;
     ReadingRecords navamsaView_;
 };
 

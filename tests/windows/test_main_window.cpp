@@ -290,9 +290,11 @@ private slots:
             auto* save = Child<QPushButton>(*window, "cmdSave");
             auto* back = Child<QPushButton>(*window, "cmdBack");
             QVERIFY(save->geometry().right() < back->geometry().left());
-            // The buttons under the scrolled reading, never over it.
-            QVERIFY(save->geometry().top() > Child<QWidget>(*window, "resultsScroll")->geometry().bottom());
-            QVERIFY(Child<QWidget>(*window, "Frame2")->rect().contains(back->geometry()));
+            // The buttons under the scrolled reading, never over it, within the panel.
+            auto* frame = Child<QWidget>(*window, "Frame2");
+            const auto inFrame = [frame](const QWidget* w) { return QRect(w->mapTo(frame, QPoint(0, 0)), w->size()); };
+            QVERIFY(inFrame(save).top() > inFrame(Child<QWidget>(*window, "resultsScroll")).bottom());
+            QVERIFY(frame->rect().contains(inFrame(back)));
         }
     }
 
