@@ -40,6 +40,39 @@ std::array<QString, 3> SignLabels(int sign, const ReadingWords& words) {
     return {name, words.language == Language::English ? QString::fromLatin1(kShortSigns[sign]) : number, number};
 }
 
+// The birth's own slice is the one read first: where its block is too narrow
+// for a name, the name may reach over its neighbours while their labels
+// leave room, rather than leave a bare number or nothing.
+void NameTheBirthsSlice(const DayStripLayout& layout, const DaySlicesRecord& day, const QFontMetricsF& metrics,
+                        const ReadingWords& words, std::vector<DayStripText>& labels) {
+    int birth = -1;
+    for (std::size_t i = 0; i < day.slices.size(); ++i)
+        if (day.slices[i].first <= day.birthMinute && day.birthMinute <= day.slices[i].last) birth = static_cast<int>(i);
+    if (birth < 0 || metrics.height() > layout.bar.height()) return;
+    const auto own = std::find_if(labels.begin(), labels.end(), [birth](const DayStripText& l) { return l.index == birth; });
+    const std::array<QString, 3> names = SignLabels(day.slices[birth].ascendantSign, words);
+    if (own != labels.end() && own->text != names[2]) return; // it has a name of its own
+    double from = layout.bar.left(), to = layout.bar.right();
+    for (const DayStripText& label : labels) {
+        if (label.index < birth) from = std::max(from, label.box.right());
+        if (label.index > birth) to = std::min(to, label.box.left());
+    }
+    const DaySlice& slice = day.slices[birth];
+    const double centre = (DayStripX(layout.bar, day, slice.first) + DayStripX(layout.bar, day, slice.last + 1)) / 2;
+    for (int k = 0; k < 2; ++k) {
+        const double w = metrics.horizontalAdvance(names[k]);
+        if (w + 2 * kPadding > to - from) continue;
+        const double x = std::clamp(centre - w / 2, from + kPadding, to - kPadding - w);
+        const QRectF box(x, layout.bar.center().y() - metrics.height() / 2, w, metrics.height());
+        if (own != labels.end())
+            *own = {birth, names[k], box};
+        else
+            labels.insert(std::find_if(labels.begin(), labels.end(), [birth](const DayStripText& l) { return l.index > birth; }),
+                          {birth, names[k], box});
+        return;
+    }
+}
+
 } // namespace
 
 DayStripLayout DayStripLayoutOf(const QRectF& rect, const QFont& font) {
@@ -82,6 +115,7 @@ std::vector<DayStripText> DayStripSliceLabels(const DayStripLayout& layout, cons
             break;
         }
     }
+    NameTheBirthsSlice(layout, day, metrics, words, labels);
     return labels;
 }
 

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -164,6 +165,31 @@ TEST(DayStrip, EverySliceThatCanHoldANameHasOneOfItsOwn) {
             const auto named = DayStripSliceLabels(DayStripLayoutOf(QRectF(0, 0, 800, 64), font), two, font);
             ASSERT_EQ(named.size(), 2u);
             EXPECT_NE(named[0].text, named[1].text) << a << " " << b;
+        }
+}
+
+// The birth's slice, too narrow for a name in its own block, is named over
+// its neighbours where their labels leave room, never by a bare number.
+TEST(DayStrip, TheBirthsSliceIsNamed) {
+    QFont font;
+    font.setPixelSize(12);
+    for (const Language language : {Language::English, Language::Hindi})
+        for (const int width : {360, 480, 700}) {
+            SCOPED_TRACE(width);
+            DaySlicesRecord day;
+            day.computed = true;
+            day.birthMinute = 700;
+            day.slices = {{0, 679, 0, ""}, {680, 719, 1, ""}, {720, 1439, 2, ""}}; // Vrishabha for 40 minutes
+            const DayStripLayout layout = DayStripLayoutOf(QRectF(0, 0, width, 64), font);
+            const auto labels = DayStripSliceLabels(layout, day, font, language);
+            const auto birth = std::find_if(labels.begin(), labels.end(), [](const DayStripText& l) { return l.index == 1; });
+            ASSERT_NE(birth, labels.end());
+            bool digits = true;
+            for (const QChar c : birth->text) digits = digits && c.isDigit();
+            EXPECT_FALSE(digits) << birth->text.toStdString();
+            EXPECT_TRUE(layout.bar.contains(birth->box));
+            for (const DayStripText& other : labels)
+                if (other.index != 1) EXPECT_FALSE(other.box.intersects(birth->box)) << other.text.toStdString();
         }
 }
 
