@@ -1,5 +1,7 @@
 #include "core/timing/dasha_text.h"
 
+#include "core/time_scales/civil_calendar.h"
+
 #include "core/aspects/rashi_drishti.h"
 #include "core/time_window/window_text.h"
 #include "core/timing/dasha_tree.h"
@@ -14,27 +16,8 @@
 namespace rashi {
 namespace {
 
-// Days from 1970-01-01 of a proleptic Gregorian date, and back.
-long long DaysOfDate(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void DateOfDays(long long z, long long& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = yoe + era * 400 + (m <= 2);
-}
+// The civil count's day of 1970-01-01: dates here count from the Unix epoch.
+constexpr long long kUnixEpochDay = 719468;
 
 std::string Fixed(double value, int decimals) {
     char text[32];
@@ -97,25 +80,21 @@ std::string UtcText(double second, bool iso) {
     const long long whole = static_cast<long long>(std::floor(second + 0.5));
     const long long days = (whole >= 0 ? whole : whole - 86399) / 86400;
     const long long within = whole - days * 86400;
-    long long y = 0;
-    int m = 0, d = 0;
-    DateOfDays(days, y, m, d);
+    const CivilDate date = CivilFromDays(days + kUnixEpochDay);
     char text[48];
     if (iso)
-        std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02lld:%02lld:%02lldZ", y, m, d, within / 3600,
-                      within / 60 % 60, within % 60);
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02lld:%02lld:%02lldZ", date.year, date.month, date.day,
+                      within / 3600, within / 60 % 60, within % 60);
     else
-        std::snprintf(text, sizeof text, "%04lld-%02d-%02d %02lld:%02lld", y, m, d, within / 3600, within / 60 % 60);
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld", date.year, date.month, date.day, within / 3600,
+                      within / 60 % 60);
     return text;
 }
 
 std::optional<double> NoonOfDate(int year, int month, int day) {
     if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
-    const long long days = DaysOfDate(year, month, day);
-    long long y = 0;
-    int m = 0, d = 0;
-    DateOfDays(days, y, m, d);
-    if (y != year || m != month || d != day) return std::nullopt;
+    const long long days = DaysFromCivil(year, month, day) - kUnixEpochDay;
+    if (CivilFromDays(days + kUnixEpochDay) != CivilDate{year, month, day}) return std::nullopt;
     return static_cast<double>(days) * 86400 + 43200;
 }
 
