@@ -13,25 +13,15 @@
 namespace rashi {
 namespace {
 
+using testing::Fields;
+using testing::kPune1962;
+using testing::kSample;
+using testing::Lines;
+using testing::SignOfName;
+using testing::SignOfPositionText;
 using testing::Tool;
+using testing::With;
 using testing::ToolRun;
-
-// Pune, 4 February 1962, 08:00 Indian Time (02:30 UT).
-const std::vector<std::string> kPune1962 = {"--name", "Ada", "--date", "1962-02-04", "--time", "08:00", "--zone", "34",
-                                            "--lat", "18:31N", "--lon", "73:51E", "--city", "Pune", "--state", "M",
-                                            "--country", "India"};
-
-std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more) {
-    args.insert(args.end(), more);
-    return args;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 // UT seconds of "1946-09-10T04:34:03Z".
 double Seconds(const std::string& iso) {

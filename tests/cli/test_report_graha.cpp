@@ -14,47 +14,15 @@
 namespace rashi {
 namespace {
 
+using testing::Fields;
+using testing::kPune1962;
+using testing::kSample;
+using testing::kSignNames;
+using testing::Lines;
+using testing::SignOfName;
+using testing::SignOfPositionText;
 using testing::Tool;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line, char separator = '\t') {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
-    return fields;
-}
-
-const std::string kSample = std::string(RASHI_SAMPLE_DIR) + "/greenwich-2000.kqa";
-const std::vector<std::string> kPune1962 = {"--name", "Ada", "--date", "1962-02-04", "--time", "08:00", "--zone", "34",
-                                            "--lat", "18:31N", "--lon", "73:51E", "--city", "Pune", "--state", "M",
-                                            "--country", "India"};
-
-std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more) {
-    args.insert(args.end(), more);
-    return args;
-}
-
-constexpr const char* kSignNames[] = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
-                                      "Thula", "Vrischika", "Dhanus", "Makara", "Kumbha", "Meena"};
-constexpr const char* kAbbreviations[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-
-int SignOfName(const std::string& name) {
-    for (int s = 0; s < 12; ++s)
-        if (name == kSignNames[s]) return s;
-    return -1;
-}
-
-int SignOfText(const std::string& position) {
-    for (int s = 0; s < 12; ++s)
-        if (position.substr(3, 3) == kAbbreviations[s]) return s;
-    return -1;
-}
+using testing::With;
 
 // The strength as the books give it, written out afresh: the ordinary
 // segments, and the special aspects' straight rise to 60 and fall from it.
@@ -110,11 +78,11 @@ TEST(ReportGrahaDrishti, JsonAgreesWithAComputationOfItsOwn) {
         const auto j = nlohmann::json::parse(run.out);
         const auto& g = j["graha_drishti"];
         const bool fifthNinth = g["nodes"] == "5-9";
-        const int lagna = SignOfText(j["ascendant"]["position"]);
+        const int lagna = SignOfPositionText(j["ascendant"]["position"]);
         std::vector<int> signs;
         std::vector<std::string> names;
         for (int i = 0; i < 9; ++i) {
-            signs.push_back(SignOfText(j["positions"][i]["position"]));
+            signs.push_back(SignOfPositionText(j["positions"][i]["position"]));
             names.push_back(j["positions"][i]["name"]);
         }
         for (int i = 0; i < 9; ++i) {

@@ -11,54 +11,15 @@
 namespace rashi {
 namespace {
 
+using testing::Fields;
+using testing::kPune1962;
+using testing::kSample;
+using testing::Lines;
+using testing::SignOfName;
+using testing::SignOfPositionText;
 using testing::Tool;
+using testing::With;
 using testing::ToolRun;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const auto tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos) return fields;
-        start = tab + 1;
-    }
-}
-
-const std::string kSample = std::string(RASHI_SAMPLE_DIR) + "/greenwich-2000.kqa";
-
-// Pune, 4 February 1962, 08:00 Indian Time: seven bodies and Ketu in Makara.
-const std::vector<std::string> kPune1962 = {"--name", "Ada", "--date", "1962-02-04", "--time", "08:00", "--zone", "34",
-                                            "--lat", "18:31N", "--lon", "73:51E", "--city", "Pune", "--state", "M",
-                                            "--country", "India"};
-
-std::vector<std::string> With(std::vector<std::string> args, std::initializer_list<std::string> more) {
-    args.insert(args.end(), more);
-    return args;
-}
-
-constexpr const char* kSigns[] = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
-                                  "Thula", "Vrischika", "Dhanus", "Makara", "Kumbha", "Meena"};
-constexpr const char* kAbbreviations[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-
-int SignOfName(const std::string& name) {
-    for (int s = 0; s < 12; ++s)
-        if (name == kSigns[s]) return s;
-    return -1;
-}
-
-int SignOfPositionText(const std::string& position) {
-    for (int s = 0; s < 12; ++s)
-        if (position.substr(3, 3) == kAbbreviations[s]) return s;
-    return -1;
-}
 
 // The signs a caption names, in its order: "… with Mithuna, Kanya, Meena."
 std::vector<int> CaptionSigns(const std::string& caption) {
