@@ -150,7 +150,10 @@ std::vector<std::string> DashaLines(const ReadingRecords& records, const DashaDa
     if (!d.computed || !d.choices.systems) return lines;
     const DashaWords& w = words.dasha;
     const double year = d.choices.yearDays * kSecondsPerDay;
-    const std::string_view key = YearKey(d.choices.yearDays);
+    // The named year in the reading's words (the keys stay English for --dasha-year).
+    std::string_view key;
+    for (std::size_t i = 0; i < kNamedYears.size(); ++i)
+        if (d.choices.yearDays == kNamedYears[i].days) key = w.yearNames[i];
     std::string running;
     const auto addRunning = [&](int system, const std::vector<std::string_view>& names) {
         if (!running.empty()) running += "; ";

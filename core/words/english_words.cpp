@@ -139,6 +139,7 @@ extern const ReadingWords kEnglishWords = {
         .vimshottariHead = {"Vimshottari dasha: the Moon at ", " (precise) in ", ""},
         .balance = {"; balance at birth ", " ", " years"},
         .year = {"; a year of ", " days (", ")."},
+        .yearNames = {"sidereal", "julian", "tropical", "savana"},
         .span = {": ", " to ", " UT"},
         .age = ", age ",
         .beforeBirth = ", before the birth",

@@ -86,6 +86,7 @@ struct DashaWords {
     Sentence vimshottariHead;        // "Vimshottari dasha: the Moon at ", longitude, " in " ... nakshatra
     Sentence balance;                // "; balance at birth ", lord, " " ... years, " years"
     Sentence year;                   // "; a year of ", days, " days (" ... name, ")."
+    std::array<std::string_view, 4> yearNames; // the named years' names: sidereal, julian, tropical, savana
     Sentence span;                   // ": ", start, " to " ... end, " UT"
     std::string_view age;            // ", age "
     std::string_view beforeBirth;    // ", before the birth"

@@ -173,6 +173,7 @@ TEST(ReportDashas, BatchColumnsAndHindiLines) {
     ASSERT_EQ(hindi.status, 0) << hindi.err;
     EXPECT_NE(hindi.out.find("चंद्र: उत्तराषाढ़ा पद 4, स्वामी सूर्य।"), std::string::npos) << hindi.out;
     EXPECT_NE(hindi.out.find("विंशोत्तरी दशा: चंद्र 278°52′"), std::string::npos);
+    EXPECT_NE(hindi.out.find("वर्ष 365.256363 दिन का (नाक्षत्र)।"), std::string::npos) << "the year named in Hindi";
     EXPECT_NE(hindi.out.find("2026-12-09 को दोपहर UT पर चल रही दशाएँ: विंशोत्तरी शनि।"), std::string::npos);
     EXPECT_NE(hindi.out.find("चंद्र का नक्षत्र (उत्तराषाढ़ा: पहली दशा सूर्य की)"), std::string::npos);
 }
