@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
+class QFont;
 class QPainter;
 
 namespace rashi {
@@ -27,6 +29,12 @@ bool NeedsShaping(const QString& text);
 // Draws `text` in the painter's font and pen, aligned in `box` by `flags`
 // (Qt::AlignLeft, AlignHCenter, AlignRight with AlignTop, AlignVCenter).
 void DrawCopyableText(QPainter& painter, const QRectF& box, int flags, const QString& text);
+
+// Draws the text in lines of the area's width, broken between words (inside
+// a word only when it is wider than the line), each line as copyable text in
+// `font` and `colour`; returns the height used.
+double DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
+                   const QColor& colour);
 
 // The families to draw a language in: its own script's fonts first, so that
 // each script is shaped by a font made for it.

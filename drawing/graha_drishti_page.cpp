@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextLayout>
 
 namespace rashi {
 namespace {
@@ -21,31 +20,6 @@ QFont PageFont(const QStringList& families, int points, bool bold = false) {
     font.setPixelSize(points);
     font.setBold(bold);
     return font;
-}
-
-// The text in lines of the area's width, broken between words; each line
-// drawn on its own so that a PDF gives its characters back. Returns the height.
-double Wrapped(QPainter& painter, const QRectF& area, const QString& text, const QFont& font, const QColor& colour) {
-    QTextLayout layout(text, font, painter.device());
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    double height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(area.width());
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    painter.setFont(font);
-    painter.setPen(colour);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        DrawCopyableText(painter, QRectF(area.left(), area.top() + line.y(), area.width(), line.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, text.mid(line.textStart(), line.textLength()).trimmed());
-    }
-    return height;
 }
 
 // The strengths: a row a body, its short name first; a column each for the
@@ -97,7 +71,7 @@ void PaintGrahaDrishtiPage(QPainter& painter, const QRectF& page, const ReadingR
     painter.save();
     double y = page.top();
     const auto wrapped = [&](const std::string& line, int points, bool bold, const QColor& colour, double indent = 0) {
-        y += Wrapped(painter, QRectF(page.left() + indent, y, page.width() - indent, 0), QString::fromStdString(line),
+        y += DrawWrapped(painter, QRectF(page.left() + indent, y, page.width() - indent, 0), QString::fromStdString(line),
                      PageFont(families, points, bold), colour) + 1;
     };
     wrapped(std::string(words.graha.pageTitle), 16, true, colours.lines);

@@ -22,7 +22,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTextLayout>
 
 #include <algorithm>
 
@@ -57,36 +56,6 @@ double DrawLine(QPainter& painter, const QRectF& line, const QString& text, QFon
     const double height = QFontMetricsF(font).height();
     DrawCopyableText(painter, QRectF(line.left(), line.top(), line.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
                      text);
-    return height;
-}
-
-// Draws the text in lines of the width, broken between words (inside a word
-// only when it is wider than the line), its font kept; returns the height used.
-double DrawWrapped(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
-                   const QColor& colour)
-{
-    QTextLayout layout(text, font, painter.device());
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    double height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(area.width());
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    // Each line drawn as a line of its own, so that text needing shaping
-    // (Devanagari) comes out of a PDF as the characters it is.
-    painter.setFont(font);
-    painter.setPen(colour);
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        const QRectF box(area.left() + line.x(), area.top() + line.y(), area.width(), line.height());
-        DrawCopyableText(painter, box, Qt::AlignLeft | Qt::AlignVCenter,
-                         text.mid(line.textStart(), line.textLength()).trimmed());
-    }
     return height;
 }
 
