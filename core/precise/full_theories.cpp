@@ -70,4 +70,10 @@ void GeocentricMoon(double tt, double position[3]) {
     ToGcrs(ecliptic, position);
 }
 
+double LunarTidalCorrection(double tt) {
+    constexpr double kTheory = -23.8946, kMeasured = -25.82; // ″ per century squared
+    const double t = (tt - ERFA_DJ00) / ERFA_DJC;
+    return 0.5 * (kMeasured - kTheory) * t * t / 3600;
+}
+
 } // namespace rashi

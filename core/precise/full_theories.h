@@ -15,4 +15,10 @@ void HeliocentricPosition(SeriesPlanet planet, double tt, double position[3]);
 // The geocentric position of the Moon at a date of TT, AU, GCRS.
 void GeocentricMoon(double tt, double position[3]);
 
+// What the Moon's longitude gains, degrees, when ELP 2000-82B's tidal
+// acceleration (−23.8946″/cy²) is replaced by the one measured by lunar laser
+// ranging (−25.82″/cy², that of the ΔT tables): half the difference times the
+// square of the centuries from J2000. Some 15″ at 1600 and 2400.
+double LunarTidalCorrection(double tt);
+
 } // namespace rashi

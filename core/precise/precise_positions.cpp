@@ -56,17 +56,28 @@ Observer EarthAt(const PreciseFrame& frame) {
     return earth;
 }
 
-// A geocentric vector of where the light left the body, aberrated and turned
-// to the ecliptic of date: the longitude from the mean equinox, degrees. The
-// Sun's bending of the light (under 2″ even beside the Sun's limb) is left out.
+// Turned to the ecliptic of date.
 void ToEclipticOfDate(const PreciseFrame& frame, const double v[3], double ecliptic[3]) {
     const auto& m = frame.eclipticOfDate;
     for (int i = 0; i < 3; ++i) ecliptic[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
 }
 
-double MeanLongitude(const PreciseFrame& frame, Observer& earth, double geometric[3]) {
+// A geocentric vector of where the light left the body, bent by the Sun's
+// gravity when it is a planet's (up to 1.75″ at the Sun's limb, about 1″ half
+// a degree away: Venus at superior conjunction), aberrated and turned to the
+// ecliptic of date: the longitude from the mean equinox, degrees.
+enum class Bending { None, BySun };
+double MeanLongitude(const PreciseFrame& frame, Observer& earth, double geometric[3], Bending bending = Bending::BySun) {
     double distance, direction[3], apparent[3], ecliptic[3];
     eraPn(geometric, &distance, direction);
+    if (bending == Bending::BySun) {
+        double heliocentric[3], fromSun[3], sunToEarth[3], bodyDistance, earthDistance, bent[3];
+        eraPpp(geometric, earth.heliocentric, heliocentric);
+        eraPn(heliocentric, &bodyDistance, fromSun);
+        eraPn(earth.heliocentric, &earthDistance, sunToEarth);
+        eraLd(1, direction, fromSun, sunToEarth, earthDistance, 1e-9, bent);
+        eraCp(bent, direction);
+    }
     eraAb(direction, earth.velocity, earth.sunDistance, earth.inverseLorentz, apparent);
     ToEclipticOfDate(frame, apparent, ecliptic);
     return std::atan2(ecliptic[1], ecliptic[0]) * ERFA_DR2D;
@@ -147,7 +158,7 @@ PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes) {
     // about the barycentre during the light time is negligible.
     double sun[3];
     eraSxp(-1, earth.heliocentric, sun);
-    mean[PreciseSun] = MeanLongitude(frame, earth, sun);
+    mean[PreciseSun] = MeanLongitude(frame, earth, sun, Bending::None);
 
     // Planets: heliocentric position from VSOP87 less the Earth's. The
     // light time's motion takes the velocity of eraPlan94, whose error over
@@ -170,7 +181,7 @@ PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes) {
     eraMoon98(frame.tt1, frame.tt2, moon98);
     eraPpp(moon98[1], earth.barycentricVelocity, moonVelocity);
     TakeLightTime(moon, moonVelocity, geometric);
-    mean[PreciseMoon] = MeanLongitude(frame, earth, geometric);
+    mean[PreciseMoon] = MeanLongitude(frame, earth, geometric, Bending::None) + LunarTidalCorrection(frame.tt1 + frame.tt2);
 
     if (nodes == NodeKind::True) {
         mean[PreciseNode] = OsculatingNode(frame, moon);

@@ -4,9 +4,10 @@
 
 namespace rashi {
 
-// ΔT in seconds at a decimal year (2000.0 is the start of 2000), by the
-// polynomials of Espenak and Meeus (Five Millennium Canon of Solar Eclipses,
-// 2006) for 1600–2400 and beyond; before 1600 the 1600–1700 piece is extended.
+// ΔT in seconds at a decimal year (2000.0 is the start of 2000): before 1955
+// the splines of Morrison, Stephenson, Hohenkerk and Zawilski (2021), from
+// 1955 the measured values (USNO, IERS), after the last of them a parabola
+// of the long-term curvature (scripts/make-delta-t.py writes the tables).
 double DeltaTSeconds(double year);
 
 // The decimal year of a Julian date (UT).
