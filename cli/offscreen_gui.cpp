@@ -47,13 +47,16 @@ private:
 void EnsureOffscreenGui() {
     if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Made before the application, so it goes after it.
     static std::optional<PrivateRuntimeFolder> runtime;
     if (!UsableRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"))) runtime.emplace();
     static int argc = 1;
     static char name[] = "rashi-drishti-report";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    // Never destroyed: a static application would go after the toolkit's own
+    // statics, and its destructor (which removes the fonts drawing added,
+    // such as a PDF page's glyph fonts) would use the font database freed.
+    static const QGuiApplication* const application = new QGuiApplication(argc, argv);
+    (void)application;
 }
 
 } // namespace rashi

@@ -1,5 +1,7 @@
 #include "drawing/copyable_text.h"
 
+#include "drawing/glyph_only_font.h"
+
 #include <QTextLayout>
 
 #include <QFontMetricsF>
@@ -69,15 +71,57 @@ void DrawCharactersUnseen(QPainter& painter, QPointF origin, double width, const
     QColor unseen = painter.pen().color();
     unseen.setAlpha(0);
     painter.setPen(unseen);
-    double x = origin.x();
-    for (const Piece& piece : pieces) {
+    // One run for each stretch of characters in the same font.
+    double x = 0;
+    for (std::size_t start = 0; start < pieces.size();) {
+        std::size_t end = start;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        for (; end < pieces.size() && pieces[end].font == pieces[start].font; ++end) {
+            glyphs.append(pieces[end].glyph);
+            positions.append(QPointF(x, 0));
+            x += pieces[end].advance * scale;
+        }
         QGlyphRun run;
-        run.setRawFont(*piece.font);
-        run.setGlyphIndexes({piece.glyph});
-        run.setPositions({QPointF(0, 0)});
-        painter.drawGlyphRun(QPointF(x, origin.y()), run);
-        x += piece.advance * scale;
+        run.setRawFont(*pieces[start].font);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(origin, run);
+        start = end;
     }
+    painter.restore();
+}
+
+// The text shaped for the eye with its baseline from `origin`, in the glyphs
+// of its fonts' twins that no character maps to; a glyph whose font has no
+// twin is drawn as its outline.
+void DrawShapedUncopyable(QPainter& painter, QPointF origin, const QString& text)
+{
+    QTextLayout layout(text, painter.font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    const QPointF at(origin.x(), origin.y() - line.ascent());
+    QPainterPath outlines;
+    for (QGlyphRun run : layout.glyphRuns()) {
+        const QRawFont twin = GlyphOnlyTwin(run.rawFont());
+        if (twin.isValid()) {
+            run.setRawFont(twin);
+            painter.drawGlyphRun(at, run);
+            continue;
+        }
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+            outlines.addPath(run.rawFont().pathForGlyph(glyphs[i]).translated(at + positions[i]));
+    }
+    if (outlines.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(outlines, painter.pen().color());
     painter.restore();
 }
 
@@ -111,12 +155,7 @@ void DrawCopyableText(QPainter& painter, const QRectF& box, int flags, const QSt
         top = box.bottom() - metrics.height();
     const QPointF baseline(x, top + metrics.ascent());
 
-    QPainterPath outlines;
-    outlines.addText(baseline, painter.font(), text);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillPath(outlines, painter.pen().color());
-    painter.restore();
+    DrawShapedUncopyable(painter, baseline, text);
     DrawCharactersUnseen(painter, baseline, width, text);
 }
 

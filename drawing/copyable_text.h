@@ -5,10 +5,11 @@
 // Devanagari shaped for the eye has glyphs no character maps to (conjuncts
 // such as ष्ट्र) and glyphs out of the order of their characters (the vowel
 // sign ि before its consonant), so copied text comes back broken. On a PDF
-// page such text is therefore drawn twice: the shaped text as outlines, for
-// the eye, and under it, invisible, each character in order in the font's
-// own glyph for it, for copying and searching. Every other device, and text
-// without such characters, gets the one ordinary drawText.
+// page such text is therefore drawn twice: the shaped text for the eye, in
+// the glyphs of its font's twin that no character maps to (glyph_only_font.h),
+// and under it, invisible, each character in order in the font's own glyph
+// for it, for copying and searching. Every other device, and text without
+// such characters, gets the one ordinary drawText.
 
 #include "core/records/language.h"
 

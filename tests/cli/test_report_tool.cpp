@@ -811,6 +811,20 @@ TEST(ReportTool, RuleAscendantAndLongitudesInTheReading) {
     EXPECT_EQ(Tool(wrongRule).status, 2);
 }
 
+// A Hindi page registers fonts of its own for its shaped text; the program
+// still ends cleanly (the test's process would crash at its exit otherwise).
+TEST(ReportTool, AHindiPdfAndAnOrdinaryEnd) {
+    const auto dir = TempDir();
+    const std::string pdf = (dir / "hindi.pdf").string();
+    std::vector<std::string> args = kGreenwich;
+    args.insert(args.end(), {"--lang", "hi", "--pdf", pdf});
+    const ToolRun run = Tool(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(ReportTool, PdfAndSvgWithoutADisplay) {
     const auto dir = TempDir();
     const std::string pdf = (dir / "ada.pdf").string();

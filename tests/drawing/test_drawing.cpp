@@ -512,6 +512,54 @@ TEST(ReadingFiles, TheHindiPdfGivesItsTextBack)
     EXPECT_TRUE(text.contains(QStringLiteral("जनवरी")) || text.contains(QStringLiteral("जून")));
 }
 
+// Devanagari costs the PDF each glyph once, as it does Latin, not an outline
+// wherever the glyph stands: the Hindi reading, alone and with every page,
+// stays near the size of the English one and still gives its text back.
+TEST(ReadingFiles, TheHindiPdfStaysNearTheEnglishInSize)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    struct Case {
+        const char* name;
+        bool everyPage;
+        qsizetype mostBytes;
+    };
+    for (const Case& c : {Case{"the reading", false, 100 * 1024}, Case{"every page", true, 200 * 1024}}) {
+        SCOPED_TRACE(c.name);
+        QByteArray pdfs[2];
+        CalculationDriver driver;
+        for (const Language language : {Language::English, Language::Hindi}) {
+            driver.SetLanguage(language);
+            driver.setWithWindow(c.everyPage);
+            driver.setWithJaimini(c.everyPage);
+            driver.setWithGrahaDrishti(c.everyPage);
+            DashaChoices dashas;
+            dashas.systems = c.everyPage ? unsigned(dasha::All) : 0u;
+            driver.SetDashaChoices(dashas);
+            ASSERT_FALSE(driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30)));
+            pdfs[language == Language::Hindi] = ReadingPdfBytes(driver.records(), ChartOptions{});
+        }
+        const QByteArray& english = pdfs[0];
+        const QByteArray& hindi = pdfs[1];
+        ASSERT_FALSE(english.isEmpty());
+        EXPECT_LT(hindi.size(), c.mostBytes);
+        EXPECT_LT(hindi.size(), 3 * english.size()) << "English " << english.size() << " bytes";
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("hindi.pdf"));
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(hindi) == hindi.size());
+        file.close();
+        QProcess process;
+        process.start(pdftotext, {pdf, QStringLiteral("-")});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        for (const std::string& line : ReportLines(driver.report()))
+            EXPECT_TRUE(text.contains(QString::fromStdString(line).simplified())) << line;
+    }
+}
+
 TEST(ReadingFiles, TheSvgParsesAndShowsTheBodies)
 {
     QTemporaryDir dir;
