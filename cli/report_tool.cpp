@@ -147,12 +147,16 @@ places::Place FindPlace(const std::string& text, std::ostream& err) {
         SayNotice(atlas, err);
         return *place;
     }
-    // A name mistyped is not guessed at for a reading; the guesses are named.
-    const std::vector<places::Place> guesses = atlas.Guess(QString::fromStdString(text), 5);
+    // A name mistyped is not guessed at for a reading; the guesses are named
+    // as the City box offers them.
+    const std::vector<places::Place> guesses = places::GuessPlaces(&atlas, own, QString::fromStdString(text), 5);
     SayNotice(atlas, err);
     if (guesses.empty()) throw InputError(NoPlace(text));
     QStringList labels;
-    for (const places::Place& p : guesses) labels << p.Label();
+    for (const places::Place& p : guesses) {
+        QString label = p.matched.isEmpty() ? p.Label() : QStringLiteral("%1 (%2)").arg(p.Label(), p.matched);
+        labels << (p.own ? label + QStringLiteral(" (your place)") : label);
+    }
     throw InputError(NoPlace(text) + "; did you mean " + labels.join(QStringLiteral("; ")).toStdString() + "?");
 }
 
@@ -320,7 +324,9 @@ bool Write(std::ostream& out, std::ostream& err, std::string_view text) {
 }
 
 // --find-place: up to ten places, tab-separated, one a line; the user's own
-// first, "own" where the atlas gives the population.
+// first, "own" where the atlas gives the population; last the alternate name
+// a place was found by, as the City box shows it beside the label (empty
+// when its own name found it).
 std::string PlaceList(const std::string& text, std::ostream& err) {
     const places::Atlas atlas = LoadAtlas(err);
     QString ownError;
@@ -329,19 +335,20 @@ std::string PlaceList(const std::string& text, std::ostream& err) {
     std::vector<places::Place> found = places::SearchPlaces(&atlas, own, QString::fromStdString(text), 10);
     if (found.empty()) {
         // The nearest names, said to be a guess.
-        found = atlas.Guess(QString::fromStdString(text), 10);
+        found = places::GuessPlaces(&atlas, own, QString::fromStdString(text), 10);
         if (!found.empty()) err << NoPlace(text) << "; the nearest names are listed.\n";
     }
     SayNotice(atlas, err);
     if (found.empty()) throw InputError(NoPlace(text));
     std::string lines;
     for (const places::Place& p : found)
-        lines += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\n")
+        lines += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\n")
                      .arg(p.name, p.state, p.country)
                      .arg(p.latitude, 0, 'f', 4)
                      .arg(p.longitude, 0, 'f', 4)
                      .arg(p.zoneId)
                      .arg(p.own ? QStringLiteral("own") : QString::number(p.population))
+                     .arg(p.matched)
                      .toStdString();
     return lines;
 }

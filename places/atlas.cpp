@@ -2,6 +2,7 @@
 
 #include "places/atlas_tables.h"
 #include "places/atlas_text.h"
+#include "places/key_edits.h"
 #include "places/sqlite_handle.h"
 #include "places/text_fold.h"
 
@@ -81,36 +82,14 @@ constexpr std::string_view kNearQuery =
     " WHERE length(key) BETWEEN ?2 AND ?3 AND rashi_edits(key, ?1) <= 2%1"
     " GROUP BY place ORDER BY population DESC, edits, place LIMIT ?4";
 
-// Levenshtein's distance of two keys, counted no further than 3.
-int Edits(std::string_view a, std::string_view b) {
-    constexpr int kBeyond = 3;
-    if (a.size() > b.size()) std::swap(a, b);
-    if (b.size() - a.size() >= std::size_t(kBeyond)) return kBeyond;
-    std::vector<int> row(a.size() + 1);
-    for (std::size_t i = 0; i <= a.size(); ++i) row[i] = int(i);
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-        int diagonal = row[0];
-        row[0] = int(j);
-        int best = row[0];
-        for (std::size_t i = 1; i <= a.size(); ++i) {
-            const int above = row[i];
-            row[i] = std::min({row[i] + 1, row[i - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-            best = std::min(best, row[i]);
-        }
-        if (best >= kBeyond) return kBeyond;
-    }
-    return std::min(row[a.size()], kBeyond);
-}
-
 void EditsFunction(sqlite3_context* context, int, sqlite3_value** values) {
     const auto* a = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
     const auto* b = reinterpret_cast<const char*>(sqlite3_value_text(values[1]));
     if (!a || !b) {
-        sqlite3_result_int(context, 3);
+        sqlite3_result_int(context, kBeyondGuess);
         return;
     }
-    sqlite3_result_int(context, Edits(std::string_view(a, std::size_t(sqlite3_value_bytes(values[0]))),
+    sqlite3_result_int(context, KeyEdits(std::string_view(a, std::size_t(sqlite3_value_bytes(values[0]))),
                                       std::string_view(b, std::size_t(sqlite3_value_bytes(values[1])))));
 }
 
@@ -435,7 +414,7 @@ bool SearchTables(const Atlas::Data& d, QStringView text, int maxResults, std::v
         if (!place) return false;
         // The other name it was found by, when its own would not have found it.
         const std::string own = SearchKey(place->name);
-        if (key != own && !(near ? Edits(own, name) <= 2 : own.starts_with(name))) place->matched = KeyWords(key.c_str());
+        if (key != own && !(near ? KeyEdits(own, name) <= 2 : own.starts_with(name))) place->matched = KeyWords(key.c_str());
         results.push_back(std::move(*place));
     }
     return true;

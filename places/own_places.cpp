@@ -1,5 +1,6 @@
 #include "places/own_places.h"
 
+#include "places/key_edits.h"
 #include "places/sqlite_handle.h"
 #include "places/text_fold.h"
 
@@ -419,6 +420,19 @@ std::vector<Place> OwnPlaces::All(QString* error, bool* busy) const {
     return places;
 }
 
+namespace {
+
+// Whether each part typed after the name begins the place's state or country.
+bool FitsParts(const Place& place, const QList<QStringView>& parts) {
+    return std::all_of(parts.begin() + 1, parts.end(), [&](QStringView part) {
+        const std::string partKey = SearchKey(part);
+        return partKey.empty() || SearchKey(place.state).starts_with(partKey) ||
+               SearchKey(place.country).starts_with(partKey);
+    });
+}
+
+} // namespace
+
 std::vector<Place> OwnPlaces::Among(const std::vector<Place>& places, QStringView text, int maxResults) {
     if (maxResults <= 0) return {};
     const QList<QStringView> parts = text.split(QLatin1Char(','));
@@ -427,14 +441,7 @@ std::vector<Place> OwnPlaces::Among(const std::vector<Place>& places, QStringVie
     std::vector<std::pair<bool, const Place*>> found;
     for (const Place& place : places) {
         const std::string key = SearchKey(place.name);
-        if (!key.starts_with(name)) continue;
-        // Each part after the name must begin the place's state or country.
-        const bool fits = std::all_of(parts.begin() + 1, parts.end(), [&](QStringView part) {
-            const std::string partKey = SearchKey(part);
-            return partKey.empty() || SearchKey(place.state).starts_with(partKey) ||
-                   SearchKey(place.country).starts_with(partKey);
-        });
-        if (fits) found.emplace_back(key == name, &place);
+        if (key.starts_with(name) && FitsParts(place, parts)) found.emplace_back(key == name, &place);
     }
     // Whole names first, then by label.
     std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
@@ -443,6 +450,29 @@ std::vector<Place> OwnPlaces::Among(const std::vector<Place>& places, QStringVie
     });
     std::vector<Place> result;
     for (const auto& [whole, place] : found)
+        if (static_cast<int>(result.size()) < maxResults) result.push_back(*place);
+    return result;
+}
+
+std::vector<Place> OwnPlaces::Near(const std::vector<Place>& places, QStringView text, int maxResults) {
+    if (maxResults <= 0) return {};
+    // Text with control characters in it is no name mistyped.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return IsControlCode(c.unicode()); })) return {};
+    const QList<QStringView> parts = text.split(QLatin1Char(','));
+    // Counted in letters, so that a name in any script is guessed at alike.
+    const std::u32string name = KeyLetters(SearchKey(parts.front()));
+    if (name.size() < 4) return {};
+    std::vector<std::pair<int, const Place*>> found;
+    for (const Place& place : places)
+        if (const int edits = KeyEdits(KeyLetters(SearchKey(place.name)), name); edits <= 2 && FitsParts(place, parts))
+            found.emplace_back(edits, &place);
+    // Nearest first, then by label.
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first < b.first;
+        return a.second->Label().compare(b.second->Label(), Qt::CaseInsensitive) < 0;
+    });
+    std::vector<Place> result;
+    for (const auto& [edits, place] : found)
         if (static_cast<int>(result.size()) < maxResults) result.push_back(*place);
     return result;
 }

@@ -50,6 +50,11 @@ public:
     std::vector<Place> Search(QStringView text, int maxResults, QString* error = nullptr) const;
     // The same search among places already read.
     static std::vector<Place> Among(const std::vector<Place>& places, QStringView text, int maxResults);
+    // As Atlas::Guess, among places already read: those whose name is one or
+    // two edits (letters of any script) from the name typed, folded, the
+    // nearest first, then by label; parts after the name narrow them as they
+    // narrow Among.
+    static std::vector<Place> Near(const std::vector<Place>& places, QStringView text, int maxResults);
 
     // Adds a place (the file and its folder are made when first needed).
     // A place of the same label in any case ("ärhus" beside "Ärhus", the

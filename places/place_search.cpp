@@ -1,5 +1,6 @@
 #include "places/place_search.h"
 
+#include "places/key_edits.h"
 #include "places/text_fold.h"
 
 #include <QList>
@@ -41,6 +42,21 @@ std::vector<Place> OfferPlaces(const Atlas* atlas, const std::vector<Place>& own
     if (mine.empty() && !narrowing.isEmpty()) mine = OwnPlaces::Among(own, typed, maxResults);
     return Merge(std::move(mine), atlas ? atlas->Offer(city, state, country, maxResults) : std::vector<Place>{},
                  maxResults);
+}
+
+std::vector<Place> GuessPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView text, int maxResults) {
+    const std::vector<Place> mine = OwnPlaces::Near(own, text, maxResults);
+    const std::vector<Place> atlases = atlas ? atlas->Guess(text, maxResults) : std::vector<Place>{};
+    const std::u32string typed = KeyLetters(SearchKey(text.split(QLatin1Char(',')).front()));
+    const auto edits = [&](const Place& place) {
+        return KeyEdits(KeyLetters(SearchKey(place.matched.isEmpty() ? place.name : place.matched)), typed);
+    };
+    std::vector<Place> merged;
+    auto m = mine.begin();
+    auto a = atlases.begin();
+    while (static_cast<int>(merged.size()) < maxResults && (m != mine.end() || a != atlases.end()))
+        merged.push_back(m != mine.end() && (a == atlases.end() || edits(*m) <= edits(*a)) ? *m++ : *a++);
+    return merged;
 }
 
 std::optional<Place> FindPlace(const Atlas* atlas, const std::vector<Place>& own, QStringView text) {

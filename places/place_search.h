@@ -19,6 +19,13 @@ std::vector<Place> SearchPlaces(const Atlas* atlas, const std::vector<Place>& ow
 std::vector<Place> OfferPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView city, QStringView state,
                                QStringView country, int maxResults);
 
+// When nothing is found, the guesses at a name mistyped (as Atlas::Guess):
+// the atlas's, most populous first, with the user's among them, each before
+// the first of the atlas's that is no nearer to the name typed (by the name
+// it shows, or the alternate name shown beside it). So a place of the user's
+// comes first among those as near, as a whole name of the user's does.
+std::vector<Place> GuessPlaces(const Atlas* atlas, const std::vector<Place>& own, QStringView text, int maxResults);
+
 // The one place --place takes: a user's place of that whole name, else the
 // atlas's first, else a user's place the name begins.
 std::optional<Place> FindPlace(const Atlas* atlas, const std::vector<Place>& own, QStringView text);

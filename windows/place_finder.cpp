@@ -120,7 +120,7 @@ void PlaceFinder::offer(const QString& text)
     // Nothing found: the names one or two letters away, offered as guesses.
     const bool guessed = asked && offered_.empty();
     if (guessed)
-        offered_ = atlas_->Guess(text, 10);
+        offered_ = places::GuessPlaces(&*atlas_, own_.Current(), text, 10);
     if (atlas_)
         if (const QString said = atlas_->TakeNotice(); !said.isEmpty())
             emit notice(said);

@@ -69,7 +69,7 @@ TEST(OwnPlaceOptions, AddedFoundByPlaceAndFindPlaceThenRemoved) {
     run = Tool({"--find-place", "Ozar"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
-              "Ozarkhed\tMaharashtra\tIndia\t20.0833\t73.9167\tAsia/Kolkata\town\n");
+              "Ozarkhed\tMaharashtra\tIndia\t20.0833\t73.9167\tAsia/Kolkata\town\t\n");
     EXPECT_NE(run.out.find("\nOzar\tMaharashtra\tIndia\t"), std::string::npos) << run.out; // the atlas's follow
 
     run = Tool({"--json", "--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--place", "Ozarkhed"});
@@ -83,7 +83,7 @@ TEST(OwnPlaceOptions, AddedFoundByPlaceAndFindPlaceThenRemoved) {
     run = Tool({"--find-place", "Ozarkhed"}); // only the atlas's nearest names now
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "No place in the atlas matches \"Ozarkhed\"; the nearest names are listed.\n");
-    EXPECT_EQ(run.out.find("\town\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("\town\t"), std::string::npos) << run.out;
 }
 
 // A place of yours with longer names than the boxes hold (added by an older
@@ -199,19 +199,39 @@ TEST(OwnPlaceOptions, AnUnreadableFileIsSaidNotPassedOver) {
     }
 }
 
-// A mistyped name: --find-place lists the nearest names and says it
-// guessed; --place refuses and names them.
+// A mistyped name, of the atlas's or of yours: --find-place lists the nearest
+// names and says it guessed; --place refuses and names them as the City box
+// does, yours marked and the alternate name a place was found by beside it.
 TEST(OwnPlaceOptions, MistypedNamesAreGuessedAndSaidSo) {
     OwnPlacesFile file;
-    ToolOutput run = Tool({"--find-place", "Kolkatta"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.starts_with("Kolkata\tWest Bengal\tIndia\t")) << run.out;
-    EXPECT_EQ(run.err, "No place in the atlas matches \"Kolkatta\"; the nearest names are listed.\n");
-    run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", "Mumbia"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.starts_with("No place in the atlas matches \"Mumbia\"; did you mean Mumbai, Maharashtra, India; "))
-        << run.err;
+    ASSERT_EQ(Tool(With(kOzarkhed, "--add-place", "Chandanpur, Maharashtra, India")).status, 0);
+    const std::string ours = "Chandanpur\tMaharashtra\tIndia\t20.0833\t73.9167\tAsia/Kolkata\town\t\n";
+    struct Case {
+        const char* typed;
+        std::string rows;    // --find-place's first lines
+        std::string refusal; // how --place's message begins
+    } cases[] = {
+        {"Kolkatta", "Kolkata\tWest Bengal\tIndia\t22.5626\t88.3630\tAsia/Kolkata\t4631392\t\n",
+         "did you mean Kolkata, West Bengal, India; "},
+        {"Mumbia", "Mumbai\tMaharashtra\tIndia\t", "did you mean Mumbai, Maharashtra, India; "},
+        {"Madrass", "Chennai\tTamil Nadu\tIndia\t13.0878\t80.2785\tAsia/Kolkata\t4681087\tMadras\n",
+         "did you mean Chennai, Tamil Nadu, India (Madras); "},
+        {"Chandanpru", ours, "did you mean Chandanpur, Maharashtra, India (your place)?\n"}, // the atlas has none
+        {"Chandnpur", ours + "Chānda\tMaharashtra\tIndia\t19.9508\t79.2952\tAsia/Kolkata\t328351\tChandrapur\n",
+         "did you mean Chandanpur, Maharashtra, India (your place); Chānda, Maharashtra, India (Chandrapur); "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::string none = "No place in the atlas matches \"" + std::string(c.typed) + "\"";
+        ToolOutput run = Tool({"--find-place", c.typed});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.starts_with(c.rows)) << run.out;
+        EXPECT_EQ(run.err, none + "; the nearest names are listed.\n");
+        run = Tool({"--date", "2000-01-01", "--time", "12:00", "--name", "Ada", "--place", c.typed});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with(none + "; " + c.refusal)) << run.err;
+    }
 }
 
 // A value of 100,000 characters is quoted shortened, as imports quote a line.

@@ -699,15 +699,30 @@ TEST(ReportTool, LocalMeanTimeAndCityTimesFromThePlace) {
     EXPECT_EQ(birth.at("utc_offset_minutes").get<long>(), 330);
 }
 
+// Name, state, country, latitude, longitude, zone, population and the
+// alternate name a place was found by (empty when its own name found it),
+// the most populous first; guesses alike.
 TEST(ReportTool, FindPlaceListsMatchesAsTabSeparatedLines) {
-    const ToolRun run = Tool({"--find-place", "Calcutta"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string first;
-    std::getline(lines, first);
-    // name, state, country, latitude, longitude, zone, population: the most populous first.
-    EXPECT_EQ(first.substr(0, first.rfind('\t')), "Kolkata\tWest Bengal\tIndia\t22.5626\t88.3630\tAsia/Kolkata");
-    EXPECT_LE(std::count(run.out.begin(), run.out.end(), '\n'), 10);
+    const std::vector<std::string> kolkata = {"Kolkata", "West Bengal", "India", "22.5626", "88.3630", "Asia/Kolkata", "4631392"};
+    struct Case {
+        const char* typed;
+        std::vector<std::string> first; // the first line's fields
+    } cases[] = {
+        {"Calcutta", testing::With(kolkata, {"Calcutta"})},
+        {"Kolkata", testing::With(kolkata, {""})},
+        {"Kolkatta", testing::With(kolkata, {""})}, // a guess by its own name
+        {"Madrass", {"Chennai", "Tamil Nadu", "India", "13.0878", "80.2785", "Asia/Kolkata", "4681087", "Madras"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const ToolRun run = Tool({"--find-place", c.typed});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::vector<std::string> lines = testing::Lines(run.out);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_LE(lines.size(), 10u);
+        EXPECT_EQ(testing::Fields(lines.front()), c.first);
+        for (const std::string& line : lines) EXPECT_EQ(testing::Fields(line).size(), 8u) << line;
+    }
     EXPECT_EQ(Tool({"--find-place", "Xyzzyville"}).status, 2);
 }
 

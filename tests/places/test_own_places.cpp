@@ -418,6 +418,49 @@ TEST(OwnPlaces, AWholeNameIsOfferedFirst) {
     EXPECT_EQ(FindPlace(&TheAtlas(), mine, u"Pimpri"), Village("Pimpri"));
 }
 
+// A name of the user's typed a letter or two wrong is guessed at with the
+// atlas's: before the atlas's guesses no nearer, after those nearer, the
+// atlas's own order kept.
+TEST(OwnPlaces, OursMistypedAreGuessedAmongTheAtlas) {
+    const std::vector<Place> mine = {Village("Chandanpur"), Village("Kalkata", "West Bengal"), Village("Mumbay"),
+                                     Village("चंदनपुर"), Village("Chandanpura", "Gujarat"), Village("Pune")};
+    const auto shown = [](const std::vector<Place>& places) {
+        std::vector<QString> labels;
+        for (const Place& p : places) labels.push_back(p.own ? p.Label() + u" (ours)"_qs : p.Label());
+        return labels;
+    };
+    struct Case {
+        const char* typed;
+        std::vector<const char*> first; // the guesses' first labels, ours marked
+    } cases[] = {
+        {"Chandnpur", {"Chandanpur, Maharashtra, India (ours)", "Chandanpura, Gujarat, India (ours)", // 1 edit, 2
+                       "Chānda, Maharashtra, India"}}, // 2, by Chandrapur
+        {"Chandanpru", {"Chandanpur, Maharashtra, India (ours)", "Chandanpura, Gujarat, India (ours)"}},
+        {"Chandanpru, Gujarat", {"Chandanpura, Gujarat, India (ours)"}},
+        {"Kolkatta", {"Kolkata, West Bengal, India", "Kalkata, West Bengal, India (ours)", "Kalpatta, Kerala, India"}},
+        {"Mumbia", {"Mumbay, Maharashtra, India (ours)", "Mumbai, Maharashtra, India"}}, // as near: ours first
+        {"चंदपुर", {"चंदनपुर, Maharashtra, India (ours)"}}, // a letter left out, though three bytes
+        {"Mumbia\x1b", {}},
+        {"Mmbx", {}}, // three edits
+        {"Pun", {}},  // too short to guess at
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<QString> guesses = shown(GuessPlaces(&TheAtlas(), mine, QString::fromUtf8(c.typed), 10));
+        std::vector<QString> first;
+        for (const char* label : c.first) first.push_back(QString::fromUtf8(label));
+        ASSERT_GE(guesses.size(), first.size());
+        EXPECT_EQ(std::vector<QString>(guesses.begin(), guesses.begin() + std::ptrdiff_t(first.size())), first);
+        if (first.empty()) {
+            EXPECT_TRUE(std::none_of(guesses.begin(), guesses.end(), [](const QString& g) { return g.endsWith(u"(ours)"); }));
+        }
+    }
+    // No more than asked for, and ours without the atlas too.
+    EXPECT_EQ(GuessPlaces(&TheAtlas(), mine, u"Kolkatta", 2).size(), 2u);
+    EXPECT_EQ(shown(GuessPlaces(nullptr, mine, u"Chandanpru", 1)),
+              std::vector<QString>{u"Chandanpur, Maharashtra, India (ours)"_qs});
+}
+
 // What another program left beside the file, or in it, is never taken for
 // the user's places, nor are changes made through it.
 TEST(OwnPlaces, WhatIsNotOursIsRefusedAndSaid) {
