@@ -9,6 +9,109 @@
     </message>
 </context>
 <context>
+    <name>RenderViewContextMenuQt</name>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>काटें</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>पूर्ववत करें</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>फिर से करें</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>सब चुनें</translation>
+    </message>
+    <message>
+        <source>Paste and match style</source>
+        <translation>उसी शैली में चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>Open link in new window</source>
+        <translation>लिंक नई विंडो में खोलें</translation>
+    </message>
+    <message>
+        <source>Open link in new tab</source>
+        <translation>लिंक नए टैब में खोलें</translation>
+    </message>
+    <message>
+        <source>Copy link address</source>
+        <translation>लिंक का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save link</source>
+        <translation>लिंक सहेजें</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>चित्र कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Copy image address</source>
+        <translation>चित्र का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>Copy media address</source>
+        <translation>मीडिया का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Show controls</source>
+        <translation>नियंत्रण दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>बार-बार चलाएँ</translation>
+    </message>
+    <message>
+        <source>Save media</source>
+        <translation>मीडिया सहेजें</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>जाँचें</translation>
+    </message>
+    <message>
+        <source>Exit full screen</source>
+        <translation>पूर्ण स्क्रीन से बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Save page</source>
+        <translation>पेज सहेजें</translation>
+    </message>
+    <message>
+        <source>View page source</source>
+        <translation>पेज का स्रोत देखें</translation>
+    </message>
+</context>
+<context>
     <name>ZoneNote</name>
     <message>
         <source>local mean time</source>

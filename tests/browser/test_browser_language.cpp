@@ -6,6 +6,7 @@
 #include "recording_dialogs.h"
 #include "browser/browser_language.h"
 #include "browser/browser_window.h"
+#include "browser/page_menu_words.h"
 #include "shared_ui/browser_arguments.h"
 
 #include <QAccessible>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -68,6 +70,7 @@ private slots:
     void hindiToolbar();
     void hindiWindow();
     void englishAgainAfterHindi();
+    void pageMenuInHindi();
 
 private:
     frmBrowser::Place pune() const;
@@ -199,6 +202,19 @@ void TestBrowserLanguage::englishAgainAfterHindi()
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblAddress"))->text(), QStringLiteral("&Address:"));
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("Back"))->text(), QStringLiteral("Back"));
     QCOMPARE(QLocale().language(), QLocale::English);
+}
+
+// The web engine's own menu over a page asks the installed catalogues for its
+// words: each must be there, in Devanagari.
+void TestBrowserLanguage::pageMenuInHindi()
+{
+    QVERIFY(rashi::InstallBrowserLanguage(Language::Hindi));
+    QVERIFY(rashi::PageMenuWords().size() >= 20);
+    for (const char* word : rashi::PageMenuWords()) {
+        const QString shown = QCoreApplication::translate(rashi::kPageMenuContext, word);
+        QVERIFY2(shown.contains(QRegularExpression(QStringLiteral("^[\\x{0900}-\\x{097F} -]+$"))),
+                 qPrintable(QStringLiteral("%1 -> %2").arg(QLatin1String(word), shown)));
+    }
 }
 
 QTEST_MAIN(TestBrowserLanguage)
