@@ -1,6 +1,7 @@
 // rashi-drishti-browser: the place-lookup window, in a program of its own so
 // that the main window never loads the web engine. The main window starts it
-// with the place to search for (see browser_arguments.h).
+// with the place to search for and the language it speaks (see
+// browser_arguments.h).
 //
 // RASHI_DRISHTI_SEARCH_URL, when set, sends the search (and Home and Search)
 // to that address instead of the web search engine; the tests use it to keep
@@ -8,6 +9,7 @@
 
 #include "shared_ui/user_dialogs.h"
 #include "shared_ui/browser_arguments.h"
+#include "browser/browser_language.h"
 #include "browser/browser_window.h"
 #include "shared_ui/program_icon.h"
 #include "browser/search_page.h"
@@ -51,6 +53,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(rashi::ProgramIcon());
 
     const rashi::BrowserArguments arguments = rashi::FromCommandLine(QApplication::arguments());
+    // Before any window is made: the program passes the language it speaks.
+    rashi::InstallBrowserLanguage(rashi::BrowserLanguage(arguments));
     if (arguments.exitWithParent)
         ExitWithParent(app);
 

@@ -26,7 +26,6 @@ namespace rashi {
 namespace {
 
 const QString kBlankPage = QStringLiteral("about:blank");
-const QString kWorking = QStringLiteral("Working...");
 constexpr int kTimerIntervalMs = 5;
 constexpr int kTwipsPerInch = 1440;
 
@@ -64,7 +63,7 @@ frmBrowser::frmBrowser(UserDialogs& dialogs, const Place& place, const SearchPag
     : QWidget(parent), dialogs_(dialogs), place_(place), pages_(pages)
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(programTitle());
     setWindowIcon(ProgramIcon());
     buildControls();
     setMinimumSize(420, 300);
@@ -72,6 +71,9 @@ frmBrowser::frmBrowser(UserDialogs& dialogs, const Place& place, const SearchPag
 }
 
 frmBrowser::~frmBrowser() = default;
+
+// The program's name and version (kApplicationTitle), in the window's language.
+QString frmBrowser::programTitle() { return tr("Tarvek Rashi Drishti (Sign Aspects) v1.10"); }
 
 int frmBrowser::twipsX(int twips) const { return qRound(twips * logicalDpiX() / double(kTwipsPerInch)); }
 
@@ -85,17 +87,25 @@ void frmBrowser::buildControls()
     tbToolBar->setFloatable(false);
     tbToolBar->setIconSize(QSize(24, 24));
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    addToolButton(QStringLiteral("Back"), QStringLiteral("back"), QKeySequence::Back);
-    addToolButton(QStringLiteral("Forward"), QStringLiteral("forward"), QKeySequence::Forward);
-    addToolButton(QStringLiteral("Stop"), QStringLiteral("stop"), QKeySequence(Qt::Key_Escape));
-    addToolButton(QStringLiteral("Refresh"), QStringLiteral("refresh"), QKeySequence::Refresh);
-    addToolButton(QStringLiteral("Home"), QStringLiteral("home"), QKeySequence(Qt::ALT | Qt::Key_Home));
-    addToolButton(QStringLiteral("Search"), QStringLiteral("search"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    tbToolBar->setAccessibleName(tr("Browser buttons"));
+    addToolButton({QStringLiteral("Back"), tr("Back"), tr("Back to the page before")}, QStringLiteral("back"),
+                  QKeySequence::Back);
+    addToolButton({QStringLiteral("Forward"), tr("Forward"), tr("Forward to the next page")},
+                  QStringLiteral("forward"), QKeySequence::Forward);
+    addToolButton({QStringLiteral("Stop"), tr("Stop"), tr("Stop loading the page")}, QStringLiteral("stop"),
+                  QKeySequence(Qt::Key_Escape));
+    addToolButton({QStringLiteral("Refresh"), tr("Refresh"), tr("Load the page again")}, QStringLiteral("refresh"),
+                  QKeySequence::Refresh);
+    addToolButton({QStringLiteral("Home"), tr("Home"), tr("The search engine's start page")}, QStringLiteral("home"),
+                  QKeySequence(Qt::ALT | Qt::Key_Home));
+    addToolButton({QStringLiteral("Search"), tr("Search"), tr("A new search")}, QStringLiteral("search"),
+                  QKeySequence(Qt::CTRL | Qt::Key_E));
 
     auto* spacer = new QWidget(tbToolBar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     tbToolBar->addWidget(spacer);
-    auto* link = new LinkLabel(QStringLiteral("Visit Tarvek online for more Vedic astrology software"), tbToolBar);
+    auto* link = new LinkLabel(tr("Visit Tarvek online for more Vedic astrology software"), tbToolBar);
+    link->setAccessibleDescription(tr("Opens Tarvek's website in your web browser"));
     link->setContentsMargins(8, 0, 8, 0);
     Label61 = link;
     Label61->setObjectName(QStringLiteral("Label61"));
@@ -104,10 +114,12 @@ void frmBrowser::buildControls()
 
     picAddress = new QWidget(this);
     picAddress->setObjectName(QStringLiteral("picAddress"));
-    lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
+    lblAddress = new QLabel(tr("&Address:"), picAddress);
     lblAddress->setObjectName(QStringLiteral("lblAddress"));
     cboAddress = new QComboBox(picAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
+    cboAddress->setAccessibleName(tr("Address"));
+    cboAddress->setAccessibleDescription(tr("Type an address and press Enter to go there"));
     cboAddress->setEditable(true);
     cboAddress->setInsertPolicy(QComboBox::NoInsert);
     cboAddress->setMaxVisibleItems(20);
@@ -130,6 +142,7 @@ void frmBrowser::buildControls()
 
     brwWebBrowser = new QWebEngineView(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setAccessibleName(tr("Web page"));
     connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
     connect(brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
         busy_ = false;
@@ -154,8 +167,9 @@ void frmBrowser::buildControls()
     setTabOrder(cboAddress, brwWebBrowser);
 }
 
-void frmBrowser::addToolButton(const QString& key, const QString& iconName, const QKeySequence& shortcut)
+void frmBrowser::addToolButton(const ToolButton& button, const QString& iconName, const QKeySequence& shortcut)
 {
+    const QString& key = button.key;
     static const QHash<QString, QString> themeNames{
         {QStringLiteral("back"), QStringLiteral("go-previous")},
         {QStringLiteral("forward"), QStringLiteral("go-next")},
@@ -164,9 +178,13 @@ void frmBrowser::addToolButton(const QString& key, const QString& iconName, cons
         {QStringLiteral("home"), QStringLiteral("go-home")},
         {QStringLiteral("search"), QStringLiteral("edit-find")},
     };
-    QAction* action = tbToolBar->addAction(ToolbarIcon(themeNames.value(iconName), iconName), key);
+    QAction* action = tbToolBar->addAction(ToolbarIcon(themeNames.value(iconName), iconName), button.text);
     action->setObjectName(key);
-    action->setToolTip(key);
+    action->setToolTip(button.text);
+    if (QWidget* widget = tbToolBar->widgetForAction(action)) {
+        widget->setAccessibleName(button.text);
+        widget->setAccessibleDescription(button.description);
+    }
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, key] { toolbarButtonClick(key); });
@@ -243,7 +261,7 @@ QString frmBrowser::locationName() const
 {
     const QUrl url = brwWebBrowser->url();
     if (url.isEmpty() || url.toString().contains(kBlankPage))
-        return kApplicationTitle; // a blank page has no name of its own
+        return programTitle(); // a blank page has no name of its own
     const QString title = brwWebBrowser->title();
     return title.isEmpty() ? url.toString() : title;
 }
@@ -330,7 +348,7 @@ void frmBrowser::updateHistoryButtons()
 void frmBrowser::timerTick()
 {
     if (busy_) {
-        setWindowTitle(kWorking);
+        setWindowTitle(tr("Working..."));
     } else {
         timTimer->stop();
         showLocationName();

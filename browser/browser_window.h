@@ -3,7 +3,8 @@
 // searches the web for "Latitude Longitude " and the place typed on the main
 // window. Besides that one search it is a plain browser with an address box,
 // a toolbar and a busy indicator in its title bar. It hands nothing back, and
-// it never shows a message of its own.
+// it never shows a message of its own. Its texts are in the language whose
+// catalogue is installed when it is made (see browser_language.h).
 
 #include "browser/search_page.h"
 
@@ -52,8 +53,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A toolbar button: its key (also its object name), its caption (also its
+    // tool tip and its name for screen readers) and its description.
+    struct ToolButton {
+        QString key;
+        QString text;
+        QString description;
+    };
+
+    static QString programTitle();
     void buildControls();
-    void addToolButton(const QString& key, const QString& iconName, const QKeySequence& shortcut);
+    void addToolButton(const ToolButton& button, const QString& iconName, const QKeySequence& shortcut);
     void formLoad();
     void layoutControls();
     void navigate(const QUrl& url);

@@ -1,5 +1,7 @@
 #include "browser/search_page.h"
 
+#include <QCoreApplication>
+
 namespace rashi {
 
 SearchPages DefaultSearchPages()
@@ -18,7 +20,7 @@ SearchPages DefaultSearchPages()
 SearchPages SearchPagesAt(const QUrl& action)
 {
     SearchPages pages;
-    pages.engineName = QStringLiteral("Search");
+    pages.engineName = QCoreApplication::translate("rashi::SearchPage", "Search");
     pages.formAction = action;
     pages.engineHome = action;
     pages.homePage = action;
@@ -39,12 +41,13 @@ QString SearchFormHtml(const SearchPages& pages)
                "<tr><td align=\"center\">\n"
                "<form method=\"get\" action=\"%1\" target=\"_top\" accept-charset=\"UTF-8\">\n"
                "<input type=\"text\" name=\"q\" size=\"31\" maxlength=\"255\" value=\"\">\n"
-               "<input type=\"submit\" name=\"sa\" value=\"Search\">\n"
+               "<input type=\"submit\" name=\"sa\" value=\"%4\">\n"
                "</form>\n"
                "</td></tr>\n"
                "</table>\n"
                "</center>\n")
-        .arg(action, home, pages.engineName.toHtmlEscaped());
+        .arg(action, home, pages.engineName.toHtmlEscaped(),
+             QCoreApplication::translate("rashi::SearchPage", "Search").toHtmlEscaped());
 }
 
 QString JavaScriptString(const QString& text)

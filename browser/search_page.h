@@ -24,7 +24,7 @@ SearchPages DefaultSearchPages();
 SearchPages SearchPagesAt(const QUrl& action);
 
 // The HTML of the search form (Text1): a field "q" and a submit button
-// "sa" in a form that sends its words with GET to pages.formAction.
+// "sa", captioned in the installed language, in a form that sends its words with GET to pages.formAction.
 QString SearchFormHtml(const SearchPages& pages);
 
 // `text` as a JavaScript string literal in double quotes. Everything that is

@@ -2,13 +2,18 @@
 # Screenshot of the place-lookup window after a search, taken under Xvfb
 # against a result page served from this machine (no network needed).
 #
-#   scripts/browser-screenshot.sh [OUT.png] [BUILD_DIR]
+#   scripts/browser-screenshot.sh [--hindi] [OUT.png] [BUILD_DIR]
 #
-# Defaults: docs/screenshots/place-lookup.png and build/. Needs xvfb-run, python3 and
+# Defaults: docs/screenshots/place-lookup.png (with --hindi, the window in
+# Hindi: place-lookup-hi.png) and build/. Needs xvfb-run, python3 and
 # ImageMagick's import.
 set -eu
+lang=en
+if [ "${1:-}" = "--hindi" ]; then lang=hi; shift; fi
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${1:-$root/docs/screenshots/place-lookup.png}
+shot=place-lookup.png
+[ "$lang" = hi ] && shot=place-lookup-hi.png
+out=${1:-$root/docs/screenshots/$shot}
 build=${2:-$root/build}
 browser=$build/bin/rashi-drishti-browser
 [ -x "$browser" ] || { echo "no $browser: build first" >&2; exit 1; }
@@ -44,9 +49,9 @@ export QT_LOGGING_RULES="qt.webenginecontext.info=false"
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-export BROWSER_BIN="$browser" SHOT_OUT="$out" SERVER_LOG="$work/server.log"
+export BROWSER_BIN="$browser" BROWSER_LANG="$lang" SHOT_OUT="$out" SERVER_LOG="$work/server.log"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  "$BROWSER_BIN" --place-search --city=Pune --state=Maharashtra --country=India &
+  "$BROWSER_BIN" --lang="$BROWSER_LANG" --place-search --city=Pune --state=Maharashtra --country=India &
   pid=$!
   tries=0
   until grep -q "GET /search/?q=" "$SERVER_LOG"; do

@@ -9,6 +9,109 @@
     </message>
 </context>
 <context>
+    <name>RenderViewContextMenuQt</name>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>काटें</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>पूर्ववत करें</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>फिर से करें</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>सब चुनें</translation>
+    </message>
+    <message>
+        <source>Paste and match style</source>
+        <translation>उसी शैली में चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>Open link in new window</source>
+        <translation>लिंक नई विंडो में खोलें</translation>
+    </message>
+    <message>
+        <source>Open link in new tab</source>
+        <translation>लिंक नए टैब में खोलें</translation>
+    </message>
+    <message>
+        <source>Copy link address</source>
+        <translation>लिंक का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save link</source>
+        <translation>लिंक सहेजें</translation>
+    </message>
+    <message>
+        <source>Copy image</source>
+        <translation>चित्र कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Copy image address</source>
+        <translation>चित्र का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>Copy media address</source>
+        <translation>मीडिया का पता कॉपी करें</translation>
+    </message>
+    <message>
+        <source>Show controls</source>
+        <translation>नियंत्रण दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>बार-बार चलाएँ</translation>
+    </message>
+    <message>
+        <source>Save media</source>
+        <translation>मीडिया सहेजें</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>जाँचें</translation>
+    </message>
+    <message>
+        <source>Exit full screen</source>
+        <translation>पूर्ण स्क्रीन से बाहर निकलें</translation>
+    </message>
+    <message>
+        <source>Save page</source>
+        <translation>पेज सहेजें</translation>
+    </message>
+    <message>
+        <source>View page source</source>
+        <translation>पेज का स्रोत देखें</translation>
+    </message>
+</context>
+<context>
     <name>ZoneNote</name>
     <message>
         <source>local mean time</source>
@@ -910,6 +1013,13 @@
     </message>
 </context>
 <context>
+    <name>rashi::SearchPage</name>
+    <message>
+        <source>Search</source>
+        <translation>खोजें</translation>
+    </message>
+</context>
+<context>
     <name>rashi::SingleInstance</name>
     <message>
         <source>Something that is not a file stands where the lock file belongs.</source>
@@ -1002,6 +1112,93 @@
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+</context>
+<context>
+    <name>rashi::frmBrowser</name>
+    <message>
+        <source>Tarvek Rashi Drishti (Sign Aspects) v1.10</source>
+        <translation>टार्वेक राशि दृष्टि v1.10</translation>
+    </message>
+    <message>
+        <source>Browser buttons</source>
+        <translation>ब्राउज़र के बटन</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>पीछे</translation>
+    </message>
+    <message>
+        <source>Back to the page before</source>
+        <translation>पिछले पेज पर वापस</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Forward to the next page</source>
+        <translation>अगले पेज पर आगे</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>रोकें</translation>
+    </message>
+    <message>
+        <source>Stop loading the page</source>
+        <translation>पेज का लोड होना रोकें</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>ताज़ा करें</translation>
+    </message>
+    <message>
+        <source>Load the page again</source>
+        <translation>पेज फिर से लोड करें</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>मुख्य पेज</translation>
+    </message>
+    <message>
+        <source>The search engine&apos;s start page</source>
+        <translation>खोज इंजन का मुख्य पेज</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>A new search</source>
+        <translation>नई खोज</translation>
+    </message>
+    <message>
+        <source>Visit Tarvek online for more Vedic astrology software</source>
+        <translation>वैदिक ज्योतिष के और सॉफ़्टवेयर के लिए टार्वेक की वेबसाइट देखें</translation>
+    </message>
+    <message>
+        <source>Opens Tarvek&apos;s website in your web browser</source>
+        <translation>टार्वेक की वेबसाइट आपके वेब ब्राउज़र में खोलता है</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>पता (&amp;A):</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>पता</translation>
+    </message>
+    <message>
+        <source>Type an address and press Enter to go there</source>
+        <translation>कोई पता लिखें और वहाँ जाने के लिए Enter दबाएँ</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>वेब पेज</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>लोड हो रहा है...</translation>
     </message>
 </context>
 <context>

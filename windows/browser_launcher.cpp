@@ -1,6 +1,7 @@
 #include "windows/browser_launcher.h"
 
 #include "shared_ui/browser_arguments.h"
+#include "windows/program_language.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -32,6 +33,7 @@ void BrowserLauncher::open(bool placeSearch, const QString& city, const QString&
         program = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kBrowserProgramName;
 
     BrowserArguments arguments;
+    arguments.language = InstalledLanguage(); // the browser speaks as the program does now
     arguments.placeSearch = placeSearch;
     arguments.city = city;
     arguments.state = state;

@@ -17,7 +17,8 @@ public:
     ~BrowserLauncher() override; // closes the browser window with the main window
 
     // Closes any open browser window, then opens a fresh one that searches
-    // for BuildSearchText(placeSearch, city, state, country).
+    // for BuildSearchText(placeSearch, city, state, country), in the
+    // language the program speaks at that moment (InstalledLanguage()).
     void open(bool placeSearch, const QString& city, const QString& state, const QString& country);
     // Closes the browser window, if one is open.
     void close();

@@ -1,5 +1,6 @@
 #include "http_test_server.h"
 #include "windows/browser_launcher.h"
+#include "windows/program_language.h"
 
 #include <QFile>
 #include <QProcess>
@@ -10,7 +11,10 @@
 #include <csignal>
 
 using rashi::BrowserLauncher;
+using rashi::Language;
 using rashi::testing::HttpTestServer;
+
+Q_DECLARE_METATYPE(rashi::Language)
 
 namespace {
 
@@ -22,8 +26,11 @@ class TestBrowserLauncher : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void passesThePlaceExactly_data();
     void passesThePlaceExactly();
+    void passesTheProgramsLanguage_data();
+    void passesTheProgramsLanguage();
     void openClosesThePreviousBrowserFirst();
     void destructorClosesTheBrowser();
     void noticesWhenTheUserClosesTheBrowser();
@@ -44,6 +51,8 @@ void TestBrowserLauncher::init()
     log_ = dir_->filePath(QStringLiteral("fake.log"));
     qputenv("FAKE_BROWSER_LOG", QFile::encodeName(log_));
 }
+
+void TestBrowserLauncher::cleanup() { rashi::InstallLanguage(Language::English); }
 
 QStringList TestBrowserLauncher::records() const
 {
@@ -84,15 +93,44 @@ void TestBrowserLauncher::passesThePlaceExactly()
     QTRY_VERIFY(records().contains(QStringLiteral("--exit-with-parent")));
     QVERIFY(launcher.isOpen());
 
-    QStringList expected{QStringLiteral("--city=") + city, QStringLiteral("--state=") + state,
+    QStringList expected{QStringLiteral("--lang=en"), QStringLiteral("--city=") + city, QStringLiteral("--state=") + state,
                          QStringLiteral("--country=") + country, QStringLiteral("--exit-with-parent")};
     if (placeSearch)
-        expected.prepend(QStringLiteral("--place-search"));
+        expected.insert(1, QStringLiteral("--place-search"));
     QCOMPARE(records().mid(1), expected);
 
     launcher.close();
     QVERIFY(!launcher.isOpen());
     QCOMPARE(records().last(), QStringLiteral("ended")); // it ended on end-of-file, not killed
+}
+
+void TestBrowserLauncher::passesTheProgramsLanguage_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("Hindi") << Language::Hindi << "--lang=hi";
+    QTest::newRow("English") << Language::English << "--lang=en";
+}
+
+// The browser speaks the language the program speaks when it is opened,
+// also after a change of language since the last one.
+void TestBrowserLauncher::passesTheProgramsLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, argument);
+    const Language other = language == Language::Hindi ? Language::English : Language::Hindi;
+    BrowserLauncher launcher;
+    launcher.setProgram(QStringLiteral(FAKE_BROWSER));
+    QVERIFY(rashi::InstallLanguage(other));
+    launcher.open(true, QStringLiteral("Pune"), QStringLiteral("Maharashtra"), QStringLiteral("India"));
+    QTRY_VERIFY(records().contains(QStringLiteral("--exit-with-parent")));
+    QVERIFY(rashi::InstallLanguage(language));
+    launcher.open(true, QStringLiteral("Pune"), QStringLiteral("Maharashtra"), QStringLiteral("India"));
+    QTRY_COMPARE(records().count(QStringLiteral("--exit-with-parent")), 2);
+
+    const QStringList log = records();
+    const QStringList second = log.mid(log.lastIndexOf(QRegularExpression(QStringLiteral("started [0-9]+"))) + 1);
+    QCOMPARE(second.filter(QStringLiteral("--lang")), QStringList{argument});
 }
 
 void TestBrowserLauncher::openClosesThePreviousBrowserFirst()
