@@ -117,22 +117,27 @@ std::string FailureText(std::string_view what, int error) {
 }
 
 std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed,
-                      const DashaDay& on) {
+                      const DashaDay& on, std::optional<Calendar> calendar) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::string result = std::to_string(lineNumber);
     ChartLines fields;
-    std::string zoneId; // an 18th field, as a chart file's 18th line
+    std::string zoneId;       // an 18th field, as a chart file's 18th line
+    std::string calendarName; // a 19th
     std::size_t count = 0;
     for (std::size_t start = 0;; ++count) {
         const auto tab = line.find('\t', start);
         if (count < fields.size()) fields[count] = std::string(line.substr(start, tab - start));
         else if (count == fields.size()) zoneId = TrimSpaces(line.substr(start, tab - start));
+        else if (count == fields.size() + 1) calendarName = TrimSpaces(line.substr(start, tab - start));
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
     std::optional<Entries> entries;
-    if (count + 1 == fields.size() || count == fields.size()) entries = EntriesFromChartLines(fields, nullptr, false);
+    if (count + 1 >= fields.size() && count <= fields.size() + 1) entries = EntriesFromChartLines(fields, nullptr, false);
     if (entries && !zoneId.empty() && !IsKnownZoneId(zoneId)) entries.reset();
+    if (!calendarName.empty()) calendar = ParseCalendar(calendarName);
+    if (entries && !calendarName.empty() && !calendar) entries.reset();
+    if (entries && calendar) SetCalendar(*entries, *calendar);
     std::string refusal;
     if (!entries) refusal = kChartFileRefused;
     // A zone's offset is looked for only in entries the reading's checks pass,
@@ -174,8 +179,10 @@ std::string BatchLine(CalculationDriver& driver, std::string_view line, long lin
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris, AspectRuleChoice rule,
              bool window, std::optional<AyanamsaChoice> ayanamsa, std::optional<JaiminiChoices> jaimini,
-             std::optional<NodeAspects> grahaDrishti, const DashaChoices& dashas, const DashaDay& on) {
+             std::optional<NodeAspects> grahaDrishti, const DashaChoices& dashas, const DashaDay& on,
+             std::optional<NodeKind> nodes, std::optional<Calendar> calendar) {
     CalculationDriver driver;
+    driver.setNodes(nodes);
     driver.setAyanamsa(ayanamsa);
     driver.setWithWindow(window);
     driver.setZoneClock(&places::TheZoneClock());
@@ -205,7 +212,7 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris e
         if (read == LineRead::TooLong)
             buffer += std::to_string(++number) + "\terror\t" + std::string(kChartFileRefused);
         else
-            buffer += BatchLine(driver, line, ++number, failed, on);
+            buffer += BatchLine(driver, line, ++number, failed, on, calendar);
         buffer += '\n';
         anyFailed = anyFailed || failed;
         if (buffer.size() > (1u << 16) && !Flush(out, buffer, writeError)) break;

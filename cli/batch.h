@@ -1,6 +1,7 @@
 #pragma once
 // --batch: many charts from standard input, one reading a line.
 
+#include "core/entries/birth_choices.h"
 #include "core/reading/calculation_driver.h"
 #include "core/timing/dasha_text.h"
 
@@ -16,11 +17,12 @@ namespace rashi {
 std::size_t MaxBatchLineBytes();
 
 // One line of output (without its line end) for one input line of 17
-// tab-separated fields, or 18 with a zone id. `failed` is set when the line
-// gives no reading.
+// tab-separated fields, 18 with a zone id (empty for none), 19 with the
+// date's calendar ("julian" or "gregorian"; empty for `calendar`, else
+// Gregorian). `failed` is set when the line gives no reading.
 // With the dashas computed, their columns (RunBatch) with the periods running on `on`.
 std::string BatchLine(CalculationDriver& driver, std::string_view line, long lineNumber, bool& failed,
-                      const DashaDay& on = {});
+                      const DashaDay& on = {}, std::optional<Calendar> calendar = std::nullopt);
 
 // "Cannot write the output: No space left on device": what failed, and why
 // when the system said so (errno, 0 for nothing).
@@ -38,12 +40,14 @@ std::string FailureText(std::string_view what, int error);
 // by graha drishti with those node aspects, comma-separated ("-" for none).
 // With `dashas`' systems, the Moon's nakshatra, then the running mahadasha and
 // antardasha of the Vimshottari and the chara dasha and the running drig
-// period, of the systems asked, on `on`.
+// period, of the systems asked, on `on`. `nodes` and `calendar` hold for
+// every line (a line's 19th field before `calendar`).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, Ephemeris ephemeris = Ephemeris::Formulas,
              AspectRuleChoice rule = AspectRuleChoice::Ours, bool window = false,
              std::optional<AyanamsaChoice> ayanamsa = std::nullopt,
              std::optional<JaiminiChoices> jaimini = std::nullopt,
              std::optional<NodeAspects> grahaDrishti = std::nullopt, const DashaChoices& dashas = {},
-             const DashaDay& on = {});
+             const DashaDay& on = {}, std::optional<NodeKind> nodes = std::nullopt,
+             std::optional<Calendar> calendar = std::nullopt);
 
 } // namespace rashi

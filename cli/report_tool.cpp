@@ -439,14 +439,18 @@ int RunReportTool(const std::vector<std::string>& args, std::istream& in, std::o
             return Write(out, err, PlaceList(*options.findPlace, err)) ? 0 : kWriteFailed;
         }
         if (options.batch) {
-            if (options.hasBirthOptions() || options.save || options.files.size() || options.json || options.pdf ||
+            ToolOptions besidesCalendar = options; // the calendar holds for every line
+            besidesCalendar.calendar.reset();
+            if (besidesCalendar.hasBirthOptions() || options.save || options.files.size() || options.json || options.pdf ||
                 options.svg)
                 throw InputError("--batch reads its charts from standard input and takes no other option");
             return RunBatch(in, out, err, options.precise ? Ephemeris::Precise : Ephemeris::Formulas,
                             *RuleFromKey(options.rule), options.window, ChosenAyanamsa(options),
                             options.jaimini ? std::optional<JaiminiChoices>(JaiminiChoicesOf(options)) : std::nullopt,
                             options.grahaDrishti ? NodeAspectsFromKey(options.nodeAspects) : std::nullopt,
-                            DashaChoicesOf(options), OnDay(options));
+                            DashaChoicesOf(options), OnDay(options),
+                            options.nodes ? ParseNodes(*options.nodes) : std::nullopt,
+                            options.calendar ? ParseCalendar(*options.calendar) : std::nullopt);
         }
         const bool birthOptions = options.hasBirthOptions();
         if (options.files.size() > 1) throw InputError("Give one chart file");

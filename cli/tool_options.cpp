@@ -129,7 +129,9 @@ constexpr std::string_view kFooter =
     "east, south, daylight saving, city, state, country), and writes one line per\n"
     "chart: its line number, a tab and the 36 captions separated by tabs, or the\n"
     "line number, a tab, \"error\", a tab and the message. An 18th field may give\n"
-    "the zone id, as a chart file's 18th line does.\n\n"
+    "the zone id, as a chart file's 18th line does (empty for none), a 19th the\n"
+    "date's calendar (julian or gregorian); --calendar and --nodes hold for every\n"
+    "line, a line's calendar before --calendar.\n\n"
     "Exit status: 0 when a reading was printed, 1 when a --batch line failed, 2 on\n"
     "wrong input, whose message is the last line of standard error, 3 when the\n"
     "input could not be read or the output could not be written.";

@@ -742,9 +742,57 @@ TEST(ReportTool, BatchTakesAZoneIdAsAnEighteenthField) {
     // This machine's own zone, and the database's copies, name no place.
     EXPECT_EQ(out[4], "5\terror\tPlease Check The File.");
     EXPECT_EQ(out[5], "6\terror\tPlease Check The File.");
-    // A 19th field is no chart.
+    // A 19th field is the calendar's (BatchReadsTheCalendarAndTheNodes); a 20th is no chart.
     EXPECT_EQ(Tool({"--batch"}, chart + "\tAsia/Kolkata\tmore\n").out, "1\terror\tPlease Check The File.\n");
-    EXPECT_EQ(Tool({"--batch"}, chart + "\tAsia/Kolkata\t\n").out, "1\terror\tPlease Check The File.\n");
+    EXPECT_EQ(Tool({"--batch"}, chart + "\tAsia/Kolkata\t\t\n").out, "1\terror\tPlease Check The File.\n");
+}
+
+TEST(ReportTool, BatchReadsTheCalendarAndTheNodes) {
+    // A London birth; 1 March 1700 Julian is 12 March Gregorian.
+    const auto chart = [](int day) {
+        return "Ada\t3\t" + std::to_string(day) + "\t1700\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK";
+    };
+    const auto reading = [](const ToolRun& run) {
+        EXPECT_EQ(run.status, 0) << run.out;
+        return run.out.substr(run.out.find('\t')); // without the line number
+    };
+    const std::string gregorian = reading(Tool({"--batch"}, chart(12) + "\n"));
+    const std::string julian = reading(Tool({"--batch"}, chart(1) + "\n"));
+    ASSERT_NE(gregorian, julian);
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string line;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"the 19th field", {"--batch"}, chart(1) + "\t\tjulian", gregorian},
+        {"the option", {"--batch", "--calendar", "julian"}, chart(1), gregorian},
+        {"the field before the option", {"--batch", "--calendar", "julian"}, chart(12) + "\t\tgregorian", gregorian},
+        {"an empty field leaves the option", {"--batch", "--calendar", "julian"}, chart(1) + "\t\t", gregorian},
+        {"Gregorian unless told", {"--batch"}, chart(1) + "\t\t", julian},
+        {"beside a zone id", {"--batch"}, chart(1) + "\tEurope/London\tjulian", gregorian},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(reading(Tool(c.args, c.line + "\n")), c.expected);
+    }
+    // 29 February 1700 is a Julian date only.
+    EXPECT_EQ(Tool({"--batch"}, "Ada\t2\t29\t1700\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\t\tjulian\n")
+                  .status,
+              0);
+    EXPECT_EQ(Tool({"--batch"}, chart(1) + "\t\thijri\n").out, "1\terror\tPlease Check The File.\n");
+
+    // --nodes holds for every line: the true node's sign and degree, as one reading gives them.
+    const std::string now = "Ada\t1\t1\t2000\t12\t0\t29\t0\t0\t51\t28\tTrue\tFalse\tFalse\tLondon\tEngland\tUK\n";
+    const std::vector<std::string> mean = testing::Fields(Tool({"--batch", "--precise"}, now).out);
+    const std::vector<std::string> osculating = testing::Fields(Tool({"--batch", "--precise", "--nodes", "true"}, now).out);
+    ASSERT_EQ(mean.size(), osculating.size());
+    const int northNode = 1 + 4 * 7 + 1; // the line number, then four captions a body
+    EXPECT_NE(mean[northNode], osculating[northNode]);
+    const ToolRun one = Tool({"--precise", "--nodes", "true", RASHI_SAMPLE_DIR "/greenwich-2000.kqa"});
+    EXPECT_NE(one.out.find(osculating[northNode]), std::string::npos) << osculating[northNode] << "\n" << one.out;
+    EXPECT_EQ(Tool({"--batch", "--nodes", "osculating"}, now).status, 2);
 }
 
 TEST(ReportTool, BatchNamesTheBoxOfAPlaceOffTheGlobe) {
