@@ -231,7 +231,9 @@ std::optional<Refusal> CalculationDriver::Calculate(const Entries& entries) {
         SetTagged(records_.birth.Tagged, kNodesTag, *nodes_ == NodeKind::True ? std::string(NodesKey(*nodes_)) : std::string());
     }
     records_.preciseByDate = chosenEphemeris_ == Ephemeris::Formulas && !FormulasServe(records_.birth.Year);
-    records_.ephemeris = records_.preciseByDate ? Ephemeris::Precise : chosenEphemeris_;
+    records_.preciseByNodes = chosenEphemeris_ == Ephemeris::Formulas && !records_.preciseByDate &&
+                              records_.birth.Nodes == NodeKind::True;
+    records_.ephemeris = records_.preciseByDate || records_.preciseByNodes ? Ephemeris::Precise : chosenEphemeris_;
     RunEngines(records_);
     records_.clock = PlaceClockRecord{};
     if (withWindow_ || withDay_) RunStep([&] { records_.clock = ClockAround(zoneClock_, records_.birth); });

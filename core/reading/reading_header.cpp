@@ -96,6 +96,7 @@ std::string AyanamsaText(const ReadingRecords& records, const ReadingWords& word
 std::string AyanamsaLine(const ReadingRecords& records, const ReadingWords& words) {
     std::string text = AyanamsaText(records, words);
     if (records.preciseByDate) text += words.preciseByDate;
+    if (records.preciseByNodes) text += words.preciseByNodes;
     // The formulas have a mean node only.
     if (records.birth.Nodes == NodeKind::True && records.ephemeris == Ephemeris::Precise) text += words.trueNode;
     return text;

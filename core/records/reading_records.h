@@ -294,6 +294,7 @@ struct ReadingRecords {
     Panel front = Panel::Input; // the panel a reading leaves in front
     Ephemeris ephemeris = Ephemeris::Formulas; // chosen before the reading; Precise outside the formulas' years
     bool preciseByDate = false; // the formulas were chosen but the birth lies outside their years
+    bool preciseByNodes = false; // the formulas were chosen but they have no true node
     Language language = Language::English;     // of the captions and texts; chosen before the reading
 };
 

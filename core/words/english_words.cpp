@@ -31,6 +31,7 @@ extern const ReadingWords kEnglishWords = {
                "November", "December"},
     .julianDate = " (Julian date)",
     .preciseByDate = "; precise positions: the formulas serve 1901 to 2050 only",
+    .preciseByNodes = "; precise positions: the formulas have no true node",
     .trueNode = "; true node",
     .zoneRowDaylight = ", daylight saving (clock one hour ahead)",
     .zoneRowNoDaylight = ", no daylight saving",

@@ -29,6 +29,7 @@ extern const ReadingWords kHindiWords = {
                "दिसंबर"},
     .julianDate = " (जूलियन तिथि)",
     .preciseByDate = "; सटीक स्थितियाँ: सूत्र केवल 1901 से 2050 तक के लिए हैं",
+    .preciseByNodes = "; सटीक स्थितियाँ: सूत्रों में सत्य राहु नहीं है",
     .trueNode = "; सत्य राहु",
     .zoneRowDaylight = ", डेलाइट सेविंग (घड़ी एक घंटा आगे)",
     .zoneRowNoDaylight = ", डेलाइट सेविंग नहीं",

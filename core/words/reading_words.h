@@ -136,6 +136,7 @@ struct ReadingWords {
     std::array<std::string_view, 12> months;
     std::string_view julianDate;    // after a date given in the Julian calendar: " (Julian date)"
     std::string_view preciseByDate; // after the ayanamsa when the formulas' years do not hold the birth
+    std::string_view preciseByNodes; // after the ayanamsa when the true node is asked of the formulas
     std::string_view trueNode;      // after it when the nodes are the true ones
     std::string_view zoneRowDaylight;    // ", daylight saving (clock one hour ahead)"
     std::string_view zoneRowNoDaylight;  // ", no daylight saving"

@@ -49,6 +49,28 @@ TEST(BirthRange, OutsideTheFormulasYearsThePrecisePositionsServe) {
     }
 }
 
+TEST(BirthRange, TheTrueNodeAskedOfTheFormulasTakesThePrecisePositions) {
+    // The formulas have a mean node only: asked for the true one, the reading
+    // is the precise positions' and says why; the mean node keeps the formulas.
+    const ReadingRecords mean = Reading(Birth(1, 1, 2000), Ephemeris::Formulas);
+    const ReadingRecords asked = Reading(Birth(1, 1, 2000), Ephemeris::Formulas, NodeKind::True);
+    const ReadingRecords precise = Reading(Birth(1, 1, 2000), Ephemeris::Precise, NodeKind::True);
+    EXPECT_EQ(mean.ephemeris, Ephemeris::Formulas);
+    EXPECT_FALSE(mean.preciseByNodes);
+    EXPECT_TRUE(asked.preciseByNodes);
+    EXPECT_FALSE(precise.preciseByNodes);
+    EXPECT_EQ(asked.ephemeris, Ephemeris::Precise);
+    EXPECT_EQ(asked.positions.SiderealLongitudes, precise.positions.SiderealLongitudes);
+    EXPECT_EQ(asked.report.lblPlanets_Position[7], precise.report.lblPlanets_Position[7]);
+    EXPECT_NE(asked.report.lblPlanets_Position[7], mean.report.lblPlanets_Position[7]);
+    const std::string line = HeaderLines(asked)[6];
+    EXPECT_NE(line.find("; precise positions: the formulas have no true node; true node"), std::string::npos) << line;
+    EXPECT_EQ(HeaderLines(precise)[6].find("the formulas have no true node"), std::string::npos);
+    // Outside the formulas' years the date says why, once.
+    const std::string old = HeaderLines(Reading(Birth(1, 1, 1850), Ephemeris::Formulas, NodeKind::True))[6];
+    EXPECT_EQ(old.find("the formulas have no true node"), std::string::npos) << old;
+}
+
 TEST(BirthRange, AJulianDateIsTheSameMomentAsItsGregorianDay) {
     const std::tuple<CivilDate, CivilDate> rows[] = {
         {{1700, 3, 1}, {1700, 3, 12}}, {{1700, 2, 29}, {1700, 3, 11}}, {{1752, 9, 2}, {1752, 9, 13}},

@@ -188,8 +188,11 @@ TEST(DayStrip, TheBirthsSliceIsNamed) {
             for (const QChar c : birth->text) digits = digits && c.isDigit();
             EXPECT_FALSE(digits) << birth->text.toStdString();
             EXPECT_TRUE(layout.bar.contains(birth->box));
-            for (const DayStripText& other : labels)
-                if (other.index != 1) EXPECT_FALSE(other.box.intersects(birth->box)) << other.text.toStdString();
+            for (const DayStripText& other : labels) {
+                if (other.index != 1) {
+                    EXPECT_FALSE(other.box.intersects(birth->box)) << other.text.toStdString();
+                }
+            }
         }
 }
 
