@@ -75,6 +75,10 @@ std::array<double, kReportRows> MomentPositions::Bodies(int minutes) {
         if (minutes == 0) return ExactBodies(0);
         if (!series_) series_ = SeriesOf(birth_);
         std::array<double, kReportRows> bodies = series_->At(minutes);
+        for (int planet = 2; planet <= 6; ++planet) { // Mercury .. Saturn
+            const double apart = std::fabs(std::remainder(bodies[planet] - bodies[0], 360.0));
+            if (apart < kNearSun) return ExactBodies(minutes);
+        }
         for (double& longitude : bodies) {
             longitude = NormalizedDegrees(longitude);
             const double within = std::fmod(longitude, 30.0);

@@ -30,15 +30,21 @@ public:
     // the same birth in a row (the window's, the day's, the Jaimini
     // window's), and evaluated in full at the birth's own minute and wherever
     // a body lies within kEdgeMargin of a sign's edge, so that every sign is
-    // the one the full series give.
+    // the one the full series give, and wherever a planet stands within
+    // kNearSun of the Sun, where the Sun's bending of its light changes
+    // faster than the interpolation follows.
     std::array<double, kReportRows> Bodies(int minutes);
 
     // The full series at a minute, as the precise reading computes them.
     std::array<double, kReportRows> ExactBodies(int minutes);
 
     // Degrees from a sign's edge below which the precise bodies are evaluated
-    // in full: ten times and more the interpolation's largest error.
-    static constexpr double kEdgeMargin = 1e-5;
+    // in full: ten times and more the interpolation's largest error (some
+    // hundredths of an arcsecond, for a planet a little beyond kNearSun).
+    static constexpr double kEdgeMargin = 3e-4;
+    // Degrees of longitude from the Sun within which a planet is evaluated in
+    // full (a few days about each conjunction).
+    static constexpr double kNearSun = 1.5;
 
     // The sidereal ascendant.
     double Ascendant(int minutes);
