@@ -176,6 +176,8 @@ private slots:
         Click(*dialog, "cmdClosePlaces");
         QVERIFY(!dialog->isVisible());
         QVERIFY(offered(QStringLiteral("Ozark")).contains(QStringLiteral("Ozarkhed, Maharashtra, India (yours)")));
+        // Mistyped, it is among the guesses.
+        QVERIFY(offered(QStringLiteral("Ozarkhde")).contains(QStringLiteral("Ozarkhed, Maharashtra, India (yours)")));
     }
 
     void anEditedPlaceTakesTheOldOnesPlace()
