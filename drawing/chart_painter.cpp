@@ -98,19 +98,9 @@ void PlaceLines(const std::vector<CellLine>& lines, const QRectF& box, int base,
     }
 }
 
-// A body's lines: "Su 16°31′" on one line, or name and degree on two when the
-// cell is tall and narrow and one line would have to be much smaller.
-std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const QRectF& box, int base,
-                                      const ChartOptions& options)
+// Each line in two at its first space: "Su" over "16°31′".
+std::vector<CellLine> SplitAtFirstSpace(const std::vector<CellLine>& lines)
 {
-    if (box.height() <= box.width() || lines.empty())
-        return lines;
-    double widest = 0;
-    for (const CellLine& line : lines)
-        widest = std::max(widest, WidthAt100(options, line.text));
-    const double oneLine = std::min({double(base), box.height() / (lines.size() * 1.18), box.width() * 100 / widest});
-    if (oneLine >= 0.8 * base)
-        return lines;
     std::vector<CellLine> split;
     for (const CellLine& line : lines) {
         const qsizetype space = line.text.indexOf(QLatin1Char(' '));
@@ -125,12 +115,162 @@ std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const 
         split.push_back(first);
         split.push_back(second);
     }
+    return split;
+}
+
+// A body's lines: "Su 16°31′" on one line, or name and degree on two when the
+// cell is tall and narrow and one line would have to be much smaller.
+std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const QRectF& box, int base,
+                                      const ChartOptions& options)
+{
+    if (box.height() <= box.width() || lines.empty())
+        return lines;
+    double widest = 0;
+    for (const CellLine& line : lines)
+        widest = std::max(widest, WidthAt100(options, line.text));
+    const double oneLine = std::min({double(base), box.height() / (lines.size() * 1.18), box.width() * 100 / widest});
+    if (oneLine >= 0.8 * base)
+        return lines;
+    const std::vector<CellLine> split = SplitAtFirstSpace(lines);
     double splitWidest = 0;
     for (const CellLine& line : split)
         splitWidest = std::max(splitWidest, WidthAt100(options, line.text));
     const double twoLines =
         std::min({double(base), box.height() / (split.size() * 1.18), box.width() * 100 / splitWidest});
     return twoLines > oneLine ? split : lines;
+}
+
+// How far across a convex cell reaches at a height: between the least and the
+// greatest x where its edges cross it; empty where it does not.
+std::optional<std::pair<double, double>> ReachAt(const QPolygonF& cell, double y)
+{
+    double left = 1e300;
+    double right = -1e300;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QPointF& a = cell[i];
+        const QPointF& b = cell[(i + 1) % cell.size()];
+        if ((y < a.y() && y < b.y()) || (y > a.y() && y > b.y()))
+            continue;
+        const double x = std::fabs(b.y() - a.y()) < 1e-9 ? std::min(a.x(), b.x())
+                                                       : a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y());
+        const double other = std::fabs(b.y() - a.y()) < 1e-9 ? std::max(a.x(), b.x()) : x;
+        left = std::min(left, x);
+        right = std::max(right, other);
+    }
+    if (left > right)
+        return std::nullopt;
+    return std::pair{left, right};
+}
+
+// A small North Indian house is a triangle: its lines are laid in rows that
+// use the width it has at their height (the whole of its base, little near
+// its apex), clear of its number. At each size from base down, the first of
+// these that fits is taken: a line to a row; lines side by side where a row
+// has room for more; each body's name and karaka over its degree. Near the
+// middle of the cell's text box where there is room to spare.
+void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, const QRectF& preferred,
+                     const QRectF& number, int base, double margin, const ChartOptions& options,
+                     std::vector<PlacedText>& out)
+{
+    if (lines.empty())
+        return;
+    std::vector<CellLine> split;
+    for (const CellLine& line : lines) {
+        const qsizetype space = line.text.lastIndexOf(QLatin1Char(' '));
+        if (line.kind != PlacedText::Body || space < 0) {
+            split.push_back(line);
+            continue;
+        }
+        CellLine name = line;
+        name.text = line.text.left(space);
+        CellLine degree = line;
+        degree.text = line.text.mid(space + 1);
+        split.push_back(name);
+        split.push_back(degree);
+    }
+    struct Way {
+        const std::vector<CellLine>* lines;
+        bool sideBySide;
+    };
+    const Way ways[] = {{&lines, false}, {&lines, true}, {&split, false}};
+    const QRectF bounds = cell.boundingRect().adjusted(margin, margin, -margin, -margin);
+    const QRectF avoid = number.adjusted(-margin, -margin, margin, margin);
+    for (int pixels = base; pixels >= kSmallestText; --pixels) {
+        const QFontMetricsF metrics(FontOf(options, pixels, true));
+        const double step = metrics.height() * 1.05;
+        const double gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+        // The room across a row from y, beside the number on its roomier side.
+        const auto room = [&](double y) -> std::optional<std::pair<double, double>> {
+            const auto upper = ReachAt(cell, y);
+            const auto lower = ReachAt(cell, y + step);
+            if (!upper || !lower)
+                return std::nullopt;
+            double left = std::max(upper->first, lower->first) + margin;
+            double right = std::min(upper->second, lower->second) - margin;
+            if (y < avoid.bottom() && y + step > avoid.top() && avoid.right() > left && avoid.left() < right) {
+                if (avoid.left() - left >= right - avoid.right())
+                    right = std::min(right, avoid.left());
+                else
+                    left = std::max(left, avoid.right());
+            }
+            return std::pair{left, right};
+        };
+        for (const Way& way : ways) {
+            const std::vector<CellLine>& items = *way.lines;
+            std::optional<std::vector<PlacedText>> best;
+            double bestDistance = 0;
+            for (double top = bounds.top(); top + step <= bounds.bottom(); top += 1) {
+                std::vector<PlacedText> placed;
+                double y = top;
+                std::size_t next = 0;
+                while (next < items.size() && y + step <= bounds.bottom()) {
+                    const auto across = room(y);
+                    if (!across)
+                        break;
+                    // As many lines as the row holds (one unless side by side).
+                    std::size_t end = next;
+                    double width = 0;
+                    while (end < items.size() && (end == next || way.sideBySide)) {
+                        const double wider = width + (end > next ? gap : 0) + metrics.horizontalAdvance(items[end].text);
+                        if (wider > across->second - across->first)
+                            break;
+                        width = wider;
+                        ++end;
+                    }
+                    if (end == next)
+                        break;
+                    double x = std::clamp(preferred.center().x() - width / 2, across->first, across->second - width);
+                    for (; next < end; ++next) {
+                        const CellLine& line = items[next];
+                        PlacedText t;
+                        t.kind = line.kind;
+                        t.body = line.body;
+                        t.text = line.text;
+                        t.box = QRectF(x, y, metrics.horizontalAdvance(line.text), step);
+                        t.pixelSize = pixels;
+                        t.bold = line.bold;
+                        t.colour = line.colour;
+                        placed.push_back(t);
+                        x += t.box.width() + gap;
+                    }
+                    y += step;
+                }
+                if (next < items.size())
+                    continue; // the lines did not all fit from this top
+                const double distance = std::fabs((top + y) / 2 - preferred.center().y());
+                if (!best || distance < bestDistance) {
+                    best = std::move(placed);
+                    bestDistance = distance;
+                }
+            }
+            if (best) {
+                out.insert(out.end(), best->begin(), best->end());
+                return;
+            }
+        }
+    }
+    // Nothing fits even at the least size: stacked in the text box.
+    PlaceLines(SplitWhenNarrow(lines, preferred, base, options), preferred, base, options, out);
 }
 
 // How far from a box's centre a line in direction unit leaves the box shrunk
@@ -421,7 +561,11 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
                              chosen ? colours.arrow : !standsAspected ? colours.text : graha ? colours.grahaArrow : colours.highlighted,
                              chosen || standsAspected});
         }
-        PlaceLines(SplitWhenNarrow(lines, box, base, options), box, base, options, layout.texts);
+        if (options.style == ChartStyle::North && layout.cells[sign].size() == 3)
+            PlaceInTriangle(lines, layout.cells[sign], box, label.box, base, std::max(2.0, side * 0.008), options,
+                            layout.texts);
+        else
+            PlaceLines(SplitWhenNarrow(lines, box, base, options), box, base, options, layout.texts);
     }
 
     if (options.style == ChartStyle::South) {
