@@ -7,6 +7,7 @@
 #include "drawing/copyable_text.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
@@ -98,9 +99,19 @@ void PlaceLines(const std::vector<CellLine>& lines, const QRectF& box, int base,
     }
 }
 
-// Each line in two at its first space: "Su" over "16°31′".
-std::vector<CellLine> SplitAtFirstSpace(const std::vector<CellLine>& lines)
+// A body's lines: "Su 16°31′" on one line, or name and degree on two when the
+// cell is tall and narrow and one line would have to be much smaller.
+std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const QRectF& box, int base,
+                                      const ChartOptions& options)
 {
+    if (box.height() <= box.width() || lines.empty())
+        return lines;
+    double widest = 0;
+    for (const CellLine& line : lines)
+        widest = std::max(widest, WidthAt100(options, line.text));
+    const double oneLine = std::min({double(base), box.height() / (lines.size() * 1.18), box.width() * 100 / widest});
+    if (oneLine >= 0.8 * base)
+        return lines;
     std::vector<CellLine> split;
     for (const CellLine& line : lines) {
         const qsizetype space = line.text.indexOf(QLatin1Char(' '));
@@ -115,23 +126,6 @@ std::vector<CellLine> SplitAtFirstSpace(const std::vector<CellLine>& lines)
         split.push_back(first);
         split.push_back(second);
     }
-    return split;
-}
-
-// A body's lines: "Su 16°31′" on one line, or name and degree on two when the
-// cell is tall and narrow and one line would have to be much smaller.
-std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const QRectF& box, int base,
-                                      const ChartOptions& options)
-{
-    if (box.height() <= box.width() || lines.empty())
-        return lines;
-    double widest = 0;
-    for (const CellLine& line : lines)
-        widest = std::max(widest, WidthAt100(options, line.text));
-    const double oneLine = std::min({double(base), box.height() / (lines.size() * 1.18), box.width() * 100 / widest});
-    if (oneLine >= 0.8 * base)
-        return lines;
-    const std::vector<CellLine> split = SplitAtFirstSpace(lines);
     double splitWidest = 0;
     for (const CellLine& line : split)
         splitWidest = std::max(splitWidest, WidthAt100(options, line.text));
@@ -174,31 +168,48 @@ void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, 
 {
     if (lines.empty())
         return;
-    std::vector<CellLine> split;
-    for (const CellLine& line : lines) {
+    // A body's line in two: its name and karaka over its degree.
+    const auto halves = [](const CellLine& line) -> std::optional<std::pair<CellLine, CellLine>> {
         const qsizetype space = line.text.lastIndexOf(QLatin1Char(' '));
-        if (line.kind != PlacedText::Body || space < 0) {
-            split.push_back(line);
-            continue;
-        }
+        if (line.kind != PlacedText::Body || space < 0)
+            return std::nullopt;
         CellLine name = line;
         name.text = line.text.left(space);
         CellLine degree = line;
         degree.text = line.text.mid(space + 1);
-        split.push_back(name);
-        split.push_back(degree);
+        return std::pair{name, degree};
+    };
+    std::vector<CellLine> split;
+    for (const CellLine& line : lines) {
+        if (const auto two = halves(line)) {
+            split.push_back(two->first);
+            split.push_back(two->second);
+        } else {
+            split.push_back(line);
+        }
     }
+    // Whole lines, one to a row; side by side; each in two where its row is
+    // too narrow for it; all in two.
     struct Way {
         const std::vector<CellLine>* lines;
         bool sideBySide;
+        bool splitWhereNarrow;
     };
-    const Way ways[] = {{&lines, false}, {&lines, true}, {&split, false}};
+    const Way ways[] = {{&lines, false, false}, {&lines, true, false}, {&lines, false, true}, {&split, false, false}};
     const QRectF bounds = cell.boundingRect().adjusted(margin, margin, -margin, -margin);
     const QRectF avoid = number.adjusted(-margin, -margin, margin, margin);
     for (int pixels = base; pixels >= kSmallestText; --pixels) {
         const QFontMetricsF metrics(FontOf(options, pixels, true));
         const double step = metrics.height() * 1.05;
         const double gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+        // Each text measured once at this size: the rows below try it at many heights.
+        QHash<QString, double> measured;
+        const auto advance = [&](const QString& text) {
+            auto found = measured.find(text);
+            if (found == measured.end())
+                found = measured.insert(text, metrics.horizontalAdvance(text));
+            return *found;
+        };
         // The room across a row from y, beside the number on its roomier side.
         const auto room = [&](double y) -> std::optional<std::pair<double, double>> {
             const auto upper = ReachAt(cell, y);
@@ -216,10 +227,11 @@ void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, 
             return std::pair{left, right};
         };
         for (const Way& way : ways) {
-            const std::vector<CellLine>& items = *way.lines;
             std::optional<std::vector<PlacedText>> best;
             double bestDistance = 0;
             for (double top = bounds.top(); top + step <= bounds.bottom(); top += 1) {
+                std::vector<CellLine> items = *way.lines;
+                std::vector<bool> halved(items.size(), false);
                 std::vector<PlacedText> placed;
                 double y = top;
                 std::size_t next = 0;
@@ -231,14 +243,22 @@ void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, 
                     std::size_t end = next;
                     double width = 0;
                     while (end < items.size() && (end == next || way.sideBySide)) {
-                        const double wider = width + (end > next ? gap : 0) + metrics.horizontalAdvance(items[end].text);
+                        const double wider = width + (end > next ? gap : 0) + advance(items[end].text);
                         if (wider > across->second - across->first)
                             break;
                         width = wider;
                         ++end;
                     }
-                    if (end == next)
-                        break;
+                    if (end == next) {
+                        const auto two = way.splitWhereNarrow && !halved[next] ? halves(items[next]) : std::nullopt;
+                        if (!two)
+                            break;
+                        items[next] = two->first;
+                        items.insert(items.begin() + std::ptrdiff_t(next) + 1, two->second);
+                        halved[next] = true;
+                        halved.insert(halved.begin() + std::ptrdiff_t(next) + 1, true);
+                        continue;
+                    }
                     double x = std::clamp(preferred.center().x() - width / 2, across->first, across->second - width);
                     for (; next < end; ++next) {
                         const CellLine& line = items[next];
@@ -246,7 +266,7 @@ void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, 
                         t.kind = line.kind;
                         t.body = line.body;
                         t.text = line.text;
-                        t.box = QRectF(x, y, metrics.horizontalAdvance(line.text), step);
+                        t.box = QRectF(x, y, advance(line.text), step);
                         t.pixelSize = pixels;
                         t.bold = line.bold;
                         t.colour = line.colour;
