@@ -7,6 +7,7 @@
 #include "drawing/copyable_text.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
@@ -131,6 +132,165 @@ std::vector<CellLine> SplitWhenNarrow(const std::vector<CellLine>& lines, const 
     const double twoLines =
         std::min({double(base), box.height() / (split.size() * 1.18), box.width() * 100 / splitWidest});
     return twoLines > oneLine ? split : lines;
+}
+
+// How far across a convex cell reaches at a height: between the least and the
+// greatest x where its edges cross it; empty where it does not.
+std::optional<std::pair<double, double>> ReachAt(const QPolygonF& cell, double y)
+{
+    double left = 1e300;
+    double right = -1e300;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QPointF& a = cell[i];
+        const QPointF& b = cell[(i + 1) % cell.size()];
+        if ((y < a.y() && y < b.y()) || (y > a.y() && y > b.y()))
+            continue;
+        const double x = std::fabs(b.y() - a.y()) < 1e-9 ? std::min(a.x(), b.x())
+                                                       : a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y());
+        const double other = std::fabs(b.y() - a.y()) < 1e-9 ? std::max(a.x(), b.x()) : x;
+        left = std::min(left, x);
+        right = std::max(right, other);
+    }
+    if (left > right)
+        return std::nullopt;
+    return std::pair{left, right};
+}
+
+// A small North Indian house is a triangle: its lines are laid in rows that
+// use the width it has at their height (the whole of its base, little near
+// its apex), clear of its number. At each size from base down, the first of
+// these that fits is taken: a line to a row; lines side by side where a row
+// has room for more; each body's name and karaka over its degree. Near the
+// middle of the cell's text box where there is room to spare.
+void PlaceInTriangle(const std::vector<CellLine>& lines, const QPolygonF& cell, const QRectF& preferred,
+                     const QRectF& number, int base, double margin, const ChartOptions& options,
+                     std::vector<PlacedText>& out)
+{
+    if (lines.empty())
+        return;
+    // A body's line in two: its name and karaka over its degree.
+    const auto halves = [](const CellLine& line) -> std::optional<std::pair<CellLine, CellLine>> {
+        const qsizetype space = line.text.lastIndexOf(QLatin1Char(' '));
+        if (line.kind != PlacedText::Body || space < 0)
+            return std::nullopt;
+        CellLine name = line;
+        name.text = line.text.left(space);
+        CellLine degree = line;
+        degree.text = line.text.mid(space + 1);
+        return std::pair{name, degree};
+    };
+    std::vector<CellLine> split;
+    for (const CellLine& line : lines) {
+        if (const auto two = halves(line)) {
+            split.push_back(two->first);
+            split.push_back(two->second);
+        } else {
+            split.push_back(line);
+        }
+    }
+    // Whole lines, one to a row; side by side; each in two where its row is
+    // too narrow for it; all in two.
+    struct Way {
+        const std::vector<CellLine>* lines;
+        bool sideBySide;
+        bool splitWhereNarrow;
+    };
+    const Way ways[] = {{&lines, false, false}, {&lines, true, false}, {&lines, false, true}, {&split, false, false}};
+    const QRectF bounds = cell.boundingRect().adjusted(margin, margin, -margin, -margin);
+    const QRectF avoid = number.adjusted(-margin, -margin, margin, margin);
+    for (int pixels = base; pixels >= kSmallestText; --pixels) {
+        const QFontMetricsF metrics(FontOf(options, pixels, true));
+        const double step = metrics.height() * 1.05;
+        const double gap = metrics.horizontalAdvance(QLatin1Char(' ')) * 2;
+        // Each text measured once at this size: the rows below try it at many heights.
+        QHash<QString, double> measured;
+        const auto advance = [&](const QString& text) {
+            auto found = measured.find(text);
+            if (found == measured.end())
+                found = measured.insert(text, metrics.horizontalAdvance(text));
+            return *found;
+        };
+        // The room across a row from y, beside the number on its roomier side.
+        const auto room = [&](double y) -> std::optional<std::pair<double, double>> {
+            const auto upper = ReachAt(cell, y);
+            const auto lower = ReachAt(cell, y + step);
+            if (!upper || !lower)
+                return std::nullopt;
+            double left = std::max(upper->first, lower->first) + margin;
+            double right = std::min(upper->second, lower->second) - margin;
+            if (y < avoid.bottom() && y + step > avoid.top() && avoid.right() > left && avoid.left() < right) {
+                if (avoid.left() - left >= right - avoid.right())
+                    right = std::min(right, avoid.left());
+                else
+                    left = std::max(left, avoid.right());
+            }
+            return std::pair{left, right};
+        };
+        for (const Way& way : ways) {
+            std::optional<std::vector<PlacedText>> best;
+            double bestDistance = 0;
+            for (double top = bounds.top(); top + step <= bounds.bottom(); top += 1) {
+                std::vector<CellLine> items = *way.lines;
+                std::vector<bool> halved(items.size(), false);
+                std::vector<PlacedText> placed;
+                double y = top;
+                std::size_t next = 0;
+                while (next < items.size() && y + step <= bounds.bottom()) {
+                    const auto across = room(y);
+                    if (!across)
+                        break;
+                    // As many lines as the row holds (one unless side by side).
+                    std::size_t end = next;
+                    double width = 0;
+                    while (end < items.size() && (end == next || way.sideBySide)) {
+                        const double wider = width + (end > next ? gap : 0) + advance(items[end].text);
+                        if (wider > across->second - across->first)
+                            break;
+                        width = wider;
+                        ++end;
+                    }
+                    if (end == next) {
+                        const auto two = way.splitWhereNarrow && !halved[next] ? halves(items[next]) : std::nullopt;
+                        if (!two)
+                            break;
+                        items[next] = two->first;
+                        items.insert(items.begin() + std::ptrdiff_t(next) + 1, two->second);
+                        halved[next] = true;
+                        halved.insert(halved.begin() + std::ptrdiff_t(next) + 1, true);
+                        continue;
+                    }
+                    double x = std::clamp(preferred.center().x() - width / 2, across->first, across->second - width);
+                    for (; next < end; ++next) {
+                        const CellLine& line = items[next];
+                        PlacedText t;
+                        t.kind = line.kind;
+                        t.body = line.body;
+                        t.text = line.text;
+                        t.box = QRectF(x, y, advance(line.text), step);
+                        t.pixelSize = pixels;
+                        t.bold = line.bold;
+                        t.colour = line.colour;
+                        placed.push_back(t);
+                        x += t.box.width() + gap;
+                    }
+                    y += step;
+                }
+                if (next < items.size())
+                    continue; // the lines did not all fit from this top
+                const double distance = std::fabs((top + y) / 2 - preferred.center().y());
+                if (!best || distance < bestDistance) {
+                    best = std::move(placed);
+                    bestDistance = distance;
+                }
+            }
+            if (best) {
+                out.insert(out.end(), best->begin(), best->end());
+                return;
+            }
+        }
+    }
+    // Nothing fits even at the least size: stacked in the text box.
+    PlaceLines(SplitWhenNarrow(lines, preferred, base, options), preferred, base, options, out);
 }
 
 // How far from a box's centre a line in direction unit leaves the box shrunk
@@ -421,7 +581,11 @@ ChartLayout LayoutChart(const QRectF& rect, const ChartModel& model, const Chart
                              chosen ? colours.arrow : !standsAspected ? colours.text : graha ? colours.grahaArrow : colours.highlighted,
                              chosen || standsAspected});
         }
-        PlaceLines(SplitWhenNarrow(lines, box, base, options), box, base, options, layout.texts);
+        if (options.style == ChartStyle::North && layout.cells[sign].size() == 3)
+            PlaceInTriangle(lines, layout.cells[sign], box, label.box, base, std::max(2.0, side * 0.008), options,
+                            layout.texts);
+        else
+            PlaceLines(SplitWhenNarrow(lines, box, base, options), box, base, options, layout.texts);
     }
 
     if (options.style == ChartStyle::South) {

@@ -1,6 +1,7 @@
 #include "windows/place_finder.h"
 
 #include "windows/filtered_line_edit.h"
+#include "windows/uncompress_warnings.h"
 
 #include "places/place_search.h"
 
@@ -63,7 +64,11 @@ void PlaceFinder::load()
     QPointer<PlaceFinder> self(this);
     QThread* worker = QThread::create([self] {
         QString error;
-        std::optional<places::Atlas> atlas = places::Atlas::LoadDefault(&error);
+        // A damaged atlas is said in the window, not on the terminal too.
+        std::optional<places::Atlas> atlas = [&error] {
+            const UncompressWarningsDropped quiet;
+            return places::Atlas::LoadDefault(&error);
+        }();
         // Back on the window's thread, if the window is still there.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

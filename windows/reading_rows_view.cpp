@@ -57,8 +57,11 @@ ReadingRowsView::ReadingRowsView(QWidget* parent) : QWidget(parent)
         sentences->addStretch(1);
         grid->addLayout(names, 2 * i, 0);
         grid->addLayout(sentences, 2 * i, 1);
+        // A little room between the rows (their bands, two pixels beyond
+        // their captions, do not meet): little, as a small laptop's window
+        // holds all nine rows and the lines under them, in Devanagari too.
         if (i + 1 < kReportRows)
-            grid->setRowMinimumHeight(2 * i + 1, 7);
+            grid->setRowMinimumHeight(2 * i + 1, 5);
     }
     grid->setColumnStretch(1, 1);
 

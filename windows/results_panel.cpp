@@ -52,6 +52,14 @@ namespace {
 const char* const kPdfFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PDF document (*.pdf)");
 const char* const kPictureFilter = QT_TRANSLATE_NOOP("rashi::ResultsPanel", "PNG picture (*.png);;SVG picture (*.svg)");
 
+// The height a view of the column takes at a width; none while hidden.
+int HeightAt(const QWidget* view, int width)
+{
+    if (view->isHidden())
+        return 0;
+    return view->hasHeightForWidth() ? view->heightForWidth(width) : view->sizeHint().height();
+}
+
 } // namespace
 
 ResultsPanel::ResultsPanel(CalculationDriver& driver, UserDialogs& dialogs, QWidget* parent)
@@ -344,6 +352,7 @@ void ResultsPanel::fitContent()
     const int least = content_->minimumSizeHint().width();
     const QSize view = scroll_->maximumViewportSize();
     int width = qMax(view.width(), least);
+    fitDiagram(width, view.height());
     int height = content_->heightForWidth(width);
     const int bar = scroll_->verticalScrollBar()->sizeHint().width();
     if (height > view.height()) { // the vertical scroll bar takes its room
@@ -356,6 +365,28 @@ void ResultsPanel::fitContent()
     const QSize size(width, qMax(height, room));
     if (content_->size() != size)
         content_->resize(size);
+}
+
+void ResultsPanel::fitDiagram(int width, int height)
+{
+    // The diagram, and the day's strip under it, in the height the header
+    // and the time lines above leave in the view, in whatever language they
+    // are written: the first screen of the reading is seen without
+    // scrolling. The dashas and the planet aspects' tables below scroll.
+    const auto* column = static_cast<const QBoxLayout*>(content_->layout());
+    const int left = height - HeightAt(header_, width) - HeightAt(timeLines_, width) - 2 * column->spacing();
+    const int under = day_->isHidden() ? 0 : diagram_->spacing();
+    // The day's lines wrap at the diagram's width: measured at the last guess.
+    int side = left;
+    for (int pass = 0; pass < 2; ++pass)
+        side = left - under - HeightAt(day_, qMax(side, chart_->minimumSizeHint().width()));
+    // Never under its least size: a smaller window scrolls.
+    side = qMax(side, chart_->minimumSizeHint().width());
+    // The strip as wide as the diagram; the rows beside take the rest.
+    if (chart_->maximumSize() != QSize(side, side)) {
+        chart_->setMaximumSize(side, side);
+        day_->setMaximumWidth(side);
+    }
 }
 
 QSize ResultsPanel::contentSize() const

@@ -150,6 +150,8 @@ private:
     QSize contentSize() const;
     // The scrolled content's size for the room the scroll area has.
     void fitContent();
+    // The diagram's greatest side for content of a width in a view of a height.
+    void fitDiagram(int width, int height);
     bool hasReading() const;
     QString suggestedName(const QString& suffix) const;
     // The diagram as on screen: its style and the body chosen.

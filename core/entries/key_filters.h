@@ -17,7 +17,6 @@ namespace rashi {
 
 struct KeyFilter {
     std::string_view message;   // shown with the critical icon on a refused key
-    bool refocus;               // the focus is put back into the same box
     bool letters;               // letter box (else digit box)
 
     bool accepts(char32_t code) const;
@@ -28,8 +27,8 @@ struct KeyFilter {
     bool acceptsText(std::string_view utf8) const;
 };
 
-inline constexpr KeyFilter kLetterFilter{"Please enter only letters", true, true};
-inline constexpr KeyFilter kDigitFilter{"Please enter only numbers", false, false};
+inline constexpr KeyFilter kLetterFilter{"Please enter only letters", true};
+inline constexpr KeyFilter kDigitFilter{"Please enter only numbers", false};
 
 // Codes of keys that edit or command rather than type: C0 (below 32), DEL
 // and C1 (128-159).

@@ -115,9 +115,7 @@ TEST(KeyFilters, NamesWithTheirMarks) {
 
 TEST(KeyFilters, Messages) {
     EXPECT_EQ(kLetterFilter.message, "Please enter only letters");
-    EXPECT_TRUE(kLetterFilter.refocus);
     EXPECT_EQ(kDigitFilter.message, "Please enter only numbers");
-    EXPECT_FALSE(kDigitFilter.refocus);
 }
 
 } // namespace

@@ -253,6 +253,58 @@ TEST(ChartLayout, JaiminiMarksInTheirSignsInEachLanguage)
     }
 }
 
+// A crowded triangle of the North Indian diagram: four bodies with their
+// karakas, the arudha lagna and the upapada in one of the eight small houses,
+// in either language. Their type is no smaller than the diagram's size allows
+// (9 pixels from its size on screen up, 7 at its least), every line whole
+// within the house, none over another or over the house's number.
+TEST(ChartLayout, NorthTrianglesKeepTheirTypeReadable)
+{
+    struct Size { double side; int least; };
+    for (const Language language : {Language::English, Language::Hindi}) {
+        CalculationDriver driver;
+        driver.setWithJaimini(true);
+        driver.SetLanguage(language);
+        ASSERT_FALSE(driver.Calculate(testing::PuneBirth(21, 6, 1975, 6, 30)));
+        const ChartModel reading = ChartModelOf(driver.records());
+        for (const int house : {2, 3, 5, 6, 8, 9, 11, 12}) {
+            ChartModel model = reading;
+            model.ascendantSign = 0;
+            const int sign = SignInNorthHouse(house, model.ascendantSign);
+            // The Moon and three more with their karakas there, the rest across.
+            for (int i = 0; i < kReportRows; ++i)
+                model.bodies[i].sign = i >= 1 && i <= 4 ? sign : (sign + 6) % 12;
+            model.arudhaLagna = model.upapada = sign;
+            for (const Size size : {Size{320, 7}, Size{380, 9}, Size{480, 11}, Size{640, 14}}) {
+                ChartOptions options;
+                options.style = ChartStyle::North;
+                const ChartLayout layout = LayoutChart(QRectF(0, 0, size.side, size.side), model, options);
+                const std::string what = std::string(language == Language::Hindi ? "hi" : "en") + " house " +
+                                         std::to_string(house) + " at " + std::to_string(int(size.side));
+                const QPolygonF& cell = layout.cells[sign];
+                std::vector<QRectF> boxes;
+                int bodies = 0;
+                for (const PlacedText& text : layout.texts) {
+                    if (text.kind == PlacedText::Title || !cell.containsPoint(text.box.center(), Qt::OddEvenFill))
+                        continue;
+                    for (const QRectF& other : boxes)
+                        EXPECT_FALSE(text.box.adjusted(0.5, 0.5, -0.5, -0.5).intersects(other))
+                            << what << ": " << text.text.toStdString();
+                    boxes.push_back(text.box);
+                    if (text.kind == PlacedText::SignLabel)
+                        continue;
+                    bodies += text.kind == PlacedText::Body && text.text.contains(QChar(0x00B0));
+                    EXPECT_GE(text.pixelSize, size.least) << what << ": " << text.text.toStdString();
+                    for (const QPointF& corner : {text.box.topLeft(), text.box.topRight(), text.box.bottomLeft(),
+                                                  text.box.bottomRight()})
+                        EXPECT_TRUE(cell.containsPoint(corner, Qt::OddEvenFill)) << what << ": " << text.text.toStdString();
+                }
+                EXPECT_EQ(bodies, 4) << what;
+            }
+        }
+    }
+}
+
 TEST(ChartArrows, GoRoundTheMiddleTextAndOtherCellsLabels)
 {
     // Every body chosen in turn, in both styles and at two sizes: an arrow

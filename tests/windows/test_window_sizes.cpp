@@ -9,7 +9,9 @@
 #include "ui_helpers.h"
 #include "recording_dialogs.h"
 
+#include "windows/chart_view.h"
 #include "windows/main_window.h"
+#include "windows/program_language.h"
 #include "windows/results_panel.h"
 
 #include <QAbstractButton>
@@ -104,6 +106,7 @@ private slots:
     {
         window.reset();
         dialogs.reset();
+        InstallLanguage(Language::English);
     }
 
     void neverPastTheScreen()
@@ -168,18 +171,82 @@ private slots:
         }
     }
 
+    // A small laptop's window, a larger one and a full screen's, in each
+    // language: the whole reading in sight with the diagram and the day's
+    // strip under it, nothing to scroll; the wide window's diagram is as
+    // large as the height allows, not as the width would make it. Where the
+    // screen is smaller than the window, the row skips.
+    void nothingToScrollAtTheUsualSizes_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("day");
+        for (const auto& [language, name] : {std::pair{Language::English, "English"}, std::pair{Language::Hindi, "Hindi"}})
+            for (const QSize size : {QSize(1366, 768), QSize(1600, 1000), QSize(1920, 1080)}) {
+                QTest::addRow("%s %dx%d, bodies spread out", name, size.width(), size.height())
+                    << int(language) << size << 2000 << 1;
+                QTest::addRow("%s %dx%d, eight in one house", name, size.width(), size.height())
+                    << int(language) << size << 1962 << 4;
+            }
+    }
+    void nothingToScrollAtTheUsualSizes()
+    {
+        QFETCH(int, language);
+        QFETCH(QSize, size);
+        QFETCH(int, year);
+        QFETCH(int, day);
+        if (available().width() < size.width() || available().height() < size.height())
+            QSKIP("the screen is smaller than the window");
+        InstallLanguage(Language(language));
+        QVERIFY(ShowFreshWindow(dialogs, window));
+        Birth birth = Crowded();
+        birth.year = year;
+        birth.day = day;
+        showReading(birth);
+        window->resize(size);
+        QApplication::processEvents();
+        const QString at = QStringLiteral("window %1x%2").arg(window->width()).arg(window->height());
+        checkReadable(at);
+        auto* scroll = Child<QScrollArea>(*window, "resultsScroll");
+        const QSize content = scroll->widget()->size();
+        const QSize view = scroll->viewport()->size();
+        QVERIFY2(!scroll->verticalScrollBar()->isVisible() && !scroll->horizontalScrollBar()->isVisible()
+                     && content.height() <= view.height() && content.width() <= view.width(),
+                 qPrintable(QStringLiteral("%1: content %2x%3 in %4x%5").arg(at).arg(content.width()).arg(content.height())
+                                .arg(view.width()).arg(view.height())));
+        // The diagram no smaller than it need be: it takes the height left,
+        // the strip under it down to the view's bottom.
+        auto* chart = Child<ChartView>(*window, "chartView");
+        const double side = chart->currentLayout().square.width();
+        QWidget* dayView = Child<QWidget>(*window, "daySlice")->parentWidget();
+        const int bottom = dayView->mapTo(scroll->viewport(), QPoint(0, dayView->height())).y();
+        QVERIFY2(bottom >= view.height() - 2,
+                 qPrintable(QStringLiteral("%1: diagram %2 in %3x%4, the strip ending at %5 of %6")
+                                .arg(at).arg(side).arg(chart->width()).arg(chart->height()).arg(bottom).arg(view.height())));
+        QVERIFY(side >= 320 - 2);
+    }
+
+    void sentencesWrapBesideTheDiagram_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(Language::English);
+        QTest::newRow("Hindi") << int(Language::Hindi);
+    }
     void sentencesWrapBesideTheDiagram()
     {
         // 760 pixels across is room for the diagram and the sentences wrapped
         // beside it: nothing to scroll sideways, and the diagram keeps 320.
+        QFETCH(int, language);
+        InstallLanguage(Language(language));
+        QVERIFY(ShowFreshWindow(dialogs, window));
         showReading(Crowded());
         window->resize(qMax(760, window->minimumSizeHint().width()), window->height());
         QApplication::processEvents();
         auto* scroll = Child<QScrollArea>(*window, "resultsScroll");
-        if (window->width() <= 760) {
-            QVERIFY2(!scroll->horizontalScrollBar()->isVisible(),
-                     qPrintable(QStringLiteral("content %1 wide in %2").arg(scroll->widget()->width()).arg(scroll->viewport()->width())));
-        }
+        QVERIFY2(!scroll->horizontalScrollBar()->isVisible() && scroll->widget()->width() <= scroll->viewport()->width(),
+                 qPrintable(QStringLiteral("window %1x%2: content %3 wide in %4").arg(window->width()).arg(window->height())
+                                .arg(scroll->widget()->width()).arg(scroll->viewport()->width())));
         QLabel* longest = Child<QLabel>(*window, "lblGrahas_7");
         QVERIFY(longest->wordWrap());
         const int lines = longest->height() / longest->fontMetrics().lineSpacing();
