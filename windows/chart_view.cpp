@@ -94,7 +94,7 @@ void ChartView::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QPen pen(palette().color(QPalette::Highlight), 2, Qt::DotLine);
         painter.setPen(pen);
-        painter.drawRect(CentredSquare(drawingRect()).adjusted(-1, -1, 1, 1));
+        painter.drawRect(currentLayout().frame.adjusted(-1, -1, 1, 1));
     }
 }
 

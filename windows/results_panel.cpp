@@ -179,9 +179,11 @@ void ResultsPanel::ensureBuilt()
     body->setSpacing(16);
     auto* diagram = diagram_ = new QVBoxLayout;
     diagram->setSpacing(4);
-    diagram->addWidget(chart_, 1);
+    // The diagram square at the top of its column, the day's strip under it,
+    // what height the rows beside leave over below both.
+    diagram->addWidget(chart_, 0);
     diagram->addWidget(day_, 0);
-    diagram->addStretch(0);
+    diagram->addStretch(1);
     body->addLayout(diagram, 1);
     body->addWidget(rows_, 0);
     body->addWidget(grahaView_, 0);
@@ -783,9 +785,6 @@ void ResultsPanel::showAspectViews()
     grahaView_->setVisible(planets);
     grahaTables_->setVisible(planets);
     chart_->showGrahaDrishti(planets);
-    // The diagram at the top of the planet aspects' longer rows.
-    diagram_->setStretch(0, planets ? 0 : 1);
-    diagram_->setStretch(2, planets ? 1 : 0);
     describeChart();
 }
 
