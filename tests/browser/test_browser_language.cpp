@@ -66,8 +66,6 @@ private slots:
     void cleanup();
     void languageOfTheCommandLine_data();
     void languageOfTheCommandLine();
-    void hindiToolbar_data();
-    void hindiToolbar();
     void hindiWindow();
     void englishAgainAfterHindi();
     void pageMenuInHindi();
@@ -119,39 +117,9 @@ void TestBrowserLanguage::languageOfTheCommandLine()
         QCOMPARE(read.city, QStringLiteral("Pune")); // the language takes nothing of the place
 }
 
-void TestBrowserLanguage::hindiToolbar_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("Back") << "Back" << "पीछे" << "पिछले पेज पर वापस";
-    QTest::newRow("Forward") << "Forward" << "आगे" << "अगले पेज पर आगे";
-    QTest::newRow("Stop") << "Stop" << "रोकें" << "पेज का लोड होना रोकें";
-    QTest::newRow("Refresh") << "Refresh" << "ताज़ा करें" << "पेज फिर से लोड करें";
-    QTest::newRow("Home") << "Home" << "मुख्य पेज" << "खोज इंजन का मुख्य पेज";
-    QTest::newRow("Search") << "Search" << "खोजें" << "नई खोज";
-}
-
-// Each button's caption, tool tip and the name and description a screen
-// reader reads out.
-void TestBrowserLanguage::hindiToolbar()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, text);
-    QFETCH(QString, description);
-    QVERIFY(rashi::InstallBrowserLanguage(Language::Hindi));
-    frmBrowser window(dialogs_, pune(), rashi::SearchPagesAt(QUrl(QStringLiteral("http://127.0.0.1:9/search"))));
-    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("tbToolBar"));
-    auto* action = toolbar->findChild<QAction*>(key);
-    QVERIFY(action != nullptr);
-    QCOMPARE(action->text(), text);
-    QCOMPARE(action->toolTip(), text);
-    QWidget* button = toolbar->widgetForAction(action);
-    QVERIFY(button != nullptr);
-    QCOMPARE(Accessible(button, QAccessible::Name), text);
-    QCOMPARE(Accessible(button, QAccessible::Description), description);
-}
-
+// Every caption, tool tip and name or description for screen readers in the
+// window is in Devanagari: a text left out of the catalogue, or never passed
+// through it, shows as English.
 void TestBrowserLanguage::hindiWindow()
 {
     const rashi::BrowserArguments arguments =
@@ -160,21 +128,32 @@ void TestBrowserLanguage::hindiWindow()
     HttpTestServer server;
     QVERIFY(server.listen());
     frmBrowser window(dialogs_, pune(), rashi::SearchPagesAt(server.url(QStringLiteral("/search"))));
-    QCOMPARE(window.windowTitle(), QStringLiteral("टार्वेक राशि दृष्टि v1.10"));
     QCOMPARE(QLocale().language(), QLocale::Hindi); // the web engine's own pages too
 
-    auto* label = window.findChild<QLabel*>(QStringLiteral("lblAddress"));
-    QCOMPARE(label->text(), QStringLiteral("पता (&A):"));
+    const QRegularExpression devanagari(QStringLiteral("[\\x{0900}-\\x{097F}]"));
+    QStringList english;
+    const auto check = [&](const QString& what, const QString& text) {
+        if (!text.isEmpty() && !text.contains(devanagari))
+            english << what + QStringLiteral(": ") + text;
+    };
+    check(QStringLiteral("title"), window.windowTitle());
+    int actions = 0;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        if (action->objectName().isEmpty())
+            continue; // the toolkit's own
+        ++actions;
+        check(action->objectName(), action->text());
+        check(action->objectName(), action->toolTip());
+    }
+    QVERIFY(actions >= 6);
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        check(label->objectName(), label->text());
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        check(widget->objectName(), Accessible(widget, QAccessible::Name));
+        check(widget->objectName(), Accessible(widget, QAccessible::Description));
+    }
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
     auto* address = window.findChild<QComboBox*>(QStringLiteral("cboAddress"));
-    QCOMPARE(Accessible(address, QAccessible::Name), QStringLiteral("पता"));
-    QCOMPARE(Accessible(address, QAccessible::Description), QStringLiteral("कोई पता लिखें और वहाँ जाने के लिए Enter दबाएँ"));
-    QCOMPARE(Accessible(window.browser(), QAccessible::Name), QStringLiteral("वेब पेज"));
-    QCOMPARE(Accessible(window.findChild<QToolBar*>(QStringLiteral("tbToolBar")), QAccessible::Name),
-             QStringLiteral("ब्राउज़र के बटन"));
-    auto* link = window.findChild<QLabel*>(QStringLiteral("Label61"));
-    QCOMPARE(link->text(), QStringLiteral("वैदिक ज्योतिष के और सॉफ़्टवेयर के लिए टार्वेक की वेबसाइट देखें"));
-    QCOMPARE(Accessible(link, QAccessible::Description),
-             QStringLiteral("टार्वेक की वेबसाइट आपके वेब ब्राउज़र में खोलता है"));
 
     // The search form's button reaches the engine in Hindi, and a page that
     // takes its time shows the busy caption in Hindi.
