@@ -1,22 +1,13 @@
 #include "windows/program_language.h"
 
 #include "core/words/language_keys.h"
+#include "shared_ui/catalogue.h"
 #include "windows/program_settings.h"
 
-#include <QCoreApplication>
 #include <QLocale>
-#include <QTranslator>
-
-#include <memory>
 
 namespace rashi {
 namespace {
-
-std::unique_ptr<QTranslator>& Catalogue()
-{
-    static std::unique_ptr<QTranslator> catalogue;
-    return catalogue;
-}
 
 Language& Installed()
 {
@@ -43,22 +34,9 @@ void RememberLanguage(Language language)
 
 bool InstallLanguage(Language language)
 {
-    std::unique_ptr<QTranslator>& catalogue = Catalogue();
-    if (catalogue) {
-        QCoreApplication::removeTranslator(catalogue.get());
-        catalogue.reset();
-    }
-    Installed() = Language::English;
-    if (language == Language::English)
-        return true;
-    const std::string_view key = LanguageKey(language);
-    auto loaded = std::make_unique<QTranslator>();
-    if (!loaded->load(QStringLiteral(":/i18n/rashi-drishti_") + QString::fromLatin1(key.data(), qsizetype(key.size()))))
-        return false;
-    QCoreApplication::installTranslator(loaded.get());
-    catalogue = std::move(loaded);
-    Installed() = language;
-    return true;
+    const bool installed = InstallCatalogue(language);
+    Installed() = installed ? language : Language::English;
+    return installed;
 }
 
 Language InstalledLanguage()
