@@ -3,6 +3,7 @@
 // tool tips and names for screen readers in that language.
 
 #include "http_test_server.h"
+#include "wait_until.h"
 #include "recording_dialogs.h"
 #include "browser/browser_language.h"
 #include "browser/browser_window.h"
@@ -25,37 +26,17 @@
 using rashi::frmBrowser;
 using rashi::Language;
 using rashi::testing::HttpTestServer;
+using rashi::testing::WaitUntil;
 using rashi::testing::RecordingDialogs;
 
 Q_DECLARE_METATYPE(rashi::Language)
 
 namespace {
 
-constexpr int kWaitMs = 30000;
-
 QString Accessible(QWidget* widget, QAccessible::Text kind)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face != nullptr ? face->text(kind) : QString();
-}
-
-// As in the window's tests: the web engine works on this thread, so the event
-// loop must run freely while we wait.
-template <typename Predicate>
-bool WaitUntil(Predicate done)
-{
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(2);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(kWaitMs, &loop, &QEventLoop::quit);
-    poll.start();
-    if (!done())
-        loop.exec();
-    return done();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "http_test_server.h"
+#include "wait_until.h"
 #include "recording_dialogs.h"
 #include "browser/browser_window.h"
 #include "shared_ui/links.h"
@@ -21,11 +22,11 @@
 
 using rashi::frmBrowser;
 using rashi::testing::HttpTestServer;
+using rashi::testing::WaitUntil;
 using rashi::testing::RecordingDialogs;
 
 namespace {
 
-constexpr int kWaitMs = 30000; // generous bound for the web engine to answer
 
 const QString kTitle = QStringLiteral("Tarvek Rashi Drishti (Sign Aspects) v1.10");
 const QString kSearchPath = QStringLiteral("/search");
@@ -40,26 +41,6 @@ frmBrowser::Place PlaceOf(const QString& city, const QString& state, const QStri
     return place;
 }
 
-// Waits for `done` while the event loop runs freely. (QTest::qWaitFor
-// sleeps between its checks, and the web engine, which does its work on this
-// thread, then crawls.)
-template <typename Predicate>
-bool WaitUntil(Predicate done, int timeoutMs = kWaitMs)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(2);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start();
-    loop.exec();
-    return done();
-}
 
 // Runs a script in the page and waits for its result.
 QVariant Evaluate(QWebEngineView* view, const QString& script)
