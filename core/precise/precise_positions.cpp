@@ -111,6 +111,19 @@ void TakeLightTime(const double position[3], const double velocity[3], double ge
     }
 }
 
+// A planet's longitude from the mean equinox of date, degrees: heliocentric
+// position from VSOP87 less the Earth's. The light time's motion takes the
+// velocity of eraPlan94, whose error over the few hours of light time is far
+// below a milliarcsecond.
+double PlanetLongitude(const PreciseFrame& frame, Observer& earth, SeriesPlanet planet) {
+    double pv[2][3], heliocentric[3], position[3], geometric[3];
+    HeliocentricPosition(planet, frame.tt1 + frame.tt2, heliocentric);
+    eraPlan94(frame.tt1, frame.tt2, static_cast<int>(planet), pv);
+    eraPmp(heliocentric, earth.heliocentric, position);
+    TakeLightTime(position, pv[1], geometric);
+    return MeanLongitude(frame, earth, geometric);
+}
+
 } // namespace
 
 PreciseFrame FrameAtJulianDate(double ut1, double ut2) {
@@ -160,17 +173,7 @@ PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes) {
     eraSxp(-1, earth.heliocentric, sun);
     mean[PreciseSun] = MeanLongitude(frame, earth, sun, Bending::None);
 
-    // Planets: heliocentric position from VSOP87 less the Earth's. The
-    // light time's motion takes the velocity of eraPlan94, whose error over
-    // the few hours of light time is far below a milliarcsecond.
-    for (const auto& [body, planet] : kPlanets) {
-        double pv[2][3], heliocentric[3], position[3], geometric[3];
-        HeliocentricPosition(planet, frame.tt1 + frame.tt2, heliocentric);
-        eraPlan94(frame.tt1, frame.tt2, static_cast<int>(planet), pv);
-        eraPmp(heliocentric, earth.heliocentric, position);
-        TakeLightTime(position, pv[1], geometric);
-        mean[body] = MeanLongitude(frame, earth, geometric);
-    }
+    for (const auto& [body, planet] : kPlanets) mean[body] = PlanetLongitude(frame, earth, planet);
 
     // The Moon: geocentric, moving during the light time with its barycentric
     // velocity (its geocentric one plus the Earth's). Aberration then takes
@@ -198,6 +201,14 @@ PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes) {
         sky.sidereal[b] = NormalizedDegrees(mean[b] + frame.nutationLongitude - frame.trueAyanamsa);
     }
     return sky;
+}
+
+double PrecisePlanetLongitude(const PreciseFrame& frame, PreciseBody body) {
+    Observer earth = EarthAt(frame);
+    for (const auto& [each, planet] : kPlanets)
+        if (each == body)
+            return NormalizedDegrees(PlanetLongitude(frame, earth, planet) + frame.nutationLongitude - frame.trueAyanamsa);
+    return std::nan("");
 }
 
 double PreciseAscendant(const PreciseFrame& frame, double eastLongitude, double northLatitude) {

@@ -54,6 +54,10 @@ struct PreciseSky {
 // Δψ, so that its sidereal value is the node less the mean ayanamsa alone.
 PreciseSky PrecisePositions(const PreciseFrame& frame, NodeKind nodes = NodeKind::Mean);
 
+// One planet's sidereal longitude as PrecisePositions gives it (Mercury ..
+// Neptune; not a number for the others), at a fraction of the cost.
+double PrecisePlanetLongitude(const PreciseFrame& frame, PreciseBody planet);
+
 // The sidereal ascendant in degrees [0, 360) for a place, from the apparent
 // sidereal time (IAU 2006/2000A) and the true obliquity of the frame.
 // Longitude east positive, latitude north positive, both in degrees; the

@@ -75,10 +75,11 @@ std::array<double, kReportRows> MomentPositions::Bodies(int minutes) {
         if (minutes == 0) return ExactBodies(0);
         if (!series_) series_ = SeriesOf(birth_);
         std::array<double, kReportRows> bodies = series_->At(minutes);
-        for (int planet = 2; planet <= 6; ++planet) { // Mercury .. Saturn
-            const double apart = std::fabs(std::remainder(bodies[planet] - bodies[0], 360.0));
-            if (apart < kNearSun) return ExactBodies(minutes);
-        }
+        // Mercury .. Saturn in report order.
+        constexpr PreciseBody kPlanets[] = {PreciseMercury, PreciseVenus, PreciseMars, PreciseJupiter, PreciseSaturn};
+        for (int row = 2; row <= 6; ++row)
+            if (std::fabs(std::remainder(bodies[row] - bodies[0], 360.0)) < kNearSun)
+                bodies[row] = PrecisePlanetLongitude(Frame(minutes), kPlanets[row - 2]);
         for (double& longitude : bodies) {
             longitude = NormalizedDegrees(longitude);
             const double within = std::fmod(longitude, 30.0);

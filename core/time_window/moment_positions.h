@@ -30,9 +30,9 @@ public:
     // the same birth in a row (the window's, the day's, the Jaimini
     // window's), and evaluated in full at the birth's own minute and wherever
     // a body lies within kEdgeMargin of a sign's edge, so that every sign is
-    // the one the full series give, and wherever a planet stands within
-    // kNearSun of the Sun, where the Sun's bending of its light changes
-    // faster than the interpolation follows.
+    // the one the full series give; a planet within kNearSun of the Sun, where
+    // the Sun's bending of its light changes faster than the interpolation
+    // follows, from its own series.
     std::array<double, kReportRows> Bodies(int minutes);
 
     // The full series at a minute, as the precise reading computes them.
@@ -42,8 +42,8 @@ public:
     // in full: ten times and more the interpolation's largest error (some
     // hundredths of an arcsecond, for a planet a little beyond kNearSun).
     static constexpr double kEdgeMargin = 3e-4;
-    // Degrees of longitude from the Sun within which a planet is evaluated in
-    // full (a few days about each conjunction).
+    // Degrees of longitude from the Sun within which a planet is taken from
+    // its own series (a few days about each conjunction).
     static constexpr double kNearSun = 1.5;
 
     // The sidereal ascendant.
