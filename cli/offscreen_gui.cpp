@@ -1,5 +1,7 @@
 #include "cli/offscreen_gui.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -52,11 +54,16 @@ void EnsureOffscreenGui() {
     static int argc = 1;
     static char name[] = "rashi-drishti-report";
     static char* argv[] = {name, nullptr};
-    // Never destroyed: a static application would go after the toolkit's own
-    // statics, and its destructor (which removes the fonts drawing added,
-    // such as a PDF page's glyph fonts) would use the font database freed.
-    static const QGuiApplication* const application = new QGuiApplication(argc, argv);
-    (void)application;
+    // Ended at exit before the toolkit's font database and cache, which its
+    // destructor uses to take out the fonts drawing added (a PDF page's glyph
+    // fonts): they are made here, before the ending is registered, and exit
+    // undoes in the reverse order. The runtime folder goes after it.
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)QFontMetrics(QFont()).height();
+    std::atexit([] {
+        delete application;
+        application = nullptr;
+    });
 }
 
 } // namespace rashi
