@@ -239,7 +239,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(!lines.empty() && lines.size() <= 10);
             for (const std::string& line : lines) {
                 const auto fields = Split(line, '\t');
-                FUZZ_CHECK(fields.size() == 7 && !fields[0].empty() && !fields[2].empty());
+                FUZZ_CHECK(fields.size() == 8 && !fields[0].empty() && !fields[2].empty());
                 FUZZ_CHECK(IsZoneIdShape(fields[5]));
             }
         }
